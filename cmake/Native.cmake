@@ -1,0 +1,52 @@
+# The native build: the plug-in against the stand-in host, for tests and the session tool.
+option(QDT_SANITIZE "Build with AddressSanitizer and UndefinedBehaviorSanitizer" OFF)
+if(QDT_SANITIZE)
+  add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=all)
+  add_link_options(-fsanitize=address,undefined)
+endif()
+
+find_package(GTest REQUIRED)
+enable_testing()
+
+# Compiled once, used as a module (loaded like the DLL) and as a library (for unit tests).
+add_library(qdt_plugin_objects OBJECT ${PLUGIN_SOURCES})
+target_include_directories(qdt_plugin_objects PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
+set_target_properties(qdt_plugin_objects PROPERTIES
+  POSITION_INDEPENDENT_CODE ON CXX_VISIBILITY_PRESET hidden VISIBILITY_INLINES_HIDDEN ON)
+# Keeps the module unloadable, so each load builds its state afresh.
+target_compile_options(qdt_plugin_objects PRIVATE -fno-gnu-unique)
+
+add_library(qdt_plugin STATIC $<TARGET_OBJECTS:qdt_plugin_objects>)
+target_include_directories(qdt_plugin PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
+
+add_library(QuorvaneDevTools MODULE $<TARGET_OBJECTS:qdt_plugin_objects>)
+set_target_properties(QuorvaneDevTools PROPERTIES PREFIX "")
+
+add_library(qdt_sim STATIC
+  sim/Game.cpp
+  sim/Host.cpp
+  sim/HookExports.cpp
+  sim/NativeTable.cpp
+  sim/Plugin.cpp
+  sim/Recorder.cpp
+  sim/Runner.cpp
+  sim/ScriptFiber.cpp
+)
+target_include_directories(qdt_sim PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
+set_target_properties(qdt_sim PROPERTIES POSITION_INDEPENDENT_CODE ON)
+find_package(Threads REQUIRED)
+target_link_libraries(qdt_sim PUBLIC ${CMAKE_DL_LIBS} Threads::Threads)
+
+# Programs that load the module must offer it the hook's functions.
+function(qdt_module_host target)
+  set_target_properties(${target} PROPERTIES ENABLE_EXPORTS ON)
+  target_link_options(${target} PRIVATE -Wl,--whole-archive $<TARGET_FILE:qdt_sim> -Wl,--no-whole-archive)
+  target_link_libraries(${target} PRIVATE qdt_sim)
+  add_dependencies(${target} QuorvaneDevTools)
+  target_compile_definitions(${target} PRIVATE QDT_PLUGIN_MODULE="$<TARGET_FILE:QuorvaneDevTools>")
+endfunction()
+
+add_executable(qdt_session tools/session/main.cpp)
+qdt_module_host(qdt_session)
+
+add_subdirectory(tests)

@@ -1,0 +1,22 @@
+# The product: QuorvaneDevTools.asi, a DLL that imports only the script hook
+# and Windows system libraries.
+set(HOOK_IMPORT_LIB ${CMAKE_CURRENT_BINARY_DIR}/libScriptHookRDR2.a)
+add_custom_command(
+  OUTPUT ${HOOK_IMPORT_LIB}
+  COMMAND ${CMAKE_DLLTOOL} --input-def ${CMAKE_CURRENT_SOURCE_DIR}/host/ScriptHookRDR2.def
+          --output-lib ${HOOK_IMPORT_LIB}
+  DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/host/ScriptHookRDR2.def
+  COMMENT "Import library for ScriptHookRDR2.dll")
+add_custom_target(hook_import_lib DEPENDS ${HOOK_IMPORT_LIB})
+
+add_library(QuorvaneDevTools MODULE ${PLUGIN_SOURCES})
+add_dependencies(QuorvaneDevTools hook_import_lib)
+target_include_directories(QuorvaneDevTools PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
+set_target_properties(QuorvaneDevTools PROPERTIES PREFIX "" SUFFIX ".asi")
+target_link_options(QuorvaneDevTools PRIVATE -static -s -Wl,--exclude-all-symbols)
+target_link_libraries(QuorvaneDevTools PRIVATE ${HOOK_IMPORT_LIB})
+
+enable_testing()
+add_test(NAME dll_tables
+         COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/tests/check_dll_tables.sh ${CMAKE_OBJDUMP}
+                 $<TARGET_FILE:QuorvaneDevTools>)

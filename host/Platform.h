@@ -1,0 +1,58 @@
+// The Windows types and functions the plug-in uses. On Windows they come from
+// the system headers; elsewhere the stand-in host defines the same names, so
+// plug-in code calls them exactly as it would on Windows.
+#pragma once
+
+#ifdef _WIN32
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+// Menu::DrawText is ours, not the Windows macro.
+#undef DrawText
+// The loader finds DllMain by itself; nothing is exported.
+#define QDT_PLUGIN_ENTRY
+#else
+#include <cstdint>
+
+using BOOL = int;
+using BYTE = std::uint8_t;
+using WORD = std::uint16_t;
+using DWORD = std::uint32_t;
+using LONG = std::int32_t;
+using LPVOID = void*;
+struct HINSTANCE__;
+using HINSTANCE = HINSTANCE__*;
+struct HWND__;
+using HWND = HWND__*;
+struct RECT {
+    LONG left;
+    LONG top;
+    LONG right;
+    LONG bottom;
+};
+
+#define TRUE 1
+#define FALSE 0
+#define WINAPI
+#define SM_CXSCREEN 0
+#define SM_CYSCREEN 1
+#define DLL_PROCESS_DETACH 0
+#define DLL_PROCESS_ATTACH 1
+#define DLL_THREAD_ATTACH 2
+#define DLL_THREAD_DETACH 3
+
+// The stand-in loader looks the entry up by name, as the only visible symbol.
+#define QDT_PLUGIN_ENTRY __attribute__((visibility("default")))
+
+#define QDT_HOST_API __attribute__((visibility("default")))
+extern "C" {
+QDT_HOST_API int GetSystemMetrics(int index);
+QDT_HOST_API HWND FindWindowA(const char* className, const char* windowName);
+QDT_HOST_API BOOL GetWindowRect(HWND window, RECT* rect);
+QDT_HOST_API DWORD GetTickCount();
+}
+#endif

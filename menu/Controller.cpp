@@ -1,0 +1,98 @@
+#include "menu/Controller.h"
+
+#include "host/NativeInvoker.h"
+#include "host/Natives.h"
+#include "menu/Drawing.h"
+#include "menu/Prompts.h"
+#include "menu/Text.h"
+
+#include <utility>
+
+namespace Menu {
+
+void Controller::AddSubmenu(std::int32_t id, std::string_view title, std::string_view subtitle,
+                            std::function<void(Submenu*)> init) {
+    Submenu fresh;
+    fresh.title = title;
+    fresh.subtitle = subtitle;
+    fresh.id = id;
+    fresh.maxVisibleOptions = 8;
+    fresh.init = std::move(init);
+    // An empty init throws here, before the registry is touched.
+    fresh.init(&fresh);
+
+    // Assigning into the existing entry keeps it in place, so a currentSubmenu
+    // that points at it shows the new contents.
+    submenuRegistry[id] = std::move(fresh);
+}
+
+void Controller::OpenSubmenu(std::int32_t id) {
+    if (submenuRegistry.find(id) == submenuRegistry.end()) {
+        return;
+    }
+    if (currentSubmenu == nullptr) {
+        currentSubmenu = &submenuRegistry[id];
+        return;
+    }
+    const std::int32_t currentId = currentSubmenu->id;
+    if (id > currentId) {
+        submenuStack.push_back(currentId);
+        savedSelection[currentId] = selectedIndex;
+    } else if (id < currentId) {
+        if (!submenuStack.empty()) {
+            submenuStack.pop_back();
+        }
+        savedSelection.erase(currentId);
+    }
+    currentSubmenu = &submenuRegistry[id];
+    selectedIndex = 0;
+}
+
+void Controller::EnterSubmenu(std::int32_t id) {
+    const std::int32_t currentId = currentSubmenu->id;
+    submenuStack.push_back(currentId);
+    savedSelection[currentId] = selectedIndex;
+    currentSubmenu = &submenuRegistry[id];
+    selectedIndex = 0;
+}
+
+void Controller::GoBack() {
+    if (!submenuStack.empty()) {
+        currentSubmenu = &submenuRegistry[submenuStack.back()];
+        submenuStack.pop_back();
+        const auto saved = savedSelection.find(currentSubmenu->id);
+        selectedIndex = saved != savedSelection.end() ? saved->second : 0;
+        if (saved != savedSelection.end()) {
+            savedSelection.erase(saved);
+        }
+        return;
+    }
+    currentSubmenu = &submenuRegistry[0];
+    selectedIndex = savedSelection[0];
+}
+
+void Controller::FrameTick() {
+    ReadInput();
+    Navigate();
+    SuppressGameControls();
+
+    if (isOpen) {
+        DrawBackground();
+        DrawHighlight();
+        DrawText(currentSubmenu->title, 16, 255, 255, 255, 255, TextAlignment::Center, 45, 313.0f, 79.0f, 0);
+        DrawText(currentSubmenu->subtitle, 16, 255, 255, 255, 255, TextAlignment::Center, 23, 313.0f, 172.0f,
+                 0);
+        DrawCounter();
+        const auto& options = currentSubmenu->options;
+        for (std::int32_t i = 0; i < currentSubmenu->optionCount; ++i) {
+            if (static_cast<std::size_t>(i) < options.size()) {
+                options[static_cast<std::size_t>(i)].Draw();
+            }
+        }
+        NativeInvoker::Invoke(Native::RadarDisplaySwitch, 0);
+    }
+
+    UpdatePrompts();
+}
+
+} // namespace Menu

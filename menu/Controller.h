@@ -1,0 +1,56 @@
+// The one menu controller: which submenu is shown, which row is selected, how
+// the player got there and what the player asked for this frame.
+#pragma once
+
+#include "menu/Submenu.h"
+
+#include <cstdint>
+#include <functional>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+namespace Menu {
+
+struct Controller {
+    Submenu* currentSubmenu = nullptr; // an entry of submenuRegistry; not owned
+    std::int32_t selectedIndex = 0;
+    bool isOpen = false;
+    std::vector<std::int32_t> submenuStack; // the submenus descended from, most recent last
+    std::unordered_map<std::int32_t, std::int32_t> savedSelection;
+    std::uint32_t controlGroup = 0; // 0 with keyboard and mouse, 2 otherwise
+    bool toggleRequested = false;
+    bool backPressed = false;
+    bool acceptPressed = false;
+    bool upPressed = false;
+    bool downPressed = false;
+    bool leftPressed = false;
+    bool rightPressed = false;
+    std::uint32_t selectPrompt = 0;
+    std::uint32_t backPrompt = 0;
+    bool selectRequested = false;
+    bool backRequested = false;
+
+    // Registration: init fills a fresh submenu once, then the registry entry
+    // for id takes over all of it. The last registration of an id wins.
+    void AddSubmenu(std::int32_t id, std::string_view title, std::string_view subtitle,
+                    std::function<void(Submenu*)> init);
+    void OpenSubmenu(std::int32_t id);
+    void EnterSubmenu(std::int32_t id);
+    void GoBack();
+
+    // One game frame: input, navigation, control suppression, drawing, prompts.
+    void FrameTick();
+
+    // Input and navigation.
+    void ReadInput();
+    void Navigate();
+    void SuppressGameControls();
+    void SetOpen(bool open);
+};
+
+} // namespace Menu
+
+// Every submenu ever registered, by id. A node-based map, so a stored submenu
+// never moves while others are added.
+extern std::unordered_map<std::int32_t, Menu::Submenu> submenuRegistry;

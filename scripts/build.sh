@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Configures and builds one flavour into build/<name>.
+#   build.sh windows      the product, QuorvaneDevTools.asi (mingw-w64)
+#   build.sh native       plug-in and stand-in for Linux
+#   build.sh sanitize     native, with AddressSanitizer and UndefinedBehaviorSanitizer
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+flavour=$1
+dir="$root/build/$flavour"
+case "$flavour" in
+  windows)  args=(-DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64.cmake" -DCMAKE_BUILD_TYPE=MinSizeRel) ;;
+  native)   args=(-DCMAKE_BUILD_TYPE=RelWithDebInfo) ;;
+  sanitize) args=(-DCMAKE_BUILD_TYPE=Debug -DQDT_SANITIZE=ON) ;;
+  *) echo "unknown flavour: $flavour" >&2; exit 2 ;;
+esac
+cmake -S "$root" -B "$dir" -G Ninja "${args[@]}" > /dev/null
+cmake --build "$dir"

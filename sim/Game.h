@@ -1,0 +1,77 @@
+// A small simulated game: enough state to answer every native the plug-in
+// calls and to show what those calls did.
+#pragma once
+
+#include "sim/Recorder.h"
+
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <optional>
+#include <set>
+#include <string>
+#include <unordered_map>
+
+namespace sim {
+
+// The game's 32-bit hash of a name (case-insensitive one-at-a-time hash).
+std::uint32_t HashName(const std::string& name);
+
+struct Prompt {
+    std::uint32_t control = 0;
+    std::int32_t priority = 0;
+    std::string text;
+    std::int32_t standardMode = 0;
+    std::map<std::int32_t, std::int32_t> attributes;
+    bool ended = false;
+    bool visible = false;
+    bool enabled = false;
+    // Forced answers to the prompt queries, for tests; unset means "as the game would".
+    std::optional<bool> forceValid;
+    std::optional<bool> forceActive;
+    std::optional<bool> forcePressCompleted;
+};
+
+class Game {
+  public:
+    // Controls: held state plus this frame's edges.
+    void PressControl(std::uint32_t control);
+    void ReleaseControl(std::uint32_t control);
+    bool gamepad = false; // the input-device query answers "keyboard and mouse" while false
+
+    std::uint32_t playerCharacter = 0x2a;
+    std::uint32_t nextPromptHandle = 1; // 0 makes begin_prompt fail
+    std::map<std::uint32_t, Prompt> prompts;
+
+    // Effects of the plug-in's calls.
+    bool radarShown = true;
+    std::unordered_map<std::int32_t, std::uint64_t> globals;
+    bool globalsMissing = false;                          // getGlobalPtr answers null
+    std::map<std::uint32_t, std::string> nonVerbalVoices; // character -> name
+    std::map<std::uint32_t, std::uint32_t> voices;        // character -> voice hash
+    std::set<std::uint32_t> disabledControls;             // this frame
+
+    // When set, its answer replaces the game's for any call it returns a value for.
+    std::function<std::optional<std::uint64_t>(const NativeCall&)> answerOverride;
+
+    // Applies a call's effects and gives its result. Texts of game-string
+    // arguments are looked up so the record shows them.
+    std::uint64_t Answer(NativeCall& call);
+    std::uint64_t* GlobalPtr(std::int32_t index);
+
+    // Between frames: edges and per-frame state end.
+    void EndFrame();
+
+  private:
+    bool ControlHeld(std::uint32_t control) const { return held_.count(control) != 0; }
+    bool PromptActive(std::uint32_t handle) const;
+    bool PromptCompleted(std::uint32_t handle) const;
+
+    std::set<std::uint32_t> held_;
+    std::set<std::uint32_t> justPressed_;
+    std::set<std::uint32_t> justReleased_;
+    std::uint64_t nextGameString_ = 0x5354520000000001; // "STR" plus a count
+    std::unordered_map<std::uint64_t, std::string> gameStrings_;
+};
+
+} // namespace sim

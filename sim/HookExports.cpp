@@ -1,0 +1,85 @@
+// The hook's nine functions and the four Windows functions, forwarded to the
+// active stand-in host.
+#include "host/Platform.h"
+#include "host/ScriptHook.h"
+#include "sim/Host.h"
+
+using sim::Host;
+
+namespace {
+Host& Active() {
+    return *Host::Active();
+}
+// Before any host exists (while the plug-in's load-time state is built in a
+// test program) the machine is a plain 1920 x 1080 screen.
+constexpr int defaultScreen[2] = {1920, 1080};
+} // namespace
+
+extern "C" {
+
+void scriptRegister(HINSTANCE module, ScriptRoutine script) {
+    Active().Register(module, script);
+}
+void scriptUnregister(HINSTANCE module) {
+    Active().Unregister(module);
+}
+void scriptWait(DWORD milliseconds) {
+    Active().Wait(milliseconds);
+}
+void keyboardHandlerRegister(KeyboardHandlerFunction handler) {
+    Active().RegisterKeyboardHandler(handler);
+}
+void keyboardHandlerUnregister(KeyboardHandlerFunction handler) {
+    Active().UnregisterKeyboardHandler(handler);
+}
+void nativeInit(std::uint64_t hash) {
+    Active().BeginNative(hash);
+}
+void nativePush64(std::uint64_t value) {
+    Active().PushArgument(value);
+}
+std::uint64_t* nativeCall() {
+    return Active().CallNative();
+}
+std::uint64_t* getGlobalPtr(int index) {
+    return Active().GlobalPtr(index);
+}
+
+#ifndef _WIN32
+int GetSystemMetrics(int index) {
+    const Host* host = Host::Active();
+    if (index == SM_CXSCREEN) {
+        return host != nullptr ? host->screenWidth : defaultScreen[0];
+    }
+    if (index == SM_CYSCREEN) {
+        return host != nullptr ? host->screenHeight : defaultScreen[1];
+    }
+    return 0;
+}
+
+// The one window there is, found by its exact title.
+HWND FindWindowA(const char* className, const char* windowName) {
+    const Host* host = Host::Active();
+    if (host == nullptr || className != nullptr || windowName == nullptr || !host->window ||
+        host->window->title != windowName) {
+        return nullptr;
+    }
+    return reinterpret_cast<HWND>(const_cast<sim::Window*>(&*host->window));
+}
+
+BOOL GetWindowRect(HWND window, RECT* rect) {
+    const Host* host = Host::Active();
+    if (host == nullptr || !host->window || host->windowRectFails ||
+        window != reinterpret_cast<HWND>(const_cast<sim::Window*>(&*host->window)) || rect == nullptr) {
+        return FALSE;
+    }
+    *rect = host->window->rect;
+    return TRUE;
+}
+
+DWORD GetTickCount() {
+    const Host* host = Host::Active();
+    return host != nullptr ? host->tickCount : 0;
+}
+#endif
+}

@@ -1,0 +1,123 @@
+#include "sim/Host.h"
+
+#include "sim/NativeTable.h"
+
+#include <stdexcept>
+
+namespace sim {
+namespace {
+Host* activeHost = nullptr;
+
+const char* NameOf(const void* pointer) {
+    return pointer != nullptr ? "set" : "null";
+}
+} // namespace
+
+Host::Host() {
+    if (activeHost != nullptr) {
+        throw std::logic_error("only one stand-in host at a time");
+    }
+    activeHost = this;
+}
+
+Host::~Host() {
+    fiber_.reset();
+    activeHost = nullptr;
+}
+
+Host* Host::Active() {
+    return activeHost;
+}
+
+void Host::StartScript() {
+    fiber_.reset();
+    if (script != nullptr) {
+        fiber_ = std::make_unique<ScriptFiber>(script);
+    }
+}
+
+void Host::ResumeScript() {
+    if (fiber_) {
+        fiber_->Resume();
+    }
+}
+
+void Host::AbandonScript() {
+    fiber_.reset();
+}
+
+void Host::Register(HINSTANCE module, ScriptRoutine routine) {
+    hookLog.push_back(std::string("scriptRegister(") + NameOf(module) + ", " +
+                      NameOf(reinterpret_cast<const void*>(routine)) + ")");
+    scriptModule = module;
+    script = routine;
+}
+
+// The hook stops running the module's script; it is not resumed again.
+void Host::Unregister(HINSTANCE module) {
+    hookLog.push_back(std::string("scriptUnregister(") +
+                      (module == scriptModule ? "same module" : "other module") + ")");
+    if (module == scriptModule) {
+        script = nullptr;
+        AbandonScript();
+    }
+}
+
+void Host::Wait(DWORD) {
+    if (fiber_) {
+        fiber_->Yield();
+    }
+}
+
+void Host::RegisterKeyboardHandler(KeyboardHandlerFunction handler) {
+    hookLog.push_back(std::string("keyboardHandlerRegister(") +
+                      NameOf(reinterpret_cast<const void*>(handler)) + ")");
+    keyboardHandler = handler;
+}
+
+void Host::UnregisterKeyboardHandler(KeyboardHandlerFunction handler) {
+    hookLog.push_back(std::string("keyboardHandlerUnregister(") +
+                      (handler == keyboardHandler ? "same handler" : "other handler") + ")");
+    if (handler == keyboardHandler) {
+        keyboardHandler = nullptr;
+    }
+}
+
+void Host::BeginNative(std::uint64_t hash) {
+    pending_ = NativeCall{};
+    pending_.hash = hash;
+    pending_.info = FindNative(hash);
+}
+
+void Host::PushArgument(std::uint64_t value) {
+    const std::size_t position = pending_.args.size();
+    pending_.args.push_back(value);
+    std::string text;
+    // Texts are copied now: their location is valid only until the call returns.
+    if (pending_.info != nullptr && position < pending_.info->arguments.size() &&
+        pending_.info->arguments[position] == 't' && value != 0) {
+        text = reinterpret_cast<const char*>(static_cast<std::uintptr_t>(value));
+    }
+    pending_.texts.push_back(std::move(text));
+}
+
+std::uint64_t* Host::CallNative() {
+    try {
+        pending_.result = game.Answer(pending_);
+    } catch (...) {
+        // A game that fails a call still shows it in the record.
+        recorder.Record(std::move(pending_));
+        pending_ = NativeCall{};
+        throw;
+    }
+    resultSlot_ = pending_.result;
+    recorder.Record(std::move(pending_));
+    pending_ = NativeCall{};
+    return nullResults ? nullptr : &resultSlot_;
+}
+
+std::uint64_t* Host::GlobalPtr(int index) {
+    return game.GlobalPtr(index);
+}
+
+} // namespace sim

@@ -1,0 +1,25 @@
+// What the stand-in knows of each native: a label and the kinds of its
+// arguments and result, so that a record can be read and printed.
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+namespace sim {
+
+// Argument and result kinds, one character each:
+//   i  32-bit signed integer     u  32-bit control or name hash (hex)
+//   h  32-bit handle             b  boolean
+//   f  32-bit float              t  text (location of a NUL-terminated string)
+//   g  64-bit game string        -  no result
+struct NativeInfo {
+    std::uint64_t hash;
+    std::string_view label;
+    std::string_view arguments;
+    char result;
+};
+
+// The entry for hash, or nullptr for a native the stand-in does not know.
+const NativeInfo* FindNative(std::uint64_t hash);
+
+} // namespace sim

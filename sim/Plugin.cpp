@@ -1,0 +1,79 @@
+#include "sim/Plugin.h"
+
+#include <stdexcept>
+
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <dlfcn.h>
+#endif
+
+namespace sim {
+namespace {
+// Stands for the module of a plug-in linked into the program.
+char linkedModule;
+} // namespace
+
+Plugin Plugin::Load(const std::string& path) {
+#ifdef _WIN32
+    HMODULE library = LoadLibraryA(path.c_str());
+    if (library == nullptr) {
+        throw std::runtime_error("cannot load " + path);
+    }
+    // The loader has already called the entry point with "attach".
+    return Plugin(library, reinterpret_cast<HINSTANCE>(library), nullptr);
+#else
+    void* library = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+    if (library == nullptr) {
+        throw std::runtime_error("cannot load " + path + ": " + dlerror());
+    }
+    auto entry = reinterpret_cast<EntryPoint>(dlsym(library, "DllMain"));
+    if (entry == nullptr) {
+        dlclose(library);
+        throw std::runtime_error(path + " has no entry point");
+    }
+    Plugin plugin(library, reinterpret_cast<HINSTANCE>(library), entry);
+    plugin.Notify(DLL_PROCESS_ATTACH);
+    return plugin;
+#endif
+}
+
+Plugin Plugin::Linked(EntryPoint entry) {
+    Plugin plugin(nullptr, reinterpret_cast<HINSTANCE>(&linkedModule), entry);
+    plugin.Notify(DLL_PROCESS_ATTACH);
+    return plugin;
+}
+
+Plugin::Plugin(Plugin&& other) noexcept
+    : library_(other.library_), module_(other.module_), entry_(other.entry_) {
+    other.library_ = nullptr;
+    other.module_ = nullptr;
+    other.entry_ = nullptr;
+}
+
+Plugin::~Plugin() {
+    Unload();
+}
+
+BOOL Plugin::Notify(DWORD reason) {
+    return entry_ != nullptr ? entry_(module_, reason, nullptr) : TRUE;
+}
+
+void Plugin::Unload() {
+    if (module_ == nullptr) {
+        return;
+    }
+#ifdef _WIN32
+    FreeLibrary(static_cast<HMODULE>(library_));
+#else
+    Notify(DLL_PROCESS_DETACH);
+    if (library_ != nullptr) {
+        dlclose(library_);
+    }
+#endif
+    library_ = nullptr;
+    module_ = nullptr;
+    entry_ = nullptr;
+}
+
+} // namespace sim

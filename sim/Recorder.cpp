@@ -1,0 +1,136 @@
+#include "sim/Recorder.h"
+
+#include "sim/NativeTable.h"
+
+#include <charconv>
+#include <cstdio>
+#include <cstring>
+
+namespace sim {
+namespace {
+
+void AppendQuoted(std::string& out, const std::string& text) {
+    out += '"';
+    for (const char c : text) {
+        if (c == '"' || c == '\\') {
+            out += '\\';
+        }
+        out += c;
+    }
+    out += '"';
+}
+
+void AppendFloat(std::string& out, float value) {
+    char buffer[32];
+    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
+    out.append(buffer, end);
+}
+
+void AppendHex(std::string& out, std::uint64_t value, int digits) {
+    char buffer[24];
+    std::snprintf(buffer, sizeof buffer, "0x%0*llx", digits, static_cast<unsigned long long>(value));
+    out += buffer;
+}
+
+void AppendValue(std::string& out, char kind, std::uint64_t slot, const std::string& text) {
+    switch (kind) {
+    case 'i':
+        out += std::to_string(static_cast<std::int32_t>(static_cast<std::uint32_t>(slot)));
+        break;
+    case 'h':
+    case 'b':
+        out += std::to_string(static_cast<std::uint32_t>(slot));
+        break;
+    case 'u':
+        AppendHex(out, static_cast<std::uint32_t>(slot), 8);
+        break;
+    case 'f': {
+        float value = 0.0f;
+        const auto bits = static_cast<std::uint32_t>(slot);
+        std::memcpy(&value, &bits, sizeof value);
+        AppendFloat(out, value);
+        break;
+    }
+    case 't':
+        AppendQuoted(out, text);
+        break;
+    case 'g':
+        AppendHex(out, slot, 1);
+        if (!text.empty()) {
+            out += '=';
+            AppendQuoted(out, text);
+        }
+        break;
+    default:
+        AppendHex(out, slot, 1);
+        break;
+    }
+}
+
+} // namespace
+
+float NativeCall::Float(std::size_t i) const {
+    float value = 0.0f;
+    const auto bits = static_cast<std::uint32_t>(args.at(i));
+    std::memcpy(&value, &bits, sizeof value);
+    return value;
+}
+
+std::int32_t NativeCall::Int(std::size_t i) const {
+    return static_cast<std::int32_t>(static_cast<std::uint32_t>(args.at(i)));
+}
+
+std::string Describe(const NativeCall& call) {
+    std::string out;
+    if (call.info == nullptr) {
+        out += "native ";
+        AppendHex(out, call.hash, 16);
+    } else {
+        out += call.info->label;
+    }
+    out += '(';
+    for (std::size_t i = 0; i < call.args.size(); ++i) {
+        if (i > 0) {
+            out += ", ";
+        }
+        const char kind =
+            call.info != nullptr && i < call.info->arguments.size() ? call.info->arguments[i] : '?';
+        AppendValue(out, kind, call.args[i], call.texts[i]);
+    }
+    out += ')';
+    if (call.info != nullptr && call.info->result != '-') {
+        out += " -> ";
+        AppendValue(out, call.info->result, call.result, {});
+    } else if (call.info == nullptr) {
+        out += " -> ";
+        AppendHex(out, call.result, 1);
+    }
+    return out;
+}
+
+std::vector<std::string> Describe(const Frame& frame) {
+    std::vector<std::string> lines;
+    lines.reserve(frame.size());
+    for (const NativeCall& call : frame) {
+        lines.push_back(Describe(call));
+    }
+    return lines;
+}
+
+void Recorder::Record(NativeCall call) {
+    if (frames_.empty()) {
+        frames_.emplace_back();
+    }
+    frames_.back().push_back(std::move(call));
+}
+
+const Frame& Recorder::Last() const {
+    static const Frame none;
+    return frames_.empty() ? none : frames_.back();
+}
+
+std::vector<std::string> Recorder::DescribeLast() const {
+    return Describe(Last());
+}
+
+} // namespace sim

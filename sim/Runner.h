@@ -1,0 +1,45 @@
+// Drives a plug-in the way the game and the hook do: load, start the script,
+// one resume per frame, key events between frames, unload.
+#pragma once
+
+#include "sim/Host.h"
+#include "sim/Plugin.h"
+
+#include <cstdint>
+#include <optional>
+
+namespace sim {
+
+// Windows virtual-key codes the menu reads.
+inline constexpr std::uint32_t KeyF8 = 0x77;
+inline constexpr std::uint32_t KeyShift = 0x10;
+
+class Runner {
+  public:
+    explicit Runner(Host& host, std::uint32_t frameMilliseconds = 16);
+
+    // Attaches the plug-in (it registers its routine and handler) and starts the routine.
+    void Load(Plugin plugin);
+    // Starts the registered routine again from the beginning, as a script reload does.
+    void RestartScript();
+    // One game frame: the routine runs until it waits; then the clock moves on.
+    const Frame& RunFrame();
+    void RunFrames(int count);
+    // Unloads the plug-in; its routine is not resumed again.
+    void Unload();
+
+    // Key events through the registered handler, stamped with the current clock.
+    void KeyDown(std::uint32_t key, bool repeat = false);
+    void KeyUp(std::uint32_t key);
+    void Advance(std::uint32_t milliseconds) { host_.tickCount += milliseconds; }
+
+    Host& host() { return host_; }
+    Plugin* plugin() { return plugin_ ? &*plugin_ : nullptr; }
+
+  private:
+    Host& host_;
+    std::uint32_t frameMilliseconds_;
+    std::optional<Plugin> plugin_;
+};
+
+} // namespace sim

@@ -1,0 +1,186 @@
+#include "PluginFixture.h"
+
+#include "menu/Prompts.h"
+#include "sim/NativeTable.h"
+
+#include <new>
+
+namespace {
+
+std::vector<std::string> PromptCreation(std::uint32_t handle, const char* control, const char* text,
+                                        const char* gameString) {
+    const std::string h = std::to_string(handle);
+    return {
+        "begin_prompt() -> " + h,
+        "set_prompt_control(" + h + ", " + control + ")",
+        "set_prompt_priority(" + h + ", 2)",
+        std::string("make_literal_game_string(10, \"LITERAL_STRING\", \"") + text + "\") -> " + gameString,
+        "set_prompt_text(" + h + ", " + gameString + "=\"" + text + "\")",
+        "set_prompt_standard_mode(" + h + ", 1)",
+        "set_prompt_attribute(" + h + ", 34, 1)",
+        "end_prompt(" + h + ")",
+        "set_prompt_visible(" + h + ", 0)",
+        "set_prompt_enabled(" + h + ", 0)",
+    };
+}
+
+std::vector<std::string> Slice(const std::vector<std::string>& lines, std::size_t from, std::size_t count) {
+    return {lines.begin() + static_cast<std::ptrdiff_t>(from),
+            lines.begin() + static_cast<std::ptrdiff_t>(std::min(lines.size(), from + count))};
+}
+
+TEST(ProcessStateTest, LoadTimeStateOnA1920By1080Screen) {
+    // Built when this program loaded, before any test changed it.
+    EXPECT_EQ(screenWidth, 1920.0f);
+    EXPECT_EQ(screenHeight, 1080.0f);
+    EXPECT_EQ(rowPitch, 1080.0f * 0.051f) << "a single-precision product";
+    EXPECT_NEAR(rowPitch, 55.08f, 1e-5f);
+    ASSERT_EQ(Menu::FontNames.size(), 18u);
+    EXPECT_EQ(Menu::FontNames[0], "body");
+    EXPECT_EQ(Menu::FontNames[9], "FixedWidthNumbers");
+    EXPECT_EQ(Menu::FontNames[16], "title");
+    EXPECT_EQ(Menu::FontNames[17], "wantedPostersGeneric");
+}
+
+using ScriptMainTest = PluginTest;
+
+TEST_F(ScriptMainTest, AttachRegistersTheRoutineAndTheHandler) {
+    runner.Load(sim::Plugin::Linked(&DllMain));
+    EXPECT_EQ(host.hookLog,
+              (std::vector<std::string>{"scriptRegister(set, set)", "keyboardHandlerRegister(set)"}));
+    EXPECT_EQ(host.script, &ScriptMain);
+    EXPECT_EQ(host.keyboardHandler, &KeyboardHandler);
+    EXPECT_EQ(DllMain(nullptr, DLL_THREAD_ATTACH, nullptr), TRUE);
+    EXPECT_EQ(DllMain(nullptr, DLL_THREAD_DETACH, nullptr), TRUE);
+    EXPECT_EQ(host.hookLog.size(), 2u) << "thread notifications do nothing";
+
+    runner.Unload();
+    EXPECT_EQ(host.hookLog, (std::vector<std::string>{
+                                "scriptRegister(set, set)", "keyboardHandlerRegister(set)",
+                                "scriptUnregister(same module)", "keyboardHandlerUnregister(same handler)"}));
+}
+
+TEST_F(ScriptMainTest, StartUpCreatesPromptsOpensTheMainSubmenuClosedAndMeasuresTheWindow) {
+    host.window->rect = {100, 50, 1380, 770};
+    Start();
+
+    const auto lines = LastFrame();
+    EXPECT_EQ(Slice(lines, 0, 10), PromptCreation(1, "0x43dbf61f", "Select", "0x5354520000000001"));
+    EXPECT_EQ(Slice(lines, 10, 10), PromptCreation(2, "0x308588e6", "Back", "0x5354520000000002"));
+    ASSERT_GE(lines.size(), 24u);
+    EXPECT_EQ(Slice(lines, lines.size() - 4, 4),
+              (std::vector<std::string>{"set_prompt_visible(1, 0)", "set_prompt_enabled(1, 0)",
+                                        "set_prompt_visible(2, 0)", "set_prompt_enabled(2, 0)"}))
+        << "the first frame tick ends by updating the prompts";
+
+    ASSERT_NE(menuController, nullptr);
+    const Menu::Controller& controller = *menuController;
+    ASSERT_EQ(controller.currentSubmenu, &submenuRegistry.at(0));
+    EXPECT_EQ(controller.currentSubmenu->title, "Quorvane Dev Tools");
+    EXPECT_EQ(controller.currentSubmenu->subtitle, "Main Menu");
+    EXPECT_EQ(controller.selectedIndex, 0);
+    EXPECT_FALSE(controller.isOpen);
+    EXPECT_TRUE(controller.submenuStack.empty());
+    EXPECT_TRUE(controller.savedSelection.empty());
+    EXPECT_EQ(controller.selectPrompt, 1u);
+    EXPECT_EQ(controller.backPrompt, 2u);
+    EXPECT_EQ(windowWidth, 1280) << "text scales with the game window, not the screen";
+    EXPECT_EQ(screenWidth, 1920.0f);
+    EXPECT_EQ(host.game.prompts.at(1).text, "Select");
+    EXPECT_EQ(host.game.prompts.at(2).control, Menu::BackControl);
+}
+
+TEST_F(ScriptMainTest, WindowWidthFallsBackToTheScreenWhenTheWindowCannotBeMeasured) {
+    host.window->title = "Red Dead Redemption 2 ";
+    host.window->rect = {0, 0, 1280, 720};
+    Start();
+    EXPECT_EQ(windowWidth, 1920) << "the title must match exactly";
+
+    host.window.reset();
+    runner.RestartScript();
+    runner.RunFrame();
+    EXPECT_EQ(windowWidth, 1920) << "no window at all";
+
+    host.window = sim::Window{};
+    host.window->rect = {0, 0, 1280, 720};
+    host.windowRectFails = true;
+    runner.RestartScript();
+    runner.RunFrame();
+    EXPECT_EQ(windowWidth, 1920) << "the rectangle cannot be read";
+}
+
+TEST_F(ScriptMainTest, ASecondStartReplacesTheControllerAndRegistersAgain) {
+    Start();
+    menuController->isOpen = true;
+    menuController->selectedIndex = 4;
+    runner.RestartScript();
+    runner.RunFrame();
+
+    EXPECT_EQ(host.game.prompts.size(), 4u) << "two new prompts; the old ones stay in the game";
+    const Menu::Controller& controller = *menuController;
+    EXPECT_EQ(controller.selectPrompt, 3u);
+    EXPECT_EQ(controller.backPrompt, 4u);
+    EXPECT_FALSE(controller.isOpen);
+    EXPECT_EQ(controller.selectedIndex, 0);
+    EXPECT_EQ(submenuRegistry.size(), 1u);
+    EXPECT_EQ(controller.currentSubmenu, &submenuRegistry.at(0));
+    EXPECT_EQ(controller.currentSubmenu->optionCount, 6);
+}
+
+TEST_F(ScriptMainTest, ARoutineKeepsWaitingOnceAFrameEachFrame) {
+    Start();
+    const std::size_t idle = runner.RunFrame().size();
+    EXPECT_GT(idle, 0u);
+    for (int i = 0; i < 5; ++i) {
+        const std::size_t calls = runner.RunFrame().size();
+        EXPECT_EQ(calls, idle);
+    }
+    EXPECT_EQ(host.recorder.Frames().size(), 7u);
+    EXPECT_FALSE(host.Fiber()->Returned());
+}
+
+TEST_F(ScriptMainTest, AFailedStartUpKeepsYieldingWithoutAMenu) {
+    host.game.answerOverride = [](const sim::NativeCall& call) -> std::optional<std::uint64_t> {
+        if (call.info != nullptr && call.info->label == "end_prompt") {
+            throw std::bad_alloc();
+        }
+        return std::nullopt;
+    };
+    Start();
+    EXPECT_EQ(host.recorder.Last().size(), 8u) << "start-up stopped at the failing call";
+    runner.RunFrames(3);
+    EXPECT_TRUE(host.recorder.Last().empty());
+    EXPECT_FALSE(host.Fiber()->Returned());
+    EXPECT_FALSE(host.Fiber()->ExceptionEscaped());
+}
+
+TEST_F(ScriptMainTest, AFailingFrameIsDroppedAndTheNextOneRuns) {
+    Start();
+    const std::size_t normal = host.recorder.Last().size() - 20;
+    bool fail = true;
+    host.game.answerOverride = [&fail](const sim::NativeCall& call) -> std::optional<std::uint64_t> {
+        if (fail && call.info != nullptr && call.info->label == "set_prompt_visible") {
+            throw std::bad_alloc();
+        }
+        return std::nullopt;
+    };
+    runner.RunFrame();
+    EXPECT_LT(host.recorder.Last().size(), normal);
+    fail = false;
+    runner.RunFrame();
+    EXPECT_EQ(host.recorder.Last().size(), normal);
+    EXPECT_FALSE(host.Fiber()->ExceptionEscaped());
+}
+
+TEST_F(ScriptMainTest, StartUpSurvivesAHostWithoutResultSlots) {
+    host.nullResults = true;
+    Start();
+    ASSERT_NE(menuController, nullptr);
+    EXPECT_EQ(menuController->selectPrompt, 0u);
+    EXPECT_EQ(menuController->backPrompt, 0u);
+    EXPECT_EQ(menuController->currentSubmenu->optionCount, 6);
+    runner.RunFrames(2);
+    EXPECT_FALSE(host.Fiber()->ExceptionEscaped());
+}
+
+} // namespace

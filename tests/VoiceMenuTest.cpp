@@ -1,0 +1,88 @@
+#include "PluginFixture.h"
+
+#include "sim/Game.h"
+#include "sim/NativeTable.h"
+
+namespace {
+
+struct VoiceRow {
+    const char* voice;
+    const char* nonVerbal;
+};
+
+constexpr VoiceRow rows[] = {
+    {"VOFX_PLAYER_MALE01", "GENERIC_NONVERBAL_PLAYER_MALE01"},
+    {"VOFX_PLAYER_MALE02", "GENERIC_NONVERBAL_PLAYER_MALE02"},
+    {"VOFX_PLAYER_MALE03", "GENERIC_NONVERBAL_PLAYER_MALE03"},
+    {"VOFX_PLAYER_FEMALE01", "GENERIC_NONVERBAL_PLAYER_FEMALE01"},
+    {"VOFX_PLAYER_FEMALE02", "GENERIC_NONVERBAL_PLAYER_FEMALE02"},
+    {"VOFX_PLAYER_FEMALE03", "GENERIC_NONVERBAL_PLAYER_FEMALE03"},
+};
+
+class VoiceMenuTest : public PluginTest {
+  protected:
+    const Menu::Submenu& Main() const { return submenuRegistry.at(0); }
+
+    // Runs a row's action between frames, as navigation would, and returns its calls.
+    std::vector<std::string> RunAction(std::size_t row) {
+        host.recorder.BeginFrame();
+        Main().options.at(row).action();
+        return LastFrame();
+    }
+};
+
+TEST_F(VoiceMenuTest, MainSubmenuHoldsTheSixVoiceRowsInOrder) {
+    Start();
+    const Menu::Submenu& main = Main();
+    EXPECT_EQ(main.id, 0);
+    EXPECT_EQ(main.title, "Quorvane Dev Tools");
+    EXPECT_EQ(main.subtitle, "Main Menu");
+    EXPECT_EQ(main.maxVisibleOptions, 8);
+    ASSERT_EQ(main.optionCount, 6);
+    ASSERT_EQ(main.options.size(), 6u);
+    for (std::size_t i = 0; i < 6; ++i) {
+        const Menu::Option& option = main.options[i];
+        EXPECT_EQ(option.index, static_cast<int>(i));
+        EXPECT_EQ(option.text, std::string("Set voice: ") + rows[i].voice);
+        EXPECT_EQ(option.description, std::string("Sets the player's voice to ") + rows[i].voice + ".");
+        EXPECT_TRUE(option.isAction);
+        EXPECT_FALSE(option.isToggle || option.isList || option.isSubmenuLink || option.isSeparator);
+        EXPECT_TRUE(option.action);
+    }
+}
+
+TEST_F(VoiceMenuTest, EachRowMakesItsFiveCallsWithTheSecondHandle) {
+    Start();
+    for (std::size_t row = 0; row < 6; ++row) {
+        std::uint32_t handle = 6;
+        host.game.answerOverride = [&handle](const sim::NativeCall& call) -> std::optional<std::uint64_t> {
+            if (call.info != nullptr && call.info->label == "get_player_character") {
+                return ++handle;
+            }
+            return std::nullopt;
+        };
+        char hash[16];
+        std::snprintf(hash, sizeof hash, "0x%08x", sim::HashName(rows[row].voice));
+        EXPECT_EQ(RunAction(row), (std::vector<std::string>{
+                                      "get_player_character() -> 7",
+                                      std::string("set_non_verbal_voice(7, \"") + rows[row].nonVerbal + "\")",
+                                      std::string("hash_of_name(\"") + rows[row].voice + "\") -> " + hash,
+                                      "get_player_character() -> 8",
+                                      std::string("set_voice_by_hash(8, ") + hash + ")",
+                                  }))
+            << "row " << row;
+        EXPECT_EQ(host.game.voices.at(8), sim::HashName(rows[row].voice));
+        EXPECT_EQ(host.game.nonVerbalVoices.at(7), rows[row].nonVerbal);
+    }
+}
+
+TEST_F(VoiceMenuTest, SelectingTheSameRowTwiceRepeatsTheCalls) {
+    Start();
+    const auto first = RunAction(3);
+    const auto second = RunAction(3);
+    EXPECT_EQ(first, second);
+    EXPECT_EQ(first.size(), 5u);
+    EXPECT_EQ(host.game.voices.at(host.game.playerCharacter), sim::HashName("VOFX_PLAYER_FEMALE01"));
+}
+
+} // namespace
