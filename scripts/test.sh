@@ -4,9 +4,25 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/setup.sh"
 
+passed=0
+failed=0
+# Runs one build's tests and adds its counts to the totals printed at the end.
 run_ctest() {
   echo "== tests: $1"
-  ctest --test-dir "$root/build/$1" --output-on-failure -j "$(nproc)" "${@:2}"
+  local log
+  log=$(mktemp)
+  local status=0
+  ctest --test-dir "$root/build/$1" --output-on-failure -j "$(nproc)" "${@:2}" 2>&1 | tee "$log" || status=$?
+  local total bad
+  total=$(sed -n 's/.*tests failed out of \([0-9]*\).*/\1/p' "$log" | tail -n 1)
+  bad=$(sed -n 's/.*, \([0-9]*\) tests failed out of.*/\1/p' "$log" | tail -n 1)
+  rm -f "$log"
+  passed=$((passed + ${total:-0} - ${bad:-0}))
+  failed=$((failed + ${bad:-0}))
+  if [ "$status" -ne 0 ]; then
+    echo "total: $passed passed, $failed failed"
+    exit "$status"
+  fi
 }
 
 "$root/scripts/build.sh" native
@@ -17,3 +33,5 @@ ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 run_ctest sanitize
 
 "$root/scripts/build.sh" windows
 run_ctest windows
+
+echo "total: $passed passed, $failed failed"
