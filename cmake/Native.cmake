@@ -1,8 +1,8 @@
 # The native build: the plug-in against the stand-in host, for tests and the session tool.
-option(QDT_SANITIZE "Build with AddressSanitizer and UndefinedBehaviorSanitizer" OFF)
+set(QDT_SANITIZE "" CACHE STRING "Sanitizers: empty, address,undefined, or thread")
 if(QDT_SANITIZE)
-  add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=all)
-  add_link_options(-fsanitize=address,undefined)
+  add_compile_options(-fsanitize=${QDT_SANITIZE} -fno-omit-frame-pointer -fno-sanitize-recover=all)
+  add_link_options(-fsanitize=${QDT_SANITIZE})
 endif()
 
 find_package(GTest REQUIRED)

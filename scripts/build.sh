@@ -3,6 +3,7 @@
 #   build.sh windows      the product, QuorvaneDevTools.asi (mingw-w64)
 #   build.sh native       plug-in and stand-in for Linux
 #   build.sh sanitize     native, with AddressSanitizer and UndefinedBehaviorSanitizer
+#   build.sh tsan         native, with ThreadSanitizer
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 flavour=$1
@@ -10,7 +11,8 @@ dir="$root/build/$flavour"
 case "$flavour" in
   windows)  args=(-DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64.cmake" -DCMAKE_BUILD_TYPE=MinSizeRel) ;;
   native)   args=(-DCMAKE_BUILD_TYPE=RelWithDebInfo) ;;
-  sanitize) args=(-DCMAKE_BUILD_TYPE=Debug -DQDT_SANITIZE=ON) ;;
+  sanitize) args=(-DCMAKE_BUILD_TYPE=Debug -DQDT_SANITIZE=address,undefined) ;;
+  tsan)     args=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DQDT_SANITIZE=thread) ;;
   *) echo "unknown flavour: $flavour" >&2; exit 2 ;;
 esac
 cmake -S "$root" -B "$dir" -G Ninja "${args[@]}" > /dev/null

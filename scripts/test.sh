@@ -31,6 +31,10 @@ run_ctest native
 "$root/scripts/build.sh" sanitize
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 run_ctest sanitize
 
+# Threads meet only in the key table and the script hand-over.
+"$root/scripts/build.sh" tsan
+TSAN_OPTIONS=halt_on_error=1 run_ctest tsan
+
 "$root/scripts/build.sh" windows
 run_ctest windows
 
