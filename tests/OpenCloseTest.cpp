@@ -135,21 +135,4 @@ TEST_F(OpenCloseTest, ClosingByToggleOrBackShowsTheRadarAndHidesThePromptsInThat
         << "the prompts are updated last, after navigation";
 }
 
-TEST_F(OpenCloseTest, ClosingKeepsTheSubmenuAndRowForTheNextOpen) {
-    StartOpen();
-    Tap(Menu::DownControl);
-    Tap(Menu::DownControl);
-    ReleaseF8();
-    runner.RunFrame();
-    ReleaseF8();
-    runner.RunFrame();
-    EXPECT_EQ(Controller().selectedIndex, 2);
-    Tap(Menu::BackControl);
-    ReleaseF8();
-    runner.RunFrame();
-    EXPECT_TRUE(Controller().isOpen);
-    EXPECT_EQ(Controller().selectedIndex, 2);
-    EXPECT_EQ(Controller().currentSubmenu, &submenuRegistry.at(0));
-}
-
 } // namespace
