@@ -116,11 +116,13 @@ bool StepList(Submenu& submenu, std::int32_t row, bool right) {
     if (count == 0) {
         return false;
     }
-    std::int32_t next = option.listIndex + (right ? 1 : -1);
-    if (right && (next > count - 1 || next < 0)) {
-        next = 0;
-    } else if (!right && (next < 0 || next > count - 1)) {
-        next = count - 1;
+    // An index already outside the values steps back onto them.
+    const std::int32_t index = option.listIndex;
+    std::int32_t next = 0;
+    if (right) {
+        next = index < 0 || index >= count - 1 ? 0 : index + 1;
+    } else {
+        next = index <= 0 || index > count - 1 ? count - 1 : index - 1;
     }
     option.steppedLeft = !right;
     option.steppedRight = right;
