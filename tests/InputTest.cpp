@@ -1,0 +1,191 @@
+// Reading the player's input: the frame's queries, the F8 and chord toggle,
+// and Select and Back confirmed through the prompts or the raw controls.
+#include "MenuFixture.h"
+
+namespace {
+
+using InputTest = MenuTest;
+
+constexpr std::uint64_t Global = 1900699;
+
+std::vector<std::string> ClosedIdleFrame(bool gamepad) {
+    const std::string g = gamepad ? "2" : "0";
+    return {
+        std::string("input_device_query(0) -> ") + (gamepad ? "0" : "1"),
+        "control_pressed_disabled_aware(2, 0x17bec168) -> 0",
+        "control_just_released(" + g + ", 0x43dbf61f) -> 0",
+        "control_just_released(" + g + ", 0x308588e6) -> 0",
+        "control_just_pressed(" + g + ", 0x911cb09e) -> 0",
+        "control_just_pressed(" + g + ", 0x4403f97f) -> 0",
+        "control_just_pressed_disabled_aware(" + g + ", 0xad7fcc5b) -> 0",
+        "control_just_pressed_disabled_aware(" + g + ", 0x65f9ec5b) -> 0",
+        "prompt_valid(1) -> 1",
+        "prompt_active(1) -> 0",
+        "prompt_valid(2) -> 1",
+        "prompt_active(2) -> 0",
+        "set_prompt_visible(1, 0)",
+        "set_prompt_enabled(1, 0)",
+        "set_prompt_visible(2, 0)",
+        "set_prompt_enabled(2, 0)",
+    };
+}
+
+TEST_F(InputTest, AClosedIdleFrameOnlyReadsInputAndHidesThePrompts) {
+    Start();
+    runner.RunFrame();
+    EXPECT_EQ(LastFrame(), ClosedIdleFrame(false));
+    EXPECT_EQ(Controller().controlGroup, 0u);
+
+    host.game.gamepad = true;
+    runner.RunFrame();
+    EXPECT_EQ(LastFrame(), ClosedIdleFrame(true)) << "the chord is read in group 2 either way";
+    EXPECT_EQ(Controller().controlGroup, 2u);
+    EXPECT_EQ(host.game.globals.count(Global), 0u) << "nothing is suppressed while closed";
+}
+
+TEST_F(InputTest, F8TogglesOnItsReleaseOnceAndNeverWhileHeld) {
+    Start();
+    runner.KeyDown(sim::KeyF8);
+    runner.RunFrames(3);
+    runner.KeyDown(sim::KeyF8, true);
+    runner.RunFrame();
+    EXPECT_FALSE(Controller().isOpen) << "a held key is not a release";
+
+    runner.KeyUp(sim::KeyF8);
+    runner.RunFrame();
+    EXPECT_TRUE(Controller().isOpen) << "the frame that reads the release opens the menu";
+    EXPECT_EQ(ReadKeyState(sim::KeyF8).isUpNow, 0) << "the release was used up";
+    EXPECT_EQ(Sounds(), std::vector<std::string>{"MENU_ENTER/HUD_PLAYER_MENU"});
+    EXPECT_EQ(Count("control_pressed_disabled_aware"), 0) << "the chord is not queried after F8";
+
+    runner.RunFrames(2);
+    EXPECT_TRUE(Controller().isOpen) << "one release, one toggle";
+
+    ReleaseF8();
+    runner.RunFrame();
+    EXPECT_FALSE(Controller().isOpen);
+    EXPECT_EQ(Sounds(), std::vector<std::string>{"MENU_CLOSE/HUD_PLAYER_MENU"});
+}
+
+TEST_F(InputTest, AnF8ReleaseRead100MillisecondsLateIsLostAndLeftInTheTable) {
+    Start();
+    ReleaseF8();
+    runner.Advance(100);
+    runner.RunFrame();
+    EXPECT_FALSE(Controller().isOpen);
+    EXPECT_NE(ReadKeyState(sim::KeyF8).isUpNow, 0) << "a lost release leaves its entry untouched";
+
+    ReleaseF8();
+    runner.Advance(99);
+    runner.RunFrame();
+    EXPECT_TRUE(Controller().isOpen);
+}
+
+TEST_F(InputTest, TheChordNeedsTheModifierHeldAndTheButtonReleased) {
+    Start();
+    Tap(Menu::ChordControl);
+    EXPECT_FALSE(Controller().isOpen);
+    EXPECT_EQ(Count("control_just_released"), 2) << "without the modifier the button is not queried";
+
+    host.game.PressControl(Menu::ChordModifierControl);
+    runner.RunFrame();
+    EXPECT_FALSE(Controller().isOpen) << "the modifier alone";
+    const auto held = LastFrame();
+    EXPECT_EQ(held[1], "control_pressed_disabled_aware(2, 0x17bec168) -> 1");
+    EXPECT_EQ(held[2], "control_just_released(2, 0x5181713d) -> 0");
+
+    Tap(Menu::ChordControl);
+    EXPECT_TRUE(Controller().isOpen) << "keyboard in use, yet the chord is read in group 2";
+    EXPECT_EQ(LastFrame()[2], "control_just_released(2, 0x5181713d) -> 1");
+
+    // F8 and the chord in one frame still toggle once.
+    ReleaseF8();
+    Tap(Menu::ChordControl);
+    EXPECT_FALSE(Controller().isOpen);
+    EXPECT_EQ(Count("control_pressed_disabled_aware"), 0);
+}
+
+TEST_F(InputTest, AnActivePromptConfirmsOnlyByItsCompletedPress) {
+    StartOpen();
+    Menu::Option& first = Shown().options[0];
+    int runs = 0;
+    first.action = [&runs] { ++runs; };
+    sim::Prompt& select = host.game.prompts.at(1);
+
+    // The stand-in completes an active prompt when its control is released.
+    Tap(Menu::SelectControl);
+    EXPECT_EQ(runs, 1);
+    const auto lines = LastFrame();
+    ASSERT_GE(lines.size(), 11u);
+    EXPECT_EQ(lines[8], "prompt_valid(1) -> 1");
+    EXPECT_EQ(lines[9], "prompt_active(1) -> 1");
+    EXPECT_EQ(lines[10], "prompt_press_completed(1, 0) -> 1");
+
+    select.forcePressCompleted = false;
+    Tap(Menu::SelectControl);
+    EXPECT_EQ(runs, 1) << "the raw release does not count while the prompt is active";
+    EXPECT_TRUE(Controller().acceptPressed);
+    EXPECT_TRUE(Sounds().empty());
+
+    select.forcePressCompleted = true;
+    runner.RunFrame();
+    EXPECT_EQ(runs, 2) << "a completed press needs no raw release";
+    EXPECT_FALSE(Controller().acceptPressed);
+}
+
+TEST_F(InputTest, TheRawControlConfirmsWhenThePromptIsNotValidOrNotActive) {
+    StartOpen();
+    int runs = 0;
+    Shown().options[0].action = [&runs] { ++runs; };
+    sim::Prompt& select = host.game.prompts.at(1);
+
+    select.forceActive = false;
+    select.forcePressCompleted = true;
+    runner.RunFrame();
+    EXPECT_EQ(runs, 0) << "an inactive prompt's answer is not asked";
+    EXPECT_EQ(Count("prompt_press_completed"), 1) << "only the Back prompt's";
+    Tap(Menu::SelectControl);
+    EXPECT_EQ(runs, 1);
+
+    select.forceValid = false;
+    Tap(Menu::SelectControl);
+    EXPECT_EQ(runs, 2);
+    EXPECT_EQ(Count("prompt_active"), 1) << "an invalid prompt is not asked whether it is active";
+}
+
+TEST_F(InputTest, BackIsConfirmedTheSameWayThroughItsOwnPrompt) {
+    StartOpen();
+    sim::Prompt& back = host.game.prompts.at(2);
+    back.forcePressCompleted = false;
+    Tap(Menu::BackControl);
+    EXPECT_TRUE(Controller().isOpen);
+    EXPECT_TRUE(Controller().backPressed);
+    EXPECT_FALSE(Controller().backRequested);
+
+    back.forcePressCompleted = true;
+    runner.RunFrame();
+    EXPECT_FALSE(Controller().isOpen);
+    EXPECT_EQ(Count("prompt_press_completed"), 2) << "both prompts are active while open";
+
+    back.forcePressCompleted.reset();
+    back.forceActive = false;
+    ReleaseF8();
+    runner.RunFrame();
+    Tap(Menu::BackControl);
+    EXPECT_FALSE(Controller().isOpen) << "the raw release stands in for an inactive prompt";
+}
+
+TEST_F(InputTest, WithoutPromptsTheRawControlsConfirm) {
+    host.game.nextPromptHandle = 0;
+    StartOpen();
+    EXPECT_EQ(Controller().selectPrompt, 0u);
+    int runs = 0;
+    Shown().options[0].action = [&runs] { ++runs; };
+    Tap(Menu::SelectControl);
+    EXPECT_EQ(runs, 1);
+    EXPECT_EQ(LastFrame().at(8), "prompt_valid(0) -> 0");
+    Tap(Menu::BackControl);
+    EXPECT_FALSE(Controller().isOpen);
+}
+
+} // namespace

@@ -1,0 +1,138 @@
+// Opening and closing the menu: sounds, radar, suppressed game controls, the
+// gamepad global and the prompts, frame by frame.
+#include "MenuFixture.h"
+
+#include "menu/Sound.h"
+
+namespace {
+
+using OpenCloseTest = MenuTest;
+
+constexpr std::int32_t Global = 1900699;
+
+const std::vector<std::string> suppressedEveryFrame = {
+    "0x0f39b3d4", "0xcf8a4eca", "0x80f28e95", "0xf3830d8e", "0x4cc0e2fe", "0x5966d52a",
+    "0x734c6e39", "0xe2b557a3", "0xcf0b11de", "0xcc510e59", "0x580c4473",
+};
+
+std::vector<std::string> Disables(const sim::Frame& frame) {
+    std::vector<std::string> lines;
+    for (const sim::NativeCall& call : frame) {
+        if (call.info != nullptr && call.info->label == "disable_control") {
+            lines.push_back(sim::Describe(call));
+        }
+    }
+    return lines;
+}
+
+std::vector<std::string> ExpectedDisables(bool gamepad) {
+    std::vector<std::string> lines;
+    if (gamepad) {
+        lines.push_back("disable_control(2, 0x24978a28, 0)");
+        lines.push_back("disable_control(2, 0xe7eb9185, 0)");
+    }
+    for (const std::string& control : suppressedEveryFrame) {
+        lines.push_back(std::string("disable_control(") + (gamepad ? "2" : "0") + ", " + control + ", 0)");
+    }
+    return lines;
+}
+
+TEST(SoundTest, EachSoundIsStoppedThenPlayedAgain) {
+    sim::Host host;
+    PlayFrontendSound("NAV_UP", "Ledger_Sounds");
+    EXPECT_EQ(host.recorder.DescribeLast(),
+              (std::vector<std::string>{"stop_frontend_sound(\"NAV_UP\", \"Ledger_Sounds\")",
+                                        "play_frontend_sound(\"NAV_UP\", \"Ledger_Sounds\", 1, 0)"}));
+}
+
+TEST_F(OpenCloseTest, TheOpeningFrameSoundsHidesTheRadarSuppressesAndShowsThePrompts) {
+    Start();
+    ReleaseF8();
+    runner.RunFrame();
+    std::vector<std::string> expected = {
+        "input_device_query(0) -> 1",
+        "control_just_released(0, 0x43dbf61f) -> 0",
+        "control_just_released(0, 0x308588e6) -> 0",
+        "control_just_pressed(0, 0x911cb09e) -> 0",
+        "control_just_pressed(0, 0x4403f97f) -> 0",
+        "control_just_pressed_disabled_aware(0, 0xad7fcc5b) -> 0",
+        "control_just_pressed_disabled_aware(0, 0x65f9ec5b) -> 0",
+        "prompt_valid(1) -> 1",
+        "prompt_active(1) -> 0",
+        "prompt_valid(2) -> 1",
+        "prompt_active(2) -> 0",
+        "stop_frontend_sound(\"MENU_ENTER\", \"HUD_PLAYER_MENU\")",
+        "play_frontend_sound(\"MENU_ENTER\", \"HUD_PLAYER_MENU\", 1, 0)",
+        "radar_display_switch(0)",
+    };
+    const auto disables = ExpectedDisables(false);
+    expected.insert(expected.end(), disables.begin(), disables.end());
+    expected.insert(expected.end(),
+                    {"radar_display_switch(0)", "set_prompt_visible(1, 1)", "set_prompt_enabled(1, 1)",
+                     "set_prompt_visible(2, 1)", "set_prompt_enabled(2, 1)"});
+    EXPECT_EQ(Calls(), expected);
+    EXPECT_FALSE(host.game.radarShown);
+    EXPECT_TRUE(host.game.prompts.at(1).visible && host.game.prompts.at(1).enabled);
+    EXPECT_TRUE(host.game.prompts.at(2).visible && host.game.prompts.at(2).enabled);
+    EXPECT_EQ(host.game.globals.count(Global), 0u) << "keyboard and mouse: the global is not written";
+}
+
+TEST_F(OpenCloseTest, AGamepadSuppressesThirteenControlsAndWritesTheGlobalEveryOpenFrame) {
+    host.game.gamepad = true;
+    Start();
+    ReleaseF8();
+    EXPECT_EQ(Disables(runner.RunFrame()), ExpectedDisables(true)) << "already in the opening frame";
+    EXPECT_EQ(host.game.globals.at(Global), 2u);
+
+    host.game.globals[Global] = 7;
+    EXPECT_EQ(Disables(runner.RunFrame()), ExpectedDisables(true));
+    EXPECT_EQ(host.game.globals.at(Global), 2u) << "written again each open frame";
+
+    host.game.gamepad = false;
+    EXPECT_EQ(Disables(runner.RunFrame()), ExpectedDisables(false)) << "the device is read each frame";
+
+    host.game.gamepad = true;
+    host.game.globals[Global] = 7;
+    ReleaseF8();
+    EXPECT_TRUE(Disables(runner.RunFrame()).empty()) << "the closing frame suppresses nothing";
+    EXPECT_EQ(host.game.globals.at(Global), 7u) << "nothing writes the global while closing";
+    runner.RunFrame();
+    EXPECT_EQ(host.game.globals.at(Global), 7u);
+}
+
+TEST_F(OpenCloseTest, AGameWithoutTheGlobalStillGetsItsControlsSuppressed) {
+    host.game.gamepad = true;
+    host.game.globalsMissing = true;
+    Start();
+    ReleaseF8();
+    EXPECT_EQ(Disables(runner.RunFrame()), ExpectedDisables(true));
+    EXPECT_TRUE(host.game.globals.empty());
+    EXPECT_FALSE(host.Fiber()->ExceptionEscaped());
+}
+
+TEST_F(OpenCloseTest, ClosingByToggleOrBackShowsTheRadarAndHidesThePromptsInThatFrame) {
+    StartOpen();
+    ReleaseF8();
+    runner.RunFrame();
+    EXPECT_EQ(Sounds(), std::vector<std::string>{"MENU_CLOSE/HUD_PLAYER_MENU"});
+    EXPECT_TRUE(host.game.radarShown);
+    EXPECT_EQ(Count("radar_display_switch"), 1) << "a closing frame draws nothing";
+    EXPECT_FALSE(host.game.prompts.at(1).visible || host.game.prompts.at(1).enabled);
+    EXPECT_FALSE(host.game.prompts.at(2).visible || host.game.prompts.at(2).enabled);
+
+    ReleaseF8();
+    runner.RunFrame();
+    Tap(Menu::BackControl);
+    EXPECT_FALSE(Controller().isOpen);
+    EXPECT_EQ(Sounds(), (std::vector<std::string>{"BACK/HUD_SHOP_SOUNDSET", "MENU_CLOSE/HUD_PLAYER_MENU"}));
+    EXPECT_TRUE(host.game.radarShown);
+    EXPECT_FALSE(host.game.prompts.at(1).visible || host.game.prompts.at(1).enabled);
+    EXPECT_FALSE(host.game.prompts.at(2).visible || host.game.prompts.at(2).enabled);
+    const auto calls = Calls();
+    EXPECT_EQ(std::vector<std::string>(calls.end() - 4, calls.end()),
+              (std::vector<std::string>{"set_prompt_visible(1, 0)", "set_prompt_enabled(1, 0)",
+                                        "set_prompt_visible(2, 0)", "set_prompt_enabled(2, 0)"}))
+        << "the prompts are updated last, after navigation";
+}
+
+} // namespace
