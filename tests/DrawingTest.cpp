@@ -294,6 +294,10 @@ TEST_F(DrawingTest, ListAndToggleDecorationsSelectedAndNot) {
     const std::vector<DrawnText> values = drawn.TextsStartingWith("Low");
     ASSERT_EQ(values.size(), 1u) << "unselected, the list shows its value without arrows";
     EXPECT_EQ(values[0].Inner(), "Low");
+    // A selected toggle looks the same, with its description (empty here) drawn.
+    const std::vector<std::string> selectedToggle = {drawn.texts.at(5).Inner(), drawn.texts.at(6).Inner(),
+                                                     drawn.texts.at(7).Inner(), drawn.texts.at(8).Inner()};
+    EXPECT_EQ(selectedToggle, (std::vector<std::string>{"toggle on", "", Tick, TickBox}));
 }
 
 TEST_F(DrawingTest, ASeparatorIsAHeadingWithoutBoxOrDescription) {
