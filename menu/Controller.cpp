@@ -5,6 +5,7 @@
 #include "menu/Drawing.h"
 #include "menu/Prompts.h"
 #include "menu/Text.h"
+#include "menu/TextStore.h"
 
 #include <utility>
 
@@ -72,6 +73,8 @@ void Controller::GoBack() {
 }
 
 void Controller::FrameTick() {
+    // The game has drawn the last frame: its texts can be reused.
+    frameTexts.Reset();
     ReadInput();
     Navigate();
     SuppressGameControls();

@@ -1,14 +1,190 @@
 #include "menu/Drawing.h"
 
+#include "host/NativeInvoker.h"
+#include "host/Natives.h"
+#include "host/ProcessState.h"
 #include "menu/Option.h"
+#include "menu/Text.h"
+#include "menu/TextStore.h"
 
+#include <algorithm>
+#include <cstdint>
+
+// Layout values are pixels of a 1920 x 1080 picture; rows are rowPitch apart,
+// so the list follows the screen height while everything else stays fixed.
 namespace Menu {
 
-// The menu's sprites and rows arrive with the layout.
-void DrawSprite(const char*, const char*, float, float, float, float, float, int, int, int, int) {}
-void DrawBackground() {}
-void DrawHighlight() {}
-void DrawCounter() {}
-void Option::Draw() const {}
+namespace {
+
+constexpr const char* GenericTextures = "generic_textures";
+constexpr const char* MenuTextures = "menu_textures";
+
+struct Colour {
+    int red;
+    int green;
+    int blue;
+    int alpha;
+};
+
+constexpr Colour White = {255, 255, 255, 255};
+constexpr Colour HighlightRed = {255, 0, 0, 255};
+constexpr Colour RowBoxGrey = {50, 50, 50, 110};
+constexpr Colour CounterGrey = {144, 144, 144, 230};
+
+// The menu column's centre line, and where right-aligned row texts end.
+constexpr float CentreX = 313.0f;
+constexpr float RowTextRight = 526.0f;
+
+constexpr const char* LeftArrow =
+    "<img src='img://menu_textures/selection_arrow_left' height='18' width='18'/> ";
+constexpr const char* RightArrow =
+    " <img src='img://menu_textures/selection_arrow_right' height='18' width='18'/>";
+constexpr const char* Tick = "<img src='img://generic_textures/tick' height='30' width='30'/>";
+constexpr const char* TickBox = "<img src='img://generic_textures/tick_box' height='30' width='30'/>";
+
+// A sprite placed in layout pixels.
+void DrawLayoutSprite(const char* dictionary, const char* texture, float centreX, float centreY, float width,
+                      float height, float rotation, Colour colour) {
+    PrepareSpriteDraw();
+    DrawSprite(dictionary, texture, centreX / screenWidth, centreY / screenHeight, width / screenWidth,
+               height / screenHeight, rotation, colour.red, colour.green, colour.blue, colour.alpha);
+}
+
+// A sprite given by its top-left corner in layout pixels.
+void DrawCornerSprite(const char* dictionary, const char* texture, float left, float top, float width,
+                      float height, Colour colour) {
+    DrawLayoutSprite(dictionary, texture, left + width / 2.0f, top + height / 2.0f, width, height, 0.0f,
+                     colour);
+}
+
+void DrawWhiteText(std::string_view text, FontIndex font, TextAlignment alignment, int size, float x,
+                   float y) {
+    DrawText(text, font, White.red, White.green, White.blue, White.alpha, alignment, size, x, y, 0);
+}
+
+// The values every part of the menu is placed by, for the shown submenu.
+struct Window {
+    std::int64_t selected;   // sel
+    std::int64_t visible;    // V
+    std::int64_t rows;       // N
+    std::int64_t placesUsed; // m = min(N, V)
+    std::int64_t highlight;  // h = min(sel, V - 1)
+};
+
+// Widened: nothing here can overflow whatever the fields hold.
+Window ShownWindow() {
+    const Controller& controller = *menuController;
+    const Submenu& submenu = *controller.currentSubmenu;
+    Window window;
+    window.selected = controller.selectedIndex;
+    window.visible = submenu.maxVisibleOptions;
+    window.rows = submenu.optionCount;
+    window.placesUsed = std::min(window.rows, window.visible);
+    window.highlight = std::min(window.selected, window.visible - 1);
+    return window;
+}
+
+// y of a layout line `count` row pitches below `top`.
+float RowsBelow(float top, std::int64_t count) {
+    return top + static_cast<float>(count) * rowPitch;
+}
+
+} // namespace
+
+void PrepareSpriteDraw() {
+    NativeInvoker::Invoke(Native::PrepareSpriteDraw, 0);
+}
+
+void DrawSprite(const char* dictionary, const char* texture, float centreX, float centreY, float width,
+                float height, float rotation, int red, int green, int blue, int alpha) {
+    NativeInvoker::Invoke(Native::DrawSprite, dictionary, texture, centreX, centreY, width, height, rotation,
+                          red, green, blue, alpha, 0);
+}
+
+void DrawBackground() {
+    const Window window = ShownWindow();
+    const bool hiddenAbove = window.selected >= window.visible;
+    const bool hiddenBelow = window.rows > window.visible && window.selected != window.rows - 1;
+    const float lowerTop = RowsBelow(244.0f, window.placesUsed);
+
+    DrawCornerSprite(GenericTextures, "inkroller_1a", 25.0f, 25.0f, 576.0f, 1026.0f, {0, 0, 0, 230});
+    DrawCornerSprite(GenericTextures, "menu_header_1a", 92.0f, 51.8f, 442.0f, 108.0f, White);
+    DrawLayoutSprite(GenericTextures, "menu_bar", CentreX, 974.0f, 442.0f, 2.0f, 45.0f, {255, 255, 255, 175});
+
+    DrawCornerSprite(MenuTextures, "scroller_left_top", 92.0f, 215.0f, 206.0f, 25.0f, White);
+    DrawCornerSprite(MenuTextures, "scroller_right_top", 328.0f, 215.0f, 206.0f, 25.0f, White);
+    DrawLayoutSprite(MenuTextures, hiddenAbove ? "scroller_arrow_top" : "scroller_line_up", CentreX, 227.5f,
+                     30.0f, 25.0f, 0.0f, White);
+
+    DrawCornerSprite(MenuTextures, "scroller_left_bottom", 92.0f, lowerTop, 206.0f, 25.0f, White);
+    DrawCornerSprite(MenuTextures, "scroller_right_bottom", 328.0f, lowerTop, 206.0f, 25.0f, White);
+    DrawLayoutSprite(MenuTextures, hiddenBelow ? "scroller_arrow_bottom" : "scroller_line_down", CentreX,
+                     RowsBelow(256.5f, window.placesUsed), 30.0f, 25.0f, 0.0f, White);
+}
+
+void DrawHighlight() {
+    const std::int64_t slot = ShownWindow().highlight;
+    const float middle = RowsBelow(270.0f, slot);
+    DrawLayoutSprite(MenuTextures, "crafting_highlight_l", 87.0f, middle, 19.0f, 57.0f, 0.0f, HighlightRed);
+    DrawLayoutSprite(MenuTextures, "crafting_highlight_r", 539.0f, middle, 19.0f, 57.0f, 0.0f, HighlightRed);
+    DrawLayoutSprite(MenuTextures, "crafting_highlight_t", CentreX, RowsBelow(247.0f, slot), 454.0f, 22.0f,
+                     0.0f, HighlightRed);
+    DrawLayoutSprite(MenuTextures, "crafting_highlight_b", CentreX, RowsBelow(293.0f, slot), 454.0f, 22.0f,
+                     0.0f, HighlightRed);
+}
+
+void DrawCounter() {
+    const Window window = ShownWindow();
+    std::string& counter = frameTexts.Next();
+    counter.append(Decimal(window.selected + 1).View()).append(" of ").append(Decimal(window.rows).View());
+    DrawText(counter, 0, CounterGrey.red, CounterGrey.green, CounterGrey.blue, CounterGrey.alpha,
+             TextAlignment::Right, 20, 534.0f, RowsBelow(243.0f, window.placesUsed), -1);
+}
+
+void Option::Draw() const {
+    const Window window = ShownWindow();
+    const std::int64_t row = index;
+    // The window shows the first V rows until the selection passes them, then
+    // ends at the selection.
+    const bool inTop = window.selected <= window.visible - 1 && row <= window.visible - 1;
+    const bool inScrolled = window.selected - window.visible < row && row <= window.selected;
+    const bool drawn = inTop || inScrolled;
+    const std::int64_t slot = inTop ? row : row - window.selected + window.visible - 1;
+    const bool selected = row == window.selected;
+
+    if (drawn) {
+        const float labelY = RowsBelow(254.0f, slot);
+        if (isSeparator) {
+            DrawWhiteText(text, 16, TextAlignment::Center, 22, CentreX, labelY);
+        } else {
+            DrawLayoutSprite(GenericTextures, "selection_box_bg_1c", CentreX, RowsBelow(270.0f, slot), 442.0f,
+                             52.0f, 0.0f, RowBoxGrey);
+            DrawWhiteText(text, 0, TextAlignment::Left, 22, 100.0f, labelY);
+        }
+    }
+    if (selected && !isSeparator) {
+        DrawWhiteText(description, 0, TextAlignment::Center, 18, CentreX, 980.0f);
+    }
+    if (!drawn) {
+        return;
+    }
+    if (isList) {
+        std::string_view value = valueText;
+        if (selected) {
+            std::string& arrowed = frameTexts.Next();
+            arrowed.append(LeftArrow).append(valueText).append(RightArrow);
+            value = arrowed;
+        }
+        DrawWhiteText(value, 0, TextAlignment::Right, 22, RowTextRight, RowsBelow(254.0f, slot));
+    }
+    if (isToggle) {
+        // The tick images sit a pixel above the labels.
+        const float tickY = RowsBelow(253.0f, slot);
+        if (toggleTarget != nullptr && *toggleTarget) {
+            DrawWhiteText(Tick, 0, TextAlignment::Right, 22, RowTextRight, tickY);
+        }
+        DrawWhiteText(TickBox, 0, TextAlignment::Right, 22, RowTextRight, tickY);
+    }
+}
 
 } // namespace Menu

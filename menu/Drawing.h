@@ -3,11 +3,17 @@
 
 namespace Menu {
 
+// Positions and sizes are fractions of the screen; a sprite is placed by its centre.
 void DrawSprite(const char* dictionary, const char* texture, float centreX, float centreY, float width,
                 float height, float rotation, int red, int green, int blue, int alpha);
+// The game wants this immediately before every sprite.
+void PrepareSpriteDraw();
 
+// Backdrop, banner, separator bar and the scroller with its indicators.
 void DrawBackground();
+// The red frame around the selected row.
 void DrawHighlight();
+// "3 of 6" at the right end of the lower scroller.
 void DrawCounter();
 
 } // namespace Menu

@@ -1,19 +1,95 @@
 #include "menu/Text.h"
 
+#include "host/NativeInvoker.h"
+#include "host/Natives.h"
+#include "host/ProcessState.h"
+#include "menu/TextStore.h"
+
+#include <array>
+#include <charconv>
+
 namespace Menu {
 
-std::string FillPlaceholders(std::string_view templateText, const std::vector<std::string>& values) {
-    std::string filled(templateText);
-    for (const std::string& value : values) {
+static_assert(MarkupTemplate.size() == 127);
+
+namespace {
+
+template <typename Values> void Fill(std::string& filled, const Values& values) {
+    for (const auto& value : values) {
         const std::size_t at = filled.find("%s");
         if (at != std::string::npos) {
             filled.replace(at, 2, value);
         }
     }
+}
+
+} // namespace
+
+std::string FillPlaceholders(std::string_view templateText, const std::vector<std::string>& values) {
+    std::string filled(templateText);
+    Fill(filled, values);
     return filled;
 }
 
-// Text drawing arrives with the markup builder.
-void DrawText(std::string_view, FontIndex, int, int, int, int, TextAlignment, int, float, float, int) {}
+void FillPlaceholders(std::string& filled, std::string_view templateText,
+                      std::span<const std::string_view> values) {
+    filled.assign(templateText);
+    Fill(filled, values);
+}
+
+DecimalText Decimal(std::int64_t value) {
+    DecimalText text;
+    const auto end = std::to_chars(text.digits, text.digits + sizeof text.digits, value).ptr;
+    text.length = static_cast<std::size_t>(end - text.digits);
+    return text;
+}
+
+void DrawText(std::string_view text, FontIndex font, int red, int green, int blue, int alpha,
+              TextAlignment alignment, int size, float x, float y, int letterSpacing) {
+    // A font number past the table would read beyond it: such text gets the body font.
+    std::string_view fontName = "body";
+    if (font >= 0 && static_cast<std::size_t>(font) < FontNames.size()) {
+        fontName = FontNames[static_cast<std::size_t>(font)];
+    }
+
+    // Sizes are for a 1920-pixel window. Widened so an absurd window width
+    // cannot overflow; for any real one this is the 32-bit result.
+    const DecimalText sizeText = Decimal(std::int64_t{size} * windowWidth / 1920);
+    const float yFraction = y / screenHeight;
+
+    float xFraction = 0.0f;
+    DecimalText margin = Decimal(0);
+    std::string_view alignName;
+    switch (alignment) {
+    case TextAlignment::Center: {
+        const float fraction = x / screenWidth;
+        xFraction = fraction + fraction - 1.0f;
+        alignName = "Center";
+        break;
+    }
+    case TextAlignment::Right:
+        // The game right-aligns against a margin measured in whole pixels from the screen's right edge.
+        margin = Decimal(std::int64_t{static_cast<std::int32_t>(screenWidth)} - static_cast<std::int32_t>(x));
+        alignName = "Right";
+        break;
+    default:
+        // Left, and any value that is no alignment at all.
+        xFraction = x / screenWidth;
+        alignName = "Left";
+        break;
+    }
+
+    NativeInvoker::Invoke(Native::SetTextColour, red, green, blue, alpha);
+
+    const DecimalText spacingText = Decimal(letterSpacing);
+    const std::array<std::string_view, 6> values = {margin.View(),      alignName,       fontName,
+                                                    spacingText.View(), sizeText.View(), text};
+    std::string& markup = frameTexts.Next();
+    FillPlaceholders(markup, MarkupTemplate, values);
+
+    const auto gameString = NativeInvoker::Invoke<std::uint64_t>(Native::MakeLiteralGameString, 10,
+                                                                 "LITERAL_STRING", markup.c_str());
+    NativeInvoker::Invoke(Native::DisplayText, gameString, xFraction, yFraction);
+}
 
 } // namespace Menu

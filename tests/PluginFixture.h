@@ -29,8 +29,20 @@ class PluginTest : public ::testing::Test {
         runner.RunFrame();
     }
 
+    // Tests may change the screen; the next one starts on the load-time screen again.
+    ~PluginTest() override {
+        screenWidth = loadScreenWidth;
+        screenHeight = loadScreenHeight;
+        rowPitch = loadRowPitch;
+    }
+
     std::vector<std::string> LastFrame() const { return host.recorder.DescribeLast(); }
 
     sim::Host host;
     sim::Runner runner{host};
+
+  private:
+    const float loadScreenWidth = screenWidth;
+    const float loadScreenHeight = screenHeight;
+    const float loadRowPitch = rowPitch;
 };

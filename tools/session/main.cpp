@@ -1,5 +1,6 @@
 // Runs the plug-in module in the stand-in host through a short scripted
 // session, prints the native calls of each frame, then what the session did.
+#include "host/Natives.h"
 #include "menu/Controls.h"
 #include "menu/Prompts.h"
 #include "sim/NativeTable.h"
@@ -13,9 +14,60 @@
 
 namespace {
 
+// The value of NAME = '...' in a text's markup.
+std::string MarkupAttribute(const std::string& markup, const std::string& name) {
+    const std::string key = name + " = '";
+    const std::size_t begin = markup.find(key);
+    if (begin == std::string::npos) {
+        return "?";
+    }
+    const std::size_t value = begin + key.size();
+    return markup.substr(value, markup.find('\'', value) - value);
+}
+
+// One line per call, except that a sprite (prepare and draw) and a text
+// (colour, game string, display) each read as one line: what is drawn where.
+std::vector<std::string> DescribeDrawing(const sim::Frame& frame) {
+    std::vector<std::string> lines;
+    char buffer[160];
+    for (std::size_t i = 0; i < frame.size(); ++i) {
+        const sim::NativeCall& call = frame[i];
+        const bool sprite = call.Is(Native::PrepareSpriteDraw) && i + 1 < frame.size() &&
+                            frame[i + 1].Is(Native::DrawSprite) && frame[i + 1].args.size() >= 11;
+        const bool text = call.Is(Native::SetTextColour) && i + 2 < frame.size() &&
+                          frame[i + 1].Is(Native::MakeLiteralGameString) &&
+                          frame[i + 2].Is(Native::DisplayText);
+        if (sprite) {
+            const sim::NativeCall& draw = frame[++i];
+            std::snprintf(buffer, sizeof buffer,
+                          "sprite %s/%s centre (%.4f, %.4f) size (%.4f, %.4f) rotation %g",
+                          draw.Text(0).c_str(), draw.Text(1).c_str(), draw.Float(2), draw.Float(3),
+                          draw.Float(4), draw.Float(5), draw.Float(6));
+            lines.emplace_back(buffer);
+        } else if (text) {
+            const std::string& markup = frame[i + 1].Text(2);
+            const std::size_t begin = markup.find("~s~");
+            const std::size_t end = markup.rfind("</FONT>");
+            const std::string inner =
+                begin != std::string::npos && end != std::string::npos && end >= begin + 3
+                    ? markup.substr(begin + 3, end - begin - 3)
+                    : markup;
+            const sim::NativeCall& display = frame[i + 2];
+            std::snprintf(buffer, sizeof buffer, "\" at (%.4f, %.4f) %s, font %s, size %s", display.Float(1),
+                          display.Float(2), MarkupAttribute(markup, "ALIGN").c_str(),
+                          MarkupAttribute(markup, "FACE").c_str(), MarkupAttribute(markup, "SIZE").c_str());
+            lines.push_back("text \"" + inner + buffer);
+            i += 2;
+        } else {
+            lines.push_back(sim::Describe(call));
+        }
+    }
+    return lines;
+}
+
 void PrintFrame(const char* what, int number, const sim::Frame& frame) {
     std::printf("\n== frame %d: %s (%zu native calls)\n", number, what, frame.size());
-    for (const std::string& line : sim::Describe(frame)) {
+    for (const std::string& line : DescribeDrawing(frame)) {
         std::printf("  %s\n", line.c_str());
     }
 }

@@ -1,0 +1,411 @@
+#include "DrawnFrame.h"
+#include "PluginFixture.h"
+
+#include "menu/TextStore.h"
+
+#include <algorithm>
+#include <functional>
+
+namespace {
+
+const std::string LeftArrow = "<img src='img://menu_textures/selection_arrow_left' height='18' width='18'/> ";
+const std::string RightArrow =
+    " <img src='img://menu_textures/selection_arrow_right' height='18' width='18'/>";
+const std::string Tick = "<img src='img://generic_textures/tick' height='30' width='30'/>";
+const std::string TickBox = "<img src='img://generic_textures/tick_box' height='30' width='30'/>";
+
+// Expected sprites are written in layout pixels, as the layout gives them.
+DrawnSprite Sprite(const char* dictionary, const char* texture, float x, float y, float width, float height,
+                   float rotation, std::array<int, 4> colour) {
+    return {dictionary,
+            texture,
+            x / screenWidth,
+            y / screenHeight,
+            width / screenWidth,
+            height / screenHeight,
+            rotation,
+            colour[0],
+            colour[1],
+            colour[2],
+            colour[3]};
+}
+
+constexpr std::array<int, 4> White = {255, 255, 255, 255};
+constexpr std::array<int, 4> Red = {255, 0, 0, 255};
+
+std::vector<DrawnSprite> Background(int placesUsed, const char* upper, const char* lower) {
+    const float m = static_cast<float>(placesUsed);
+    const float R = rowPitch;
+    return {
+        Sprite("generic_textures", "inkroller_1a", 25.0f + 576.0f / 2.0f, 25.0f + 1026.0f / 2.0f, 576.0f,
+               1026.0f, 0.0f, {0, 0, 0, 230}),
+        Sprite("generic_textures", "menu_header_1a", 92.0f + 442.0f / 2.0f, 51.8f + 108.0f / 2.0f, 442.0f,
+               108.0f, 0.0f, White),
+        Sprite("generic_textures", "menu_bar", 313.0f, 974.0f, 442.0f, 2.0f, 45.0f, {255, 255, 255, 175}),
+        Sprite("menu_textures", "scroller_left_top", 92.0f + 206.0f / 2.0f, 215.0f + 25.0f / 2.0f, 206.0f,
+               25.0f, 0.0f, White),
+        Sprite("menu_textures", "scroller_right_top", 328.0f + 206.0f / 2.0f, 215.0f + 25.0f / 2.0f, 206.0f,
+               25.0f, 0.0f, White),
+        Sprite("menu_textures", upper, 313.0f, 227.5f, 30.0f, 25.0f, 0.0f, White),
+        Sprite("menu_textures", "scroller_left_bottom", 92.0f + 206.0f / 2.0f, 244.0f + m * R + 25.0f / 2.0f,
+               206.0f, 25.0f, 0.0f, White),
+        Sprite("menu_textures", "scroller_right_bottom", 328.0f + 206.0f / 2.0f,
+               244.0f + m * R + 25.0f / 2.0f, 206.0f, 25.0f, 0.0f, White),
+        Sprite("menu_textures", lower, 313.0f, 256.5f + m * R, 30.0f, 25.0f, 0.0f, White),
+    };
+}
+
+std::vector<DrawnSprite> Highlight(int slot) {
+    const float h = static_cast<float>(slot);
+    const float R = rowPitch;
+    return {
+        Sprite("menu_textures", "crafting_highlight_l", 87.0f, 270.0f + h * R, 19.0f, 57.0f, 0.0f, Red),
+        Sprite("menu_textures", "crafting_highlight_r", 539.0f, 270.0f + h * R, 19.0f, 57.0f, 0.0f, Red),
+        Sprite("menu_textures", "crafting_highlight_t", 313.0f, 247.0f + h * R, 454.0f, 22.0f, 0.0f, Red),
+        Sprite("menu_textures", "crafting_highlight_b", 313.0f, 293.0f + h * R, 454.0f, 22.0f, 0.0f, Red),
+    };
+}
+
+DrawnSprite RowBox(int slot) {
+    return Sprite("generic_textures", "selection_box_bg_1c", 313.0f,
+                  270.0f + static_cast<float>(slot) * rowPitch, 442.0f, 52.0f, 0.0f, {50, 50, 50, 110});
+}
+
+// y handed to the game for a text line `slot` rows below `top`.
+float LineY(float top, int slot) {
+    return (top + static_cast<float>(slot) * rowPitch) / screenHeight;
+}
+
+std::vector<DrawnSprite> Slice(const std::vector<DrawnSprite>& sprites, std::size_t from, std::size_t count) {
+    if (from + count > sprites.size()) {
+        return {};
+    }
+    return {sprites.begin() + static_cast<std::ptrdiff_t>(from),
+            sprites.begin() + static_cast<std::ptrdiff_t>(from + count)};
+}
+
+class DrawingTest : public PluginTest {
+  protected:
+    // Registers submenu 0 anew with the given rows (starting the plug-in the
+    // first time); the menu shows it open.
+    void ShowRows(const std::function<void(Menu::Submenu*)>& rows) {
+        if (!menuController) {
+            Start();
+        }
+        menuController->AddSubmenu(0, "Title", "Subtitle", rows);
+        menuController->isOpen = true;
+    }
+
+    DrawnFrame DrawAt(int selected) {
+        menuController->selectedIndex = selected;
+        const DrawnFrame drawn = ReadDrawing(runner.RunFrame());
+        EXPECT_TRUE(drawn.faults.empty()) << drawn.faults.front();
+        return drawn;
+    }
+
+    ScreenMetricsGuard metrics;
+};
+
+std::function<void(Menu::Submenu*)> NumberedRows(int count) {
+    return [count](Menu::Submenu* submenu) {
+        for (int i = 0; i < count; ++i) {
+            submenu->AddOption("row " + std::to_string(i), "about row " + std::to_string(i), [] {});
+        }
+    };
+}
+
+TEST_F(DrawingTest, TheVoiceMenuOpenFrameInDrawingOrder) {
+    Start();
+    menuController->isOpen = true;
+    const DrawnFrame drawn = DrawAt(0);
+
+    // Background, highlight, title, subtitle, counter, box and label per row
+    // (the first with its description), then the radar.
+    EXPECT_EQ(drawn.order, "sssssssss"
+                           "ssss"
+                           "ttt"
+                           "stt"
+                           "st"
+                           "st"
+                           "st"
+                           "st"
+                           "st"
+                           "r");
+    EXPECT_EQ(Slice(drawn.sprites, 0, 9), Background(6, "scroller_line_up", "scroller_line_down"));
+    EXPECT_EQ(Slice(drawn.sprites, 9, 4), Highlight(0));
+    for (int row = 0; row < 6; ++row) {
+        EXPECT_EQ(drawn.sprites.at(13 + static_cast<std::size_t>(row)), RowBox(row));
+    }
+
+    ASSERT_EQ(drawn.texts.size(), 10u);
+    const DrawnText& title = drawn.texts[0];
+    EXPECT_EQ(title.markup, "<TEXTFORMAT RIGHTMARGIN = '0'><P ALIGN = 'Center'><FONT FACE = '$title' "
+                            "LETTERSPACING = '0' SIZE = '45'>~s~Quorvane Dev Tools</FONT></P><TEXTFORMAT>");
+    EXPECT_EQ(title.x, 2.0f * (313.0f / 1920.0f) - 1.0f);
+    EXPECT_EQ(title.y, 79.0f / 1080.0f);
+    EXPECT_EQ(drawn.texts[1].markup,
+              "<TEXTFORMAT RIGHTMARGIN = '0'><P ALIGN = 'Center'><FONT FACE = '$title' "
+              "LETTERSPACING = '0' SIZE = '23'>~s~Main Menu</FONT></P><TEXTFORMAT>");
+    EXPECT_EQ(drawn.texts[1].y, 172.0f / 1080.0f);
+
+    const DrawnText& counter = drawn.texts[2];
+    EXPECT_EQ(counter.markup, "<TEXTFORMAT RIGHTMARGIN = '1386'><P ALIGN = 'Right'><FONT FACE = '$body' "
+                              "LETTERSPACING = '-1' SIZE = '20'>~s~1 of 6</FONT></P><TEXTFORMAT>");
+    EXPECT_EQ((std::vector{counter.red, counter.green, counter.blue, counter.alpha}),
+              (std::vector{144, 144, 144, 230}));
+    EXPECT_EQ(counter.x, 0.0f);
+    EXPECT_EQ(counter.y, LineY(243.0f, 6));
+
+    const DrawnText& label = drawn.texts[3];
+    EXPECT_EQ(label.markup, "<TEXTFORMAT RIGHTMARGIN = '0'><P ALIGN = 'Left'><FONT FACE = '$body' "
+                            "LETTERSPACING = '0' SIZE = '22'>~s~Set voice: VOFX_PLAYER_MALE01</FONT></P>"
+                            "<TEXTFORMAT>");
+    EXPECT_EQ(label.x, 100.0f / 1920.0f);
+    EXPECT_EQ(label.y, 254.0f / 1080.0f);
+    const DrawnText& description = drawn.texts[4];
+    EXPECT_EQ(description.markup, "<TEXTFORMAT RIGHTMARGIN = '0'><P ALIGN = 'Center'><FONT FACE = '$body' "
+                                  "LETTERSPACING = '0' SIZE = '18'>~s~Sets the player's voice to "
+                                  "VOFX_PLAYER_MALE01.</FONT></P><TEXTFORMAT>");
+    EXPECT_EQ(description.x, 2.0f * (313.0f / 1920.0f) - 1.0f);
+    EXPECT_EQ(description.y, 980.0f / 1080.0f);
+    EXPECT_EQ(drawn.texts[9].Inner(), "Set voice: VOFX_PLAYER_FEMALE03");
+    EXPECT_EQ(drawn.texts[9].y, LineY(254.0f, 5));
+    for (const DrawnText& text : drawn.texts) {
+        if (&text != &counter) {
+            EXPECT_EQ((std::vector{text.red, text.green, text.blue, text.alpha}),
+                      (std::vector{255, 255, 255, 255}))
+                << text.Inner();
+        }
+    }
+}
+
+// N rows, selection, the first row drawn, and the two indicators.
+struct WindowCase {
+    int rows;
+    int selected;
+    int firstRow;
+    const char* upper;
+    const char* lower;
+};
+
+TEST_F(DrawingTest, TheWindowScrollsToEndAtTheSelection) {
+    const WindowCase cases[] = {
+        {6, 0, 0, "scroller_line_up", "scroller_line_down"},
+        {6, 5, 0, "scroller_line_up", "scroller_line_down"},
+        {8, 0, 0, "scroller_line_up", "scroller_line_down"},
+        {8, 7, 0, "scroller_line_up", "scroller_line_down"},
+        {9, 7, 0, "scroller_line_up", "scroller_arrow_bottom"},
+        {9, 8, 1, "scroller_arrow_top", "scroller_line_down"},
+        {10, 0, 0, "scroller_line_up", "scroller_arrow_bottom"},
+        {10, 7, 0, "scroller_line_up", "scroller_arrow_bottom"},
+        {10, 8, 1, "scroller_arrow_top", "scroller_arrow_bottom"},
+        {10, 9, 2, "scroller_arrow_top", "scroller_line_down"},
+        // Back up from the last row: the window still ends at the selection.
+        {10, 8, 1, "scroller_arrow_top", "scroller_arrow_bottom"},
+        {10, 7, 0, "scroller_line_up", "scroller_arrow_bottom"},
+    };
+    int registered = -1;
+    for (const WindowCase& c : cases) {
+        SCOPED_TRACE(std::to_string(c.rows) + " rows, selection " + std::to_string(c.selected));
+        if (c.rows != registered) {
+            ShowRows(NumberedRows(c.rows));
+            registered = c.rows;
+        }
+        const DrawnFrame drawn = DrawAt(c.selected);
+        const int placesUsed = std::min(c.rows, 8);
+
+        EXPECT_EQ(Slice(drawn.sprites, 0, 9), Background(placesUsed, c.upper, c.lower));
+        EXPECT_EQ(Slice(drawn.sprites, 9, 4), Highlight(std::min(c.selected, 7)));
+
+        const std::vector<DrawnText> labels = drawn.TextsStartingWith("row ");
+        const std::vector<DrawnSprite> boxes = drawn.SpritesNamed("selection_box_bg_1c");
+        ASSERT_EQ(labels.size(), static_cast<std::size_t>(placesUsed));
+        ASSERT_EQ(boxes.size(), labels.size());
+        for (int slot = 0; slot < placesUsed; ++slot) {
+            const auto s = static_cast<std::size_t>(slot);
+            EXPECT_EQ(labels[s].Inner(), "row " + std::to_string(c.firstRow + slot));
+            EXPECT_EQ(labels[s].y, LineY(254.0f, slot));
+            EXPECT_EQ(boxes[s], RowBox(slot));
+        }
+
+        const std::vector<DrawnText> descriptions = drawn.TextsStartingWith("about row ");
+        ASSERT_EQ(descriptions.size(), 1u);
+        EXPECT_EQ(descriptions[0].Inner(), "about row " + std::to_string(c.selected));
+
+        const DrawnText& counter = drawn.texts.at(2);
+        EXPECT_EQ(counter.Inner(), std::to_string(c.selected + 1) + " of " + std::to_string(c.rows));
+        EXPECT_EQ(counter.y, LineY(243.0f, placesUsed));
+    }
+}
+
+TEST_F(DrawingTest, ListAndToggleDecorationsSelectedAndNot) {
+    static bool on = true;
+    static bool off = false;
+    ShowRows([](Menu::Submenu* submenu) {
+        submenu->AddList("list", "list help", {"Low", "High"});
+        submenu->AddToggle("toggle on", "", &on);
+        submenu->AddToggle("toggle off", "", &off);
+        submenu->AddToggle("toggle unset", "", nullptr);
+        submenu->AddList("both", "", {"Only"});
+        submenu->options.back().isToggle = true;
+        submenu->options.back().toggleTarget = &on;
+    });
+
+    const float valueX = 0.0f;
+    DrawnFrame drawn = DrawAt(0);
+    // Row 0 selected: box, label, description, then the arrowed value, right-aligned at 526.
+    std::vector<DrawnText> rowTexts(drawn.texts.begin() + 3, drawn.texts.begin() + 6);
+    EXPECT_EQ(rowTexts[0].Inner(), "list");
+    EXPECT_EQ(rowTexts[1].Inner(), "list help");
+    EXPECT_EQ(rowTexts[2].Inner(), LeftArrow + "Low" + RightArrow);
+    EXPECT_EQ(rowTexts[2].Attribute("ALIGN"), "Right");
+    EXPECT_EQ(rowTexts[2].Attribute("RIGHTMARGIN"), "1394");
+    EXPECT_EQ(rowTexts[2].Attribute("SIZE"), "22");
+    EXPECT_EQ(rowTexts[2].x, valueX);
+    EXPECT_EQ(rowTexts[2].y, LineY(254.0f, 0));
+
+    // Unselected rows, in order after the list's texts.
+    const std::vector<std::string> expected = {
+        "toggle on",    Tick,    TickBox,          // on: tick, then the box over it
+        "toggle off",   TickBox,                   // off: the box alone
+        "toggle unset", TickBox,                   // no flag to show: an empty box
+        "both",         "Only",  Tick,    TickBox, // a list that is also a toggle gets both, value first
+    };
+    std::vector<std::string> inner;
+    for (std::size_t i = 6; i < drawn.texts.size(); ++i) {
+        inner.push_back(drawn.texts[i].Inner());
+    }
+    EXPECT_EQ(inner, expected);
+    for (std::size_t i = 6; i < drawn.texts.size(); ++i) {
+        const DrawnText& text = drawn.texts[i];
+        if (text.Inner() == Tick || text.Inner() == TickBox) {
+            EXPECT_EQ(text.Attribute("ALIGN"), "Right");
+            EXPECT_EQ(text.Attribute("RIGHTMARGIN"), "1394");
+            EXPECT_EQ(text.Attribute("SIZE"), "22");
+        }
+    }
+    // The tick images sit a pixel above the label line.
+    EXPECT_EQ(drawn.texts[7].y, LineY(253.0f, 1));
+    EXPECT_EQ(drawn.texts[8].y, LineY(253.0f, 1));
+    EXPECT_EQ(drawn.texts[6].y, LineY(254.0f, 1));
+    EXPECT_EQ(drawn.texts[13].y, LineY(254.0f, 4)) << "the list value of the last row";
+
+    drawn = DrawAt(1);
+    const std::vector<DrawnText> values = drawn.TextsStartingWith("Low");
+    ASSERT_EQ(values.size(), 1u) << "unselected, the list shows its value without arrows";
+    EXPECT_EQ(values[0].Inner(), "Low");
+    // A selected toggle looks the same, with its description (empty here) drawn.
+    const std::vector<std::string> selectedToggle = {drawn.texts.at(5).Inner(), drawn.texts.at(6).Inner(),
+                                                     drawn.texts.at(7).Inner(), drawn.texts.at(8).Inner()};
+    EXPECT_EQ(selectedToggle, (std::vector<std::string>{"toggle on", "", Tick, TickBox}));
+}
+
+TEST_F(DrawingTest, ASeparatorIsAHeadingWithoutBoxOrDescription) {
+    ShowRows([](Menu::Submenu* submenu) {
+        submenu->AddOption("first", "first help", [] {});
+        submenu->AddSeparator("Heading");
+        submenu->options.back().description = "never shown";
+        submenu->AddOption("third", "third help", [] {});
+    });
+
+    const DrawnFrame drawn = DrawAt(1);
+    EXPECT_EQ(drawn.order, "sssssssss"
+                           "ssss"
+                           "ttt"
+                           "st"
+                           "t"
+                           "st"
+                           "r");
+    EXPECT_EQ(drawn.SpritesNamed("selection_box_bg_1c"), (std::vector{RowBox(0), RowBox(2)}));
+    EXPECT_EQ(Slice(drawn.sprites, 9, 4), Highlight(1)) << "the highlight shows whatever row is selected";
+
+    const DrawnText& heading = drawn.texts.at(4);
+    EXPECT_EQ(heading.markup, "<TEXTFORMAT RIGHTMARGIN = '0'><P ALIGN = 'Center'><FONT FACE = '$title' "
+                              "LETTERSPACING = '0' SIZE = '22'>~s~Heading</FONT></P><TEXTFORMAT>");
+    EXPECT_EQ(heading.x, 2.0f * (313.0f / 1920.0f) - 1.0f);
+    EXPECT_EQ(heading.y, LineY(254.0f, 1));
+    EXPECT_TRUE(drawn.TextsStartingWith("never shown").empty());
+    EXPECT_TRUE(drawn.TextsStartingWith("first help").empty());
+}
+
+TEST_F(DrawingTest, AnEmptySubmenuDrawsItsFrameAndCounterOnly) {
+    ShowRows(NumberedRows(0));
+    const DrawnFrame drawn = DrawAt(0);
+    EXPECT_EQ(drawn.order, "sssssssss"
+                           "ssss"
+                           "ttt"
+                           "r");
+    EXPECT_EQ(Slice(drawn.sprites, 0, 9), Background(0, "scroller_line_up", "scroller_line_down"));
+    EXPECT_EQ(drawn.sprites.at(6).y, (244.0f + 25.0f / 2.0f) / 1080.0f) << "lower scroller at 244 to 269";
+    EXPECT_EQ(Slice(drawn.sprites, 9, 4), Highlight(0));
+    EXPECT_EQ(drawn.texts.at(2).Inner(), "1 of 0");
+    EXPECT_EQ(drawn.texts.at(2).y, 243.0f / 1080.0f);
+}
+
+TEST_F(DrawingTest, ACountBeyondTheRowsDrawsOnlyTheRowsThatExist) {
+    ShowRows(NumberedRows(3));
+    submenuRegistry.at(0).optionCount = 9;
+    const DrawnFrame drawn = DrawAt(0);
+    EXPECT_EQ(drawn.TextsStartingWith("row ").size(), 3u);
+    EXPECT_EQ(drawn.texts.at(2).Inner(), "1 of 9");
+    EXPECT_EQ(drawn.sprites.at(8).texture, "scroller_arrow_bottom");
+}
+
+TEST_F(DrawingTest, AClosedMenuDrawsNothing) {
+    Start();
+    const sim::Frame& frame = runner.RunFrame();
+    const DrawnFrame drawn = ReadDrawing(frame);
+    EXPECT_EQ(drawn.order, "");
+    EXPECT_TRUE(drawn.faults.empty());
+    const auto lines = LastFrame();
+    ASSERT_GE(lines.size(), 4u);
+    EXPECT_EQ(std::vector<std::string>(lines.end() - 4, lines.end()),
+              (std::vector<std::string>{"set_prompt_visible(1, 0)", "set_prompt_enabled(1, 0)",
+                                        "set_prompt_visible(2, 0)", "set_prompt_enabled(2, 0)"}));
+    for (const std::string& line : lines) {
+        EXPECT_EQ(line.find("radar_display_switch"), std::string::npos) << "no radar call while closed";
+    }
+}
+
+TEST_F(DrawingTest, RowsFollowTheScreenHeightAndPositionsTheScreen) {
+    // Compared with a tolerance only here: 655.56 is the decimal the layout
+    // quotes for 270 + 7R, not the single-precision value itself.
+    ShowRows(NumberedRows(8));
+    DrawnFrame drawn = DrawAt(0);
+    EXPECT_NEAR(drawn.SpritesNamed("selection_box_bg_1c").at(7).y * 1080.0f, 655.56f, 1e-3f);
+
+    screenWidth = 1280.0f;
+    screenHeight = 720.0f;
+    rowPitch = 720.0f * 0.051f;
+    drawn = DrawAt(2);
+    EXPECT_EQ(Slice(drawn.sprites, 0, 9), Background(8, "scroller_line_up", "scroller_line_down"));
+    EXPECT_EQ(drawn.SpritesNamed("selection_box_bg_1c").at(7).y, (270.0f + 7.0f * rowPitch) / 720.0f);
+    EXPECT_EQ(Slice(drawn.sprites, 9, 4), Highlight(2));
+    const DrawnText label = drawn.TextsStartingWith("row 7").at(0);
+    EXPECT_EQ(label.x, 100.0f / 1280.0f);
+    EXPECT_EQ(label.y, (254.0f + 7.0f * rowPitch) / 720.0f);
+    EXPECT_EQ(label.Attribute("SIZE"), "22") << "the window is still 1920 wide";
+    EXPECT_EQ(drawn.texts.at(2).Attribute("RIGHTMARGIN"), "746");
+}
+
+TEST_F(DrawingTest, TextsStayValidUntilTheNextFrameAndReuseTheirMemory) {
+    Start();
+    menuController->isOpen = true;
+    const DrawnFrame first = DrawAt(3);
+    ASSERT_FALSE(first.texts.empty());
+    // The game may read a text until it has drawn the frame: after the frame
+    // every markup is still where it was handed over.
+    for (const DrawnText& text : first.texts) {
+        EXPECT_EQ(std::string(text.markupLocation), text.markup);
+    }
+    const std::size_t slots = Menu::frameTexts.slots.size();
+
+    const DrawnFrame second = DrawAt(3);
+    ASSERT_EQ(second.texts.size(), first.texts.size());
+    for (std::size_t i = 0; i < first.texts.size(); ++i) {
+        EXPECT_EQ(second.texts[i].markupLocation, first.texts[i].markupLocation) << "text " << i;
+    }
+    EXPECT_EQ(Menu::frameTexts.slots.size(), slots) << "a frame like the last takes no new text";
+}
+
+} // namespace

@@ -1,0 +1,140 @@
+#include "DrawnFrame.h"
+#include "PluginFixture.h"
+
+#include "menu/Text.h"
+#include "menu/TextStore.h"
+
+#include <climits>
+
+namespace {
+
+using Menu::TextAlignment;
+
+TEST(FillPlaceholdersTest, FillsInOrderAndSkipsValuesWithNoPlaceLeft) {
+    EXPECT_EQ(Menu::FillPlaceholders("a%sb%sc", {"1", "22"}), "a1b22c");
+    EXPECT_EQ(Menu::FillPlaceholders("a%sb", {"1", "2", "3"}), "a1b");
+    EXPECT_EQ(Menu::FillPlaceholders("%", {"1"}), "%");
+    EXPECT_EQ(Menu::FillPlaceholders("", {"1"}), "");
+    // The search restarts at the front, so a value's own "%s" takes the next value.
+    EXPECT_EQ(Menu::FillPlaceholders("[%s] [%s]", {"x%sy", "z"}), "[xzy] [%s]");
+}
+
+TEST(FillPlaceholdersTest, FillingInPlaceMatchesAndReusesTheTextsMemory) {
+    const std::vector<std::string> owned = {"0", "Left", "body", "0", "22", "a longer label than the next"};
+    const std::array<std::string_view, 6> views = {owned[0], owned[1], owned[2],
+                                                   owned[3], owned[4], owned[5]};
+    std::string filled;
+    Menu::FillPlaceholders(filled, Menu::MarkupTemplate, views);
+    EXPECT_EQ(filled, Menu::FillPlaceholders(Menu::MarkupTemplate, owned));
+
+    const char* memory = filled.data();
+    const std::array<std::string_view, 6> shorter = {"0", "Left", "body", "0", "22", "short"};
+    Menu::FillPlaceholders(filled, Menu::MarkupTemplate, shorter);
+    EXPECT_EQ(filled.data(), memory) << "a text that fits is written where the last one was";
+    EXPECT_NE(filled.find("~s~short</FONT>"), std::string::npos);
+}
+
+TEST(DecimalTest, PlainDecimalWithoutPaddingOrGrouping) {
+    EXPECT_EQ(Menu::Decimal(0).View(), "0");
+    EXPECT_EQ(Menu::Decimal(7).View(), "7");
+    EXPECT_EQ(Menu::Decimal(-1).View(), "-1");
+    EXPECT_EQ(Menu::Decimal(1386).View(), "1386");
+    EXPECT_EQ(Menu::Decimal(INT_MAX).View(), "2147483647");
+    EXPECT_EQ(Menu::Decimal(INT_MIN).View(), "-2147483648");
+    EXPECT_EQ(Menu::Decimal(std::int64_t{INT_MAX} + 1).View(), "2147483648");
+}
+
+// DrawText against the stand-in, on a 1920 x 1080 screen with a 1920-pixel window.
+class DrawTextTest : public PluginTest {
+  protected:
+    DrawnText Draw(std::string_view text, int font, TextAlignment alignment, int size, float x, float y,
+                   int letterSpacing = 0) {
+        host.recorder.BeginFrame();
+        Menu::frameTexts.Reset();
+        Menu::DrawText(text, font, 1, 2, 3, 4, alignment, size, x, y, letterSpacing);
+        const DrawnFrame drawn = ReadDrawing(host.recorder.Last());
+        EXPECT_TRUE(drawn.faults.empty()) << drawn.faults.front();
+        EXPECT_EQ(drawn.order, "t") << "one text: colour, make string, display; nothing else";
+        return drawn.texts.empty() ? DrawnText{} : drawn.texts.front();
+    }
+
+    ScreenMetricsGuard metrics;
+};
+
+TEST_F(DrawTextTest, CentredSubtitleFillsTheTemplateInOrder) {
+    const DrawnText text = Draw("Main Menu", 16, TextAlignment::Center, 23, 313.0f, 172.0f);
+    EXPECT_EQ(text.markup, "<TEXTFORMAT RIGHTMARGIN = '0'><P ALIGN = 'Center'><FONT FACE = '$title' "
+                           "LETTERSPACING = '0' SIZE = '23'>~s~Main Menu</FONT></P><TEXTFORMAT>");
+    EXPECT_EQ(text.x, 2.0f * (313.0f / 1920.0f) - 1.0f);
+    EXPECT_EQ(text.y, 172.0f / 1080.0f);
+    EXPECT_EQ((std::vector{text.red, text.green, text.blue, text.alpha}), (std::vector{1, 2, 3, 4}));
+}
+
+TEST_F(DrawTextTest, EachAlignmentPlacesTheTextItsOwnWay) {
+    const DrawnText left = Draw("label", 0, TextAlignment::Left, 22, 100.0f, 254.0f);
+    EXPECT_EQ(left.Attribute("RIGHTMARGIN"), "0");
+    EXPECT_EQ(left.Attribute("ALIGN"), "Left");
+    EXPECT_EQ(left.Attribute("FACE"), "$body");
+    EXPECT_EQ(left.x, 100.0f / 1920.0f);
+    EXPECT_EQ(left.y, 254.0f / 1080.0f);
+
+    const DrawnText right = Draw("1 of 6", 0, TextAlignment::Right, 20, 534.0f, 243.0f, -1);
+    EXPECT_EQ(right.markup, "<TEXTFORMAT RIGHTMARGIN = '1386'><P ALIGN = 'Right'><FONT FACE = '$body' "
+                            "LETTERSPACING = '-1' SIZE = '20'>~s~1 of 6</FONT></P><TEXTFORMAT>");
+    EXPECT_EQ(right.x, 0.0f);
+    EXPECT_EQ(right.y, 243.0f / 1080.0f);
+}
+
+TEST_F(DrawTextTest, RightMarginTruncatesBothScreenWidthAndX) {
+    screenWidth = 1366.9f;
+    EXPECT_EQ(Draw("v", 0, TextAlignment::Right, 22, 526.9f, 254.0f).Attribute("RIGHTMARGIN"), "840");
+    screenWidth = 1280.0f;
+    EXPECT_EQ(Draw("v", 0, TextAlignment::Right, 22, 526.0f, 254.0f).Attribute("RIGHTMARGIN"), "754");
+}
+
+TEST_F(DrawTextTest, SizeFollowsTheWindowNotTheScreen) {
+    windowWidth = 1280;
+    const DrawnText small = Draw("label", 0, TextAlignment::Left, 22, 100.0f, 254.0f);
+    EXPECT_EQ(small.Attribute("SIZE"), "14");
+    EXPECT_EQ(small.x, 100.0f / 1920.0f) << "positions still divide by the screen";
+
+    windowWidth = 2560;
+    EXPECT_EQ(Draw("t", 16, TextAlignment::Center, 45, 313.0f, 79.0f).Attribute("SIZE"), "60");
+    EXPECT_EQ(Draw("t", 0, TextAlignment::Left, 22, 100.0f, 254.0f).Attribute("SIZE"), "29");
+
+    windowWidth = 1920;
+    EXPECT_EQ(Draw("t", 0, TextAlignment::Left, 22, 100.0f, 254.0f).Attribute("SIZE"), "22");
+}
+
+TEST_F(DrawTextTest, AnAbsurdWindowWidthDoesNotOverflowTheSize) {
+    windowWidth = 100000000; // 45 x this is past 32 bits
+    EXPECT_EQ(Draw("t", 16, TextAlignment::Center, 45, 313.0f, 79.0f).Attribute("SIZE"), "2343750");
+}
+
+TEST_F(DrawTextTest, TheTextGoesInUnchanged) {
+    EXPECT_NE(Draw("", 0, TextAlignment::Left, 22, 100.0f, 254.0f).markup.find("'22'>~s~</FONT>"),
+              std::string::npos);
+
+    const std::string tick = "<img src='img://generic_textures/tick' height='30' width='30'/>";
+    const DrawnText image = Draw(tick, 0, TextAlignment::Right, 22, 526.0f, 253.0f);
+    EXPECT_EQ(image.Inner(), tick);
+
+    EXPECT_EQ(Draw("100%s sure", 0, TextAlignment::Left, 22, 100.0f, 254.0f).Inner(), "100%s sure");
+}
+
+TEST_F(DrawTextTest, OutOfRangeFontsAndAlignmentsFallBackToBodyAndLeft) {
+    EXPECT_EQ(Draw("a", 17, TextAlignment::Left, 22, 100.0f, 254.0f).Attribute("FACE"),
+              "$wantedPostersGeneric");
+    for (const int font : {18, -1, INT_MAX, INT_MIN}) {
+        EXPECT_EQ(Draw("a", font, TextAlignment::Left, 22, 100.0f, 254.0f).Attribute("FACE"), "$body")
+            << "font " << font;
+    }
+    for (const int alignment : {3, -1, 1000}) {
+        const DrawnText text = Draw("a", 0, static_cast<TextAlignment>(alignment), 22, 313.0f, 254.0f);
+        EXPECT_EQ(text.Attribute("ALIGN"), "Left") << "alignment " << alignment;
+        EXPECT_EQ(text.Attribute("RIGHTMARGIN"), "0");
+        EXPECT_EQ(text.x, 313.0f / 1920.0f);
+    }
+}
+
+} // namespace
