@@ -1,0 +1,207 @@
+#include "tools/preview/Renderer.h"
+
+#include "tools/preview/StandIns.h"
+
+#include <algorithm>
+#include <cmath>
+#include <memory>
+#include <numbers>
+#include <string>
+
+namespace preview {
+namespace {
+
+using Context = std::unique_ptr<cairo_t, decltype(&cairo_destroy)>;
+
+bool Finite(std::initializer_list<float> values) {
+    return std::all_of(values.begin(), values.end(), [](float value) { return std::isfinite(value); });
+}
+
+double Channel(int value) {
+    return std::clamp(value, 0, 255) / 255.0;
+}
+
+// Beyond a few screen heights nothing more can be seen; the bound keeps a
+// runaway size in the markup from asking the rasteriser for giant glyphs.
+double FontSize(const FontStyle& font, int height) {
+    return std::clamp(static_cast<double>(font.size), 0.0, 4.0 * height);
+}
+
+void SelectFont(cairo_t* cr, const FontStyle& font, int height) {
+    const FontChoice choice = FontFor(font.face);
+    cairo_select_font_face(cr, choice.family, CAIRO_FONT_SLANT_NORMAL,
+                           choice.bold ? CAIRO_FONT_WEIGHT_BOLD : CAIRO_FONT_WEIGHT_NORMAL);
+    cairo_set_font_size(cr, FontSize(font, height));
+}
+
+// The length in bytes of the UTF-8 character that starts with lead.
+std::size_t CharacterLength(unsigned char lead) {
+    if (lead >= 0xf0) {
+        return 4;
+    }
+    if (lead >= 0xe0) {
+        return 3;
+    }
+    return lead >= 0xc0 ? 2 : 1;
+}
+
+// Calls each(character, advance) for every character of a text piece.
+template <typename Each> void ForEachCharacter(cairo_t* cr, const std::string& text, Each each) {
+    for (std::size_t at = 0; at < text.size();) {
+        const std::size_t length =
+            std::min(CharacterLength(static_cast<unsigned char>(text[at])), text.size() - at);
+        const std::string character = text.substr(at, length);
+        cairo_text_extents_t extents;
+        cairo_text_extents(cr, character.c_str(), &extents);
+        each(character, extents.x_advance);
+        at += length;
+    }
+}
+
+struct PlacedPiece {
+    const TextPiece* piece;
+    double width;
+    double ascent;
+    double descent;
+};
+
+struct Line {
+    std::vector<PlacedPiece> pieces;
+    TextBounds bounds;
+    double baseline = 0.0;
+    double middle = 0.0; // where images are centred
+};
+
+Line LayOut(cairo_t* cr, const TextDraw& text, int width, int height) {
+    Line line;
+    double total = 0.0;
+    double ascent = 0.0;
+    double descent = 0.0;
+    double imageHeight = 0.0;
+    for (const TextPiece& piece : text.format.pieces) {
+        SelectFont(cr, piece.font, height);
+        cairo_font_extents_t font;
+        cairo_font_extents(cr, &font);
+        PlacedPiece placed{&piece, 0.0, font.ascent, font.descent};
+        if (piece.isImage) {
+            placed.width = std::clamp(static_cast<double>(piece.width), 0.0, 4.0 * height);
+            imageHeight =
+                std::max(imageHeight, std::clamp(static_cast<double>(piece.height), 0.0, 4.0 * height));
+        } else {
+            std::size_t count = 0;
+            ForEachCharacter(cr, piece.text, [&](const std::string&, double advance) {
+                placed.width += advance;
+                ++count;
+            });
+            if (count > 1) {
+                placed.width += piece.font.letterSpacing * static_cast<double>(count - 1);
+            }
+        }
+        ascent = std::max(ascent, font.ascent);
+        descent = std::max(descent, font.descent);
+        total += placed.width;
+        line.pieces.push_back(placed);
+    }
+
+    const double boxLeft = static_cast<double>(text.x) * width;
+    const double boxRight = width - static_cast<double>(text.format.rightMargin);
+    double left = boxLeft;
+    if (text.format.align == Align::Center) {
+        left = (boxLeft + boxRight) / 2 - total / 2;
+    } else if (text.format.align == Align::Right) {
+        left = boxRight - total;
+    }
+    const double top = static_cast<double>(text.y) * height;
+    line.baseline = top + ascent;
+    line.middle = top + (ascent + descent) / 2;
+    const double imageTop = line.middle - imageHeight / 2;
+    line.bounds = TextBounds{left, std::min(top, imageTop), left + total,
+                             std::max(top + ascent + descent, imageTop + imageHeight)};
+    return line;
+}
+
+Context MeasuringContext() {
+    static cairo_surface_t* const surface = cairo_image_surface_create(CAIRO_FORMAT_A8, 1, 1);
+    return Context(cairo_create(surface), &cairo_destroy);
+}
+
+void DrawSprite(cairo_t* cr, const SpriteDraw& sprite, int width, int height) {
+    if (!Finite({sprite.centreX, sprite.centreY, sprite.width, sprite.height, sprite.rotation})) {
+        return;
+    }
+    cairo_save(cr);
+    cairo_translate(cr, static_cast<double>(sprite.centreX) * width,
+                    static_cast<double>(sprite.centreY) * height);
+    cairo_rotate(cr, static_cast<double>(sprite.rotation) * std::numbers::pi / 180.0);
+    const double spriteWidth = static_cast<double>(sprite.width) * width;
+    const double spriteHeight = static_cast<double>(sprite.height) * height;
+    cairo_translate(cr, -spriteWidth / 2, -spriteHeight / 2);
+    DrawStandIn(cr, sprite.dictionary, sprite.texture, spriteWidth, spriteHeight, sprite.colour);
+    cairo_restore(cr);
+}
+
+void DrawTextItem(cairo_t* cr, const TextDraw& text, int width, int height) {
+    if (!Finite({text.x, text.y, text.format.rightMargin})) {
+        return;
+    }
+    const Line line = LayOut(cr, text, width, height);
+    double x = line.bounds.left;
+    for (const PlacedPiece& placed : line.pieces) {
+        const TextPiece& piece = *placed.piece;
+        if (piece.isImage) {
+            const double imageHeight = std::clamp(static_cast<double>(piece.height), 0.0, 4.0 * height);
+            cairo_save(cr);
+            cairo_translate(cr, x, line.middle - imageHeight / 2);
+            DrawStandIn(cr, piece.dictionary, piece.texture, placed.width, imageHeight, text.colour);
+            cairo_restore(cr);
+        } else if (FontSize(piece.font, height) > 0.0) {
+            SelectFont(cr, piece.font, height);
+            cairo_set_source_rgba(cr, Channel(text.colour.red), Channel(text.colour.green),
+                                  Channel(text.colour.blue), Channel(text.colour.alpha));
+            double pen = x;
+            ForEachCharacter(cr, piece.text, [&](const std::string& character, double advance) {
+                cairo_move_to(cr, pen, line.baseline);
+                cairo_show_text(cr, character.c_str());
+                pen += advance + piece.font.letterSpacing;
+            });
+        }
+        x += placed.width;
+    }
+}
+
+} // namespace
+
+FontChoice FontFor(std::string_view face) {
+    static constexpr std::string_view serif[] = {"title",    "ledger",      "catalog1",
+                                                 "catalog2", "catalog3",    "catalog4",
+                                                 "catalog5", "handwritten", "wantedPostersGeneric"};
+    static constexpr std::string_view mono[] = {"FixedWidthNumbers", "Debug_BOLD"};
+    const bool bold = face.find("BOLD") != std::string_view::npos;
+    if (std::find(std::begin(serif), std::end(serif), face) != std::end(serif)) {
+        return FontChoice{"DejaVu Serif", bold};
+    }
+    if (std::find(std::begin(mono), std::end(mono), face) != std::end(mono)) {
+        return FontChoice{"DejaVu Sans Mono", bold};
+    }
+    return FontChoice{"DejaVu Sans", bold};
+}
+
+TextBounds PlaceText(const TextDraw& text, int width, int height) {
+    const Context cr = MeasuringContext();
+    return LayOut(cr.get(), text, width, height).bounds;
+}
+
+Picture Render(const Scene& scene, int width, int height) {
+    Picture picture(width, height, WorldColour);
+    const Context cr(cairo_create(picture.Surface()), &cairo_destroy);
+    for (const DrawItem& item : scene.items) {
+        if (item.isText) {
+            DrawTextItem(cr.get(), item.text, width, height);
+        } else {
+            DrawSprite(cr.get(), item.sprite, width, height);
+        }
+    }
+    return picture;
+}
+
+} // namespace preview
