@@ -2,6 +2,8 @@
 
 #include "tools/preview/StandIns.h"
 
+#include <fontconfig/fontconfig.h>
+
 #include <algorithm>
 #include <cmath>
 #include <memory>
@@ -120,9 +122,33 @@ Line LayOut(cairo_t* cr, const TextDraw& text, int width, int height) {
     return line;
 }
 
+// Cairo and fontconfig keep their font caches for the life of the process.
+// They are handed back at exit, once every picture is gone, so that a leak
+// checker sees only memory that was really lost.
+class FontCaches {
+  public:
+    static FontCaches& Get() {
+        static FontCaches caches;
+        return caches;
+    }
+    FontCaches(const FontCaches&) = delete;
+    FontCaches& operator=(const FontCaches&) = delete;
+
+    cairo_surface_t* Measuring() const { return measuring_; }
+
+  private:
+    FontCaches() : measuring_(cairo_image_surface_create(CAIRO_FORMAT_A8, 1, 1)) {}
+    ~FontCaches() {
+        cairo_surface_destroy(measuring_);
+        cairo_debug_reset_static_data();
+        FcFini();
+    }
+
+    cairo_surface_t* measuring_;
+};
+
 Context MeasuringContext() {
-    static cairo_surface_t* const surface = cairo_image_surface_create(CAIRO_FORMAT_A8, 1, 1);
-    return Context(cairo_create(surface), &cairo_destroy);
+    return Context(cairo_create(FontCaches::Get().Measuring()), &cairo_destroy);
 }
 
 void DrawSprite(cairo_t* cr, const SpriteDraw& sprite, int width, int height) {
@@ -192,6 +218,7 @@ TextBounds PlaceText(const TextDraw& text, int width, int height) {
 }
 
 Picture Render(const Scene& scene, int width, int height) {
+    FontCaches::Get(); // made before the picture, so released after it
     Picture picture(width, height, WorldColour);
     const Context cr(cairo_create(picture.Surface()), &cairo_destroy);
     for (const DrawItem& item : scene.items) {

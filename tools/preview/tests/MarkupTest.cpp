@@ -12,7 +12,8 @@ using preview::PlainText;
 
 const std::string tickTag = "<img src='img://generic_textures/tick' height='30' width='30'/>";
 const std::string leftArrow = "<img src='img://menu_textures/selection_arrow_left' height='18' width='18'/> ";
-const std::string rightArrow = " <img src='img://menu_textures/selection_arrow_right' height='18' width='18'/>";
+const std::string rightArrow =
+    " <img src='img://menu_textures/selection_arrow_right' height='18' width='18'/>";
 
 TEST(MarkupTest, ReadsTheTemplateTheMenuFills) {
     const auto format = ParseMarkup(menu_record::Markup("1386", "Right", "body", -1, 20, "3 of 6"));
@@ -34,7 +35,8 @@ TEST(MarkupTest, ReadsTheTemplateTheMenuFills) {
 }
 
 TEST(MarkupTest, ImageTagsBecomePicturesBetweenTheText) {
-    const auto value = ParseMarkup(menu_record::Markup("1394", "Right", "body", 0, 22, leftArrow + "B" + rightArrow));
+    const auto value =
+        ParseMarkup(menu_record::Markup("1394", "Right", "body", 0, 22, leftArrow + "B" + rightArrow));
     ASSERT_EQ(value.pieces.size(), 3u);
     EXPECT_TRUE(value.pieces[0].isImage);
     EXPECT_EQ(value.pieces[0].dictionary, "menu_textures");

@@ -71,7 +71,8 @@ TEST(PipelineTest, HighlightStandsAroundTheSelectedRowAndMovesWithIt) {
     EXPECT_TRUE(HighlightOnlyAround(pictures.at("first"), 0, 1080));
     EXPECT_TRUE(HighlightOnlyAround(pictures.at("fourth"), 3, 1080));
     EXPECT_TRUE(HighlightOnlyAround(pictures.at("third"), 2, 1080));
-    EXPECT_TRUE(HighlightOnlyAround(pictures.at("wrapped"), 5, 1080)) << "up from the first row wraps to the last";
+    EXPECT_TRUE(HighlightOnlyAround(pictures.at("wrapped"), 5, 1080))
+        << "up from the first row wraps to the last";
 }
 
 TEST(PipelineTest, RowBoxesStandWhereTheLayoutPutsThem) {

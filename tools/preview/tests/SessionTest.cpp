@@ -83,15 +83,21 @@ TEST(SessionTest, TheDefaultSessionReads) {
 }
 
 TEST(SessionTest, MistakesNameTheirLine) {
-    EXPECT_EQ(ErrorOf("wait 1\njump F8"), "line 2: unknown step \"jump\" (press, release, tap, gamepad, wait, snapshot)");
-    EXPECT_EQ(ErrorOf("press F9"), "line 1: unknown key or control \"F9\" (F8, Shift, up, down, left, right, select, back)");
-    EXPECT_EQ(ErrorOf("press"), "line 1: expected a step and one argument, as in \"press F8\", got \"press\"");
-    EXPECT_EQ(ErrorOf("wait 1 2"), "line 1: expected a step and one argument, as in \"press F8\", got \"wait 1 2\"");
+    EXPECT_EQ(ErrorOf("wait 1\njump F8"),
+              "line 2: unknown step \"jump\" (press, release, tap, gamepad, wait, snapshot)");
+    EXPECT_EQ(ErrorOf("press F9"),
+              "line 1: unknown key or control \"F9\" (F8, Shift, up, down, left, right, select, back)");
+    EXPECT_EQ(ErrorOf("press"),
+              "line 1: expected a step and one argument, as in \"press F8\", got \"press\"");
+    EXPECT_EQ(ErrorOf("wait 1 2"),
+              "line 1: expected a step and one argument, as in \"press F8\", got \"wait 1 2\"");
     EXPECT_EQ(ErrorOf("gamepad maybe"), "line 1: gamepad takes on or off, not \"maybe\"");
     for (const char* wait : {"wait 0", "wait -1", "wait 3x", "wait 100001", "wait 99999999999"}) {
-        EXPECT_NE(ErrorOf(wait).find("wait takes a number of frames from 1 to 100000"), std::string::npos) << wait;
+        EXPECT_NE(ErrorOf(wait).find("wait takes a number of frames from 1 to 100000"), std::string::npos)
+            << wait;
     }
-    EXPECT_EQ(ErrorOf("snapshot open"), "line 1: snapshot \"open\" before any frame has run (add \"wait 1\")");
+    EXPECT_EQ(ErrorOf("snapshot open"),
+              "line 1: snapshot \"open\" before any frame has run (add \"wait 1\")");
     EXPECT_EQ(ErrorOf("wait 1\nsnapshot a\nsnapshot A"), "line 3: snapshot \"A\" is taken twice")
         << "names that differ in case are one file on some systems";
 }
@@ -142,7 +148,8 @@ TEST_F(SessionRunTest, ControlsAndTheInputDeviceReachTheGame) {
     EXPECT_FALSE(Ask(host, Native::InputDeviceQuery, {0})) << "a gamepad is not keyboard and mouse";
 
     preview::RunSession(ParseSession("wait 1\nrelease select\ngamepad off"), runner, {});
-    EXPECT_FALSE(Ask(host, Native::ControlJustPressed, {0, 0x4403f97f})) << "the press was an edge of one frame";
+    EXPECT_FALSE(Ask(host, Native::ControlJustPressed, {0, 0x4403f97f}))
+        << "the press was an edge of one frame";
     EXPECT_TRUE(Ask(host, Native::ControlPressedDisabledAware, {0, 0x4403f97f}));
     EXPECT_TRUE(Ask(host, Native::ControlJustReleased, {0, Menu::SelectControl}));
     EXPECT_TRUE(Ask(host, Native::InputDeviceQuery, {0}));
@@ -160,11 +167,12 @@ TEST_F(SessionRunTest, TapsTakeTwoFramesAndSnapshotsSeeTheLastFrame) {
         EXPECT_EQ(&frame, &host.recorder.Last());
     };
     preview::RunSession(ParseSession("wait 1\ntap up\nsnapshot after-tap"), runner, observer);
-    EXPECT_EQ(seen, (std::vector<std::string>{"step wait 1", "frame 0 by wait 1", "step tap up", "frame 1 by tap up",
-                                              "frame 2 by tap up", "step snapshot after-tap",
-                                              "snapshot after-tap of frame 2"}));
+    EXPECT_EQ(seen, (std::vector<std::string>{"step wait 1", "frame 0 by wait 1", "step tap up",
+                                              "frame 1 by tap up", "frame 2 by tap up",
+                                              "step snapshot after-tap", "snapshot after-tap of frame 2"}));
     EXPECT_EQ(host.recorder.Frames().size(), 3u);
-    EXPECT_FALSE(Ask(host, Native::ControlPressedDisabledAware, {0, 0x911cb09e})) << "the tap let the control go";
+    EXPECT_FALSE(Ask(host, Native::ControlPressedDisabledAware, {0, 0x911cb09e}))
+        << "the tap let the control go";
 }
 
 } // namespace
