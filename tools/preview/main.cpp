@@ -126,7 +126,7 @@ int main(int argc, char** argv) {
             const fs::path path = out / (step.name + ".png");
             preview::Render(scene, windowWidth, windowHeight).WritePng(path.string());
             pictures.push_back(path);
-            std::printf("  %-40s frame %d: %d sprites, %d texts\n", path.string().c_str(), number,
+            std::printf("  %s  (frame %d: %d sprites, %d texts)\n", path.string().c_str(), number,
                         scene.sprites, scene.texts);
         };
 

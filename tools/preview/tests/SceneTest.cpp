@@ -32,21 +32,20 @@ TEST(SceneTest, SpritesKeepWhatTheGameWasHanded) {
 TEST(SceneTest, ATextColourHoldsForTheNextTextOnly) {
     FrameBuilder frame(1920, 1080, 1920);
     frame.Text("1 of 6", "body", {144, 144, 144, 230}, menu_record::Right, 20, 534, 573.48f, -1);
-    frame.Text("Main Menu", "title", {}, menu_record::Center, 23, 313, 172);
-    // The same text again without its colour call: the game draws it white.
-    frame.frame.push_back(frame.frame[frame.frame.size() - 2]);
-    frame.frame.push_back(frame.frame[frame.frame.size() - 2]);
-    frame.frame.insert(frame.frame.begin() + 3, Call(Native::SetTextColour, {1, 2, 3, 4}));
+    // The same text displayed again without a colour call: the game draws it white.
+    frame.frame.push_back(frame.frame.back());
+    frame.frame.push_back(Call(Native::SetTextColour, {1, 2, 3, 4}));
+    frame.Text("Main Menu", "title", {10, 20, 30, 40}, menu_record::Center, 23, 313, 172);
 
     const auto scene = BuildScene(frame.frame);
     ASSERT_EQ(scene.texts, 3);
     EXPECT_EQ(scene.items[0].text.colour, (Colour{144, 144, 144, 230}));
-    EXPECT_EQ(scene.items[1].text.colour, (Colour{255, 255, 255, 255})) << "the latest colour call wins";
-    EXPECT_EQ(scene.items[2].text.colour, (Colour{255, 255, 255, 255}));
+    EXPECT_EQ(scene.items[1].text.colour, (Colour{255, 255, 255, 255}));
+    EXPECT_EQ(scene.items[2].text.colour, (Colour{10, 20, 30, 40})) << "the latest colour call wins";
     EXPECT_EQ(preview::PlainText(scene.items[0].text.format), "1 of 6");
     EXPECT_EQ(scene.items[0].text.x, 0.0f);
     EXPECT_FLOAT_EQ(scene.items[0].text.y, 573.48f / 1080);
-    EXPECT_FLOAT_EQ(scene.items[1].text.x, 2 * (313.0f / 1920) - 1);
+    EXPECT_FLOAT_EQ(scene.items[2].text.x, 2 * (313.0f / 1920) - 1);
 }
 
 TEST(SceneTest, CallsThatDrawNothingAreLeftOut) {
