@@ -6,9 +6,11 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <memory>
 #include <numbers>
 #include <string>
+#include <string_view>
 
 namespace preview {
 namespace {
@@ -36,27 +38,52 @@ void SelectFont(cairo_t* cr, const FontStyle& font, int height) {
     cairo_set_font_size(cr, FontSize(font, height));
 }
 
-// The length in bytes of the UTF-8 character that starts with lead.
-std::size_t CharacterLength(unsigned char lead) {
-    if (lead >= 0xf0) {
-        return 4;
+// The length of the well-formed UTF-8 character at text[at], or 0. Cairo
+// refuses a malformed string and then draws nothing more on its context, so
+// such bytes are drawn as the replacement character instead.
+std::size_t CharacterLength(std::string_view text, std::size_t at) {
+    const auto byte = [&text](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+    const unsigned char lead = byte(at);
+    if (lead < 0x80) {
+        return 1;
     }
-    if (lead >= 0xe0) {
-        return 3;
+    std::size_t length = 0;
+    std::uint32_t code = 0;
+    if (lead >= 0xc2 && lead <= 0xdf) {
+        length = 2;
+        code = lead & 0x1fu;
+    } else if (lead >= 0xe0 && lead <= 0xef) {
+        length = 3;
+        code = lead & 0x0fu;
+    } else if (lead >= 0xf0 && lead <= 0xf4) {
+        length = 4;
+        code = lead & 0x07u;
+    } else {
+        return 0;
     }
-    return lead >= 0xc0 ? 2 : 1;
+    if (at + length > text.size()) {
+        return 0;
+    }
+    for (std::size_t i = 1; i < length; ++i) {
+        if ((byte(at + i) & 0xc0u) != 0x80u) {
+            return 0;
+        }
+        code = (code << 6) | (byte(at + i) & 0x3fu);
+    }
+    const std::uint32_t smallest[] = {0, 0, 0x80, 0x800, 0x10000};
+    const bool surrogate = code >= 0xd800 && code <= 0xdfff;
+    return code >= smallest[length] && code <= 0x10ffff && !surrogate ? length : 0;
 }
 
 // Calls each(character, advance) for every character of a text piece.
 template <typename Each> void ForEachCharacter(cairo_t* cr, const std::string& text, Each each) {
     for (std::size_t at = 0; at < text.size();) {
-        const std::size_t length =
-            std::min(CharacterLength(static_cast<unsigned char>(text[at])), text.size() - at);
-        const std::string character = text.substr(at, length);
+        const std::size_t length = CharacterLength(text, at);
+        const std::string character = length != 0 ? text.substr(at, length) : std::string("\xef\xbf\xbd");
         cairo_text_extents_t extents;
         cairo_text_extents(cr, character.c_str(), &extents);
         each(character, extents.x_advance);
-        at += length;
+        at += length != 0 ? length : 1;
     }
 }
 
@@ -220,12 +247,16 @@ TextBounds PlaceText(const TextDraw& text, int width, int height) {
 Picture Render(const Scene& scene, int width, int height) {
     FontCaches::Get(); // made before the picture, so released after it
     Picture picture(width, height, WorldColour);
-    const Context cr(cairo_create(picture.Surface()), &cairo_destroy);
+    Context cr(cairo_create(picture.Surface()), &cairo_destroy);
     for (const DrawItem& item : scene.items) {
         if (item.isText) {
             DrawTextItem(cr.get(), item.text, width, height);
         } else {
             DrawSprite(cr.get(), item.sprite, width, height);
+        }
+        // A context in error draws nothing more: one bad item must not blank the rest.
+        if (cairo_status(cr.get()) != CAIRO_STATUS_SUCCESS) {
+            cr = Context(cairo_create(picture.Surface()), &cairo_destroy);
         }
     }
     return picture;

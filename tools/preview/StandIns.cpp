@@ -230,10 +230,6 @@ Shape Find(std::string_view dictionary, std::string_view texture) {
 
 } // namespace
 
-bool HasStandIn(std::string_view dictionary, std::string_view texture) {
-    return Find(dictionary, texture) != nullptr;
-}
-
 void DrawStandIn(cairo_t* cr, std::string_view dictionary, std::string_view texture, double width,
                  double height, Colour tint) {
     if (!(width > 0.0) || !(height > 0.0)) {

@@ -17,7 +17,4 @@ namespace preview {
 void DrawStandIn(cairo_t* cr, std::string_view dictionary, std::string_view texture, double width,
                  double height, Colour tint);
 
-// True when the name has a stand-in of its own.
-bool HasStandIn(std::string_view dictionary, std::string_view texture);
-
 } // namespace preview

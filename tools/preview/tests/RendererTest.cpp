@@ -204,6 +204,8 @@ TEST(RendererTest, BrokenValuesDrawNothingAndSpoilNothingAfter) {
     FrameBuilder frame(1920, 1080, 1920);
     frame.Sprite("generic_textures", "selection_box_bg_1c", nan, 500, 100, 100, 0, 255, 255, 255, 255);
     frame.Sprite("generic_textures", "selection_box_bg_1c", 500, 500, 100, 100, nan, 255, 255, 255, 255);
+    // Latin-1 bytes are not UTF-8: they show as replacement characters.
+    frame.Text("caf\xe9 \xc0\xaf \xed\xa0\x80 \xf0\x9f", "body", {}, menu_record::Left, 22, 1500, 100);
     // A runaway size is bounded instead of asking for glyphs two billion pixels high.
     frame.Text("huge", "body", {}, menu_record::Left, 0, 1900, 1070);
     frame.frame.back().texts[0] = menu_record::Markup("0", "Left", "body", 0, 2000000000, "huge");
