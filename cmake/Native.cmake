@@ -50,3 +50,8 @@ add_executable(qdt_session tools/session/main.cpp)
 qdt_module_host(qdt_session)
 
 add_subdirectory(tests)
+
+# The preview draws frames with Cairo and finds its fonts with fontconfig.
+find_package(PkgConfig REQUIRED)
+pkg_check_modules(CAIRO REQUIRED IMPORTED_TARGET cairo fontconfig)
+add_subdirectory(tools/preview)

@@ -1,0 +1,265 @@
+#include "tools/preview/Renderer.h"
+
+#include "tools/preview/StandIns.h"
+
+#include <fontconfig/fontconfig.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <memory>
+#include <numbers>
+#include <string>
+#include <string_view>
+
+namespace preview {
+namespace {
+
+using Context = std::unique_ptr<cairo_t, decltype(&cairo_destroy)>;
+
+bool Finite(std::initializer_list<float> values) {
+    return std::all_of(values.begin(), values.end(), [](float value) { return std::isfinite(value); });
+}
+
+double Channel(int value) {
+    return std::clamp(value, 0, 255) / 255.0;
+}
+
+// Beyond a few screen heights nothing more can be seen; the bound keeps a
+// runaway size in the markup from asking the rasteriser for giant glyphs.
+double FontSize(const FontStyle& font, int height) {
+    return std::clamp(static_cast<double>(font.size), 0.0, 4.0 * height);
+}
+
+void SelectFont(cairo_t* cr, const FontStyle& font, int height) {
+    const FontChoice choice = FontFor(font.face);
+    cairo_select_font_face(cr, choice.family, CAIRO_FONT_SLANT_NORMAL,
+                           choice.bold ? CAIRO_FONT_WEIGHT_BOLD : CAIRO_FONT_WEIGHT_NORMAL);
+    cairo_set_font_size(cr, FontSize(font, height));
+}
+
+// The length of the well-formed UTF-8 character at text[at], or 0. Cairo
+// refuses a malformed string and then draws nothing more on its context, so
+// such bytes are drawn as the replacement character instead.
+std::size_t CharacterLength(std::string_view text, std::size_t at) {
+    const auto byte = [&text](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+    const unsigned char lead = byte(at);
+    if (lead < 0x80) {
+        return 1;
+    }
+    std::size_t length = 0;
+    std::uint32_t code = 0;
+    if (lead >= 0xc2 && lead <= 0xdf) {
+        length = 2;
+        code = lead & 0x1fu;
+    } else if (lead >= 0xe0 && lead <= 0xef) {
+        length = 3;
+        code = lead & 0x0fu;
+    } else if (lead >= 0xf0 && lead <= 0xf4) {
+        length = 4;
+        code = lead & 0x07u;
+    } else {
+        return 0;
+    }
+    if (at + length > text.size()) {
+        return 0;
+    }
+    for (std::size_t i = 1; i < length; ++i) {
+        if ((byte(at + i) & 0xc0u) != 0x80u) {
+            return 0;
+        }
+        code = (code << 6) | (byte(at + i) & 0x3fu);
+    }
+    const std::uint32_t smallest[] = {0, 0, 0x80, 0x800, 0x10000};
+    const bool surrogate = code >= 0xd800 && code <= 0xdfff;
+    return code >= smallest[length] && code <= 0x10ffff && !surrogate ? length : 0;
+}
+
+// Calls each(character, advance) for every character of a text piece.
+template <typename Each> void ForEachCharacter(cairo_t* cr, const std::string& text, Each each) {
+    for (std::size_t at = 0; at < text.size();) {
+        const std::size_t length = CharacterLength(text, at);
+        const std::string character = length != 0 ? text.substr(at, length) : std::string("\xef\xbf\xbd");
+        cairo_text_extents_t extents;
+        cairo_text_extents(cr, character.c_str(), &extents);
+        each(character, extents.x_advance);
+        at += length != 0 ? length : 1;
+    }
+}
+
+struct PlacedPiece {
+    const TextPiece* piece;
+    double width;
+    double ascent;
+    double descent;
+};
+
+struct Line {
+    std::vector<PlacedPiece> pieces;
+    TextBounds bounds;
+    double baseline = 0.0;
+    double middle = 0.0; // where images are centred
+};
+
+Line LayOut(cairo_t* cr, const TextDraw& text, int width, int height) {
+    Line line;
+    double total = 0.0;
+    double ascent = 0.0;
+    double descent = 0.0;
+    double imageHeight = 0.0;
+    for (const TextPiece& piece : text.format.pieces) {
+        SelectFont(cr, piece.font, height);
+        cairo_font_extents_t font;
+        cairo_font_extents(cr, &font);
+        PlacedPiece placed{&piece, 0.0, font.ascent, font.descent};
+        if (piece.isImage) {
+            placed.width = std::clamp(static_cast<double>(piece.width), 0.0, 4.0 * height);
+            imageHeight =
+                std::max(imageHeight, std::clamp(static_cast<double>(piece.height), 0.0, 4.0 * height));
+        } else {
+            std::size_t count = 0;
+            ForEachCharacter(cr, piece.text, [&](const std::string&, double advance) {
+                placed.width += advance;
+                ++count;
+            });
+            if (count > 1) {
+                placed.width += piece.font.letterSpacing * static_cast<double>(count - 1);
+            }
+        }
+        ascent = std::max(ascent, font.ascent);
+        descent = std::max(descent, font.descent);
+        total += placed.width;
+        line.pieces.push_back(placed);
+    }
+
+    const double boxLeft = static_cast<double>(text.x) * width;
+    const double boxRight = width - static_cast<double>(text.format.rightMargin);
+    double left = boxLeft;
+    if (text.format.align == Align::Center) {
+        left = (boxLeft + boxRight) / 2 - total / 2;
+    } else if (text.format.align == Align::Right) {
+        left = boxRight - total;
+    }
+    const double top = static_cast<double>(text.y) * height;
+    line.baseline = top + ascent;
+    line.middle = top + (ascent + descent) / 2;
+    const double imageTop = line.middle - imageHeight / 2;
+    line.bounds = TextBounds{left, std::min(top, imageTop), left + total,
+                             std::max(top + ascent + descent, imageTop + imageHeight)};
+    return line;
+}
+
+// Cairo and fontconfig keep their font caches for the life of the process.
+// They are handed back at exit, once every picture is gone, so that a leak
+// checker sees only memory that was really lost.
+class FontCaches {
+  public:
+    static FontCaches& Get() {
+        static FontCaches caches;
+        return caches;
+    }
+    FontCaches(const FontCaches&) = delete;
+    FontCaches& operator=(const FontCaches&) = delete;
+
+    cairo_surface_t* Measuring() const { return measuring_; }
+
+  private:
+    FontCaches() : measuring_(cairo_image_surface_create(CAIRO_FORMAT_A8, 1, 1)) {}
+    ~FontCaches() {
+        cairo_surface_destroy(measuring_);
+        cairo_debug_reset_static_data();
+        FcFini();
+    }
+
+    cairo_surface_t* measuring_;
+};
+
+Context MeasuringContext() {
+    return Context(cairo_create(FontCaches::Get().Measuring()), &cairo_destroy);
+}
+
+void DrawSprite(cairo_t* cr, const SpriteDraw& sprite, int width, int height) {
+    if (!Finite({sprite.centreX, sprite.centreY, sprite.width, sprite.height, sprite.rotation})) {
+        return;
+    }
+    cairo_save(cr);
+    cairo_translate(cr, static_cast<double>(sprite.centreX) * width,
+                    static_cast<double>(sprite.centreY) * height);
+    cairo_rotate(cr, static_cast<double>(sprite.rotation) * std::numbers::pi / 180.0);
+    const double spriteWidth = static_cast<double>(sprite.width) * width;
+    const double spriteHeight = static_cast<double>(sprite.height) * height;
+    cairo_translate(cr, -spriteWidth / 2, -spriteHeight / 2);
+    DrawStandIn(cr, sprite.dictionary, sprite.texture, spriteWidth, spriteHeight, sprite.colour);
+    cairo_restore(cr);
+}
+
+void DrawTextItem(cairo_t* cr, const TextDraw& text, int width, int height) {
+    if (!Finite({text.x, text.y, text.format.rightMargin})) {
+        return;
+    }
+    const Line line = LayOut(cr, text, width, height);
+    double x = line.bounds.left;
+    for (const PlacedPiece& placed : line.pieces) {
+        const TextPiece& piece = *placed.piece;
+        if (piece.isImage) {
+            const double imageHeight = std::clamp(static_cast<double>(piece.height), 0.0, 4.0 * height);
+            cairo_save(cr);
+            cairo_translate(cr, x, line.middle - imageHeight / 2);
+            DrawStandIn(cr, piece.dictionary, piece.texture, placed.width, imageHeight, text.colour);
+            cairo_restore(cr);
+        } else if (FontSize(piece.font, height) > 0.0) {
+            SelectFont(cr, piece.font, height);
+            cairo_set_source_rgba(cr, Channel(text.colour.red), Channel(text.colour.green),
+                                  Channel(text.colour.blue), Channel(text.colour.alpha));
+            double pen = x;
+            ForEachCharacter(cr, piece.text, [&](const std::string& character, double advance) {
+                cairo_move_to(cr, pen, line.baseline);
+                cairo_show_text(cr, character.c_str());
+                pen += advance + piece.font.letterSpacing;
+            });
+        }
+        x += placed.width;
+    }
+}
+
+} // namespace
+
+FontChoice FontFor(std::string_view face) {
+    static constexpr std::string_view serif[] = {"title",    "ledger",      "catalog1",
+                                                 "catalog2", "catalog3",    "catalog4",
+                                                 "catalog5", "handwritten", "wantedPostersGeneric"};
+    static constexpr std::string_view mono[] = {"FixedWidthNumbers", "Debug_BOLD"};
+    const bool bold = face.find("BOLD") != std::string_view::npos;
+    if (std::find(std::begin(serif), std::end(serif), face) != std::end(serif)) {
+        return FontChoice{"DejaVu Serif", bold};
+    }
+    if (std::find(std::begin(mono), std::end(mono), face) != std::end(mono)) {
+        return FontChoice{"DejaVu Sans Mono", bold};
+    }
+    return FontChoice{"DejaVu Sans", bold};
+}
+
+TextBounds PlaceText(const TextDraw& text, int width, int height) {
+    const Context cr = MeasuringContext();
+    return LayOut(cr.get(), text, width, height).bounds;
+}
+
+Picture Render(const Scene& scene, int width, int height) {
+    FontCaches::Get(); // made before the picture, so released after it
+    Picture picture(width, height, WorldColour);
+    Context cr(cairo_create(picture.Surface()), &cairo_destroy);
+    for (const DrawItem& item : scene.items) {
+        if (item.isText) {
+            DrawTextItem(cr.get(), item.text, width, height);
+        } else {
+            DrawSprite(cr.get(), item.sprite, width, height);
+        }
+        // A context in error draws nothing more: one bad item must not blank the rest.
+        if (cairo_status(cr.get()) != CAIRO_STATUS_SUCCESS) {
+            cr = Context(cairo_create(picture.Surface()), &cairo_destroy);
+        }
+    }
+    return picture;
+}
+
+} // namespace preview

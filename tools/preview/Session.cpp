@@ -1,0 +1,217 @@
+#include "tools/preview/Session.h"
+
+#include "menu/Prompts.h"
+
+#include <algorithm>
+#include <cctype>
+#include <charconv>
+#include <fstream>
+#include <set>
+#include <sstream>
+
+namespace preview {
+namespace {
+
+constexpr int MaxWait = 100000;
+
+std::string Lower(std::string_view text) {
+    std::string lower(text);
+    for (char& c : lower) {
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    }
+    return lower;
+}
+
+std::vector<std::string> Words(std::string_view line) {
+    std::vector<std::string> words;
+    std::istringstream stream{std::string(line)};
+    for (std::string word; stream >> word;) {
+        words.push_back(word);
+    }
+    return words;
+}
+
+// Snapshot names become file names in the output folder: nothing that could
+// leave it or hide a file.
+bool SafeName(std::string_view name) {
+    return !name.empty() && name.size() <= 64 && name.front() != '.' &&
+           std::all_of(name.begin(), name.end(), [](char c) {
+               return std::isalnum(static_cast<unsigned char>(c)) != 0 || c == '.' || c == '_' || c == '-';
+           });
+}
+
+[[noreturn]] void Fail(int line, const std::string& message) {
+    throw SessionError("line " + std::to_string(line) + ": " + message);
+}
+
+} // namespace
+
+const std::vector<Input>& SessionInputs() {
+    // The game's menu controls, as the plug-in queries them.
+    static const std::vector<Input> inputs = {
+        {"f8", true, sim::KeyF8},
+        {"shift", true, sim::KeyShift},
+        {"up", false, 0x911cb09e},
+        {"down", false, 0x4403f97f},
+        {"left", false, 0xad7fcc5b},
+        {"right", false, 0x65f9ec5b},
+        {"select", false, Menu::SelectControl},
+        {"back", false, Menu::BackControl},
+    };
+    return inputs;
+}
+
+std::vector<SessionStep> ParseSession(std::string_view script) {
+    std::vector<SessionStep> steps;
+    std::set<std::string> snapshots;
+    bool frameRun = false;
+    int number = 0;
+    std::istringstream lines{std::string(script)};
+    for (std::string text; std::getline(lines, text);) {
+        ++number;
+        text = text.substr(0, text.find('#'));
+        const std::vector<std::string> words = Words(text);
+        if (words.empty()) {
+            continue;
+        }
+        SessionStep step;
+        step.line = number;
+        const std::size_t first = text.find_first_not_of(" \t\r");
+        step.source = text.substr(first, text.find_last_not_of(" \t\r") + 1 - first);
+        const std::string verb = Lower(words[0]);
+        if (words.size() != 2) {
+            Fail(number, "expected a step and one argument, as in \"press F8\", got \"" + step.source + "\"");
+        }
+        const std::string& argument = words[1];
+        if (verb == "press" || verb == "release" || verb == "tap") {
+            step.kind = verb == "press"     ? StepKind::Press
+                        : verb == "release" ? StepKind::Release
+                                            : StepKind::Tap;
+            const auto& inputs = SessionInputs();
+            const auto found = std::find_if(inputs.begin(), inputs.end(), [&](const Input& input) {
+                return input.name == Lower(argument);
+            });
+            if (found == inputs.end()) {
+                Fail(number, "unknown key or control \"" + argument +
+                                 "\" (F8, Shift, up, down, left, right, select, back)");
+            }
+            step.input = *found;
+            frameRun = frameRun || step.kind == StepKind::Tap;
+        } else if (verb == "gamepad") {
+            step.kind = StepKind::Gamepad;
+            const std::string state = Lower(argument);
+            if (state != "on" && state != "off") {
+                Fail(number, "gamepad takes on or off, not \"" + argument + "\"");
+            }
+            step.on = state == "on";
+        } else if (verb == "wait") {
+            step.kind = StepKind::Wait;
+            const auto [end, error] =
+                std::from_chars(argument.data(), argument.data() + argument.size(), step.frames);
+            if (error != std::errc{} || end != argument.data() + argument.size() || step.frames < 1 ||
+                step.frames > MaxWait) {
+                Fail(number, "wait takes a number of frames from 1 to " + std::to_string(MaxWait) +
+                                 ", not \"" + argument + "\"");
+            }
+            frameRun = true;
+        } else if (verb == "snapshot") {
+            step.kind = StepKind::Snapshot;
+            step.name = argument;
+            if (!SafeName(argument)) {
+                Fail(number, "snapshot names use letters, digits, \".\", \"_\" and \"-\" only, not \"" +
+                                 argument + "\"");
+            }
+            if (!frameRun) {
+                Fail(number, "snapshot \"" + argument + "\" before any frame has run (add \"wait 1\")");
+            }
+            if (!snapshots.insert(Lower(argument)).second) {
+                Fail(number, "snapshot \"" + argument + "\" is taken twice");
+            }
+        } else {
+            Fail(number, "unknown step \"" + words[0] + "\" (press, release, tap, gamepad, wait, snapshot)");
+        }
+        steps.push_back(std::move(step));
+    }
+    return steps;
+}
+
+std::vector<SessionStep> LoadSession(const std::string& path) {
+    std::ifstream file(path);
+    if (!file) {
+        throw SessionError("cannot read session " + path);
+    }
+    std::ostringstream text;
+    text << file.rdbuf();
+    try {
+        return ParseSession(text.str());
+    } catch (const SessionError& error) {
+        throw SessionError(path + ": " + error.what());
+    }
+}
+
+void RunSession(const std::vector<SessionStep>& steps, sim::Runner& runner, const SessionObserver& observer) {
+    int number = 0;
+    std::set<std::uint32_t> keysDown;
+    const auto runFrame = [&](const SessionStep& step) {
+        const sim::Frame& frame = runner.RunFrame();
+        if (observer.frame) {
+            observer.frame(number, step, frame);
+        }
+        ++number;
+    };
+    const auto press = [&](const Input& input) {
+        if (input.isKey) {
+            // A key held down repeats, as Windows reports it.
+            runner.KeyDown(input.code, !keysDown.insert(input.code).second);
+        } else {
+            runner.host().game.PressControl(input.code);
+        }
+    };
+    const auto release = [&](const Input& input) {
+        if (input.isKey) {
+            keysDown.erase(input.code);
+            runner.KeyUp(input.code);
+        } else {
+            runner.host().game.ReleaseControl(input.code);
+        }
+    };
+
+    for (const SessionStep& step : steps) {
+        if (observer.step) {
+            observer.step(step);
+        }
+        switch (step.kind) {
+        case StepKind::Press:
+            press(step.input);
+            break;
+        case StepKind::Release:
+            release(step.input);
+            break;
+        case StepKind::Tap:
+            press(step.input);
+            runFrame(step);
+            release(step.input);
+            runFrame(step);
+            break;
+        case StepKind::Gamepad:
+            runner.host().game.gamepad = step.on;
+            break;
+        case StepKind::Wait:
+            for (int i = 0; i < step.frames; ++i) {
+                runFrame(step);
+            }
+            break;
+        case StepKind::Snapshot:
+            if (number == 0) {
+                throw SessionError("line " + std::to_string(step.line) +
+                                   ": snapshot before any frame has run");
+            }
+            if (observer.snapshot) {
+                observer.snapshot(step, number - 1, runner.host().recorder.Last());
+            }
+            break;
+        }
+    }
+}
+
+} // namespace preview

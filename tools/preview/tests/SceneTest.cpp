@@ -1,0 +1,74 @@
+#include "tools/preview/Scene.h"
+
+#include "MenuRecord.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using menu_record::Bits;
+using menu_record::Call;
+using menu_record::FrameBuilder;
+using preview::BuildScene;
+using preview::Colour;
+
+TEST(SceneTest, SpritesKeepWhatTheGameWasHanded) {
+    FrameBuilder frame(1920, 1080, 1920);
+    frame.Sprite("generic_textures", "menu_bar", 313, 974, 442, 2, 45.0f, 255, 255, 255, 175);
+    const auto scene = BuildScene(frame.frame);
+    ASSERT_EQ(scene.items.size(), 1u) << "prepare sprite draw draws nothing itself";
+    ASSERT_FALSE(scene.items[0].isText);
+    const auto& sprite = scene.items[0].sprite;
+    EXPECT_EQ(sprite.dictionary, "generic_textures");
+    EXPECT_EQ(sprite.texture, "menu_bar");
+    EXPECT_FLOAT_EQ(sprite.centreX, 313.0f / 1920);
+    EXPECT_FLOAT_EQ(sprite.centreY, 974.0f / 1080);
+    EXPECT_FLOAT_EQ(sprite.width, 442.0f / 1920);
+    EXPECT_FLOAT_EQ(sprite.height, 2.0f / 1080);
+    EXPECT_EQ(sprite.rotation, 45.0f);
+    EXPECT_EQ(sprite.colour, (Colour{255, 255, 255, 175}));
+}
+
+TEST(SceneTest, ATextColourHoldsForTheNextTextOnly) {
+    FrameBuilder frame(1920, 1080, 1920);
+    frame.Text("1 of 6", "body", {144, 144, 144, 230}, menu_record::Right, 20, 534, 573.48f, -1);
+    // The same text displayed again without a colour call: the game draws it white.
+    frame.frame.push_back(frame.frame.back());
+    frame.frame.push_back(Call(Native::SetTextColour, {1, 2, 3, 4}));
+    frame.Text("Main Menu", "title", {10, 20, 30, 40}, menu_record::Center, 23, 313, 172);
+
+    const auto scene = BuildScene(frame.frame);
+    ASSERT_EQ(scene.texts, 3);
+    EXPECT_EQ(scene.items[0].text.colour, (Colour{144, 144, 144, 230}));
+    EXPECT_EQ(scene.items[1].text.colour, (Colour{255, 255, 255, 255}));
+    EXPECT_EQ(scene.items[2].text.colour, (Colour{10, 20, 30, 40})) << "the latest colour call wins";
+    EXPECT_EQ(preview::PlainText(scene.items[0].text.format), "1 of 6");
+    EXPECT_EQ(scene.items[0].text.x, 0.0f);
+    EXPECT_FLOAT_EQ(scene.items[0].text.y, 573.48f / 1080);
+    EXPECT_FLOAT_EQ(scene.items[2].text.x, 2 * (313.0f / 1920) - 1);
+}
+
+TEST(SceneTest, CallsThatDrawNothingAreLeftOut) {
+    FrameBuilder frame(1920, 1080, 1920);
+    frame.frame.push_back(Call(Native::PlayFrontendSound, {0, 0, 1, 0}, {"SELECT", "HUD_SHOP_SOUNDSET"}));
+    frame.frame.push_back(Call(Native::DisableControl, {0, 0x0f39b3d4, 0}));
+    frame.frame.push_back(Call(0x1234, {Bits(0.5f)}));
+    EXPECT_TRUE(BuildScene(frame.frame).items.empty());
+}
+
+// A record edited by hand, or from a run that broke off, can be short.
+TEST(SceneTest, ShortRecordsAreCountedNotRead) {
+    sim::Frame frame;
+    frame.push_back(Call(Native::DrawSprite, {0, 0, Bits(0.5f)}, {"generic_textures", "tick"}));
+    frame.push_back(Call(Native::DisplayText, {1}));
+    frame.push_back(Call(Native::SetTextColour, {1, 2}));
+    auto missingTexts = Call(Native::DisplayText, {1, Bits(0.1f), Bits(0.1f)});
+    missingTexts.texts.clear();
+    frame.push_back(missingTexts);
+    preview::Scene scene;
+    ASSERT_NO_THROW(scene = BuildScene(frame));
+    EXPECT_TRUE(scene.items.empty());
+    EXPECT_EQ(scene.unreadable, 3);
+}
+
+} // namespace

@@ -1,0 +1,178 @@
+#include "tools/preview/Session.h"
+
+#include "host/Natives.h"
+#include "menu/Prompts.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+using preview::ParseSession;
+using preview::SessionError;
+using preview::StepKind;
+
+struct KeyEvent {
+    std::uint32_t key;
+    bool wasDownBefore;
+    bool isUpNow;
+    std::uint32_t time;
+};
+
+std::vector<KeyEvent> keyEvents;
+
+void RecordKey(DWORD key, WORD, BYTE, BOOL, BOOL, BOOL wasDownBefore, BOOL isUpNow) {
+    keyEvents.push_back({key, wasDownBefore != 0, isUpNow != 0, sim::Host::Active()->tickCount});
+}
+
+// Asks the stand-in game what the plug-in would be told.
+bool Ask(sim::Host& host, std::uint64_t hash, std::vector<std::uint64_t> args) {
+    sim::NativeCall call;
+    call.hash = hash;
+    call.texts.resize(args.size());
+    call.args = std::move(args);
+    return host.game.Answer(call) != 0;
+}
+
+std::string ErrorOf(const std::string& script) {
+    try {
+        ParseSession(script);
+    } catch (const SessionError& error) {
+        return error.what();
+    }
+    return "no error";
+}
+
+TEST(SessionTest, ReadsEveryStepWithItsLine) {
+    const auto steps = ParseSession("# a comment\n"
+                                    "wait 2   # start-up\n"
+                                    "PRESS f8\n"
+                                    "release Shift\n"
+                                    "tap down\n"
+                                    "\n"
+                                    "gamepad on\n"
+                                    "snapshot 01-open.menu_a\n");
+    ASSERT_EQ(steps.size(), 6u);
+    EXPECT_EQ(steps[0].kind, StepKind::Wait);
+    EXPECT_EQ(steps[0].frames, 2);
+    EXPECT_EQ(steps[0].line, 2);
+    EXPECT_EQ(steps[0].source, "wait 2");
+    EXPECT_EQ(steps[1].kind, StepKind::Press);
+    EXPECT_TRUE(steps[1].input.isKey);
+    EXPECT_EQ(steps[1].input.code, sim::KeyF8);
+    EXPECT_EQ(steps[2].kind, StepKind::Release);
+    EXPECT_EQ(steps[2].input.code, sim::KeyShift);
+    EXPECT_EQ(steps[3].kind, StepKind::Tap);
+    EXPECT_FALSE(steps[3].input.isKey);
+    EXPECT_EQ(steps[4].kind, StepKind::Gamepad);
+    EXPECT_TRUE(steps[4].on);
+    EXPECT_EQ(steps[5].kind, StepKind::Snapshot);
+    EXPECT_EQ(steps[5].name, "01-open.menu_a");
+    EXPECT_EQ(steps[5].line, 8);
+}
+
+TEST(SessionTest, TheDefaultSessionReads) {
+    const auto steps = preview::LoadSession(QDT_DEFAULT_SESSION);
+    int snapshots = 0;
+    for (const auto& step : steps) {
+        snapshots += step.kind == StepKind::Snapshot ? 1 : 0;
+    }
+    EXPECT_GE(snapshots, 3);
+}
+
+TEST(SessionTest, MistakesNameTheirLine) {
+    EXPECT_EQ(ErrorOf("wait 1\njump F8"),
+              "line 2: unknown step \"jump\" (press, release, tap, gamepad, wait, snapshot)");
+    EXPECT_EQ(ErrorOf("press F9"),
+              "line 1: unknown key or control \"F9\" (F8, Shift, up, down, left, right, select, back)");
+    EXPECT_EQ(ErrorOf("press"),
+              "line 1: expected a step and one argument, as in \"press F8\", got \"press\"");
+    EXPECT_EQ(ErrorOf("wait 1 2"),
+              "line 1: expected a step and one argument, as in \"press F8\", got \"wait 1 2\"");
+    EXPECT_EQ(ErrorOf("gamepad maybe"), "line 1: gamepad takes on or off, not \"maybe\"");
+    for (const char* wait : {"wait 0", "wait -1", "wait 3x", "wait 100001", "wait 99999999999"}) {
+        EXPECT_NE(ErrorOf(wait).find("wait takes a number of frames from 1 to 100000"), std::string::npos)
+            << wait;
+    }
+    EXPECT_EQ(ErrorOf("snapshot open"),
+              "line 1: snapshot \"open\" before any frame has run (add \"wait 1\")");
+    EXPECT_EQ(ErrorOf("wait 1\nsnapshot a\nsnapshot A"), "line 3: snapshot \"A\" is taken twice")
+        << "names that differ in case are one file on some systems";
+}
+
+TEST(SessionTest, SnapshotNamesCannotLeaveTheOutputFolder) {
+    for (const char* name : {"../escape", "/etc/x", "a/b", ".hidden", "..", "a\\b", "x:y"}) {
+        EXPECT_NE(ErrorOf(std::string("wait 1\nsnapshot ") + name).find("snapshot names use letters"),
+                  std::string::npos)
+            << name;
+    }
+    EXPECT_NE(ErrorOf("wait 1\nsnapshot " + std::string(65, 'a')).find("snapshot names use letters"),
+              std::string::npos);
+}
+
+TEST(SessionTest, MissingFileIsAnError) {
+    EXPECT_THROW(preview::LoadSession("/nonexistent/none.session"), SessionError);
+}
+
+class SessionRunTest : public ::testing::Test {
+  protected:
+    SessionRunTest() {
+        keyEvents.clear();
+        host.RegisterKeyboardHandler(&RecordKey);
+    }
+
+    sim::Host host;
+    sim::Runner runner{host};
+};
+
+TEST_F(SessionRunTest, KeysGoThroughTheKeyboardHandlerAndRepeatWhileHeld) {
+    preview::RunSession(ParseSession("press F8\npress F8\nwait 1\nrelease F8\npress shift"), runner, {});
+    ASSERT_EQ(keyEvents.size(), 4u);
+    EXPECT_EQ(keyEvents[0].key, sim::KeyF8);
+    EXPECT_FALSE(keyEvents[0].wasDownBefore);
+    EXPECT_FALSE(keyEvents[0].isUpNow);
+    EXPECT_TRUE(keyEvents[1].wasDownBefore) << "a second press while held is a repeat";
+    EXPECT_TRUE(keyEvents[2].isUpNow);
+    EXPECT_GT(keyEvents[2].time, keyEvents[1].time) << "the frame moved the clock on";
+    EXPECT_EQ(keyEvents[3].key, sim::KeyShift);
+    EXPECT_FALSE(keyEvents[3].wasDownBefore) << "Shift was never down before";
+}
+
+TEST_F(SessionRunTest, ControlsAndTheInputDeviceReachTheGame) {
+    preview::RunSession(ParseSession("press down\ngamepad on\npress select"), runner, {});
+    EXPECT_TRUE(Ask(host, Native::ControlJustPressed, {0, 0x4403f97f}));
+    EXPECT_TRUE(Ask(host, Native::ControlPressedDisabledAware, {0, Menu::SelectControl}));
+    EXPECT_FALSE(Ask(host, Native::ControlPressedDisabledAware, {0, Menu::BackControl}));
+    EXPECT_FALSE(Ask(host, Native::InputDeviceQuery, {0})) << "a gamepad is not keyboard and mouse";
+
+    preview::RunSession(ParseSession("wait 1\nrelease select\ngamepad off"), runner, {});
+    EXPECT_FALSE(Ask(host, Native::ControlJustPressed, {0, 0x4403f97f}))
+        << "the press was an edge of one frame";
+    EXPECT_TRUE(Ask(host, Native::ControlPressedDisabledAware, {0, 0x4403f97f}));
+    EXPECT_TRUE(Ask(host, Native::ControlJustReleased, {0, Menu::SelectControl}));
+    EXPECT_TRUE(Ask(host, Native::InputDeviceQuery, {0}));
+}
+
+TEST_F(SessionRunTest, TapsTakeTwoFramesAndSnapshotsSeeTheLastFrame) {
+    std::vector<std::string> seen;
+    preview::SessionObserver observer;
+    observer.step = [&](const preview::SessionStep& step) { seen.push_back("step " + step.source); };
+    observer.frame = [&](int number, const preview::SessionStep& step, const sim::Frame&) {
+        seen.push_back("frame " + std::to_string(number) + " by " + step.source);
+    };
+    observer.snapshot = [&](const preview::SessionStep& step, int number, const sim::Frame& frame) {
+        seen.push_back("snapshot " + step.name + " of frame " + std::to_string(number));
+        EXPECT_EQ(&frame, &host.recorder.Last());
+    };
+    preview::RunSession(ParseSession("wait 1\ntap up\nsnapshot after-tap"), runner, observer);
+    EXPECT_EQ(seen, (std::vector<std::string>{"step wait 1", "frame 0 by wait 1", "step tap up",
+                                              "frame 1 by tap up", "frame 2 by tap up",
+                                              "step snapshot after-tap", "snapshot after-tap of frame 2"}));
+    EXPECT_EQ(host.recorder.Frames().size(), 3u);
+    EXPECT_FALSE(Ask(host, Native::ControlPressedDisabledAware, {0, 0x911cb09e}))
+        << "the tap let the control go";
+}
+
+} // namespace
