@@ -7,7 +7,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev valgrind
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
   wine64 xvfb xauth
-  libcairo2-dev fonts-dejavu-core
+  libcairo2-dev libfontconfig-dev pkg-config fonts-dejavu-core
 )
 
 missing=()
