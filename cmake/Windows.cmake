@@ -20,3 +20,20 @@ enable_testing()
 add_test(NAME dll_tables
          COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/tests/check_dll_tables.sh ${CMAKE_OBJDUMP}
                  $<TARGET_FILE:QuorvaneDevTools>)
+
+# The stand-in script hook as a real DLL, from the same stand-in sources as the
+# native build: the hook's nine decorated names are aliases in the .def, and the
+# stand-in's classes are exported too, for the scenario host that drives it.
+add_library(ScriptHookRDR2 SHARED
+  sim/Game.cpp
+  sim/HookExports.cpp
+  sim/HookExports.def
+  sim/Host.cpp
+  sim/NativeTable.cpp
+  sim/Recorder.cpp
+  sim/ScriptFiberWindows.cpp
+)
+target_include_directories(ScriptHookRDR2 PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
+set_target_properties(ScriptHookRDR2 PROPERTIES PREFIX "")
+target_link_options(ScriptHookRDR2 PRIVATE -static -Wl,--export-all-symbols -Wl,--exclude-libs,ALL)
+
