@@ -44,3 +44,11 @@ target_link_libraries(qdt_scenarios PRIVATE ScriptHookRDR2)
 target_link_options(qdt_scenarios PRIVATE -static)
 add_dependencies(qdt_scenarios QuorvaneDevTools)
 
+# Compared with the native build's records of the same scenarios.
+set(QDT_NATIVE_BUILD_DIR ${CMAKE_CURRENT_SOURCE_DIR}/build/native CACHE PATH
+    "Native build whose scenario records the Wine run is compared with")
+add_test(NAME wine_scenarios
+         COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/tests/scenarios/compare_under_wine.sh
+                 ${QDT_NATIVE_BUILD_DIR}/tests/qdt_scenarios $<TARGET_FILE:qdt_scenarios>
+                 ${CMAKE_CURRENT_BINARY_DIR}/wine)
+set_tests_properties(wine_scenarios PROPERTIES LABELS wine RUN_SERIAL TRUE TIMEOUT 1200)
