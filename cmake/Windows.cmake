@@ -20,3 +20,35 @@ enable_testing()
 add_test(NAME dll_tables
          COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/tests/check_dll_tables.sh ${CMAKE_OBJDUMP}
                  $<TARGET_FILE:QuorvaneDevTools>)
+
+# The stand-in script hook as a real DLL, from the same stand-in sources as the
+# native build: the hook's nine decorated names are aliases in the .def, and the
+# stand-in's classes are exported too, for the scenario host that drives it.
+add_library(ScriptHookRDR2 SHARED
+  sim/Game.cpp
+  sim/HookExports.cpp
+  sim/HookExports.def
+  sim/Host.cpp
+  sim/NativeTable.cpp
+  sim/Recorder.cpp
+  sim/ScriptFiberWindows.cpp
+)
+target_include_directories(ScriptHookRDR2 PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
+set_target_properties(ScriptHookRDR2 PROPERTIES PREFIX "")
+target_link_options(ScriptHookRDR2 PRIVATE -static -Wl,--export-all-symbols -Wl,--exclude-libs,ALL)
+
+# The host program: a game folder's worth of process around the real DLL. It
+# lies next to ScriptHookRDR2.dll and QuorvaneDevTools.asi, as a game does.
+add_executable(qdt_scenarios ${SCENARIO_SOURCES} tests/scenarios/MachineWindows.cpp sim/Plugin.cpp sim/Runner.cpp)
+target_link_libraries(qdt_scenarios PRIVATE ScriptHookRDR2)
+target_link_options(qdt_scenarios PRIVATE -static)
+add_dependencies(qdt_scenarios QuorvaneDevTools)
+
+# Compared with the native build's records of the same scenarios.
+set(QDT_NATIVE_BUILD_DIR ${CMAKE_CURRENT_SOURCE_DIR}/build/native CACHE PATH
+    "Native build whose scenario records the Wine run is compared with")
+add_test(NAME wine_scenarios
+         COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/tests/scenarios/compare_under_wine.sh
+                 ${QDT_NATIVE_BUILD_DIR}/tests/qdt_scenarios $<TARGET_FILE:qdt_scenarios>
+                 ${CMAKE_CURRENT_BINARY_DIR}/wine)
+set_tests_properties(wine_scenarios PROPERTIES LABELS wine RUN_SERIAL TRUE TIMEOUT 1200)

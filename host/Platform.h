@@ -13,6 +13,8 @@
 #include <windows.h>
 // Menu::DrawText is ours, not the Windows macro.
 #undef DrawText
+// A Win16 leftover that would rename the stand-in's ScriptFiber::Yield.
+#undef Yield
 // The loader finds DllMain by itself; nothing is exported.
 #define QDT_PLUGIN_ENTRY
 #else

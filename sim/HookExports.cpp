@@ -4,6 +4,10 @@
 #include "host/ScriptHook.h"
 #include "sim/Host.h"
 
+#include <algorithm>
+#include <cctype>
+#include <string_view>
+
 using sim::Host;
 
 namespace {
@@ -13,6 +17,14 @@ Host& Active() {
 // Before any host exists (while the plug-in's load-time state is built in a
 // test program) the machine is a plain 1920 x 1080 screen.
 constexpr int defaultScreen[2] = {1920, 1080};
+
+#ifndef _WIN32
+bool SameTitle(std::string_view a, std::string_view b) {
+    const auto lower = [](char c) { return std::tolower(static_cast<unsigned char>(c)); };
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [&lower](char x, char y) { return lower(x) == lower(y); });
+}
+#endif
 } // namespace
 
 extern "C" {
@@ -57,11 +69,12 @@ int GetSystemMetrics(int index) {
     return 0;
 }
 
-// The one window there is, found by its exact title.
+// The one window there is, found by its title. Like the real function, the
+// comparison ignores case: "red dead redemption 2" is the game window too.
 HWND FindWindowA(const char* className, const char* windowName) {
     const Host* host = Host::Active();
     if (host == nullptr || className != nullptr || windowName == nullptr || !host->window ||
-        host->window->title != windowName) {
+        !SameTitle(host->window->title, windowName)) {
         return nullptr;
     }
     return reinterpret_cast<HWND>(const_cast<sim::Window*>(&*host->window));

@@ -1,15 +1,19 @@
 // Runs a script routine cooperatively, as the hook does: the routine runs only
 // between Resume and its next Yield, and never at the same time as the host.
-// A dedicated thread with a strict hand-over stands in for a fiber.
+// On Windows it runs on a real fiber, as the hook runs scripts; elsewhere a
+// dedicated thread with a strict hand-over stands in for one.
 #pragma once
 
+#ifndef _WIN32
 #include <condition_variable>
 #include <mutex>
 #include <thread>
+#endif
 
 namespace sim {
 
 // Thrown inside the script routine, out of its wait, when the host abandons it.
+// Only the thread stand-in throws it: an abandoned fiber is simply never resumed.
 struct ScriptAbandoned {};
 
 class ScriptFiber {
@@ -32,15 +36,23 @@ class ScriptFiber {
     bool ExceptionEscaped() const { return exceptionEscaped_; }
 
   private:
+    bool returned_ = false;
+    bool exceptionEscaped_ = false;
+#ifdef _WIN32
+    static void __stdcall Enter(void* self);
+
+    Routine routine_;
+    void* fiber_ = nullptr;     // the script's own stack
+    void* hostFiber_ = nullptr; // whoever resumed it last
+#else
     void Run(Routine routine);
 
     std::mutex mutex_;
     std::condition_variable turn_;
     bool scriptTurn_ = false;
     bool abandoned_ = false;
-    bool returned_ = false;
-    bool exceptionEscaped_ = false;
     std::thread thread_;
+#endif
 };
 
 } // namespace sim

@@ -109,6 +109,15 @@ TEST_F(ScriptMainTest, WindowWidthFallsBackToTheScreenWhenTheWindowCannotBeMeasu
     EXPECT_EQ(windowWidth, 1920) << "the rectangle cannot be read";
 }
 
+// FindWindowA ignores case on Windows (and under Wine); the stand-in must too,
+// or the two builds would scale text differently for such a window.
+TEST_F(ScriptMainTest, ATitleDifferingOnlyInCaseIsStillTheGameWindow) {
+    host.window->title = "RED DEAD redemption 2";
+    host.window->rect = {0, 0, 1280, 720};
+    Start();
+    EXPECT_EQ(windowWidth, 1280);
+}
+
 TEST_F(ScriptMainTest, ASecondStartReplacesTheControllerAndRegistersAgain) {
     Start();
     menuController->isOpen = true;

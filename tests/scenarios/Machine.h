@@ -1,0 +1,42 @@
+// The parts of a scenario that the machine provides: the screen and the game
+// window, the passing of time and the loader's view of the plug-in. The native
+// build stands them in through sim::Host; under Windows (or Wine) they are real.
+#pragma once
+
+#include "sim/Host.h"
+#include "tests/scenarios/Scenario.h"
+
+#include <cstdint>
+#include <string>
+
+namespace scenario {
+
+// Once per process, before any scenario runs.
+void PrepareProcess();
+
+// Where the plug-in lies when no path is given.
+std::string DefaultPluginPath();
+
+// The game window a scenario asks for, from construction until destruction.
+// Made before the plug-in loads, so the script routine can find it.
+class GameWindow {
+  public:
+    GameWindow(sim::Host& host, const WindowSetup& setup);
+    ~GameWindow();
+    GameWindow(const GameWindow&) = delete;
+    GameWindow& operator=(const GameWindow&) = delete;
+
+  private:
+    void* handle_ = nullptr;
+};
+
+// What happens on the machine between two frames (a real window takes its messages).
+void BetweenFrames();
+
+// Lets milliseconds pass on the machine's clock.
+void PassTime(sim::Host& host, std::uint32_t milliseconds);
+
+// Whether the library at path is still mapped into the process.
+bool ModuleMapped(const std::string& path);
+
+} // namespace scenario

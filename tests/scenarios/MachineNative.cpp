@@ -1,0 +1,41 @@
+#include "tests/scenarios/Machine.h"
+
+#include <dlfcn.h>
+
+namespace scenario {
+
+void PrepareProcess() {}
+
+std::string DefaultPluginPath() {
+    return QDT_PLUGIN_MODULE;
+}
+
+// The stand-in machine mirrors the Xvfb screen the Windows run sees.
+GameWindow::GameWindow(sim::Host& host, const WindowSetup& setup) {
+    host.screenWidth = ScreenWidth;
+    host.screenHeight = ScreenHeight;
+    if (setup.kind == WindowKind::Absent) {
+        host.window.reset();
+        return;
+    }
+    host.window = sim::Window{WindowTitle(setup.kind), RECT{0, 0, setup.outerWidth, setup.outerHeight}};
+}
+
+GameWindow::~GameWindow() = default;
+
+void BetweenFrames() {}
+
+void PassTime(sim::Host& host, std::uint32_t milliseconds) {
+    host.tickCount += milliseconds;
+}
+
+bool ModuleMapped(const std::string& path) {
+    void* library = dlopen(path.c_str(), RTLD_LAZY | RTLD_NOLOAD);
+    if (library == nullptr) {
+        return false;
+    }
+    dlclose(library);
+    return true;
+}
+
+} // namespace scenario

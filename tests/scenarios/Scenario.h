@@ -1,0 +1,60 @@
+// A scenario: what the host and the game do around the plug-in, step by step.
+// The same description drives the native stand-in and the real DLL under a
+// Windows loader, so their records can be compared call for call.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace scenario {
+
+enum class StepKind {
+    Frame,          // one game frame: the script routine runs until it waits
+    KeyDown,        // key events through the registered keyboard handler
+    KeyRepeat,      // an auto-repeated press
+    KeyUp,          //
+    PressControl,   // the game's controls, seen by the next frame
+    ReleaseControl, //
+    UseGamepad,     // the input-device query answers "gamepad" from now on
+    UseKeyboard,    // ... and "keyboard and mouse" again
+    LoseGlobals,    // getGlobalPtr answers null from now on
+    PassTime,       // milliseconds between two frames, real or simulated
+    RestartScript,  // the host starts the registered routine from the beginning
+    Unload,         // the host frees the plug-in
+};
+
+struct Step {
+    StepKind kind = StepKind::Frame;
+    std::uint32_t value = 0; // key code, control hash or milliseconds
+};
+
+enum class WindowKind {
+    Exact,         // titled exactly as the plug-in looks for it
+    OtherCase,     // the same title in other letter case
+    TitleOffByOne, // a title that differs in one character
+    Absent,        // no game window at all
+};
+
+struct WindowSetup {
+    WindowKind kind = WindowKind::Exact;
+    int outerWidth = 1920;
+    int outerHeight = 1080;
+};
+
+// The title a window of this kind carries; Absent has none.
+const char* WindowTitle(WindowKind kind);
+
+// Both machines show the game on a screen of this size.
+inline constexpr int ScreenWidth = 1920;
+inline constexpr int ScreenHeight = 1080;
+
+struct Scenario {
+    std::string name;
+    WindowSetup window;
+    std::vector<Step> steps; // an Unload is added at the end when missing
+};
+
+const std::vector<Scenario>& AllScenarios();
+
+} // namespace scenario

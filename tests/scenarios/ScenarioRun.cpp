@@ -1,0 +1,219 @@
+#include "tests/scenarios/ScenarioRun.h"
+
+#include "sim/NativeTable.h"
+#include "sim/Runner.h"
+#include "tests/scenarios/Machine.h"
+
+#include <cstdio>
+#include <map>
+
+namespace scenario {
+namespace {
+
+std::string Hex(std::uint64_t value) {
+    char buffer[24];
+    std::snprintf(buffer, sizeof buffer, "0x%llx", static_cast<unsigned long long>(value));
+    return buffer;
+}
+
+class Writer {
+  public:
+    explicit Writer(Record& record) : record_(record) {}
+
+    void Line(const std::string& line) { record_.text += line + '\n'; }
+
+    void Check(const std::string& what, bool holds) {
+        Line(std::string("check: ") + what + (holds ? ": yes" : ": NO"));
+        if (!holds) {
+            ++record_.failedChecks;
+        }
+    }
+
+  private:
+    Record& record_;
+};
+
+// Integers, handles, booleans and floats travel in the low half of their
+// slot; anything in the high half means the argument was widened wrongly.
+// Describe prints only the low half, so this is looked at separately.
+void CheckSlots(const sim::NativeCall& call, Writer& out) {
+    if (call.info == nullptr) {
+        return;
+    }
+    for (std::size_t i = 0; i < call.args.size() && i < call.info->arguments.size(); ++i) {
+        const char kind = call.info->arguments[i];
+        const bool narrow = kind == 'i' || kind == 'u' || kind == 'h' || kind == 'b' || kind == 'f';
+        if (narrow && (call.args[i] >> 32) != 0) {
+            out.Check("argument " + std::to_string(i) + " of " + std::string(call.info->label) +
+                          " keeps the high half of its slot clear (" + Hex(call.args[i]) + ")",
+                      false);
+        }
+    }
+}
+
+void WriteFrame(int number, sim::Host& host, const sim::Frame& frame, Writer& out) {
+    out.Line("-- frame " + std::to_string(number));
+    for (const sim::NativeCall& call : frame) {
+        out.Line("  " + sim::Describe(call));
+        CheckSlots(call, out);
+    }
+    // A write through getGlobalPtr is no native call; show what it left.
+    const std::map<std::int32_t, std::uint64_t> globals(host.game.globals.begin(), host.game.globals.end());
+    for (const auto& [index, value] : globals) {
+        out.Line("  global " + std::to_string(index) + " = " + std::to_string(value));
+    }
+    const sim::ScriptFiber* fiber = host.Fiber();
+    if (fiber != nullptr && fiber->Returned()) {
+        out.Check("the script routine is still running", false);
+    }
+}
+
+// The screen and the game window as the plug-in will see them, asked the
+// way it asks: on the native build the stand-in answers, under Wine Windows does.
+std::string DescribeScreenAndWindow() {
+    std::string line = "screen " + std::to_string(GetSystemMetrics(SM_CXSCREEN)) + " x " +
+                       std::to_string(GetSystemMetrics(SM_CYSCREEN)) + "; ";
+    RECT rect = {};
+    HWND window = FindWindowA(nullptr, WindowTitle(WindowKind::Exact));
+    if (window == nullptr) {
+        line += "no game window";
+    } else if (!GetWindowRect(window, &rect)) {
+        line += "game window of unreadable size";
+    } else {
+        line += "game window " + std::to_string(rect.right - rect.left) + " wide";
+    }
+    return line;
+}
+
+void WriteHookLog(const sim::Host& host, std::size_t from, Writer& out) {
+    for (std::size_t i = from; i < host.hookLog.size(); ++i) {
+        out.Line("host: " + host.hookLog[i]);
+    }
+}
+
+std::string DescribeStep(const Step& step) {
+    switch (step.kind) {
+    case StepKind::Frame:
+        return "frame";
+    case StepKind::KeyDown:
+        return "key down " + Hex(step.value);
+    case StepKind::KeyRepeat:
+        return "key repeat " + Hex(step.value);
+    case StepKind::KeyUp:
+        return "key up " + Hex(step.value);
+    case StepKind::PressControl:
+        return "press control " + Hex(step.value);
+    case StepKind::ReleaseControl:
+        return "release control " + Hex(step.value);
+    case StepKind::UseGamepad:
+        return "use a gamepad";
+    case StepKind::UseKeyboard:
+        return "use keyboard and mouse";
+    case StepKind::LoseGlobals:
+        return "script globals unavailable";
+    case StepKind::PassTime:
+        return "pass " + std::to_string(step.value) + " ms";
+    case StepKind::RestartScript:
+        return "restart the script routine";
+    case StepKind::Unload:
+        return "unload the plug-in";
+    }
+    return "?";
+}
+
+void Unload(sim::Runner& runner, const std::string& pluginPath, Writer& out) {
+    sim::Host& host = runner.host();
+    const std::size_t logged = host.hookLog.size();
+    runner.Unload();
+    WriteHookLog(host, logged, out);
+    const std::vector<std::string> unregistrations(host.hookLog.begin() + static_cast<std::ptrdiff_t>(logged),
+                                                   host.hookLog.end());
+    out.Check("DllMain unregistered the routine of its module, then its handler",
+              unregistrations == std::vector<std::string>{"scriptUnregister(same module)",
+                                                          "keyboardHandlerUnregister(same handler)"} &&
+                  host.script == nullptr && host.keyboardHandler == nullptr);
+    out.Check("the library is unmapped", !ModuleMapped(pluginPath));
+
+    // A routine or handler left registered would now be called into a library that is gone.
+    runner.KeyDown(sim::KeyF8);
+    runner.KeyUp(sim::KeyF8);
+    BetweenFrames();
+    out.Check("a frame after unloading makes no native call", runner.RunFrame().empty());
+}
+
+} // namespace
+
+Record RunScenario(const Scenario& scenario, const std::string& pluginPath) {
+    Record record;
+    Writer out(record);
+
+    sim::Host host;
+    const GameWindow window(host, scenario.window);
+    sim::Runner runner(host);
+    out.Line("machine: " + DescribeScreenAndWindow());
+
+    runner.Load(sim::Plugin::Load(pluginPath));
+    WriteHookLog(host, 0, out);
+    out.Check("DllMain registered a routine and a handler",
+              host.script != nullptr && host.keyboardHandler != nullptr);
+    out.Check("the routine is registered under the loaded module's handle",
+              host.scriptModule == runner.plugin()->Module());
+
+    int frameNumber = 0;
+    bool unloaded = false;
+    for (const Step& step : scenario.steps) {
+        if (step.kind != StepKind::Frame) {
+            out.Line("> " + DescribeStep(step));
+        }
+        switch (step.kind) {
+        case StepKind::Frame:
+            BetweenFrames();
+            WriteFrame(frameNumber++, host, runner.RunFrame(), out);
+            break;
+        case StepKind::KeyDown:
+            runner.KeyDown(step.value);
+            break;
+        case StepKind::KeyRepeat:
+            runner.KeyDown(step.value, true);
+            break;
+        case StepKind::KeyUp:
+            runner.KeyUp(step.value);
+            break;
+        case StepKind::PressControl:
+            host.game.PressControl(step.value);
+            break;
+        case StepKind::ReleaseControl:
+            host.game.ReleaseControl(step.value);
+            break;
+        case StepKind::UseGamepad:
+            host.game.gamepad = true;
+            break;
+        case StepKind::UseKeyboard:
+            host.game.gamepad = false;
+            break;
+        case StepKind::LoseGlobals:
+            host.game.globalsMissing = true;
+            break;
+        case StepKind::PassTime:
+            PassTime(host, step.value);
+            break;
+        case StepKind::RestartScript:
+            runner.RestartScript();
+            break;
+        case StepKind::Unload:
+            Unload(runner, pluginPath, out);
+            unloaded = true;
+            break;
+        }
+        if (unloaded) {
+            break;
+        }
+    }
+    if (!unloaded) {
+        out.Line("> " + DescribeStep({StepKind::Unload}));
+        Unload(runner, pluginPath, out);
+    }
+    return record;
+}
+
+} // namespace scenario
