@@ -49,4 +49,5 @@ endfunction()
 add_executable(qdt_session tools/session/main.cpp)
 qdt_module_host(qdt_session)
 
+add_subdirectory(bench)
 add_subdirectory(tests)
