@@ -9,7 +9,13 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <ostream>
 #include <vector>
+
+// Test names show the scenario, not its bytes.
+void PrintTo(Scenario scenario, std::ostream* out) {
+    *out << ScenarioName(scenario);
+}
 
 namespace {
 
