@@ -66,6 +66,9 @@ std::optional<Scenario> ScenarioNamed(std::string_view name) {
 void StartScenario(Scenario scenario) {
     ForgetLoadedState();
     NullHost::LoadAndRunToFirstWait();
+    if (!menuController) {
+        throw std::logic_error("the plug-in's start-up failed");
+    }
     if (scenario == Scenario::TenRowsScrolled) {
         menuController->AddSubmenu(1, "Voices", "Player", AddVoiceOptions);
         menuController->AddSubmenu(0, "Quorvane Dev Tools", "Main Menu", AddTenRows);
