@@ -49,6 +49,7 @@ endfunction()
 add_executable(qdt_session tools/session/main.cpp)
 qdt_module_host(qdt_session)
 
+add_subdirectory(bench)
 add_subdirectory(tests)
 
 # The preview draws frames with Cairo and finds its fonts with fontconfig.

@@ -135,8 +135,15 @@ void DrawHighlight() {
 
 void DrawCounter() {
     const Window window = ShownWindow();
-    std::string& counter = frameTexts.Next();
-    counter.append(Decimal(window.selected + 1).View()).append(" of ").append(Decimal(window.rows).View());
+    // Only the markup must outlive the call, so the counter itself stays on the stack.
+    const DecimalText position = Decimal(window.selected + 1);
+    const DecimalText rows = Decimal(window.rows);
+    constexpr std::string_view of = " of ";
+    char text[sizeof position.digits + of.size() + sizeof rows.digits];
+    char* end = std::copy(position.digits, position.digits + position.length, text);
+    end = std::copy(of.begin(), of.end(), end);
+    end = std::copy(rows.digits, rows.digits + rows.length, end);
+    const std::string_view counter(text, static_cast<std::size_t>(end - text));
     DrawText(counter, 0, CounterGrey.red, CounterGrey.green, CounterGrey.blue, CounterGrey.alpha,
              TextAlignment::Right, 20, 534.0f, RowsBelow(243.0f, window.placesUsed), -1);
 }

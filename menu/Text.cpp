@@ -7,12 +7,68 @@
 
 #include <array>
 #include <charconv>
+#include <cstring>
+#include <utility>
 
 namespace Menu {
 
 static_assert(MarkupTemplate.size() == 127);
 
 namespace {
+
+// The template's fixed text before, between and after its placeholders.
+constexpr std::array<std::string_view, MarkupValueCount + 1> SplitAtPlaceholders(std::string_view text) {
+    std::array<std::string_view, MarkupValueCount + 1> pieces{};
+    for (std::size_t i = 0; i < MarkupValueCount; ++i) {
+        const std::size_t at = text.find("%s");
+        if (at == std::string_view::npos) {
+            throw "the template lacks a placeholder"; // at compile time: no build
+        }
+        pieces[i] = text.substr(0, at);
+        text.remove_prefix(at + 2);
+    }
+    pieces[MarkupValueCount] = text;
+    return pieces;
+}
+
+constexpr auto markupPieces = SplitAtPlaceholders(MarkupTemplate);
+static_assert(markupPieces[MarkupValueCount].find("%s") == std::string_view::npos,
+              "the template holds one placeholder per value, no more");
+
+constexpr std::size_t FixedLength() {
+    std::size_t length = 0;
+    for (const std::string_view piece : markupPieces) {
+        length += piece.size();
+    }
+    return length;
+}
+
+// A piece's length is known here, so its copy compiles to a few moves.
+template <std::size_t Piece> char* PutPiece(char* out) {
+    constexpr std::string_view piece = markupPieces[Piece];
+    std::memcpy(out, piece.data(), piece.size());
+    return out + piece.size();
+}
+
+char* Put(char* out, std::string_view value) {
+    if (!value.empty()) {
+        std::memcpy(out, value.data(), value.size());
+    }
+    return out + value.size();
+}
+
+template <std::size_t... Value>
+void WriteMarkup(std::string& markup, const MarkupValues& values, std::index_sequence<Value...>) {
+    std::size_t length = FixedLength();
+    for (const std::string_view value : values) {
+        length += value.size();
+    }
+    // Sized once, then written front to back: every character is copied once.
+    markup.resize(length);
+    char* out = markup.data();
+    ((out = Put(PutPiece<Value>(out), values[Value])), ...);
+    PutPiece<MarkupValueCount>(out);
+}
 
 template <typename Values> void Fill(std::string& filled, const Values& values) {
     for (const auto& value : values) {
@@ -35,6 +91,10 @@ void FillPlaceholders(std::string& filled, std::string_view templateText,
                       std::span<const std::string_view> values) {
     filled.assign(templateText);
     Fill(filled, values);
+}
+
+void FillMarkup(std::string& markup, const MarkupValues& values) {
+    WriteMarkup(markup, values, std::make_index_sequence<MarkupValueCount>());
 }
 
 DecimalText Decimal(std::int64_t value) {
@@ -82,10 +142,8 @@ void DrawText(std::string_view text, FontIndex font, int red, int green, int blu
     NativeInvoker::Invoke(Native::SetTextColour, red, green, blue, alpha);
 
     const DecimalText spacingText = Decimal(letterSpacing);
-    const std::array<std::string_view, 6> values = {margin.View(),      alignName,       fontName,
-                                                    spacingText.View(), sizeText.View(), text};
     std::string& markup = frameTexts.Next();
-    FillPlaceholders(markup, MarkupTemplate, values);
+    FillMarkup(markup, {margin.View(), alignName, fontName, spacingText.View(), sizeText.View(), text});
 
     const auto gameString = NativeInvoker::Invoke<std::uint64_t>(Native::MakeLiteralGameString, 10,
                                                                  "LITERAL_STRING", markup.c_str());

@@ -1,6 +1,7 @@
 // All menu text goes through the game's text markup, drawn by DrawText.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <span>
@@ -21,6 +22,14 @@ extern std::vector<std::string> FontNames;
 inline constexpr std::string_view MarkupTemplate =
     "<TEXTFORMAT RIGHTMARGIN = '%s'><P ALIGN = '%s'><FONT FACE = '$%s' LETTERSPACING = '%s' SIZE = '%s'>"
     "~s~%s</FONT></P><TEXTFORMAT>";
+
+inline constexpr std::size_t MarkupValueCount = 6;
+using MarkupValues = std::array<std::string_view, MarkupValueCount>;
+
+// Fills the markup template into markup in one pass, reusing its memory. The
+// same text as FillPlaceholders gives whenever only the last value (the text
+// drawn) may hold "%s", which is how DrawText fills it.
+void FillMarkup(std::string& markup, const MarkupValues& values);
 
 // Each value replaces the first "%s" left in the template, searched from the start.
 std::string FillPlaceholders(std::string_view templateText, const std::vector<std::string>& values);

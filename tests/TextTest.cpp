@@ -34,6 +34,30 @@ TEST(FillPlaceholdersTest, FillingInPlaceMatchesAndReusesTheTextsMemory) {
     EXPECT_NE(filled.find("~s~short</FONT>"), std::string::npos);
 }
 
+// DrawText fills the template in one pass; for every text it may be handed
+// that is the markup the placeholder search gives.
+TEST(FillMarkupTest, WritesWhatFillPlaceholdersGivesForAnyText) {
+    const std::vector<std::vector<std::string>> settings = {
+        {"0", "Center", "title", "0", "23"}, {"1386", "Right", "body", "-1", "20"}, {"", "", "", "", ""}};
+    const std::vector<std::string> texts = {"",
+                                            "Main Menu",
+                                            "100%s sure",
+                                            "%s%s",
+                                            "ends in %",
+                                            "<img src='img://generic_textures/tick' height='30' width='30'/>",
+                                            std::string(400, 'x')};
+    // Left over from a longer text: nothing of it may remain.
+    std::string markup(1000, '#');
+    for (const std::vector<std::string>& setting : settings) {
+        for (const std::string& text : texts) {
+            std::vector<std::string> values = setting;
+            values.push_back(text);
+            Menu::FillMarkup(markup, {values[0], values[1], values[2], values[3], values[4], values[5]});
+            EXPECT_EQ(markup, Menu::FillPlaceholders(Menu::MarkupTemplate, values)) << "text: " << text;
+        }
+    }
+}
+
 TEST(DecimalTest, PlainDecimalWithoutPaddingOrGrouping) {
     EXPECT_EQ(Menu::Decimal(0).View(), "0");
     EXPECT_EQ(Menu::Decimal(7).View(), "7");

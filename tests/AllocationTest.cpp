@@ -1,0 +1,94 @@
+// Steady frames allocate nothing. The plug-in runs in the null host, which
+// keeps no record, so every allocation counted here is the plug-in's own.
+#include "bench/AllocationCounter.h"
+#include "bench/NullHost.h"
+#include "bench/Scenarios.h"
+#include "host/ProcessState.h"
+#include "menu/Controls.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <ostream>
+#include <vector>
+
+// Test names show the scenario, not its bytes.
+void PrintTo(Scenario scenario, std::ostream* out) {
+    *out << ScenarioName(scenario);
+}
+
+namespace {
+
+constexpr int WarmUpFrames = 10;
+constexpr int CountedFrames = 1000;
+
+std::uint64_t AllocationsOverFrames(int frames) {
+    AllocationCounter::Start();
+    for (int i = 0; i < frames; ++i) {
+        RunFrame();
+    }
+    return AllocationCounter::Stop();
+}
+
+// A frame with the down control just pressed, then one with nothing pressed.
+void MoveDown() {
+    NullHost::PressControl(Menu::DownControl);
+    RunFrame();
+    NullHost::PressControl(0);
+    RunFrame();
+}
+
+class AllocationTest : public ::testing::TestWithParam<Scenario> {};
+
+TEST(AllocationCounterTest, CountsOnlyBetweenStartAndStop) {
+    auto before = std::make_unique<int>(1);
+    AllocationCounter::Start();
+    auto during = std::make_unique<int>(2);
+    std::vector<int> grown(100, 3);
+    const std::uint64_t counted = AllocationCounter::Stop();
+    auto after = std::make_unique<int>(4);
+    EXPECT_EQ(counted, 2u);
+}
+
+TEST_P(AllocationTest, SteadyFramesAllocateNothing) {
+    StartScenario(GetParam());
+    for (int i = 0; i < WarmUpFrames; ++i) {
+        RunFrame();
+    }
+    // The frames counted below are real frames: they reach the host.
+    const std::size_t calls = RecordFrame().calls;
+    ASSERT_GT(calls, 0u);
+
+    EXPECT_EQ(AllocationsOverFrames(CountedFrames), 0u)
+        << "over " << CountedFrames << " frames of " << calls << " native calls each";
+}
+
+INSTANTIATE_TEST_SUITE_P(Scenarios, AllocationTest, ::testing::ValuesIn(AllScenarios),
+                         [](const ::testing::TestParamInfo<Scenario>& scenario) {
+                             return std::string(ScenarioName(scenario.param));
+                         });
+
+// Moving changes which texts are drawn and in what order; once every row has
+// been selected, the frame's texts fit in memory the menu already holds.
+TEST(MovingAllocationTest, ASecondPassThroughTheRowsAllocatesNothing) {
+    StartScenario(Scenario::TenRowsScrolled);
+    const std::vector<Menu::Option>& options = menuController->currentSubmenu->options;
+    const auto rows = static_cast<std::int32_t>(options.size());
+    std::vector<bool> visited(options.size());
+    for (std::int32_t i = 0; i < rows; ++i) {
+        MoveDown();
+        visited.at(static_cast<std::size_t>(menuController->selectedIndex)) = true;
+    }
+    for (const Menu::Option& option : options) {
+        EXPECT_TRUE(visited[static_cast<std::size_t>(option.index)] || option.isSeparator)
+            << "row " << option.index << " was never selected";
+    }
+
+    AllocationCounter::Start();
+    for (std::int32_t i = 0; i < rows; ++i) {
+        MoveDown();
+    }
+    EXPECT_EQ(AllocationCounter::Stop(), 0u);
+}
+
+} // namespace
