@@ -8,7 +8,7 @@ endif()
 # The fuzz build (clang): coverage for libFuzzer on everything, sanitizers for
 # its checks, and bounds-checked standard containers so a read past a table
 # stops the run even within a vector's spare capacity.
-option(QDT_FUZZ "Build the libFuzzer target instead of the tests (clang only)" OFF)
+option(QDT_FUZZ "Build the libFuzzer target and nothing else (clang only)" OFF)
 if(QDT_FUZZ)
   add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer
                       -fno-sanitize-recover=all -D_GLIBCXX_ASSERTIONS)
@@ -51,6 +51,12 @@ target_include_directories(qdt_sim PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
 set_target_properties(qdt_sim PROPERTIES POSITION_INDEPENDENT_CODE ON)
 find_package(Threads REQUIRED)
 target_link_libraries(qdt_sim PUBLIC ${CMAKE_DL_LIBS} Threads::Threads)
+
+# The fuzz build ends here: the plug-in, the stand-in and the fuzzer.
+if(QDT_FUZZ)
+  add_subdirectory(tests/fuzz)
+  return()
+endif()
 
 # Programs that load the module must offer it the hook's functions.
 function(qdt_module_host target)
