@@ -5,7 +5,19 @@ if(QDT_SANITIZE)
   add_link_options(-fsanitize=${QDT_SANITIZE})
 endif()
 
-find_package(GTest REQUIRED)
+# The fuzz build (clang): coverage for libFuzzer on everything, sanitizers for
+# its checks, and bounds-checked standard containers so a read past a table
+# stops the run even within a vector's spare capacity.
+option(QDT_FUZZ "Build the libFuzzer target and nothing else (clang only)" OFF)
+if(QDT_FUZZ)
+  add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer
+                      -fno-sanitize-recover=all -D_GLIBCXX_ASSERTIONS)
+  add_link_options(-fsanitize=address,undefined)
+endif()
+
+if(NOT QDT_FUZZ)
+  find_package(GTest REQUIRED)
+endif()
 enable_testing()
 
 # Compiled once, used as a module (loaded like the DLL) and as a library (for unit tests).
@@ -13,8 +25,11 @@ add_library(qdt_plugin_objects OBJECT ${PLUGIN_SOURCES})
 target_include_directories(qdt_plugin_objects PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
 set_target_properties(qdt_plugin_objects PROPERTIES
   POSITION_INDEPENDENT_CODE ON CXX_VISIBILITY_PRESET hidden VISIBILITY_INLINES_HIDDEN ON)
-# Keeps the module unloadable, so each load builds its state afresh.
-target_compile_options(qdt_plugin_objects PRIVATE -fno-gnu-unique)
+# Keeps the module unloadable, so each load builds its state afresh. Only gcc
+# makes unique symbols; clang neither needs nor knows the flag.
+if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
+  target_compile_options(qdt_plugin_objects PRIVATE -fno-gnu-unique)
+endif()
 
 add_library(qdt_plugin STATIC $<TARGET_OBJECTS:qdt_plugin_objects>)
 target_include_directories(qdt_plugin PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
@@ -36,6 +51,12 @@ target_include_directories(qdt_sim PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
 set_target_properties(qdt_sim PROPERTIES POSITION_INDEPENDENT_CODE ON)
 find_package(Threads REQUIRED)
 target_link_libraries(qdt_sim PUBLIC ${CMAKE_DL_LIBS} Threads::Threads)
+
+# The fuzz build ends here: the plug-in, the stand-in and the fuzzer.
+if(QDT_FUZZ)
+  add_subdirectory(tests/fuzz)
+  return()
+endif()
 
 # Programs that load the module must offer it the hook's functions.
 function(qdt_module_host target)

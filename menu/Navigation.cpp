@@ -69,6 +69,18 @@ void KeepSelectionOnARow(Controller& menu) {
     }
 }
 
+// Brings the selection back onto a row when navigation ends, however it ends.
+class SelectionKeeper {
+  public:
+    explicit SelectionKeeper(Controller& menu) : menu_(menu) {}
+    ~SelectionKeeper() { KeepSelectionOnARow(menu_); }
+    SelectionKeeper(const SelectionKeeper&) = delete;
+    SelectionKeeper& operator=(const SelectionKeeper&) = delete;
+
+  private:
+    Controller& menu_;
+};
+
 Option* SelectedOption(Controller& menu) {
     KeepSelectionOnARow(menu);
     return RowAt(*menu.currentSubmenu, menu.selectedIndex);
@@ -272,8 +284,9 @@ void Controller::ReadInput() {
 
 void Controller::Navigate() {
     KeepSelectionOnARow(*this);
+    // Also when an action that replaced the rows throws and so ends the frame.
+    const SelectionKeeper keeper(*this);
     ActOnRequests(*this);
-    KeepSelectionOnARow(*this);
 }
 
 void Controller::SuppressGameControls() {

@@ -4,6 +4,7 @@
 #   build.sh native       plug-in and stand-in for Linux
 #   build.sh sanitize     native, with AddressSanitizer and UndefinedBehaviorSanitizer
 #   build.sh tsan         native, with ThreadSanitizer
+#   build.sh fuzz         the menu fuzzer (clang, libFuzzer with ASan and UBSan)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 flavour=$1
@@ -13,6 +14,7 @@ case "$flavour" in
   native)   args=(-DCMAKE_BUILD_TYPE=RelWithDebInfo) ;;
   sanitize) args=(-DCMAKE_BUILD_TYPE=Debug -DQDT_SANITIZE=address,undefined) ;;
   tsan)     args=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DQDT_SANITIZE=thread) ;;
+  fuzz)     args=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ -DQDT_FUZZ=ON) ;;
   *) echo "unknown flavour: $flavour" >&2; exit 2 ;;
 esac
 cmake -S "$root" -B "$dir" -G Ninja "${args[@]}" > /dev/null

@@ -35,6 +35,12 @@ ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 run_ctest sanitize
 "$root/scripts/build.sh" tsan
 TSAN_OPTIONS=halt_on_error=1 run_ctest tsan
 
+# The menu fuzzer, for a bounded time from the committed seeds; a crash or a
+# broken invariant fails the run and leaves the input in build/fuzz/tests/fuzz/findings.
+"$root/scripts/build.sh" fuzz
+run_ctest fuzz
+grep -h "^menu fuzzer:" "$root/build/fuzz/Testing/Temporary/LastTest.log" || true
+
 "$root/scripts/build.sh" windows
 run_ctest windows -LE wine
 

@@ -92,7 +92,7 @@ BOOL GetWindowRect(HWND window, RECT* rect) {
 
 DWORD GetTickCount() {
     const Host* host = Host::Active();
-    return host != nullptr ? host->tickCount : 0;
+    return host != nullptr ? host->tickCount.load() : 0;
 }
 #endif
 }

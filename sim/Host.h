@@ -8,6 +8,7 @@
 #include "sim/Recorder.h"
 #include "sim/ScriptFiber.h"
 
+#include <atomic>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -35,7 +36,8 @@ class Host {
     int screenWidth = 1920;
     int screenHeight = 1080;
     std::optional<Window> window = Window{};
-    std::uint32_t tickCount = 1000000;
+    // Read by GetTickCount on whatever thread delivers key events.
+    std::atomic<std::uint32_t> tickCount{1000000};
     bool windowRectFails = false;
 
     // Game and record.

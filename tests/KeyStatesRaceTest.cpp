@@ -1,5 +1,7 @@
 // The key table is written on the host's key thread while the script reads
 // it; run under ThreadSanitizer this must stay quiet.
+#include "MenuFixture.h"
+
 #include "host/KeyStates.h"
 #include "sim/Host.h"
 
@@ -62,6 +64,54 @@ TEST(KeyStatesRaceTest, EventsFromAnotherThreadNeverTearAndReleasesCountOnce) {
     EXPECT_EQ(after.wasDownBefore, 0);
     EXPECT_EQ(after.isUpNow, 0);
     EXPECT_FALSE(ConsumeKeyRelease(F8, 100));
+}
+
+// The whole path: key events through the registered handler on their own
+// thread, while the host hands the script routine its frames on another.
+using ScriptRaceTest = MenuTest;
+
+TEST_F(ScriptRaceTest, KeyEventsArriveWhileTheScriptRunsFrames) {
+    Start();
+    const KeyboardHandlerFunction handler = host.keyboardHandler;
+    ASSERT_NE(handler, nullptr);
+
+    std::atomic<bool> stop{false};
+    std::atomic<int> releasesSent{0};
+    std::thread keys([&] {
+        for (DWORD n = 0; !stop; ++n) {
+            const BOOL up = n % 2;
+            handler(F8, 1, 0, FALSE, FALSE, up, up);
+            releasesSent += up;
+            // Shift held with auto-repeats, sometimes released; and any other
+            // key code, also those past the table.
+            handler(Shift, static_cast<WORD>(n), 0, FALSE, FALSE, TRUE, n % 7 == 0);
+            handler(n % 300, 1, 0, n % 3 == 0, n % 5 == 0, TRUE, n % 2);
+        }
+    });
+
+    int toggles = 0;
+    for (int frame = 0; frame < 400; ++frame) {
+        host.recorder.Clear();
+        Tap(frame % 2 == 0 ? Menu::DownControl : Menu::UpControl);
+        for (const std::string& sound : Sounds()) {
+            toggles += sound.starts_with("MENU_") ? 1 : 0;
+        }
+    }
+    stop = true;
+    keys.join();
+
+    EXPECT_LE(toggles, releasesSent.load()) << "each toggle took a release of its own";
+    const KeyState last = ReadKeyState(F8);
+    if (last.isUpNow != 0 && host.tickCount - last.time < 100) {
+        // The last release is fresh: the next frame takes it, and only that one.
+        const bool wasOpen = Controller().isOpen;
+        runner.RunFrame();
+        EXPECT_NE(Controller().isOpen, wasOpen);
+        const KeyState after = ReadKeyState(F8);
+        EXPECT_TRUE(after.time == 0 && after.withAlt == 0 && after.wasDownBefore == 0 && after.isUpNow == 0);
+        runner.RunFrame();
+        EXPECT_NE(Controller().isOpen, wasOpen);
+    }
 }
 
 } // namespace

@@ -430,6 +430,29 @@ TEST_F(NavigationTest, AnActionThatReplacesItsOwnRowsLeavesNavigationOnTheNewRow
     EXPECT_EQ(Sounds(), (std::vector<std::string>{"SELECT/HUD_SHOP_SOUNDSET", "NAV_DOWN/Ledger_Sounds"}));
 }
 
+// Found by the fuzzer: the action's exception ends the frame before
+// navigation's last step, which used to leave the selection past the rows.
+TEST_F(NavigationTest, AnActionThatReplacesItsRowsAndThenThrowsLeavesTheSelectionOnARow) {
+    StartOpen();
+    SetMainRows([](Submenu* submenu) {
+        Rows(4)(submenu);
+        submenu->AddOption("Shrinks and fails", "", [] {
+            menuController->AddSubmenu(0, "Smaller", "", Rows(2));
+            throw std::runtime_error("the action failed");
+        });
+    });
+    Controller().selectedIndex = 4;
+    Tap(Menu::SelectControl);
+    EXPECT_TRUE(Sounds().empty()) << "the failed action ends the frame";
+    EXPECT_EQ(Shown().optionCount, 2);
+    EXPECT_EQ(Controller().selectedIndex, 1);
+    EXPECT_FALSE(Shown().options[1].invoking);
+    EXPECT_FALSE(host.Fiber()->ExceptionEscaped());
+
+    Tap(Menu::DownControl);
+    EXPECT_EQ(Controller().selectedIndex, 0);
+}
+
 TEST_F(NavigationTest, AListWhoseValuesWereEmptiedStepsNowhere) {
     StartOpen();
     int runs = 0;

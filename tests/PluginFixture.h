@@ -1,9 +1,9 @@
 // A plug-in linked into the test program, run by the stand-in host.
 #pragma once
 
-#include "host/KeyStates.h"
+#include "PluginReset.h"
+
 #include "host/PluginMain.h"
-#include "host/ProcessState.h"
 #include "sim/Runner.h"
 
 #include <gtest/gtest.h>
@@ -13,15 +13,7 @@
 
 class PluginTest : public ::testing::Test {
   protected:
-    PluginTest() {
-        // The linked plug-in's load-time state outlives each test: start clean.
-        menuController.reset();
-        submenuRegistry.clear();
-        windowWidth = 1920;
-        for (KeyState& entry : keyStates.entries) {
-            entry = KeyState{};
-        }
-    }
+    PluginTest() { ResetLinkedPlugin(); }
 
     // Attaches the plug-in and runs the start-up frame.
     void Start() {

@@ -136,6 +136,62 @@ TEST_F(ScriptMainTest, ASecondStartReplacesTheControllerAndRegistersAgain) {
     EXPECT_EQ(controller.currentSubmenu->optionCount, 6);
 }
 
+TEST_F(ScriptMainTest, ASecondStartWhileOpenInASubmenuStartsClosedOnTheMainSubmenu) {
+    Start();
+    menuController->AddSubmenu(5, "Child", "",
+                               [](Menu::Submenu* submenu) { submenu->AddOption("a", "", {}); });
+    menuController->AddSubmenu(0, "Main", "", [](Menu::Submenu* submenu) {
+        submenu->AddOption("a", "", {});
+        submenu->AddSubmenuLink("Child", "", 5);
+    });
+    menuController->isOpen = true;
+    menuController->selectedIndex = 1;
+    host.game.PressControl(Menu::SelectControl);
+    host.game.ReleaseControl(Menu::SelectControl);
+    runner.RunFrame();
+    ASSERT_EQ(menuController->currentSubmenu, &submenuRegistry.at(5));
+    ASSERT_EQ(menuController->submenuStack, std::vector<std::int32_t>{0});
+
+    runner.RestartScript();
+    runner.RunFrame();
+    const Menu::Controller& controller = *menuController;
+    EXPECT_FALSE(controller.isOpen);
+    EXPECT_EQ(controller.currentSubmenu, &submenuRegistry.at(0));
+    EXPECT_EQ(controller.currentSubmenu->optionCount, 6) << "the voice rows are registered again";
+    EXPECT_EQ(controller.selectedIndex, 0);
+    EXPECT_TRUE(controller.submenuStack.empty());
+    EXPECT_TRUE(controller.savedSelection.empty());
+    EXPECT_EQ(submenuRegistry.count(5), 1u) << "the registry outlives the controller";
+
+    runner.KeyDown(sim::KeyF8);
+    runner.KeyUp(sim::KeyF8);
+    runner.RunFrame();
+    EXPECT_TRUE(menuController->isOpen);
+    EXPECT_FALSE(host.Fiber()->ExceptionEscaped());
+}
+
+TEST_F(ScriptMainTest, ARestartAfterAFailedStartUpBuildsTheMenu) {
+    host.game.answerOverride = [](const sim::NativeCall& call) -> std::optional<std::uint64_t> {
+        if (call.info != nullptr && call.info->label == "set_prompt_text") {
+            throw std::bad_alloc();
+        }
+        return std::nullopt;
+    };
+    Start();
+    runner.RunFrames(2);
+    ASSERT_TRUE(submenuRegistry.empty());
+
+    host.game.answerOverride = nullptr;
+    runner.RestartScript();
+    runner.RunFrame();
+    ASSERT_NE(menuController, nullptr);
+    EXPECT_EQ(menuController->currentSubmenu, &submenuRegistry.at(0));
+    runner.KeyDown(sim::KeyF8);
+    runner.KeyUp(sim::KeyF8);
+    runner.RunFrame();
+    EXPECT_TRUE(menuController->isOpen);
+}
+
 TEST_F(ScriptMainTest, ARoutineKeepsWaitingOnceAFrameEachFrame) {
     Start();
     const std::size_t idle = runner.RunFrame().size();

@@ -1,0 +1,170 @@
+#include "MenuInvariants.h"
+
+#include "host/ProcessState.h"
+#include "sim/NativeTable.h"
+
+#include <algorithm>
+#include <cstddef>
+#include <string>
+
+namespace {
+
+std::string Id(std::int32_t id) {
+    return std::to_string(id);
+}
+
+bool Contains(const std::vector<std::int32_t>& ids, std::int32_t id) {
+    return std::find(ids.begin(), ids.end(), id) != ids.end();
+}
+
+// Rows: counted, numbered by position, lists on a value they hold, and no
+// call marker left set once the frame is over.
+std::string CheckSubmenu(std::int32_t key, const Menu::Submenu& submenu) {
+    const std::string where = "submenu " + Id(key);
+    if (submenu.id != key && !(submenu.id == -1 && submenu.options.empty())) {
+        return where + " holds id " + Id(submenu.id);
+    }
+    if (submenu.optionCount < 0 || static_cast<std::size_t>(submenu.optionCount) != submenu.options.size()) {
+        return where + " counts " + Id(submenu.optionCount) + " rows but has " +
+               std::to_string(submenu.options.size());
+    }
+    for (std::size_t i = 0; i < submenu.options.size(); ++i) {
+        const Menu::Option& option = submenu.options[i];
+        const std::string row = where + " row " + std::to_string(i);
+        if (option.index != static_cast<std::int32_t>(i)) {
+            return row + " has index " + Id(option.index);
+        }
+        if (option.invoking || option.steppedLeft || option.steppedRight) {
+            return row + " keeps a call marker set";
+        }
+        if (!option.isList) {
+            continue;
+        }
+        if (option.listValues.empty()) {
+            return row + " is a list without values";
+        }
+        if (option.listIndex < 0 || static_cast<std::size_t>(option.listIndex) >= option.listValues.size()) {
+            return row + " has listIndex " + Id(option.listIndex) + " of " +
+                   std::to_string(option.listValues.size()) + " values";
+        }
+        if (option.valueText != option.listValues[static_cast<std::size_t>(option.listIndex)]) {
+            return row + " shows \"" + option.valueText + "\" instead of its value at " +
+                   Id(option.listIndex);
+        }
+    }
+    return {};
+}
+
+std::string CheckNavigation(const NavigationBefore& before, bool sameController) {
+    const Menu::Controller& menu = *menuController;
+    const auto shown =
+        std::find_if(submenuRegistry.begin(), submenuRegistry.end(),
+                     [&menu](const auto& entry) { return &entry.second == menu.currentSubmenu; });
+    if (shown == submenuRegistry.end()) {
+        return "the shown submenu is not in the registry";
+    }
+    const std::int32_t rows = menu.currentSubmenu->optionCount;
+    if (rows > 0 && (menu.selectedIndex < 0 || menu.selectedIndex >= rows)) {
+        return "selectedIndex " + Id(menu.selectedIndex) + " names no row of submenu " + Id(shown->first) +
+               " with " + Id(rows) + " rows";
+    }
+    for (const std::int32_t id : menu.submenuStack) {
+        if (submenuRegistry.find(id) == submenuRegistry.end()) {
+            return "the stack holds unregistered id " + Id(id);
+        }
+    }
+    // A saved row belongs to a submenu on the stack, apart from the one that
+    // going back with an empty stack leaves for the main submenu.
+    for (const auto& [id, row] : menu.savedSelection) {
+        if (id != 0 && !Contains(menu.submenuStack, id)) {
+            return "a row is saved for submenu " + Id(id) + ", which is not on the stack";
+        }
+    }
+    if (!sameController || !before.running) {
+        return {};
+    }
+    // A frame descends at most once (Select) and goes back at most once (Back).
+    const std::vector<std::int32_t>& after = menu.submenuStack;
+    std::vector<std::int32_t> descended = before.stack;
+    descended.push_back(before.currentId);
+    std::vector<std::int32_t> ascended = before.stack;
+    if (!ascended.empty()) {
+        ascended.pop_back();
+    }
+    if (after == descended) {
+        const auto saved = menu.savedSelection.find(before.currentId);
+        if (saved == menu.savedSelection.end() || saved->second != before.selectedIndex) {
+            return "descending from submenu " + Id(before.currentId) + " did not save row " +
+                   Id(before.selectedIndex);
+        }
+    } else if (after != before.stack && after != ascended) {
+        return "the stack changed in a way no Select or Back makes";
+    }
+    return {};
+}
+
+// Every call names a native the plug-in is meant to call, with exactly the
+// arguments it takes, and no text argument is a null location.
+std::string CheckCalls(const sim::Frame& frame) {
+    for (const sim::NativeCall& call : frame) {
+        if (call.info == nullptr) {
+            return "an unknown native: " + sim::Describe(call);
+        }
+        if (call.args.size() != call.info->arguments.size()) {
+            return "wrong argument count: " + sim::Describe(call);
+        }
+        for (std::size_t i = 0; i < call.args.size(); ++i) {
+            if (call.info->arguments[i] == 't' && call.args[i] == 0) {
+                return "a null text: " + sim::Describe(call);
+            }
+        }
+    }
+    return {};
+}
+
+} // namespace
+
+NavigationBefore TakeNavigationBefore() {
+    NavigationBefore before;
+    if (menuController == nullptr || menuController->currentSubmenu == nullptr) {
+        return before;
+    }
+    const Menu::Submenu& shown = *menuController->currentSubmenu;
+    before.running = true;
+    before.currentId = shown.id;
+    before.selectedIndex = menuController->selectedIndex;
+    // Rows replaced between frames: navigation first brings the selection back onto one.
+    const auto rows = static_cast<std::int32_t>(shown.options.size());
+    if (rows > 0) {
+        before.selectedIndex = std::clamp(before.selectedIndex, 0, rows - 1);
+    }
+    before.stack = menuController->submenuStack;
+    return before;
+}
+
+std::string CheckAfterFrame(const NavigationBefore& before, bool sameController, bool radarKnown,
+                            sim::Host& host) {
+    const sim::ScriptFiber* fiber = host.Fiber();
+    if (fiber != nullptr && (fiber->ExceptionEscaped() || fiber->Returned())) {
+        return "the script routine ended";
+    }
+    if (std::string broken = CheckCalls(host.recorder.Last()); !broken.empty()) {
+        return broken;
+    }
+    for (const auto& [key, submenu] : submenuRegistry) {
+        if (std::string broken = CheckSubmenu(key, submenu); !broken.empty()) {
+            return broken;
+        }
+    }
+    if (menuController == nullptr || menuController->currentSubmenu == nullptr) {
+        return {};
+    }
+    if (std::string broken = CheckNavigation(before, sameController); !broken.empty()) {
+        return broken;
+    }
+    if (radarKnown && host.game.radarShown == menuController->isOpen) {
+        return menuController->isOpen ? "the radar shows over the open menu"
+                                      : "the radar stays hidden after closing";
+    }
+    return {};
+}

@@ -1,0 +1,26 @@
+// What must hold of the menu after every frame, whatever the player pressed
+// and whatever the game answered.
+#pragma once
+
+#include "sim/Host.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// The navigation state before a frame, to judge how the frame changed it.
+struct NavigationBefore {
+    bool running = false; // a controller showing a submenu
+    std::int32_t currentId = 0;
+    std::int32_t selectedIndex = 0; // as navigation will see it: on a row when there are rows
+    std::vector<std::int32_t> stack;
+};
+
+NavigationBefore TakeNavigationBefore();
+
+// The first invariant the frame just run broke, or an empty text. `before`
+// is compared only when the same controller ran the frame; `radarKnown` says
+// whether the radar must match the menu (a restart while open leaves it
+// hidden under a closed menu, as intended).
+std::string CheckAfterFrame(const NavigationBefore& before, bool sameController, bool radarKnown,
+                            sim::Host& host);
