@@ -1,0 +1,14 @@
+// A second plug-in for the workbench's reload tests: the same sources with
+// another main page, so a reload shows on screen.
+#include "host/ProcessState.h"
+#include "voices/VoiceMenu.h"
+
+void AddVoiceOptions(Menu::Submenu* submenu) {
+    for (const char* row : {"First other row", "Second other row", "Third other row"}) {
+        submenu->AddOption(row, "A row of the reload test's module.", [] {});
+    }
+}
+
+void InitializeMenu() {
+    menuController->AddSubmenu(0, "Other Module", "Reloaded Page", AddVoiceOptions);
+}
