@@ -5,9 +5,11 @@
 #   build.sh sanitize     native, with AddressSanitizer and UndefinedBehaviorSanitizer
 #   build.sh tsan         native, with ThreadSanitizer
 #   build.sh fuzz         the menu fuzzer (clang, libFuzzer with ASan and UBSan)
+# Targets after the flavour build only those (and what they need).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 flavour=$1
+shift
 dir="$root/build/$flavour"
 case "$flavour" in
   windows)  args=(-DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64.cmake" -DCMAKE_BUILD_TYPE=MinSizeRel) ;;
@@ -18,4 +20,4 @@ case "$flavour" in
   *) echo "unknown flavour: $flavour" >&2; exit 2 ;;
 esac
 cmake -S "$root" -B "$dir" -G Ninja "${args[@]}" > /dev/null
-cmake --build "$dir"
+cmake --build "$dir" ${1:+--target "$@"}

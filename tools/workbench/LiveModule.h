@@ -22,6 +22,7 @@ class LiveModule {
     std::string Replace(const std::string& path);
     void Unload();
     bool Loaded() const { return loaded_; }
+    const std::string& Directory() const { return directory_; }
 
   private:
     sim::Runner& runner_;
