@@ -40,60 +40,35 @@ KeyBinding BindingFor(SDL_Keycode key) {
     }
 }
 
-// A press and its release can arrive between the same two frames (a quick
-// tap, or a tool typing keys); the game would still show one frame with the
-// control down, so the release waits for that frame.
-void GameInput::ReleaseControl(std::uint32_t control, int afterFrames) {
-    const bool pressedUnseen =
-        std::find(pressedSinceFrame_.begin(), pressedSinceFrame_.end(), control) != pressedSinceFrame_.end();
-    afterFrames += pressedUnseen ? 1 : 0;
-    if (afterFrames == 0) {
-        runner_.host().game.ReleaseControl(control);
-    } else {
-        releases_.push_back({afterFrames, control});
-    }
-}
-
 bool GameInput::Key(const KeyBinding& binding, bool down, bool repeat) {
-    sim::Game& game = runner_.host().game;
     switch (binding.role) {
     case KeyRole::PluginKey:
-        if (down) {
-            runner_.KeyDown(binding.code, repeat);
-        } else {
-            runner_.KeyUp(binding.code);
-        }
+        queue_.push_back({KeyRole::PluginKey, binding.code, down, repeat});
         return true;
     case KeyRole::Control:
         if (repeat) {
             return false; // the game's controls have no key repeat
         }
-        if (down) {
-            game.PressControl(binding.code);
-            pressedSinceFrame_.push_back(binding.code);
-        } else {
-            ReleaseControl(binding.code, 0);
-        }
+        queue_.push_back({KeyRole::Control, binding.code, down, false});
         return true;
     case KeyRole::Chord:
         // The controller chord: the button released while the modifier is
-        // held; the modifier lets go a frame later.
+        // held; the modifier lets go after.
         if (repeat) {
             return false;
         }
         if (down) {
-            for (const std::uint32_t control : {Menu::ChordModifierControl, Menu::ChordControl}) {
-                game.PressControl(control);
-                pressedSinceFrame_.push_back(control);
-            }
+            queue_.push_back({KeyRole::Control, Menu::ChordModifierControl, true, false});
+            queue_.push_back({KeyRole::Control, Menu::ChordControl, true, false});
         } else {
-            ReleaseControl(Menu::ChordControl, 0);
-            ReleaseControl(Menu::ChordModifierControl, 1);
+            queue_.push_back(
+                {KeyRole::Control, Menu::ChordControl, false, false, Menu::ChordModifierControl});
+            queue_.push_back({KeyRole::Control, Menu::ChordModifierControl, false, false});
         }
         return true;
     case KeyRole::SwitchDevice:
         if (down && !repeat) {
-            game.gamepad = !game.gamepad;
+            queue_.push_back({KeyRole::SwitchDevice, 0, true, false});
         }
         return down && !repeat;
     default:
@@ -101,15 +76,39 @@ bool GameInput::Key(const KeyBinding& binding, bool down, bool repeat) {
     }
 }
 
-void GameInput::AfterFrame() {
-    pressedSinceFrame_.clear();
+void GameInput::Deliver() {
     sim::Game& game = runner_.host().game;
-    for (Release& release : releases_) {
-        if (--release.frames == 0) {
-            game.ReleaseControl(release.control);
+    std::vector<std::uint32_t> changed; // controls changed for this frame
+    std::size_t taken = 0;
+    for (; taken < queue_.size(); ++taken) {
+        const Event& event = queue_[taken];
+        if (event.role == KeyRole::Control &&
+            std::find(changed.begin(), changed.end(), event.code) != changed.end()) {
+            break; // the rest waits for the next frame, in order
+        }
+        if (event.role == KeyRole::PluginKey) {
+            if (event.down) {
+                runner_.KeyDown(event.code, event.repeat);
+            } else {
+                runner_.KeyUp(event.code);
+            }
+        } else if (event.role == KeyRole::Control) {
+            if (event.down) {
+                game.PressControl(event.code);
+            } else {
+                game.ReleaseControl(event.code);
+            }
+        } else if (event.role == KeyRole::SwitchDevice) {
+            game.gamepad = !game.gamepad;
+        }
+        if (event.role == KeyRole::Control) {
+            changed.push_back(event.code);
+        }
+        if (event.holds != 0) {
+            changed.push_back(event.holds);
         }
     }
-    std::erase_if(releases_, [](const Release& release) { return release.frames <= 0; });
+    queue_.erase(queue_.begin(), queue_.begin() + static_cast<std::ptrdiff_t>(taken));
 }
 
 } // namespace workbench

@@ -26,26 +26,32 @@ inline constexpr const char* HelpLine = "F8 open/close   Shift fast steps   arro
                                         "Backspace back   G keyboard/controller   C controller chord   "
                                         "F12 screenshot   Esc quit";
 
+// Events wait in order for the frames that take them: a game control
+// changes at most once a frame, so a quick tap (press and release between
+// two frames) still shows one frame with the control down, and two taps
+// are two moves, not one. Keys for the keyboard handler go through as they
+// come, as the game's window calls it, unless a control before them waits.
 class GameInput {
   public:
     explicit GameInput(sim::Runner& runner) : runner_(runner) {}
 
-    // A key event between frames; true when the plug-in is told of it.
+    // A key event from the desktop; true when it is for the plug-in.
     bool Key(const KeyBinding& binding, bool down, bool repeat);
-    // After each frame: releases held back so the frame before saw the press.
-    void AfterFrame();
+    // Before each frame: hands over the events this frame can take.
+    void Deliver();
+    bool Waiting() const { return !queue_.empty(); }
 
   private:
-    struct Release {
-        int frames = 0; // frames still to run before it applies
-        std::uint32_t control = 0;
+    struct Event {
+        KeyRole role = KeyRole::None; // PluginKey, Control or SwitchDevice
+        std::uint32_t code = 0;
+        bool down = false;
+        bool repeat = false;
+        std::uint32_t holds = 0; // also kept unchanged until the next frame
     };
 
-    void ReleaseControl(std::uint32_t control, int afterFrames);
-
     sim::Runner& runner_;
-    std::vector<std::uint32_t> pressedSinceFrame_;
-    std::vector<Release> releases_;
+    std::vector<Event> queue_;
 };
 
 } // namespace workbench
