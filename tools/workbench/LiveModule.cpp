@@ -1,5 +1,10 @@
 #include "tools/workbench/LiveModule.h"
 
+#include "tools/workbench/PageId.h"
+
+#include <dlfcn.h>
+#include <link.h>
+
 #include <filesystem>
 #include <stdexcept>
 #include <system_error>
@@ -28,6 +33,7 @@ LiveModule::~LiveModule() {
 }
 
 void LiveModule::Unload() {
+    menuControllerSlot_ = 0;
     if (loaded_) {
         runner_.Unload();
         loaded_ = false;
@@ -46,6 +52,11 @@ std::string LiveModule::Replace(const std::string& path) {
     try {
         runner_.Load(sim::Plugin::Load(copy.string()));
         loaded_ = true;
+        link_map* map = nullptr;
+        const std::uint64_t offset = FindMenuControllerOffset(copy.string());
+        if (offset != 0 && dlinfo(runner_.plugin()->Module(), RTLD_DI_LINKMAP, &map) == 0 && map != nullptr) {
+            menuControllerSlot_ = map->l_addr + offset;
+        }
     } catch (const std::exception& loaderError) {
         failure = loaderError.what();
         // The loader names the private copy; the developer knows the file by its own name.

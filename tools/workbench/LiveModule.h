@@ -5,6 +5,7 @@
 
 #include "sim/Runner.h"
 
+#include <cstdint>
 #include <string>
 
 namespace workbench {
@@ -23,12 +24,15 @@ class LiveModule {
     void Unload();
     bool Loaded() const { return loaded_; }
     const std::string& Directory() const { return directory_; }
+    // Where the running module keeps its menu controller, or 0 when its symbols do not say.
+    std::uintptr_t MenuControllerSlot() const { return menuControllerSlot_; }
 
   private:
     sim::Runner& runner_;
     std::string directory_; // private, removed at exit
     int copies_ = 0;
     bool loaded_ = false;
+    std::uintptr_t menuControllerSlot_ = 0;
 };
 
 } // namespace workbench

@@ -7,6 +7,7 @@
 #include "tools/workbench/GameInput.h"
 #include "tools/workbench/LiveModule.h"
 #include "tools/workbench/ModuleWatch.h"
+#include "tools/workbench/PageId.h"
 #include "tools/workbench/Panel.h"
 #include "tools/workbench/Stats.h"
 
@@ -308,6 +309,12 @@ void Workbench::RunFrame() {
     }
 
     const workbench::FrameSummary summary = workbench::Summarize(scene);
+    const std::optional<int> pageId = workbench::ReadPageId(live_.MenuControllerSlot(), summary);
+    const std::string pageIdText = pageId ? std::to_string(*pageId) : "";
+    if (pageIdText != content_.pageId) {
+        content_.pageId = pageIdText;
+        chromeDirty_ = true;
+    }
     if (!(summary == content_.summary)) {
         std::printf("menu: %s\n", workbench::Describe(summary).c_str());
         content_.summary = summary;

@@ -4,6 +4,7 @@
 #include "tools/workbench/GameInput.h"
 #include "tools/workbench/LiveModule.h"
 #include "tools/workbench/ModuleWatch.h"
+#include "tools/workbench/PageId.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -158,6 +159,29 @@ TEST_F(ModuleSwapTest, QuickTapsReachThePluginAsTheGameWouldDeliverThem) {
     Tap(SDLK_c);
     EXPECT_FALSE(Shown().open);
     EXPECT_TRUE(Shown().open);
+}
+
+TEST_F(ModuleSwapTest, ThePageIdIsReadFromThePluginWhenItAgreesWithWhatWasDrawn) {
+    workbench::LiveModule live(runner);
+    ASSERT_EQ(live.Replace(QDT_OTHER_MODULE), "");
+    ASSERT_NE(live.MenuControllerSlot(), 0u) << "the module's symbol table names its menu controller";
+    Frame();
+    EXPECT_EQ(workbench::ReadPageId(live.MenuControllerSlot(), Shown()), std::nullopt) << "closed";
+    Tap(SDLK_F8);
+    FrameSummary shown = Shown();
+    EXPECT_EQ(workbench::ReadPageId(live.MenuControllerSlot(), shown), 0);
+    Tap(SDLK_RETURN);
+    Shown();
+    shown = Shown();
+    EXPECT_EQ(workbench::Describe(shown), "open 'Other Module' / 'Page Seven' row 1 of 1");
+    EXPECT_EQ(workbench::ReadPageId(live.MenuControllerSlot(), shown), 7);
+
+    // State that disagrees with the screen, or no state at all, is no page id.
+    FrameSummary other = shown;
+    other.rows = 2;
+    EXPECT_EQ(workbench::ReadPageId(live.MenuControllerSlot(), other), std::nullopt);
+    EXPECT_EQ(workbench::ReadPageId(8, shown), std::nullopt) << "an unmapped address reads as nothing";
+    EXPECT_EQ(workbench::FindMenuControllerOffset(QDT_PLUGIN_MODULE ".missing"), 0u);
 }
 
 TEST(FrameSummaryTest, ReadsTheTitlesAndTheCounterAndNothingElse) {

@@ -222,7 +222,7 @@ TEST_F(WorkbenchTest, ReplacedModuleIsReloadedAndABrokenOneLeavesTheWorkbenchWai
     EXPECT_EQ(WaitForLine("reloaded "), "reloaded " + watched.string()) << Output();
     EXPECT_EQ(WaitForLine("menu: "), "menu: closed") << Output();
     Key("F8");
-    EXPECT_EQ(WaitForLine("menu: "), "menu: open 'Other Module' / 'Reloaded Page' row 1 of 3") << Output();
+    EXPECT_EQ(WaitForLine("menu: "), "menu: open 'Other Module' / 'Reloaded Page' row 1 of 4") << Output();
     EXPECT_TRUE(HighlightAround(Screenshot(), 0, 1080));
 
     // Written in place, not renamed: the loader's error, and the window stays.
