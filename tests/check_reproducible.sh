@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Fails unless a second build of the same sources, copied to another folder and
 # built in another folder, gives the same DLL and the same release archive.
-# Only the plug-in is built the second time.
+# Only the plug-in is built the second time, into an output folder of its own
+# (the linker would derive the image base from that path).
 #   check_reproducible.sh VERSION SOURCE_DIR BUILD_DIR WORK_DIR
 set -euo pipefail
 version=$1
@@ -17,12 +18,13 @@ tar -C "$source" --exclude=./build --exclude=./dist --exclude=./out --exclude=./
 build_type=$(sed -n 's/^CMAKE_BUILD_TYPE:[A-Z]*=//p' "$first/CMakeCache.txt")
 cmake -S "$work/sources-elsewhere" -B "$work/second-build" -G Ninja \
   -DCMAKE_TOOLCHAIN_FILE="$work/sources-elsewhere/cmake/mingw-w64.cmake" \
-  -DCMAKE_BUILD_TYPE="$build_type" -DQDT_DIST_DIR="$work/second-dist" > /dev/null
+  -DCMAKE_BUILD_TYPE="$build_type" -DQDT_DIST_DIR="$work/second-dist" \
+  -DCMAKE_LIBRARY_OUTPUT_DIRECTORY="$work/second-build/output" > /dev/null
 cmake --build "$work/second-build" --target release > "$work/second-build.log"
 bash "$source/scripts/package.sh" "$version" "$first/QuorvaneDevTools.asi" "$work/first-dist" > /dev/null
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
-cmp "$first/QuorvaneDevTools.asi" "$work/second-build/QuorvaneDevTools.asi" ||
+cmp "$first/QuorvaneDevTools.asi" "$work/second-build/output/QuorvaneDevTools.asi" ||
   fail "the DLLs of the two builds differ"
 cmp "$work/first-dist/$name.zip" "$work/second-dist/$name.zip" || fail "the two archives differ"
 cmp "$work/first-dist/$name.sha256" "$work/second-dist/$name.sha256" || fail "the two checksum files differ"
