@@ -35,3 +35,5 @@ add_test(NAME release_reproducible
                  ${CMAKE_CURRENT_SOURCE_DIR} ${CMAKE_CURRENT_BINARY_DIR}
                  ${CMAKE_CURRENT_BINARY_DIR}/release-checks/reproducible)
 set_tests_properties(release_archive release_reproducible PROPERTIES LABELS release TIMEOUT 1200)
+# In a plain ctest run too.
+set_tests_properties(release_archive PROPERTIES DEPENDS wine_scenarios)
