@@ -20,6 +20,7 @@ enable_testing()
 add_test(NAME dll_tables
          COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/tests/check_dll_tables.sh ${CMAKE_OBJDUMP}
                  $<TARGET_FILE:QuorvaneDevTools>)
+include(cmake/Release.cmake)
 
 # The stand-in script hook as a real DLL, from the same stand-in sources as the
 # native build: the hook's nine decorated names are aliases in the .def, and the

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Configures and builds one flavour into build/<name>.
+# Configures and builds one flavour into build/<name>; a second argument
+# builds only that target.
 #   build.sh windows      the product, QuorvaneDevTools.asi (mingw-w64)
 #   build.sh native       plug-in and stand-in for Linux
 #   build.sh sanitize     native, with AddressSanitizer and UndefinedBehaviorSanitizer
@@ -18,4 +19,4 @@ case "$flavour" in
   *) echo "unknown flavour: $flavour" >&2; exit 2 ;;
 esac
 cmake -S "$root" -B "$dir" -G Ninja "${args[@]}" > /dev/null
-cmake --build "$dir"
+cmake --build "$dir" ${2:+--target "$2"}

@@ -36,6 +36,11 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
   echo "prefix ready in $(( $(date +%s) - started )) s"
 fi
 
+# The DLL this run loads; kept as a record only if every scenario passes, so
+# that the release check knows which DLL Wine ran.
+rm -f "$work/passed-dll.sha256"
+loaded=$(sha256sum < "$(dirname "$windows")/QuorvaneDevTools.asi")
+
 "$native" > "$work/native.txt"
 
 started=$(date +%s)
@@ -70,3 +75,4 @@ done
 
 [ "$status" -eq 0 ] || { echo "the Windows program failed (status $status)" >&2; exit 1; }
 [ "$differing" -eq 0 ] || { echo "$differing scenario(s) differ" >&2; exit 1; }
+echo "$loaded" > "$work/passed-dll.sha256"
