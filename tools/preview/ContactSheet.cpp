@@ -1,5 +1,7 @@
 #include "tools/preview/ContactSheet.h"
 
+#include "tools/preview/Renderer.h"
+
 #include <algorithm>
 #include <stdexcept>
 
@@ -37,8 +39,6 @@ Picture ContactSheet::Render() const {
     Picture sheet(Padding + columns * (thumbnailWidth_ + Padding), Padding + rows * (cellHeight + Padding),
                   Background);
     cairo_t* cr = cairo_create(sheet.Surface());
-    cairo_select_font_face(cr, "DejaVu Sans", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_NORMAL);
-    cairo_set_font_size(cr, 16.0);
     for (int i = 0; i < Shown(); ++i) {
         const Thumbnail& thumbnail = thumbnails_[static_cast<std::size_t>(i)];
         const double left = Padding + (i % columns) * (thumbnailWidth_ + Padding);
@@ -50,13 +50,8 @@ Picture ContactSheet::Render() const {
         cairo_save(cr);
         cairo_rectangle(cr, left, top, thumbnailWidth_, cellHeight);
         cairo_clip(cr);
-        cairo_text_extents_t extents;
-        cairo_text_extents(cr, thumbnail.name.c_str(), &extents);
-        const double labelTop = top + thumbnailHeight;
-        cairo_move_to(cr, left + std::max(0.0, (thumbnailWidth_ - extents.x_advance) / 2.0),
-                      labelTop + LabelHeight - 8.0);
-        cairo_set_source_rgb(cr, 0.9, 0.9, 0.9);
-        cairo_show_text(cr, thumbnail.name.c_str());
+        DrawLabel(cr, thumbnail.name, left + thumbnailWidth_ / 2.0, top + cellHeight - 8.0, 16.0,
+                  LabelColour);
         cairo_restore(cr);
     }
     cairo_destroy(cr);

@@ -16,6 +16,7 @@ class ContactSheet {
     static constexpr int Padding = 12;
     static constexpr int LabelHeight = 28;
     static constexpr Pixel Background{34, 34, 34};
+    static constexpr Pixel LabelColour{230, 230, 230};
 
     explicit ContactSheet(int thumbnailWidth = 480) : thumbnailWidth_(thumbnailWidth) {}
 

@@ -8,12 +8,15 @@
 #include "tools/preview/Session.h"
 #include "tools/preview/Summary.h"
 
+#include <algorithm>
+#include <cctype>
 #include <charconv>
 #include <cstdio>
 #include <exception>
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -39,7 +42,7 @@ constexpr const char* Usage =
     "  the 1920x1080 screen. Defaults: --session " QDT_DEFAULT_SESSION ", --out preview,\n"
     "  --module " QDT_PLUGIN_MODULE ".\n";
 
-constexpr const char* SheetName = "contact-sheet";
+constexpr std::string_view SheetName = "contact-sheet";
 
 enum class Request { Run, Help, Mistake };
 
@@ -140,9 +143,13 @@ int main(int argc, char** argv) {
     try {
         const std::vector<preview::SessionStep> steps = preview::LoadSession(options.session);
         for (const preview::SessionStep& step : steps) {
-            if (step.kind == preview::StepKind::Snapshot && step.name == SheetName) {
+            // Also in another case: some file systems would take it for the same file.
+            const bool sheetName =
+                std::equal(step.name.begin(), step.name.end(), SheetName.begin(), SheetName.end(),
+                           [](char a, char b) { return std::tolower(static_cast<unsigned char>(a)) == b; });
+            if (step.kind == preview::StepKind::Snapshot && sheetName) {
                 throw preview::SessionError(options.session + ": line " + std::to_string(step.line) +
-                                            ": the name " + SheetName + " is the contact sheet's");
+                                            ": the name " + step.name + " is the contact sheet's");
             }
         }
         const fs::path out = fs::absolute(options.out);
