@@ -1,4 +1,4 @@
-# The native build: the plug-in against the stand-in host, for tests and the session tool.
+# The native build: the plug-in against the stand-in host, for tests, benchmarks and the preview.
 set(QDT_SANITIZE "" CACHE STRING "Sanitizers: empty, address,undefined, or thread")
 if(QDT_SANITIZE)
   add_compile_options(-fsanitize=${QDT_SANITIZE} -fno-omit-frame-pointer -fno-sanitize-recover=all)
@@ -66,9 +66,6 @@ function(qdt_module_host target)
   add_dependencies(${target} QuorvaneDevTools)
   target_compile_definitions(${target} PRIVATE QDT_PLUGIN_MODULE="$<TARGET_FILE:QuorvaneDevTools>")
 endfunction()
-
-add_executable(qdt_session tools/session/main.cpp)
-qdt_module_host(qdt_session)
 
 add_subdirectory(bench)
 add_subdirectory(tests)

@@ -8,6 +8,26 @@
 #   build.sh fuzz         the menu fuzzer (clang, libFuzzer with ASan and UBSan)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
+
+usage() {
+  cat <<'TEXT'
+usage: scripts/build.sh windows|native|sanitize|tsan|fuzz
+  Configures and builds one flavour into build/FLAVOUR:
+    windows    the product, QuorvaneDevTools.asi (mingw-w64)
+    native     plug-in and stand-in for Linux
+    sanitize   native, with AddressSanitizer and UndefinedBehaviorSanitizer
+    tsan       native, with ThreadSanitizer
+    fuzz       the menu fuzzer (clang, libFuzzer with ASan and UBSan)
+TEXT
+}
+
+case "${1:-}" in
+  -h | --help) usage; exit 0 ;;
+esac
+if [ $# -ne 1 ]; then
+  usage >&2
+  exit 2
+fi
 flavour=$1
 dir="$root/build/$flavour"
 case "$flavour" in
@@ -16,7 +36,7 @@ case "$flavour" in
   sanitize) args=(-DCMAKE_BUILD_TYPE=Debug -DQDT_SANITIZE=address,undefined) ;;
   tsan)     args=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DQDT_SANITIZE=thread) ;;
   fuzz)     args=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ -DQDT_FUZZ=ON) ;;
-  *) echo "unknown flavour: $flavour" >&2; exit 2 ;;
+  *) echo "build.sh: unknown flavour $flavour" >&2; usage >&2; exit 2 ;;
 esac
 cmake -S "$root" -B "$dir" -G Ninja "${args[@]}" > /dev/null
 cmake --build "$dir" ${2:+--target "$2"}

@@ -2,6 +2,22 @@
 # Builds the plug-in every way and runs every test.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
+
+usage() {
+  cat <<'TEXT'
+usage: scripts/test.sh
+  Installs what the builds need (Debian), then builds and tests, stopping at the first failing
+  stage: native, sanitize (ASan, UBSan), tsan, fuzz (60 s), windows, and the Wine scenarios.
+  Ends with "total: N passed, N failed".
+TEXT
+}
+
+case "${1:-}" in
+  "") ;;
+  -h | --help) usage; exit 0 ;;
+  *) echo "test.sh: unknown option $1" >&2; usage >&2; exit 2 ;;
+esac
+
 "$root/scripts/setup.sh"
 
 passed=0
