@@ -11,8 +11,8 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 
 usage() {
   cat <<'TEXT'
-usage: scripts/build.sh windows|native|sanitize|tsan|fuzz
-  Configures and builds one flavour into build/FLAVOUR:
+usage: scripts/build.sh windows|native|sanitize|tsan|fuzz [TARGET]
+  Configures and builds one flavour into build/FLAVOUR (only TARGET, if given):
     windows    the product, QuorvaneDevTools.asi (mingw-w64)
     native     plug-in and stand-in for Linux
     sanitize   native, with AddressSanitizer and UndefinedBehaviorSanitizer
@@ -24,7 +24,7 @@ TEXT
 case "${1:-}" in
   -h | --help) usage; exit 0 ;;
 esac
-if [ $# -ne 1 ]; then
+if [ $# -lt 1 ] || [ $# -gt 2 ]; then
   usage >&2
   exit 2
 fi

@@ -7,7 +7,8 @@ usage() {
   cat <<'TEXT'
 usage: scripts/test.sh
   Installs what the builds need (Debian), then builds and tests, stopping at the first failing
-  stage: native, sanitize (ASan, UBSan), tsan, fuzz (60 s), windows, and the Wine scenarios.
+  stage: native, sanitize (ASan, UBSan), tsan, fuzz (60 s), windows, the Wine scenarios and
+  the release checks (archive contents, a second build giving the same bytes).
   Ends with "total: N passed, N failed".
 TEXT
 }
