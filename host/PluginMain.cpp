@@ -77,13 +77,19 @@ void ScriptMain() {
     }
 }
 
-extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
+extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID reserved) {
     if (reason == DLL_PROCESS_ATTACH) {
         scriptRegister(instance, ScriptMain);
         keyboardHandlerRegister(KeyboardHandler);
     } else if (reason == DLL_PROCESS_DETACH) {
         scriptUnregister(instance);
         keyboardHandlerUnregister(KeyboardHandler);
+        // Freed while the game goes on (a script reload): what the runtime
+        // keeps would stay behind at every reload. A process that is ending
+        // (reserved set) gets it all back anyway.
+        if (reserved == nullptr) {
+            ReleaseRuntimeMemory();
+        }
     }
     return TRUE;
 }

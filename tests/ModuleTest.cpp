@@ -25,6 +25,7 @@ TEST(ModuleTest, LoadRunsAndUnloadsCleanlyEvenWhileRunning) {
         EXPECT_EQ(host.keyboardHandler, nullptr);
         EXPECT_EQ(host.hookLog.back(), "keyboardHandlerUnregister(same handler)");
         EXPECT_EQ(host.hookLog[2], "scriptUnregister(same module)");
+        EXPECT_EQ(host.runtimeMemoryReleases, 1) << "the module gives back its runtime's memory";
         runner.RunFrame();
         EXPECT_TRUE(host.recorder.Last().empty()) << "an unloaded script is not resumed";
     }
