@@ -61,12 +61,11 @@ bool IsSeparatorRow(Submenu& submenu, std::int32_t row) {
 
 // Rows can shrink under the selection (a re-registration, a saved row restored
 // into a smaller submenu); the selection then moves to the nearest row instead
-// of naming one that is gone. With no rows it is left as it is.
+// of naming one that is gone. With no rows it is row 0, as on a page that
+// never had any: the counter reads "1 of 0" and the highlight takes the first slot.
 void KeepSelectionOnARow(Controller& menu) {
     const std::int32_t rows = RowCount(*menu.currentSubmenu);
-    if (rows > 0) {
-        menu.selectedIndex = std::clamp(menu.selectedIndex, 0, rows - 1);
-    }
+    menu.selectedIndex = rows > 0 ? std::clamp(menu.selectedIndex, 0, rows - 1) : 0;
 }
 
 // Brings the selection back onto a row when navigation ends, however it ends.

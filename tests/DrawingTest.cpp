@@ -340,6 +340,14 @@ TEST_F(DrawingTest, AnEmptySubmenuDrawsItsFrameAndCounterOnly) {
     EXPECT_EQ(Slice(drawn.sprites, 9, 4), Highlight(0));
     EXPECT_EQ(drawn.texts.at(2).Inner(), "1 of 0");
     EXPECT_EQ(drawn.texts.at(2).y, 243.0f / 1080.0f);
+
+    // Emptied under a selection further down: drawn as a page that never had rows.
+    ShowRows(NumberedRows(6));
+    menuController->selectedIndex = 3;
+    ShowRows(NumberedRows(0));
+    const DrawnFrame emptied = ReadDrawing(runner.RunFrame());
+    EXPECT_EQ(Slice(emptied.sprites, 9, 4), Highlight(0));
+    EXPECT_EQ(emptied.texts.at(2).Inner(), "1 of 0");
 }
 
 TEST_F(DrawingTest, ACountBeyondTheRowsDrawsOnlyTheRowsThatExist) {

@@ -487,7 +487,7 @@ TEST_F(NavigationTest, WithNoRowsOnlyTheToggleAndBackAct) {
     Controller().selectedIndex = 3;
     Tap({Menu::UpControl, Menu::DownControl, Menu::LeftControl, Menu::RightControl});
     EXPECT_TRUE(Sounds().empty());
-    EXPECT_EQ(Controller().selectedIndex, 3) << "nothing to bring it back to";
+    EXPECT_EQ(Controller().selectedIndex, 0) << "with no rows the selection is row 0";
 
     Tap({Menu::SelectControl, Menu::BackControl});
     EXPECT_TRUE(Controller().isOpen) << "select needs a row and ends the frame's navigation";

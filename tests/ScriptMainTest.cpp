@@ -60,6 +60,15 @@ TEST_F(ScriptMainTest, AttachRegistersTheRoutineAndTheHandler) {
                                 "scriptUnregister(same module)", "keyboardHandlerUnregister(same handler)"}));
 }
 
+TEST_F(ScriptMainTest, OnlyALibraryFreedWhileTheProcessGoesOnGivesItsRuntimeMemoryBack) {
+    Start();
+    int processEnding = 0;
+    DllMain(nullptr, DLL_PROCESS_DETACH, &processEnding);
+    EXPECT_EQ(host.runtimeMemoryReleases, 0) << "an ending process gets everything back anyway";
+    runner.Unload();
+    EXPECT_EQ(host.runtimeMemoryReleases, 1) << "freed by the host: a script reload";
+}
+
 TEST_F(ScriptMainTest, StartUpCreatesPromptsOpensTheMainSubmenuClosedAndMeasuresTheWindow) {
     host.window->rect = {100, 50, 1380, 770};
     Start();
