@@ -64,12 +64,7 @@ TEST_F(ExampleModuleTest, TheLinkOpensThePageAndEachActionReadsItsOwnRow) {
     Tap(Menu::LeftControl);
     EXPECT_EQ(Description(), "Value 3 of 3: Farewell.") << "left from the first value wraps";
 
-    host.game.answerOverride = [](const sim::NativeCall& call) -> std::optional<std::uint64_t> {
-        if (call.Is(Native::GetClockHours)) {
-            return 14;
-        }
-        return std::nullopt;
-    };
+    host.game.clockHours = 14;
     Tap(Menu::DownControl); // over the separator
     Tap(Menu::SelectControl);
     EXPECT_EQ(Description(), "The game's clock says 14 o'clock.");
