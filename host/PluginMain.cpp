@@ -4,7 +4,7 @@
 #include "host/ProcessState.h"
 #include "host/ScriptHook.h"
 #include "menu/Prompts.h"
-#include "voices/VoiceMenu.h"
+#include "voices/MainMenu.h"
 
 #include <cstdint>
 #include <memory>

@@ -3,6 +3,7 @@
 #include "host/KeyStates.h"
 #include "host/NativeInvoker.h"
 #include "host/Natives.h"
+#include "host/ProcessState.h"
 #include "menu/Controls.h"
 #include "menu/Prompts.h"
 #include "menu/Sound.h"
@@ -260,6 +261,13 @@ void ActOnRequests(Controller& menu) {
 }
 
 } // namespace
+
+Option* SelectedRow() {
+    if (menuController == nullptr || menuController->currentSubmenu == nullptr) {
+        return nullptr;
+    }
+    return RowAt(*menuController->currentSubmenu, menuController->selectedIndex);
+}
 
 void Controller::ReadInput() {
     controlGroup = Invoke<bool>(Native::InputDeviceQuery, 0) ? KeyboardGroup : GamepadGroup;

@@ -96,6 +96,7 @@ class HostileMachineTest : public ::testing::TestWithParam<Machine> {};
 
 // However odd the answers, the open menu is laid out on a real picture: every
 // position finite, text sized for a real width, the counter's margin in range.
+// The module carries the tests' own pages (tests/FixturePages.cpp).
 TEST_P(HostileMachineTest, TheOpenMenuIsLaidOutForARealPicture) {
     const Machine& machine = GetParam();
     sim::Host host;
@@ -107,7 +108,7 @@ TEST_P(HostileMachineTest, TheOpenMenuIsLaidOutForARealPicture) {
         host.window.reset();
     }
     sim::Runner runner(host);
-    runner.Load(sim::Plugin::Load(QDT_PLUGIN_MODULE));
+    runner.Load(sim::Plugin::Load(QDT_FIXTURE_MODULE));
     runner.RunFrame();
     runner.KeyDown(sim::KeyF8);
     runner.KeyUp(sim::KeyF8);
@@ -115,7 +116,7 @@ TEST_P(HostileMachineTest, TheOpenMenuIsLaidOutForARealPicture) {
     runner.Unload();
 
     ASSERT_TRUE(drawn.faults.empty()) << drawn.faults.front();
-    ASSERT_EQ(drawn.sprites.size(), 19u) << "the voice menu, open";
+    ASSERT_EQ(drawn.sprites.size(), 19u) << "the six-row main page, open";
     ASSERT_EQ(drawn.texts.size(), 10u);
     for (const DrawnSprite& sprite : drawn.sprites) {
         EXPECT_TRUE(std::isfinite(sprite.x) && std::isfinite(sprite.y) && std::isfinite(sprite.width) &&

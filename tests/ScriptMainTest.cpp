@@ -1,3 +1,4 @@
+#include "FixturePages.h"
 #include "PluginFixture.h"
 
 #include "menu/Prompts.h"
@@ -85,8 +86,8 @@ TEST_F(ScriptMainTest, StartUpCreatesPromptsOpensTheMainSubmenuClosedAndMeasures
     ASSERT_NE(menuController, nullptr);
     const Menu::Controller& controller = *menuController;
     ASSERT_EQ(controller.currentSubmenu, &submenuRegistry.at(0));
-    EXPECT_EQ(controller.currentSubmenu->title, "Quorvane Dev Tools");
-    EXPECT_EQ(controller.currentSubmenu->subtitle, "Main Menu");
+    EXPECT_EQ(controller.currentSubmenu->title, "Fixture");
+    EXPECT_EQ(controller.currentSubmenu->subtitle, "Main page");
     EXPECT_EQ(controller.selectedIndex, 0);
     EXPECT_FALSE(controller.isOpen);
     EXPECT_TRUE(controller.submenuStack.empty());
@@ -142,7 +143,7 @@ TEST_F(ScriptMainTest, ASecondStartReplacesTheControllerAndRegistersAgain) {
     EXPECT_EQ(controller.selectedIndex, 0);
     EXPECT_EQ(submenuRegistry.size(), 1u);
     EXPECT_EQ(controller.currentSubmenu, &submenuRegistry.at(0));
-    EXPECT_EQ(controller.currentSubmenu->optionCount, 6);
+    EXPECT_EQ(controller.currentSubmenu->optionCount, FixtureMainRows);
 }
 
 TEST_F(ScriptMainTest, ASecondStartWhileOpenInASubmenuStartsClosedOnTheMainSubmenu) {
@@ -166,7 +167,8 @@ TEST_F(ScriptMainTest, ASecondStartWhileOpenInASubmenuStartsClosedOnTheMainSubme
     const Menu::Controller& controller = *menuController;
     EXPECT_FALSE(controller.isOpen);
     EXPECT_EQ(controller.currentSubmenu, &submenuRegistry.at(0));
-    EXPECT_EQ(controller.currentSubmenu->optionCount, 6) << "the voice rows are registered again";
+    EXPECT_EQ(controller.currentSubmenu->optionCount, FixtureMainRows)
+        << "the main rows are registered again";
     EXPECT_EQ(controller.selectedIndex, 0);
     EXPECT_TRUE(controller.submenuStack.empty());
     EXPECT_TRUE(controller.savedSelection.empty());
@@ -252,7 +254,7 @@ TEST_F(ScriptMainTest, StartUpSurvivesAHostWithoutResultSlots) {
     ASSERT_NE(menuController, nullptr);
     EXPECT_EQ(menuController->selectPrompt, 0u);
     EXPECT_EQ(menuController->backPrompt, 0u);
-    EXPECT_EQ(menuController->currentSubmenu->optionCount, 6);
+    EXPECT_EQ(menuController->currentSubmenu->optionCount, FixtureMainRows);
     runner.RunFrames(2);
     EXPECT_FALSE(host.Fiber()->ExceptionEscaped());
 }
