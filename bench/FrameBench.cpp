@@ -4,6 +4,9 @@
 
 #include <benchmark/benchmark.h>
 
+#include <cstdio>
+#include <string_view>
+
 namespace {
 
 constexpr int WarmUpFrames = 100;
@@ -41,4 +44,25 @@ BENCHMARK_CAPTURE(Replayed, closed, Scenario::Closed);
 BENCHMARK_CAPTURE(Replayed, open, Scenario::VoiceMenuOpen);
 BENCHMARK_CAPTURE(Replayed, ten_rows, Scenario::TenRowsScrolled);
 
-BENCHMARK_MAIN();
+constexpr const char* Usage =
+    "usage: qdt_frame_bench [--benchmark_filter=REGEX] [--benchmark_repetitions=N] ...\n"
+    "  Times steady frames (closed, open, ten_rows) and the replays of their native calls.\n";
+
+// The library answers --help with its flags, after our usage; anything it does
+// not know is a mistake.
+int main(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        if (std::string_view(argv[i]) == "--help") {
+            std::fputs(Usage, stdout);
+            std::fflush(stdout);
+        }
+    }
+    benchmark::Initialize(&argc, argv);
+    if (argc > 1) {
+        std::fprintf(stderr, "qdt_frame_bench: unknown argument %s\n%s", argv[1], Usage);
+        return 2;
+    }
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -18,10 +18,14 @@ namespace {
 
 constexpr int WarmUpFrames = 100;
 
+constexpr const char* UsageText =
+    "usage: qdt_frame_costs instructions closed|open|ten_rows frame|replay\n"
+    "       qdt_frame_costs allocations closed|open|ten_rows FRAMES\n"
+    "  instructions: one frame, or its replayed native calls, between callgrind's\n"
+    "  collection toggles; allocations: heap allocations over FRAMES steady frames.\n";
+
 int Usage() {
-    std::fputs("usage: qdt_frame_costs instructions closed|open|ten_rows frame|replay\n"
-               "       qdt_frame_costs allocations closed|open|ten_rows FRAMES\n",
-               stderr);
+    std::fputs(UsageText, stderr);
     return 2;
 }
 
@@ -75,6 +79,10 @@ int CountAllocations(Scenario scenario, std::string_view framesText) {
 } // namespace
 
 int main(int argc, char** argv) {
+    if (argc == 2 && (std::string_view(argv[1]) == "--help" || std::string_view(argv[1]) == "-h")) {
+        std::fputs(UsageText, stdout);
+        return 0;
+    }
     if (argc != 4) {
         return Usage();
     }

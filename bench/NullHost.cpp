@@ -156,4 +156,5 @@ BOOL GetWindowRect(HWND, RECT* rect) {
 DWORD GetTickCount() {
     return NullHost::TickCount;
 }
+void ReleaseRuntimeMemory() {}
 }

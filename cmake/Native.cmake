@@ -1,4 +1,4 @@
-# The native build: the plug-in against the stand-in host, for tests and the session tool.
+# The native build: the plug-in against the stand-in host, for tests, benchmarks and the preview.
 set(QDT_SANITIZE "" CACHE STRING "Sanitizers: empty, address,undefined, or thread")
 if(QDT_SANITIZE)
   add_compile_options(-fsanitize=${QDT_SANITIZE} -fno-omit-frame-pointer -fno-sanitize-recover=all)
@@ -20,21 +20,30 @@ if(NOT QDT_FUZZ)
 endif()
 enable_testing()
 
-# Compiled once, used as a module (loaded like the DLL) and as a library (for unit tests).
-add_library(qdt_plugin_objects OBJECT ${PLUGIN_SOURCES})
-target_include_directories(qdt_plugin_objects PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
-set_target_properties(qdt_plugin_objects PROPERTIES
-  POSITION_INDEPENDENT_CODE ON CXX_VISIBILITY_PRESET hidden VISIBILITY_INLINES_HIDDEN ON)
-# Keeps the module unloadable, so each load builds its state afresh. Only gcc
-# makes unique symbols; clang neither needs nor knows the flag.
-if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
-  target_compile_options(qdt_plugin_objects PRIVATE -fno-gnu-unique)
-endif()
+# Plug-in objects, built the way a loadable module needs them.
+function(qdt_plugin_objects target)
+  add_library(${target} OBJECT ${ARGN})
+  target_include_directories(${target} PUBLIC ${PROJECT_SOURCE_DIR})
+  set_target_properties(${target} PROPERTIES
+    POSITION_INDEPENDENT_CODE ON CXX_VISIBILITY_PRESET hidden VISIBILITY_INLINES_HIDDEN ON)
+  # Keeps the module unloadable, so each load builds its state afresh. Only gcc
+  # makes unique symbols; clang neither needs nor knows the flag.
+  if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
+    target_compile_options(${target} PRIVATE -fno-gnu-unique)
+  endif()
+endfunction()
 
-add_library(qdt_plugin STATIC $<TARGET_OBJECTS:qdt_plugin_objects>)
+# Compiled once: the framework and the voice rows, then the page list apart,
+# so other modules and tests can bring their own pages.
+qdt_plugin_objects(qdt_framework_objects ${PLUGIN_FRAMEWORK_SOURCES})
+qdt_plugin_objects(qdt_main_menu_objects ${PLUGIN_MAIN_MENU})
+set(QDT_PLUGIN_OBJECTS $<TARGET_OBJECTS:qdt_framework_objects> $<TARGET_OBJECTS:qdt_main_menu_objects>)
+
+# The plug-in as a module (loaded like the DLL) and as a library (for unit tests).
+add_library(qdt_plugin STATIC ${QDT_PLUGIN_OBJECTS})
 target_include_directories(qdt_plugin PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
 
-add_library(QuorvaneDevTools MODULE $<TARGET_OBJECTS:qdt_plugin_objects>)
+add_library(QuorvaneDevTools MODULE ${QDT_PLUGIN_OBJECTS})
 set_target_properties(QuorvaneDevTools PROPERTIES PREFIX "")
 
 add_library(qdt_sim STATIC
@@ -67,8 +76,7 @@ function(qdt_module_host target)
   target_compile_definitions(${target} PRIVATE QDT_PLUGIN_MODULE="$<TARGET_FILE:QuorvaneDevTools>")
 endfunction()
 
-add_executable(qdt_session tools/session/main.cpp)
-qdt_module_host(qdt_session)
+add_subdirectory(examples)
 
 add_subdirectory(bench)
 add_subdirectory(tests)

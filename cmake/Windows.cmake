@@ -9,7 +9,8 @@ add_custom_command(
   COMMENT "Import library for ScriptHookRDR2.dll")
 add_custom_target(hook_import_lib DEPENDS ${HOOK_IMPORT_LIB})
 
-add_library(QuorvaneDevTools MODULE ${PLUGIN_SOURCES})
+# The one piece only the DLL has: giving back its own runtime's memory at unload.
+add_library(QuorvaneDevTools MODULE ${PLUGIN_SOURCES} host/windows/RuntimeMemory.cpp)
 add_dependencies(QuorvaneDevTools hook_import_lib)
 target_include_directories(QuorvaneDevTools PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
 set_target_properties(QuorvaneDevTools PROPERTIES PREFIX "" SUFFIX ".asi")
@@ -20,6 +21,7 @@ enable_testing()
 add_test(NAME dll_tables
          COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/tests/check_dll_tables.sh ${CMAKE_OBJDUMP}
                  $<TARGET_FILE:QuorvaneDevTools>)
+include(cmake/Release.cmake)
 
 # The stand-in script hook as a real DLL, from the same stand-in sources as the
 # native build: the hook's nine decorated names are aliases in the .def, and the
@@ -52,3 +54,15 @@ add_test(NAME wine_scenarios
                  ${QDT_NATIVE_BUILD_DIR}/tests/qdt_scenarios $<TARGET_FILE:qdt_scenarios>
                  ${CMAKE_CURRENT_BINARY_DIR}/wine)
 set_tests_properties(wine_scenarios PROPERTIES LABELS wine RUN_SERIAL TRUE TIMEOUT 1200)
+
+# A script hook that reloads scripts frees and loads the DLL many times in
+# one process: 200 cycles of load, open, free must stop growing its memory.
+add_executable(qdt_reload tests/scenarios/ReloadWindows.cpp tests/scenarios/ScenarioRun.cpp
+               tests/scenarios/Scenarios.cpp tests/scenarios/MachineWindows.cpp sim/Plugin.cpp sim/Runner.cpp)
+target_link_libraries(qdt_reload PRIVATE ScriptHookRDR2)
+target_link_options(qdt_reload PRIVATE -static)
+add_dependencies(qdt_reload QuorvaneDevTools)
+add_test(NAME wine_reload
+         COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/tests/scenarios/reload_under_wine.sh $<TARGET_FILE:qdt_reload>
+                 ${CMAKE_CURRENT_BINARY_DIR}/wine)
+set_tests_properties(wine_reload PROPERTIES LABELS wine RUN_SERIAL TRUE TIMEOUT 600)

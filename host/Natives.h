@@ -11,6 +11,9 @@ inline constexpr std::uint64_t SetNonVerbalVoiceByName = 0x6c8065a3b780185b;
 inline constexpr std::uint64_t HashOfName = 0xfd340785adf8cfb7;
 inline constexpr std::uint64_t SetVoiceByHash = 0x2703efb583f0949a;
 
+// Clock.
+inline constexpr std::uint64_t GetClockHours = 0xc82cf208c2b19199;
+
 // HUD.
 inline constexpr std::uint64_t RadarDisplaySwitch = 0x1b3da717b9aff828;
 

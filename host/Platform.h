@@ -17,6 +17,8 @@
 #undef Yield
 // The loader finds DllMain by itself; nothing is exported.
 #define QDT_PLUGIN_ENTRY
+// What the host supplies comes from the system's libraries or from host/windows/.
+#define QDT_HOST_API
 #else
 #include <cstdint>
 
@@ -58,3 +60,9 @@ QDT_HOST_API BOOL GetWindowRect(HWND window, RECT* rect);
 QDT_HOST_API DWORD GetTickCount();
 }
 #endif
+
+// Gives back what the C++ runtime keeps for the life of the library (its
+// emergency exception pool), for a library freed while the process goes on.
+// The Windows build links a runtime of its own and frees it (host/windows/);
+// elsewhere the runtime is the host process's, and the host stands in.
+extern "C" QDT_HOST_API void ReleaseRuntimeMemory();

@@ -4,17 +4,37 @@
 #include "host/ProcessState.h"
 #include "host/ScriptHook.h"
 #include "menu/Prompts.h"
-#include "voices/VoiceMenu.h"
+#include "voices/MainMenu.h"
 
+#include <cstdint>
 #include <memory>
+#include <optional>
 
 namespace {
 
+// Windows parks a minimised window here, shrunk to its caption bar.
+constexpr LONG MinimisedPosition = -32000;
+
+// The width of the game's picture, when the rectangle shows one: not a
+// minimised window (the player alt-tabbed away while the game loaded), not
+// empty or inside out, not wider than an int.
+std::optional<std::int32_t> PictureWidth(const RECT& rect) {
+    if (rect.left == MinimisedPosition && rect.top == MinimisedPosition) {
+        return std::nullopt;
+    }
+    const std::int64_t width = std::int64_t{rect.right} - rect.left;
+    if (width <= 0 || width > INT32_MAX) {
+        return std::nullopt;
+    }
+    return static_cast<std::int32_t>(width);
+}
+
+// Text is scaled by the game window; when it tells nothing, the screen width stays.
 void MeasureGameWindow() {
     HWND window = FindWindowA(nullptr, "Red Dead Redemption 2");
     RECT rect = {};
     if (window != nullptr && GetWindowRect(window, &rect)) {
-        windowWidth = rect.right - rect.left;
+        windowWidth = PictureWidth(rect).value_or(windowWidth);
     }
 }
 
@@ -57,13 +77,19 @@ void ScriptMain() {
     }
 }
 
-extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
+extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID reserved) {
     if (reason == DLL_PROCESS_ATTACH) {
         scriptRegister(instance, ScriptMain);
         keyboardHandlerRegister(KeyboardHandler);
     } else if (reason == DLL_PROCESS_DETACH) {
         scriptUnregister(instance);
         keyboardHandlerUnregister(KeyboardHandler);
+        // Freed while the game goes on (a script reload): what the runtime
+        // keeps would stay behind at every reload. A process that is ending
+        // (reserved set) gets it all back anyway.
+        if (reserved == nullptr) {
+            ReleaseRuntimeMemory();
+        }
     }
     return TRUE;
 }

@@ -33,6 +33,11 @@ struct Controller {
 
     // Registration: init fills a fresh submenu once, then the registry entry
     // for id takes over all of it. The last registration of an id wins.
+    // The Submenu* init receives is valid during init only: the page is moved
+    // into the registry when init returns, so neither it nor its rows may be
+    // kept. An action reaches its own row with SelectedRow() below.
+    // Ids: the main page is 0 and Back on a page below 1 closes the menu; a
+    // link to an id never registered only plays the Select sound.
     void AddSubmenu(std::int32_t id, std::string_view title, std::string_view subtitle,
                     std::function<void(Submenu*)> init);
     void OpenSubmenu(std::int32_t id);
@@ -48,6 +53,14 @@ struct Controller {
     void SuppressGameControls();
     void SetOpen(bool open);
 };
+
+// The selected row of the shown submenu, or nullptr when there is none (no
+// controller yet, no submenu shown, or no row at the selection). An action
+// always runs for the selected row, so this is how it reads its own row: a
+// list's listIndex and valueText are already stepped, a toggle's
+// *toggleTarget already flipped. Valid while the rows stay as they are: use
+// it within the action, keep it no longer. Makes no native call.
+Option* SelectedRow();
 
 } // namespace Menu
 

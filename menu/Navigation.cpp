@@ -3,6 +3,7 @@
 #include "host/KeyStates.h"
 #include "host/NativeInvoker.h"
 #include "host/Natives.h"
+#include "host/ProcessState.h"
 #include "menu/Controls.h"
 #include "menu/Prompts.h"
 #include "menu/Sound.h"
@@ -61,12 +62,11 @@ bool IsSeparatorRow(Submenu& submenu, std::int32_t row) {
 
 // Rows can shrink under the selection (a re-registration, a saved row restored
 // into a smaller submenu); the selection then moves to the nearest row instead
-// of naming one that is gone. With no rows it is left as it is.
+// of naming one that is gone. With no rows it is row 0, as on a page that
+// never had any: the counter reads "1 of 0" and the highlight takes the first slot.
 void KeepSelectionOnARow(Controller& menu) {
     const std::int32_t rows = RowCount(*menu.currentSubmenu);
-    if (rows > 0) {
-        menu.selectedIndex = std::clamp(menu.selectedIndex, 0, rows - 1);
-    }
+    menu.selectedIndex = rows > 0 ? std::clamp(menu.selectedIndex, 0, rows - 1) : 0;
 }
 
 // Brings the selection back onto a row when navigation ends, however it ends.
@@ -261,6 +261,13 @@ void ActOnRequests(Controller& menu) {
 }
 
 } // namespace
+
+Option* SelectedRow() {
+    if (menuController == nullptr || menuController->currentSubmenu == nullptr) {
+        return nullptr;
+    }
+    return RowAt(*menuController->currentSubmenu, menuController->selectedIndex);
+}
 
 void Controller::ReadInput() {
     controlGroup = Invoke<bool>(Native::InputDeviceQuery, 0) ? KeyboardGroup : GamepadGroup;

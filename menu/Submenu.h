@@ -11,6 +11,9 @@
 
 namespace Menu {
 
+// Filled by its init through the adders below, then moved into the registry
+// (Controller::AddSubmenu): keep no pointer to a page or row from init. An
+// action reads its own row with Menu::SelectedRow() (menu/Controller.h).
 struct Submenu {
     std::function<void(Submenu*)> init; // fills the rows, once, at registration
     std::vector<Option> options;

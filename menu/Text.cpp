@@ -7,6 +7,7 @@
 
 #include <array>
 #include <charconv>
+#include <cmath>
 #include <cstring>
 #include <utility>
 
@@ -70,6 +71,22 @@ void WriteMarkup(std::string& markup, const MarkupValues& values, std::index_seq
     PutPiece<MarkupValueCount>(out);
 }
 
+// Whole pixels toward zero, as a plain conversion gives them, but kept inside
+// 32 bits: a conversion of a float beyond them is undefined (NaN counts as 0).
+std::int32_t WholePixels(float pixels) {
+    constexpr float beyondInt32 = 2147483648.0f; // 2^31
+    if (std::isnan(pixels)) {
+        return 0;
+    }
+    if (pixels >= beyondInt32) {
+        return INT32_MAX;
+    }
+    if (pixels < -beyondInt32) {
+        return INT32_MIN;
+    }
+    return static_cast<std::int32_t>(pixels);
+}
+
 template <typename Values> void Fill(std::string& filled, const Values& values) {
     for (const auto& value : values) {
         const std::size_t at = filled.find("%s");
@@ -129,7 +146,7 @@ void DrawText(std::string_view text, FontIndex font, int red, int green, int blu
     }
     case TextAlignment::Right:
         // The game right-aligns against a margin measured in whole pixels from the screen's right edge.
-        margin = Decimal(std::int64_t{static_cast<std::int32_t>(screenWidth)} - static_cast<std::int32_t>(x));
+        margin = Decimal(std::int64_t{WholePixels(screenWidth)} - WholePixels(x));
         alignName = "Right";
         break;
     default:

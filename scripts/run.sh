@@ -1,17 +1,58 @@
 #!/usr/bin/env bash
-# Builds QuorvaneDevTools.asi, prints a scripted session's native calls frame by
-# frame, then plays the default preview session on the
-# plug-in in the stand-in host: pictures of the menu and the record of every
-# native call go to out/preview/. Arguments go to the preview, for example
-#   run.sh --screen 2560x1440 --window-width 1920 --session my.session --out out/mine
+# Builds QuorvaneDevTools.asi and shows the menu without the game: plays a
+# preview session on the plug-in in the stand-in host and prints what happened,
+# the pictures and the record it wrote, then the DLL's path. Build output goes
+# to out/build.log, shown only when a build fails.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-"$root/scripts/setup.sh"
-"$root/scripts/build.sh" windows
-"$root/scripts/build.sh" native
 
-"$root/build/native/qdt_session" "$root/build/native/QuorvaneDevTools.so"
-echo
-"$root/build/native/tools/preview/qdt_preview" --out "$root/out/preview" "$@"
-echo
-echo "The plug-in for the game: $root/build/windows/QuorvaneDevTools.asi"
+usage() {
+  cat <<'TEXT'
+usage: scripts/run.sh [--session FILE] [--out DIR] [--screen WIDTHxHEIGHT] [--window-width N] [--module FILE]
+  Installs what the builds need (Debian), builds the DLL (build/windows) and the native build
+  (build/native) with their output in out/build.log, then plays a session on the plug-in in the
+  stand-in host. Prints what happened, each snapshot's picture and a contact sheet of them all,
+  the record of every native call, then the DLL. The options go to qdt_preview:
+    --session FILE      the session to play (tools/preview/sessions/default.session)
+    --out DIR           where pictures and the record go (out/preview)
+    --screen WxH        the screen the plug-in finds (1920x1080)
+    --window-width N    the game window's width, when narrower than the screen
+    --module FILE       another plug-in module (build/native/QuorvaneDevTools.so)
+TEXT
+}
+
+arguments=("$@")
+while [ $# -gt 0 ]; do
+  case "$1" in
+    -h | --help) usage; exit 0 ;;
+    --session | --out | --screen | --window-width | --module)
+      if [ $# -lt 2 ]; then
+        echo "run.sh: $1 needs a value" >&2; usage >&2; exit 2
+      fi
+      shift 2 ;;
+    *) echo "run.sh: unknown option $1" >&2; usage >&2; exit 2 ;;
+  esac
+done
+
+mkdir -p "$root/out"
+log="$root/out/build.log"
+: > "$log"
+# One build step, its output in the log; a failure shows the log's end.
+quietly() {
+  if ! "$@" >> "$log" 2>&1; then
+    echo
+    echo "failed: ${*#"$root/"} (the end of $log):" >&2
+    tail -n 25 "$log" >&2
+    exit 1
+  fi
+}
+started=$(date +%s)
+printf 'building the DLL and the native build (log: %s) ...' "$log"
+quietly "$root/scripts/setup.sh"
+quietly "$root/scripts/build.sh" windows
+quietly "$root/scripts/build.sh" native
+echo " done in $(($(date +%s) - started)) s"
+
+"$root/build/native/tools/preview/qdt_preview" --out "$root/out/preview" "${arguments[@]}"
+echo "the plug-in for the game:"
+echo "  $root/build/windows/QuorvaneDevTools.asi"

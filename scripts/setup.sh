@@ -8,6 +8,7 @@ packages=(
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
   wine64 xvfb xauth
   libcairo2-dev libfontconfig-dev pkg-config fonts-dejavu-core
+  zip unzip
   libsdl2-dev libx11-dev xdotool
 )
 

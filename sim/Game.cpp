@@ -182,6 +182,9 @@ std::uint64_t Game::Answer(NativeCall& call) {
             p->enabled = u32(1) != 0;
         }
         break;
+    case Native::GetClockHours:
+        result = static_cast<std::uint32_t>(clockHours);
+        break;
     case Native::MakeLiteralGameString:
         result = nextGameString_++;
         gameStrings_[result] = text(2);

@@ -1,5 +1,5 @@
-// The hook's nine functions and the four Windows functions, forwarded to the
-// active stand-in host.
+// The hook's nine functions, the four Windows functions and the runtime's
+// release, forwarded to the active stand-in host.
 #include "host/Platform.h"
 #include "host/ScriptHook.h"
 #include "sim/Host.h"
@@ -93,6 +93,13 @@ BOOL GetWindowRect(HWND window, RECT* rect) {
 DWORD GetTickCount() {
     const Host* host = Host::Active();
     return host != nullptr ? host->tickCount.load() : 0;
+}
+
+// Natively the runtime is this process's own and stays: only counted.
+void ReleaseRuntimeMemory() {
+    if (Host* host = Host::Active()) {
+        ++host->runtimeMemoryReleases;
+    }
 }
 #endif
 }

@@ -39,6 +39,7 @@ class Host {
     // Read by GetTickCount on whatever thread delivers key events.
     std::atomic<std::uint32_t> tickCount{1000000};
     bool windowRectFails = false;
+    int runtimeMemoryReleases = 0; // the plug-in giving back its runtime's memory at unload
 
     // Game and record.
     Game game;

@@ -13,6 +13,7 @@ constexpr std::array natives = {
     NativeInfo{Native::SetNonVerbalVoiceByName, "set_non_verbal_voice", "ht", '-'},
     NativeInfo{Native::HashOfName, "hash_of_name", "t", 'u'},
     NativeInfo{Native::SetVoiceByHash, "set_voice_by_hash", "hu", '-'},
+    NativeInfo{Native::GetClockHours, "get_clock_hours", "", 'i'},
     NativeInfo{Native::RadarDisplaySwitch, "radar_display_switch", "i", '-'},
     NativeInfo{Native::InputDeviceQuery, "input_device_query", "i", 'b'},
     NativeInfo{Native::ControlPressedDisabledAware, "control_pressed_disabled_aware", "iu", 'b'},

@@ -114,7 +114,7 @@ std::function<void(Menu::Submenu*)> NumberedRows(int count) {
     };
 }
 
-TEST_F(DrawingTest, TheVoiceMenuOpenFrameInDrawingOrder) {
+TEST_F(DrawingTest, TheMainPageOpenFrameInDrawingOrder) {
     Start();
     menuController->isOpen = true;
     const DrawnFrame drawn = DrawAt(0);
@@ -140,12 +140,12 @@ TEST_F(DrawingTest, TheVoiceMenuOpenFrameInDrawingOrder) {
     ASSERT_EQ(drawn.texts.size(), 10u);
     const DrawnText& title = drawn.texts[0];
     EXPECT_EQ(title.markup, "<TEXTFORMAT RIGHTMARGIN = '0'><P ALIGN = 'Center'><FONT FACE = '$title' "
-                            "LETTERSPACING = '0' SIZE = '45'>~s~Quorvane Dev Tools</FONT></P><TEXTFORMAT>");
+                            "LETTERSPACING = '0' SIZE = '45'>~s~Fixture</FONT></P><TEXTFORMAT>");
     EXPECT_EQ(title.x, 2.0f * (313.0f / 1920.0f) - 1.0f);
     EXPECT_EQ(title.y, 79.0f / 1080.0f);
     EXPECT_EQ(drawn.texts[1].markup,
               "<TEXTFORMAT RIGHTMARGIN = '0'><P ALIGN = 'Center'><FONT FACE = '$title' "
-              "LETTERSPACING = '0' SIZE = '23'>~s~Main Menu</FONT></P><TEXTFORMAT>");
+              "LETTERSPACING = '0' SIZE = '23'>~s~Main page</FONT></P><TEXTFORMAT>");
     EXPECT_EQ(drawn.texts[1].y, 172.0f / 1080.0f);
 
     const DrawnText& counter = drawn.texts[2];
@@ -158,17 +158,16 @@ TEST_F(DrawingTest, TheVoiceMenuOpenFrameInDrawingOrder) {
 
     const DrawnText& label = drawn.texts[3];
     EXPECT_EQ(label.markup, "<TEXTFORMAT RIGHTMARGIN = '0'><P ALIGN = 'Left'><FONT FACE = '$body' "
-                            "LETTERSPACING = '0' SIZE = '22'>~s~Set voice: VOFX_PLAYER_MALE01</FONT></P>"
+                            "LETTERSPACING = '0' SIZE = '22'>~s~Row 1</FONT></P>"
                             "<TEXTFORMAT>");
     EXPECT_EQ(label.x, 100.0f / 1920.0f);
     EXPECT_EQ(label.y, 254.0f / 1080.0f);
     const DrawnText& description = drawn.texts[4];
     EXPECT_EQ(description.markup, "<TEXTFORMAT RIGHTMARGIN = '0'><P ALIGN = 'Center'><FONT FACE = '$body' "
-                                  "LETTERSPACING = '0' SIZE = '18'>~s~Sets the player's voice to "
-                                  "VOFX_PLAYER_MALE01.</FONT></P><TEXTFORMAT>");
+                                  "LETTERSPACING = '0' SIZE = '18'>~s~Fixture row 1.</FONT></P><TEXTFORMAT>");
     EXPECT_EQ(description.x, 2.0f * (313.0f / 1920.0f) - 1.0f);
     EXPECT_EQ(description.y, 980.0f / 1080.0f);
-    EXPECT_EQ(drawn.texts[9].Inner(), "Set voice: VOFX_PLAYER_FEMALE03");
+    EXPECT_EQ(drawn.texts[9].Inner(), "Row 6");
     EXPECT_EQ(drawn.texts[9].y, LineY(254.0f, 5));
     for (const DrawnText& text : drawn.texts) {
         if (&text != &counter) {
@@ -340,6 +339,14 @@ TEST_F(DrawingTest, AnEmptySubmenuDrawsItsFrameAndCounterOnly) {
     EXPECT_EQ(Slice(drawn.sprites, 9, 4), Highlight(0));
     EXPECT_EQ(drawn.texts.at(2).Inner(), "1 of 0");
     EXPECT_EQ(drawn.texts.at(2).y, 243.0f / 1080.0f);
+
+    // Emptied under a selection further down: drawn as a page that never had rows.
+    ShowRows(NumberedRows(6));
+    menuController->selectedIndex = 3;
+    ShowRows(NumberedRows(0));
+    const DrawnFrame emptied = ReadDrawing(runner.RunFrame());
+    EXPECT_EQ(Slice(emptied.sprites, 9, 4), Highlight(0));
+    EXPECT_EQ(emptied.texts.at(2).Inner(), "1 of 0");
 }
 
 TEST_F(DrawingTest, ACountBeyondTheRowsDrawsOnlyTheRowsThatExist) {

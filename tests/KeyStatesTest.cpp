@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <vector>
+
 namespace {
 
 constexpr std::uint32_t F8 = 0x77;
@@ -37,6 +40,18 @@ TEST_F(KeyStatesTest, StoresEventsUpToKey254AndIgnoresHigherCodes) {
     Release(0x1000);
     EXPECT_FALSE(ConsumeKeyRelease(255, 100));
     EXPECT_TRUE(IsEmpty(ReadKeyState(255)));
+
+    // 255 is one past the table. An off-by-one check would write the event
+    // over the bytes after the entries (the tick count's upper bytes land in
+    // the padding), or read the held lock there as a young key event.
+    host.tickCount = 0x12345678;
+    const auto* tail = reinterpret_cast<const unsigned char*>(&keyStates) + sizeof(keyStates.entries);
+    std::vector<unsigned char> before(tail, tail + (sizeof(KeyStateTable) - sizeof(keyStates.entries)));
+    Release(255);
+    Press(255);
+    EXPECT_EQ(std::vector<unsigned char>(tail, tail + before.size()), before);
+    EXPECT_FALSE(IsKeyHeld(255, UINT32_MAX));
+    EXPECT_FALSE(ConsumeKeyRelease(255, UINT32_MAX));
 }
 
 TEST_F(KeyStatesTest, HeldF8NeverTogglesAndAReleaseCountsOnceWithin100ms) {

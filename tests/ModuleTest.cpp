@@ -1,7 +1,13 @@
 // The plug-in built as a module and loaded as the hook loads it.
+#include "DrawnFrame.h"
+
 #include "sim/Runner.h"
 
 #include <gtest/gtest.h>
+
+#include <climits>
+#include <cmath>
+#include <optional>
 
 namespace {
 
@@ -19,6 +25,7 @@ TEST(ModuleTest, LoadRunsAndUnloadsCleanlyEvenWhileRunning) {
         EXPECT_EQ(host.keyboardHandler, nullptr);
         EXPECT_EQ(host.hookLog.back(), "keyboardHandlerUnregister(same handler)");
         EXPECT_EQ(host.hookLog[2], "scriptUnregister(same module)");
+        EXPECT_EQ(host.runtimeMemoryReleases, 1) << "the module gives back its runtime's memory";
         runner.RunFrame();
         EXPECT_TRUE(host.recorder.Last().empty()) << "an unloaded script is not resumed";
     }
@@ -68,5 +75,89 @@ TEST(ModuleTest, EachLoadBuildsItsStateAfresh) {
     EXPECT_EQ(firstFrames[0], firstFrames[1]);
     EXPECT_FALSE(firstFrames[0].empty());
 }
+
+// What the screen metrics and the game window answer at load and start-up,
+// and the picture the menu must then be laid out for.
+struct Machine {
+    const char* name;
+    int screenWidth;
+    int screenHeight;
+    std::optional<RECT> window; // none: no game window
+    int layoutWidth;            // screen the positions divide by
+    int layoutHeight;
+    int textWidth; // window width the text sizes follow
+};
+
+std::ostream& operator<<(std::ostream& out, const Machine& machine) {
+    return out << machine.name;
+}
+
+class HostileMachineTest : public ::testing::TestWithParam<Machine> {};
+
+// However odd the answers, the open menu is laid out on a real picture: every
+// position finite, text sized for a real width, the counter's margin in range.
+// The module carries the tests' own pages (tests/FixturePages.cpp).
+TEST_P(HostileMachineTest, TheOpenMenuIsLaidOutForARealPicture) {
+    const Machine& machine = GetParam();
+    sim::Host host;
+    host.screenWidth = machine.screenWidth;
+    host.screenHeight = machine.screenHeight;
+    if (machine.window) {
+        host.window->rect = *machine.window;
+    } else {
+        host.window.reset();
+    }
+    sim::Runner runner(host);
+    runner.Load(sim::Plugin::Load(QDT_FIXTURE_MODULE));
+    runner.RunFrame();
+    runner.KeyDown(sim::KeyF8);
+    runner.KeyUp(sim::KeyF8);
+    const DrawnFrame drawn = ReadDrawing(runner.RunFrame());
+    runner.Unload();
+
+    ASSERT_TRUE(drawn.faults.empty()) << drawn.faults.front();
+    ASSERT_EQ(drawn.sprites.size(), 19u) << "the six-row main page, open";
+    ASSERT_EQ(drawn.texts.size(), 10u);
+    for (const DrawnSprite& sprite : drawn.sprites) {
+        EXPECT_TRUE(std::isfinite(sprite.x) && std::isfinite(sprite.y) && std::isfinite(sprite.width) &&
+                    std::isfinite(sprite.height))
+            << sprite;
+    }
+    const float width = static_cast<float>(machine.layoutWidth);
+    const float height = static_cast<float>(machine.layoutHeight);
+    EXPECT_EQ(drawn.sprites.front().x, 313.0f / width) << "the backdrop's centre";
+    EXPECT_EQ(drawn.sprites.front().y, 538.0f / height);
+
+    const auto size = [&machine](int layoutSize) {
+        return std::to_string(std::int64_t{layoutSize} * machine.textWidth / 1920);
+    };
+    for (const DrawnText& text : drawn.texts) {
+        EXPECT_TRUE(std::isfinite(text.x) && std::isfinite(text.y)) << text.markup;
+    }
+    EXPECT_EQ(drawn.texts.at(0).Attribute("SIZE"), size(45)) << "the title";
+    EXPECT_EQ(drawn.texts.at(1).Attribute("SIZE"), size(23)) << "the subtitle";
+    EXPECT_EQ(drawn.texts.at(3).Attribute("SIZE"), size(22)) << "the first row";
+
+    const DrawnText& counter = drawn.texts.at(2);
+    EXPECT_EQ(counter.Inner(), "1 of 6");
+    EXPECT_EQ(counter.Attribute("RIGHTMARGIN"), std::to_string(std::int64_t{machine.layoutWidth} - 534));
+}
+
+constexpr RECT FullHd = {0, 0, 1920, 1080};
+
+INSTANTIATE_TEST_SUITE_P(
+    Answers, HostileMachineTest,
+    ::testing::Values(Machine{"SaneNarrowWindow", 2560, 1440, RECT{0, 0, 1280, 720}, 2560, 1440, 1280},
+                      Machine{"WidthBeyondAnInt", 1920, 1080, RECT{-2, 0, INT_MAX, 1080}, 1920, 1080, 1920},
+                      Machine{"ZeroWidth", 2560, 1440, RECT{100, 0, 100, 1080}, 2560, 1440, 2560},
+                      Machine{"NegativeWidth", 1920, 1080, RECT{1280, 0, 0, 720}, 1920, 1080, 1920},
+                      // Minimised during loading: parked at -32000 with a caption-sized rectangle.
+                      Machine{"MinimisedWindow", 2560, 1440, RECT{-32000, -32000, -31840, -31972}, 2560, 1440,
+                              2560},
+                      Machine{"NoScreenSize", 0, 0, RECT{0, 0, 1280, 720}, 1920, 1080, 1280},
+                      Machine{"NoScreenSizeNoWindow", 0, 0, std::nullopt, 1920, 1080, 1920},
+                      Machine{"NegativeScreenSize", -1, -768, std::nullopt, 1920, 1080, 1920},
+                      Machine{"HugeScreen", INT_MAX, INT_MAX, FullHd, INT_MAX, INT_MAX, 1920}),
+    [](const ::testing::TestParamInfo<Machine>& answer) { return std::string(answer.param.name); });
 
 } // namespace

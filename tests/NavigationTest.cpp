@@ -32,36 +32,6 @@ std::function<void(Submenu*)> Layout(std::string rows) {
     };
 }
 
-TEST_F(NavigationTest, F8ThreeDownsAndSelectApplyTheFourthVoice) {
-    StartOpen();
-    for (int move = 1; move <= 3; ++move) {
-        Tap(Menu::DownControl);
-        EXPECT_EQ(Sounds(), std::vector<std::string>{"NAV_DOWN/Ledger_Sounds"});
-        EXPECT_EQ(Controller().selectedIndex, move);
-    }
-    Tap(Menu::SelectControl);
-
-    const std::uint32_t hash = sim::HashName("VOFX_PLAYER_FEMALE01");
-    char hex[16];
-    std::snprintf(hex, sizeof hex, "0x%08x", hash);
-    const auto calls = Calls();
-    const auto first = std::find(calls.begin(), calls.end(), "get_player_character() -> 42");
-    ASSERT_GE(std::distance(first, calls.end()), 7);
-    EXPECT_EQ(std::vector<std::string>(first, first + 7),
-              (std::vector<std::string>{
-                  "get_player_character() -> 42",
-                  "set_non_verbal_voice(42, \"GENERIC_NONVERBAL_PLAYER_FEMALE01\")",
-                  std::string("hash_of_name(\"VOFX_PLAYER_FEMALE01\") -> ") + hex,
-                  "get_player_character() -> 42",
-                  std::string("set_voice_by_hash(42, ") + hex + ")",
-                  "stop_frontend_sound(\"SELECT\", \"HUD_SHOP_SOUNDSET\")",
-                  "play_frontend_sound(\"SELECT\", \"HUD_SHOP_SOUNDSET\", 1, 0)",
-              }));
-    EXPECT_EQ(host.game.voices.at(host.game.playerCharacter), hash);
-    EXPECT_TRUE(Controller().isOpen) << "the menu stays open after a voice";
-    EXPECT_FALSE(Shown().options[3].invoking);
-}
-
 TEST_F(NavigationTest, UpAndDownWrapAtTheEnds) {
     StartOpen();
     Tap(Menu::UpControl);
@@ -176,6 +146,53 @@ TEST_F(NavigationTest, ListStepsWrapAndTellTheActionWhichWayTheyWent) {
     EXPECT_TRUE(seen[4].steppedLeft && seen[5].steppedRight) << "left acts before right";
 }
 
+TEST_F(NavigationTest, AMoveAndASideStepInOneFrameBothHappen) {
+    StartOpen();
+    SetMainRows([](Submenu* submenu) {
+        submenu->AddList("First", "", {"A", "B", "C"});
+        submenu->AddList("Second", "", {"A", "B", "C"});
+    });
+    Tap({Menu::DownControl, Menu::RightControl});
+    EXPECT_EQ(Controller().selectedIndex, 1);
+    EXPECT_EQ(Shown().options[1].valueText, "B") << "the step acts on the row moved to";
+    EXPECT_EQ(Shown().options[0].valueText, "A");
+    Tap({Menu::UpControl, Menu::LeftControl});
+    EXPECT_EQ(Controller().selectedIndex, 0);
+    EXPECT_EQ(Shown().options[0].valueText, "C");
+    EXPECT_EQ(Sounds(), (std::vector<std::string>{"NAV_UP/Ledger_Sounds", "NAV_LEFT/PAUSE_MENU_SOUNDSET"}));
+}
+
+TEST_F(NavigationTest, AnActionReachesItsOwnRowThroughSelectedRow) {
+    EXPECT_EQ(Menu::SelectedRow(), nullptr) << "no controller yet";
+    StartOpen();
+    bool flag = false;
+    std::vector<std::string> seen;
+    const auto look = [&seen] {
+        const Menu::Option* row = Menu::SelectedRow();
+        ASSERT_NE(row, nullptr);
+        const bool on = row->toggleTarget != nullptr && *row->toggleTarget;
+        seen.push_back(row->text + " " + std::to_string(row->listIndex) + row->valueText + (on ? " on" : ""));
+    };
+    SetMainRows([&flag, &look](Submenu* submenu) {
+        submenu->AddToggle("Toggle", "", &flag, look);
+        submenu->AddSeparator("Heading");
+        submenu->AddList("List", "", {"A", "B", "C"}, look);
+    });
+    Tap(Menu::SelectControl);
+    Tap(Menu::DownControl);
+    Tap(Menu::RightControl);
+    Tap(Menu::SelectControl);
+    EXPECT_EQ(seen, (std::vector<std::string>{"Toggle 0 on", "List 1B", "List 2C"}));
+
+    host.recorder.BeginFrame();
+    EXPECT_EQ(Menu::SelectedRow(), &Shown().options[2]);
+    EXPECT_TRUE(host.recorder.Last().empty()) << "reading the row calls no native";
+    Shown().optionCount = 2;
+    EXPECT_EQ(Menu::SelectedRow(), nullptr) << "a row beyond the counted rows is not handed out";
+    SetMainRows([](Submenu*) {});
+    EXPECT_EQ(Menu::SelectedRow(), nullptr) << "a page without rows";
+}
+
 TEST_F(NavigationTest, ListWithoutAnActionStillSteps) {
     StartOpen();
     SetMainRows([](Submenu* submenu) { submenu->AddList("List", "", {"A", "B"}); });
@@ -252,14 +269,15 @@ TEST_F(NavigationTest, SelectActsByTheFirstKindFlagThenAlwaysSounds) {
     selectRow(5);
 }
 
+// The child is page 1, the lowest id that Back leaves instead of closing.
 class NavigationLinkTest : public NavigationTest {
   protected:
     void SetUp() override {
         StartOpen();
-        Controller().AddSubmenu(5, "Child", "", Rows(3));
+        Controller().AddSubmenu(1, "Child", "", Rows(3));
         SetMainRows([](Submenu* submenu) {
             Rows(3)(submenu);
-            submenu->AddSubmenuLink("Child", "", 5);
+            submenu->AddSubmenuLink("Child", "", 1);
         });
         Controller().selectedIndex = 3;
     }
@@ -267,7 +285,7 @@ class NavigationLinkTest : public NavigationTest {
 
 TEST_F(NavigationLinkTest, BackInAChildReturnsToTheParentRowAndAtTheTopCloses) {
     Tap(Menu::SelectControl);
-    EXPECT_EQ(Controller().currentSubmenu, &submenuRegistry.at(5));
+    EXPECT_EQ(Controller().currentSubmenu, &submenuRegistry.at(1));
     EXPECT_EQ(Controller().selectedIndex, 0);
     EXPECT_EQ(Controller().submenuStack, std::vector<std::int32_t>{0});
     EXPECT_EQ(Sounds(), std::vector<std::string>{"SELECT/HUD_SHOP_SOUNDSET"});
@@ -487,7 +505,7 @@ TEST_F(NavigationTest, WithNoRowsOnlyTheToggleAndBackAct) {
     Controller().selectedIndex = 3;
     Tap({Menu::UpControl, Menu::DownControl, Menu::LeftControl, Menu::RightControl});
     EXPECT_TRUE(Sounds().empty());
-    EXPECT_EQ(Controller().selectedIndex, 3) << "nothing to bring it back to";
+    EXPECT_EQ(Controller().selectedIndex, 0) << "with no rows the selection is row 0";
 
     Tap({Menu::SelectControl, Menu::BackControl});
     EXPECT_TRUE(Controller().isOpen) << "select needs a row and ends the frame's navigation";

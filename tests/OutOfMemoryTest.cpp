@@ -2,6 +2,7 @@
 // step fails, the menu's init callable included, the script routine goes on
 // yielding and the game keeps running. Its own program, because it replaces
 // the global allocator.
+#include "FixturePages.h"
 #include "PluginReset.h"
 
 #include "host/Natives.h"
@@ -94,7 +95,7 @@ TEST(OutOfMemoryTest, AStartUpThatRunsOutOfMemoryAnywhereLeavesTheGameRunning) {
         runner.RestartScript();
         runner.RunFrame();
         ASSERT_NE(menuController->currentSubmenu, nullptr);
-        EXPECT_EQ(menuController->currentSubmenu->optionCount, 6);
+        EXPECT_EQ(menuController->currentSubmenu->optionCount, FixtureMainRows);
         runner.KeyDown(sim::KeyF8);
         runner.KeyUp(sim::KeyF8);
         runner.RunFrame();

@@ -1,3 +1,4 @@
+#include "FixturePages.h"
 #include "PluginFixture.h"
 
 #include "menu/Prompts.h"
@@ -60,6 +61,15 @@ TEST_F(ScriptMainTest, AttachRegistersTheRoutineAndTheHandler) {
                                 "scriptUnregister(same module)", "keyboardHandlerUnregister(same handler)"}));
 }
 
+TEST_F(ScriptMainTest, OnlyALibraryFreedWhileTheProcessGoesOnGivesItsRuntimeMemoryBack) {
+    Start();
+    int processEnding = 0;
+    DllMain(nullptr, DLL_PROCESS_DETACH, &processEnding);
+    EXPECT_EQ(host.runtimeMemoryReleases, 0) << "an ending process gets everything back anyway";
+    runner.Unload();
+    EXPECT_EQ(host.runtimeMemoryReleases, 1) << "freed by the host: a script reload";
+}
+
 TEST_F(ScriptMainTest, StartUpCreatesPromptsOpensTheMainSubmenuClosedAndMeasuresTheWindow) {
     host.window->rect = {100, 50, 1380, 770};
     Start();
@@ -76,8 +86,8 @@ TEST_F(ScriptMainTest, StartUpCreatesPromptsOpensTheMainSubmenuClosedAndMeasures
     ASSERT_NE(menuController, nullptr);
     const Menu::Controller& controller = *menuController;
     ASSERT_EQ(controller.currentSubmenu, &submenuRegistry.at(0));
-    EXPECT_EQ(controller.currentSubmenu->title, "Quorvane Dev Tools");
-    EXPECT_EQ(controller.currentSubmenu->subtitle, "Main Menu");
+    EXPECT_EQ(controller.currentSubmenu->title, "Fixture");
+    EXPECT_EQ(controller.currentSubmenu->subtitle, "Main page");
     EXPECT_EQ(controller.selectedIndex, 0);
     EXPECT_FALSE(controller.isOpen);
     EXPECT_TRUE(controller.submenuStack.empty());
@@ -133,7 +143,7 @@ TEST_F(ScriptMainTest, ASecondStartReplacesTheControllerAndRegistersAgain) {
     EXPECT_EQ(controller.selectedIndex, 0);
     EXPECT_EQ(submenuRegistry.size(), 1u);
     EXPECT_EQ(controller.currentSubmenu, &submenuRegistry.at(0));
-    EXPECT_EQ(controller.currentSubmenu->optionCount, 6);
+    EXPECT_EQ(controller.currentSubmenu->optionCount, FixtureMainRows);
 }
 
 TEST_F(ScriptMainTest, ASecondStartWhileOpenInASubmenuStartsClosedOnTheMainSubmenu) {
@@ -157,7 +167,8 @@ TEST_F(ScriptMainTest, ASecondStartWhileOpenInASubmenuStartsClosedOnTheMainSubme
     const Menu::Controller& controller = *menuController;
     EXPECT_FALSE(controller.isOpen);
     EXPECT_EQ(controller.currentSubmenu, &submenuRegistry.at(0));
-    EXPECT_EQ(controller.currentSubmenu->optionCount, 6) << "the voice rows are registered again";
+    EXPECT_EQ(controller.currentSubmenu->optionCount, FixtureMainRows)
+        << "the main rows are registered again";
     EXPECT_EQ(controller.selectedIndex, 0);
     EXPECT_TRUE(controller.submenuStack.empty());
     EXPECT_TRUE(controller.savedSelection.empty());
@@ -243,7 +254,7 @@ TEST_F(ScriptMainTest, StartUpSurvivesAHostWithoutResultSlots) {
     ASSERT_NE(menuController, nullptr);
     EXPECT_EQ(menuController->selectPrompt, 0u);
     EXPECT_EQ(menuController->backPrompt, 0u);
-    EXPECT_EQ(menuController->currentSubmenu->optionCount, 6);
+    EXPECT_EQ(menuController->currentSubmenu->optionCount, FixtureMainRows);
     runner.RunFrames(2);
     EXPECT_FALSE(host.Fiber()->ExceptionEscaped());
 }

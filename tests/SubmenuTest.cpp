@@ -71,6 +71,8 @@ TEST(SubmenuTest, AddersSetOneKindAndKeepIndicesCounted) {
     EXPECT_TRUE(link.isSubmenuLink);
     EXPECT_FALSE(link.isAction);
     EXPECT_EQ(link.targetSubmenuId, 5);
+    EXPECT_EQ(link.text, "Link");
+    EXPECT_EQ(link.description, "opens 5");
 
     for (int i = 0; i < 4; ++i) {
         EXPECT_EQ(submenu.options[static_cast<std::size_t>(i)].index, i);

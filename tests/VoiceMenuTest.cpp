@@ -1,7 +1,10 @@
-#include "PluginFixture.h"
+#include "MenuFixture.h"
 
 #include "sim/Game.h"
 #include "sim/NativeTable.h"
+
+#include <algorithm>
+#include <cstdio>
 
 namespace {
 
@@ -83,6 +86,39 @@ TEST_F(VoiceMenuTest, SelectingTheSameRowTwiceRepeatsTheCalls) {
     EXPECT_EQ(first, second);
     EXPECT_EQ(first.size(), 5u);
     EXPECT_EQ(host.game.voices.at(host.game.playerCharacter), sim::HashName("VOFX_PLAYER_FEMALE01"));
+}
+
+// The voice rows as a player reaches them.
+class VoiceMenuNavigationTest : public MenuTest {};
+
+TEST_F(VoiceMenuNavigationTest, F8ThreeDownsAndSelectApplyTheFourthVoice) {
+    StartOpen();
+    for (int move = 1; move <= 3; ++move) {
+        Tap(Menu::DownControl);
+        EXPECT_EQ(Sounds(), std::vector<std::string>{"NAV_DOWN/Ledger_Sounds"});
+        EXPECT_EQ(Controller().selectedIndex, move);
+    }
+    Tap(Menu::SelectControl);
+
+    const std::uint32_t hash = sim::HashName("VOFX_PLAYER_FEMALE01");
+    char hex[16];
+    std::snprintf(hex, sizeof hex, "0x%08x", hash);
+    const auto calls = Calls();
+    const auto first = std::find(calls.begin(), calls.end(), "get_player_character() -> 42");
+    ASSERT_GE(std::distance(first, calls.end()), 7);
+    EXPECT_EQ(std::vector<std::string>(first, first + 7),
+              (std::vector<std::string>{
+                  "get_player_character() -> 42",
+                  "set_non_verbal_voice(42, \"GENERIC_NONVERBAL_PLAYER_FEMALE01\")",
+                  std::string("hash_of_name(\"VOFX_PLAYER_FEMALE01\") -> ") + hex,
+                  "get_player_character() -> 42",
+                  std::string("set_voice_by_hash(42, ") + hex + ")",
+                  "stop_frontend_sound(\"SELECT\", \"HUD_SHOP_SOUNDSET\")",
+                  "play_frontend_sound(\"SELECT\", \"HUD_SHOP_SOUNDSET\", 1, 0)",
+              }));
+    EXPECT_EQ(host.game.voices.at(host.game.playerCharacter), hash);
+    EXPECT_TRUE(Controller().isOpen) << "the menu stays open after a voice";
+    EXPECT_FALSE(Shown().options[3].invoking);
 }
 
 } // namespace

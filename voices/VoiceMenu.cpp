@@ -2,7 +2,7 @@
 
 #include "host/NativeInvoker.h"
 #include "host/Natives.h"
-#include "host/ProcessState.h"
+#include "menu/Submenu.h"
 
 #include <cstdint>
 
@@ -50,8 +50,4 @@ void AddVoiceOptions(Menu::Submenu* submenu) {
     for (std::size_t row = 0; row < std::size(voices); ++row) {
         submenu->AddOption(voices[row].rowText, voices[row].description, voiceActions[row]);
     }
-}
-
-void InitializeMenu() {
-    menuController->AddSubmenu(0, "Quorvane Dev Tools", "Main Menu", AddVoiceOptions);
 }

@@ -1,12 +1,9 @@
-// The main submenu: one row per player voice.
+// The six voice rows of the main page.
 #pragma once
 
 namespace Menu {
 struct Submenu;
 }
 
-// Registers submenu 0, "Quorvane Dev Tools" / "Main Menu", with the six voice rows.
-void InitializeMenu();
-
-// The init callable of submenu 0.
+// Adds one row per player voice, "Set voice: VOFX_PLAYER_..." in table order.
 void AddVoiceOptions(Menu::Submenu* submenu);

@@ -68,6 +68,10 @@ std::string CheckNavigation(const NavigationBefore& before, bool sameController)
         return "selectedIndex " + Id(menu.selectedIndex) + " names no row of submenu " + Id(shown->first) +
                " with " + Id(rows) + " rows";
     }
+    if ((rows <= 0 || menu.currentSubmenu->options.empty()) && menu.selectedIndex != 0) {
+        return "selectedIndex " + Id(menu.selectedIndex) + " on submenu " + Id(shown->first) +
+               ", which has no rows";
+    }
     for (const std::int32_t id : menu.submenuStack) {
         if (submenuRegistry.find(id) == submenuRegistry.end()) {
             return "the stack holds unregistered id " + Id(id);
@@ -133,11 +137,9 @@ NavigationBefore TakeNavigationBefore() {
     before.running = true;
     before.currentId = shown.id;
     before.selectedIndex = menuController->selectedIndex;
-    // Rows replaced between frames: navigation first brings the selection back onto one.
+    // Rows replaced between frames: navigation first brings the selection back onto one (row 0 when none).
     const auto rows = static_cast<std::int32_t>(shown.options.size());
-    if (rows > 0) {
-        before.selectedIndex = std::clamp(before.selectedIndex, 0, rows - 1);
-    }
+    before.selectedIndex = rows > 0 ? std::clamp(before.selectedIndex, 0, rows - 1) : 0;
     before.stack = menuController->submenuStack;
     return before;
 }

@@ -10,42 +10,18 @@ windows=$2
 mkdir -p "$3"
 work=$(cd "$3" && pwd)
 
-wine=/usr/lib/wine/wine64
-wineserver=/usr/lib/wine/wineserver
-for tool in "$wine" "$wineserver" "$(command -v xvfb-run || true)"; do
-  [ -n "$tool" ] && [ -x "$tool" ] || { echo "missing: wine64 or xvfb-run (scripts/setup.sh installs them)" >&2; exit 1; }
-done
 [ -x "$native" ] || { echo "missing $native: build the native flavour first (scripts/build.sh native)" >&2; exit 1; }
+source "$(dirname "$0")/wine.sh"
+prepare_wine "$work"
 
-# A prefix of our own under the build tree; ~/.wine stays untouched.
-export WINEPREFIX="$work/prefix"
-export WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
-
-# A wineserver left from an earlier run would serve this one with stale state.
-# It belongs to this prefix, so to an earlier run of this very test.
-timeout 60 "$wineserver" -w || "$wineserver" -k
-
-if [ ! -f "$WINEPREFIX/system.reg" ]; then
-  echo "creating the Wine prefix $WINEPREFIX (once)"
-  started=$(date +%s)
-  "$wine" wineboot -i > "$work/wineboot.log" 2>&1
-  # A crash must end the run instead of waiting on a dialog nobody can click.
-  "$wine" reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >> "$work/wineboot.log" 2>&1
-  "$wineserver" -w
-  echo "prefix ready in $(( $(date +%s) - started )) s"
-fi
+# The DLL this run loads; kept as a record only if every scenario passes, so
+# that the release check knows which DLL Wine ran.
+rm -f "$work/passed-dll.sha256"
+loaded=$(sha256sum < "$(dirname "$windows")/QuorvaneDevTools.asi")
 
 "$native" > "$work/native.txt"
-
-started=$(date +%s)
-status=0
-# Displays are searched from a random number on, so that runs in other
-# worktrees at the same time rarely race for the same one.
-xvfb-run -a -n $((100 + RANDOM % 800)) -s "-screen 0 1920x1080x24" \
-  timeout 600 "$wine" "$windows" > "$work/wine.txt" || status=$?
-"$wineserver" -w
-echo "wine run: $(( $(date +%s) - started )) s, exit status $status"
+run_under_wine "$work/wine.txt" "$windows"
+status=$run_status
 
 # The lines of one scenario: from its header to the next.
 extract() { awk -v header="== scenario $1" '/^== scenario / { inside = ($0 == header) } inside' "$2"; }
@@ -70,3 +46,4 @@ done
 
 [ "$status" -eq 0 ] || { echo "the Windows program failed (status $status)" >&2; exit 1; }
 [ "$differing" -eq 0 ] || { echo "$differing scenario(s) differ" >&2; exit 1; }
+echo "$loaded" > "$work/passed-dll.sha256"

@@ -11,8 +11,13 @@
 
 namespace {
 
+constexpr const char* UsageText =
+    "usage: qdt_scenarios [--plugin PATH] [--list] [SCENARIO...]\n"
+    "  Runs the named scenarios (all by default) on the plug-in and prints each one's record;\n"
+    "  --list names them, --plugin loads another build of the plug-in.\n";
+
 int Usage() {
-    std::fprintf(stderr, "usage: qdt_scenarios [--plugin PATH] [--list] [SCENARIO...]\n");
+    std::fputs(UsageText, stderr);
     return 2;
 }
 
@@ -32,6 +37,10 @@ int main(int argc, char** argv) {
     std::vector<const scenario::Scenario*> chosen;
     for (int i = 1; i < argc; ++i) {
         const std::string argument = argv[i];
+        if (argument == "--help" || argument == "-h") {
+            std::fputs(UsageText, stdout);
+            return 0;
+        }
         if (argument == "--plugin" && i + 1 < argc) {
             pluginPath = argv[++i];
         } else if (argument == "--list") {
@@ -39,6 +48,9 @@ int main(int argc, char** argv) {
                 std::printf("%s\n", each.name.c_str());
             }
             return 0;
+        } else if (argument.rfind("--", 0) == 0) {
+            std::fprintf(stderr, "unknown option or missing value: %s\n", argument.c_str());
+            return Usage();
         } else if (const scenario::Scenario* named = Find(argument)) {
             chosen.push_back(named);
         } else {

@@ -244,6 +244,21 @@ TextBounds PlaceText(const TextDraw& text, int width, int height) {
     return LayOut(cr.get(), text, width, height).bounds;
 }
 
+void DrawLabel(cairo_t* cr, std::string_view text, double centreX, double baseline, double size,
+               Pixel colour) {
+    FontCaches::Get(); // released at exit with the renderer's own
+    const std::string line(text);
+    cairo_save(cr);
+    cairo_select_font_face(cr, "DejaVu Sans", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_NORMAL);
+    cairo_set_font_size(cr, size);
+    cairo_text_extents_t extents;
+    cairo_text_extents(cr, line.c_str(), &extents);
+    cairo_move_to(cr, centreX - extents.x_advance / 2.0, baseline);
+    cairo_set_source_rgb(cr, Channel(colour.red), Channel(colour.green), Channel(colour.blue));
+    cairo_show_text(cr, line.c_str());
+    cairo_restore(cr);
+}
+
 Picture Render(const Scene& scene, int width, int height) {
     FontCaches::Get(); // made before the picture, so released after it
     Picture picture(width, height, WorldColour);

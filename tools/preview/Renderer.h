@@ -33,6 +33,10 @@ struct TextBounds {
 // aligned inside it, so centred text is centred on the box's middle.
 TextBounds PlaceText(const TextDraw& text, int width, int height);
 
+// One line of plain text (UTF-8) in DejaVu Sans, centred on centreX.
+void DrawLabel(cairo_t* cr, std::string_view text, double centreX, double baseline, double size,
+               Pixel colour);
+
 // The picture is the game window's frame: positions and sizes handed over as
 // fractions of the screen are taken of it, and font and image sizes in the
 // markup are its pixels.

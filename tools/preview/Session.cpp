@@ -1,5 +1,6 @@
 #include "tools/preview/Session.h"
 
+#include "menu/Controls.h"
 #include "menu/Prompts.h"
 
 #include <algorithm>
@@ -51,10 +52,10 @@ const std::vector<Input>& SessionInputs() {
     static const std::vector<Input> inputs = {
         {"f8", true, sim::KeyF8},
         {"shift", true, sim::KeyShift},
-        {"up", false, 0x911cb09e},
-        {"down", false, 0x4403f97f},
-        {"left", false, 0xad7fcc5b},
-        {"right", false, 0x65f9ec5b},
+        {"up", false, Menu::UpControl},
+        {"down", false, Menu::DownControl},
+        {"left", false, Menu::LeftControl},
+        {"right", false, Menu::RightControl},
         {"select", false, Menu::SelectControl},
         {"back", false, Menu::BackControl},
     };
@@ -79,6 +80,15 @@ std::vector<SessionStep> ParseSession(std::string_view script) {
         const std::size_t first = text.find_first_not_of(" \t\r");
         step.source = text.substr(first, text.find_last_not_of(" \t\r") + 1 - first);
         const std::string verb = Lower(words[0]);
+        if (verb == "chord") {
+            if (words.size() != 1) {
+                Fail(number, "chord takes no argument, got \"" + step.source + "\"");
+            }
+            step.kind = StepKind::Chord;
+            frameRun = true;
+            steps.push_back(std::move(step));
+            continue;
+        }
         if (words.size() != 2) {
             Fail(number, "expected a step and one argument, as in \"press F8\", got \"" + step.source + "\"");
         }
@@ -128,7 +138,8 @@ std::vector<SessionStep> ParseSession(std::string_view script) {
                 Fail(number, "snapshot \"" + argument + "\" is taken twice");
             }
         } else {
-            Fail(number, "unknown step \"" + words[0] + "\" (press, release, tap, gamepad, wait, snapshot)");
+            Fail(number,
+                 "unknown step \"" + words[0] + "\" (press, release, tap, chord, gamepad, wait, snapshot)");
         }
         steps.push_back(std::move(step));
     }
@@ -193,6 +204,19 @@ void RunSession(const std::vector<SessionStep>& steps, sim::Runner& runner, cons
             release(step.input);
             runFrame(step);
             break;
+        case StepKind::Chord: {
+            // The plug-in reads the chord from the controller's group whatever
+            // the input device: the button must come up while the modifier is held.
+            auto& game = runner.host().game;
+            game.PressControl(Menu::ChordModifierControl);
+            game.PressControl(Menu::ChordControl);
+            runFrame(step);
+            game.ReleaseControl(Menu::ChordControl);
+            runFrame(step);
+            game.ReleaseControl(Menu::ChordModifierControl);
+            runFrame(step);
+            break;
+        }
         case StepKind::Gamepad:
             runner.host().game.gamepad = step.on;
             break;

@@ -4,7 +4,12 @@
 //   press KEY / release KEY   KEY: F8, Shift (keyboard keys) or up, down,
 //                             left, right, select, back (the game's menu controls)
 //   tap KEY                   press, one frame, release, one frame
-//   gamepad on / gamepad off  the input device the game reports
+//   chord                     the controller chord: hold the menu modifier and
+//                             the chord button, one frame, release the button,
+//                             one frame (the menu toggles), release the
+//                             modifier, one frame
+//   gamepad on / gamepad off  the input device the game reports (on: a
+//                             controller, off: keyboard and mouse)
 //   wait N                    run N frames (1 to 100000)
 //   snapshot NAME             keep the last frame run as NAME.png
 #pragma once
@@ -20,7 +25,7 @@
 
 namespace preview {
 
-enum class StepKind { Press, Release, Tap, Gamepad, Wait, Snapshot };
+enum class StepKind { Press, Release, Tap, Chord, Gamepad, Wait, Snapshot };
 
 // A key on the keyboard (through the hook's keyboard handler) or a game control.
 struct Input {

@@ -1,16 +1,22 @@
 // Runs the plug-in module in the stand-in host through a session script and
-// writes the chosen frames as pictures, with the record of every native call.
+// writes the chosen frames as pictures, a contact sheet of them and the record
+// of every native call; prints what the session did and where the files are.
 #include "sim/Runner.h"
+#include "tools/preview/ContactSheet.h"
 #include "tools/preview/Renderer.h"
 #include "tools/preview/Scene.h"
 #include "tools/preview/Session.h"
+#include "tools/preview/Summary.h"
 
+#include <algorithm>
+#include <cctype>
 #include <charconv>
 #include <cstdio>
 #include <exception>
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -29,9 +35,16 @@ struct Options {
 constexpr const char* Usage =
     "usage: qdt_preview [--session FILE] [--out DIR] [--screen WIDTHxHEIGHT] [--window-width N] [--module "
     "FILE]\n"
-    "  Plays the session on the plug-in in the stand-in host and writes each snapshot as DIR/NAME.png\n"
-    "  and every native call as DIR/calls.txt. The pictures show the game window, which keeps the\n"
-    "  screen's proportions; by default it fills the 1920x1080 screen.\n";
+    "  Plays the session on the plug-in in the stand-in host, prints what happened (the menu opened,\n"
+    "  moved, applied a voice, closed) and writes each snapshot as DIR/NAME.png, all of them on one\n"
+    "  picture as DIR/contact-sheet.png, and every native call of every frame as DIR/calls.txt.\n"
+    "  The pictures show the game window, which keeps the screen's proportions; by default it fills\n"
+    "  the 1920x1080 screen. Defaults: --session " QDT_DEFAULT_SESSION ", --out preview,\n"
+    "  --module " QDT_PLUGIN_MODULE ".\n";
+
+constexpr std::string_view SheetName = "contact-sheet";
+
+enum class Request { Run, Help, Mistake };
 
 // Screens and windows up to 16384 pixels a side: larger pictures are not pictures anyone looks at.
 bool ReadSize(const std::string& text, int& value) {
@@ -45,11 +58,17 @@ bool ReadScreen(const std::string& text, Options& options) {
            ReadSize(text.substr(by + 1), options.screenHeight);
 }
 
-bool ReadOptions(int argc, char** argv, Options& options) {
+Request ReadOptions(int argc, char** argv, Options& options, std::string& mistake) {
     for (int i = 1; i < argc; ++i) {
         const std::string option = argv[i];
-        if (i + 1 >= argc) {
-            return false;
+        if (option == "--help" || option == "-h") {
+            return Request::Help;
+        }
+        const bool known = option == "--session" || option == "--out" || option == "--module" ||
+                           option == "--screen" || option == "--window-width";
+        if (!known || i + 1 >= argc) {
+            mistake = known ? option + " needs a value" : "unknown option " + option;
+            return Request::Mistake;
         }
         const std::string value = argv[++i];
         if (option == "--session") {
@@ -60,17 +79,17 @@ bool ReadOptions(int argc, char** argv, Options& options) {
             options.module = value;
         } else if (option == "--screen") {
             if (!ReadScreen(value, options)) {
-                return false;
-            }
-        } else if (option == "--window-width") {
-            if (!ReadSize(value, options.windowWidth)) {
-                return false;
+                mistake = "--screen takes WIDTHxHEIGHT, 16 to 16384 each, not " + value;
+                return Request::Mistake;
             }
         } else {
-            return false;
+            if (!ReadSize(value, options.windowWidth)) {
+                mistake = "--window-width takes 16 to 16384, not " + value;
+                return Request::Mistake;
+            }
         }
     }
-    return true;
+    return Request::Run;
 }
 
 void WriteCalls(std::ofstream& record, const sim::Frame& frame) {
@@ -79,13 +98,43 @@ void WriteCalls(std::ofstream& record, const sim::Frame& frame) {
     }
 }
 
+// The step a frame answers: a tap or chord runs its own frames; a wait runs
+// frames for the press or release written before it.
+struct StepTracker {
+    const preview::SessionStep* lastInput = nullptr;
+
+    void Saw(const preview::SessionStep& step) {
+        if (step.kind != preview::StepKind::Wait && step.kind != preview::StepKind::Snapshot) {
+            lastInput = &step;
+        }
+    }
+    const preview::SessionStep& Cause(const preview::SessionStep& running) const {
+        return running.kind == preview::StepKind::Wait && lastInput != nullptr ? *lastInput : running;
+    }
+};
+
+std::string Joined(const std::vector<std::string>& parts) {
+    std::string text;
+    for (const std::string& part : parts) {
+        text += (text.empty() ? "" : ", ") + part;
+    }
+    return text;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     Options options;
-    if (!ReadOptions(argc, argv, options)) {
-        std::fputs(Usage, stderr);
+    std::string mistake;
+    switch (ReadOptions(argc, argv, options, mistake)) {
+    case Request::Help:
+        std::fputs(Usage, stdout);
+        return 0;
+    case Request::Mistake:
+        std::fprintf(stderr, "qdt_preview: %s\n%s", mistake.c_str(), Usage);
         return 2;
+    case Request::Run:
+        break;
     }
     const int windowWidth = options.windowWidth != 0 ? options.windowWidth : options.screenWidth;
     const int windowHeight =
@@ -93,6 +142,16 @@ int main(int argc, char** argv) {
 
     try {
         const std::vector<preview::SessionStep> steps = preview::LoadSession(options.session);
+        for (const preview::SessionStep& step : steps) {
+            // Also in another case: some file systems would take it for the same file.
+            const bool sheetName =
+                std::equal(step.name.begin(), step.name.end(), SheetName.begin(), SheetName.end(),
+                           [](char a, char b) { return std::tolower(static_cast<unsigned char>(a)) == b; });
+            if (step.kind == preview::StepKind::Snapshot && sheetName) {
+                throw preview::SessionError(options.session + ": line " + std::to_string(step.line) +
+                                            ": the name " + step.name + " is the contact sheet's");
+            }
+        }
         const fs::path out = fs::absolute(options.out);
         fs::create_directories(out);
         const fs::path recordPath = out / "calls.txt";
@@ -112,35 +171,66 @@ int main(int argc, char** argv) {
         sim::Runner runner(host);
         runner.Load(sim::Plugin::Load(options.module));
 
-        std::vector<fs::path> pictures;
+        std::printf("session %s on %s, game window %dx%d\nwhat happened:\n", options.session.c_str(),
+                    options.module.c_str(), windowWidth, windowHeight);
+        std::vector<std::string> pictureLines;
+        preview::ContactSheet sheet;
+        StepTracker tracker;
+        std::string voice;
+        bool anything = false;
         preview::SessionObserver observer;
         observer.step = [&](const preview::SessionStep& step) {
             record << "> line " << step.line << ": " << step.source << '\n';
+            tracker.Saw(step);
         };
-        observer.frame = [&](int number, const preview::SessionStep&, const sim::Frame& frame) {
+        observer.frame = [&](int number, const preview::SessionStep& step, const sim::Frame& frame) {
             record << "== frame " << number << " (" << frame.size() << " native calls)\n";
             WriteCalls(record, frame);
+            const preview::FrameSummary summary = preview::SummariseFrame(frame);
+            if (!summary.events.empty()) {
+                const preview::SessionStep& cause = tracker.Cause(step);
+                std::printf("  frame %d (line %d: %s): %s\n", number, cause.line, cause.source.c_str(),
+                            Joined(summary.events).c_str());
+                anything = true;
+            }
+            voice = summary.voice.empty() ? voice : summary.voice;
         };
         observer.snapshot = [&](const preview::SessionStep& step, int number, const sim::Frame& frame) {
             const preview::Scene scene = preview::BuildScene(frame);
             const fs::path path = out / (step.name + ".png");
-            preview::Render(scene, windowWidth, windowHeight).WritePng(path.string());
-            pictures.push_back(path);
-            std::printf("  %s  (frame %d: %d sprites, %d texts)\n", path.string().c_str(), number,
-                        scene.sprites, scene.texts);
+            const preview::Picture picture = preview::Render(scene, windowWidth, windowHeight);
+            picture.WritePng(path.string());
+            sheet.Add(step.name, picture);
+            char line[64];
+            std::snprintf(line, sizeof line, "  (frame %d: %d sprites, %d texts)", number, scene.sprites,
+                          scene.texts);
+            pictureLines.push_back("  " + path.string() + line);
         };
 
-        std::printf("session %s on %s\npictures:\n", options.session.c_str(), options.module.c_str());
         preview::RunSession(steps, runner, observer);
         runner.Unload();
         record.close();
         if (!record) {
             throw std::runtime_error("cannot write " + recordPath.string());
         }
-        if (pictures.empty()) {
-            std::printf("  (the session takes no snapshot)\n");
+        if (!anything) {
+            std::printf("  (no sound and no voice change in %zu frames)\n", host.recorder.Frames().size());
         }
-        std::printf("record of native calls:\n  %s\n", recordPath.string().c_str());
+        std::printf("  player voice at the end: %s\n", voice.empty() ? "unchanged" : voice.c_str());
+
+        std::printf("pictures:\n");
+        for (const std::string& line : pictureLines) {
+            std::printf("%s\n", line.c_str());
+        }
+        if (sheet.Added() == 0) {
+            std::printf("  (the session takes no snapshot)\n");
+        } else {
+            const fs::path sheetPath = out / (std::string(SheetName) + ".png");
+            sheet.Render().WritePng(sheetPath.string());
+            std::printf("  %s  (%d of %d snapshots)\n", sheetPath.string().c_str(), sheet.Shown(),
+                        sheet.Added());
+        }
+        std::printf("record of native calls, frame by frame:\n  %s\n", recordPath.string().c_str());
     } catch (const std::exception& error) {
         std::fprintf(stderr, "qdt_preview: %s\n", error.what());
         return 1;

@@ -1,16 +1,19 @@
-// The real plug-in, end to end: sessions played on the module in the
+// The plug-in end to end: sessions played on a module in the
 // stand-in host, their snapshots rendered and read pixel by pixel.
 //
 // These need the plug-in's menu drawing and input navigation; until both are
 // in the plug-in, CTest lists them as disabled (label preview-pipeline).
 #include "PixelChecks.h"
+#include "host/Natives.h"
 #include "sim/Runner.h"
 #include "tools/preview/Renderer.h"
 #include "tools/preview/Scene.h"
 #include "tools/preview/Session.h"
+#include "tools/preview/Summary.h"
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <map>
 #include <string>
 
@@ -23,16 +26,27 @@ struct Screen {
     int height = 1080;
 };
 
-// Plays a session on the plug-in module and renders each snapshot.
-std::map<std::string, Picture> Play(const std::vector<preview::SessionStep>& steps, Screen screen = {}) {
+using EachFrame = std::function<void(const sim::Frame&)>;
+
+// Plays a session on a module and renders each snapshot. Pictures of the
+// framework use the tests' own pages (tests/FixturePages.cpp), so they stay
+// as they are when the shipped main page changes.
+std::map<std::string, Picture> Play(const std::vector<preview::SessionStep>& steps, Screen screen = {},
+                                    const EachFrame& eachFrame = {},
+                                    const char* module = QDT_FIXTURE_MODULE) {
     sim::Host host;
     host.screenWidth = screen.width;
     host.screenHeight = screen.height;
     host.window->rect = RECT{0, 0, screen.width, screen.height};
     sim::Runner runner(host);
-    runner.Load(sim::Plugin::Load(QDT_PLUGIN_MODULE));
+    runner.Load(sim::Plugin::Load(module));
     std::map<std::string, Picture> pictures;
     preview::SessionObserver observer;
+    observer.frame = [&](int, const preview::SessionStep&, const sim::Frame& frame) {
+        if (eachFrame) {
+            eachFrame(frame);
+        }
+    };
     observer.snapshot = [&](const preview::SessionStep& step, int, const sim::Frame& frame) {
         pictures.emplace(step.name, preview::Render(preview::BuildScene(frame), screen.width, screen.height));
     };
@@ -41,8 +55,18 @@ std::map<std::string, Picture> Play(const std::vector<preview::SessionStep>& ste
     return pictures;
 }
 
-std::map<std::string, Picture> Play(const std::string& script, Screen screen = {}) {
-    return Play(preview::ParseSession(script), screen);
+std::map<std::string, Picture> Play(const std::string& script, Screen screen = {},
+                                    const EachFrame& eachFrame = {}) {
+    return Play(preview::ParseSession(script), screen, eachFrame);
+}
+
+// Collects what each frame's summary tells, in order.
+EachFrame Collect(std::vector<std::string>& events) {
+    return [&events](const sim::Frame& frame) {
+        for (const std::string& event : preview::SummariseFrame(frame).events) {
+            events.push_back(event);
+        }
+    };
 }
 
 ::testing::AssertionResult HighlightOnlyAround(const Picture& picture, int selectedSlot, int screenHeight) {
@@ -102,15 +126,40 @@ TEST(PipelineTest, A2560By1440ScreenSpreadsTheRowsByItsHeight) {
     EXPECT_EQ(At(third, 300, 1060), preview::WorldColour) << "the backdrop keeps its pixel size";
 }
 
-// The pictures the README shows: open, move to the fourth row, select it.
-TEST(PipelineTest, TheDefaultSessionOpensMovesToTheFourthRowAndSelectsIt) {
-    const auto pictures = Play(preview::LoadSession(QDT_DEFAULT_SESSION));
+TEST(PipelineTest, TheChordOpensAndClosesTheMenuWithTheGamepadAsTheInputDevice) {
+    std::vector<std::string> events;
+    int gamepadSuppressions = 0;
+    const EachFrame collect = Collect(events);
+    const auto pictures = Play("gamepad on\nwait 1\nchord\nsnapshot open\nchord\nsnapshot closed\n", {},
+                               [&](const sim::Frame& frame) {
+                                   collect(frame);
+                                   for (const sim::NativeCall& call : frame) {
+                                       gamepadSuppressions +=
+                                           call.Is(Native::DisableControl) && call.U32(0) == 2 ? 1 : 0;
+                                   }
+                               });
+    EXPECT_GT(CountNot(pictures.at("open"), preview::WorldColour), 100000);
+    EXPECT_EQ(CountNot(pictures.at("closed"), preview::WorldColour), 0);
+    EXPECT_EQ(events, (std::vector<std::string>{"menu opened", "menu closed"}));
+    EXPECT_GT(gamepadSuppressions, 0) << "the open menu suppressed the controller's controls";
+}
+
+// The pictures the README shows: open, move to the fourth row, select it, close.
+TEST(PipelineTest, TheDefaultSessionOpensMovesToTheFourthRowSelectsItAndCloses) {
+    std::vector<std::string> events;
+    const auto pictures =
+        Play(preview::LoadSession(QDT_DEFAULT_SESSION), {}, Collect(events), QDT_PLUGIN_MODULE);
     EXPECT_EQ(CountNot(pictures.at("01-closed"), preview::WorldColour), 0);
     EXPECT_TRUE(HighlightOnlyAround(pictures.at("02-open"), 0, 1080));
     EXPECT_TRUE(HighlightOnlyAround(pictures.at("03-third-row"), 2, 1080));
     EXPECT_TRUE(HighlightOnlyAround(pictures.at("04-fourth-row"), 3, 1080));
     EXPECT_TRUE(HighlightOnlyAround(pictures.at("05-fourth-row-selected"), 3, 1080))
         << "selecting a voice keeps the menu open on its row";
+    EXPECT_EQ(CountNot(pictures.at("06-closed-again"), preview::WorldColour), 0);
+    EXPECT_EQ(events, (std::vector<std::string>{"menu opened", "moved down to 2 of 6", "moved down to 3 of 6",
+                                                "moved down to 4 of 6",
+                                                "selected: voice VOFX_PLAYER_FEMALE01 applied", "back",
+                                                "menu closed"}));
 }
 
 } // namespace

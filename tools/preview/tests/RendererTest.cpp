@@ -4,6 +4,7 @@
 
 #include "MenuRecord.h"
 #include "PixelChecks.h"
+#include "tools/preview/ContactSheet.h"
 #include "tools/preview/Scene.h"
 
 #include <gtest/gtest.h>
@@ -215,6 +216,63 @@ TEST(RendererTest, BrokenValuesDrawNothingAndSpoilNothingAfter) {
     EXPECT_EQ(picture.At(960, 540), (Pixel{255, 0, 0})) << "the last sprite is still drawn";
     EXPECT_EQ(picture.At(500, 500), preview::WorldColour);
     EXPECT_EQ(picture.At(450, 450), preview::WorldColour);
+}
+
+int CountNotIn(const Picture& picture, int left, int top, int width, int height, Pixel colour) {
+    int count = 0;
+    for (int y = top; y < top + height; ++y) {
+        for (int x = left; x < left + width; ++x) {
+            count += picture.At(x, y) == colour ? 0 : 1;
+        }
+    }
+    return count;
+}
+
+TEST(RendererTest, ContactSheetSetsSnapshotsInRowsOfThreeEachAboveItsName) {
+    using preview::ContactSheet;
+    const Pixel colours[] = {{200, 0, 0}, {0, 200, 0}, {0, 0, 200}, {200, 200, 0}};
+    ContactSheet sheet(96);
+    for (int i = 0; i < 4; ++i) {
+        sheet.Add("shot-" + std::to_string(i), Picture(192, 108, colours[i]));
+    }
+    const Picture picture = sheet.Render();
+    const int pad = ContactSheet::Padding;
+    const int cellWidth = 96 + pad;
+    const int cellHeight = 54 + ContactSheet::LabelHeight + pad;
+    ASSERT_EQ(picture.Width(), pad + 3 * cellWidth);
+    ASSERT_EQ(picture.Height(), pad + 2 * cellHeight);
+    for (int i = 0; i < 6; ++i) {
+        const int left = pad + (i % 3) * cellWidth;
+        const int top = pad + (i / 3) * cellHeight;
+        const int labelInk =
+            CountNotIn(picture, left, top + 54, 96, ContactSheet::LabelHeight, ContactSheet::Background);
+        if (i < 4) {
+            EXPECT_EQ(picture.At(left + 48, top + 27), colours[i])
+                << "snapshot " << i << " scaled into its cell";
+            EXPECT_EQ(picture.At(left + 95, top + 53), colours[i]) << "and filling it";
+            EXPECT_GT(labelInk, 20) << "the name under snapshot " << i;
+        } else {
+            EXPECT_EQ(
+                CountNotIn(picture, left, top, 96, 54 + ContactSheet::LabelHeight, ContactSheet::Background),
+                0)
+                << "cell " << i << " stays empty";
+        }
+    }
+}
+
+TEST(RendererTest, ContactSheetOfALongSessionShowsItsStart) {
+    preview::ContactSheet sheet(32);
+    const Picture snapshot(64, 36, {200, 0, 0});
+    for (int i = 0; i < preview::ContactSheet::MaxThumbnails + 4; ++i) {
+        sheet.Add(std::to_string(i), snapshot);
+    }
+    EXPECT_EQ(sheet.Added(), preview::ContactSheet::MaxThumbnails + 4);
+    EXPECT_EQ(sheet.Shown(), preview::ContactSheet::MaxThumbnails);
+    const int rows = preview::ContactSheet::MaxThumbnails / preview::ContactSheet::Columns;
+    EXPECT_EQ(sheet.Render().Height(),
+              preview::ContactSheet::Padding +
+                  rows * (18 + preview::ContactSheet::LabelHeight + preview::ContactSheet::Padding));
+    EXPECT_THROW(preview::ContactSheet().Render(), std::logic_error) << "no snapshot, no sheet";
 }
 
 } // namespace

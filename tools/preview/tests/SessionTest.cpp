@@ -84,7 +84,8 @@ TEST(SessionTest, TheDefaultSessionReads) {
 
 TEST(SessionTest, MistakesNameTheirLine) {
     EXPECT_EQ(ErrorOf("wait 1\njump F8"),
-              "line 2: unknown step \"jump\" (press, release, tap, gamepad, wait, snapshot)");
+              "line 2: unknown step \"jump\" (press, release, tap, chord, gamepad, wait, snapshot)");
+    EXPECT_EQ(ErrorOf("chord F8"), "line 1: chord takes no argument, got \"chord F8\"");
     EXPECT_EQ(ErrorOf("press F9"),
               "line 1: unknown key or control \"F9\" (F8, Shift, up, down, left, right, select, back)");
     EXPECT_EQ(ErrorOf("press"),

@@ -1,0 +1,8 @@
+// The framework tests' own pages, registered at start-up in place of the
+// plug-in's (voices/MainMenu.cpp), so these tests stay as they are when the
+// main page changes. Tests about the shipped page link the plug-in instead.
+#pragma once
+
+#include <cstdint>
+
+inline constexpr std::int32_t FixtureMainRows = 6;

@@ -1,0 +1,43 @@
+// One picture of a whole session: its snapshots scaled down in a grid, each
+// with its name under it, so the menu's moves read at a glance.
+#pragma once
+
+#include "tools/preview/Picture.h"
+
+#include <string>
+#include <vector>
+
+namespace preview {
+
+class ContactSheet {
+  public:
+    static constexpr int Columns = 3;
+    static constexpr int MaxThumbnails = 36; // twelve rows: a long session shows its start
+    static constexpr int Padding = 12;
+    static constexpr int LabelHeight = 28;
+    static constexpr Pixel Background{34, 34, 34};
+    static constexpr Pixel LabelColour{230, 230, 230};
+
+    explicit ContactSheet(int thumbnailWidth = 480) : thumbnailWidth_(thumbnailWidth) {}
+
+    // Keeps a scaled-down copy; snapshots past the limit are only counted.
+    void Add(const std::string& name, const Picture& picture);
+    int Added() const { return added_; }
+    int Shown() const { return static_cast<int>(thumbnails_.size()); }
+
+    // Columns of thumbnails, row by row in the order added, each above its
+    // name. Throws std::logic_error when nothing was added.
+    Picture Render() const;
+
+  private:
+    struct Thumbnail {
+        std::string name;
+        Picture picture;
+    };
+
+    int thumbnailWidth_;
+    int added_ = 0;
+    std::vector<Thumbnail> thumbnails_;
+};
+
+} // namespace preview
