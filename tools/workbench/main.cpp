@@ -174,8 +174,8 @@ void Upload(SDL_Texture* texture, cairo_surface_t* surface) {
 
 class Workbench {
   public:
-    Workbench(const Options& options, SDL_Window* window, SDL_Renderer* renderer)
-        : options_(options), window_(window), renderer_(renderer), runner_(host_, 0), live_(runner_),
+    Workbench(const Options& options, SDL_Renderer* renderer)
+        : options_(options), renderer_(renderer), runner_(host_, 0), live_(runner_),
           watch_(options.module, std::chrono::milliseconds(100)), input_(runner_) {
         host_.screenWidth = options.screenWidth;
         host_.screenHeight = options.screenHeight;
@@ -209,7 +209,6 @@ class Workbench {
     }
 
     const Options& options_;
-    SDL_Window* window_;
     SDL_Renderer* renderer_;
     sim::Host host_;
     sim::Runner runner_;
@@ -497,7 +496,7 @@ int main(int argc, char** argv) {
     }
     int status = 1;
     try {
-        Workbench workbench(options, window, renderer);
+        Workbench workbench(options, renderer);
         status = workbench.Run();
     } catch (const std::exception& error) {
         std::fprintf(stderr, "qdt_workbench: %s\n", error.what());

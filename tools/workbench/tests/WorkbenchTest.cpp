@@ -121,7 +121,7 @@ class WorkbenchTest : public ::testing::Test {
         }
         ASSERT_FALSE(WaitForLine("opened ").empty()) << Output();
         // Key events go to the focused window; without a window manager nothing else focuses it.
-        const std::string focus = std::string("xdotool search --sync --name '^") + WindowTitle +
+        const std::string focus = std::string("timeout 15 xdotool search --sync --name '^") + WindowTitle +
                                   "$' windowfocus --sync > /dev/null";
         ASSERT_EQ(std::system(focus.c_str()), 0);
     }
@@ -151,7 +151,9 @@ class WorkbenchTest : public ::testing::Test {
         return found;
     }
 
-    void Key(const std::string& key) { ASSERT_EQ(std::system(("xdotool key " + key).c_str()), 0) << key; }
+    void Key(const std::string& key) {
+        ASSERT_EQ(std::system(("timeout 15 xdotool key " + key).c_str()), 0) << key;
+    }
 
     Picture Screenshot() {
         Key("F12");
