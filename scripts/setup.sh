@@ -9,6 +9,7 @@ packages=(
   wine64 xvfb xauth
   libcairo2-dev libfontconfig-dev pkg-config fonts-dejavu-core
   zip unzip
+  libsdl2-dev libx11-dev xdotool
 )
 
 missing=()

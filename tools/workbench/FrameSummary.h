@@ -1,0 +1,28 @@
+// What a frame shows, read from the calls the plug-in made, as a player
+// would read the screen: open or closed, the page's title and subtitle, and
+// the row counter.
+#pragma once
+
+#include "tools/preview/Scene.h"
+
+#include <string>
+
+namespace workbench {
+
+struct FrameSummary {
+    bool open = false; // the frame drew anything
+    std::string title;
+    std::string subtitle;
+    int row = 0; // from the "N of M" counter, 1-based; 0 without one
+    int rows = 0;
+
+    friend bool operator==(const FrameSummary&, const FrameSummary&) = default;
+};
+
+// Titles are the texts in the title font, in drawing order: the header, then the subtitle.
+FrameSummary Summarize(const preview::Scene& scene);
+
+// One line: "closed", or "open 'Title' / 'Subtitle' row 2 of 6".
+std::string Describe(const FrameSummary& summary);
+
+} // namespace workbench

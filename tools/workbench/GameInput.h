@@ -1,0 +1,57 @@
+// Desktop keys turned into what the game hands the plug-in: F8 and Shift as
+// keyboard-handler events, the arrows, Enter and Backspace as the game's menu
+// controls, one key for the controller chord and one to switch the input device.
+#pragma once
+
+#include "sim/Runner.h"
+
+#include <SDL_keycode.h>
+
+#include <cstdint>
+#include <vector>
+
+namespace workbench {
+
+enum class KeyRole { None, PluginKey, Control, Chord, SwitchDevice, Screenshot, Quit };
+
+struct KeyBinding {
+    KeyRole role = KeyRole::None;
+    std::uint32_t code = 0; // virtual-key code or control hash
+};
+
+KeyBinding BindingFor(SDL_Keycode key);
+
+// The help line shown under the picture.
+inline constexpr const char* HelpLine = "F8 open/close   Shift fast steps   arrows move   Enter select   "
+                                        "Backspace back   G keyboard/controller   C controller chord   "
+                                        "F12 screenshot   Esc quit";
+
+// Events wait in order for the frames that take them: a game control
+// changes at most once a frame, so a quick tap (press and release between
+// two frames) still shows one frame with the control down, and two taps
+// are two moves, not one. Keys for the keyboard handler go through as they
+// come, as the game's window calls it, unless a control before them waits.
+class GameInput {
+  public:
+    explicit GameInput(sim::Runner& runner) : runner_(runner) {}
+
+    // A key event from the desktop; true when it is for the plug-in.
+    bool Key(const KeyBinding& binding, bool down, bool repeat);
+    // Before each frame: hands over the events this frame can take.
+    void Deliver();
+    bool Waiting() const { return !queue_.empty(); }
+
+  private:
+    struct Event {
+        KeyRole role = KeyRole::None; // PluginKey, Control or SwitchDevice
+        std::uint32_t code = 0;
+        bool down = false;
+        bool repeat = false;
+        std::uint32_t holds = 0; // also kept unchanged until the next frame
+    };
+
+    sim::Runner& runner_;
+    std::vector<Event> queue_;
+};
+
+} // namespace workbench

@@ -1,0 +1,137 @@
+#include "tools/workbench/Panel.h"
+
+#include "tools/workbench/GameInput.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace workbench {
+namespace {
+
+constexpr int PanelWidth = 560;
+constexpr int LineHeight = 24; // the status line and the help line
+constexpr double Margin = 12.0;
+
+void SetColour(cairo_t* cr, double red, double green, double blue) {
+    cairo_set_source_rgb(cr, red, green, blue);
+}
+
+void Text(cairo_t* cr, double x, double y, const std::string& text) {
+    cairo_move_to(cr, x, y);
+    cairo_show_text(cr, text.c_str());
+}
+
+std::string Format(const char* format, double value) {
+    char text[64];
+    std::snprintf(text, sizeof text, format, value);
+    return text;
+}
+
+double Width(cairo_t* cr, const std::string& text) {
+    cairo_text_extents_t extents;
+    cairo_text_extents(cr, text.c_str(), &extents);
+    return extents.x_advance;
+}
+
+// Shortens a line that does not fit: a file name keeps its end, where its
+// distinguishing part is; anything else keeps its start.
+std::string Fit(cairo_t* cr, const std::string& text, double width, bool keepEnd = false) {
+    const double full = Width(cr, text);
+    if (full <= width) {
+        return text;
+    }
+    // A first cut in proportion, then a character at a time.
+    const auto estimate = static_cast<std::size_t>(static_cast<double>(text.size()) * width / full);
+    std::string kept = keepEnd ? text.substr(text.size() - estimate) : text.substr(0, estimate);
+    while (kept.size() > 1) {
+        kept.erase(keepEnd ? kept.begin() : kept.end() - 1);
+        if (Width(cr, keepEnd ? "..." + kept : kept + "...") <= width) {
+            break;
+        }
+    }
+    return keepEnd ? "..." + kept : kept + "...";
+}
+
+} // namespace
+
+Layout LayOut(int windowWidth, int windowHeight, int screenWidth, int screenHeight) {
+    Layout layout;
+    const int areaWidth = std::max(windowWidth - PanelWidth, 16);
+    const int areaHeight = std::max(windowHeight - 2 * LineHeight, 9);
+    layout.pictureWidth = std::min(areaWidth, areaHeight * screenWidth / screenHeight);
+    layout.pictureHeight = layout.pictureWidth * screenHeight / screenWidth;
+    layout.panelX = areaWidth;
+    return layout;
+}
+
+void DrawChrome(cairo_t* cr, int windowWidth, int windowHeight, const Layout& layout,
+                const PanelContent& content) {
+    SetColour(cr, 0.11, 0.11, 0.12);
+    cairo_paint(cr);
+    cairo_select_font_face(cr, "DejaVu Sans", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_NORMAL);
+
+    // Under the picture: the status line, then the help line.
+    const double statusY = layout.pictureY + layout.pictureHeight + LineHeight - 7;
+    cairo_set_font_size(cr, 15);
+    switch (content.statusKind) {
+    case StatusKind::Good:
+        SetColour(cr, 0.45, 0.85, 0.45);
+        break;
+    case StatusKind::Error:
+        SetColour(cr, 1.0, 0.42, 0.38);
+        break;
+    default:
+        SetColour(cr, 0.8, 0.8, 0.8);
+    }
+    Text(cr, Margin, statusY, Fit(cr, content.status, layout.panelX - 2 * Margin, true));
+    cairo_set_font_size(cr, 13);
+    SetColour(cr, 0.62, 0.62, 0.66);
+    Text(cr, Margin, statusY + LineHeight, Fit(cr, HelpLine, layout.panelX - 2 * Margin));
+
+    // The panel.
+    const double x = layout.panelX + Margin;
+    const double width = windowWidth - x - Margin;
+    SetColour(cr, 0.16, 0.16, 0.18);
+    cairo_rectangle(cr, layout.panelX, 0, windowWidth - layout.panelX, windowHeight);
+    cairo_fill(cr);
+
+    double y = 26;
+    const auto line = [&](const std::string& text, double size, double step, bool keepEnd = false) {
+        cairo_set_font_size(cr, size);
+        Text(cr, x, y, Fit(cr, text, width, keepEnd));
+        y += step;
+    };
+    SetColour(cr, 0.95, 0.95, 0.95);
+    line(content.summary.open ? "Menu open" : "Menu closed", 20, 28);
+    cairo_set_font_size(cr, 14);
+    SetColour(cr, 0.85, 0.85, 0.85);
+    const FrameSummary& summary = content.summary;
+    const std::string page = content.pageId.empty() ? "" : "page " + content.pageId + ": ";
+    line(summary.open ? page + "'" + summary.title + "' / '" + summary.subtitle + "'" : "page: (not shown)",
+         14, 20);
+    line(summary.rows > 0
+             ? "selected row " + std::to_string(summary.row) + " of " + std::to_string(summary.rows)
+             : "selected row: (not shown)",
+         14, 20);
+    line(std::string("input device: ") + (content.gamepad ? "controller" : "keyboard and mouse"), 14, 20);
+    line("plug-in " + Format("%.3f ms", content.pluginMs) + " a frame, picture " +
+             Format("%.1f ms", content.renderMs) + ", " + Format("%.0f frames/s", content.framesPerSecond),
+         14, 20);
+    SetColour(cr, 0.6, 0.6, 0.65);
+    line(content.module, 12, 26, true);
+
+    SetColour(cr, 0.95, 0.95, 0.95);
+    line("Last frame: " + std::to_string(content.calls.size()) + " native calls", 15, 20);
+    cairo_select_font_face(cr, "DejaVu Sans Mono", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_NORMAL);
+    SetColour(cr, 0.78, 0.82, 0.78);
+    constexpr double CallLine = 13;
+    const int room = std::max(0, static_cast<int>((windowHeight - y) / CallLine));
+    const int shown = std::min<int>(room, static_cast<int>(content.calls.size()));
+    for (int i = 0; i < shown; ++i) {
+        const bool last = i == room - 1 && shown < static_cast<int>(content.calls.size());
+        line(last ? "... " + std::to_string(content.calls.size() - i) + " more" : content.calls[i], 10.5,
+             CallLine);
+    }
+}
+
+} // namespace workbench

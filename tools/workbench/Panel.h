@@ -1,0 +1,45 @@
+// Everything in the window besides the game picture: the panel beside it,
+// and under it the status line and the help line.
+#pragma once
+
+#include "tools/workbench/FrameSummary.h"
+
+#include <cairo.h>
+
+#include <string>
+#include <vector>
+
+namespace workbench {
+
+enum class StatusKind { Info, Good, Error };
+
+struct PanelContent {
+    std::string module;
+    StatusKind statusKind = StatusKind::Info;
+    std::string status; // "reloaded", the loader's error, a screenshot's path
+    FrameSummary summary;
+    std::string pageId; // empty when the module does not say
+    bool gamepad = false;
+    double pluginMs = 0.0; // the plug-in's script frame
+    double renderMs = 0.0; // drawing the game picture
+    double framesPerSecond = 0.0;
+    std::vector<std::string> calls; // the last frame's native calls, one line each
+};
+
+struct Layout {
+    int pictureX = 0;
+    int pictureY = 0;
+    int pictureWidth = 0;
+    int pictureHeight = 0;
+    int panelX = 0; // the panel runs from here to the right edge
+};
+
+// The picture keeps the game screen's proportions in what the panel and the
+// two lines under it leave of the window.
+Layout LayOut(int windowWidth, int windowHeight, int screenWidth, int screenHeight);
+
+// Draws on a surface the size of the window; the picture's rectangle is left dark.
+void DrawChrome(cairo_t* cr, int windowWidth, int windowHeight, const Layout& layout,
+                const PanelContent& content);
+
+} // namespace workbench

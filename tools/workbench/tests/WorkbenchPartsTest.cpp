@@ -1,0 +1,204 @@
+// The workbench's parts that need no display: the file watch, the module
+// swap and the keys as the plug-in receives them.
+#include "tools/workbench/FrameSummary.h"
+#include "tools/workbench/GameInput.h"
+#include "tools/workbench/LiveModule.h"
+#include "tools/workbench/ModuleWatch.h"
+#include "tools/workbench/PageId.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+
+namespace {
+
+namespace fs = std::filesystem;
+using namespace std::chrono_literals;
+using workbench::FrameSummary;
+
+class Folder {
+  public:
+    Folder() : path_(fs::temp_directory_path() / ("qdt_workbench_parts." + std::to_string(getpid()))) {
+        fs::remove_all(path_);
+        fs::create_directories(path_);
+    }
+    ~Folder() { fs::remove_all(path_); }
+    fs::path operator/(const char* name) const { return path_ / name; }
+
+  private:
+    fs::path path_;
+};
+
+void Write(const fs::path& path, const std::string& text) {
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << text;
+}
+
+TEST(ModuleWatchTest, ReportsAChangeOnlyOnceTheFileHasSettledAndOnlyOnce) {
+    const Folder folder;
+    const fs::path path = folder / "module.so";
+    Write(path, "first build");
+    workbench::ModuleWatch watch(path.string(), 100ms);
+    watch.Accept(workbench::ReadSignature(path.string()));
+    const workbench::ModuleWatch::Clock::time_point t{};
+    EXPECT_FALSE(watch.Poll(t));
+    EXPECT_FALSE(watch.Poll(t + 500ms)) << "the loaded file has not changed";
+
+    // A linker writing in steps: each step starts the settling time again.
+    Write(path, "second build, half");
+    EXPECT_FALSE(watch.Poll(t + 600ms));
+    EXPECT_FALSE(watch.Poll(t + 650ms));
+    Write(path, "second build, written out");
+    EXPECT_FALSE(watch.Poll(t + 690ms));
+    EXPECT_FALSE(watch.Poll(t + 750ms));
+    EXPECT_TRUE(watch.Poll(t + 790ms));
+    watch.Accept(watch.Current());
+    EXPECT_FALSE(watch.Poll(t + 900ms));
+
+    // Gone while the build replaces it: nothing to load, however long it lasts.
+    fs::remove(path);
+    EXPECT_FALSE(watch.Poll(t + 1000ms));
+    EXPECT_FALSE(watch.Poll(t + 5000ms));
+    Write(folder / "next.so", "third build");
+    fs::rename(folder / "next.so", path);
+    EXPECT_FALSE(watch.Poll(t + 5010ms));
+    EXPECT_TRUE(watch.Poll(t + 5110ms));
+}
+
+class ModuleSwapTest : public ::testing::Test {
+  protected:
+    const sim::Frame& Frame() {
+        host.recorder.Clear();
+        input.Deliver();
+        return runner.RunFrame();
+    }
+    FrameSummary Shown() { return workbench::Summarize(preview::BuildScene(Frame())); }
+
+    // A key's press and release, both between the same two frames.
+    void Tap(SDL_Keycode key) {
+        input.Key(workbench::BindingFor(key), true, false);
+        input.Key(workbench::BindingFor(key), false, false);
+    }
+
+    sim::Host host;
+    sim::Runner runner{host, 16};
+    workbench::GameInput input{runner};
+};
+
+TEST_F(ModuleSwapTest, ABrokenFileNamesItselfAndAGoodOneReplacesTheRunningModuleAsTheHookWould) {
+    const Folder folder;
+    {
+        workbench::LiveModule live(runner);
+        Write(folder / "broken.so", std::string(4096, '#'));
+        const std::string error = live.Replace((folder / "broken.so").string());
+        EXPECT_NE(error.find((folder / "broken.so").string() + ": invalid ELF header"), std::string::npos)
+            << error;
+        EXPECT_EQ(error.find(live.Directory()), std::string::npos) << "the private copy is no one's business";
+        EXPECT_FALSE(live.Loaded());
+
+        ASSERT_EQ(live.Replace(QDT_PLUGIN_MODULE), "");
+        Frame();
+        Tap(SDLK_F8);
+        ASSERT_TRUE(Shown().open);
+        EXPECT_TRUE(fs::is_empty(live.Directory())) << "a loaded copy needs no name";
+
+        host.hookLog.clear();
+        ASSERT_EQ(live.Replace(QDT_PLUGIN_MODULE), "");
+        EXPECT_EQ(host.hookLog,
+                  (std::vector<std::string>{"scriptUnregister(same module)",
+                                            "keyboardHandlerUnregister(same handler)",
+                                            "scriptRegister(set, set)", "keyboardHandlerRegister(set)"}));
+        // A fresh image, not the one the loader still knew: it starts up again, closed.
+        const std::vector<std::string> first = sim::Describe(Frame());
+        ASSERT_FALSE(first.empty());
+        EXPECT_EQ(first.front(), "begin_prompt() -> 3");
+        EXPECT_FALSE(Shown().open);
+    }
+    EXPECT_EQ(host.script, nullptr) << "the workbench unloads the module when it closes";
+}
+
+TEST_F(ModuleSwapTest, QuickTapsReachThePluginAsTheGameWouldDeliverThem) {
+    workbench::LiveModule live(runner);
+    ASSERT_EQ(live.Replace(QDT_PLUGIN_MODULE), "");
+    Frame();
+    Tap(SDLK_F8);
+    EXPECT_EQ(workbench::Describe(Shown()), "open 'Quorvane Dev Tools' / 'Main Menu' row 1 of 6");
+
+    // Two quick taps before a frame: two moves, a frame apart, each seen down for a frame.
+    Tap(SDLK_DOWN);
+    Tap(SDLK_DOWN);
+    EXPECT_EQ(Shown().row, 2);
+    EXPECT_EQ(Shown().row, 2);
+    EXPECT_EQ(Shown().row, 3);
+    EXPECT_EQ(Shown().row, 3);
+    EXPECT_FALSE(input.Waiting());
+    input.Key(workbench::BindingFor(SDLK_DOWN), true, false);
+    input.Key(workbench::BindingFor(SDLK_DOWN), true, true);
+    EXPECT_EQ(Shown().row, 4);
+    input.Key(workbench::BindingFor(SDLK_DOWN), true, true);
+    EXPECT_EQ(Shown().row, 4) << "the game's controls have no key repeat";
+    input.Key(workbench::BindingFor(SDLK_DOWN), false, false);
+    Frame();
+
+    // Shift held through the keyboard handler: ten rows at a time, stopping at the last.
+    input.Key(workbench::BindingFor(SDLK_LSHIFT), true, false);
+    Tap(SDLK_DOWN);
+    EXPECT_EQ(Shown().row, 6);
+    input.Key(workbench::BindingFor(SDLK_LSHIFT), false, false);
+    Frame();
+
+    // The chord tapped between two frames: one frame sees the press, the next
+    // the release with the modifier still held, which toggles the menu.
+    Tap(SDLK_g);
+    Tap(SDLK_c);
+    EXPECT_TRUE(Shown().open);
+    EXPECT_TRUE(host.game.gamepad);
+    EXPECT_FALSE(Shown().open);
+    Frame(); // the modifier lets go
+    Tap(SDLK_c);
+    EXPECT_FALSE(Shown().open);
+    EXPECT_TRUE(Shown().open);
+}
+
+TEST_F(ModuleSwapTest, ThePageIdIsReadFromThePluginWhenItAgreesWithWhatWasDrawn) {
+    workbench::LiveModule live(runner);
+    ASSERT_EQ(live.Replace(QDT_OTHER_MODULE), "");
+    ASSERT_NE(live.MenuControllerSlot(), 0u) << "the module's symbol table names its menu controller";
+    Frame();
+    EXPECT_EQ(workbench::ReadPageId(live.MenuControllerSlot(), Shown()), std::nullopt) << "closed";
+    Tap(SDLK_F8);
+    FrameSummary shown = Shown();
+    EXPECT_EQ(workbench::ReadPageId(live.MenuControllerSlot(), shown), 0);
+    Tap(SDLK_RETURN);
+    Shown();
+    shown = Shown();
+    EXPECT_EQ(workbench::Describe(shown), "open 'Other Module' / 'Page Seven' row 1 of 1");
+    EXPECT_EQ(workbench::ReadPageId(live.MenuControllerSlot(), shown), 7);
+
+    // State that disagrees with the screen, or no state at all, is no page id.
+    FrameSummary other = shown;
+    other.rows = 2;
+    EXPECT_EQ(workbench::ReadPageId(live.MenuControllerSlot(), other), std::nullopt);
+    EXPECT_EQ(workbench::ReadPageId(8, shown), std::nullopt) << "an unmapped address reads as nothing";
+    EXPECT_EQ(workbench::FindMenuControllerOffset(QDT_PLUGIN_MODULE ".missing"), 0u);
+}
+
+TEST(FrameSummaryTest, ReadsTheTitlesAndTheCounterAndNothingElse) {
+    preview::Scene scene;
+    const auto text = [&scene](const char* markup) {
+        preview::DrawItem item;
+        item.isText = true;
+        item.text.format = preview::ParseMarkup(markup);
+        scene.items.push_back(item);
+    };
+    EXPECT_EQ(workbench::Describe(workbench::Summarize(scene)), "closed");
+    text("<FONT FACE='$title'>Header</FONT>");
+    text("<FONT FACE='$body'>3 of the rows</FONT>");
+    text("<FONT FACE='$title'>Sub</FONT>");
+    text("<FONT FACE='$body'>12 of 40</FONT>");
+    text("<FONT FACE='$body'>1 of 2</FONT>");
+    EXPECT_EQ(workbench::Describe(workbench::Summarize(scene)), "open 'Header' / 'Sub' row 12 of 40");
+}
+
+} // namespace

@@ -1,0 +1,249 @@
+// The workbench on a virtual display (CTest runs this under xvfb-run),
+// driven with real key events from xdotool. Its standard output says what
+// happened; screenshots say what was drawn.
+#include "tools/preview/tests/PixelChecks.h"
+
+#include <X11/Xlib.h>
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <sstream>
+#include <string>
+#include <thread>
+
+namespace {
+
+namespace fs = std::filesystem;
+using namespace pixel_checks;
+
+constexpr const char* WindowTitle = "Quorvane Dev Tools workbench";
+
+// Waits for a condition, a few milliseconds at a time, for at most the limit.
+bool PollUntil(const std::function<bool()>& done, std::chrono::seconds limit = std::chrono::seconds(15)) {
+    const auto end = std::chrono::steady_clock::now() + limit;
+    while (!done()) {
+        if (std::chrono::steady_clock::now() > end) {
+            return false;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    return true;
+}
+
+std::string ReadFile(const fs::path& path) {
+    std::ifstream file(path, std::ios::binary);
+    std::ostringstream text;
+    text << file.rdbuf();
+    return text.str();
+}
+
+// The picture from a screenshot file, for the layout's pixel checks.
+Picture LoadPicture(const std::string& path) {
+    cairo_surface_t* png = cairo_image_surface_create_from_png(path.c_str());
+    EXPECT_EQ(cairo_surface_status(png), CAIRO_STATUS_SUCCESS) << path;
+    Picture picture(cairo_image_surface_get_width(png), cairo_image_surface_get_height(png), Pixel{});
+    cairo_t* cr = cairo_create(picture.Surface());
+    cairo_set_source_surface(cr, png, 0, 0);
+    cairo_paint(cr);
+    cairo_destroy(cr);
+    cairo_surface_destroy(png);
+    return picture;
+}
+
+// What a window manager's close button does: ask the window to close.
+void AskWindowToClose(const std::string& title) {
+    Display* display = XOpenDisplay(nullptr);
+    ASSERT_NE(display, nullptr);
+    Window root = DefaultRootWindow(display);
+    Window parent = 0;
+    Window* children = nullptr;
+    unsigned int count = 0;
+    Window target = 0;
+    XQueryTree(display, root, &root, &parent, &children, &count);
+    for (unsigned int i = 0; i < count; ++i) {
+        char* name = nullptr;
+        if (XFetchName(display, children[i], &name) != 0 && name != nullptr) {
+            target = title == name ? children[i] : target;
+            XFree(name);
+        }
+    }
+    XFree(children);
+    ASSERT_NE(target, 0u) << "no window titled " << title;
+    XEvent event{};
+    event.xclient.type = ClientMessage;
+    event.xclient.window = target;
+    event.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
+    event.xclient.format = 32;
+    event.xclient.data.l[0] = static_cast<long>(XInternAtom(display, "WM_DELETE_WINDOW", False));
+    event.xclient.data.l[1] = CurrentTime;
+    XSendEvent(display, target, False, NoEventMask, &event);
+    XFlush(display);
+    XCloseDisplay(display);
+}
+
+class WorkbenchTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_NE(std::getenv("DISPLAY"), nullptr) << "run under xvfb-run";
+        folder_ = fs::temp_directory_path() / ("qdt_workbench_test." + std::to_string(getpid()));
+        fs::remove_all(folder_);
+        fs::create_directories(folder_);
+    }
+
+    void TearDown() override {
+        if (pid_ > 0) {
+            kill(pid_, SIGKILL);
+            waitpid(pid_, nullptr, 0);
+        }
+        if (!HasFailure()) {
+            fs::remove_all(folder_);
+        } else {
+            std::printf("workbench output:\n%s\nkept in %s\n", Output().c_str(), folder_.c_str());
+        }
+    }
+
+    void Start(const std::string& module) {
+        pid_ = fork();
+        ASSERT_GE(pid_, 0);
+        if (pid_ == 0) {
+            std::freopen((folder_ / "stdout.txt").c_str(), "w", stdout);
+            std::freopen((folder_ / "stderr.txt").c_str(), "w", stderr);
+            execl(QDT_WORKBENCH, QDT_WORKBENCH, module.c_str(), "--out", folder_.c_str(), nullptr);
+            _exit(127);
+        }
+        ASSERT_FALSE(WaitForLine("opened ").empty()) << Output();
+        // Key events go to the focused window; without a window manager nothing else focuses it.
+        const std::string focus = std::string("timeout 15 xdotool search --sync --name '^") + WindowTitle +
+                                  "$' windowfocus --sync > /dev/null";
+        ASSERT_EQ(std::system(focus.c_str()), 0);
+    }
+
+    std::string Output() const { return ReadFile(folder_ / "stdout.txt"); }
+
+    // The next line starting with prefix after the ones already read; empty when none came in time.
+    std::string WaitForLine(const std::string& prefix) {
+        std::string found;
+        PollUntil([&] {
+            const std::string output = Output();
+            for (std::size_t at = read_; at < output.size();) {
+                const std::size_t end = output.find('\n', at);
+                if (end == std::string::npos) {
+                    return false; // a line still being written
+                }
+                const std::string line = output.substr(at, end - at);
+                at = end + 1;
+                if (line.rfind(prefix, 0) == 0) {
+                    found = line;
+                    read_ = at;
+                    return true;
+                }
+            }
+            return false;
+        });
+        return found;
+    }
+
+    void Key(const std::string& key) {
+        ASSERT_EQ(std::system(("timeout 15 xdotool key " + key).c_str()), 0) << key;
+    }
+
+    Picture Screenshot() {
+        Key("F12");
+        const std::string line = WaitForLine("screenshot ");
+        EXPECT_FALSE(line.empty()) << Output();
+        return LoadPicture(line.substr(std::string("screenshot ").size()));
+    }
+
+    // Exits by itself within the limit; its status.
+    int ExitStatus() {
+        int status = -1;
+        const bool exited = PollUntil([&] { return waitpid(pid_, &status, WNOHANG) == pid_; });
+        EXPECT_TRUE(exited) << "the workbench did not exit";
+        if (exited) {
+            pid_ = 0;
+        }
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+
+    bool Alive() const { return kill(pid_, 0) == 0 && waitpid(pid_, nullptr, WNOHANG) == 0; }
+
+    // Replaces the watched file as a build's final rename does.
+    void Replace(const fs::path& watched, const fs::path& with) {
+        fs::copy_file(with, folder_ / "incoming", fs::copy_options::overwrite_existing);
+        fs::rename(folder_ / "incoming", watched);
+    }
+
+    fs::path folder_;
+    pid_t pid_ = 0;
+    std::size_t read_ = 0;
+};
+
+TEST_F(WorkbenchTest, KeysOpenAndMoveTheMenuAndClosingTheWindowExitsCleanly) {
+    Start(QDT_PLUGIN_MODULE);
+    EXPECT_TRUE(NoHighlightAround(Screenshot(), 0, 1080));
+
+    Key("F8");
+    EXPECT_EQ(WaitForLine("menu: "), "menu: open 'Quorvane Dev Tools' / 'Main Menu' row 1 of 6") << Output();
+    const Picture open = Screenshot();
+    EXPECT_TRUE(HighlightAround(open, 0, 1080));
+    EXPECT_TRUE(NoHighlightAround(open, 1, 1080));
+
+    Key("Down");
+    EXPECT_EQ(WaitForLine("menu: "), "menu: open 'Quorvane Dev Tools' / 'Main Menu' row 2 of 6") << Output();
+    const Picture moved = Screenshot();
+    EXPECT_TRUE(NoHighlightAround(moved, 0, 1080));
+    EXPECT_TRUE(HighlightAround(moved, 1, 1080));
+
+    // The controller: the chord closes the menu, as F8 would.
+    Key("g");
+    Key("c");
+    EXPECT_EQ(WaitForLine("menu: "), "menu: closed") << Output();
+
+    AskWindowToClose(WindowTitle);
+    EXPECT_EQ(ExitStatus(), 0);
+    EXPECT_NE(Output().find("\nstats: "), std::string::npos) << Output();
+}
+
+TEST_F(WorkbenchTest, ReplacedModuleIsReloadedAndABrokenOneLeavesTheWorkbenchWaiting) {
+    const fs::path watched = folder_ / "plugin.so";
+    fs::copy_file(QDT_PLUGIN_MODULE, watched);
+    Start(watched.string());
+    Key("F8");
+    ASSERT_EQ(WaitForLine("menu: "), "menu: open 'Quorvane Dev Tools' / 'Main Menu' row 1 of 6") << Output();
+
+    // The other module starts closed, as after a game restart, and draws its own page.
+    Replace(watched, QDT_OTHER_MODULE);
+    EXPECT_EQ(WaitForLine("reloaded "), "reloaded " + watched.string()) << Output();
+    EXPECT_EQ(WaitForLine("menu: "), "menu: closed") << Output();
+    Key("F8");
+    EXPECT_EQ(WaitForLine("menu: "), "menu: open 'Other Module' / 'Reloaded Page' row 1 of 4") << Output();
+    EXPECT_TRUE(HighlightAround(Screenshot(), 0, 1080));
+
+    // Written in place, not renamed: the loader's error, and the window stays.
+    std::ofstream(watched, std::ios::trunc) << std::string(4096, '#');
+    const std::string error = WaitForLine("error: ");
+    EXPECT_NE(error.find(watched.string()), std::string::npos) << error;
+    EXPECT_NE(error.find("invalid ELF header"), std::string::npos) << error;
+    EXPECT_EQ(WaitForLine("menu: "), "menu: closed") << Output();
+    Key("F8");
+    EXPECT_TRUE(NoHighlightAround(Screenshot(), 0, 1080)); // nothing runs, and the window answers
+    EXPECT_TRUE(Alive());
+
+    Replace(watched, QDT_PLUGIN_MODULE);
+    EXPECT_EQ(WaitForLine("reloaded "), "reloaded " + watched.string()) << Output();
+    Key("F8");
+    EXPECT_EQ(WaitForLine("menu: "), "menu: open 'Quorvane Dev Tools' / 'Main Menu' row 1 of 6") << Output();
+
+    Key("Escape");
+    EXPECT_EQ(ExitStatus(), 0);
+}
+
+} // namespace
