@@ -1,6 +1,9 @@
 #include "tools/preview/Scene.h"
 
 #include "host/Natives.h"
+#include "tools/preview/CommandLine.h"
+
+#include <climits>
 
 namespace preview {
 namespace {
@@ -60,6 +63,16 @@ Scene BuildScene(const sim::Frame& frame) {
         }
     }
     return scene;
+}
+
+std::optional<RowCounter> ReadRowCounter(std::string_view text) {
+    const std::size_t of = text.find(" of ");
+    RowCounter counter;
+    if (of == std::string_view::npos || !ReadWholeNumber(text.substr(0, of), counter.row, 0, INT_MAX) ||
+        !ReadWholeNumber(text.substr(of + 4), counter.rows, 0, INT_MAX)) {
+        return std::nullopt;
+    }
+    return counter;
 }
 
 } // namespace preview

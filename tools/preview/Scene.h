@@ -5,7 +5,9 @@
 #include "sim/Recorder.h"
 #include "tools/preview/Markup.h"
 
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace preview {
@@ -53,5 +55,12 @@ struct Scene {
 
 // The text colour holds for the next display only; text without one is white.
 Scene BuildScene(const sim::Frame& frame);
+
+// The menu's row counter, "4 of 6": whole numbers either side of " of ", nothing else.
+struct RowCounter {
+    int row = 0; // 1-based
+    int rows = 0;
+};
+std::optional<RowCounter> ReadRowCounter(std::string_view text);
 
 } // namespace preview

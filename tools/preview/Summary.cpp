@@ -4,16 +4,9 @@
 #include "tools/preview/Scene.h"
 
 #include <algorithm>
-#include <cctype>
-#include <string_view>
 
 namespace preview {
 namespace {
-
-bool Digits(std::string_view text) {
-    return !text.empty() && std::all_of(text.begin(), text.end(),
-                                        [](char c) { return std::isdigit(static_cast<unsigned char>(c)); });
-}
 
 // The position counter ("4 of 6") among the frame's texts; empty while closed.
 std::string Counter(const sim::Frame& frame) {
@@ -21,10 +14,8 @@ std::string Counter(const sim::Frame& frame) {
         if (!item.isText) {
             continue;
         }
-        const std::string text = PlainText(item.text.format);
-        const std::size_t of = text.find(" of ");
-        if (of != std::string::npos && Digits(std::string_view(text).substr(0, of)) &&
-            Digits(std::string_view(text).substr(of + 4))) {
+        std::string text = PlainText(item.text.format);
+        if (ReadRowCounter(text)) {
             return text;
         }
     }

@@ -2,6 +2,7 @@
 // writes the chosen frames as pictures, a contact sheet of them and the record
 // of every native call; prints what the session did and where the files are.
 #include "sim/Runner.h"
+#include "tools/preview/CommandLine.h"
 #include "tools/preview/ContactSheet.h"
 #include "tools/preview/Renderer.h"
 #include "tools/preview/Scene.h"
@@ -10,7 +11,6 @@
 
 #include <algorithm>
 #include <cctype>
-#include <charconv>
 #include <cstdio>
 #include <exception>
 #include <filesystem>
@@ -46,18 +46,6 @@ constexpr std::string_view SheetName = "contact-sheet";
 
 enum class Request { Run, Help, Mistake };
 
-// Screens and windows up to 16384 pixels a side: larger pictures are not pictures anyone looks at.
-bool ReadSize(const std::string& text, int& value) {
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    return error == std::errc{} && end == text.data() + text.size() && value >= 16 && value <= 16384;
-}
-
-bool ReadScreen(const std::string& text, Options& options) {
-    const std::size_t by = text.find('x');
-    return by != std::string::npos && ReadSize(text.substr(0, by), options.screenWidth) &&
-           ReadSize(text.substr(by + 1), options.screenHeight);
-}
-
 Request ReadOptions(int argc, char** argv, Options& options, std::string& mistake) {
     for (int i = 1; i < argc; ++i) {
         const std::string option = argv[i];
@@ -78,12 +66,12 @@ Request ReadOptions(int argc, char** argv, Options& options, std::string& mistak
         } else if (option == "--module") {
             options.module = value;
         } else if (option == "--screen") {
-            if (!ReadScreen(value, options)) {
+            if (!preview::ReadPictureSize(value, options.screenWidth, options.screenHeight)) {
                 mistake = "--screen takes WIDTHxHEIGHT, 16 to 16384 each, not " + value;
                 return Request::Mistake;
             }
         } else {
-            if (!ReadSize(value, options.windowWidth)) {
+            if (!preview::ReadPictureSide(value, options.windowWidth)) {
                 mistake = "--window-width takes 16 to 16384, not " + value;
                 return Request::Mistake;
             }

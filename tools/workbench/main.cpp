@@ -2,6 +2,7 @@
 // script frame per shown frame, with desktop keys delivered as the game
 // would; the module file is watched and reloaded whenever it is replaced.
 #include "sim/Runner.h"
+#include "tools/preview/CommandLine.h"
 #include "tools/preview/Renderer.h"
 #include "tools/workbench/FrameSummary.h"
 #include "tools/workbench/GameInput.h"
@@ -16,7 +17,6 @@
 
 #include <algorithm>
 #include <atomic>
-#include <charconv>
 #include <chrono>
 #include <csignal>
 #include <cstdio>
@@ -57,17 +57,6 @@ constexpr const char* Usage =
     "  Standard output gets one line per event (opened, reloaded, error, menu, screenshot) and the\n"
     "  figures at the end (stats).\n";
 
-bool ReadNumber(const std::string& text, int& value, int smallest, int largest) {
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    return error == std::errc{} && end == text.data() + text.size() && value >= smallest && value <= largest;
-}
-
-bool ReadSize(const std::string& text, int& width, int& height) {
-    const std::size_t by = text.find('x');
-    return by != std::string::npos && ReadNumber(text.substr(0, by), width, 16, 16384) &&
-           ReadNumber(text.substr(by + 1), height, 16, 16384);
-}
-
 enum class Parsed { Run, Help, Wrong };
 
 Parsed ReadOptions(int argc, char** argv, Options& options) {
@@ -97,11 +86,11 @@ Parsed ReadOptions(int argc, char** argv, Options& options) {
         if (option == "--out") {
             options.out = value;
         } else if (option == "--screen") {
-            good = ReadSize(value, options.screenWidth, options.screenHeight);
+            good = preview::ReadPictureSize(value, options.screenWidth, options.screenHeight);
         } else if (option == "--window") {
-            good = ReadSize(value, options.windowWidth, options.windowHeight);
+            good = preview::ReadPictureSize(value, options.windowWidth, options.windowHeight);
         } else if (option == "--frames") {
-            good = ReadNumber(value, options.frames, 1, 100000000);
+            good = preview::ReadWholeNumber(value, options.frames, 1, 100000000);
         } else {
             good = false;
         }

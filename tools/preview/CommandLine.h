@@ -1,0 +1,17 @@
+// Numbers and sizes as the tools take them on their command lines.
+#pragma once
+
+#include <string_view>
+
+namespace preview {
+
+// A whole number from smallest to largest, nothing else in the text.
+bool ReadWholeNumber(std::string_view text, int& value, int smallest, int largest);
+
+// "WIDTHxHEIGHT", 16 to 16384 pixels a side: larger pictures are not pictures anyone looks at.
+bool ReadPictureSize(std::string_view text, int& width, int& height);
+
+// One side of such a picture.
+bool ReadPictureSide(std::string_view text, int& value);
+
+} // namespace preview
