@@ -1,5 +1,6 @@
 // The panel's lines: cut between characters, whatever bytes a plug-in's texts hold.
 #include "tools/workbench/Panel.h"
+#include "tools/preview/Renderer.h"
 #include "tools/preview/Utf8.h"
 
 #include <gtest/gtest.h>
@@ -51,10 +52,11 @@ TEST(PanelTest, MalformedBytesShowAsReplacementCharacters) {
 
 // The drawing library stops drawing on a context after one malformed string.
 TEST(PanelTest, TheWholePanelIsDrawnWhateverTheTexts) {
-    const auto surface = std::unique_ptr<cairo_surface_t, decltype(&cairo_surface_destroy)>(
-        cairo_image_surface_create(CAIRO_FORMAT_RGB24, 1280, 720), cairo_surface_destroy);
+    // A picture of the renderer's, as the workbench draws on: the font caches
+    // it makes first are handed back at exit, after the panel's fonts.
+    const preview::Picture picture = preview::Render(preview::Scene{}, 1280, 720);
     const auto cr =
-        std::unique_ptr<cairo_t, decltype(&cairo_destroy)>(cairo_create(surface.get()), cairo_destroy);
+        std::unique_ptr<cairo_t, decltype(&cairo_destroy)>(cairo_create(picture.Surface()), cairo_destroy);
     workbench::PanelContent content;
     content.summary.open = true;
     content.summary.title = std::string(200, 'x') + "\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9";
