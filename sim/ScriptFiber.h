@@ -14,7 +14,8 @@ namespace sim {
 
 // Thrown inside the script routine, out of its wait, when the host abandons it,
 // and out of every wait after that: a catch-all in the routine cannot keep an
-// abandoned script going. Only the thread stand-in throws it: an abandoned
+// abandoned script going (one that catches it again and again is parked in a
+// wait that never returns). Only the thread stand-in throws it: an abandoned
 // fiber is simply never resumed.
 struct ScriptAbandoned {};
 
