@@ -66,3 +66,12 @@ add_test(NAME wine_reload
          COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/tests/scenarios/reload_under_wine.sh $<TARGET_FILE:qdt_reload>
                  ${CMAKE_CURRENT_BINARY_DIR}/wine)
 set_tests_properties(wine_reload PROPERTIES LABELS wine RUN_SERIAL TRUE TIMEOUT 600)
+
+# The stand-in's Windows fiber stops a script that waits inside a catch-all.
+add_executable(qdt_waiting_script tests/scenarios/WaitingScriptWindows.cpp sim/Runner.cpp sim/Plugin.cpp)
+target_link_libraries(qdt_waiting_script PRIVATE ScriptHookRDR2)
+target_link_options(qdt_waiting_script PRIVATE -static)
+add_test(NAME wine_waiting_script
+         COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/tests/scenarios/program_under_wine.sh
+                 $<TARGET_FILE:qdt_waiting_script> ${CMAKE_CURRENT_BINARY_DIR}/wine)
+set_tests_properties(wine_waiting_script PROPERTIES LABELS wine RUN_SERIAL TRUE TIMEOUT 300)

@@ -63,9 +63,11 @@ void Host::Unregister(HINSTANCE module) {
     }
 }
 
+// The waiting script may be one the host has let go (fiber_ is already
+// another one, or none): it is the caller's own fiber that yields.
 void Host::Wait(DWORD) {
-    if (fiber_) {
-        fiber_->Yield();
+    if (ScriptFiber* caller = ScriptFiber::Current()) {
+        caller->Yield();
     }
 }
 

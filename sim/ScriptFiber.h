@@ -12,8 +12,11 @@
 
 namespace sim {
 
-// Thrown inside the script routine, out of its wait, when the host abandons it.
-// Only the thread stand-in throws it: an abandoned fiber is simply never resumed.
+// Thrown inside the script routine, out of its wait, when the host abandons it,
+// and out of every wait after that: a catch-all in the routine cannot keep an
+// abandoned script going (one that catches it again and again is parked in a
+// wait that never returns). Only the thread stand-in throws it: an abandoned
+// fiber is simply never resumed.
 struct ScriptAbandoned {};
 
 class ScriptFiber {
@@ -21,7 +24,7 @@ class ScriptFiber {
     using Routine = void (*)();
 
     explicit ScriptFiber(Routine routine);
-    // Abandons the routine where it waits; it never runs again.
+    // Abandons the routine where it waits; it never runs a frame again.
     ~ScriptFiber();
     ScriptFiber(const ScriptFiber&) = delete;
     ScriptFiber& operator=(const ScriptFiber&) = delete;
@@ -30,6 +33,8 @@ class ScriptFiber {
     void Resume();
     // Script side: hands control back and waits for the next Resume.
     void Yield();
+    // The script whose routine runs on this thread (or fiber); null on the host's.
+    static ScriptFiber* Current();
 
     bool Returned() const { return returned_; }
     // An exception other than abandonment left the routine: the real host would have died.
@@ -51,6 +56,9 @@ class ScriptFiber {
     std::condition_variable turn_;
     bool scriptTurn_ = false;
     bool abandoned_ = false;
+    int signalsGiven_ = 0; // waits that threw ScriptAbandoned
+    bool parked_ = false;  // stopped for good inside a wait, never to run again
+    bool finished_ = false;
     std::thread thread_;
 #endif
 };

@@ -9,6 +9,9 @@ namespace {
 // The hook runs scripts from its own fiber: a thread that resumes scripts
 // becomes one the first time, and stays one.
 thread_local void* hostThreadFiber = nullptr;
+// The script fiber running on this thread, if any: an abandoned one is never
+// switched to again, so its waits never return to the routine.
+thread_local ScriptFiber* runningFiber = nullptr;
 } // namespace
 
 ScriptFiber::ScriptFiber(Routine routine) : routine_(routine) {
@@ -49,7 +52,13 @@ void ScriptFiber::Resume() {
         }
     }
     hostFiber_ = hostThreadFiber;
+    runningFiber = this;
     SwitchToFiber(fiber_);
+    runningFiber = nullptr;
+}
+
+ScriptFiber* ScriptFiber::Current() {
+    return runningFiber;
 }
 
 void ScriptFiber::Yield() {

@@ -4,6 +4,12 @@
 #include "menu/Prompts.h"
 #include "sim/NativeTable.h"
 
+#include <atomic>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+#include <future>
 #include <new>
 
 namespace {
@@ -257,6 +263,116 @@ TEST_F(ScriptMainTest, StartUpSurvivesAHostWithoutResultSlots) {
     EXPECT_EQ(menuController->currentSubmenu->optionCount, FixtureMainRows);
     runner.RunFrames(2);
     EXPECT_FALSE(host.Fiber()->ExceptionEscaped());
+}
+
+// A row's action that waits, as mods that wait inside an action do: it holds
+// the script from one frame to the next.
+void WaitForever() {
+    for (;;) {
+        scriptWait(0);
+    }
+}
+
+std::atomic<int> signalsSwallowed{0};
+
+// A routine that catches everything around its own wait.
+void SwallowEverySignal() {
+    for (;;) {
+        try {
+            scriptWait(0);
+        } catch (...) {
+            ++signalsSwallowed;
+        }
+    }
+}
+
+// Runs a stop on another thread: one that never ends fails the suite at once
+// instead of hanging it.
+void StopsInTime(const std::function<void()>& stop) {
+    auto done = std::async(std::launch::async, stop);
+    if (done.wait_for(std::chrono::seconds(10)) != std::future_status::ready) {
+        std::fprintf(stderr, "the stand-in did not stop the script within 10 s\n");
+        std::_Exit(1);
+    }
+    done.get();
+}
+
+class WaitingScriptTest : public PluginTest {
+  protected:
+    // Opens the menu on one row whose action waits, and selects it.
+    void EnterTheWaitingAction() {
+        runner.KeyDown(sim::KeyF8);
+        runner.KeyUp(sim::KeyF8);
+        runner.RunFrame();
+        ASSERT_TRUE(menuController->isOpen);
+        menuController->AddSubmenu(0, "Main", "",
+                                   [](Menu::Submenu* main) { main->AddOption("Wait", "", WaitForever); });
+        host.game.PressControl(Menu::SelectControl);
+        host.game.ReleaseControl(Menu::SelectControl);
+        runner.RunFrame();
+        ASSERT_TRUE(runner.RunFrame().empty()) << "the action holds the script: no frame is drawn";
+    }
+};
+
+TEST_F(WaitingScriptTest, ARestartStopsAnActionThatWaitsEveryTime) {
+    Start();
+    for (int round = 0; round < 3; ++round) {
+        EnterTheWaitingAction();
+        const std::size_t frames = host.recorder.Frames().size();
+        StopsInTime([this] { runner.RestartScript(); });
+        EXPECT_EQ(host.recorder.Frames().size(), frames);
+        EXPECT_TRUE(host.recorder.Last().empty()) << "the abandoned script ran no frame";
+
+        runner.RunFrame();
+        ASSERT_NE(menuController, nullptr);
+        EXPECT_FALSE(menuController->isOpen) << "round " << round;
+        EXPECT_EQ(menuController->currentSubmenu->optionCount, FixtureMainRows);
+        EXPECT_FALSE(host.Fiber()->ExceptionEscaped());
+    }
+}
+
+TEST_F(WaitingScriptTest, AnUnloadStopsAnActionThatWaits) {
+    Start();
+    EnterTheWaitingAction();
+    StopsInTime([this] { runner.Unload(); });
+    EXPECT_EQ(host.Fiber(), nullptr);
+    EXPECT_EQ(host.script, nullptr);
+}
+
+TEST_F(WaitingScriptTest, AStartUpThatWaitsIsStoppedAndTheNextStartBuildsTheMenu) {
+    // Waits inside start-up, as an init that waits would.
+    host.game.answerOverride = [](const sim::NativeCall& call) -> std::optional<std::uint64_t> {
+        if (call.info != nullptr && call.info->label == "end_prompt") {
+            WaitForever();
+        }
+        return std::nullopt;
+    };
+    Start();
+    runner.RunFrames(2);
+    ASSERT_EQ(menuController->backPrompt, 0u) << "still inside start-up";
+
+    host.game.answerOverride = nullptr;
+    StopsInTime([this] { runner.RestartScript(); });
+    runner.RunFrame();
+    EXPECT_EQ(menuController->currentSubmenu->optionCount, FixtureMainRows);
+    runner.KeyDown(sim::KeyF8);
+    runner.KeyUp(sim::KeyF8);
+    runner.RunFrame();
+    EXPECT_TRUE(menuController->isOpen);
+}
+
+// However often the routine catches the signal, the stop ends: its thread is
+// parked in its wait for good.
+TEST_F(WaitingScriptTest, ARoutineThatCatchesEverySignalIsStillStopped) {
+    host.script = &SwallowEverySignal;
+    host.StartScript();
+    runner.RunFrames(2);
+    StopsInTime([this] { host.AbandonScript(); });
+    EXPECT_GT(signalsSwallowed.load(), 1);
+    const int swallowed = signalsSwallowed.load();
+    host.StartScript();
+    runner.RunFrames(2);
+    EXPECT_EQ(signalsSwallowed.load(), swallowed) << "the parked routine never runs again";
 }
 
 } // namespace

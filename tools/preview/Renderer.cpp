@@ -1,6 +1,7 @@
 #include "tools/preview/Renderer.h"
 
 #include "tools/preview/StandIns.h"
+#include "tools/preview/Utf8.h"
 
 #include <fontconfig/fontconfig.h>
 
@@ -38,48 +39,12 @@ void SelectFont(cairo_t* cr, const FontStyle& font, int height) {
     cairo_set_font_size(cr, FontSize(font, height));
 }
 
-// The length of the well-formed UTF-8 character at text[at], or 0. Cairo
-// refuses a malformed string and then draws nothing more on its context, so
-// such bytes are drawn as the replacement character instead.
-std::size_t CharacterLength(std::string_view text, std::size_t at) {
-    const auto byte = [&text](std::size_t i) { return static_cast<unsigned char>(text[i]); };
-    const unsigned char lead = byte(at);
-    if (lead < 0x80) {
-        return 1;
-    }
-    std::size_t length = 0;
-    std::uint32_t code = 0;
-    if (lead >= 0xc2 && lead <= 0xdf) {
-        length = 2;
-        code = lead & 0x1fu;
-    } else if (lead >= 0xe0 && lead <= 0xef) {
-        length = 3;
-        code = lead & 0x0fu;
-    } else if (lead >= 0xf0 && lead <= 0xf4) {
-        length = 4;
-        code = lead & 0x07u;
-    } else {
-        return 0;
-    }
-    if (at + length > text.size()) {
-        return 0;
-    }
-    for (std::size_t i = 1; i < length; ++i) {
-        if ((byte(at + i) & 0xc0u) != 0x80u) {
-            return 0;
-        }
-        code = (code << 6) | (byte(at + i) & 0x3fu);
-    }
-    const std::uint32_t smallest[] = {0, 0, 0x80, 0x800, 0x10000};
-    const bool surrogate = code >= 0xd800 && code <= 0xdfff;
-    return code >= smallest[length] && code <= 0x10ffff && !surrogate ? length : 0;
-}
-
 // Calls each(character, advance) for every character of a text piece.
 template <typename Each> void ForEachCharacter(cairo_t* cr, const std::string& text, Each each) {
     for (std::size_t at = 0; at < text.size();) {
-        const std::size_t length = CharacterLength(text, at);
-        const std::string character = length != 0 ? text.substr(at, length) : std::string("\xef\xbf\xbd");
+        const std::size_t length = Utf8CharacterLength(text, at);
+        const std::string character =
+            length != 0 ? text.substr(at, length) : std::string(ReplacementCharacter);
         cairo_text_extents_t extents;
         cairo_text_extents(cr, character.c_str(), &extents);
         each(character, extents.x_advance);

@@ -5,7 +5,10 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
 #include <charconv>
+#include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <set>
 #include <sstream>
@@ -67,6 +70,11 @@ std::vector<SessionStep> ParseSession(std::string_view script) {
     std::set<std::string> snapshots;
     bool frameRun = false;
     int number = 0;
+    // Some editors start a UTF-8 file with a byte-order mark.
+    constexpr std::string_view ByteOrderMark = "\xef\xbb\xbf";
+    if (script.starts_with(ByteOrderMark)) {
+        script.remove_prefix(ByteOrderMark.size());
+    }
     std::istringstream lines{std::string(script)};
     for (std::string text; std::getline(lines, text);) {
         ++number;
@@ -147,12 +155,20 @@ std::vector<SessionStep> ParseSession(std::string_view script) {
 }
 
 std::vector<SessionStep> LoadSession(const std::string& path) {
-    std::ifstream file(path);
+    // A directory opens as a file here and then reads as nothing at all.
+    std::error_code ignored;
+    if (std::filesystem::is_directory(path, ignored)) {
+        throw SessionError("cannot read session " + path + ": it is a directory");
+    }
+    std::ifstream file(path, std::ios::binary);
     if (!file) {
-        throw SessionError("cannot read session " + path);
+        throw SessionError("cannot read session " + path + ": " + std::strerror(errno));
     }
     std::ostringstream text;
     text << file.rdbuf();
+    if (file.bad()) {
+        throw SessionError("cannot read session " + path + ": " + std::strerror(errno));
+    }
     try {
         return ParseSession(text.str());
     } catch (const SessionError& error) {
@@ -160,10 +176,12 @@ std::vector<SessionStep> LoadSession(const std::string& path) {
     }
 }
 
-void RunSession(const std::vector<SessionStep>& steps, sim::Runner& runner, const SessionObserver& observer) {
+int RunSession(const std::vector<SessionStep>& steps, sim::Runner& runner, const SessionObserver& observer) {
     int number = 0;
     std::set<std::uint32_t> keysDown;
     const auto runFrame = [&](const SessionStep& step) {
+        // The observer has seen the frames before; a snapshot needs only the last.
+        runner.host().recorder.Clear();
         const sim::Frame& frame = runner.RunFrame();
         if (observer.frame) {
             observer.frame(number, step, frame);
@@ -236,6 +254,7 @@ void RunSession(const std::vector<SessionStep>& steps, sim::Runner& runner, cons
             break;
         }
     }
+    return number;
 }
 
 } // namespace preview

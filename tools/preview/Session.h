@@ -65,7 +65,9 @@ struct SessionObserver {
     std::function<void(const SessionStep& step, int number, const sim::Frame& frame)> snapshot;
 };
 
-// Plays the steps on a runner whose plug-in is loaded.
-void RunSession(const std::vector<SessionStep>& steps, sim::Runner& runner, const SessionObserver& observer);
+// Plays the steps on a runner whose plug-in is loaded; returns the number of
+// frames run. The host's record keeps only the frame being run, so a session
+// of any length takes the memory of one frame.
+int RunSession(const std::vector<SessionStep>& steps, sim::Runner& runner, const SessionObserver& observer);
 
 } // namespace preview

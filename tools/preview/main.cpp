@@ -195,14 +195,14 @@ int main(int argc, char** argv) {
             pictureLines.push_back("  " + path.string() + line);
         };
 
-        preview::RunSession(steps, runner, observer);
+        const int frames = preview::RunSession(steps, runner, observer);
         runner.Unload();
         record.close();
         if (!record) {
             throw std::runtime_error("cannot write " + recordPath.string());
         }
         if (!anything) {
-            std::printf("  (no sound and no voice change in %zu frames)\n", host.recorder.Frames().size());
+            std::printf("  (no sound and no voice change in %d frames)\n", frames);
         }
         std::printf("  player voice at the end: %s\n", voice.empty() ? "unchanged" : voice.c_str());
 
@@ -219,6 +219,10 @@ int main(int argc, char** argv) {
                         sheet.Added());
         }
         std::printf("record of native calls, frame by frame:\n  %s\n", recordPath.string().c_str());
+    } catch (const preview::SessionError& error) {
+        // A session that cannot be read or played is a mistake in what was given, as an option is.
+        std::fprintf(stderr, "qdt_preview: %s\n", error.what());
+        return 2;
     } catch (const std::exception& error) {
         std::fprintf(stderr, "qdt_preview: %s\n", error.what());
         return 1;

@@ -10,16 +10,28 @@
 #include <fstream>
 #include <iterator>
 #include <memory>
+#include <optional>
+#include <string_view>
 #include <vector>
 
 namespace workbench {
 namespace {
 
-template <typename T> bool ReadAt(const std::vector<char>& file, std::uint64_t offset, T& value) {
-    if (offset > file.size() || file.size() - offset < sizeof(T)) {
+// The bytes [offset, offset + length) of the file, if all of them are in it.
+// Written so that no sum of two file fields can wrap around.
+std::optional<std::string_view> Bytes(const std::vector<char>& file, std::uint64_t offset,
+                                      std::uint64_t length) {
+    if (offset > file.size() || length > file.size() - offset) {
+        return std::nullopt;
+    }
+    return std::string_view(file.data() + offset, length);
+}
+
+template <typename T> bool ReadAt(std::string_view bytes, std::uint64_t offset, T& value) {
+    if (offset > bytes.size() || bytes.size() - offset < sizeof(T)) {
         return false;
     }
-    std::memcpy(&value, file.data() + offset, sizeof(T));
+    std::memcpy(&value, bytes.data() + offset, sizeof(T));
     return true;
 }
 
@@ -65,31 +77,36 @@ template <typename Record, typename Field> std::uintptr_t OffsetOf(Field Record:
 std::uint64_t FindMenuControllerOffset(const std::string& moduleFile) {
     std::ifstream in(moduleFile, std::ios::binary);
     const std::vector<char> file{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    const std::string_view whole(file.data(), file.size());
     Elf64_Ehdr header{};
-    if (!ReadAt(file, 0, header) || std::memcmp(header.e_ident, ELFMAG, SELFMAG) != 0 ||
+    if (!ReadAt(whole, 0, header) || std::memcmp(header.e_ident, ELFMAG, SELFMAG) != 0 ||
         header.e_ident[EI_CLASS] != ELFCLASS64 || header.e_shentsize != sizeof(Elf64_Shdr)) {
         return 0;
     }
-    const auto section = [&](std::uint64_t index, Elf64_Shdr& out) {
-        return index < header.e_shnum && ReadAt(file, header.e_shoff + index * sizeof(Elf64_Shdr), out);
-    };
+    const auto sections = Bytes(file, header.e_shoff, std::uint64_t{header.e_shnum} * sizeof(Elf64_Shdr));
+    if (!sections) {
+        return 0;
+    }
+    // The name with its terminating NUL.
+    constexpr std::string_view Name("menuController", sizeof "menuController");
     for (std::uint64_t index = 0; index < header.e_shnum; ++index) {
         Elf64_Shdr symbols{};
         Elf64_Shdr names{};
-        if (!section(index, symbols) || symbols.sh_type != SHT_SYMTAB ||
-            symbols.sh_entsize != sizeof(Elf64_Sym) || !section(symbols.sh_link, names)) {
+        if (!ReadAt(*sections, index * sizeof(Elf64_Shdr), symbols) || symbols.sh_type != SHT_SYMTAB ||
+            symbols.sh_entsize != sizeof(Elf64_Sym) ||
+            !ReadAt(*sections, std::uint64_t{symbols.sh_link} * sizeof(Elf64_Shdr), names)) {
             continue;
         }
-        for (std::uint64_t at = 0; at + sizeof(Elf64_Sym) <= symbols.sh_size; at += sizeof(Elf64_Sym)) {
+        const auto entries = Bytes(file, symbols.sh_offset, symbols.sh_size);
+        const auto strings = Bytes(file, names.sh_offset, names.sh_size);
+        if (!entries || !strings) {
+            continue;
+        }
+        for (std::uint64_t at = 0; at + sizeof(Elf64_Sym) <= entries->size(); at += sizeof(Elf64_Sym)) {
             Elf64_Sym symbol{};
-            if (!ReadAt(file, symbols.sh_offset + at, symbol)) {
-                break;
-            }
-            constexpr char Name[] = "menuController";
-            const std::uint64_t name = names.sh_offset + symbol.st_name;
+            ReadAt(*entries, at, symbol);
             if (ELF64_ST_TYPE(symbol.st_info) == STT_OBJECT && symbol.st_size == sizeof(void*) &&
-                symbol.st_name + sizeof Name <= names.sh_size && name + sizeof Name <= file.size() &&
-                std::memcmp(file.data() + name, Name, sizeof Name) == 0) {
+                symbol.st_name < strings->size() && strings->substr(symbol.st_name).starts_with(Name)) {
                 return symbol.st_value;
             }
         }

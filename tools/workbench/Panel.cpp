@@ -1,5 +1,6 @@
 #include "tools/workbench/Panel.h"
 
+#include "tools/preview/Utf8.h"
 #include "tools/workbench/GameInput.h"
 
 #include <algorithm>
@@ -33,26 +34,40 @@ double Width(cairo_t* cr, const std::string& text) {
     return extents.x_advance;
 }
 
-// Shortens a line that does not fit: a file name keeps its end, where its
-// distinguishing part is; anything else keeps its start.
 std::string Fit(cairo_t* cr, const std::string& text, double width, bool keepEnd = false) {
-    const double full = Width(cr, text);
-    if (full <= width) {
-        return text;
-    }
-    // A first cut in proportion, then a character at a time.
-    const auto estimate = static_cast<std::size_t>(static_cast<double>(text.size()) * width / full);
-    std::string kept = keepEnd ? text.substr(text.size() - estimate) : text.substr(0, estimate);
-    while (kept.size() > 1) {
-        kept.erase(keepEnd ? kept.begin() : kept.end() - 1);
-        if (Width(cr, keepEnd ? "..." + kept : kept + "...") <= width) {
-            break;
-        }
-    }
-    return keepEnd ? "..." + kept : kept + "...";
+    return FitLine(text, width, keepEnd, [cr](const std::string& line) { return Width(cr, line); });
 }
 
 } // namespace
+
+std::string FitLine(std::string_view text, double width, bool keepEnd,
+                    const std::function<double(const std::string&)>& measure) {
+    const std::string valid = preview::ValidUtf8(text);
+    const double full = measure(valid);
+    if (full <= width) {
+        return valid;
+    }
+    std::vector<std::size_t> starts; // of each character, then the end
+    for (std::size_t at = 0; at < valid.size(); at += preview::Utf8CharacterLength(valid, at)) {
+        starts.push_back(at);
+    }
+    const std::size_t count = starts.size();
+    starts.push_back(valid.size());
+    const auto kept = [&](std::size_t characters) {
+        return keepEnd ? "..." + valid.substr(starts[count - characters])
+                       : valid.substr(0, starts[characters]) + "...";
+    };
+    // A first cut in proportion, then a character at a time.
+    const double share = std::clamp(width / full, 0.0, 1.0);
+    auto characters = static_cast<std::size_t>(static_cast<double>(count) * share);
+    while (characters > 1) {
+        --characters;
+        if (measure(kept(characters)) <= width) {
+            break;
+        }
+    }
+    return kept(characters);
+}
 
 Layout LayOut(int windowWidth, int windowHeight, int screenWidth, int screenHeight) {
     Layout layout;

@@ -6,7 +6,9 @@
 
 #include <cairo.h>
 
+#include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace workbench {
@@ -37,6 +39,14 @@ struct Layout {
 // The picture keeps the game screen's proportions in what the panel and the
 // two lines under it leave of the window.
 Layout LayOut(int windowWidth, int windowHeight, int screenWidth, int screenHeight);
+
+// Shortens a line that does not fit width as measured: a file name keeps its
+// end, where its distinguishing part is; anything else keeps its start. Cut
+// between characters, never inside one, after each malformed byte became a
+// replacement character: the drawing library draws nothing more after a
+// string that is not UTF-8.
+std::string FitLine(std::string_view text, double width, bool keepEnd,
+                    const std::function<double(const std::string&)>& measure);
 
 // Draws on a surface the size of the window; the picture's rectangle is left dark.
 void DrawChrome(cairo_t* cr, int windowWidth, int windowHeight, const Layout& layout,

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -113,8 +115,39 @@ TEST(SessionTest, SnapshotNamesCannotLeaveTheOutputFolder) {
               std::string::npos);
 }
 
-TEST(SessionTest, MissingFileIsAnError) {
-    EXPECT_THROW(preview::LoadSession("/nonexistent/none.session"), SessionError);
+std::string LoadErrorOf(const std::string& path) {
+    try {
+        preview::LoadSession(path);
+    } catch (const SessionError& error) {
+        return error.what();
+    }
+    return "no error";
+}
+
+TEST(SessionTest, AFileThatCannotBeReadIsAnErrorWithTheReason) {
+    EXPECT_EQ(LoadErrorOf("/nonexistent/none.session"),
+              "cannot read session /nonexistent/none.session: No such file or directory");
+    const std::string folder = std::filesystem::temp_directory_path().string();
+    EXPECT_EQ(LoadErrorOf(folder), "cannot read session " + folder + ": it is a directory")
+        << "not an empty session";
+}
+
+TEST(SessionTest, AByteOrderMarkAtTheStartIsSkipped) {
+    const auto steps = ParseSession("\xef\xbb\xbfwait 2\nsnapshot a");
+    ASSERT_EQ(steps.size(), 2u);
+    EXPECT_EQ(steps[0].source, "wait 2");
+    EXPECT_EQ(steps[0].frames, 2);
+    EXPECT_EQ(ErrorOf("wait 1\n\xef\xbb\xbfwait 1"),
+              "line 2: unknown step \"\xef\xbb\xbfwait\" (press, release, "
+              "tap, chord, gamepad, wait, snapshot)")
+        << "only at the start of the file";
+
+    const std::string path = std::filesystem::temp_directory_path() / "qdt_session_bom.session";
+    std::ofstream(path, std::ios::binary) << "\xef\xbb\xbf# from an editor that marks UTF-8\ntap F8\n";
+    const auto loaded = preview::LoadSession(path);
+    std::filesystem::remove(path);
+    ASSERT_EQ(loaded.size(), 1u);
+    EXPECT_EQ(loaded[0].kind, StepKind::Tap);
 }
 
 class SessionRunTest : public ::testing::Test {
@@ -167,13 +200,25 @@ TEST_F(SessionRunTest, TapsTakeTwoFramesAndSnapshotsSeeTheLastFrame) {
         seen.push_back("snapshot " + step.name + " of frame " + std::to_string(number));
         EXPECT_EQ(&frame, &host.recorder.Last());
     };
-    preview::RunSession(ParseSession("wait 1\ntap up\nsnapshot after-tap"), runner, observer);
+    EXPECT_EQ(preview::RunSession(ParseSession("wait 1\ntap up\nsnapshot after-tap"), runner, observer), 3);
     EXPECT_EQ(seen, (std::vector<std::string>{"step wait 1", "frame 0 by wait 1", "step tap up",
                                               "frame 1 by tap up", "frame 2 by tap up",
                                               "step snapshot after-tap", "snapshot after-tap of frame 2"}));
-    EXPECT_EQ(host.recorder.Frames().size(), 3u);
     EXPECT_FALSE(Ask(host, Native::ControlPressedDisabledAware, {0, 0x911cb09e}))
         << "the tap let the control go";
+}
+
+TEST_F(SessionRunTest, TheRecordKeepsOnlyTheFrameBeingRun) {
+    int seen = 0;
+    preview::SessionObserver observer;
+    observer.frame = [&](int, const preview::SessionStep&, const sim::Frame& frame) {
+        EXPECT_EQ(host.recorder.Frames().size(), 1u);
+        EXPECT_EQ(&frame, &host.recorder.Last());
+        ++seen;
+    };
+    EXPECT_EQ(preview::RunSession(ParseSession("wait 300\ntap up\nchord\nwait 200"), runner, observer), 505);
+    EXPECT_EQ(seen, 505);
+    EXPECT_EQ(host.recorder.Frames().size(), 1u) << "a longer session takes no more memory";
 }
 
 } // namespace

@@ -1,0 +1,36 @@
+// How the stand-in prints a call: one line each, whatever its texts hold.
+#include "host/Natives.h"
+#include "sim/Host.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+
+namespace {
+
+// The record line of one call of hash_of_name with this text, up to its result.
+std::string Printed(const std::string& text) {
+    sim::Host host;
+    host.BeginNative(Native::HashOfName);
+    host.PushArgument(reinterpret_cast<std::uintptr_t>(text.c_str()));
+    host.CallNative();
+    const std::string line = host.recorder.DescribeLast().at(0);
+    return line.substr(0, line.find(" -> "));
+}
+
+TEST(RecordTest, ControlCharactersInATextAreEscapedSoEachCallStaysOneLine) {
+    EXPECT_EQ(Printed("Row\n== frame 3 (1 native calls)"),
+              R"x(hash_of_name("Row\n== frame 3 (1 native calls)"))x");
+    EXPECT_EQ(Printed("a\rb\tc"), R"x(hash_of_name("a\rb\tc"))x");
+    EXPECT_EQ(Printed("\x01\x1f\x7f~"), R"x(hash_of_name("\x01\x1f\x7f~"))x");
+}
+
+TEST(RecordTest, OrdinaryTextsPrintAsTheyAre) {
+    EXPECT_EQ(Printed("say \"hi\" \\ <FONT SIZE='22'>~s~"),
+              R"x(hash_of_name("say \"hi\" \\ <FONT SIZE='22'>~s~"))x");
+    EXPECT_EQ(Printed("Größe ☃ x"), "hash_of_name(\"Größe ☃ x\")") << "UTF-8 stays as it is";
+    EXPECT_EQ(Printed(""), "hash_of_name(\"\")");
+}
+
+} // namespace
