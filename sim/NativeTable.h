@@ -1,8 +1,10 @@
-// What the stand-in knows of each native: a label and the kinds of its
-// arguments and result, so that a record can be read and printed.
+// What the stand-in knows of each native (host/NativeList.h): its name and
+// the kinds of its arguments and result, so that a record can be read and
+// printed.
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <string_view>
 
 namespace sim {
@@ -18,6 +20,9 @@ struct NativeInfo {
     std::string_view arguments;
     char result;
 };
+
+// Every native in the list's order.
+std::span<const NativeInfo> Natives();
 
 // The entry for hash, or nullptr for a native the stand-in does not know.
 const NativeInfo* FindNative(std::uint64_t hash);
