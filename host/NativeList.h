@@ -7,19 +7,19 @@
 
 // Input.
 QDT_NATIVE(InputDeviceQuery, 0xa571d46727e2b718, "input_device_query", "i", 'b')
-QDT_NATIVE(ControlPressedDisabledAware, 0xe2587f8cbbd87b1d, "control_pressed_disabled_aware", "iu", 'b')
-QDT_NATIVE(ControlJustReleased, 0x50f940259d3841e6, "control_just_released", "iu", 'b')
-QDT_NATIVE(ControlJustPressed, 0x580417101ddb492f, "control_just_pressed", "iu", 'b')
-QDT_NATIVE(ControlJustPressedDisabledAware, 0x91aef906bca88877, "control_just_pressed_disabled_aware", "iu",
+QDT_NATIVE(ControlPressedDisabledAware, 0xe2587f8cbbd87b1d, "control_pressed_disabled_aware", "ic", 'b')
+QDT_NATIVE(ControlJustReleased, 0x50f940259d3841e6, "control_just_released", "ic", 'b')
+QDT_NATIVE(ControlJustPressed, 0x580417101ddb492f, "control_just_pressed", "ic", 'b')
+QDT_NATIVE(ControlJustPressedDisabledAware, 0x91aef906bca88877, "control_just_pressed_disabled_aware", "ic",
            'b')
-QDT_NATIVE(DisableControl, 0xfe99b66d079cf6bc, "disable_control", "iui", '-')
+QDT_NATIVE(DisableControl, 0xfe99b66d079cf6bc, "disable_control", "ici", '-')
 
 // Prompts.
 QDT_NATIVE(PromptValid, 0x347469fbdd1589a9, "prompt_valid", "h", 'b')
 QDT_NATIVE(PromptActive, 0x546e342e01de71cf, "prompt_active", "h", 'b')
 QDT_NATIVE(PromptPressCompleted, 0xc92ac953f0a982ae, "prompt_press_completed", "hi", 'b')
 QDT_NATIVE(BeginPrompt, 0x04f97de45a519419, "begin_prompt", "", 'h')
-QDT_NATIVE(SetPromptControl, 0xb5352b7494a08258, "set_prompt_control", "hu", '-')
+QDT_NATIVE(SetPromptControl, 0xb5352b7494a08258, "set_prompt_control", "hc", '-')
 QDT_NATIVE(SetPromptPriority, 0xca24f528d0d16289, "set_prompt_priority", "hi", '-')
 QDT_NATIVE(SetPromptText, 0x5dd02a8318420dd7, "set_prompt_text", "hg", '-')
 QDT_NATIVE(SetPromptStandardMode, 0xcc6656799977741b, "set_prompt_standard_mode", "hi", '-')

@@ -10,9 +10,10 @@
 namespace sim {
 
 // Argument and result kinds, one character each:
-//   i  32-bit signed integer     u  32-bit control or name hash (hex)
-//   h  32-bit handle             b  boolean
-//   f  32-bit float              t  text (location of a NUL-terminated string)
+//   i  32-bit signed integer     u  32-bit name hash (hex)
+//   h  32-bit handle             c  32-bit control hash (the game's name, or hex)
+//   b  boolean                   f  32-bit float
+//   t  text (location of a NUL-terminated string)
 //   g  64-bit game string        -  no result
 struct NativeInfo {
     std::uint64_t hash;
