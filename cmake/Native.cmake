@@ -47,6 +47,7 @@ add_library(QuorvaneDevTools MODULE ${QDT_PLUGIN_OBJECTS})
 set_target_properties(QuorvaneDevTools PROPERTIES PREFIX "")
 
 add_library(qdt_sim STATIC
+  sim/ControlTable.cpp
   sim/Game.cpp
   sim/Host.cpp
   sim/HookExports.cpp

@@ -27,6 +27,7 @@ include(cmake/Release.cmake)
 # native build: the hook's nine decorated names are aliases in the .def, and the
 # stand-in's classes are exported too, for the scenario host that drives it.
 add_library(ScriptHookRDR2 SHARED
+  sim/ControlTable.cpp
   sim/Game.cpp
   sim/HookExports.cpp
   sim/HookExports.def

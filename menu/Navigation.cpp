@@ -1,5 +1,6 @@
 #include "menu/Controller.h"
 
+#include "host/GameControls.h"
 #include "host/KeyStates.h"
 #include "host/NativeInvoker.h"
 #include "host/Natives.h"
@@ -31,10 +32,14 @@ constexpr std::uint32_t GamepadGroup = 2;
 // Written with 2 while the menu is open with a gamepad.
 constexpr int GamepadMenuGlobal = 1900699;
 
-constexpr std::uint32_t gamepadOnlyControls[] = {0x24978a28, 0xe7eb9185};
-constexpr std::uint32_t suppressedControls[] = {0x0f39b3d4, 0xcf8a4eca, 0x80f28e95, 0xf3830d8e,
-                                                0x4cc0e2fe, 0x5966d52a, 0x734c6e39, 0xe2b557a3,
-                                                0xcf0b11de, 0xcc510e59, 0x580c4473};
+constexpr std::uint32_t gamepadOnlyControls[] = {Control::INPUT_WHISTLE, Control::INPUT_WHISTLE_HORSEBACK};
+constexpr std::uint32_t suppressedControls[] = {
+    Control::INPUT_SELECT_RADAR_MODE,  Control::INPUT_REVEAL_HUD,
+    Control::INPUT_PLAYER_MENU,        Control::INPUT_OPEN_JOURNAL,
+    Control::INPUT_OPEN_SATCHEL_MENU,  Control::INPUT_OPEN_SATCHEL_HORSE_MENU,
+    Control::INPUT_OPEN_CRAFTING_MENU, Control::INPUT_OPEN_EMOTE_WHEEL,
+    Control::INPUT_EXPAND_RADAR,       Control::INPUT_INTERACTION_MENU,
+    Control::INPUT_HUD_SPECIAL};
 
 // While a prompt is valid and active only its completed press confirms; the
 // raw control's release stands in otherwise.

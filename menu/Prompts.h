@@ -1,12 +1,14 @@
 // The game's "Select" and "Back" control prompts, shown while the menu is open.
 #pragma once
 
+#include "host/GameControls.h"
+
 #include <cstdint>
 
 namespace Menu {
 
-inline constexpr std::uint32_t SelectControl = 0x43dbf61f;
-inline constexpr std::uint32_t BackControl = 0x308588e6;
+inline constexpr std::uint32_t SelectControl = Control::INPUT_GAME_MENU_ACCEPT;
+inline constexpr std::uint32_t BackControl = Control::INPUT_GAME_MENU_CANCEL;
 
 } // namespace Menu
 

@@ -4,8 +4,69 @@
 #include "sim/NativeTable.h"
 
 #include <cctype>
+#include <type_traits>
+#include <utility>
 
 namespace sim {
+namespace {
+
+// A missing argument reads as 0 or "": the game does not check them either.
+std::uint32_t Arg(const NativeCall& call, std::size_t i) {
+    return i < call.args.size() ? static_cast<std::uint32_t>(call.args[i]) : 0;
+}
+
+std::int32_t IntArg(const NativeCall& call, std::size_t i) {
+    return static_cast<std::int32_t>(Arg(call, i));
+}
+
+const std::string& TextArg(const NativeCall& call, std::size_t i) {
+    static const std::string none;
+    return i < call.texts.size() ? call.texts[i] : none;
+}
+
+} // namespace
+
+struct Game::Answers {
+    using Answer = std::function<std::uint64_t(Game&, NativeCall&)>;
+
+    // answer(game, call) applies the call's effects and returns its result, or nothing.
+    template <typename Function> void Add(std::uint64_t native, Function answer) {
+        byNative[native] = [answer](Game& game, NativeCall& call) -> std::uint64_t {
+            if constexpr (std::is_void_v<std::invoke_result_t<Function, Game&, NativeCall&>>) {
+                answer(game, call);
+                return 0;
+            } else {
+                return answer(game, call);
+            }
+        };
+    }
+
+    // By area, each beside what it models.
+    void AddPlayer();
+    void AddClock();
+    void AddHud();
+    void AddInput();
+    void AddPrompts();
+    void AddGameStrings();
+
+    static const Answers& All() {
+        static const Answers all = [] {
+            Answers answers;
+            answers.AddPlayer();
+            answers.AddClock();
+            answers.AddHud();
+            answers.AddInput();
+            answers.AddPrompts();
+            answers.AddGameStrings();
+            return answers;
+        }();
+        return all;
+    }
+
+    std::unordered_map<std::uint64_t, Answer> byNative;
+};
+
+// Player and voice.
 
 std::uint32_t HashName(const std::string& name) {
     std::uint32_t hash = 0;
@@ -20,6 +81,31 @@ std::uint32_t HashName(const std::string& name) {
     return hash;
 }
 
+void Game::Answers::AddPlayer() {
+    Add(Native::GetPlayerCharacter, [](Game& game, NativeCall&) { return game.playerCharacter; });
+    Add(Native::SetNonVerbalVoiceByName,
+        [](Game& game, NativeCall& call) { game.nonVerbalVoices[Arg(call, 0)] = TextArg(call, 1); });
+    Add(Native::HashOfName, [](Game&, NativeCall& call) { return HashName(TextArg(call, 0)); });
+    Add(Native::SetVoiceByHash,
+        [](Game& game, NativeCall& call) { game.voices[Arg(call, 0)] = Arg(call, 1); });
+}
+
+// Clock.
+
+void Game::Answers::AddClock() {
+    Add(Native::GetClockHours,
+        [](Game& game, NativeCall&) { return static_cast<std::uint32_t>(game.clockHours); });
+}
+
+// HUD.
+
+void Game::Answers::AddHud() {
+    Add(Native::RadarDisplaySwitch,
+        [](Game& game, NativeCall& call) { game.radarShown = Arg(call, 0) != 0; });
+}
+
+// Input: the queries take a control group first, then the control.
+
 void Game::PressControl(std::uint32_t control) {
     if (held_.insert(control).second) {
         justPressed_.insert(control);
@@ -32,12 +118,35 @@ void Game::ReleaseControl(std::uint32_t control) {
     }
 }
 
+void Game::Answers::AddInput() {
+    Add(Native::InputDeviceQuery, [](Game& game, NativeCall&) { return !game.gamepad; });
+    Add(Native::ControlPressedDisabledAware,
+        [](Game& game, NativeCall& call) { return game.ControlHeld(Arg(call, 1)); });
+    Add(Native::ControlJustReleased, [](Game& game, NativeCall& call) {
+        return game.justReleased_.count(Arg(call, 1)) != 0 && game.disabledControls.count(Arg(call, 1)) == 0;
+    });
+    Add(Native::ControlJustPressed, [](Game& game, NativeCall& call) {
+        return game.justPressed_.count(Arg(call, 1)) != 0 && game.disabledControls.count(Arg(call, 1)) == 0;
+    });
+    Add(Native::ControlJustPressedDisabledAware,
+        [](Game& game, NativeCall& call) { return game.justPressed_.count(Arg(call, 1)) != 0; });
+    Add(Native::DisableControl,
+        [](Game& game, NativeCall& call) { game.disabledControls.insert(Arg(call, 1)); });
+}
+
 void Game::EndFrame() {
     justPressed_.clear();
     justReleased_.clear();
     disabledControls.clear();
     // Game strings live for the frame that made them.
     gameStrings_.clear();
+}
+
+// Prompts.
+
+Prompt* Game::FindPrompt(std::uint32_t handle) {
+    const auto found = prompts.find(handle);
+    return found != prompts.end() ? &found->second : nullptr;
 }
 
 bool Game::PromptActive(std::uint32_t handle) const {
@@ -60,25 +169,61 @@ bool Game::PromptCompleted(std::uint32_t handle) const {
                                                justReleased_.count(prompt.control) != 0);
 }
 
+void Game::Answers::AddPrompts() {
+    // A setter changes the prompt its first argument names, if there is one.
+    const auto set = [this](std::uint64_t native, void (*change)(Prompt&, const NativeCall&)) {
+        Add(native, [change](Game& game, NativeCall& call) {
+            if (Prompt* prompt = game.FindPrompt(Arg(call, 0))) {
+                change(*prompt, call);
+            }
+        });
+    };
+    Add(Native::PromptValid, [](Game& game, NativeCall& call) {
+        const Prompt* prompt = game.FindPrompt(Arg(call, 0));
+        return prompt != nullptr && prompt->forceValid.value_or(true);
+    });
+    Add(Native::PromptActive, [](Game& game, NativeCall& call) { return game.PromptActive(Arg(call, 0)); });
+    Add(Native::PromptPressCompleted,
+        [](Game& game, NativeCall& call) { return game.PromptCompleted(Arg(call, 0)); });
+    Add(Native::BeginPrompt, [](Game& game, NativeCall&) -> std::uint32_t {
+        if (game.nextPromptHandle == 0) {
+            return 0;
+        }
+        game.prompts[game.nextPromptHandle] = Prompt{};
+        return game.nextPromptHandle++;
+    });
+    set(Native::SetPromptControl,
+        [](Prompt& prompt, const NativeCall& call) { prompt.control = Arg(call, 1); });
+    set(Native::SetPromptPriority,
+        [](Prompt& prompt, const NativeCall& call) { prompt.priority = IntArg(call, 1); });
+    set(Native::SetPromptText,
+        [](Prompt& prompt, const NativeCall& call) { prompt.text = TextArg(call, 1); });
+    set(Native::SetPromptStandardMode,
+        [](Prompt& prompt, const NativeCall& call) { prompt.standardMode = IntArg(call, 1); });
+    set(Native::SetPromptAttribute,
+        [](Prompt& prompt, const NativeCall& call) { prompt.attributes[IntArg(call, 1)] = IntArg(call, 2); });
+    set(Native::EndPrompt, [](Prompt& prompt, const NativeCall&) { prompt.ended = true; });
+    set(Native::SetPromptVisible,
+        [](Prompt& prompt, const NativeCall& call) { prompt.visible = Arg(call, 1) != 0; });
+    set(Native::SetPromptEnabled,
+        [](Prompt& prompt, const NativeCall& call) { prompt.enabled = Arg(call, 1) != 0; });
+}
+
+// Game strings: handles the game makes for texts, shown by their text when handed back.
+
+void Game::Answers::AddGameStrings() {
+    Add(Native::MakeLiteralGameString, [](Game& game, NativeCall& call) {
+        const std::uint64_t handle = game.nextGameString_++;
+        game.gameStrings_[handle] = TextArg(call, 2);
+        return handle;
+    });
+}
+
 std::uint64_t* Game::GlobalPtr(std::int32_t index) {
     return globalsMissing ? nullptr : &globals[index];
 }
 
 std::uint64_t Game::Answer(NativeCall& call) {
-    const auto arg = [&call](std::size_t i) -> std::uint64_t {
-        return i < call.args.size() ? call.args[i] : 0;
-    };
-    const auto u32 = [&arg](std::size_t i) { return static_cast<std::uint32_t>(arg(i)); };
-    const auto text = [&call](std::size_t i) -> const std::string& {
-        static const std::string none;
-        return i < call.texts.size() ? call.texts[i] : none;
-    };
-    const auto prompt = [this, &u32]() -> Prompt* {
-        const auto found = prompts.find(u32(0));
-        return found != prompts.end() ? &found->second : nullptr;
-    };
-
-    // Game strings handed back in are shown by their text.
     if (call.info != nullptr) {
         for (std::size_t i = 0; i < call.args.size() && i < call.info->arguments.size(); ++i) {
             if (call.info->arguments[i] == 'g') {
@@ -91,108 +236,10 @@ std::uint64_t Game::Answer(NativeCall& call) {
     }
 
     std::uint64_t result = 0;
-    switch (call.hash) {
-    case Native::GetPlayerCharacter:
-        result = playerCharacter;
-        break;
-    case Native::SetNonVerbalVoiceByName:
-        nonVerbalVoices[u32(0)] = text(1);
-        break;
-    case Native::HashOfName:
-        result = HashName(text(0));
-        break;
-    case Native::SetVoiceByHash:
-        voices[u32(0)] = u32(1);
-        break;
-    case Native::RadarDisplaySwitch:
-        radarShown = u32(0) != 0;
-        break;
-    case Native::InputDeviceQuery:
-        result = gamepad ? 0 : 1;
-        break;
-    case Native::ControlPressedDisabledAware:
-        result = ControlHeld(u32(1));
-        break;
-    case Native::ControlJustReleased:
-        result = justReleased_.count(u32(1)) != 0 && disabledControls.count(u32(1)) == 0;
-        break;
-    case Native::ControlJustPressed:
-        result = justPressed_.count(u32(1)) != 0 && disabledControls.count(u32(1)) == 0;
-        break;
-    case Native::ControlJustPressedDisabledAware:
-        result = justPressed_.count(u32(1)) != 0;
-        break;
-    case Native::DisableControl:
-        disabledControls.insert(u32(1));
-        break;
-    case Native::PromptValid: {
-        const Prompt* p = prompt();
-        result = p != nullptr && p->forceValid.value_or(true);
-        break;
+    const Answers& answers = Answers::All();
+    if (const auto found = answers.byNative.find(call.hash); found != answers.byNative.end()) {
+        result = found->second(*this, call);
     }
-    case Native::PromptActive:
-        result = PromptActive(u32(0));
-        break;
-    case Native::PromptPressCompleted:
-        result = PromptCompleted(u32(0));
-        break;
-    case Native::BeginPrompt:
-        if (nextPromptHandle != 0) {
-            result = nextPromptHandle;
-            prompts[nextPromptHandle++] = Prompt{};
-        }
-        break;
-    case Native::SetPromptControl:
-        if (Prompt* p = prompt()) {
-            p->control = u32(1);
-        }
-        break;
-    case Native::SetPromptPriority:
-        if (Prompt* p = prompt()) {
-            p->priority = static_cast<std::int32_t>(u32(1));
-        }
-        break;
-    case Native::SetPromptText:
-        if (Prompt* p = prompt()) {
-            p->text = text(1);
-        }
-        break;
-    case Native::SetPromptStandardMode:
-        if (Prompt* p = prompt()) {
-            p->standardMode = static_cast<std::int32_t>(u32(1));
-        }
-        break;
-    case Native::SetPromptAttribute:
-        if (Prompt* p = prompt()) {
-            p->attributes[static_cast<std::int32_t>(u32(1))] = static_cast<std::int32_t>(u32(2));
-        }
-        break;
-    case Native::EndPrompt:
-        if (Prompt* p = prompt()) {
-            p->ended = true;
-        }
-        break;
-    case Native::SetPromptVisible:
-        if (Prompt* p = prompt()) {
-            p->visible = u32(1) != 0;
-        }
-        break;
-    case Native::SetPromptEnabled:
-        if (Prompt* p = prompt()) {
-            p->enabled = u32(1) != 0;
-        }
-        break;
-    case Native::GetClockHours:
-        result = static_cast<std::uint32_t>(clockHours);
-        break;
-    case Native::MakeLiteralGameString:
-        result = nextGameString_++;
-        gameStrings_[result] = text(2);
-        break;
-    default:
-        break;
-    }
-
     if (answerOverride) {
         if (const auto forced = answerOverride(call)) {
             result = *forced;

@@ -40,7 +40,7 @@ class Game {
     bool gamepad = false; // the input-device query answers "keyboard and mouse" while false
 
     std::uint32_t playerCharacter = 0x2a;
-    std::int32_t clockHours = 12; // the game's time of day, whole hours
+    std::int32_t clockHours = 12;       // the game's time of day, whole hours
     std::uint32_t nextPromptHandle = 1; // 0 makes begin_prompt fail
     std::map<std::uint32_t, Prompt> prompts;
 
@@ -55,8 +55,9 @@ class Game {
     // When set, its answer replaces the game's for any call it returns a value for.
     std::function<std::optional<std::uint64_t>(const NativeCall&)> answerOverride;
 
-    // Applies a call's effects and gives its result. Texts of game-string
-    // arguments are looked up so the record shows them.
+    // Applies a call's effects and gives its result, 0 for a native without
+    // an answer. Texts of game-string arguments are looked up so the record
+    // shows them.
     std::uint64_t Answer(NativeCall& call);
     std::uint64_t* GlobalPtr(std::int32_t index);
 
@@ -64,7 +65,11 @@ class Game {
     void EndFrame();
 
   private:
+    // Each native's answer, registered beside the behaviour it models (sim/Game.cpp).
+    struct Answers;
+
     bool ControlHeld(std::uint32_t control) const { return held_.count(control) != 0; }
+    Prompt* FindPrompt(std::uint32_t handle);
     bool PromptActive(std::uint32_t handle) const;
     bool PromptCompleted(std::uint32_t handle) const;
 

@@ -1,5 +1,6 @@
 #include "sim/Recorder.h"
 
+#include "sim/ControlTable.h"
 #include "sim/NativeTable.h"
 
 #include <charconv>
@@ -59,6 +60,13 @@ void AppendValue(std::string& out, char kind, std::uint64_t slot, const std::str
         break;
     case 'u':
         AppendHex(out, static_cast<std::uint32_t>(slot), 8);
+        break;
+    case 'c':
+        if (const ControlInfo* control = FindControl(static_cast<std::uint32_t>(slot))) {
+            out += control->name;
+        } else {
+            AppendHex(out, static_cast<std::uint32_t>(slot), 8);
+        }
         break;
     case 'f': {
         float value = 0.0f;

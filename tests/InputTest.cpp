@@ -12,13 +12,13 @@ std::vector<std::string> ClosedIdleFrame(bool gamepad) {
     const std::string g = gamepad ? "2" : "0";
     return {
         std::string("input_device_query(0) -> ") + (gamepad ? "0" : "1"),
-        "control_pressed_disabled_aware(2, 0x17bec168) -> 0",
-        "control_just_released(" + g + ", 0x43dbf61f) -> 0",
-        "control_just_released(" + g + ", 0x308588e6) -> 0",
-        "control_just_pressed(" + g + ", 0x911cb09e) -> 0",
-        "control_just_pressed(" + g + ", 0x4403f97f) -> 0",
-        "control_just_pressed_disabled_aware(" + g + ", 0xad7fcc5b) -> 0",
-        "control_just_pressed_disabled_aware(" + g + ", 0x65f9ec5b) -> 0",
+        "control_pressed_disabled_aware(2, INPUT_FRONTEND_RB) -> 0",
+        "control_just_released(" + g + ", INPUT_GAME_MENU_ACCEPT) -> 0",
+        "control_just_released(" + g + ", INPUT_GAME_MENU_CANCEL) -> 0",
+        "control_just_pressed(" + g + ", INPUT_GAME_MENU_UP) -> 0",
+        "control_just_pressed(" + g + ", INPUT_GAME_MENU_DOWN) -> 0",
+        "control_just_pressed_disabled_aware(" + g + ", INPUT_GAME_MENU_LEFT) -> 0",
+        "control_just_pressed_disabled_aware(" + g + ", INPUT_GAME_MENU_RIGHT) -> 0",
         "prompt_valid(1) -> 1",
         "prompt_active(1) -> 0",
         "prompt_valid(2) -> 1",
@@ -91,12 +91,12 @@ TEST_F(InputTest, TheChordNeedsTheModifierHeldAndTheButtonReleased) {
     runner.RunFrame();
     EXPECT_FALSE(Controller().isOpen) << "the modifier alone";
     const auto held = LastFrame();
-    EXPECT_EQ(held[1], "control_pressed_disabled_aware(2, 0x17bec168) -> 1");
-    EXPECT_EQ(held[2], "control_just_released(2, 0x5181713d) -> 0");
+    EXPECT_EQ(held[1], "control_pressed_disabled_aware(2, INPUT_FRONTEND_RB) -> 1");
+    EXPECT_EQ(held[2], "control_just_released(2, INPUT_CONTEXT_A) -> 0");
 
     Tap(Menu::ChordControl);
     EXPECT_TRUE(Controller().isOpen) << "keyboard in use, yet the chord is read in group 2";
-    EXPECT_EQ(LastFrame()[2], "control_just_released(2, 0x5181713d) -> 1");
+    EXPECT_EQ(LastFrame()[2], "control_just_released(2, INPUT_CONTEXT_A) -> 1");
 
     // F8 and the chord in one frame still toggle once.
     ReleaseF8();

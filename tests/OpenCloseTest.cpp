@@ -11,8 +11,10 @@ using OpenCloseTest = MenuTest;
 constexpr std::int32_t Global = 1900699;
 
 const std::vector<std::string> suppressedEveryFrame = {
-    "0x0f39b3d4", "0xcf8a4eca", "0x80f28e95", "0xf3830d8e", "0x4cc0e2fe", "0x5966d52a",
-    "0x734c6e39", "0xe2b557a3", "0xcf0b11de", "0xcc510e59", "0x580c4473",
+    "INPUT_SELECT_RADAR_MODE",  "INPUT_REVEAL_HUD",        "INPUT_PLAYER_MENU",
+    "INPUT_OPEN_JOURNAL",       "INPUT_OPEN_SATCHEL_MENU", "INPUT_OPEN_SATCHEL_HORSE_MENU",
+    "INPUT_OPEN_CRAFTING_MENU", "INPUT_OPEN_EMOTE_WHEEL",  "INPUT_EXPAND_RADAR",
+    "INPUT_INTERACTION_MENU",   "INPUT_HUD_SPECIAL",
 };
 
 std::vector<std::string> Disables(const sim::Frame& frame) {
@@ -28,8 +30,8 @@ std::vector<std::string> Disables(const sim::Frame& frame) {
 std::vector<std::string> ExpectedDisables(bool gamepad) {
     std::vector<std::string> lines;
     if (gamepad) {
-        lines.push_back("disable_control(2, 0x24978a28, 0)");
-        lines.push_back("disable_control(2, 0xe7eb9185, 0)");
+        lines.push_back("disable_control(2, INPUT_WHISTLE, 0)");
+        lines.push_back("disable_control(2, INPUT_WHISTLE_HORSEBACK, 0)");
     }
     for (const std::string& control : suppressedEveryFrame) {
         lines.push_back(std::string("disable_control(") + (gamepad ? "2" : "0") + ", " + control + ", 0)");
@@ -51,12 +53,12 @@ TEST_F(OpenCloseTest, TheOpeningFrameSoundsHidesTheRadarSuppressesAndShowsThePro
     runner.RunFrame();
     std::vector<std::string> expected = {
         "input_device_query(0) -> 1",
-        "control_just_released(0, 0x43dbf61f) -> 0",
-        "control_just_released(0, 0x308588e6) -> 0",
-        "control_just_pressed(0, 0x911cb09e) -> 0",
-        "control_just_pressed(0, 0x4403f97f) -> 0",
-        "control_just_pressed_disabled_aware(0, 0xad7fcc5b) -> 0",
-        "control_just_pressed_disabled_aware(0, 0x65f9ec5b) -> 0",
+        "control_just_released(0, INPUT_GAME_MENU_ACCEPT) -> 0",
+        "control_just_released(0, INPUT_GAME_MENU_CANCEL) -> 0",
+        "control_just_pressed(0, INPUT_GAME_MENU_UP) -> 0",
+        "control_just_pressed(0, INPUT_GAME_MENU_DOWN) -> 0",
+        "control_just_pressed_disabled_aware(0, INPUT_GAME_MENU_LEFT) -> 0",
+        "control_just_pressed_disabled_aware(0, INPUT_GAME_MENU_RIGHT) -> 0",
         "prompt_valid(1) -> 1",
         "prompt_active(1) -> 0",
         "prompt_valid(2) -> 1",

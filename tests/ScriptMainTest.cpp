@@ -81,8 +81,10 @@ TEST_F(ScriptMainTest, StartUpCreatesPromptsOpensTheMainSubmenuClosedAndMeasures
     Start();
 
     const auto lines = LastFrame();
-    EXPECT_EQ(Slice(lines, 0, 10), PromptCreation(1, "0x43dbf61f", "Select", "0x5354520000000001"));
-    EXPECT_EQ(Slice(lines, 10, 10), PromptCreation(2, "0x308588e6", "Back", "0x5354520000000002"));
+    EXPECT_EQ(Slice(lines, 0, 10),
+              PromptCreation(1, "INPUT_GAME_MENU_ACCEPT", "Select", "0x5354520000000001"));
+    EXPECT_EQ(Slice(lines, 10, 10),
+              PromptCreation(2, "INPUT_GAME_MENU_CANCEL", "Back", "0x5354520000000002"));
     ASSERT_GE(lines.size(), 24u);
     EXPECT_EQ(Slice(lines, lines.size() - 4, 4),
               (std::vector<std::string>{"set_prompt_visible(1, 0)", "set_prompt_enabled(1, 0)",

@@ -8,6 +8,7 @@
 #include "host/PluginMain.h"
 #include "menu/Controls.h"
 #include "menu/Prompts.h"
+#include "sim/NativeTable.h"
 #include "sim/Runner.h"
 
 #include <array>
@@ -31,21 +32,19 @@ constexpr std::array<std::uint32_t, 8> controls = {
     Menu::SelectControl, Menu::BackControl, Menu::ChordModifierControl, Menu::ChordControl,
 };
 
-// Every native whose answer the plug-in reads.
-constexpr std::array<std::uint64_t, 12> answeredNatives = {
-    Native::InputDeviceQuery,
-    Native::ControlPressedDisabledAware,
-    Native::ControlJustReleased,
-    Native::ControlJustPressed,
-    Native::ControlJustPressedDisabledAware,
-    Native::PromptValid,
-    Native::PromptActive,
-    Native::PromptPressCompleted,
-    Native::BeginPrompt,
-    Native::MakeLiteralGameString,
-    Native::GetPlayerCharacter,
-    Native::HashOfName,
-};
+// Every native with a result, in host/NativeList.h's order: inputs pick them by position.
+const std::vector<std::uint64_t>& AnsweredNatives() {
+    static const std::vector<std::uint64_t> answered = [] {
+        std::vector<std::uint64_t> hashes;
+        for (const sim::NativeInfo& info : sim::Natives()) {
+            if (info.result != '-') {
+                hashes.push_back(info.hash);
+            }
+        }
+        return hashes;
+    }();
+    return answered;
+}
 
 constexpr std::size_t maxTemplates = 8;
 constexpr std::size_t maxRows = 23; // past a window of 8 and a Shift step of 10
@@ -266,7 +265,8 @@ class Scenario {
     }
 
     void ForceAnswer() {
-        const std::uint64_t hash = answeredNatives[in_.Pick(answeredNatives.size())];
+        const std::vector<std::uint64_t>& answered = AnsweredNatives();
+        const std::uint64_t hash = answered[in_.Pick(answered.size())];
         if (in_.Pick(2) == 0) {
             answers_[hash] = in_.Unsigned<std::uint64_t>();
         } else {

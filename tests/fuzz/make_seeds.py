@@ -7,9 +7,10 @@ import struct
 
 IDS = {0: 0, 1: 1, 2: 2, 5: 3, 7: 4, -1: 5, -3: 6, 1000000: 7}
 CONTROLS = dict(up=0, down=1, left=2, right=3, select=4, back=5, modifier=6, chord=7)
+# The natives with a result, in host/NativeList.h's order.
 NATIVES = dict(input_device=0, pressed_disabled_aware=1, just_released=2, just_pressed=3,
                just_pressed_disabled_aware=4, prompt_valid=5, prompt_active=6, prompt_completed=7,
-               begin_prompt=8, game_string=9, player=10, hash_of_name=11)
+               begin_prompt=8, game_string=9, player=10, hash_of_name=11, clock_hours=12)
 BEHAVIOURS = dict(nothing=0, empty=1, throw=2, reregister=3, reregister_and_throw=4, register_failing=5)
 
 

@@ -42,7 +42,8 @@ void CheckSlots(const sim::NativeCall& call, Writer& out) {
     }
     for (std::size_t i = 0; i < call.args.size() && i < call.info->arguments.size(); ++i) {
         const char kind = call.info->arguments[i];
-        const bool narrow = kind == 'i' || kind == 'u' || kind == 'h' || kind == 'b' || kind == 'f';
+        const bool narrow =
+            kind == 'i' || kind == 'u' || kind == 'c' || kind == 'h' || kind == 'b' || kind == 'f';
         if (narrow && (call.args[i] >> 32) != 0) {
             out.Check("argument " + std::to_string(i) + " of " + std::string(call.info->label) +
                           " keeps the high half of its slot clear (" + Hex(call.args[i]) + ")",

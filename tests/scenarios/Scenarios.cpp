@@ -1,5 +1,7 @@
 #include "tests/scenarios/Scenario.h"
 
+#include "menu/Controls.h"
+#include "menu/Prompts.h"
 #include "sim/Runner.h"
 
 #include <initializer_list>
@@ -10,12 +12,12 @@ namespace {
 using Steps = std::vector<Step>;
 
 // The game's controls as the player uses them.
-constexpr std::uint32_t SelectControl = 0x43dbf61f;
-constexpr std::uint32_t BackControl = 0x308588e6;
-constexpr std::uint32_t UpControl = 0x911cb09e;
-constexpr std::uint32_t DownControl = 0x4403f97f;
-constexpr std::uint32_t ChordModifier = 0x17bec168; // held ...
-constexpr std::uint32_t ChordButton = 0x5181713d;   // ... while this one is released
+using Menu::BackControl;
+using Menu::DownControl;
+using Menu::SelectControl;
+using Menu::UpControl;
+constexpr std::uint32_t ChordModifier = Menu::ChordModifierControl; // held ...
+constexpr std::uint32_t ChordButton = Menu::ChordControl;           // ... while this one is released
 
 Steps Join(std::initializer_list<Steps> parts) {
     Steps joined;

@@ -1,6 +1,7 @@
 #include "tools/preview/Scene.h"
 
 #include "MenuRecord.h"
+#include "host/GameControls.h"
 #include "tools/preview/Summary.h"
 
 #include <gtest/gtest.h>
@@ -52,7 +53,7 @@ TEST(SceneTest, ATextColourHoldsForTheNextTextOnly) {
 TEST(SceneTest, CallsThatDrawNothingAreLeftOut) {
     FrameBuilder frame(1920, 1080, 1920);
     frame.frame.push_back(Call(Native::PlayFrontendSound, {0, 0, 1, 0}, {"SELECT", "HUD_SHOP_SOUNDSET"}));
-    frame.frame.push_back(Call(Native::DisableControl, {0, 0x0f39b3d4, 0}));
+    frame.frame.push_back(Call(Native::DisableControl, {0, Control::INPUT_SELECT_RADAR_MODE, 0}));
     frame.frame.push_back(Call(0x1234, {Bits(0.5f)}));
     EXPECT_TRUE(BuildScene(frame.frame).items.empty());
 }

@@ -1,5 +1,6 @@
 #include "tools/preview/Session.h"
 
+#include "host/GameControls.h"
 #include "host/Natives.h"
 #include "menu/Prompts.h"
 
@@ -176,15 +177,15 @@ TEST_F(SessionRunTest, KeysGoThroughTheKeyboardHandlerAndRepeatWhileHeld) {
 
 TEST_F(SessionRunTest, ControlsAndTheInputDeviceReachTheGame) {
     preview::RunSession(ParseSession("press down\ngamepad on\npress select"), runner, {});
-    EXPECT_TRUE(Ask(host, Native::ControlJustPressed, {0, 0x4403f97f}));
+    EXPECT_TRUE(Ask(host, Native::ControlJustPressed, {0, Control::INPUT_GAME_MENU_DOWN}));
     EXPECT_TRUE(Ask(host, Native::ControlPressedDisabledAware, {0, Menu::SelectControl}));
     EXPECT_FALSE(Ask(host, Native::ControlPressedDisabledAware, {0, Menu::BackControl}));
     EXPECT_FALSE(Ask(host, Native::InputDeviceQuery, {0})) << "a gamepad is not keyboard and mouse";
 
     preview::RunSession(ParseSession("wait 1\nrelease select\ngamepad off"), runner, {});
-    EXPECT_FALSE(Ask(host, Native::ControlJustPressed, {0, 0x4403f97f}))
+    EXPECT_FALSE(Ask(host, Native::ControlJustPressed, {0, Control::INPUT_GAME_MENU_DOWN}))
         << "the press was an edge of one frame";
-    EXPECT_TRUE(Ask(host, Native::ControlPressedDisabledAware, {0, 0x4403f97f}));
+    EXPECT_TRUE(Ask(host, Native::ControlPressedDisabledAware, {0, Control::INPUT_GAME_MENU_DOWN}));
     EXPECT_TRUE(Ask(host, Native::ControlJustReleased, {0, Menu::SelectControl}));
     EXPECT_TRUE(Ask(host, Native::InputDeviceQuery, {0}));
 }
@@ -204,7 +205,7 @@ TEST_F(SessionRunTest, TapsTakeTwoFramesAndSnapshotsSeeTheLastFrame) {
     EXPECT_EQ(seen, (std::vector<std::string>{"step wait 1", "frame 0 by wait 1", "step tap up",
                                               "frame 1 by tap up", "frame 2 by tap up",
                                               "step snapshot after-tap", "snapshot after-tap of frame 2"}));
-    EXPECT_FALSE(Ask(host, Native::ControlPressedDisabledAware, {0, 0x911cb09e}))
+    EXPECT_FALSE(Ask(host, Native::ControlPressedDisabledAware, {0, Control::INPUT_GAME_MENU_UP}))
         << "the tap let the control go";
 }
 
