@@ -2,6 +2,7 @@
 
 #include <cctype>
 #include <charconv>
+#include <cstdint>
 #include <map>
 
 namespace preview {
@@ -25,75 +26,185 @@ bool IsNameChar(char c) {
     return std::isalnum(static_cast<unsigned char>(c)) != 0 || c == '_' || c == '-';
 }
 
-void SkipSpaces(std::string_view text, std::size_t& at) {
-    while (at < text.size() && std::isspace(static_cast<unsigned char>(text[at])) != 0) {
-        ++at;
-    }
-}
+// Reads tags in one pass over the markup however many '<' never close: a
+// tag is read by a small state machine, and a (position, state) pair that
+// once led to a malformed tag is remembered, so no later '<' reads past it
+// again. Every pair is looked at once at most.
+class TagReader {
+  public:
+    explicit TagReader(std::string_view text) : text_(text) {}
 
-std::string_view ReadName(std::string_view text, std::size_t& at) {
-    const std::size_t start = at;
-    while (at < text.size() && IsNameChar(text[at])) {
+    // Reads the tag that starts at text[at] == '<'. Returns the position after
+    // its '>' or npos when the characters there are not a well-formed tag.
+    std::size_t Read(std::size_t at, Tag& tag) {
         ++at;
+        if (at < text_.size() && text_[at] == '/') {
+            tag.closing = true;
+            ++at;
+        }
+        if (at >= text_.size() || !IsNameChar(text_[at])) {
+            return std::string_view::npos;
+        }
+        path_.clear();
+        attributes_.clear();
+        const std::size_t nameBegin = at;
+        std::size_t nameEnd = at;
+        std::size_t pieceBegin = at;
+        State state = State::Name;
+        for (;;) {
+            ++steps_;
+            if (KnownToFail(at, state)) {
+                return Fail();
+            }
+            path_.push_back({at, state});
+            const bool atEnd = at >= text_.size();
+            const char c = atEnd ? '\0' : text_[at];
+            const bool space = !atEnd && std::isspace(static_cast<unsigned char>(c)) != 0;
+            switch (state) {
+            case State::Name:
+                if (!atEnd && IsNameChar(c)) {
+                    ++at;
+                } else {
+                    nameEnd = at;
+                    state = State::Between;
+                }
+                break;
+            case State::Between:
+                if (atEnd) {
+                    return Fail();
+                }
+                if (space) {
+                    ++at;
+                } else if (c == '>') {
+                    return Succeed(at + 1, nameBegin, nameEnd, tag);
+                } else if (c == '/') {
+                    state = State::Slash;
+                    ++at;
+                } else if (IsNameChar(c)) {
+                    pieceBegin = at;
+                    state = State::AttributeName;
+                } else {
+                    return Fail();
+                }
+                break;
+            case State::Slash:
+                if (atEnd || c != '>') {
+                    return Fail();
+                }
+                return Succeed(at + 1, nameBegin, nameEnd, tag);
+            case State::AttributeName:
+                if (!atEnd && IsNameChar(c)) {
+                    ++at;
+                } else {
+                    attributes_.push_back({pieceBegin, at, 0, 0});
+                    state = State::BeforeEquals;
+                }
+                break;
+            case State::BeforeEquals:
+                if (atEnd || (!space && c != '=')) {
+                    return Fail();
+                }
+                state = space ? State::BeforeEquals : State::BeforeValue;
+                ++at;
+                break;
+            case State::BeforeValue:
+                if (atEnd) {
+                    return Fail();
+                }
+                if (space) {
+                    ++at;
+                } else if (c == '\'' || c == '"') {
+                    state = c == '\'' ? State::SingleQuoted : State::DoubleQuoted;
+                    pieceBegin = ++at;
+                } else {
+                    pieceBegin = at;
+                    state = State::Unquoted;
+                }
+                break;
+            case State::SingleQuoted:
+            case State::DoubleQuoted:
+                if (atEnd) {
+                    return Fail();
+                }
+                if (c == (state == State::SingleQuoted ? '\'' : '"')) {
+                    EndValue(pieceBegin, at);
+                    state = State::Between;
+                }
+                ++at;
+                break;
+            case State::Unquoted:
+                if (atEnd || c == '>' || c == '/' || space) {
+                    EndValue(pieceBegin, at);
+                    state = State::Between;
+                } else {
+                    ++at;
+                }
+                break;
+            }
+        }
     }
-    return text.substr(start, at - start);
-}
 
-// Reads the tag that starts at text[at] == '<'. Returns the position after its
-// '>' or npos when the characters there are not a well-formed tag.
-std::size_t ReadTag(std::string_view text, std::size_t at, Tag& tag) {
-    ++at;
-    if (at < text.size() && text[at] == '/') {
-        tag.closing = true;
-        ++at;
+    // Positions and states looked at so far, over all tags read.
+    std::size_t Steps() const { return steps_; }
+
+  private:
+    enum class State : std::uint8_t {
+        Name,
+        Between, // after the name or a value: spaces, an attribute, '>' or "/>"
+        Slash,
+        AttributeName,
+        BeforeEquals,
+        BeforeValue,
+        SingleQuoted,
+        DoubleQuoted,
+        Unquoted,
+    };
+    struct Visit {
+        std::size_t at;
+        State state;
+    };
+    struct AttributeSpan {
+        std::size_t nameBegin, nameEnd, valueBegin, valueEnd;
+    };
+
+    static std::uint16_t Bit(State state) {
+        return static_cast<std::uint16_t>(1u << static_cast<unsigned>(state));
     }
-    tag.name = Upper(ReadName(text, at));
-    if (tag.name.empty()) {
+
+    bool KnownToFail(std::size_t at, State state) const {
+        return !failed_.empty() && (failed_[at] & Bit(state)) != 0;
+    }
+
+    std::size_t Fail() {
+        if (failed_.empty()) {
+            failed_.assign(text_.size() + 1, 0);
+        }
+        for (const Visit& visit : path_) {
+            failed_[visit.at] = static_cast<std::uint16_t>(failed_[visit.at] | Bit(visit.state));
+        }
         return std::string_view::npos;
     }
-    for (;;) {
-        SkipSpaces(text, at);
-        if (at >= text.size()) {
-            return std::string_view::npos;
-        }
-        if (text[at] == '>') {
-            return at + 1;
-        }
-        if (text[at] == '/' && at + 1 < text.size() && text[at + 1] == '>') {
-            return at + 2;
-        }
-        const std::string name = Upper(ReadName(text, at));
-        if (name.empty()) {
-            return std::string_view::npos;
-        }
-        SkipSpaces(text, at);
-        if (at >= text.size() || text[at] != '=') {
-            return std::string_view::npos;
-        }
-        ++at;
-        SkipSpaces(text, at);
-        if (at >= text.size()) {
-            return std::string_view::npos;
-        }
-        std::string value;
-        if (text[at] == '\'' || text[at] == '"') {
-            const std::size_t end = text.find(text[at], at + 1);
-            if (end == std::string_view::npos) {
-                return std::string_view::npos;
-            }
-            value = text.substr(at + 1, end - at - 1);
-            at = end + 1;
-        } else {
-            const std::size_t start = at;
-            while (at < text.size() && text[at] != '>' && text[at] != '/' &&
-                   std::isspace(static_cast<unsigned char>(text[at])) == 0) {
-                ++at;
-            }
-            value = text.substr(start, at - start);
-        }
-        tag.attributes[name] = std::move(value);
+
+    void EndValue(std::size_t begin, std::size_t end) {
+        attributes_.back().valueBegin = begin;
+        attributes_.back().valueEnd = end;
     }
-}
+
+    std::size_t Succeed(std::size_t end, std::size_t nameBegin, std::size_t nameEnd, Tag& tag) const {
+        tag.name = Upper(text_.substr(nameBegin, nameEnd - nameBegin));
+        for (const AttributeSpan& span : attributes_) {
+            tag.attributes[Upper(text_.substr(span.nameBegin, span.nameEnd - span.nameBegin))] =
+                std::string(text_.substr(span.valueBegin, span.valueEnd - span.valueBegin));
+        }
+        return end;
+    }
+
+    std::string_view text_;
+    std::vector<Visit> path_;
+    std::vector<AttributeSpan> attributes_;
+    std::vector<std::uint16_t> failed_; // per position, a bit per state known to fail
+    std::size_t steps_ = 0;
+};
 
 // A number attribute; what is not a number keeps the fallback.
 float Number(const Tag& tag, const std::string& name, float fallback) {
@@ -135,13 +246,15 @@ std::size_t EntityLength(std::string_view text, std::size_t at, char& decoded) {
 
 class Reader {
   public:
-    TextFormat Read(std::string_view markup) {
+    explicit Reader(std::string_view markup) : tags_(markup) {}
+
+    TextFormat Read(std::string_view markup, std::size_t* tagSteps) {
         std::size_t at = 0;
         while (at < markup.size()) {
             const char c = markup[at];
             if (c == '<') {
                 Tag tag;
-                const std::size_t end = ReadTag(markup, at, tag);
+                const std::size_t end = tags_.Read(at, tag);
                 if (end != std::string_view::npos) {
                     Apply(tag);
                     at = end;
@@ -162,6 +275,9 @@ class Reader {
             }
             AppendText(c);
             ++at;
+        }
+        if (tagSteps != nullptr) {
+            *tagSteps = tags_.Steps();
         }
         return std::move(format_);
     }
@@ -230,14 +346,15 @@ class Reader {
         format_.pieces.push_back(std::move(piece));
     }
 
+    TagReader tags_;
     TextFormat format_;
     std::vector<FontStyle> fonts_{FontStyle{}};
 };
 
 } // namespace
 
-TextFormat ParseMarkup(std::string_view markup) {
-    return Reader().Read(markup);
+TextFormat ParseMarkup(std::string_view markup, std::size_t* tagSteps) {
+    return Reader(markup).Read(markup, tagSteps);
 }
 
 std::string PlainText(const TextFormat& format) {
