@@ -24,10 +24,7 @@ DrawnSprite Sprite(const char* dictionary, const char* texture, float x, float y
             width / screenWidth,
             height / screenHeight,
             rotation,
-            colour[0],
-            colour[1],
-            colour[2],
-            colour[3]};
+            {colour[0], colour[1], colour[2], colour[3]}};
 }
 
 constexpr std::array<int, 4> White = {255, 255, 255, 255};
@@ -151,8 +148,9 @@ TEST_F(DrawingTest, TheMainPageOpenFrameInDrawingOrder) {
     const DrawnText& counter = drawn.texts[2];
     EXPECT_EQ(counter.markup, "<TEXTFORMAT RIGHTMARGIN = '1386'><P ALIGN = 'Right'><FONT FACE = '$body' "
                               "LETTERSPACING = '-1' SIZE = '20'>~s~1 of 6</FONT></P><TEXTFORMAT>");
-    EXPECT_EQ((std::vector{counter.red, counter.green, counter.blue, counter.alpha}),
-              (std::vector{144, 144, 144, 230}));
+    EXPECT_EQ(
+        (std::vector{counter.colour.red, counter.colour.green, counter.colour.blue, counter.colour.alpha}),
+        (std::vector{144, 144, 144, 230}));
     EXPECT_EQ(counter.x, 0.0f);
     EXPECT_EQ(counter.y, LineY(243.0f, 6));
 
@@ -171,7 +169,7 @@ TEST_F(DrawingTest, TheMainPageOpenFrameInDrawingOrder) {
     EXPECT_EQ(drawn.texts[9].y, LineY(254.0f, 5));
     for (const DrawnText& text : drawn.texts) {
         if (&text != &counter) {
-            EXPECT_EQ((std::vector{text.red, text.green, text.blue, text.alpha}),
+            EXPECT_EQ((std::vector{text.colour.red, text.colour.green, text.colour.blue, text.colour.alpha}),
                       (std::vector{255, 255, 255, 255}))
                 << text.Inner();
         }

@@ -179,12 +179,11 @@ Context MeasuringContext() {
 }
 
 void DrawSprite(cairo_t* cr, const SpriteDraw& sprite, int width, int height) {
-    if (!Finite({sprite.centreX, sprite.centreY, sprite.width, sprite.height, sprite.rotation})) {
+    if (!Finite({sprite.x, sprite.y, sprite.width, sprite.height, sprite.rotation})) {
         return;
     }
     cairo_save(cr);
-    cairo_translate(cr, static_cast<double>(sprite.centreX) * width,
-                    static_cast<double>(sprite.centreY) * height);
+    cairo_translate(cr, static_cast<double>(sprite.x) * width, static_cast<double>(sprite.y) * height);
     cairo_rotate(cr, static_cast<double>(sprite.rotation) * std::numbers::pi / 180.0);
     const double spriteWidth = static_cast<double>(sprite.width) * width;
     const double spriteHeight = static_cast<double>(sprite.height) * height;

@@ -1,4 +1,4 @@
-#include "tools/preview/Markup.h"
+#include "readback/Markup.h"
 
 #include "MenuRecord.h"
 
@@ -6,9 +6,9 @@
 
 namespace {
 
-using preview::Align;
-using preview::ParseMarkup;
-using preview::PlainText;
+using readback::Align;
+using readback::ParseMarkup;
+using readback::PlainText;
 
 const std::string tickTag = "<img src='img://generic_textures/tick' height='30' width='30'/>";
 const std::string leftArrow = "<img src='img://menu_textures/selection_arrow_left' height='18' width='18'/> ";

@@ -22,8 +22,8 @@ TEST(SceneTest, SpritesKeepWhatTheGameWasHanded) {
     const auto& sprite = scene.items[0].sprite;
     EXPECT_EQ(sprite.dictionary, "generic_textures");
     EXPECT_EQ(sprite.texture, "menu_bar");
-    EXPECT_FLOAT_EQ(sprite.centreX, 313.0f / 1920);
-    EXPECT_FLOAT_EQ(sprite.centreY, 974.0f / 1080);
+    EXPECT_FLOAT_EQ(sprite.x, 313.0f / 1920);
+    EXPECT_FLOAT_EQ(sprite.y, 974.0f / 1080);
     EXPECT_FLOAT_EQ(sprite.width, 442.0f / 1920);
     EXPECT_FLOAT_EQ(sprite.height, 2.0f / 1080);
     EXPECT_EQ(sprite.rotation, 45.0f);

@@ -1,11 +1,11 @@
-#include "tools/preview/Markup.h"
+#include "readback/Markup.h"
 
 #include <cctype>
 #include <charconv>
 #include <cstdint>
 #include <map>
 
-namespace preview {
+namespace readback {
 namespace {
 
 struct Tag {
@@ -367,4 +367,4 @@ std::string PlainText(const TextFormat& format) {
     return text;
 }
 
-} // namespace preview
+} // namespace readback

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-namespace preview {
+namespace readback {
 
 enum class Align { Left, Center, Right };
 
@@ -46,4 +46,4 @@ TextFormat ParseMarkup(std::string_view markup, std::size_t* tagSteps = nullptr)
 // The text of all non-image pieces, for tests and the record.
 std::string PlainText(const TextFormat& format);
 
-} // namespace preview
+} // namespace readback
