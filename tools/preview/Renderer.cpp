@@ -101,7 +101,7 @@ struct Line {
     double middle = 0.0; // where images are centred
 };
 
-Line LayOut(cairo_t* cr, const TextDraw& text, int width, int height) {
+Line LayOut(cairo_t* cr, const Text& text, int width, int height) {
     Line line;
     double total = 0.0;
     double ascent = 0.0;
@@ -178,7 +178,7 @@ Context MeasuringContext() {
     return Context(cairo_create(FontCaches::Get().Measuring()), &cairo_destroy);
 }
 
-void DrawSprite(cairo_t* cr, const SpriteDraw& sprite, int width, int height) {
+void DrawSprite(cairo_t* cr, const Sprite& sprite, int width, int height) {
     if (!Finite({sprite.x, sprite.y, sprite.width, sprite.height, sprite.rotation})) {
         return;
     }
@@ -192,7 +192,7 @@ void DrawSprite(cairo_t* cr, const SpriteDraw& sprite, int width, int height) {
     cairo_restore(cr);
 }
 
-void DrawTextItem(cairo_t* cr, const TextDraw& text, int width, int height) {
+void DrawTextItem(cairo_t* cr, const Text& text, int width, int height) {
     if (!Finite({text.x, text.y, text.format.rightMargin})) {
         return;
     }
@@ -238,7 +238,7 @@ FontChoice FontFor(std::string_view face) {
     return FontChoice{"DejaVu Sans", bold};
 }
 
-TextBounds PlaceText(const TextDraw& text, int width, int height) {
+TextBounds PlaceText(const Text& text, int width, int height) {
     const Context cr = MeasuringContext();
     return LayOut(cr.get(), text, width, height).bounds;
 }

@@ -3,7 +3,6 @@
 #pragma once
 
 #include "readback/Drawing.h"
-#include "readback/MenuState.h"
 
 namespace preview {
 
@@ -11,15 +10,11 @@ using readback::Align;
 using readback::Colour;
 using readback::DrawItem;
 using readback::FontStyle;
-using readback::ParseMarkup;
-using readback::PlainText;
-using readback::ReadRowCounter;
-using readback::RowCounter;
+using readback::Sprite;
+using readback::Text;
 using readback::TextFormat;
 using readback::TextPiece;
 using Scene = readback::Drawing;
-using SpriteDraw = readback::Sprite;
-using TextDraw = readback::Text;
 
 inline Scene BuildScene(const sim::Frame& frame) {
     return readback::ReadDrawing(frame, readback::Reading::Lenient);

@@ -3,6 +3,7 @@
 // the row counter.
 #pragma once
 
+#include "readback/MenuState.h"
 #include "tools/preview/Scene.h"
 
 #include <string>

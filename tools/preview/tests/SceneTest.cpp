@@ -1,5 +1,7 @@
 #include "tools/preview/Scene.h"
 
+#include "readback/MenuState.h"
+
 #include "MenuRecord.h"
 #include "tools/preview/Summary.h"
 
@@ -43,7 +45,7 @@ TEST(SceneTest, ATextColourHoldsForTheNextTextOnly) {
     EXPECT_EQ(scene.items[0].text.colour, (Colour{144, 144, 144, 230}));
     EXPECT_EQ(scene.items[1].text.colour, (Colour{255, 255, 255, 255}));
     EXPECT_EQ(scene.items[2].text.colour, (Colour{10, 20, 30, 40})) << "the latest colour call wins";
-    EXPECT_EQ(preview::PlainText(scene.items[0].text.format), "1 of 6");
+    EXPECT_EQ(readback::PlainText(scene.items[0].text.format), "1 of 6");
     EXPECT_EQ(scene.items[0].text.x, 0.0f);
     EXPECT_FLOAT_EQ(scene.items[0].text.y, 573.48f / 1080);
     EXPECT_FLOAT_EQ(scene.items[2].text.x, 2 * (313.0f / 1920) - 1);

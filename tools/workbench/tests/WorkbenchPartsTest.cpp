@@ -201,7 +201,7 @@ TEST(FrameSummaryTest, ReadsTheTitlesAndTheCounterAndNothingElse) {
     const auto text = [&scene](const char* markup) {
         preview::DrawItem item;
         item.isText = true;
-        item.text.format = preview::ParseMarkup(markup);
+        item.text.format = readback::ParseMarkup(markup);
         scene.items.push_back(item);
     };
     EXPECT_EQ(workbench::Describe(workbench::Summarize(scene)), "closed");
