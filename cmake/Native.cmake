@@ -77,6 +77,7 @@ function(qdt_module_host target)
   target_compile_definitions(${target} PRIVATE QDT_PLUGIN_MODULE="$<TARGET_FILE:QuorvaneDevTools>")
 endfunction()
 
+add_subdirectory(readback)
 add_subdirectory(examples)
 
 add_subdirectory(bench)

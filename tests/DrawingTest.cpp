@@ -1,4 +1,5 @@
 #include "DrawnFrame.h"
+#include "MenuLayout.h"
 #include "PluginFixture.h"
 
 #include "menu/TextStore.h"
@@ -14,61 +15,36 @@ const std::string RightArrow =
 const std::string Tick = "<img src='img://generic_textures/tick' height='30' width='30'/>";
 const std::string TickBox = "<img src='img://generic_textures/tick_box' height='30' width='30'/>";
 
-// Expected sprites are written in layout pixels, as the layout gives them.
-DrawnSprite Sprite(const char* dictionary, const char* texture, float x, float y, float width, float height,
-                   float rotation, std::array<int, 4> colour) {
-    return {dictionary,
-            texture,
-            x / screenWidth,
-            y / screenHeight,
-            width / screenWidth,
-            height / screenHeight,
-            rotation,
-            colour[0],
-            colour[1],
-            colour[2],
-            colour[3]};
+// Expected sprites come in layout pixels, as the layout gives them.
+DrawnSprite Sprite(const menu_layout::SpritePlace& p) {
+    return {p.dictionary,
+            p.texture,
+            p.x / screenWidth,
+            p.y / screenHeight,
+            p.width / screenWidth,
+            p.height / screenHeight,
+            p.rotation,
+            {p.red, p.green, p.blue, p.alpha}};
 }
 
-constexpr std::array<int, 4> White = {255, 255, 255, 255};
-constexpr std::array<int, 4> Red = {255, 0, 0, 255};
+std::vector<DrawnSprite> Sprites(const std::vector<menu_layout::SpritePlace>& places) {
+    std::vector<DrawnSprite> sprites;
+    for (const menu_layout::SpritePlace& place : places) {
+        sprites.push_back(Sprite(place));
+    }
+    return sprites;
+}
 
 std::vector<DrawnSprite> Background(int placesUsed, const char* upper, const char* lower) {
-    const float m = static_cast<float>(placesUsed);
-    const float R = rowPitch;
-    return {
-        Sprite("generic_textures", "inkroller_1a", 25.0f + 576.0f / 2.0f, 25.0f + 1026.0f / 2.0f, 576.0f,
-               1026.0f, 0.0f, {0, 0, 0, 230}),
-        Sprite("generic_textures", "menu_header_1a", 92.0f + 442.0f / 2.0f, 51.8f + 108.0f / 2.0f, 442.0f,
-               108.0f, 0.0f, White),
-        Sprite("generic_textures", "menu_bar", 313.0f, 974.0f, 442.0f, 2.0f, 45.0f, {255, 255, 255, 175}),
-        Sprite("menu_textures", "scroller_left_top", 92.0f + 206.0f / 2.0f, 215.0f + 25.0f / 2.0f, 206.0f,
-               25.0f, 0.0f, White),
-        Sprite("menu_textures", "scroller_right_top", 328.0f + 206.0f / 2.0f, 215.0f + 25.0f / 2.0f, 206.0f,
-               25.0f, 0.0f, White),
-        Sprite("menu_textures", upper, 313.0f, 227.5f, 30.0f, 25.0f, 0.0f, White),
-        Sprite("menu_textures", "scroller_left_bottom", 92.0f + 206.0f / 2.0f, 244.0f + m * R + 25.0f / 2.0f,
-               206.0f, 25.0f, 0.0f, White),
-        Sprite("menu_textures", "scroller_right_bottom", 328.0f + 206.0f / 2.0f,
-               244.0f + m * R + 25.0f / 2.0f, 206.0f, 25.0f, 0.0f, White),
-        Sprite("menu_textures", lower, 313.0f, 256.5f + m * R, 30.0f, 25.0f, 0.0f, White),
-    };
+    return Sprites(menu_layout::Background(placesUsed, rowPitch, upper, lower));
 }
 
 std::vector<DrawnSprite> Highlight(int slot) {
-    const float h = static_cast<float>(slot);
-    const float R = rowPitch;
-    return {
-        Sprite("menu_textures", "crafting_highlight_l", 87.0f, 270.0f + h * R, 19.0f, 57.0f, 0.0f, Red),
-        Sprite("menu_textures", "crafting_highlight_r", 539.0f, 270.0f + h * R, 19.0f, 57.0f, 0.0f, Red),
-        Sprite("menu_textures", "crafting_highlight_t", 313.0f, 247.0f + h * R, 454.0f, 22.0f, 0.0f, Red),
-        Sprite("menu_textures", "crafting_highlight_b", 313.0f, 293.0f + h * R, 454.0f, 22.0f, 0.0f, Red),
-    };
+    return Sprites(menu_layout::Highlight(slot, rowPitch));
 }
 
 DrawnSprite RowBox(int slot) {
-    return Sprite("generic_textures", "selection_box_bg_1c", 313.0f,
-                  270.0f + static_cast<float>(slot) * rowPitch, 442.0f, 52.0f, 0.0f, {50, 50, 50, 110});
+    return Sprite(menu_layout::RowBox(slot, rowPitch));
 }
 
 // y handed to the game for a text line `slot` rows below `top`.
@@ -141,37 +117,38 @@ TEST_F(DrawingTest, TheMainPageOpenFrameInDrawingOrder) {
     const DrawnText& title = drawn.texts[0];
     EXPECT_EQ(title.markup, "<TEXTFORMAT RIGHTMARGIN = '0'><P ALIGN = 'Center'><FONT FACE = '$title' "
                             "LETTERSPACING = '0' SIZE = '45'>~s~Fixture</FONT></P><TEXTFORMAT>");
-    EXPECT_EQ(title.x, 2.0f * (313.0f / 1920.0f) - 1.0f);
-    EXPECT_EQ(title.y, 79.0f / 1080.0f);
+    EXPECT_EQ(title.x, 2.0f * (menu_layout::Title.x / 1920.0f) - 1.0f);
+    EXPECT_EQ(title.y, menu_layout::Title.top / 1080.0f);
     EXPECT_EQ(drawn.texts[1].markup,
               "<TEXTFORMAT RIGHTMARGIN = '0'><P ALIGN = 'Center'><FONT FACE = '$title' "
               "LETTERSPACING = '0' SIZE = '23'>~s~Main page</FONT></P><TEXTFORMAT>");
-    EXPECT_EQ(drawn.texts[1].y, 172.0f / 1080.0f);
+    EXPECT_EQ(drawn.texts[1].y, menu_layout::Subtitle.top / 1080.0f);
 
     const DrawnText& counter = drawn.texts[2];
     EXPECT_EQ(counter.markup, "<TEXTFORMAT RIGHTMARGIN = '1386'><P ALIGN = 'Right'><FONT FACE = '$body' "
                               "LETTERSPACING = '-1' SIZE = '20'>~s~1 of 6</FONT></P><TEXTFORMAT>");
-    EXPECT_EQ((std::vector{counter.red, counter.green, counter.blue, counter.alpha}),
-              (std::vector{144, 144, 144, 230}));
+    EXPECT_EQ(
+        (std::vector{counter.colour.red, counter.colour.green, counter.colour.blue, counter.colour.alpha}),
+        (std::vector{144, 144, 144, 230}));
     EXPECT_EQ(counter.x, 0.0f);
-    EXPECT_EQ(counter.y, LineY(243.0f, 6));
+    EXPECT_EQ(counter.y, LineY(menu_layout::Counter.top, 6));
 
     const DrawnText& label = drawn.texts[3];
     EXPECT_EQ(label.markup, "<TEXTFORMAT RIGHTMARGIN = '0'><P ALIGN = 'Left'><FONT FACE = '$body' "
                             "LETTERSPACING = '0' SIZE = '22'>~s~Row 1</FONT></P>"
                             "<TEXTFORMAT>");
-    EXPECT_EQ(label.x, 100.0f / 1920.0f);
-    EXPECT_EQ(label.y, 254.0f / 1080.0f);
+    EXPECT_EQ(label.x, menu_layout::Label.x / 1920.0f);
+    EXPECT_EQ(label.y, menu_layout::Label.top / 1080.0f);
     const DrawnText& description = drawn.texts[4];
     EXPECT_EQ(description.markup, "<TEXTFORMAT RIGHTMARGIN = '0'><P ALIGN = 'Center'><FONT FACE = '$body' "
                                   "LETTERSPACING = '0' SIZE = '18'>~s~Fixture row 1.</FONT></P><TEXTFORMAT>");
-    EXPECT_EQ(description.x, 2.0f * (313.0f / 1920.0f) - 1.0f);
-    EXPECT_EQ(description.y, 980.0f / 1080.0f);
+    EXPECT_EQ(description.x, 2.0f * (menu_layout::Description.x / 1920.0f) - 1.0f);
+    EXPECT_EQ(description.y, menu_layout::Description.top / 1080.0f);
     EXPECT_EQ(drawn.texts[9].Inner(), "Row 6");
-    EXPECT_EQ(drawn.texts[9].y, LineY(254.0f, 5));
+    EXPECT_EQ(drawn.texts[9].y, LineY(menu_layout::Label.top, 5));
     for (const DrawnText& text : drawn.texts) {
         if (&text != &counter) {
-            EXPECT_EQ((std::vector{text.red, text.green, text.blue, text.alpha}),
+            EXPECT_EQ((std::vector{text.colour.red, text.colour.green, text.colour.blue, text.colour.alpha}),
                       (std::vector{255, 255, 255, 255}))
                 << text.Inner();
         }
@@ -223,7 +200,7 @@ TEST_F(DrawingTest, TheWindowScrollsToEndAtTheSelection) {
         for (int slot = 0; slot < placesUsed; ++slot) {
             const auto s = static_cast<std::size_t>(slot);
             EXPECT_EQ(labels[s].Inner(), "row " + std::to_string(c.firstRow + slot));
-            EXPECT_EQ(labels[s].y, LineY(254.0f, slot));
+            EXPECT_EQ(labels[s].y, LineY(menu_layout::Label.top, slot));
             EXPECT_EQ(boxes[s], RowBox(slot));
         }
 
@@ -233,7 +210,7 @@ TEST_F(DrawingTest, TheWindowScrollsToEndAtTheSelection) {
 
         const DrawnText& counter = drawn.texts.at(2);
         EXPECT_EQ(counter.Inner(), std::to_string(c.selected + 1) + " of " + std::to_string(c.rows));
-        EXPECT_EQ(counter.y, LineY(243.0f, placesUsed));
+        EXPECT_EQ(counter.y, LineY(menu_layout::Counter.top, placesUsed));
     }
 }
 
@@ -261,7 +238,7 @@ TEST_F(DrawingTest, ListAndToggleDecorationsSelectedAndNot) {
     EXPECT_EQ(rowTexts[2].Attribute("RIGHTMARGIN"), "1394");
     EXPECT_EQ(rowTexts[2].Attribute("SIZE"), "22");
     EXPECT_EQ(rowTexts[2].x, valueX);
-    EXPECT_EQ(rowTexts[2].y, LineY(254.0f, 0));
+    EXPECT_EQ(rowTexts[2].y, LineY(menu_layout::Label.top, 0));
 
     // Unselected rows, in order after the list's texts.
     const std::vector<std::string> expected = {
@@ -284,10 +261,10 @@ TEST_F(DrawingTest, ListAndToggleDecorationsSelectedAndNot) {
         }
     }
     // The tick images sit a pixel above the label line.
-    EXPECT_EQ(drawn.texts[7].y, LineY(253.0f, 1));
-    EXPECT_EQ(drawn.texts[8].y, LineY(253.0f, 1));
-    EXPECT_EQ(drawn.texts[6].y, LineY(254.0f, 1));
-    EXPECT_EQ(drawn.texts[13].y, LineY(254.0f, 4)) << "the list value of the last row";
+    EXPECT_EQ(drawn.texts[7].y, LineY(menu_layout::Label.top - 1.0f, 1));
+    EXPECT_EQ(drawn.texts[8].y, LineY(menu_layout::Label.top - 1.0f, 1));
+    EXPECT_EQ(drawn.texts[6].y, LineY(menu_layout::Label.top, 1));
+    EXPECT_EQ(drawn.texts[13].y, LineY(menu_layout::Label.top, 4)) << "the list value of the last row";
 
     drawn = DrawAt(1);
     const std::vector<DrawnText> values = drawn.TextsStartingWith("Low");
@@ -321,8 +298,8 @@ TEST_F(DrawingTest, ASeparatorIsAHeadingWithoutBoxOrDescription) {
     const DrawnText& heading = drawn.texts.at(4);
     EXPECT_EQ(heading.markup, "<TEXTFORMAT RIGHTMARGIN = '0'><P ALIGN = 'Center'><FONT FACE = '$title' "
                               "LETTERSPACING = '0' SIZE = '22'>~s~Heading</FONT></P><TEXTFORMAT>");
-    EXPECT_EQ(heading.x, 2.0f * (313.0f / 1920.0f) - 1.0f);
-    EXPECT_EQ(heading.y, LineY(254.0f, 1));
+    EXPECT_EQ(heading.x, 2.0f * (menu_layout::Title.x / 1920.0f) - 1.0f);
+    EXPECT_EQ(heading.y, LineY(menu_layout::Label.top, 1));
     EXPECT_TRUE(drawn.TextsStartingWith("never shown").empty());
     EXPECT_TRUE(drawn.TextsStartingWith("first help").empty());
 }
@@ -338,7 +315,7 @@ TEST_F(DrawingTest, AnEmptySubmenuDrawsItsFrameAndCounterOnly) {
     EXPECT_EQ(drawn.sprites.at(6).y, (244.0f + 25.0f / 2.0f) / 1080.0f) << "lower scroller at 244 to 269";
     EXPECT_EQ(Slice(drawn.sprites, 9, 4), Highlight(0));
     EXPECT_EQ(drawn.texts.at(2).Inner(), "1 of 0");
-    EXPECT_EQ(drawn.texts.at(2).y, 243.0f / 1080.0f);
+    EXPECT_EQ(drawn.texts.at(2).y, menu_layout::Counter.top / 1080.0f);
 
     // Emptied under a selection further down: drawn as a page that never had rows.
     ShowRows(NumberedRows(6));
@@ -389,8 +366,8 @@ TEST_F(DrawingTest, RowsFollowTheScreenHeightAndPositionsTheScreen) {
     EXPECT_EQ(drawn.SpritesNamed("selection_box_bg_1c").at(7).y, (270.0f + 7.0f * rowPitch) / 720.0f);
     EXPECT_EQ(Slice(drawn.sprites, 9, 4), Highlight(2));
     const DrawnText label = drawn.TextsStartingWith("row 7").at(0);
-    EXPECT_EQ(label.x, 100.0f / 1280.0f);
-    EXPECT_EQ(label.y, (254.0f + 7.0f * rowPitch) / 720.0f);
+    EXPECT_EQ(label.x, menu_layout::Label.x / 1280.0f);
+    EXPECT_EQ(label.y, (menu_layout::Label.top + 7.0f * rowPitch) / 720.0f);
     EXPECT_EQ(label.Attribute("SIZE"), "22") << "the window is still 1920 wide";
     EXPECT_EQ(drawn.texts.at(2).Attribute("RIGHTMARGIN"), "746");
 }

@@ -4,8 +4,10 @@
 
 #include "PluginFixture.h"
 
+#include "host/Natives.h"
 #include "menu/Controls.h"
 #include "menu/Prompts.h"
+#include "readback/MenuState.h"
 #include "sim/NativeTable.h"
 
 #include <algorithm>
@@ -61,10 +63,8 @@ class MenuTest : public PluginTest {
     // The sounds the last frame played, as "SOUND/SOUNDSET".
     std::vector<std::string> Sounds() const {
         std::vector<std::string> sounds;
-        for (const sim::NativeCall& call : host.recorder.Last()) {
-            if (call.info != nullptr && call.info->label == "play_frontend_sound") {
-                sounds.push_back(call.Text(0) + "/" + call.Text(1));
-            }
+        for (const readback::Sound& sound : readback::ReadSounds(host.recorder.Last())) {
+            sounds.push_back(sound.name + "/" + sound.set);
         }
         return sounds;
     }
@@ -78,12 +78,9 @@ class MenuTest : public PluginTest {
 
   private:
     static bool IsDrawing(const sim::NativeCall& call) {
-        if (call.info == nullptr) {
-            return false;
-        }
-        const std::string_view label = call.info->label;
-        return label == "set_text_colour" || label == "make_literal_game_string" || label == "display_text" ||
-               label == "prepare_sprite_draw" || label == "draw_sprite";
+        return call.Is(Native::SetTextColour) || call.Is(Native::MakeLiteralGameString) ||
+               call.Is(Native::DisplayText) || call.Is(Native::PrepareSpriteDraw) ||
+               call.Is(Native::DrawSprite);
     }
 };
 

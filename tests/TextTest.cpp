@@ -91,7 +91,8 @@ TEST_F(DrawTextTest, CentredSubtitleFillsTheTemplateInOrder) {
                            "LETTERSPACING = '0' SIZE = '23'>~s~Main Menu</FONT></P><TEXTFORMAT>");
     EXPECT_EQ(text.x, 2.0f * (313.0f / 1920.0f) - 1.0f);
     EXPECT_EQ(text.y, 172.0f / 1080.0f);
-    EXPECT_EQ((std::vector{text.red, text.green, text.blue, text.alpha}), (std::vector{1, 2, 3, 4}));
+    EXPECT_EQ((std::vector{text.colour.red, text.colour.green, text.colour.blue, text.colour.alpha}),
+              (std::vector{1, 2, 3, 4}));
 }
 
 TEST_F(DrawTextTest, EachAlignmentPlacesTheTextItsOwnWay) {

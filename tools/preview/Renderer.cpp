@@ -66,7 +66,7 @@ struct Line {
     double middle = 0.0; // where images are centred
 };
 
-Line LayOut(cairo_t* cr, const TextDraw& text, int width, int height) {
+Line LayOut(cairo_t* cr, const Text& text, int width, int height) {
     Line line;
     double total = 0.0;
     double ascent = 0.0;
@@ -143,13 +143,12 @@ Context MeasuringContext() {
     return Context(cairo_create(FontCaches::Get().Measuring()), &cairo_destroy);
 }
 
-void DrawSprite(cairo_t* cr, const SpriteDraw& sprite, int width, int height) {
-    if (!Finite({sprite.centreX, sprite.centreY, sprite.width, sprite.height, sprite.rotation})) {
+void DrawSprite(cairo_t* cr, const Sprite& sprite, int width, int height) {
+    if (!Finite({sprite.x, sprite.y, sprite.width, sprite.height, sprite.rotation})) {
         return;
     }
     cairo_save(cr);
-    cairo_translate(cr, static_cast<double>(sprite.centreX) * width,
-                    static_cast<double>(sprite.centreY) * height);
+    cairo_translate(cr, static_cast<double>(sprite.x) * width, static_cast<double>(sprite.y) * height);
     cairo_rotate(cr, static_cast<double>(sprite.rotation) * std::numbers::pi / 180.0);
     const double spriteWidth = static_cast<double>(sprite.width) * width;
     const double spriteHeight = static_cast<double>(sprite.height) * height;
@@ -158,7 +157,7 @@ void DrawSprite(cairo_t* cr, const SpriteDraw& sprite, int width, int height) {
     cairo_restore(cr);
 }
 
-void DrawTextItem(cairo_t* cr, const TextDraw& text, int width, int height) {
+void DrawTextItem(cairo_t* cr, const Text& text, int width, int height) {
     if (!Finite({text.x, text.y, text.format.rightMargin})) {
         return;
     }
@@ -204,7 +203,7 @@ FontChoice FontFor(std::string_view face) {
     return FontChoice{"DejaVu Sans", bold};
 }
 
-TextBounds PlaceText(const TextDraw& text, int width, int height) {
+TextBounds PlaceText(const Text& text, int width, int height) {
     const Context cr = MeasuringContext();
     return LayOut(cr.get(), text, width, height).bounds;
 }

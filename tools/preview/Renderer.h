@@ -31,7 +31,7 @@ struct TextBounds {
 
 // The game's text box runs from x to the right margin; the paragraph is
 // aligned inside it, so centred text is centred on the box's middle.
-TextBounds PlaceText(const TextDraw& text, int width, int height);
+TextBounds PlaceText(const Text& text, int width, int height);
 
 // One line of plain text (UTF-8) in DejaVu Sans, centred on centreX.
 void DrawLabel(cairo_t* cr, std::string_view text, double centreX, double baseline, double size,

@@ -1,26 +1,12 @@
 #include "tools/preview/Summary.h"
 
 #include "host/Natives.h"
-#include "tools/preview/Scene.h"
+#include "readback/MenuState.h"
 
 #include <algorithm>
 
 namespace preview {
 namespace {
-
-// The position counter ("4 of 6") among the frame's texts; empty while closed.
-std::string Counter(const sim::Frame& frame) {
-    for (const DrawItem& item : BuildScene(frame).items) {
-        if (!item.isText) {
-            continue;
-        }
-        std::string text = PlainText(item.text.format);
-        if (ReadRowCounter(text)) {
-            return text;
-        }
-    }
-    return {};
-}
 
 std::string SoundEvent(const std::string& sound, const std::string& counter) {
     const std::string where = counter.empty() ? "" : " to " + counter;
@@ -62,7 +48,7 @@ FrameSummary SummariseFrame(const sim::Frame& frame) {
             summary.voice = hashedName.empty() ? "(unnamed)" : hashedName;
         } else if (call.Is(Native::PlayFrontendSound) && !call.texts.empty()) {
             if (!counterRead) {
-                counter = Counter(frame);
+                counter = readback::ReadMenu(frame).counterText;
                 counterRead = true;
             }
             std::string event = SoundEvent(call.Text(0), counter);

@@ -3,6 +3,7 @@
 // the row counter.
 #pragma once
 
+#include "readback/MenuState.h"
 #include "tools/preview/Scene.h"
 
 #include <string>
@@ -19,7 +20,8 @@ struct FrameSummary {
     friend bool operator==(const FrameSummary&, const FrameSummary&) = default;
 };
 
-// Titles are the texts in the title font, in drawing order: the header, then the subtitle.
+// The title and subtitle are the header's texts; a separator row, also in the
+// title font, is neither.
 FrameSummary Summarize(const preview::Scene& scene);
 
 // One line: "closed", or "open 'Title' / 'Subtitle' row 2 of 6".

@@ -1,4 +1,4 @@
-#include "tools/preview/Markup.h"
+#include "readback/Markup.h"
 
 #include "MenuRecord.h"
 
@@ -6,9 +6,9 @@
 
 namespace {
 
-using preview::Align;
-using preview::ParseMarkup;
-using preview::PlainText;
+using readback::Align;
+using readback::ParseMarkup;
+using readback::PlainText;
 
 const std::string tickTag = "<img src='img://generic_textures/tick' height='30' width='30'/>";
 const std::string leftArrow = "<img src='img://menu_textures/selection_arrow_left' height='18' width='18'/> ";
@@ -99,3 +99,22 @@ TEST(MarkupTest, NumbersThatAreNotNumbersKeepTheirDefaults) {
 }
 
 } // namespace
+
+// Each pattern once made every '<' read on to the end of the text: quadratic.
+TEST(MarkupTest, UnclosedTagsAreReadInStepsLinearInTheLength) {
+    for (const std::string unit : {"<a b=", "<a b='x' ", "<FONT FACE = '$body' ", "<a ", "<", "<a b=\"'"}) {
+        std::string markup;
+        while (markup.size() < 100'000) {
+            markup += unit;
+        }
+        std::size_t steps = 0;
+        const auto format = ParseMarkup(markup, &steps);
+        EXPECT_EQ(PlainText(format), markup) << unit << ": no tag closes, so all is text";
+        EXPECT_LE(steps, 10 * (markup.size() + 1)) << unit;
+    }
+    // A good tag after all of them is still read.
+    std::size_t steps = 0;
+    const auto format = ParseMarkup(std::string(1000, '<') + "<a b=\"<FONT SIZE='9'>x", &steps);
+    EXPECT_EQ(PlainText(format), std::string(1000, '<') + "<a b=\"x");
+    EXPECT_EQ(format.pieces.back().font.size, 9.0f);
+}

@@ -1,11 +1,12 @@
 // Hand-made records of the calls the plug-in makes to draw: sprites and
 // texts exactly as the stand-in records them, and a whole open menu laid out
-// as the menu's layout prescribes.
+// as tests/MenuLayout.h has it.
 #pragma once
 
 #include "host/Natives.h"
 #include "sim/NativeTable.h"
 #include "sim/Recorder.h"
+#include "tests/MenuLayout.h"
 
 #include <cstdint>
 #include <cstring>
@@ -85,7 +86,7 @@ class FrameBuilder {
         frame.push_back(Call(Native::DisplayText, {gameString, Bits(xN), Bits(y / height_)}, {markup}));
     }
 
-    float RowPitch() const { return height_ * 0.051f; }
+    float RowPitch() const { return menu_layout::RowPitch(height_); }
 
     sim::Frame frame;
 
@@ -108,42 +109,30 @@ struct Menu {
 // The open menu: backdrop, banner, bar, scroller, highlight, title, subtitle,
 // counter and the rows of the visible window, in the order they are drawn.
 inline sim::Frame OpenMenu(const Menu& menu) {
-    constexpr int V = 8;
+    namespace layout = menu_layout;
+    constexpr int V = layout::VisibleRows;
     FrameBuilder b(menu.screenWidth, menu.screenHeight, menu.screenWidth);
     const float R = b.RowPitch();
     const int n = static_cast<int>(menu.rows.size());
     const int sel = menu.selected;
-    const float m = static_cast<float>(n < V ? n : V);
-    const auto f = [](int value) { return static_cast<float>(value); };
+    const int placesUsed = n < V ? n : V;
+    const auto draw = [&b](const std::vector<layout::SpritePlace>& places) {
+        for (const layout::SpritePlace& p : places) {
+            b.Sprite(p.dictionary, p.texture, p.x, p.y, p.width, p.height, p.rotation, p.red, p.green, p.blue,
+                     p.alpha);
+        }
+    };
 
-    b.Sprite("generic_textures", "inkroller_1a", 25 + 576 / 2.0f, 25 + 1026 / 2.0f, 576, 1026, 0, 0, 0, 0,
-             230);
-    b.Sprite("generic_textures", "menu_header_1a", 92 + 442 / 2.0f, 51.8f + 108 / 2.0f, 442, 108, 0, 255, 255,
-             255, 255);
-    b.Sprite("generic_textures", "menu_bar", 313, 974, 442, 2, 45.0f, 255, 255, 255, 175);
-    b.Sprite("menu_textures", "scroller_left_top", 92 + 206 / 2.0f, 215 + 25 / 2.0f, 206, 25, 0, 255, 255,
-             255, 255);
-    b.Sprite("menu_textures", "scroller_right_top", 328 + 206 / 2.0f, 215 + 25 / 2.0f, 206, 25, 0, 255, 255,
-             255, 255);
-    b.Sprite("menu_textures", sel >= V ? "scroller_arrow_top" : "scroller_line_up", 313, 227.5f, 30, 25, 0,
-             255, 255, 255, 255);
-    b.Sprite("menu_textures", "scroller_left_bottom", 92 + 206 / 2.0f, 244 + m * R + 25 / 2.0f, 206, 25, 0,
-             255, 255, 255, 255);
-    b.Sprite("menu_textures", "scroller_right_bottom", 328 + 206 / 2.0f, 244 + m * R + 25 / 2.0f, 206, 25, 0,
-             255, 255, 255, 255);
-    b.Sprite("menu_textures", n > V && sel != n - 1 ? "scroller_arrow_bottom" : "scroller_line_down", 313,
-             256.5f + m * R, 30, 25, 0, 255, 255, 255, 255);
+    draw(layout::Background(placesUsed, R, layout::UpperScroller(sel), layout::LowerScroller(n, sel)));
+    draw(layout::Highlight(sel < V - 1 ? sel : V - 1, R));
 
-    const float h = f(sel < V - 1 ? sel : V - 1);
-    b.Sprite("menu_textures", "crafting_highlight_l", 87, 270 + h * R, 19, 57, 0, 255, 0, 0, 255);
-    b.Sprite("menu_textures", "crafting_highlight_r", 539, 270 + h * R, 19, 57, 0, 255, 0, 0, 255);
-    b.Sprite("menu_textures", "crafting_highlight_t", 313, 247 + h * R, 454, 22, 0, 255, 0, 0, 255);
-    b.Sprite("menu_textures", "crafting_highlight_b", 313, 293 + h * R, 454, 22, 0, 255, 0, 0, 255);
-
-    b.Text(menu.title, "title", {}, Center, 45, 313, 79);
-    b.Text(menu.subtitle, "title", {}, Center, 23, 313, 172);
-    b.Text(std::to_string(sel + 1) + " of " + std::to_string(n), "body", {144, 144, 144, 230}, Right, 20, 534,
-           243 + m * R, -1);
+    b.Text(menu.title, "title", {}, Center, layout::Title.size, layout::Title.x, layout::Title.top);
+    b.Text(menu.subtitle, "title", {}, Center, layout::Subtitle.size, layout::Subtitle.x,
+           layout::Subtitle.top);
+    const int* grey = layout::CounterColour;
+    b.Text(std::to_string(sel + 1) + " of " + std::to_string(n), "body", {grey[0], grey[1], grey[2], grey[3]},
+           Right, layout::Counter.size, layout::Counter.x,
+           layout::Counter.top + static_cast<float>(placesUsed) * R, layout::CounterSpacing);
 
     for (int i = 0; i < n; ++i) {
         const bool inTop = sel <= V - 1 && i <= V - 1;
@@ -151,13 +140,14 @@ inline sim::Frame OpenMenu(const Menu& menu) {
         if (!inTop && !inScrolled) {
             continue;
         }
-        const float k = f(inTop ? i : i - sel + V - 1);
-        b.Sprite("generic_textures", "selection_box_bg_1c", 313, 270 + k * R, 442, 52, 0, 50, 50, 50, 110);
-        b.Text(menu.rows[static_cast<std::size_t>(i)], "body", {}, Left, 22, 100, 254 + k * R);
+        const int slot = inTop ? i : i - sel + V - 1;
+        draw({layout::RowBox(slot, R)});
+        b.Text(menu.rows[static_cast<std::size_t>(i)], "body", {}, Left, layout::Label.size, layout::Label.x,
+               layout::Label.top + static_cast<float>(slot) * R);
         if (i == sel) {
             const std::size_t at = static_cast<std::size_t>(i);
-            b.Text(at < menu.descriptions.size() ? menu.descriptions[at] : "", "body", {}, Center, 18, 313,
-                   980);
+            b.Text(at < menu.descriptions.size() ? menu.descriptions[at] : "", "body", {}, Center,
+                   layout::Description.size, layout::Description.x, layout::Description.top);
         }
     }
     return b.frame;

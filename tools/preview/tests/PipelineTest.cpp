@@ -121,7 +121,8 @@ TEST(PipelineTest, A2560By1440ScreenSpreadsTheRowsByItsHeight) {
     for (int slot = 0; slot < 6; ++slot) {
         EXPECT_TRUE(Near(RowBoxSample(third, slot, 1440), RowBox())) << "voice row " << slot;
     }
-    EXPECT_FALSE(IsRed(At(third, 313, HighlightTop(2, 1080)))) << "rows must not keep the 1080-line pitch";
+    EXPECT_FALSE(IsRed(At(third, pixel_checks::HighlightX(2), HighlightTop(2, 1080))))
+        << "rows must not keep the 1080-line pitch";
     EXPECT_TRUE(Near(At(third, 300, 1040), Ink()));
     EXPECT_EQ(At(third, 300, 1060), preview::WorldColour) << "the backdrop keeps its pixel size";
 }

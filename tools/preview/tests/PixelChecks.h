@@ -2,6 +2,7 @@
 // pixel there should have.
 #pragma once
 
+#include "tests/MenuLayout.h"
 #include "tools/preview/Picture.h"
 #include "tools/preview/Renderer.h"
 
@@ -18,18 +19,23 @@ using preview::Pixel;
 
 // The distance between rows on a screen of this height, as the plug-in computes it.
 inline double RowPitch(int screenHeight) {
-    return static_cast<double>(static_cast<float>(screenHeight) * 0.051f);
+    return static_cast<double>(menu_layout::RowPitch(static_cast<float>(screenHeight)));
 }
 
 // Layout pixels of the slot's centre line and of the highlight's edges.
 inline double SlotCentre(int slot, int screenHeight) {
-    return 270 + slot * RowPitch(screenHeight);
+    return menu_layout::SlotCentre + slot * RowPitch(screenHeight);
 }
 inline double HighlightTop(int slot, int screenHeight) {
-    return 247 + slot * RowPitch(screenHeight);
+    return menu_layout::HighlightTop + slot * RowPitch(screenHeight);
 }
 inline double HighlightBottom(int slot, int screenHeight) {
-    return 293 + slot * RowPitch(screenHeight);
+    return menu_layout::HighlightBottom + slot * RowPitch(screenHeight);
+}
+
+// Where the highlight's left and right pieces and its top and bottom edges stand across.
+inline double HighlightX(std::size_t piece) {
+    return static_cast<double>(menu_layout::Highlight(0, 0.0f).at(piece).x);
 }
 
 // The colour under another drawn with alpha over it.
@@ -77,10 +83,10 @@ inline ::testing::AssertionResult HighlightAround(const Picture& picture, int sl
         const char* side;
         double x;
         double y;
-    } sides[] = {{"left", 87, centre},
-                 {"right", 539, centre},
-                 {"top", 313, HighlightTop(slot, screenHeight)},
-                 {"bottom", 313, HighlightBottom(slot, screenHeight)}};
+    } sides[] = {{"left", HighlightX(0), centre},
+                 {"right", HighlightX(1), centre},
+                 {"top", HighlightX(2), HighlightTop(slot, screenHeight)},
+                 {"bottom", HighlightX(3), HighlightBottom(slot, screenHeight)}};
     for (const auto& side : sides) {
         const Pixel p = At(picture, side.x, side.y);
         if (!IsRed(p)) {
@@ -94,9 +100,9 @@ inline ::testing::AssertionResult HighlightAround(const Picture& picture, int sl
 
 inline ::testing::AssertionResult NoHighlightAround(const Picture& picture, int slot, int screenHeight) {
     const double centre = SlotCentre(slot, screenHeight) - 20;
-    for (const auto& [x, y] : {std::pair{87.0, centre}, std::pair{539.0, centre},
-                               std::pair{313.0, HighlightTop(slot, screenHeight)},
-                               std::pair{313.0, HighlightBottom(slot, screenHeight)}}) {
+    for (const auto& [x, y] : {std::pair{HighlightX(0), centre}, std::pair{HighlightX(1), centre},
+                               std::pair{HighlightX(2), HighlightTop(slot, screenHeight)},
+                               std::pair{HighlightX(3), HighlightBottom(slot, screenHeight)}}) {
         if (IsRed(At(picture, x, y))) {
             return ::testing::AssertionFailure()
                    << "slot " << slot << " has red at (" << x << ", " << y << ")";

@@ -101,7 +101,8 @@ TEST(RendererTest, PositionsAreFractionsOfTheScreenSoA2560By1440ScreenScalesThem
     const Picture menu = RenderMenu(2, 2560, 1440);
     EXPECT_TRUE(HighlightAround(menu, 2, 1440));
     EXPECT_TRUE(NoHighlightAround(menu, 1, 1440));
-    EXPECT_FALSE(IsRed(At(menu, 313, HighlightTop(2, 1080)))) << "rows must not keep the 1080-line pitch";
+    EXPECT_FALSE(IsRed(At(menu, pixel_checks::HighlightX(2), HighlightTop(2, 1080))))
+        << "rows must not keep the 1080-line pitch";
     for (int slot = 0; slot < 6; ++slot) {
         EXPECT_TRUE(Near(RowBoxSample(menu, slot, 1440), RowBox())) << "slot " << slot;
     }

@@ -1,5 +1,7 @@
 #include "tools/preview/Scene.h"
 
+#include "readback/MenuState.h"
+
 #include "MenuRecord.h"
 #include "host/GameControls.h"
 #include "tools/preview/Summary.h"
@@ -23,8 +25,8 @@ TEST(SceneTest, SpritesKeepWhatTheGameWasHanded) {
     const auto& sprite = scene.items[0].sprite;
     EXPECT_EQ(sprite.dictionary, "generic_textures");
     EXPECT_EQ(sprite.texture, "menu_bar");
-    EXPECT_FLOAT_EQ(sprite.centreX, 313.0f / 1920);
-    EXPECT_FLOAT_EQ(sprite.centreY, 974.0f / 1080);
+    EXPECT_FLOAT_EQ(sprite.x, 313.0f / 1920);
+    EXPECT_FLOAT_EQ(sprite.y, 974.0f / 1080);
     EXPECT_FLOAT_EQ(sprite.width, 442.0f / 1920);
     EXPECT_FLOAT_EQ(sprite.height, 2.0f / 1080);
     EXPECT_EQ(sprite.rotation, 45.0f);
@@ -44,7 +46,7 @@ TEST(SceneTest, ATextColourHoldsForTheNextTextOnly) {
     EXPECT_EQ(scene.items[0].text.colour, (Colour{144, 144, 144, 230}));
     EXPECT_EQ(scene.items[1].text.colour, (Colour{255, 255, 255, 255}));
     EXPECT_EQ(scene.items[2].text.colour, (Colour{10, 20, 30, 40})) << "the latest colour call wins";
-    EXPECT_EQ(preview::PlainText(scene.items[0].text.format), "1 of 6");
+    EXPECT_EQ(readback::PlainText(scene.items[0].text.format), "1 of 6");
     EXPECT_EQ(scene.items[0].text.x, 0.0f);
     EXPECT_FLOAT_EQ(scene.items[0].text.y, 573.48f / 1080);
     EXPECT_FLOAT_EQ(scene.items[2].text.x, 2 * (313.0f / 1920) - 1);
@@ -97,6 +99,88 @@ TEST(SceneTest, SummaryTellsMovesByTheCounterAndVoicesByTheirNames) {
     const sim::Frame quiet = {Call(Native::SetVoiceByHash, {0x2a, 0x1234})};
     EXPECT_EQ(preview::SummariseFrame(quiet).events, std::vector<std::string>{"voice (unnamed) applied"});
     EXPECT_TRUE(preview::SummariseFrame({}).events.empty());
+}
+
+// The shared reader, as tests read frames and as the tools do.
+TEST(ReadbackTest, AStrictReadingNamesEachBrokenSequenceALenientOneDrawsWhatItCan) {
+    FrameBuilder good(1920, 1080, 1920);
+    good.Sprite("generic_textures", "tick", 10, 10, 4, 4, 0, 255, 255, 255, 255);
+    good.Text("x", "body", {}, menu_record::Left, 22, 100, 254);
+    const readback::Drawing clean = readback::ReadDrawing(good.frame, readback::Reading::Strict);
+    EXPECT_TRUE(clean.faults.empty());
+    EXPECT_EQ(clean.order, "st");
+    EXPECT_EQ(clean.items.at(1).text.Plain(), "x");
+
+    sim::Frame broken = good.frame;
+    broken.erase(broken.begin());                           // the sprite loses its prepare call
+    broken[1].args[0] |= std::uint64_t{1} << 32;            // a colour with high bits
+    broken.erase(broken.begin() + 2);                       // the text loses its game string
+    broken.push_back(Call(Native::PrepareSpriteDraw, {0})); // a prepare with no sprite
+    broken.push_back(Call(Native::DrawSprite, {0, 0, Bits(0.5f)}, {"generic_textures", "tick"}));
+    const readback::Drawing strict = readback::ReadDrawing(broken, readback::Reading::Strict);
+    const std::vector<std::string> expected = {
+        "call 0: sprite without prepare_sprite_draw(0) right before it",
+        "call 1: colour not followed by make string and display",
+        "call 1: colour argument not zero-extended",
+        "call 2: text call outside colour, make string, display",
+        "call 2: display_text shows another game string",
+        "call 4: a drawing call without the arguments it needs",
+    };
+    EXPECT_EQ(strict.faults, expected);
+
+    const readback::Drawing lenient = readback::ReadDrawing(broken, readback::Reading::Lenient);
+    EXPECT_TRUE(lenient.faults.empty());
+    EXPECT_EQ(lenient.order, "st") << "the sprite and the text are still drawn";
+    EXPECT_EQ(lenient.unreadable, 1);
+    EXPECT_EQ(lenient.items.at(1).text.markupLocation, nullptr) << "no game string to say where it was";
+}
+
+TEST(ReadbackTest, PromptsKeepTheLastStateTheFrameSet) {
+    const sim::Frame frame = {Call(Native::SetPromptVisible, {1, 1}), Call(Native::SetPromptEnabled, {1, 1}),
+                              Call(Native::SetPromptVisible, {2, 1}), Call(Native::SetPromptVisible, {1, 0})};
+    const auto prompts = readback::ReadDrawing(frame, readback::Reading::Strict).prompts;
+    ASSERT_EQ(prompts.size(), 2u);
+    EXPECT_EQ(prompts[0].handle, 1u);
+    EXPECT_FALSE(prompts[0].visible);
+    EXPECT_TRUE(prompts[0].enabled);
+    EXPECT_EQ(prompts[1].handle, 2u);
+    EXPECT_TRUE(prompts[1].visible);
+    EXPECT_FALSE(prompts[1].enabled);
+}
+
+TEST(ReadbackTest, TheMenuShowsItsHeaderCounterAndSelectedRow) {
+    menu_record::Menu menu;
+    menu.subtitle = "";
+    menu.rows = {"first", "second", "third"};
+    menu.descriptions = {"", "about second", ""};
+    menu.selected = 1;
+    sim::Frame frame = menu_record::OpenMenu(menu);
+    // A separator heading in the list, in the title font as the header is.
+    FrameBuilder separator(1920, 1080, 1920);
+    separator.Text("Heading", "title", {}, menu_record::Center, 22, 313, 254 + 2 * separator.RowPitch());
+    frame.insert(frame.end(), separator.frame.begin(), separator.frame.end());
+
+    readback::MenuState shown = readback::ReadMenu(frame);
+    EXPECT_TRUE(shown.open);
+    EXPECT_EQ(shown.title, "Quorvane Dev Tools");
+    EXPECT_EQ(shown.subtitle, "") << "an empty subtitle is still the subtitle";
+    EXPECT_EQ(shown.counterText, "2 of 3");
+    EXPECT_EQ(shown.counter, (readback::RowCounter{2, 3}));
+    EXPECT_EQ(shown.selectedRow, "second");
+
+    EXPECT_FALSE(readback::ReadMenu(sim::Frame{}).open);
+}
+
+TEST(ReadbackTest, SoundsAreKnownByTheirNativeNotTheirLabel) {
+    sim::NativeCall unlabelled = Sound("NAV_UP");
+    unlabelled.info = nullptr;
+    sim::NativeCall other = Call(Native::StopFrontendSound, {0}, {"NAV_DOWN"});
+    other.info = sim::FindNative(Native::PlayFrontendSound);
+    const auto sounds = readback::ReadSounds({unlabelled, other, Sound("BACK")});
+    ASSERT_EQ(sounds.size(), 2u);
+    EXPECT_EQ(sounds[0].name, "NAV_UP");
+    EXPECT_EQ(sounds[0].set, "Ledger_Sounds");
+    EXPECT_EQ(sounds[1].name, "BACK");
 }
 
 } // namespace

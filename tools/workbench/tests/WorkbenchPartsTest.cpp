@@ -184,12 +184,24 @@ TEST_F(ModuleSwapTest, ThePageIdIsReadFromThePluginWhenItAgreesWithWhatWasDrawn)
     EXPECT_EQ(workbench::FindMenuControllerOffset(QDT_PLUGIN_MODULE ".missing"), 0u);
 }
 
+// The example page's separator row is drawn in the title font, as the header's texts are.
+TEST_F(ModuleSwapTest, ASeparatorRowIsNotTakenForTheSubtitle) {
+    workbench::LiveModule live(runner);
+    ASSERT_EQ(live.Replace(QDT_EXAMPLE_MODULE), "");
+    Frame();
+    for (const SDL_Keycode key : {SDLK_F8, SDLK_UP, SDLK_RETURN}) {
+        Tap(key);
+        Shown();
+    }
+    EXPECT_EQ(workbench::Describe(Shown()), "open 'Example' / 'Example page' row 1 of 5");
+}
+
 TEST(FrameSummaryTest, ReadsTheTitlesAndTheCounterAndNothingElse) {
     preview::Scene scene;
     const auto text = [&scene](const char* markup) {
         preview::DrawItem item;
         item.isText = true;
-        item.text.format = preview::ParseMarkup(markup);
+        item.text.format = readback::ParseMarkup(markup);
         scene.items.push_back(item);
     };
     EXPECT_EQ(workbench::Describe(workbench::Summarize(scene)), "closed");

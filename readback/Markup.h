@@ -2,11 +2,12 @@
 // alignment, fonts and the run of characters and inline images.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
 
-namespace preview {
+namespace readback {
 
 enum class Align { Left, Center, Right };
 
@@ -37,10 +38,12 @@ struct TextFormat {
 
 // Reads markup as the game does: TEXTFORMAT, P and FONT set the layout, img
 // tags become pictures, "~x~" format codes and unknown tags draw nothing, and
-// a "<" that does not start a tag is plain text.
-TextFormat ParseMarkup(std::string_view markup);
+// a "<" that does not start a tag is plain text. In time linear in the
+// markup's length; tagSteps, if given, receives how many steps the tag
+// reading took, so a test can see that without a clock.
+TextFormat ParseMarkup(std::string_view markup, std::size_t* tagSteps = nullptr);
 
 // The text of all non-image pieces, for tests and the record.
 std::string PlainText(const TextFormat& format);
 
-} // namespace preview
+} // namespace readback

@@ -1,0 +1,91 @@
+#include "readback/MenuState.h"
+
+#include "host/Natives.h"
+
+#include <charconv>
+#include <limits>
+
+namespace readback {
+namespace {
+
+constexpr const char* ListTopTexture = "scroller_left_top";
+constexpr const char* HighlightTopTexture = "crafting_highlight_t";
+constexpr const char* HighlightBottomTexture = "crafting_highlight_b";
+
+bool ReadWholeNumber(std::string_view text, int& value) {
+    if (text.empty() || text.front() < '0' || text.front() > '9') {
+        return false;
+    }
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    return error == std::errc{} && end == text.data() + text.size();
+}
+
+bool InTitleFont(const Text& text) {
+    return !text.format.pieces.empty() && text.format.pieces.front().font.face == "title";
+}
+
+// The y of the first sprite with this texture at its top edge (centre when
+// centre is asked), if the frame drew one.
+std::optional<float> SpriteY(const Drawing& drawing, std::string_view texture, bool topEdge) {
+    for (const DrawItem& item : drawing.items) {
+        if (!item.isText && item.sprite.texture == texture) {
+            return topEdge ? item.sprite.y - item.sprite.height / 2.0f : item.sprite.y;
+        }
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+std::optional<RowCounter> ReadRowCounter(std::string_view text) {
+    const std::size_t of = text.find(" of ");
+    RowCounter counter;
+    if (of == std::string_view::npos || !ReadWholeNumber(text.substr(0, of), counter.row) ||
+        !ReadWholeNumber(text.substr(of + 4), counter.rows)) {
+        return std::nullopt;
+    }
+    return counter;
+}
+
+MenuState ReadMenu(const Drawing& drawing) {
+    MenuState state;
+    state.open = !drawing.items.empty();
+    const float listTop = SpriteY(drawing, ListTopTexture, true).value_or(std::numeric_limits<float>::max());
+    const std::optional<float> highlightTop = SpriteY(drawing, HighlightTopTexture, false);
+    const std::optional<float> highlightBottom = SpriteY(drawing, HighlightBottomTexture, false);
+    int headerTitles = 0;
+    for (const DrawItem& item : drawing.items) {
+        if (!item.isText) {
+            continue;
+        }
+        const Text& text = item.text;
+        const std::string plain = text.Plain();
+        if (InTitleFont(text) && text.y < listTop && headerTitles < 2) {
+            (headerTitles++ == 0 ? state.title : state.subtitle) = plain;
+        } else if (!InTitleFont(text) && !state.counter && (state.counter = ReadRowCounter(plain))) {
+            state.counterText = plain;
+        } else if (state.selectedRow.empty() && highlightTop && highlightBottom && text.y > *highlightTop &&
+                   text.y < *highlightBottom) {
+            state.selectedRow = plain;
+        }
+    }
+    return state;
+}
+
+std::vector<Sound> ReadSounds(const sim::Frame& frame) {
+    std::vector<Sound> sounds;
+    for (const sim::NativeCall& call : frame) {
+        if (call.Is(Native::PlayFrontendSound) && call.texts.size() >= 2) {
+            sounds.push_back({call.Text(0), call.Text(1)});
+        }
+    }
+    return sounds;
+}
+
+MenuState ReadMenu(const sim::Frame& frame) {
+    MenuState state = ReadMenu(ReadDrawing(frame, Reading::Lenient));
+    state.sounds = ReadSounds(frame);
+    return state;
+}
+
+} // namespace readback

@@ -1,0 +1,50 @@
+// What the menu showed in a frame, read as a player reads the screen: open or
+// closed, the page's title and subtitle, the row counter, the selected row,
+// and the sounds it played.
+#pragma once
+
+#include "readback/Drawing.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace readback {
+
+// The menu's row counter, "4 of 6": whole numbers either side of " of ", nothing else.
+struct RowCounter {
+    int row = 0; // 1-based
+    int rows = 0;
+
+    friend bool operator==(const RowCounter&, const RowCounter&) = default;
+};
+std::optional<RowCounter> ReadRowCounter(std::string_view text);
+
+struct Sound {
+    std::string name; // "NAV_DOWN"
+    std::string set;  // "HUD_SHOP_SOUNDSET"
+};
+
+struct MenuState {
+    bool open = false; // the frame drew anything
+    std::string title;
+    std::string subtitle;
+    std::string counterText; // "4 of 6"; empty without a counter
+    std::optional<RowCounter> counter;
+    std::string selectedRow; // the label inside the highlight
+    std::vector<Sound> sounds;
+};
+
+// The header's texts stand above the list, whose top is the upper scroller:
+// the first in the title font is the title, the next the subtitle. A title-font
+// text in the list (a separator row) is neither.
+MenuState ReadMenu(const Drawing& drawing);
+
+// The frontend sounds the frame played, in order.
+std::vector<Sound> ReadSounds(const sim::Frame& frame);
+
+// Both, the drawing read leniently.
+MenuState ReadMenu(const sim::Frame& frame);
+
+} // namespace readback
