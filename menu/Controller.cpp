@@ -4,7 +4,6 @@
 #include "host/Natives.h"
 #include "menu/Drawing.h"
 #include "menu/Prompts.h"
-#include "menu/Text.h"
 #include "menu/TextStore.h"
 
 #include <utility>
@@ -82,9 +81,7 @@ void Controller::FrameTick() {
     if (isOpen) {
         DrawBackground();
         DrawHighlight();
-        DrawText(currentSubmenu->title, 16, 255, 255, 255, 255, TextAlignment::Center, 45, 313.0f, 79.0f, 0);
-        DrawText(currentSubmenu->subtitle, 16, 255, 255, 255, 255, TextAlignment::Center, 23, 313.0f, 172.0f,
-                 0);
+        DrawTitles();
         DrawCounter();
         const auto& options = currentSubmenu->options;
         for (std::int32_t i = 0; i < currentSubmenu->optionCount; ++i) {
