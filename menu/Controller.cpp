@@ -75,6 +75,12 @@ void Controller::FrameTick() {
     // The game has drawn the last frame: its texts can be reused.
     frameTexts.Reset();
     ReadInput();
+    if (currentSubmenu == nullptr) {
+        // A start-up that registered no page 0 has nothing to show: no input
+        // is acted on and the prompts stay as when closed.
+        UpdatePrompts();
+        return;
+    }
     Navigate();
     SuppressGameControls();
 

@@ -158,6 +158,9 @@ void DrawText(std::string_view text, FontIndex font, int red, int green, int blu
 
     NativeInvoker::Invoke(Native::SetTextColour, red, green, blue, alpha);
 
+    // The game reads the markup up to its first NUL: a NUL in the text would
+    // cut off the closing tags, so the text ends there instead.
+    text = text.substr(0, text.find('\0'));
     const DecimalText spacingText = Decimal(letterSpacing);
     std::string& markup = frameTexts.Next();
     FillMarkup(markup, {margin.View(), alignName, fontName, spacingText.View(), sizeText.View(), text});

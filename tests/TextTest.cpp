@@ -146,6 +146,16 @@ TEST_F(DrawTextTest, TheTextGoesInUnchanged) {
     EXPECT_EQ(Draw("100%s sure", 0, TextAlignment::Left, 22, 100.0f, 254.0f).Inner(), "100%s sure");
 }
 
+TEST_F(DrawTextTest, ATextEndsAtANulAndTheMarkupStaysWhole) {
+    using namespace std::string_view_literals;
+    EXPECT_EQ(Draw("Vis\0ible"sv, 0, TextAlignment::Left, 22, 100.0f, 254.0f).markup,
+              "<TEXTFORMAT RIGHTMARGIN = '0'><P ALIGN = 'Left'><FONT FACE = '$body' "
+              "LETTERSPACING = '0' SIZE = '22'>~s~Vis</FONT></P><TEXTFORMAT>");
+    EXPECT_NE(Draw("\0"sv, 0, TextAlignment::Left, 22, 100.0f, 254.0f)
+                  .markup.find("'22'>~s~</FONT></P><TEXTFORMAT>"),
+              std::string::npos);
+}
+
 TEST_F(DrawTextTest, OutOfRangeFontsAndAlignmentsFallBackToBodyAndLeft) {
     EXPECT_EQ(Draw("a", 17, TextAlignment::Left, 22, 100.0f, 254.0f).Attribute("FACE"),
               "$wantedPostersGeneric");
