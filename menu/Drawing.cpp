@@ -5,7 +5,6 @@
 #include "host/ProcessState.h"
 #include "menu/Option.h"
 #include "menu/Text.h"
-#include "menu/TextStore.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -42,9 +41,9 @@ constexpr FontIndex TitleFont = 16;
 constexpr float TitleY = 79.0f;
 constexpr float SubtitleY = 172.0f;
 
-constexpr const char* LeftArrow =
+constexpr std::string_view LeftArrow =
     "<img src='img://menu_textures/selection_arrow_left' height='18' width='18'/> ";
-constexpr const char* RightArrow =
+constexpr std::string_view RightArrow =
     " <img src='img://menu_textures/selection_arrow_right' height='18' width='18'/>";
 constexpr const char* Tick = "<img src='img://generic_textures/tick' height='30' width='30'/>";
 constexpr const char* TickBox = "<img src='img://generic_textures/tick_box' height='30' width='30'/>";
@@ -62,6 +61,10 @@ void DrawCornerSprite(const char* dictionary, const char* texture, float left, f
                       float height, Colour colour) {
     DrawLayoutSprite(dictionary, texture, left + width / 2.0f, top + height / 2.0f, width, height, 0.0f,
                      colour);
+}
+
+void DrawWhiteText(TextPieces text, FontIndex font, TextAlignment alignment, int size, float x, float y) {
+    DrawText(text, font, White.red, White.green, White.blue, White.alpha, alignment, size, x, y, 0);
 }
 
 void DrawWhiteText(std::string_view text, FontIndex font, TextAlignment alignment, int size, float x,
@@ -148,15 +151,9 @@ void DrawTitles() {
 
 void DrawCounter() {
     const Window window = ShownWindow();
-    // Only the markup must outlive the call, so the counter itself stays on the stack.
     const DecimalText position = Decimal(window.selected + 1);
     const DecimalText rows = Decimal(window.rows);
-    constexpr std::string_view of = " of ";
-    char text[sizeof position.digits + of.size() + sizeof rows.digits];
-    char* end = std::copy(position.digits, position.digits + position.length, text);
-    end = std::copy(of.begin(), of.end(), end);
-    end = std::copy(rows.digits, rows.digits + rows.length, end);
-    const std::string_view counter(text, static_cast<std::size_t>(end - text));
+    const std::string_view counter[] = {position.View(), " of ", rows.View()};
     DrawText(counter, BodyFont, CounterGrey.red, CounterGrey.green, CounterGrey.blue, CounterGrey.alpha,
              TextAlignment::Right, 20, 534.0f, RowsBelow(243.0f, window.placesUsed), -1);
 }
@@ -189,12 +186,8 @@ void Option::Draw() const {
         return;
     }
     if (isList) {
-        std::string_view value = valueText;
-        if (selected) {
-            std::string& arrowed = frameTexts.Next();
-            arrowed.append(LeftArrow).append(valueText).append(RightArrow);
-            value = arrowed;
-        }
+        const std::string_view arrowed[] = {LeftArrow, valueText, RightArrow};
+        const TextPieces value = selected ? TextPieces(arrowed) : TextPieces(arrowed + 1, 1);
         DrawWhiteText(value, BodyFont, TextAlignment::Right, 22, RowTextRight, RowsBelow(254.0f, slot));
     }
     if (isToggle) {
