@@ -1,7 +1,8 @@
 // Counts what one steady frame costs in ways that repeat from run to run:
-//   qdt_frame_costs instructions SCENARIO frame|replay
-//       one frame, or its replayed native calls, between callgrind's collection
-//       toggles (run it under valgrind --tool=callgrind --collect-atstart=no)
+//   qdt_frame_costs instructions SCENARIO frame|replay|row|list_value|page
+//       one frame, or its replayed native calls, or the first frame after a
+//       change, between callgrind's collection toggles (run it under
+//       valgrind --tool=callgrind --collect-atstart=no)
 //   qdt_frame_costs allocations SCENARIO FRAMES
 //       prints the heap allocations made over FRAMES steady frames
 // SCENARIO is closed, open or ten_rows.
@@ -19,9 +20,10 @@ namespace {
 constexpr int WarmUpFrames = 100;
 
 constexpr const char* UsageText =
-    "usage: qdt_frame_costs instructions closed|open|ten_rows frame|replay\n"
+    "usage: qdt_frame_costs instructions closed|open|ten_rows frame|replay|row|list_value|page\n"
     "       qdt_frame_costs allocations closed|open|ten_rows FRAMES\n"
-    "  instructions: one frame, or its replayed native calls, between callgrind's\n"
+    "  instructions: one frame, or its replayed native calls, or the first frame after\n"
+    "  a change (another row, the list's next value, another page), between callgrind's\n"
     "  collection toggles; allocations: heap allocations over FRAMES steady frames.\n";
 
 int Usage() {
@@ -35,7 +37,24 @@ void WarmUp() {
     }
 }
 
+// A scenario without such a change prints so and counts nothing.
+int CountInstructionsAfter(Scenario scenario, Change change) {
+    StartScenario(scenario);
+    WarmUp();
+    if (!MakeChange(change)) {
+        std::puts("no such change here");
+        return 0;
+    }
+    CALLGRIND_TOGGLE_COLLECT;
+    RunFrame();
+    CALLGRIND_TOGGLE_COLLECT;
+    return 0;
+}
+
 int CountInstructions(Scenario scenario, std::string_view what) {
+    if (const auto change = ChangeNamed(what)) {
+        return CountInstructionsAfter(scenario, *change);
+    }
     if (what != "frame" && what != "replay") {
         return Usage();
     }

@@ -5,6 +5,8 @@
 #include "host/ProcessState.h"
 #include "voices/VoiceMenu.h"
 
+#include <cstddef>
+#include <cstdint>
 #include <stdexcept>
 
 namespace {
@@ -61,6 +63,56 @@ std::optional<Scenario> ScenarioNamed(std::string_view name) {
         }
     }
     return std::nullopt;
+}
+
+std::string_view ChangeName(Change change) {
+    switch (change) {
+    case Change::Row:
+        return "row";
+    case Change::ListValue:
+        return "list_value";
+    case Change::Page:
+        return "page";
+    }
+    return "?";
+}
+
+std::optional<Change> ChangeNamed(std::string_view name) {
+    for (const Change change : AllChanges) {
+        if (ChangeName(change) == name) {
+            return change;
+        }
+    }
+    return std::nullopt;
+}
+
+bool MakeChange(Change change) {
+    Menu::Controller& menu = *menuController;
+    if (!menu.isOpen) {
+        return false;
+    }
+    switch (change) {
+    case Change::Row:
+        menu.selectedIndex += menu.selectedIndex > 0 ? -1 : 1;
+        return true;
+    case Change::ListValue: {
+        Menu::Option* row = Menu::SelectedRow();
+        if (row == nullptr || !row->isList || row->listValues.empty()) {
+            return false;
+        }
+        row->listIndex = (row->listIndex + 1) % static_cast<std::int32_t>(row->listValues.size());
+        row->valueText = row->listValues[static_cast<std::size_t>(row->listIndex)];
+        return true;
+    }
+    case Change::Page:
+        // The voice menu goes to the ten rows, the ten rows to the voices.
+        if (menu.currentSubmenu->id == 0 && submenuRegistry.count(1) == 0) {
+            menu.AddSubmenu(1, "More", "Ten rows", AddTenRows);
+        }
+        menu.EnterSubmenu(1);
+        return true;
+    }
+    return false;
 }
 
 void StartScenario(Scenario scenario) {

@@ -19,6 +19,18 @@ inline constexpr Scenario AllScenarios[] = {Scenario::Closed, Scenario::VoiceMen
 std::string_view ScenarioName(Scenario scenario);
 std::optional<Scenario> ScenarioNamed(std::string_view name);
 
+// What changes before the first frame that shows it: another selected row, the
+// selected list's next value, another page. Made straight in the menu's state,
+// so that frame makes the calls a steady frame of the new state makes.
+enum class Change { Row, ListValue, Page };
+
+inline constexpr Change AllChanges[] = {Change::Row, Change::ListValue, Change::Page};
+
+std::string_view ChangeName(Change change);
+std::optional<Change> ChangeNamed(std::string_view name);
+// False when the scenario has nothing to change that way (no list, closed).
+bool MakeChange(Change change);
+
 // Loads the plug-in afresh into the null host and brings it to the scenario's state.
 void StartScenario(Scenario scenario);
 // One frame: what the script routine does between two waits.

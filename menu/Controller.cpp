@@ -4,7 +4,6 @@
 #include "host/Natives.h"
 #include "menu/Drawing.h"
 #include "menu/Prompts.h"
-#include "menu/Text.h"
 #include "menu/TextStore.h"
 
 #include <utility>
@@ -76,15 +75,19 @@ void Controller::FrameTick() {
     // The game has drawn the last frame: its texts can be reused.
     frameTexts.Reset();
     ReadInput();
+    if (currentSubmenu == nullptr) {
+        // A start-up that registered no page 0 has nothing to show: no input
+        // is acted on and the prompts stay as when closed.
+        UpdatePrompts();
+        return;
+    }
     Navigate();
     SuppressGameControls();
 
     if (isOpen) {
         DrawBackground();
         DrawHighlight();
-        DrawText(currentSubmenu->title, 16, 255, 255, 255, 255, TextAlignment::Center, 45, 313.0f, 79.0f, 0);
-        DrawText(currentSubmenu->subtitle, 16, 255, 255, 255, 255, TextAlignment::Center, 23, 313.0f, 172.0f,
-                 0);
+        DrawTitles();
         DrawCounter();
         const auto& options = currentSubmenu->options;
         for (std::int32_t i = 0; i < currentSubmenu->optionCount; ++i) {

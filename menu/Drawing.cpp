@@ -5,7 +5,6 @@
 #include "host/ProcessState.h"
 #include "menu/Option.h"
 #include "menu/Text.h"
-#include "menu/TextStore.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -35,9 +34,16 @@ constexpr Colour CounterGrey = {144, 144, 144, 230};
 constexpr float CentreX = 313.0f;
 constexpr float RowTextRight = 526.0f;
 
-constexpr const char* LeftArrow =
+constexpr FontIndex BodyFont = 0;
+constexpr FontIndex TitleFont = 16;
+
+// The title's line on the banner and the subtitle's below it.
+constexpr float TitleY = 79.0f;
+constexpr float SubtitleY = 172.0f;
+
+constexpr std::string_view LeftArrow =
     "<img src='img://menu_textures/selection_arrow_left' height='18' width='18'/> ";
-constexpr const char* RightArrow =
+constexpr std::string_view RightArrow =
     " <img src='img://menu_textures/selection_arrow_right' height='18' width='18'/>";
 constexpr const char* Tick = "<img src='img://generic_textures/tick' height='30' width='30'/>";
 constexpr const char* TickBox = "<img src='img://generic_textures/tick_box' height='30' width='30'/>";
@@ -55,6 +61,10 @@ void DrawCornerSprite(const char* dictionary, const char* texture, float left, f
                       float height, Colour colour) {
     DrawLayoutSprite(dictionary, texture, left + width / 2.0f, top + height / 2.0f, width, height, 0.0f,
                      colour);
+}
+
+void DrawWhiteText(TextPieces text, FontIndex font, TextAlignment alignment, int size, float x, float y) {
+    DrawText(text, font, White.red, White.green, White.blue, White.alpha, alignment, size, x, y, 0);
 }
 
 void DrawWhiteText(std::string_view text, FontIndex font, TextAlignment alignment, int size, float x,
@@ -133,18 +143,18 @@ void DrawHighlight() {
                      0.0f, HighlightRed);
 }
 
+void DrawTitles() {
+    const Submenu& submenu = *menuController->currentSubmenu;
+    DrawWhiteText(submenu.title, TitleFont, TextAlignment::Center, 45, CentreX, TitleY);
+    DrawWhiteText(submenu.subtitle, TitleFont, TextAlignment::Center, 23, CentreX, SubtitleY);
+}
+
 void DrawCounter() {
     const Window window = ShownWindow();
-    // Only the markup must outlive the call, so the counter itself stays on the stack.
     const DecimalText position = Decimal(window.selected + 1);
     const DecimalText rows = Decimal(window.rows);
-    constexpr std::string_view of = " of ";
-    char text[sizeof position.digits + of.size() + sizeof rows.digits];
-    char* end = std::copy(position.digits, position.digits + position.length, text);
-    end = std::copy(of.begin(), of.end(), end);
-    end = std::copy(rows.digits, rows.digits + rows.length, end);
-    const std::string_view counter(text, static_cast<std::size_t>(end - text));
-    DrawText(counter, 0, CounterGrey.red, CounterGrey.green, CounterGrey.blue, CounterGrey.alpha,
+    const std::string_view counter[] = {position.View(), " of ", rows.View()};
+    DrawText(counter, BodyFont, CounterGrey.red, CounterGrey.green, CounterGrey.blue, CounterGrey.alpha,
              TextAlignment::Right, 20, 534.0f, RowsBelow(243.0f, window.placesUsed), -1);
 }
 
@@ -162,35 +172,31 @@ void Option::Draw() const {
     if (drawn) {
         const float labelY = RowsBelow(254.0f, slot);
         if (isSeparator) {
-            DrawWhiteText(text, 16, TextAlignment::Center, 22, CentreX, labelY);
+            DrawWhiteText(text, TitleFont, TextAlignment::Center, 22, CentreX, labelY);
         } else {
             DrawLayoutSprite(GenericTextures, "selection_box_bg_1c", CentreX, RowsBelow(270.0f, slot), 442.0f,
                              52.0f, 0.0f, RowBoxGrey);
-            DrawWhiteText(text, 0, TextAlignment::Left, 22, 100.0f, labelY);
+            DrawWhiteText(text, BodyFont, TextAlignment::Left, 22, 100.0f, labelY);
         }
     }
     if (selected && !isSeparator) {
-        DrawWhiteText(description, 0, TextAlignment::Center, 18, CentreX, 980.0f);
+        DrawWhiteText(description, BodyFont, TextAlignment::Center, 18, CentreX, 980.0f);
     }
     if (!drawn) {
         return;
     }
     if (isList) {
-        std::string_view value = valueText;
-        if (selected) {
-            std::string& arrowed = frameTexts.Next();
-            arrowed.append(LeftArrow).append(valueText).append(RightArrow);
-            value = arrowed;
-        }
-        DrawWhiteText(value, 0, TextAlignment::Right, 22, RowTextRight, RowsBelow(254.0f, slot));
+        const std::string_view arrowed[] = {LeftArrow, valueText, RightArrow};
+        const TextPieces value = selected ? TextPieces(arrowed) : TextPieces(arrowed + 1, 1);
+        DrawWhiteText(value, BodyFont, TextAlignment::Right, 22, RowTextRight, RowsBelow(254.0f, slot));
     }
     if (isToggle) {
         // The tick images sit a pixel above the labels.
         const float tickY = RowsBelow(253.0f, slot);
         if (toggleTarget != nullptr && *toggleTarget) {
-            DrawWhiteText(Tick, 0, TextAlignment::Right, 22, RowTextRight, tickY);
+            DrawWhiteText(Tick, BodyFont, TextAlignment::Right, 22, RowTextRight, tickY);
         }
-        DrawWhiteText(TickBox, 0, TextAlignment::Right, 22, RowTextRight, tickY);
+        DrawWhiteText(TickBox, BodyFont, TextAlignment::Right, 22, RowTextRight, tickY);
     }
 }
 

@@ -13,6 +13,8 @@ void PrepareSpriteDraw();
 void DrawBackground();
 // The red frame around the selected row.
 void DrawHighlight();
+// The submenu's title on the banner and its subtitle beneath.
+void DrawTitles();
 // "3 of 6" at the right end of the lower scroller.
 void DrawCounter();
 

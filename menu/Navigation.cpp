@@ -1,12 +1,9 @@
+// Moving over the rows, running them, entering and leaving submenus, as
+// the frame's requests ask.
 #include "menu/Controller.h"
 
-#include "host/GameControls.h"
 #include "host/KeyStates.h"
-#include "host/NativeInvoker.h"
-#include "host/Natives.h"
 #include "host/ProcessState.h"
-#include "menu/Controls.h"
-#include "menu/Prompts.h"
 #include "menu/Sound.h"
 
 #include <algorithm>
@@ -18,37 +15,9 @@ namespace Menu {
 
 namespace {
 
-using NativeInvoker::Invoke;
-
-constexpr std::uint32_t ToggleKey = 0x77;     // F8
-constexpr std::uint32_t ToggleWindowMs = 100; // an older release is lost
-constexpr std::uint32_t FastStepKey = 0x10;   // Shift
+constexpr std::uint32_t FastStepKey = 0x10; // Shift
 constexpr std::uint32_t FastStepWindowMs = 30000;
 constexpr std::int32_t FastStepRows = 10;
-
-constexpr std::uint32_t KeyboardGroup = 0;
-constexpr std::uint32_t GamepadGroup = 2;
-
-// Written with 2 while the menu is open with a gamepad.
-constexpr int GamepadMenuGlobal = 1900699;
-
-constexpr std::uint32_t gamepadOnlyControls[] = {Control::INPUT_WHISTLE, Control::INPUT_WHISTLE_HORSEBACK};
-constexpr std::uint32_t suppressedControls[] = {
-    Control::INPUT_SELECT_RADAR_MODE,  Control::INPUT_REVEAL_HUD,
-    Control::INPUT_PLAYER_MENU,        Control::INPUT_OPEN_JOURNAL,
-    Control::INPUT_OPEN_SATCHEL_MENU,  Control::INPUT_OPEN_SATCHEL_HORSE_MENU,
-    Control::INPUT_OPEN_CRAFTING_MENU, Control::INPUT_OPEN_EMOTE_WHEEL,
-    Control::INPUT_EXPAND_RADAR,       Control::INPUT_INTERACTION_MENU,
-    Control::INPUT_HUD_SPECIAL};
-
-// While a prompt is valid and active only its completed press confirms; the
-// raw control's release stands in otherwise.
-bool Confirmed(std::uint32_t prompt, bool controlReleased) {
-    if (Invoke<bool>(Native::PromptValid, prompt) && Invoke<bool>(Native::PromptActive, prompt)) {
-        return Invoke<bool>(Native::PromptPressCompleted, prompt, 0);
-    }
-    return controlReleased;
-}
 
 // optionCount is the row count, but never beyond the rows actually present.
 std::int32_t RowCount(const Submenu& submenu) {
@@ -274,59 +243,11 @@ Option* SelectedRow() {
     return RowAt(*menuController->currentSubmenu, menuController->selectedIndex);
 }
 
-void Controller::ReadInput() {
-    controlGroup = Invoke<bool>(Native::InputDeviceQuery, 0) ? KeyboardGroup : GamepadGroup;
-
-    // The keyboard comes first; the chord is not even queried when F8 toggles.
-    toggleRequested =
-        ConsumeKeyRelease(ToggleKey, ToggleWindowMs) ||
-        (Invoke<bool>(Native::ControlPressedDisabledAware, GamepadGroup, ChordModifierControl) &&
-         Invoke<bool>(Native::ControlJustReleased, GamepadGroup, ChordControl));
-
-    acceptPressed = Invoke<bool>(Native::ControlJustReleased, controlGroup, SelectControl);
-    backPressed = Invoke<bool>(Native::ControlJustReleased, controlGroup, BackControl);
-    upPressed = Invoke<bool>(Native::ControlJustPressed, controlGroup, UpControl);
-    downPressed = Invoke<bool>(Native::ControlJustPressed, controlGroup, DownControl);
-    leftPressed = Invoke<bool>(Native::ControlJustPressedDisabledAware, controlGroup, LeftControl);
-    rightPressed = Invoke<bool>(Native::ControlJustPressedDisabledAware, controlGroup, RightControl);
-
-    selectRequested = Confirmed(selectPrompt, acceptPressed);
-    backRequested = Confirmed(backPrompt, backPressed);
-}
-
 void Controller::Navigate() {
     KeepSelectionOnARow(*this);
     // Also when an action that replaced the rows throws and so ends the frame.
     const SelectionKeeper keeper(*this);
     ActOnRequests(*this);
-}
-
-void Controller::SuppressGameControls() {
-    if (!isOpen) {
-        return;
-    }
-    if (controlGroup == GamepadGroup) {
-        // A game build without this global answers null: skip the write.
-        if (std::uint64_t* global = getGlobalPtr(GamepadMenuGlobal)) {
-            *global = 2;
-        }
-        for (const std::uint32_t control : gamepadOnlyControls) {
-            Invoke(Native::DisableControl, GamepadGroup, control, 0);
-        }
-    }
-    for (const std::uint32_t control : suppressedControls) {
-        Invoke(Native::DisableControl, controlGroup, control, 0);
-    }
-}
-
-void Controller::SetOpen(bool open) {
-    isOpen = open;
-    if (isOpen) {
-        PlayFrontendSound("MENU_ENTER", "HUD_PLAYER_MENU");
-    } else {
-        PlayFrontendSound("MENU_CLOSE", "HUD_PLAYER_MENU");
-    }
-    Invoke(Native::RadarDisplaySwitch, isOpen ? 0 : 1);
 }
 
 } // namespace Menu

@@ -5,6 +5,7 @@
 #include "host/ProcessState.h"
 #include "menu/TextStore.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -58,17 +59,119 @@ char* Put(char* out, std::string_view value) {
     return out + value.size();
 }
 
+constexpr std::size_t TextValue = MarkupValueCount - 1;
+constexpr std::string_view MarkupEnd = markupPieces[MarkupValueCount];
+
+// Everything before the text: the fixed pieces and the values but the last.
 template <std::size_t... Value>
-void WriteMarkup(std::string& markup, const MarkupValues& values, std::index_sequence<Value...>) {
-    std::size_t length = FixedLength();
-    for (const std::string_view value : values) {
-        length += value.size();
-    }
-    // Sized once, then written front to back: every character is copied once.
-    markup.resize(length);
-    char* out = markup.data();
+char* WritePrefix(char* out, const MarkupValues& values, std::index_sequence<Value...>) {
     ((out = Put(PutPiece<Value>(out), values[Value])), ...);
-    PutPiece<MarkupValueCount>(out);
+    return PutPiece<TextValue>(out);
+}
+
+std::size_t PrefixLength(const MarkupValues& values) {
+    std::size_t length = FixedLength() - MarkupEnd.size();
+    for (std::size_t i = 0; i < TextValue; ++i) {
+        length += values[i].size();
+    }
+    return length;
+}
+
+// The pieces up to the first NUL: the game reads no further.
+std::size_t TextLengthBeforeNul(TextPieces pieces) {
+    std::size_t length = 0;
+    for (const std::string_view piece : pieces) {
+        const std::size_t nul = piece.find('\0');
+        if (nul != std::string_view::npos) {
+            return length + nul;
+        }
+        length += piece.size();
+    }
+    return length;
+}
+
+// Writes length characters of the pieces, then the markup's end.
+void WriteTextAndEnd(char* out, TextPieces pieces, std::size_t length) {
+    for (const std::string_view piece : pieces) {
+        const std::size_t part = std::min(piece.size(), length);
+        out = Put(out, piece.substr(0, part));
+        length -= part;
+    }
+    std::memcpy(out, MarkupEnd.data(), MarkupEnd.size());
+}
+
+// The slot already holds this text: its stored text has no NUL, so a text
+// with one never matches and is cut where it is built.
+bool HoldsText(const MarkupSlot& slot, TextPieces pieces) {
+    std::size_t length = 0;
+    for (const std::string_view piece : pieces) {
+        length += piece.size();
+    }
+    if (length != slot.textLength) {
+        return false;
+    }
+    const char* at = slot.markup.data() + slot.textAt;
+    for (const std::string_view piece : pieces) {
+        if (!piece.empty() && std::memcmp(at, piece.data(), piece.size()) != 0) {
+            return false;
+        }
+        at += piece.size();
+    }
+    return true;
+}
+
+constexpr std::string_view AlignNames[] = {"Left", "Center", "Right"};
+
+// Another slot within a few places built with the same key. Texts move a place
+// or two when the selection or a row's kind changes, and keep their prefix.
+const MarkupSlot* NearbySlotWithKey(std::size_t at, const MarkupKey& key) {
+    constexpr std::size_t reach = 3;
+    const std::size_t first = at > reach ? at - reach : 0;
+    const std::size_t end = std::min(at + reach + 1, frameTexts.slots.size());
+    for (std::size_t i = first; i < end; ++i) {
+        if (i != at && frameTexts.slots[i]->key == key) {
+            return frameTexts.slots[i];
+        }
+    }
+    return nullptr;
+}
+
+// Builds slot `at`'s markup again. The part before the text is kept when the
+// key is the one it was built with, copied from a nearby slot with that key,
+// or else written afresh. Out of line, so a frame like the last runs only
+// the short path through DrawText.
+[[gnu::noinline]] void Rebuild(std::size_t at, const MarkupKey& key, TextPieces pieces) {
+    MarkupSlot& slot = *frameTexts.slots[at];
+    const std::size_t textLength = TextLengthBeforeNul(pieces);
+    const bool keepPrefix = slot.key == key;
+    const MarkupSlot* nearby = keepPrefix ? nullptr : NearbySlotWithKey(at, key);
+    // Should the memory run out below, the slot matches nothing afterwards.
+    slot.key.fontName = nullptr;
+    if (keepPrefix) {
+        slot.markup.resize(slot.textAt + textLength + MarkupEnd.size());
+    } else if (nearby != nullptr) {
+        slot.markup.resize(nearby->textAt + textLength + MarkupEnd.size());
+        std::memcpy(slot.markup.data(), nearby->markup.data(), nearby->textAt);
+        slot.textAt = nearby->textAt;
+    } else {
+        const DecimalText margin = Decimal(key.margin);
+        const DecimalText spacing = Decimal(key.letterSpacing);
+        const DecimalText size = Decimal(key.size);
+        const MarkupValues values = {margin.View(),
+                                     AlignNames[static_cast<int>(key.alignment)],
+                                     {key.fontName, key.fontNameLength},
+                                     spacing.View(),
+                                     size.View(),
+                                     {}};
+        const std::size_t textAt = PrefixLength(values);
+        // Sized once, then written front to back: every character is copied once.
+        slot.markup.resize(textAt + textLength + MarkupEnd.size());
+        WritePrefix(slot.markup.data(), values, std::make_index_sequence<TextValue>());
+        slot.textAt = textAt;
+    }
+    WriteTextAndEnd(slot.markup.data() + slot.textAt, pieces, textLength);
+    slot.textLength = textLength;
+    slot.key = key;
 }
 
 // Whole pixels toward zero, as a plain conversion gives them, but kept inside
@@ -111,7 +214,11 @@ void FillPlaceholders(std::string& filled, std::string_view templateText,
 }
 
 void FillMarkup(std::string& markup, const MarkupValues& values) {
-    WriteMarkup(markup, values, std::make_index_sequence<MarkupValueCount>());
+    const std::string_view text = values[TextValue];
+    const std::size_t textAt = PrefixLength(values);
+    markup.resize(textAt + text.size() + MarkupEnd.size());
+    WritePrefix(markup.data(), values, std::make_index_sequence<TextValue>());
+    WriteTextAndEnd(markup.data() + textAt, TextPieces(&text, 1), text.size());
 }
 
 DecimalText Decimal(std::int64_t value) {
@@ -123,47 +230,56 @@ DecimalText Decimal(std::int64_t value) {
 
 void DrawText(std::string_view text, FontIndex font, int red, int green, int blue, int alpha,
               TextAlignment alignment, int size, float x, float y, int letterSpacing) {
+    DrawText(TextPieces(&text, 1), font, red, green, blue, alpha, alignment, size, x, y, letterSpacing);
+}
+
+void DrawText(TextPieces text, FontIndex font, int red, int green, int blue, int alpha,
+              TextAlignment alignment, int size, float x, float y, int letterSpacing) {
+    MarkupKey key;
     // A font number past the table would read beyond it: such text gets the body font.
     std::string_view fontName = "body";
     if (font >= 0 && static_cast<std::size_t>(font) < FontNames.size()) {
         fontName = FontNames[static_cast<std::size_t>(font)];
     }
-
+    key.fontName = fontName.data();
+    key.fontNameLength = fontName.size();
     // Sizes are for a 1920-pixel window. Widened so an absurd window width
     // cannot overflow; for any real one this is the 32-bit result.
-    const DecimalText sizeText = Decimal(std::int64_t{size} * windowWidth / 1920);
-    const float yFraction = y / screenHeight;
+    key.size = std::int64_t{size} * windowWidth / 1920;
+    key.letterSpacing = letterSpacing;
 
+    const float yFraction = y / screenHeight;
     float xFraction = 0.0f;
-    DecimalText margin = Decimal(0);
-    std::string_view alignName;
     switch (alignment) {
     case TextAlignment::Center: {
         const float fraction = x / screenWidth;
         xFraction = fraction + fraction - 1.0f;
-        alignName = "Center";
+        key.alignment = TextAlignment::Center;
         break;
     }
     case TextAlignment::Right:
         // The game right-aligns against a margin measured in whole pixels from the screen's right edge.
-        margin = Decimal(std::int64_t{WholePixels(screenWidth)} - WholePixels(x));
-        alignName = "Right";
+        key.margin = std::int64_t{WholePixels(screenWidth)} - WholePixels(x);
+        key.alignment = TextAlignment::Right;
         break;
     default:
         // Left, and any value that is no alignment at all.
         xFraction = x / screenWidth;
-        alignName = "Left";
+        key.alignment = TextAlignment::Left;
         break;
     }
 
     NativeInvoker::Invoke(Native::SetTextColour, red, green, blue, alpha);
 
-    const DecimalText spacingText = Decimal(letterSpacing);
-    std::string& markup = frameTexts.Next();
-    FillMarkup(markup, {margin.View(), alignName, fontName, spacingText.View(), sizeText.View(), text});
+    // Most texts are what the same place held last frame: then the markup
+    // handed over last frame goes again, byte for byte.
+    MarkupSlot& slot = frameTexts.Next();
+    if (!(slot.key == key && HoldsText(slot, text))) {
+        Rebuild(frameTexts.used - 1, key, text);
+    }
 
     const auto gameString = NativeInvoker::Invoke<std::uint64_t>(Native::MakeLiteralGameString, 10,
-                                                                 "LITERAL_STRING", markup.c_str());
+                                                                 "LITERAL_STRING", slot.markup.c_str());
     NativeInvoker::Invoke(Native::DisplayText, gameString, xFraction, yFraction);
 }
 

@@ -47,8 +47,14 @@ struct DecimalText {
 DecimalText Decimal(std::int64_t value);
 
 // Draws text at (x, y) in screen pixels; size is for a 1920-pixel-wide window.
-// The markup lives in frameTexts until the next frame tick.
+// The markup lives in frameTexts until the next frame tick. A text ends at its
+// first NUL, as the game reads it.
 void DrawText(std::string_view text, FontIndex font, int red, int green, int blue, int alpha,
+              TextAlignment alignment, int size, float x, float y, int letterSpacing);
+// The same for a text given in pieces, drawn as if joined, so a text made of
+// parts (the counter, a selected list value) is never put together first.
+using TextPieces = std::span<const std::string_view>;
+void DrawText(TextPieces text, FontIndex font, int red, int green, int blue, int alpha,
               TextAlignment alignment, int size, float x, float y, int letterSpacing);
 
 } // namespace Menu

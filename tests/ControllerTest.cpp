@@ -97,10 +97,20 @@ TEST_F(ControllerTest, OpenSubmenuMovesBetweenLevels) {
     EXPECT_EQ(controller.selectedIndex, 0) << "equal id: same submenu, first row";
     EXPECT_EQ(controller.submenuStack.size(), 1u);
 
+    // A page's own code goes on to 7 and back: 5's row stays saved on the way.
+    controller.AddSubmenu(7, "Grandchild", "", Rows(1));
+    controller.selectedIndex = 2;
+    controller.OpenSubmenu(7);
+    EXPECT_EQ(controller.savedSelection.at(5), 2);
+    controller.OpenSubmenu(5);
+    EXPECT_EQ(controller.submenuStack, std::vector<std::int32_t>{0});
+    EXPECT_EQ(controller.savedSelection.count(7), 0u);
+    ASSERT_EQ(controller.savedSelection.count(5), 1u);
+
     controller.OpenSubmenu(0);
     EXPECT_EQ(controller.currentSubmenu->id, 0);
     EXPECT_TRUE(controller.submenuStack.empty());
-    EXPECT_EQ(controller.savedSelection.count(5), 0u);
+    EXPECT_EQ(controller.savedSelection.count(5), 0u) << "a lower id erases the left submenu's saved row";
     EXPECT_EQ(controller.savedSelection.at(0), 3) << "only the left submenu's entry is erased";
 }
 

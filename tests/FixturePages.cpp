@@ -5,10 +5,13 @@
 
 #include <string>
 
+bool fixtureMainPageIsZero = true;
+
 // Six plain rows whose actions do nothing: a test that needs other rows
 // registers them itself.
 void InitializeMenu() {
-    menuController->AddSubmenu(0, "Fixture", "Main page", [](Menu::Submenu* main) {
+    const std::int32_t id = fixtureMainPageIsZero ? 0 : 3;
+    menuController->AddSubmenu(id, "Fixture", "Main page", [](Menu::Submenu* main) {
         for (std::int32_t row = 1; row <= FixtureMainRows; ++row) {
             main->AddOption("Row " + std::to_string(row), "Fixture row " + std::to_string(row) + ".", {});
         }

@@ -6,3 +6,7 @@
 #include <cstdint>
 
 inline constexpr std::int32_t FixtureMainRows = 6;
+
+// Off: start-up registers the fixture's page as id 3 only, as a fork that
+// numbers its main page otherwise. Tests that turn it off turn it on again.
+extern bool fixtureMainPageIsZero;

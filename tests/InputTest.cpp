@@ -1,5 +1,6 @@
 // Reading the player's input: the frame's queries, the F8 and chord toggle,
 // and Select and Back confirmed through the prompts or the raw controls.
+#include "FixturePages.h"
 #include "MenuFixture.h"
 
 namespace {
@@ -41,6 +42,51 @@ TEST_F(InputTest, AClosedIdleFrameOnlyReadsInputAndHidesThePrompts) {
     EXPECT_EQ(LastFrame(), ClosedIdleFrame(true)) << "the chord is read in group 2 either way";
     EXPECT_EQ(Controller().controlGroup, 2u);
     EXPECT_EQ(host.game.globals.count(Global), 0u) << "nothing is suppressed while closed";
+}
+
+// A start-up that registers no page 0 shows no page: frames read input but act
+// on none, draw nothing and keep the prompts hidden, until a start-up that
+// registers page 0.
+class NoMainPageTest : public InputTest {
+  protected:
+    NoMainPageTest() { fixtureMainPageIsZero = false; }
+    ~NoMainPageTest() override { fixtureMainPageIsZero = true; }
+};
+
+TEST_F(NoMainPageTest, FramesActOnNoInputAndDrawNothingUntilAStartRegistersPageZero) {
+    Start();
+    ASSERT_EQ(Controller().currentSubmenu, nullptr);
+    runner.RunFrame();
+    EXPECT_EQ(LastFrame(), ClosedIdleFrame(false));
+
+    ReleaseF8();
+    Tap({Menu::DownControl, Menu::SelectControl, Menu::BackControl});
+    EXPECT_FALSE(Controller().isOpen);
+    EXPECT_TRUE(Sounds().empty());
+    EXPECT_EQ(Count("draw_sprite") + Count("display_text") + Count("radar_display_switch"), 0);
+    const std::vector<std::string> frame = LastFrame();
+    ASSERT_GE(frame.size(), 4u);
+    EXPECT_EQ(std::vector<std::string>(frame.end() - 4, frame.end()),
+              (std::vector<std::string>{"set_prompt_visible(1, 0)", "set_prompt_enabled(1, 0)",
+                                        "set_prompt_visible(2, 0)", "set_prompt_enabled(2, 0)"}));
+
+    host.game.gamepad = true;
+    host.game.PressControl(Menu::ChordModifierControl);
+    Tap(Menu::ChordControl);
+    EXPECT_FALSE(Controller().isOpen) << "the chord opens no page either";
+    EXPECT_EQ(host.game.globals.count(Global), 0u);
+    host.game.ReleaseControl(Menu::ChordModifierControl);
+    host.game.gamepad = false;
+    runner.RunFrame();
+
+    fixtureMainPageIsZero = true;
+    runner.RestartScript();
+    runner.RunFrame();
+    ASSERT_EQ(Controller().currentSubmenu, &submenuRegistry.at(0));
+    ReleaseF8();
+    runner.RunFrame();
+    EXPECT_TRUE(Controller().isOpen);
+    EXPECT_EQ(Count("draw_sprite"), 19);
 }
 
 TEST_F(InputTest, F8TogglesOnItsReleaseOnceAndNeverWhileHeld) {

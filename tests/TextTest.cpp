@@ -5,6 +5,10 @@
 #include "menu/TextStore.h"
 
 #include <climits>
+#include <iterator>
+#include <random>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -147,6 +151,16 @@ TEST_F(DrawTextTest, TheTextGoesInUnchanged) {
     EXPECT_EQ(Draw("100%s sure", 0, TextAlignment::Left, 22, 100.0f, 254.0f).Inner(), "100%s sure");
 }
 
+TEST_F(DrawTextTest, ATextEndsAtANulAndTheMarkupStaysWhole) {
+    using namespace std::string_view_literals;
+    EXPECT_EQ(Draw("Vis\0ible"sv, 0, TextAlignment::Left, 22, 100.0f, 254.0f).markup,
+              "<TEXTFORMAT RIGHTMARGIN = '0'><P ALIGN = 'Left'><FONT FACE = '$body' "
+              "LETTERSPACING = '0' SIZE = '22'>~s~Vis</FONT></P><TEXTFORMAT>");
+    EXPECT_NE(Draw("\0"sv, 0, TextAlignment::Left, 22, 100.0f, 254.0f)
+                  .markup.find("'22'>~s~</FONT></P><TEXTFORMAT>"),
+              std::string::npos);
+}
+
 TEST_F(DrawTextTest, OutOfRangeFontsAndAlignmentsFallBackToBodyAndLeft) {
     EXPECT_EQ(Draw("a", 17, TextAlignment::Left, 22, 100.0f, 254.0f).Attribute("FACE"),
               "$wantedPostersGeneric");
@@ -159,6 +173,73 @@ TEST_F(DrawTextTest, OutOfRangeFontsAndAlignmentsFallBackToBodyAndLeft) {
         EXPECT_EQ(text.Attribute("ALIGN"), "Left") << "alignment " << alignment;
         EXPECT_EQ(text.Attribute("RIGHTMARGIN"), "0");
         EXPECT_EQ(text.x, 313.0f / 1920.0f);
+    }
+}
+
+TEST_F(DrawTextTest, APieceWiseTextIsDrawnAsIfJoinedAndEndsAtANul) {
+    using namespace std::string_view_literals;
+    const std::string_view counter[] = {"3", " of ", "10"};
+    host.recorder.BeginFrame();
+    Menu::frameTexts.Reset();
+    Menu::DrawText(counter, 0, 1, 2, 3, 4, TextAlignment::Right, 20, 534.0f, 243.0f, -1);
+    const std::string_view cut[] = {"ab", "c\0d"sv, "e"};
+    Menu::DrawText(cut, 0, 1, 2, 3, 4, TextAlignment::Left, 22, 100.0f, 254.0f, 0);
+    const DrawnFrame drawn = ReadDrawing(host.recorder.Last());
+    ASSERT_EQ(drawn.texts.size(), 2u);
+    EXPECT_EQ(drawn.texts[0].Inner(), "3 of 10");
+    EXPECT_EQ(drawn.texts[1].Inner(), "abc");
+}
+
+// Markups are kept from frame to frame and rebuilt only where what they are
+// built from changed: whatever the last frame held at each place, every
+// markup is the template filled with this call's values.
+TEST_F(DrawTextTest, EveryMarkupIsTheFilledTemplateWhateverTheLastFrameDrew) {
+    using namespace std::string_view_literals;
+    struct Kind {
+        int font;
+        TextAlignment alignment;
+        int size;
+        float x;
+        int letterSpacing;
+    };
+    const Kind kinds[] = {
+        {16, TextAlignment::Center, 45, 313.0f, 0}, {0, TextAlignment::Left, 22, 100.0f, 0},
+        {0, TextAlignment::Right, 20, 534.0f, -1},  {0, TextAlignment::Right, 22, 526.0f, 0},
+        {16, TextAlignment::Center, 22, 313.0f, 0}, {0, TextAlignment::Center, 18, 313.0f, 0}};
+    const std::string_view texts[] = {
+        "",           "Row 1",   "Row 2", "Set voice: VOFX_PLAYER_MALE01",
+        "100%s sure", "Vi\0s"sv, "Vi"sv,  "<img src='img://generic_textures/tick' height='30' width='30'/>"};
+    const int windows[] = {1920, 1920, 1920, 1280};
+    const char* const alignNames[] = {"Left", "Center", "Right"};
+
+    std::mt19937 random(22);
+    const auto pick = [&random](std::size_t count) {
+        return std::uniform_int_distribution<std::size_t>(0, count - 1)(random);
+    };
+    for (int frame = 0; frame < 300; ++frame) {
+        windowWidth = windows[pick(std::size(windows))];
+        host.recorder.BeginFrame();
+        Menu::frameTexts.Reset();
+        std::vector<std::string> expected;
+        const std::size_t count = 1 + pick(12);
+        for (std::size_t i = 0; i < count; ++i) {
+            const Kind& kind = kinds[pick(std::size(kinds))];
+            const std::string_view text = texts[pick(std::size(texts))];
+            Menu::DrawText(text, kind.font, 1, 2, 3, 4, kind.alignment, kind.size, kind.x, 500.0f,
+                           kind.letterSpacing);
+            const int margin = kind.alignment == TextAlignment::Right ? 1920 - static_cast<int>(kind.x) : 0;
+            expected.push_back(Menu::FillPlaceholders(
+                Menu::MarkupTemplate,
+                {std::to_string(margin), alignNames[static_cast<int>(kind.alignment)],
+                 Menu::FontNames[static_cast<std::size_t>(kind.font)], std::to_string(kind.letterSpacing),
+                 std::to_string(kind.size * windowWidth / 1920),
+                 std::string(text.substr(0, text.find('\0')))}));
+        }
+        const DrawnFrame drawn = ReadDrawing(host.recorder.Last());
+        ASSERT_EQ(drawn.texts.size(), expected.size());
+        for (std::size_t i = 0; i < expected.size(); ++i) {
+            ASSERT_EQ(drawn.texts[i].markup, expected[i]) << "frame " << frame << ", text " << i;
+        }
     }
 }
 

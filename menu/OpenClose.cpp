@@ -1,0 +1,20 @@
+// Opening and closing the menu: its sound and the radar.
+#include "menu/Controller.h"
+
+#include "host/NativeInvoker.h"
+#include "host/Natives.h"
+#include "menu/Sound.h"
+
+namespace Menu {
+
+void Controller::SetOpen(bool open) {
+    isOpen = open;
+    if (isOpen) {
+        PlayFrontendSound("MENU_ENTER", "HUD_PLAYER_MENU");
+    } else {
+        PlayFrontendSound("MENU_CLOSE", "HUD_PLAYER_MENU");
+    }
+    NativeInvoker::Invoke(Native::RadarDisplaySwitch, isOpen ? 0 : 1);
+}
+
+} // namespace Menu
