@@ -7,7 +7,7 @@
 
 #include "host/Natives.h"
 #include "host/PluginMain.h"
-#include "sim/Runner.h"
+#include "driver/Runner.h"
 
 #include <gtest/gtest.h>
 

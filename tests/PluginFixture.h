@@ -4,7 +4,7 @@
 #include "PluginReset.h"
 
 #include "host/PluginMain.h"
-#include "sim/Runner.h"
+#include "driver/Runner.h"
 
 #include <gtest/gtest.h>
 

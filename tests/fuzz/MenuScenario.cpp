@@ -8,7 +8,7 @@
 #include "host/PluginMain.h"
 #include "menu/Controls.h"
 #include "menu/Prompts.h"
-#include "sim/Runner.h"
+#include "driver/Runner.h"
 
 #include <array>
 #include <cstdio>

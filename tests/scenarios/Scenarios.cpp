@@ -1,6 +1,6 @@
 #include "tests/scenarios/Scenario.h"
 
-#include "sim/Runner.h"
+#include "driver/Runner.h"
 
 #include <initializer_list>
 

@@ -1,7 +1,7 @@
 // Runs the plug-in module in the stand-in host through a session script and
 // writes the chosen frames as pictures, a contact sheet of them and the record
 // of every native call; prints what the session did and where the files are.
-#include "sim/Runner.h"
+#include "driver/Runner.h"
 #include "tools/preview/CommandLine.h"
 #include "tools/preview/ContactSheet.h"
 #include "tools/preview/Renderer.h"

@@ -3,7 +3,7 @@
 // controls, one key for the controller chord and one to switch the input device.
 #pragma once
 
-#include "sim/Runner.h"
+#include "driver/Runner.h"
 
 #include <SDL_keycode.h>
 

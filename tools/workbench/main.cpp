@@ -1,7 +1,7 @@
 // A live window on the plug-in: the module runs in the stand-in host, one
 // script frame per shown frame, with desktop keys delivered as the game
 // would; the module file is watched and reloaded whenever it is replaced.
-#include "sim/Runner.h"
+#include "driver/Runner.h"
 #include "tools/preview/CommandLine.h"
 #include "tools/preview/Renderer.h"
 #include "tools/workbench/FrameSummary.h"

@@ -5,7 +5,7 @@
 // in the plug-in, CTest lists them as disabled (label preview-pipeline).
 #include "PixelChecks.h"
 #include "host/Natives.h"
-#include "sim/Runner.h"
+#include "driver/Runner.h"
 #include "tools/preview/Renderer.h"
 #include "tools/preview/Scene.h"
 #include "tools/preview/Session.h"

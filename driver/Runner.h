@@ -3,7 +3,7 @@
 #pragma once
 
 #include "sim/Host.h"
-#include "sim/Plugin.h"
+#include "driver/Plugin.h"
 
 #include <cstdint>
 #include <optional>
