@@ -1,7 +1,7 @@
 #include "bench/Scenarios.h"
 
 #include "bench/NullHost.h"
-#include "host/KeyStates.h"
+#include "driver/LinkedPlugin.h"
 #include "host/ProcessState.h"
 #include "voices/VoiceMenu.h"
 
@@ -34,11 +34,7 @@ void AddTenRows(Menu::Submenu* submenu) {
 }
 
 void ForgetLoadedState() {
-    menuController.reset();
-    submenuRegistry.clear();
-    for (KeyState& entry : keyStates.entries) {
-        entry = KeyState{};
-    }
+    sim::ResetLinkedPlugin();
     NullHost::Reset();
 }
 

@@ -46,21 +46,14 @@ target_include_directories(qdt_plugin PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
 add_library(QuorvaneDevTools MODULE ${QDT_PLUGIN_OBJECTS})
 set_target_properties(QuorvaneDevTools PROPERTIES PREFIX "")
 
-add_library(qdt_sim STATIC
-  sim/ControlTable.cpp
-  sim/Game.cpp
-  sim/Host.cpp
-  sim/HookExports.cpp
-  sim/NativeTable.cpp
-  sim/Plugin.cpp
-  sim/Recorder.cpp
-  sim/Runner.cpp
-  sim/ScriptFiber.cpp
-)
+add_library(qdt_sim STATIC ${SIM_SOURCES} sim/ScriptFiber.cpp)
 target_include_directories(qdt_sim PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
 set_target_properties(qdt_sim PROPERTIES POSITION_INDEPENDENT_CODE ON)
 find_package(Threads REQUIRED)
-target_link_libraries(qdt_sim PUBLIC ${CMAKE_DL_LIBS} Threads::Threads)
+target_link_libraries(qdt_sim PUBLIC Threads::Threads)
+
+add_library(qdt_driver STATIC ${DRIVER_SOURCES})
+target_link_libraries(qdt_driver PUBLIC qdt_sim ${CMAKE_DL_LIBS})
 
 # The fuzz build ends here: the plug-in, the stand-in and the fuzzer.
 if(QDT_FUZZ)
@@ -72,7 +65,7 @@ endif()
 function(qdt_module_host target)
   set_target_properties(${target} PROPERTIES ENABLE_EXPORTS ON)
   target_link_options(${target} PRIVATE -Wl,--whole-archive $<TARGET_FILE:qdt_sim> -Wl,--no-whole-archive)
-  target_link_libraries(${target} PRIVATE qdt_sim)
+  target_link_libraries(${target} PRIVATE qdt_driver)
   add_dependencies(${target} QuorvaneDevTools)
   target_compile_definitions(${target} PRIVATE QDT_PLUGIN_MODULE="$<TARGET_FILE:QuorvaneDevTools>")
 endfunction()

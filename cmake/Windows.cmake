@@ -26,23 +26,14 @@ include(cmake/Release.cmake)
 # The stand-in script hook as a real DLL, from the same stand-in sources as the
 # native build: the hook's nine decorated names are aliases in the .def, and the
 # stand-in's classes are exported too, for the scenario host that drives it.
-add_library(ScriptHookRDR2 SHARED
-  sim/ControlTable.cpp
-  sim/Game.cpp
-  sim/HookExports.cpp
-  sim/HookExports.def
-  sim/Host.cpp
-  sim/NativeTable.cpp
-  sim/Recorder.cpp
-  sim/ScriptFiberWindows.cpp
-)
+add_library(ScriptHookRDR2 SHARED ${SIM_SOURCES} sim/HookExports.def sim/ScriptFiberWindows.cpp)
 target_include_directories(ScriptHookRDR2 PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
 set_target_properties(ScriptHookRDR2 PROPERTIES PREFIX "")
 target_link_options(ScriptHookRDR2 PRIVATE -static -Wl,--export-all-symbols -Wl,--exclude-libs,ALL)
 
 # The host program: a game folder's worth of process around the real DLL. It
 # lies next to ScriptHookRDR2.dll and QuorvaneDevTools.asi, as a game does.
-add_executable(qdt_scenarios ${SCENARIO_SOURCES} tests/scenarios/MachineWindows.cpp sim/Plugin.cpp sim/Runner.cpp)
+add_executable(qdt_scenarios ${SCENARIO_SOURCES} tests/scenarios/MachineWindows.cpp ${DRIVER_SOURCES})
 target_link_libraries(qdt_scenarios PRIVATE ScriptHookRDR2)
 target_link_options(qdt_scenarios PRIVATE -static)
 add_dependencies(qdt_scenarios QuorvaneDevTools)
@@ -59,7 +50,7 @@ set_tests_properties(wine_scenarios PROPERTIES LABELS wine RUN_SERIAL TRUE TIMEO
 # A script hook that reloads scripts frees and loads the DLL many times in
 # one process: 200 cycles of load, open, free must stop growing its memory.
 add_executable(qdt_reload tests/scenarios/ReloadWindows.cpp tests/scenarios/ScenarioRun.cpp
-               tests/scenarios/Scenarios.cpp tests/scenarios/MachineWindows.cpp sim/Plugin.cpp sim/Runner.cpp)
+               tests/scenarios/Scenarios.cpp tests/scenarios/MachineWindows.cpp ${DRIVER_SOURCES})
 target_link_libraries(qdt_reload PRIVATE ScriptHookRDR2)
 target_link_options(qdt_reload PRIVATE -static)
 add_dependencies(qdt_reload QuorvaneDevTools)
@@ -69,7 +60,7 @@ add_test(NAME wine_reload
 set_tests_properties(wine_reload PROPERTIES LABELS wine RUN_SERIAL TRUE TIMEOUT 600)
 
 # The stand-in's Windows fiber stops a script that waits inside a catch-all.
-add_executable(qdt_waiting_script tests/scenarios/WaitingScriptWindows.cpp sim/Runner.cpp sim/Plugin.cpp)
+add_executable(qdt_waiting_script tests/scenarios/WaitingScriptWindows.cpp ${DRIVER_SOURCES})
 target_link_libraries(qdt_waiting_script PRIVATE ScriptHookRDR2)
 target_link_options(qdt_waiting_script PRIVATE -static)
 add_test(NAME wine_waiting_script

@@ -78,8 +78,6 @@ class DrawingTest : public PluginTest {
         EXPECT_TRUE(drawn.faults.empty()) << drawn.faults.front();
         return drawn;
     }
-
-    ScreenMetricsGuard metrics;
 };
 
 std::function<void(Menu::Submenu*)> NumberedRows(int count) {

@@ -60,18 +60,3 @@ inline DrawnFrame ReadDrawing(const sim::Frame& frame) {
     }
     return drawn;
 }
-
-// Screen metrics changed by a test come back when it ends: other tests
-// expect the load-time values.
-struct ScreenMetricsGuard {
-    ~ScreenMetricsGuard() {
-        screenWidth = width;
-        screenHeight = height;
-        rowPitch = pitch;
-        windowWidth = window;
-    }
-    float width = screenWidth;
-    float height = screenHeight;
-    float pitch = rowPitch;
-    std::int32_t window = windowWidth;
-};

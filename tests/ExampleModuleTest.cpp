@@ -4,7 +4,7 @@
 
 #include "menu/Controls.h"
 #include "menu/Prompts.h"
-#include "sim/Runner.h"
+#include "driver/Runner.h"
 
 #include <gtest/gtest.h>
 

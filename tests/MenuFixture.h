@@ -4,6 +4,7 @@
 
 #include "PluginFixture.h"
 
+#include "driver/Input.h"
 #include "host/Natives.h"
 #include "menu/Controls.h"
 #include "menu/Prompts.h"
@@ -22,18 +23,12 @@ class MenuTest : public PluginTest {
     Menu::Controller& Controller() { return *menuController; }
     Menu::Submenu& Shown() { return *menuController->currentSubmenu; }
 
-    void ReleaseF8() {
-        runner.KeyDown(sim::KeyF8);
-        runner.KeyUp(sim::KeyF8);
-    }
+    void ReleaseF8() { sim::Play(runner, sim::QuickF8()); }
 
     // One frame in which each control goes down and comes up again.
     const sim::Frame& Tap(std::initializer_list<std::uint32_t> controls) {
-        for (const std::uint32_t control : controls) {
-            host.game.PressControl(control);
-            host.game.ReleaseControl(control);
-        }
-        return runner.RunFrame();
+        sim::Play(runner, sim::QuickTap(controls));
+        return host.recorder.Last();
     }
     const sim::Frame& Tap(std::uint32_t control) { return Tap({control}); }
 

@@ -1,7 +1,7 @@
 // The plug-in built as a module and loaded as the hook loads it.
 #include "DrawnFrame.h"
 
-#include "sim/Runner.h"
+#include "driver/Runner.h"
 
 #include <gtest/gtest.h>
 

@@ -3,11 +3,11 @@
 // yielding and the game keeps running. Its own program, because it replaces
 // the global allocator.
 #include "FixturePages.h"
-#include "PluginReset.h"
+#include "driver/LinkedPlugin.h"
 
+#include "driver/Runner.h"
 #include "host/Natives.h"
 #include "host/PluginMain.h"
-#include "sim/Runner.h"
 
 #include <gtest/gtest.h>
 
@@ -58,7 +58,7 @@ TEST(OutOfMemoryTest, AStartUpThatRunsOutOfMemoryAnywhereLeavesTheGameRunning) {
     int failedBeforeRegistration = 0;
     for (long allowed = 0;; ++allowed) {
         SCOPED_TRACE(allowed);
-        ResetLinkedPlugin();
+        sim::ResetLinkedPlugin();
         sim::Host host;
         sim::Runner runner(host);
         // Armed on the script thread at the last prompt call before the menu
@@ -102,7 +102,7 @@ TEST(OutOfMemoryTest, AStartUpThatRunsOutOfMemoryAnywhereLeavesTheGameRunning) {
         EXPECT_TRUE(menuController->isOpen);
         runner.Unload();
     }
-    ResetLinkedPlugin();
+    sim::ResetLinkedPlugin();
 }
 
 } // namespace

@@ -1,40 +1,36 @@
 // A plug-in linked into the test program, run by the stand-in host.
 #pragma once
 
-#include "PluginReset.h"
+#include "driver/LinkedPlugin.h"
 
+#include "driver/Runner.h"
 #include "host/PluginMain.h"
-#include "sim/Runner.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
+// Each test starts on the state a fresh load builds, and leaves it so for
+// whatever runs next in this program.
+struct FreshLinkedPlugin {
+    FreshLinkedPlugin() { sim::ResetLinkedPlugin(); }
+    ~FreshLinkedPlugin() { sim::ResetLinkedPlugin(); }
+    FreshLinkedPlugin(const FreshLinkedPlugin&) = delete;
+    FreshLinkedPlugin& operator=(const FreshLinkedPlugin&) = delete;
+};
+
 class PluginTest : public ::testing::Test {
   protected:
-    PluginTest() { ResetLinkedPlugin(); }
-
     // Attaches the plug-in and runs the start-up frame.
     void Start() {
         runner.Load(sim::Plugin::Linked(&DllMain));
         runner.RunFrame();
     }
 
-    // Tests may change the screen; the next one starts on the load-time screen again.
-    ~PluginTest() override {
-        screenWidth = loadScreenWidth;
-        screenHeight = loadScreenHeight;
-        rowPitch = loadRowPitch;
-    }
-
     std::vector<std::string> LastFrame() const { return host.recorder.DescribeLast(); }
 
+    FreshLinkedPlugin freshState; // first made, last gone: after the host and runner
     sim::Host host;
     sim::Runner runner{host};
-
-  private:
-    const float loadScreenWidth = screenWidth;
-    const float loadScreenHeight = screenHeight;
-    const float loadRowPitch = rowPitch;
 };

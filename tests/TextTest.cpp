@@ -85,8 +85,6 @@ class DrawTextTest : public PluginTest {
         EXPECT_EQ(drawn.order, "t") << "one text: colour, make string, display; nothing else";
         return drawn.texts.empty() ? DrawnText{} : drawn.texts.front();
     }
-
-    ScreenMetricsGuard metrics;
 };
 
 TEST_F(DrawTextTest, CentredSubtitleFillsTheTemplateInOrder) {

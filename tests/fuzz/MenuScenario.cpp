@@ -2,14 +2,14 @@
 
 #include "ByteReader.h"
 #include "MenuInvariants.h"
-#include "PluginReset.h"
+#include "driver/LinkedPlugin.h"
 
+#include "driver/Runner.h"
 #include "host/Natives.h"
 #include "host/PluginMain.h"
 #include "menu/Controls.h"
 #include "menu/Prompts.h"
 #include "sim/NativeTable.h"
-#include "sim/Runner.h"
 
 #include <array>
 #include <cstdio>
@@ -405,7 +405,7 @@ class Scenario {
 } // namespace
 
 ScenarioResult PlayScenario(std::span<const std::uint8_t> input) {
-    ResetLinkedPlugin();
+    sim::ResetLinkedPlugin();
     toggleFlags = {};
     ScenarioResult result;
     {
@@ -413,6 +413,6 @@ ScenarioResult PlayScenario(std::span<const std::uint8_t> input) {
         result = scenario.Play();
     }
     // The rows' actions refer to the scenario, which is gone: drop them too.
-    ResetLinkedPlugin();
+    sim::ResetLinkedPlugin();
     return result;
 }

@@ -1,5 +1,7 @@
 #include "tests/scenarios/Machine.h"
 
+#include "driver/Screen.h"
+
 #include <dlfcn.h>
 
 namespace scenario {
@@ -12,13 +14,12 @@ std::string DefaultPluginPath() {
 
 // The stand-in machine mirrors the Xvfb screen the Windows run sees.
 GameWindow::GameWindow(sim::Host& host, const WindowSetup& setup) {
-    host.screenWidth = ScreenWidth;
-    host.screenHeight = ScreenHeight;
+    sim::SetScreen(host, {ScreenWidth, ScreenHeight, setup.outerWidth, setup.outerHeight});
     if (setup.kind == WindowKind::Absent) {
         host.window.reset();
         return;
     }
-    host.window = sim::Window{WindowTitle(setup.kind), RECT{0, 0, setup.outerWidth, setup.outerHeight}};
+    host.window->title = WindowTitle(setup.kind);
 }
 
 GameWindow::~GameWindow() = default;

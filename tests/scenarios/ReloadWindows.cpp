@@ -2,7 +2,7 @@
 // one game session. This loads it, opens its menu with F8, runs a frame and
 // frees it again, cycle after cycle, and fails unless the process's committed
 // private memory stops growing. Windows (or Wine) only.
-#include "sim/Runner.h"
+#include "driver/Runner.h"
 #include "tests/scenarios/Machine.h"
 #include "tests/scenarios/ScenarioRun.h"
 

@@ -1,8 +1,8 @@
 #include "tests/scenarios/Scenario.h"
 
+#include "driver/Input.h"
 #include "menu/Controls.h"
 #include "menu/Prompts.h"
-#include "sim/Runner.h"
 
 #include <initializer_list>
 
@@ -10,14 +10,10 @@ namespace scenario {
 namespace {
 
 using Steps = std::vector<Step>;
-
-// The game's controls as the player uses them.
 using Menu::BackControl;
 using Menu::DownControl;
 using Menu::SelectControl;
 using Menu::UpControl;
-constexpr std::uint32_t ChordModifier = Menu::ChordModifierControl; // held ...
-constexpr std::uint32_t ChordButton = Menu::ChordControl;           // ... while this one is released
 
 Steps Join(std::initializer_list<Steps> parts) {
     Steps joined;
@@ -31,19 +27,40 @@ Steps Frames(int count) {
     return Steps(static_cast<std::size_t>(count), Step{StepKind::Frame});
 }
 
-// F8 goes down in one frame and comes up right before the next, so the
-// release is read well inside its 100 ms on either machine.
-Steps ToggleWithF8() {
-    return {
-        {StepKind::KeyDown, sim::KeyF8}, {StepKind::Frame}, {StepKind::KeyUp, sim::KeyF8}, {StepKind::Frame}};
+// The player's input, as steps both machines play.
+Steps Played(const sim::InputSequence& sequence) {
+    Steps steps;
+    for (const sim::InputEvent& event : sequence) {
+        switch (event.kind) {
+        case sim::InputKind::KeyDown:
+            steps.push_back({StepKind::KeyDown, event.code});
+            break;
+        case sim::InputKind::KeyRepeat:
+            steps.push_back({StepKind::KeyRepeat, event.code});
+            break;
+        case sim::InputKind::KeyUp:
+            steps.push_back({StepKind::KeyUp, event.code});
+            break;
+        case sim::InputKind::PressControl:
+            steps.push_back({StepKind::PressControl, event.code});
+            break;
+        case sim::InputKind::ReleaseControl:
+            steps.push_back({StepKind::ReleaseControl, event.code});
+            break;
+        case sim::InputKind::NextFrame:
+            steps.push_back({StepKind::Frame});
+            break;
+        }
+    }
+    return steps;
 }
 
-// A control pressed for one frame and released in the next.
+Steps ToggleWithF8() {
+    return Played(sim::ToggleWithF8());
+}
+
 Steps Tap(std::uint32_t control) {
-    return {{StepKind::PressControl, control},
-            {StepKind::Frame},
-            {StepKind::ReleaseControl, control},
-            {StepKind::Frame}};
+    return Played(sim::TapControl(control));
 }
 
 Steps Repeat(int count, const Steps& steps) {
@@ -55,13 +72,7 @@ Steps Repeat(int count, const Steps& steps) {
 }
 
 Steps ToggleWithChord() {
-    return {{StepKind::PressControl, ChordModifier},
-            {StepKind::PressControl, ChordButton},
-            {StepKind::Frame},
-            {StepKind::ReleaseControl, ChordButton},
-            {StepKind::Frame},
-            {StepKind::ReleaseControl, ChordModifier},
-            {StepKind::Frame}};
+    return Played(sim::Chord());
 }
 
 // Opening and moving: what a window setup changes shows in the drawn menu.
@@ -90,10 +101,7 @@ std::vector<Scenario> MakeScenarios() {
           {StepKind::Frame},
           {StepKind::Frame}}},
         {"late_f8_release", fullScreen,
-         Join({Frames(1),
-               {{StepKind::KeyDown, sim::KeyF8}, {StepKind::KeyUp, sim::KeyF8}, {StepKind::PassTime, 250}},
-               Frames(2),
-               ToggleWithF8()})},
+         Join({Frames(1), Played(sim::QuickF8()), {{StepKind::PassTime, 250}}, Frames(2), ToggleWithF8()})},
         {"move_without_shift", fullScreen,
          Join({Frames(1), ToggleWithF8(), Repeat(2, Tap(DownControl)), Repeat(3, Tap(UpControl)),
                Tap(DownControl)})},

@@ -4,7 +4,7 @@
 // the native stand-in has its own test of this in tests/ScriptMainTest.cpp.
 #include "host/ScriptHook.h"
 #include "sim/Host.h"
-#include "sim/Runner.h"
+#include "driver/Runner.h"
 
 #include <cstdio>
 

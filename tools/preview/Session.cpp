@@ -1,5 +1,6 @@
 #include "tools/preview/Session.h"
 
+#include "driver/Input.h"
 #include "menu/Controls.h"
 #include "menu/Prompts.h"
 
@@ -179,30 +180,33 @@ std::vector<SessionStep> LoadSession(const std::string& path) {
 int RunSession(const std::vector<SessionStep>& steps, sim::Runner& runner, const SessionObserver& observer) {
     int number = 0;
     std::set<std::uint32_t> keysDown;
-    const auto runFrame = [&](const SessionStep& step) {
-        // The observer has seen the frames before; a snapshot needs only the last.
-        runner.host().recorder.Clear();
-        const sim::Frame& frame = runner.RunFrame();
-        if (observer.frame) {
-            observer.frame(number, step, frame);
+    const auto play = [&](const SessionStep& step, const sim::InputSequence& sequence) {
+        for (const sim::InputEvent& event : sequence) {
+            const bool frameRuns = event.kind == sim::InputKind::NextFrame;
+            if (frameRuns) {
+                // The observer has seen the frames before; a snapshot needs only the last.
+                runner.host().recorder.Clear();
+            }
+            sim::Apply(runner, event);
+            if (frameRuns) {
+                if (observer.frame) {
+                    observer.frame(number, step, runner.host().recorder.Last());
+                }
+                ++number;
+            }
         }
-        ++number;
     };
-    const auto press = [&](const Input& input) {
-        if (input.isKey) {
-            // A key held down repeats, as Windows reports it.
-            runner.KeyDown(input.code, !keysDown.insert(input.code).second);
-        } else {
-            runner.host().game.PressControl(input.code);
+    const auto press = [&](const Input& input) -> sim::InputEvent {
+        if (!input.isKey) {
+            return {sim::InputKind::PressControl, input.code};
         }
+        // A key held down repeats, as Windows reports it.
+        return {keysDown.insert(input.code).second ? sim::InputKind::KeyDown : sim::InputKind::KeyRepeat,
+                input.code};
     };
-    const auto release = [&](const Input& input) {
-        if (input.isKey) {
-            keysDown.erase(input.code);
-            runner.KeyUp(input.code);
-        } else {
-            runner.host().game.ReleaseControl(input.code);
-        }
+    const auto release = [&](const Input& input) -> sim::InputEvent {
+        keysDown.erase(input.code);
+        return {input.isKey ? sim::InputKind::KeyUp : sim::InputKind::ReleaseControl, input.code};
     };
 
     for (const SessionStep& step : steps) {
@@ -211,37 +215,26 @@ int RunSession(const std::vector<SessionStep>& steps, sim::Runner& runner, const
         }
         switch (step.kind) {
         case StepKind::Press:
-            press(step.input);
+            sim::Apply(runner, press(step.input));
             break;
         case StepKind::Release:
-            release(step.input);
+            sim::Apply(runner, release(step.input));
             break;
-        case StepKind::Tap:
-            press(step.input);
-            runFrame(step);
-            release(step.input);
-            runFrame(step);
-            break;
-        case StepKind::Chord: {
-            // The plug-in reads the chord from the controller's group whatever
-            // the input device: the button must come up while the modifier is held.
-            auto& game = runner.host().game;
-            game.PressControl(Menu::ChordModifierControl);
-            game.PressControl(Menu::ChordControl);
-            runFrame(step);
-            game.ReleaseControl(Menu::ChordControl);
-            runFrame(step);
-            game.ReleaseControl(Menu::ChordModifierControl);
-            runFrame(step);
+        case StepKind::Tap: {
+            const sim::InputEvent down = press(step.input);
+            play(step, sim::Tap(down));
+            keysDown.erase(step.input.code);
             break;
         }
+        case StepKind::Chord:
+            play(step, sim::Chord());
+            break;
         case StepKind::Gamepad:
             runner.host().game.gamepad = step.on;
             break;
         case StepKind::Wait:
-            for (int i = 0; i < step.frames; ++i) {
-                runFrame(step);
-            }
+            play(step,
+                 sim::InputSequence(static_cast<std::size_t>(step.frames), {sim::InputKind::NextFrame}));
             break;
         case StepKind::Snapshot:
             if (number == 0) {

@@ -14,7 +14,7 @@
 //   snapshot NAME             keep the last frame run as NAME.png
 #pragma once
 
-#include "sim/Runner.h"
+#include "driver/Runner.h"
 
 #include <cstdint>
 #include <functional>

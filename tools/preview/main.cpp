@@ -1,7 +1,8 @@
 // Runs the plug-in module in the stand-in host through a session script and
 // writes the chosen frames as pictures, a contact sheet of them and the record
 // of every native call; prints what the session did and where the files are.
-#include "sim/Runner.h"
+#include "driver/Runner.h"
+#include "driver/Screen.h"
 #include "tools/preview/CommandLine.h"
 #include "tools/preview/ContactSheet.h"
 #include "tools/preview/Renderer.h"
@@ -124,9 +125,9 @@ int main(int argc, char** argv) {
     case Request::Run:
         break;
     }
-    const int windowWidth = options.windowWidth != 0 ? options.windowWidth : options.screenWidth;
-    const int windowHeight =
-        static_cast<int>(static_cast<long long>(options.screenHeight) * windowWidth / options.screenWidth);
+    const sim::Screen screen{options.screenWidth, options.screenHeight, options.windowWidth};
+    const int windowWidth = screen.WindowWidth();
+    const int windowHeight = screen.WindowHeight();
 
     try {
         const std::vector<preview::SessionStep> steps = preview::LoadSession(options.session);
@@ -153,9 +154,7 @@ int main(int argc, char** argv) {
                << ".\n# \"> \" lines are the session's steps, played before the frame below them.\n";
 
         sim::Host host;
-        host.screenWidth = options.screenWidth;
-        host.screenHeight = options.screenHeight;
-        host.window->rect = RECT{0, 0, windowWidth, windowHeight};
+        sim::SetScreen(host, screen);
         sim::Runner runner(host);
         runner.Load(sim::Plugin::Load(options.module));
 

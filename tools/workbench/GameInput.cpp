@@ -40,35 +40,33 @@ KeyBinding BindingFor(SDL_Keycode key) {
     }
 }
 
+void GameInput::Queue(const sim::InputSequence& sequence) {
+    for (const sim::InputEvent& input : sequence) {
+        queue_.push_back({false, input});
+    }
+}
+
 bool GameInput::Key(const KeyBinding& binding, bool down, bool repeat) {
     switch (binding.role) {
     case KeyRole::PluginKey:
-        queue_.push_back({KeyRole::PluginKey, binding.code, down, repeat});
+        Queue({{down ? (repeat ? sim::InputKind::KeyRepeat : sim::InputKind::KeyDown) : sim::InputKind::KeyUp,
+                binding.code}});
         return true;
     case KeyRole::Control:
         if (repeat) {
             return false; // the game's controls have no key repeat
         }
-        queue_.push_back({KeyRole::Control, binding.code, down, false});
+        Queue({{down ? sim::InputKind::PressControl : sim::InputKind::ReleaseControl, binding.code}});
         return true;
     case KeyRole::Chord:
-        // The controller chord: the button released while the modifier is
-        // held; the modifier lets go after.
         if (repeat) {
             return false;
         }
-        if (down) {
-            queue_.push_back({KeyRole::Control, Menu::ChordModifierControl, true, false});
-            queue_.push_back({KeyRole::Control, Menu::ChordControl, true, false});
-        } else {
-            queue_.push_back(
-                {KeyRole::Control, Menu::ChordControl, false, false, Menu::ChordModifierControl});
-            queue_.push_back({KeyRole::Control, Menu::ChordModifierControl, false, false});
-        }
+        Queue(down ? sim::ChordDown() : sim::ChordUp());
         return true;
     case KeyRole::SwitchDevice:
         if (down && !repeat) {
-            queue_.push_back({KeyRole::SwitchDevice, 0, true, false});
+            queue_.push_back({true, {}});
         }
         return down && !repeat;
     default:
@@ -77,35 +75,26 @@ bool GameInput::Key(const KeyBinding& binding, bool down, bool repeat) {
 }
 
 void GameInput::Deliver() {
-    sim::Game& game = runner_.host().game;
     std::vector<std::uint32_t> changed; // controls changed for this frame
     std::size_t taken = 0;
     for (; taken < queue_.size(); ++taken) {
         const Event& event = queue_[taken];
-        if (event.role == KeyRole::Control &&
-            std::find(changed.begin(), changed.end(), event.code) != changed.end()) {
+        if (event.switchDevice) {
+            runner_.host().game.gamepad = !runner_.host().game.gamepad;
+            continue;
+        }
+        const sim::InputKind kind = event.input.kind;
+        if (kind == sim::InputKind::NextFrame) {
+            ++taken; // what follows waits for the next frame
+            break;
+        }
+        const bool control = kind == sim::InputKind::PressControl || kind == sim::InputKind::ReleaseControl;
+        if (control && std::find(changed.begin(), changed.end(), event.input.code) != changed.end()) {
             break; // the rest waits for the next frame, in order
         }
-        if (event.role == KeyRole::PluginKey) {
-            if (event.down) {
-                runner_.KeyDown(event.code, event.repeat);
-            } else {
-                runner_.KeyUp(event.code);
-            }
-        } else if (event.role == KeyRole::Control) {
-            if (event.down) {
-                game.PressControl(event.code);
-            } else {
-                game.ReleaseControl(event.code);
-            }
-        } else if (event.role == KeyRole::SwitchDevice) {
-            game.gamepad = !game.gamepad;
-        }
-        if (event.role == KeyRole::Control) {
-            changed.push_back(event.code);
-        }
-        if (event.holds != 0) {
-            changed.push_back(event.holds);
+        sim::Apply(runner_, event.input);
+        if (control) {
+            changed.push_back(event.input.code);
         }
     }
     queue_.erase(queue_.begin(), queue_.begin() + static_cast<std::ptrdiff_t>(taken));

@@ -3,7 +3,7 @@
 // controls, one key for the controller chord and one to switch the input device.
 #pragma once
 
-#include "sim/Runner.h"
+#include "driver/Input.h"
 
 #include <SDL_keycode.h>
 
@@ -43,12 +43,10 @@ class GameInput {
 
   private:
     struct Event {
-        KeyRole role = KeyRole::None; // PluginKey, Control or SwitchDevice
-        std::uint32_t code = 0;
-        bool down = false;
-        bool repeat = false;
-        std::uint32_t holds = 0; // also kept unchanged until the next frame
+        bool switchDevice = false; // or else the input event
+        sim::InputEvent input;
     };
+    void Queue(const sim::InputSequence& sequence);
 
     sim::Runner& runner_;
     std::vector<Event> queue_;

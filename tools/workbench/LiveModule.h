@@ -3,7 +3,7 @@
 // and every load is a fresh path the dynamic loader has not cached.
 #pragma once
 
-#include "sim/Runner.h"
+#include "driver/Runner.h"
 
 #include <cstdint>
 #include <string>

@@ -1,7 +1,8 @@
 // A live window on the plug-in: the module runs in the stand-in host, one
 // script frame per shown frame, with desktop keys delivered as the game
 // would; the module file is watched and reloaded whenever it is replaced.
-#include "sim/Runner.h"
+#include "driver/Runner.h"
+#include "driver/Screen.h"
 #include "tools/preview/CommandLine.h"
 #include "tools/preview/Renderer.h"
 #include "tools/workbench/FrameSummary.h"
@@ -166,9 +167,7 @@ class Workbench {
     Workbench(const Options& options, SDL_Renderer* renderer)
         : options_(options), renderer_(renderer), runner_(host_, 0), live_(runner_),
           watch_(options.module, std::chrono::milliseconds(100)), input_(runner_) {
-        host_.screenWidth = options.screenWidth;
-        host_.screenHeight = options.screenHeight;
-        host_.window->rect = RECT{0, 0, options.screenWidth, options.screenHeight};
+        sim::SetScreen(host_, {options.screenWidth, options.screenHeight});
         clockBase_ = host_.tickCount;
         textures_.game = SDL_CreateTexture(renderer, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING,
                                            options.screenWidth, options.screenHeight);

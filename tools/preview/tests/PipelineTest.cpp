@@ -4,8 +4,9 @@
 // These need the plug-in's menu drawing and input navigation; until both are
 // in the plug-in, CTest lists them as disabled (label preview-pipeline).
 #include "PixelChecks.h"
+#include "driver/Runner.h"
+#include "driver/Screen.h"
 #include "host/Natives.h"
-#include "sim/Runner.h"
 #include "tools/preview/Renderer.h"
 #include "tools/preview/Scene.h"
 #include "tools/preview/Session.h"
@@ -21,10 +22,7 @@ namespace {
 
 using namespace pixel_checks;
 
-struct Screen {
-    int width = 1920;
-    int height = 1080;
-};
+using sim::Screen;
 
 using EachFrame = std::function<void(const sim::Frame&)>;
 
@@ -35,9 +33,7 @@ std::map<std::string, Picture> Play(const std::vector<preview::SessionStep>& ste
                                     const EachFrame& eachFrame = {},
                                     const char* module = QDT_FIXTURE_MODULE) {
     sim::Host host;
-    host.screenWidth = screen.width;
-    host.screenHeight = screen.height;
-    host.window->rect = RECT{0, 0, screen.width, screen.height};
+    sim::SetScreen(host, screen);
     sim::Runner runner(host);
     runner.Load(sim::Plugin::Load(module));
     std::map<std::string, Picture> pictures;

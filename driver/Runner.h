@@ -2,8 +2,8 @@
 // one resume per frame, key events between frames, unload.
 #pragma once
 
+#include "driver/Plugin.h"
 #include "sim/Host.h"
-#include "sim/Plugin.h"
 
 #include <cstdint>
 #include <optional>

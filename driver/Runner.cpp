@@ -1,4 +1,4 @@
-#include "sim/Runner.h"
+#include "driver/Runner.h"
 
 namespace sim {
 

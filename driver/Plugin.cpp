@@ -1,4 +1,4 @@
-#include "sim/Plugin.h"
+#include "driver/Plugin.h"
 
 #include <stdexcept>
 
