@@ -40,7 +40,7 @@ class Game {
     bool gamepad = false; // the input-device query answers "keyboard and mouse" while false
 
     std::uint32_t playerCharacter = 0x2a;
-    std::int32_t clockHours = 12; // the game's time of day, whole hours
+    std::int32_t clockHours = 12;       // the game's time of day, whole hours
     std::uint32_t nextPromptHandle = 1; // 0 makes begin_prompt fail
     std::map<std::uint32_t, Prompt> prompts;
 
