@@ -1,11 +1,13 @@
 // Wall time of one steady frame against the null host, and of pushing the
 // same frame's native calls into it again: the floor.
 #include "bench/Scenarios.h"
+#include "tools/cli/CommandLine.h"
 
 #include <benchmark/benchmark.h>
 
-#include <cstdio>
-#include <string_view>
+#include <optional>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -44,23 +46,36 @@ BENCHMARK_CAPTURE(Replayed, closed, Scenario::Closed);
 BENCHMARK_CAPTURE(Replayed, open, Scenario::VoiceMenuOpen);
 BENCHMARK_CAPTURE(Replayed, ten_rows, Scenario::TenRowsScrolled);
 
-constexpr const char* Usage =
-    "usage: qdt_frame_bench [--benchmark_filter=REGEX] [--benchmark_repetitions=N] ...\n"
-    "  Times steady frames (closed, open, ten_rows) and the replays of their native calls.\n";
-
-// The library answers --help with its flags, after our usage; anything it does
-// not know is a mistake.
+// Our command line takes the library's own --benchmark_... flags through;
+// anything else, or a flag the library does not know, is a mistake.
 int main(int argc, char** argv) {
-    for (int i = 1; i < argc; ++i) {
-        if (std::string_view(argv[i]) == "--help") {
-            std::fputs(Usage, stdout);
-            std::fflush(stdout);
+    CLI::App app("Times steady frames (closed, open, ten_rows) and the replays of their native calls.\n"
+                 "Google Benchmark's --benchmark_... flags go through to it (--benchmark_filter=REGEX,\n"
+                 "--benchmark_repetitions=N, ...).",
+                 "qdt_frame_bench");
+    commandline::UseLayout(app);
+    app.allow_extras();
+    app.allow_windows_style_options(false);
+    if (const std::optional<int> status = commandline::Parse(app, argc, argv)) {
+        return *status;
+    }
+    const auto mistake = [&app](const std::string& argument) {
+        return commandline::Mistake(app, "the following argument was not expected: " + argument);
+    };
+    std::vector<std::string> flags = app.remaining();
+    for (const std::string& flag : flags) {
+        if (flag.rfind("--benchmark_", 0) != 0) {
+            return mistake(flag);
         }
     }
-    benchmark::Initialize(&argc, argv);
-    if (argc > 1) {
-        std::fprintf(stderr, "qdt_frame_bench: unknown argument %s\n%s", argv[1], Usage);
-        return 2;
+    std::vector<char*> arguments{argv[0]};
+    for (std::string& flag : flags) {
+        arguments.push_back(flag.data());
+    }
+    int count = static_cast<int>(arguments.size());
+    benchmark::Initialize(&count, arguments.data());
+    if (count > 1) {
+        return mistake(arguments[1]);
     }
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -8,28 +8,19 @@
 // SCENARIO is closed, open or ten_rows.
 #include "bench/AllocationCounter.h"
 #include "bench/Scenarios.h"
+#include "tools/cli/CommandLine.h"
 
 #include <valgrind/callgrind.h>
 
-#include <charconv>
 #include <cstdio>
+#include <optional>
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace {
 
 constexpr int WarmUpFrames = 100;
-
-constexpr const char* UsageText =
-    "usage: qdt_frame_costs instructions closed|open|ten_rows frame|replay|row|list_value|page\n"
-    "       qdt_frame_costs allocations closed|open|ten_rows FRAMES\n"
-    "  instructions: one frame, or its replayed native calls, or the first frame after\n"
-    "  a change (another row, the list's next value, another page), between callgrind's\n"
-    "  collection toggles; allocations: heap allocations over FRAMES steady frames.\n";
-
-int Usage() {
-    std::fputs(UsageText, stderr);
-    return 2;
-}
 
 void WarmUp() {
     for (int i = 0; i < WarmUpFrames; ++i) {
@@ -55,9 +46,6 @@ int CountInstructions(Scenario scenario, std::string_view what) {
     if (const auto change = ChangeNamed(what)) {
         return CountInstructionsAfter(scenario, *change);
     }
-    if (what != "frame" && what != "replay") {
-        return Usage();
-    }
     StartScenario(scenario);
     WarmUp();
     const CallStream stream = RecordFrame();
@@ -77,13 +65,7 @@ int CountInstructions(Scenario scenario, std::string_view what) {
     return 0;
 }
 
-int CountAllocations(Scenario scenario, std::string_view framesText) {
-    int frames = 0;
-    const auto [end, error] =
-        std::from_chars(framesText.data(), framesText.data() + framesText.size(), frames);
-    if (error != std::errc() || end != framesText.data() + framesText.size() || frames <= 0) {
-        return Usage();
-    }
+int CountAllocations(Scenario scenario, int frames) {
     StartScenario(scenario);
     WarmUp();
     AllocationCounter::Start();
@@ -95,26 +77,51 @@ int CountAllocations(Scenario scenario, std::string_view framesText) {
     return 0;
 }
 
+// A subcommand's scenario argument: one of the scenarios' names.
+void AddScenarioArgument(CLI::App& command, std::string& name) {
+    std::vector<std::string> names;
+    for (const Scenario scenario : AllScenarios) {
+        names.emplace_back(ScenarioName(scenario));
+    }
+    command.add_option("SCENARIO", name, "the steady frame")->required()->check(CLI::IsMember(names));
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc == 2 && (std::string_view(argv[1]) == "--help" || std::string_view(argv[1]) == "-h")) {
-        std::fputs(UsageText, stdout);
-        return 0;
+    CLI::App app("Counts what one steady frame costs in ways that repeat from run to run.",
+                 "qdt_frame_costs");
+    commandline::UseLayout(app);
+    // At most one; none is told after the parse, so that an unknown option is told first.
+    app.require_subcommand(0, 1);
+    std::string scenarioName;
+
+    CLI::App* instructions =
+        app.add_subcommand("instructions", "one frame, its replayed native calls, or the first frame after a "
+                                           "change, between callgrind's collection toggles "
+                                           "(run it under valgrind --tool=callgrind --collect-atstart=no)");
+    AddScenarioArgument(*instructions, scenarioName);
+    std::string what;
+    instructions
+        ->add_option("WHAT", what,
+                     "frame, replay, or the first frame after a change: row (another row), list_value (the "
+                     "list's next value), page (another page)")
+        ->required()
+        ->check(CLI::IsMember({"frame", "replay", "row", "list_value", "page"}));
+
+    CLI::App* allocations =
+        app.add_subcommand("allocations", "prints the heap allocations made over FRAMES steady frames");
+    AddScenarioArgument(*allocations, scenarioName);
+    int frames = 0;
+    allocations->add_option("FRAMES", frames, "how many frames")->required()->check(CLI::PositiveNumber);
+
+    if (const std::optional<int> status = commandline::Parse(app, argc, argv)) {
+        return *status;
     }
-    if (argc != 4) {
-        return Usage();
+    if (!instructions->parsed() && !allocations->parsed()) {
+        return commandline::Mistake(app, "a subcommand is required: instructions or allocations");
     }
-    const std::string_view command = argv[1];
-    const auto scenario = ScenarioNamed(argv[2]);
-    if (!scenario) {
-        return Usage();
-    }
-    if (command == "instructions") {
-        return CountInstructions(*scenario, argv[3]);
-    }
-    if (command == "allocations") {
-        return CountAllocations(*scenario, argv[3]);
-    }
-    return Usage();
+    // The name was checked against the list, so it is known.
+    const Scenario scenario = *ScenarioNamed(scenarioName);
+    return instructions->parsed() ? CountInstructions(scenario, what) : CountAllocations(scenario, frames);
 }

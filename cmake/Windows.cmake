@@ -34,7 +34,7 @@ target_link_options(ScriptHookRDR2 PRIVATE -static -Wl,--export-all-symbols -Wl,
 # The host program: a game folder's worth of process around the real DLL. It
 # lies next to ScriptHookRDR2.dll and QuorvaneDevTools.asi, as a game does.
 add_executable(qdt_scenarios ${SCENARIO_SOURCES} tests/scenarios/MachineWindows.cpp ${DRIVER_SOURCES})
-target_link_libraries(qdt_scenarios PRIVATE ScriptHookRDR2)
+target_link_libraries(qdt_scenarios PRIVATE ScriptHookRDR2 qdt_command_line)
 target_link_options(qdt_scenarios PRIVATE -static)
 add_dependencies(qdt_scenarios QuorvaneDevTools)
 

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Builds QuorvaneDevTools.asi and shows the menu without the game: plays a
+# Builds QuorvaneDevTools.asi, the module and the preview, and shows the menu without the game: plays a
 # preview session on the plug-in in the stand-in host and prints what happened,
 # the pictures and the record it wrote, then the DLL's path. Build output goes
 # to out/build.log, shown only when a build fails.
@@ -9,10 +9,11 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 usage() {
   cat <<'TEXT'
 usage: scripts/run.sh [--session FILE] [--out DIR] [--screen WIDTHxHEIGHT] [--window-width N] [--module FILE]
-  Installs what the builds need (Debian), builds the DLL (build/windows) and the native build
-  (build/native) with their output in out/build.log, then plays a session on the plug-in in the
-  stand-in host. Prints what happened, each snapshot's picture and a contact sheet of them all,
-  the record of every native call, then the DLL. The options go to qdt_preview:
+  Installs what the builds need (Debian), builds the DLL (build/windows), the plug-in module and
+  the preview (build/native), nothing else, with their output in out/build.log, then plays a
+  session on the plug-in in the stand-in host. Prints what happened, each snapshot's picture and
+  a contact sheet of them all, the record of every native call, then the DLL. The options go to
+  qdt_preview:
     --session FILE      the session to play (tools/preview/sessions/default.session)
     --out DIR           where pictures and the record go (out/preview)
     --screen WxH        the screen the plug-in finds (1920x1080)
@@ -47,10 +48,12 @@ quietly() {
   fi
 }
 started=$(date +%s)
-printf 'building the DLL and the native build (log: %s) ...' "$log"
+printf 'building the plug-in and the preview (log: %s) ...' "$log"
 quietly "$root/scripts/setup.sh"
-quietly "$root/scripts/build.sh" windows
-quietly "$root/scripts/build.sh" native
+# Only what this shows: the DLL, the module and the preview; scripts/test.sh
+# builds the tests, benchmarks and workbench.
+quietly "$root/scripts/build.sh" windows QuorvaneDevTools
+quietly "$root/scripts/build.sh" native QuorvaneDevTools qdt_preview
 echo " done in $(($(date +%s) - started)) s"
 
 "$root/build/native/tools/preview/qdt_preview" --out "$root/out/preview" "${arguments[@]}"

@@ -2,9 +2,9 @@
 // on the stand-in's Windows fiber: each stop (a second start, an abandonment)
 // must end it at once, and it must never run again. Windows (or Wine) only;
 // the native stand-in has its own test of this in tests/ScriptMainTest.cpp.
+#include "driver/Runner.h"
 #include "host/ScriptHook.h"
 #include "sim/Host.h"
-#include "driver/Runner.h"
 
 #include <cstdio>
 

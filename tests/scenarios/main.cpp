@@ -3,22 +3,22 @@
 // loader, with the stand-in ScriptHookRDR2.dll), so the two outputs can be diffed.
 #include "tests/scenarios/Machine.h"
 #include "tests/scenarios/ScenarioRun.h"
+#include "tools/cli/CommandLine.h"
 
 #include <cstdio>
 #include <exception>
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace {
 
-constexpr const char* UsageText =
-    "usage: qdt_scenarios [--plugin PATH] [--list] [SCENARIO...]\n"
-    "  Runs the named scenarios (all by default) on the plug-in and prints each one's record;\n"
-    "  --list names them, --plugin loads another build of the plug-in.\n";
-
-int Usage() {
-    std::fputs(UsageText, stderr);
-    return 2;
+std::vector<std::string> ScenarioNames() {
+    std::vector<std::string> names;
+    for (const scenario::Scenario& each : scenario::AllScenarios()) {
+        names.push_back(each.name);
+    }
+    return names;
 }
 
 const scenario::Scenario* Find(const std::string& name) {
@@ -34,29 +34,26 @@ const scenario::Scenario* Find(const std::string& name) {
 
 int main(int argc, char** argv) {
     std::string pluginPath;
+    std::vector<std::string> names;
+    bool list = false;
+    CLI::App app("Runs the named scenarios (all by default) on the plug-in and prints each one's record.",
+                 "qdt_scenarios");
+    commandline::UseLayout(app);
+    app.add_option("--plugin", pluginPath, "loads another build of the plug-in")->type_name("PATH");
+    app.add_flag("--list", list, "names the scenarios");
+    app.add_option("SCENARIO", names, "a scenario to run")->check(CLI::IsMember(ScenarioNames()));
+    if (const std::optional<int> status = commandline::Parse(app, argc, argv)) {
+        return *status;
+    }
+    if (list) {
+        for (const std::string& name : ScenarioNames()) {
+            std::printf("%s\n", name.c_str());
+        }
+        return 0;
+    }
     std::vector<const scenario::Scenario*> chosen;
-    for (int i = 1; i < argc; ++i) {
-        const std::string argument = argv[i];
-        if (argument == "--help" || argument == "-h") {
-            std::fputs(UsageText, stdout);
-            return 0;
-        }
-        if (argument == "--plugin" && i + 1 < argc) {
-            pluginPath = argv[++i];
-        } else if (argument == "--list") {
-            for (const scenario::Scenario& each : scenario::AllScenarios()) {
-                std::printf("%s\n", each.name.c_str());
-            }
-            return 0;
-        } else if (argument.rfind("--", 0) == 0) {
-            std::fprintf(stderr, "unknown option or missing value: %s\n", argument.c_str());
-            return Usage();
-        } else if (const scenario::Scenario* named = Find(argument)) {
-            chosen.push_back(named);
-        } else {
-            std::fprintf(stderr, "unknown scenario: %s\n", argument.c_str());
-            return Usage();
-        }
+    for (const std::string& name : names) {
+        chosen.push_back(Find(name));
     }
     if (chosen.empty()) {
         for (const scenario::Scenario& each : scenario::AllScenarios()) {

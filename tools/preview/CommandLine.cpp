@@ -25,4 +25,37 @@ bool ReadPictureSize(std::string_view text, int& width, int& height) {
            ReadPictureSide(text.substr(by + 1), height);
 }
 
+CLI::Option* AddPictureSizeOption(CLI::App& app, const std::string& name, int& width, int& height,
+                                  const std::string& description) {
+    const CLI::Validator size(
+        [](std::string& text) {
+            int ignored = 0;
+            return ReadPictureSize(text, ignored, ignored)
+                       ? std::string()
+                       : "takes WIDTHxHEIGHT, 16 to 16384 each, not " + text;
+        },
+        "");
+    return app
+        .add_option_function<std::string>(
+            name, [&width, &height](const std::string& text) { ReadPictureSize(text, width, height); },
+            description)
+        ->check(size)
+        ->type_name("WIDTHxHEIGHT");
+}
+
+CLI::Option* AddPictureSideOption(CLI::App& app, const std::string& name, int& side,
+                                  const std::string& description) {
+    const CLI::Validator length(
+        [](std::string& text) {
+            int ignored = 0;
+            return ReadPictureSide(text, ignored) ? std::string() : "takes 16 to 16384, not " + text;
+        },
+        "");
+    return app
+        .add_option_function<std::string>(
+            name, [&side](const std::string& text) { ReadPictureSide(text, side); }, description)
+        ->check(length)
+        ->type_name("N");
+}
+
 } // namespace preview

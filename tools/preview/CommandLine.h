@@ -1,6 +1,9 @@
 // Numbers and sizes as the tools take them on their command lines.
 #pragma once
 
+#include "tools/cli/CommandLine.h"
+
+#include <string>
 #include <string_view>
 
 namespace preview {
@@ -13,5 +16,13 @@ bool ReadPictureSize(std::string_view text, int& width, int& height);
 
 // One side of such a picture.
 bool ReadPictureSide(std::string_view text, int& value);
+
+// An option taking WIDTHxHEIGHT into width and height; a bad size is a mistake on the command line.
+CLI::Option* AddPictureSizeOption(CLI::App& app, const std::string& name, int& width, int& height,
+                                  const std::string& description);
+
+// An option taking one side of a picture.
+CLI::Option* AddPictureSideOption(CLI::App& app, const std::string& name, int& side,
+                                  const std::string& description);
 
 } // namespace preview

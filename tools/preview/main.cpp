@@ -16,6 +16,7 @@
 #include <exception>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -33,53 +34,32 @@ struct Options {
     int windowWidth = 0; // 0: as wide as the screen
 };
 
-constexpr const char* Usage =
-    "usage: qdt_preview [--session FILE] [--out DIR] [--screen WIDTHxHEIGHT] [--window-width N] [--module "
-    "FILE]\n"
-    "  Plays the session on the plug-in in the stand-in host, prints what happened (the menu opened,\n"
-    "  moved, applied a voice, closed) and writes each snapshot as DIR/NAME.png, all of them on one\n"
-    "  picture as DIR/contact-sheet.png, and every native call of every frame as DIR/calls.txt.\n"
-    "  The pictures show the game window, which keeps the screen's proportions; by default it fills\n"
-    "  the 1920x1080 screen. Defaults: --session " QDT_DEFAULT_SESSION ", --out preview,\n"
-    "  --module " QDT_PLUGIN_MODULE ".\n";
+// Reads the command line into options; an exit status when the program is to stop there.
+std::optional<int> ReadOptions(int argc, char** argv, Options& options) {
+    CLI::App app("Plays the session on the plug-in in the stand-in host, prints what happened (the menu\n"
+                 "opened, moved, applied a voice, closed) and writes each snapshot as DIR/NAME.png, all of\n"
+                 "them on one picture as DIR/contact-sheet.png, and every native call of every frame as\n"
+                 "DIR/calls.txt. The pictures show the game window, which keeps the screen's proportions;\n"
+                 "by default it fills the 1920x1080 screen.",
+                 "qdt_preview");
+    commandline::UseLayout(app);
+    app.add_option("--session", options.session, "the session to play")
+        ->type_name("FILE")
+        ->capture_default_str();
+    app.add_option("--out", options.out, "where the pictures and the record go")
+        ->type_name("DIR")
+        ->capture_default_str();
+    preview::AddPictureSizeOption(app, "--screen", options.screenWidth, options.screenHeight,
+                                  "the screen the plug-in finds (1920x1080)");
+    preview::AddPictureSideOption(app, "--window-width", options.windowWidth,
+                                  "the game window's width, when narrower than the screen");
+    app.add_option("--module", options.module, "the plug-in module to load")
+        ->type_name("FILE")
+        ->capture_default_str();
+    return commandline::Parse(app, argc, argv);
+}
 
 constexpr std::string_view SheetName = "contact-sheet";
-
-enum class Request { Run, Help, Mistake };
-
-Request ReadOptions(int argc, char** argv, Options& options, std::string& mistake) {
-    for (int i = 1; i < argc; ++i) {
-        const std::string option = argv[i];
-        if (option == "--help" || option == "-h") {
-            return Request::Help;
-        }
-        const bool known = option == "--session" || option == "--out" || option == "--module" ||
-                           option == "--screen" || option == "--window-width";
-        if (!known || i + 1 >= argc) {
-            mistake = known ? option + " needs a value" : "unknown option " + option;
-            return Request::Mistake;
-        }
-        const std::string value = argv[++i];
-        if (option == "--session") {
-            options.session = value;
-        } else if (option == "--out") {
-            options.out = value;
-        } else if (option == "--module") {
-            options.module = value;
-        } else if (option == "--screen") {
-            if (!preview::ReadPictureSize(value, options.screenWidth, options.screenHeight)) {
-                mistake = "--screen takes WIDTHxHEIGHT, 16 to 16384 each, not " + value;
-                return Request::Mistake;
-            }
-        } else {
-            if (!preview::ReadPictureSide(value, options.windowWidth)) {
-                mistake = "--window-width takes 16 to 16384, not " + value;
-                return Request::Mistake;
-            }
-        }
-    }
-    return Request::Run;
-}
 
 void WriteCalls(std::ofstream& record, const sim::Frame& frame) {
     for (const std::string& line : sim::Describe(frame)) {
@@ -114,16 +94,8 @@ std::string Joined(const std::vector<std::string>& parts) {
 
 int main(int argc, char** argv) {
     Options options;
-    std::string mistake;
-    switch (ReadOptions(argc, argv, options, mistake)) {
-    case Request::Help:
-        std::fputs(Usage, stdout);
-        return 0;
-    case Request::Mistake:
-        std::fprintf(stderr, "qdt_preview: %s\n%s", mistake.c_str(), Usage);
-        return 2;
-    case Request::Run:
-        break;
+    if (const std::optional<int> status = ReadOptions(argc, argv, options)) {
+        return *status;
     }
     const sim::Screen screen{options.screenWidth, options.screenHeight, options.windowWidth};
     const int windowWidth = screen.WindowWidth();

@@ -1,0 +1,35 @@
+#include "tools/workbench/Options.h"
+
+#include "tools/preview/CommandLine.h"
+
+namespace workbench {
+
+std::optional<int> ReadOptions(int argc, char** argv, Options& options) {
+    CLI::App app(
+        "Runs the plug-in MODULE (by default the one built with this program) in the stand-in host, in a\n"
+        "window, about 60 frames a second, and reloads it whenever the file is replaced.\n"
+        "Keys: F8 and Shift reach the plug-in's keyboard handler; the arrows, Enter (Select) and Backspace\n"
+        "(Back) are the game's menu controls; G switches between keyboard and controller; C presses the\n"
+        "controller chord; F12 writes a screenshot of the game screen into DIR; Escape or closing the\n"
+        "window quits. A frame that draws what the last one drew is not drawn again, unless --redraw.\n"
+        "Standard output gets one line per event (opened, reloaded, error, menu, screenshot) and the\n"
+        "figures at the end (stats).",
+        "qdt_workbench");
+    commandline::UseLayout(app);
+    app.add_option("MODULE", options.module, "the plug-in module to run")
+        ->type_name("FILE")
+        ->capture_default_str();
+    app.add_option("--out", options.out, "where F12 writes screenshots (the current folder)")
+        ->type_name("DIR");
+    preview::AddPictureSizeOption(app, "--screen", options.screenWidth, options.screenHeight,
+                                  "the game screen the plug-in finds (1920x1080)");
+    preview::AddPictureSizeOption(app, "--window", options.windowWidth, options.windowHeight,
+                                  "the window's size at the start (1800x760)");
+    app.add_option("--frames", options.frames, "quits by itself after N frames")
+        ->type_name("N")
+        ->check(CLI::Range(1, 100000000));
+    app.add_flag("--redraw", options.redraw, "draws and shows every frame, for measuring");
+    return commandline::Parse(app, argc, argv);
+}
+
+} // namespace workbench

@@ -1,0 +1,23 @@
+// What the workbench is told on its command line.
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace workbench {
+
+struct Options {
+    std::string module; // the default, until the command line names another
+    std::string out = ".";
+    int screenWidth = 1920;
+    int screenHeight = 1080;
+    int windowWidth = 1800;
+    int windowHeight = 760;
+    int frames = 0;      // 0: until closed
+    bool redraw = false; // draw and show every frame, also when it repeats the last
+};
+
+// Reads the command line into options; an exit status when the program is to stop there.
+std::optional<int> ReadOptions(int argc, char** argv, Options& options);
+
+} // namespace workbench

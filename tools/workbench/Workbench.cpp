@@ -1,0 +1,255 @@
+#include "tools/workbench/Workbench.h"
+
+#include "driver/Screen.h"
+
+#include "tools/preview/Renderer.h"
+#include "tools/workbench/CrashReport.h"
+#include "tools/workbench/FrameComparison.h"
+#include "tools/workbench/FrameSummary.h"
+#include "tools/workbench/PageId.h"
+
+#include <cstdio>
+#include <exception>
+#include <filesystem>
+#include <thread>
+
+namespace workbench {
+
+namespace {
+
+namespace fs = std::filesystem;
+using Clock = std::chrono::steady_clock;
+
+double MillisecondsSince(Clock::time_point start) {
+    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+// Wall-clock time of the file's last change: a rename changes only the
+// inode's status time, a rewrite changes both.
+double SystemMillisecondsSince(std::int64_t changedNs) {
+    const auto now = std::chrono::duration_cast<std::chrono::nanoseconds>(
+                         std::chrono::system_clock::now().time_since_epoch())
+                         .count();
+    return static_cast<double>(now - changedNs) / 1e6;
+}
+
+} // namespace
+
+Workbench::Workbench(const Options& options, SDL_Renderer* renderer)
+    : options_(options), renderer_(renderer), runner_(host_, 0), live_(runner_),
+      watch_(options.module, std::chrono::milliseconds(100)), input_(runner_),
+      textures_(renderer, options.screenWidth, options.screenHeight) {
+    sim::SetScreen(host_, {options.screenWidth, options.screenHeight});
+    clockBase_ = host_.tickCount;
+    content_.module = options.module;
+}
+
+Workbench::~Workbench() {
+    live_.Unload();
+}
+
+void Workbench::SetClock() {
+    host_.tickCount = clockBase_ + static_cast<std::uint32_t>(MillisecondsSince(start_));
+}
+
+void Workbench::SetStatus(StatusKind kind, const std::string& text) {
+    content_.statusKind = kind;
+    content_.status = text;
+    chromeDirty_ = true;
+}
+
+void Workbench::Load(bool first) {
+    const FileSignature signature = first ? ReadSignature(options_.module) : watch_.Current();
+    watch_.Accept(signature);
+    keyFrame_.reset(); // what the next module shows first answers no key
+    const std::string error = live_.Replace(options_.module);
+    if (!error.empty()) {
+        std::printf("error: %s\n", error.c_str());
+        SetStatus(StatusKind::Error, error + " (waiting for the file to change)");
+        return;
+    }
+    std::printf("%s %s\n", first ? "opened" : "reloaded", options_.module.c_str());
+    SetStatus(first ? StatusKind::Info : StatusKind::Good,
+              (first ? "opened " : "reloaded ") + options_.module);
+    if (!first) {
+        reloadChangedNs_ = signature.changedNs;
+    }
+}
+
+void Workbench::HandleEvents() {
+    for (SDL_Event event; SDL_PollEvent(&event) != 0;) {
+        if (event.type == SDL_QUIT) {
+            quit_ = true;
+        } else if (event.type == SDL_WINDOWEVENT && event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) {
+            textures_.DropChrome();
+            chromeDirty_ = true;
+        } else if (event.type == SDL_WINDOWEVENT && event.window.event == SDL_WINDOWEVENT_EXPOSED) {
+            chromeDirty_ = true;
+        } else if (event.type == SDL_KEYDOWN || event.type == SDL_KEYUP) {
+            const bool down = event.type == SDL_KEYDOWN;
+            const bool repeat = event.key.repeat != 0;
+            const KeyBinding binding = BindingFor(event.key.keysym.sym);
+            if (binding.role == KeyRole::Quit && down) {
+                quit_ = true;
+            } else if (binding.role == KeyRole::Screenshot && down && !repeat) {
+                screenshotAsked_ = true;
+            } else if (input_.Key(binding, down, repeat)) {
+                chromeDirty_ = true;
+                // The keys whose effect the summary shows: F8's release, a move, the chord.
+                const bool visible =
+                    (binding.code == sim::KeyF8 && !down) ||
+                    (binding.role == KeyRole::Control && down &&
+                     (event.key.keysym.sym == SDLK_UP || event.key.keysym.sym == SDLK_DOWN)) ||
+                    (binding.role == KeyRole::Chord && !down);
+                if (visible && live_.Loaded()) {
+                    keyFrame_ = stats_.frames;
+                }
+            }
+        }
+    }
+}
+
+void Workbench::RunFrame() {
+    host_.recorder.Clear(); // the record keeps only the frame being shown
+    input_.Deliver();
+    const Clock::time_point before = Clock::now();
+    MarkPluginFrame(true);
+    const sim::Frame& frame = runner_.RunFrame();
+    MarkPluginFrame(false);
+    const double pluginMs = MillisecondsSince(before);
+
+    stats_.pluginMs.Add(pluginMs);
+    content_.pluginMs = pluginMs;
+    const preview::Scene scene = preview::BuildScene(frame);
+    if (options_.redraw || !picture_ || !SameDrawing(frame, drawn_)) {
+        const Clock::time_point renderStart = Clock::now();
+        picture_.emplace(preview::Render(scene, options_.screenWidth, options_.screenHeight));
+        const double renderMs = MillisecondsSince(renderStart);
+        stats_.renderMs.Add(renderMs);
+        content_.renderMs = renderMs;
+        drawn_ = frame;
+        pictureNew_ = true;
+    }
+
+    const FrameSummary summary = Summarize(scene);
+    const std::optional<int> pageId = ReadPageId(live_.MenuControllerSlot(), summary);
+    const std::string pageIdText = pageId ? std::to_string(*pageId) : "";
+    if (pageIdText != content_.pageId) {
+        content_.pageId = pageIdText;
+        chromeDirty_ = true;
+    }
+    if (!(summary == content_.summary)) {
+        std::printf("menu: %s\n", Describe(summary).c_str());
+        content_.summary = summary;
+        chromeDirty_ = true;
+        if (keyFrame_) {
+            stats_.keyFrames.Add(stats_.frames - *keyFrame_ + 1);
+            keyFrame_.reset();
+        }
+    } else if (keyFrame_ && stats_.frames - *keyFrame_ > 30) {
+        keyFrame_.reset(); // a key that changed nothing visible (a move in a one-row page)
+    }
+    content_.gamepad = host_.game.gamepad;
+}
+
+void Workbench::Show() {
+    int width = 0;
+    int height = 0;
+    SDL_GetRendererOutputSize(renderer_, &width, &height);
+    const Layout layout = LayOut(width, height, options_.screenWidth, options_.screenHeight);
+
+    const Clock::time_point start = Clock::now();
+    if (textures_.FitChrome(width, height)) {
+        chromeDirty_ = true;
+    }
+    // The panel's timings change every frame; once a second is all anyone can read.
+    const bool chromeDue = chromeDirty_ || start - chromeDrawn_ > std::chrono::seconds(1);
+    if (!chromeDue && !pictureNew_ && !options_.redraw) {
+        return; // the window shows this frame already
+    }
+    if (chromeDue) {
+        content_.calls = sim::Describe(host_.recorder.Last());
+        cairo_t* cr = cairo_create(textures_.ChromeSurface());
+        DrawChrome(cr, width, height, layout, content_);
+        cairo_destroy(cr);
+        textures_.UploadChrome();
+        chromeDirty_ = false;
+        chromeDrawn_ = start;
+    }
+    if (pictureNew_ || options_.redraw) {
+        textures_.UploadGame(picture_->Surface());
+        pictureNew_ = false;
+    }
+    textures_.Present({layout.pictureX, layout.pictureY, layout.pictureWidth, layout.pictureHeight});
+    stats_.presentMs.Add(MillisecondsSince(start));
+}
+
+void Workbench::Screenshot() {
+    screenshotAsked_ = false;
+    const fs::path path =
+        fs::absolute(fs::path(options_.out) / ("workbench-" + std::to_string(++screenshots_) + ".png"));
+    try {
+        fs::create_directories(path.parent_path());
+        picture_->WritePng(path.string());
+        std::printf("screenshot %s\n", path.string().c_str());
+        SetStatus(StatusKind::Info, "screenshot " + path.string());
+    } catch (const std::exception& error) {
+        std::printf("error: %s\n", error.what());
+        SetStatus(StatusKind::Error, error.what());
+    }
+}
+
+int Workbench::Run() {
+    start_ = Clock::now();
+    SetClock();
+    Load(true);
+    const auto period = std::chrono::nanoseconds(1000000000 / 60);
+    Clock::time_point next = Clock::now();
+    const Clock::time_point first = next;
+    while (!quit_) {
+        SetClock();
+        HandleEvents();
+        if (quit_) {
+            break;
+        }
+        if (watch_.Poll(Clock::now())) {
+            Load(false);
+        }
+        SetClock();
+        RunFrame();
+        Show();
+        if (reloadChangedNs_) {
+            const double ms = SystemMillisecondsSince(*reloadChangedNs_);
+            stats_.reloadMs.Add(ms);
+            std::printf("reload shown %.0f ms after the file changed\n", ms);
+            reloadChangedNs_.reset();
+        }
+        if (screenshotAsked_) {
+            Screenshot();
+        }
+        ++stats_.frames;
+        ++secondFrames_;
+        if (Clock::now() - secondStart_ >= std::chrono::seconds(1)) {
+            content_.framesPerSecond =
+                secondFrames_ / std::chrono::duration<double>(Clock::now() - secondStart_).count();
+            secondStart_ = Clock::now();
+            secondFrames_ = 0;
+        }
+        stats_.seconds = std::chrono::duration<double>(Clock::now() - first).count();
+        if (options_.frames > 0 && stats_.frames >= options_.frames) {
+            break;
+        }
+        // No vertical sync to wait for on every display: the frames pace themselves.
+        next += period;
+        const Clock::time_point now = Clock::now();
+        if (next < now - period) {
+            next = now;
+        } else {
+            std::this_thread::sleep_until(next);
+        }
+    }
+    std::printf("closed\n%s\n", stats_.Line().c_str());
+    return 0;
+}
+
+} // namespace workbench

@@ -1,0 +1,70 @@
+// The loop of the live window: one script frame of the module per shown
+// frame, desktop keys delivered as the game would, the module file watched
+// and reloaded whenever it is replaced.
+#pragma once
+
+#include "driver/Runner.h"
+#include "tools/preview/Picture.h"
+#include "tools/workbench/GameInput.h"
+#include "tools/workbench/LiveModule.h"
+#include "tools/workbench/ModuleWatch.h"
+#include "tools/workbench/Options.h"
+#include "tools/workbench/Panel.h"
+#include "tools/workbench/Stats.h"
+#include "tools/workbench/WindowTextures.h"
+
+#include <SDL.h>
+
+#include <chrono>
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace workbench {
+
+class Workbench {
+  public:
+    Workbench(const Options& options, SDL_Renderer* renderer);
+    ~Workbench();
+
+    // Runs until the window closes (or --frames is reached); the exit status.
+    int Run();
+
+  private:
+    using Clock = std::chrono::steady_clock;
+
+    void SetClock();
+    void Load(bool first);
+    void HandleEvents();
+    void RunFrame();
+    void Show();
+    void Screenshot();
+    void SetStatus(StatusKind kind, const std::string& text);
+
+    const Options& options_;
+    SDL_Renderer* renderer_;
+    sim::Host host_;
+    sim::Runner runner_;
+    LiveModule live_;
+    ModuleWatch watch_;
+    GameInput input_;
+    PanelContent content_;
+    Stats stats_;
+    WindowTextures textures_;
+    std::optional<preview::Picture> picture_;
+    sim::Frame drawn_;        // the calls of the frame the picture shows
+    bool pictureNew_ = false; // not yet on the window
+    Clock::time_point start_ = Clock::now();
+    Clock::time_point chromeDrawn_{};
+    std::uint32_t clockBase_ = 0;
+    bool quit_ = false;
+    bool chromeDirty_ = true;
+    bool screenshotAsked_ = false;
+    int screenshots_ = 0;
+    std::optional<std::int64_t> reloadChangedNs_; // until the new module's first frame is shown
+    std::optional<int> keyFrame_;                 // the frame a key awaits its effect from
+    Clock::time_point secondStart_ = Clock::now();
+    int secondFrames_ = 0;
+};
+
+} // namespace workbench
