@@ -2,9 +2,9 @@
 // page's link opens it, and each action shows what it read of its own row.
 #include "DrawnFrame.h"
 
+#include "driver/Runner.h"
 #include "menu/Controls.h"
 #include "menu/Prompts.h"
-#include "driver/Runner.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "tests/scenarios/ScenarioRun.h"
 
-#include "sim/NativeTable.h"
 #include "driver/Runner.h"
+#include "sim/NativeTable.h"
 #include "tests/scenarios/Machine.h"
 
 #include <cstdio>
