@@ -29,6 +29,7 @@ std::optional<int> ReadOptions(int argc, char** argv, Options& options) {
         ->type_name("N")
         ->check(CLI::Range(1, 100000000));
     app.add_flag("--redraw", options.redraw, "draws and shows every frame, for measuring");
+    preview::AddLookOptions(app, options.look);
     return commandline::Parse(app, argc, argv);
 }
 

@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <exception>
 #include <filesystem>
+#include <iostream>
 #include <thread>
 
 namespace workbench {
@@ -38,7 +39,8 @@ double SystemMillisecondsSince(std::int64_t changedNs) {
 Workbench::Workbench(const Options& options, SDL_Renderer* renderer)
     : options_(options), renderer_(renderer), runner_(host_, 0), live_(runner_),
       watch_(options.module, std::chrono::milliseconds(100)), input_(runner_),
-      textures_(renderer, options.screenWidth, options.screenHeight) {
+      textures_(renderer, options.screenWidth, options.screenHeight),
+      look_(options.look.textures, options.look.backdrop, std::cerr) {
     sim::SetScreen(host_, {options.screenWidth, options.screenHeight});
     clockBase_ = host_.tickCount;
     content_.module = options.module;
@@ -123,7 +125,7 @@ void Workbench::RunFrame() {
     const preview::Scene scene = preview::BuildScene(frame);
     if (options_.redraw || !picture_ || !SameDrawing(frame, drawn_)) {
         const Clock::time_point renderStart = Clock::now();
-        picture_.emplace(preview::Render(scene, options_.screenWidth, options_.screenHeight));
+        picture_.emplace(preview::Render(scene, options_.screenWidth, options_.screenHeight, look_.Get()));
         const double renderMs = MillisecondsSince(renderStart);
         stats_.renderMs.Add(renderMs);
         content_.renderMs = renderMs;

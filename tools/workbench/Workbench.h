@@ -5,6 +5,7 @@
 
 #include "driver/Runner.h"
 #include "tools/preview/Picture.h"
+#include "tools/preview/Textures.h"
 #include "tools/workbench/GameInput.h"
 #include "tools/workbench/LiveModule.h"
 #include "tools/workbench/ModuleWatch.h"
@@ -51,6 +52,7 @@ class Workbench {
     PanelContent content_;
     Stats stats_;
     WindowTextures textures_;
+    preview::LoadedLook look_;
     std::optional<preview::Picture> picture_;
     sim::Frame drawn_;        // the calls of the frame the picture shows
     bool pictureNew_ = false; // not yet on the window
