@@ -87,6 +87,8 @@ void Workbench::HandleEvents() {
             chromeDirty_ = true;
         } else if (event.type == SDL_WINDOWEVENT && event.window.event == SDL_WINDOWEVENT_EXPOSED) {
             chromeDirty_ = true;
+        } else if (controllers_.Handle(event)) {
+            chromeDirty_ = true;
         } else if (event.type == SDL_KEYDOWN || event.type == SDL_KEYUP) {
             const bool down = event.type == SDL_KEYDOWN;
             const bool repeat = event.key.repeat != 0;
@@ -152,6 +154,8 @@ void Workbench::RunFrame() {
         keyFrame_.reset(); // a key that changed nothing visible (a move in a one-row page)
     }
     content_.gamepad = host_.game.gamepad;
+    content_.controller = controllers_.Name();
+    content_.buttons = input_.LastButtons();
 }
 
 void Workbench::Show() {

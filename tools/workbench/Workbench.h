@@ -6,6 +6,7 @@
 #include "driver/Runner.h"
 #include "tools/preview/Picture.h"
 #include "tools/preview/Textures.h"
+#include "tools/workbench/Controllers.h"
 #include "tools/workbench/GameInput.h"
 #include "tools/workbench/LiveModule.h"
 #include "tools/workbench/ModuleWatch.h"
@@ -49,6 +50,7 @@ class Workbench {
     LiveModule live_;
     ModuleWatch watch_;
     GameInput input_;
+    Controllers controllers_{input_};
     PanelContent content_;
     Stats stats_;
     WindowTextures textures_;

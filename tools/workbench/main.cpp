@@ -41,6 +41,10 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "qdt_workbench: no display to open a window on (%s)\n", SDL_GetError());
         return 1;
     }
+    // Without controllers the keyboard still plays: only say so.
+    if (SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) != 0) {
+        std::fprintf(stderr, "qdt_workbench: no controllers (%s)\n", SDL_GetError());
+    }
     SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "linear");
     // Two pictures copied to the window a frame need no graphics card; a
     // software OpenGL (a virtual display, a remote desktop) would be slower.
