@@ -30,6 +30,9 @@ std::optional<int> ReadOptions(int argc, char** argv, Options& options) {
         ->check(CLI::Range(1, 100000000));
     app.add_flag("--redraw", options.redraw, "draws and shows every frame, for measuring");
     preview::AddLookOptions(app, options.look);
+    app.add_flag("--virtual-controller", options.virtualController,
+                 "plays SDL's virtual controller from standard input: lines plug, unplug, press BUTTON,\n"
+                 "release BUTTON, axis AXIS VALUE, in SDL's names (a, b, rightshoulder, dpdown, lefty)");
     return commandline::Parse(app, argc, argv);
 }
 

@@ -18,6 +18,7 @@ struct Options {
     int frames = 0;      // 0: until closed
     bool redraw = false; // draw and show every frame, also when it repeats the last
     preview::LookOptions look;
+    bool virtualController = false; // SDL's, played from standard input
 };
 
 // Reads the command line into options; an exit status when the program is to stop there.

@@ -3,6 +3,7 @@
 #include "driver/Screen.h"
 
 #include "tools/preview/Renderer.h"
+#include "tools/preview/Summary.h"
 #include "tools/workbench/CrashReport.h"
 #include "tools/workbench/FrameComparison.h"
 #include "tools/workbench/FrameSummary.h"
@@ -44,6 +45,9 @@ Workbench::Workbench(const Options& options, SDL_Renderer* renderer)
     sim::SetScreen(host_, {options.screenWidth, options.screenHeight});
     clockBase_ = host_.tickCount;
     content_.module = options.module;
+    if (options.virtualController) {
+        virtualController_.emplace();
+    }
 }
 
 Workbench::~Workbench() {
@@ -124,6 +128,10 @@ void Workbench::RunFrame() {
 
     stats_.pluginMs.Add(pluginMs);
     content_.pluginMs = pluginMs;
+    // A voice applied shows in no picture: said on standard output, for scripts and tests.
+    if (const std::string voice = preview::SummariseFrame(frame).voice; !voice.empty()) {
+        std::printf("voice: %s\n", voice.c_str());
+    }
     const preview::Scene scene = preview::BuildScene(frame);
     if (options_.redraw || !picture_ || !SameDrawing(frame, drawn_)) {
         const Clock::time_point renderStart = Clock::now();
@@ -214,6 +222,9 @@ int Workbench::Run() {
     const Clock::time_point first = next;
     while (!quit_) {
         SetClock();
+        if (virtualController_) {
+            virtualController_->Play();
+        }
         HandleEvents();
         if (quit_) {
             break;

@@ -13,6 +13,7 @@
 #include "tools/workbench/Options.h"
 #include "tools/workbench/Panel.h"
 #include "tools/workbench/Stats.h"
+#include "tools/workbench/VirtualController.h"
 #include "tools/workbench/WindowTextures.h"
 
 #include <SDL.h>
@@ -51,6 +52,7 @@ class Workbench {
     ModuleWatch watch_;
     GameInput input_;
     Controllers controllers_{input_};
+    std::optional<VirtualController> virtualController_;
     PanelContent content_;
     Stats stats_;
     WindowTextures textures_;
