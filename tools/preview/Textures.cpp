@@ -22,6 +22,10 @@ cairo_surface_t* TintedCopy(cairo_surface_t* plain, Colour tint) {
     const int width = cairo_image_surface_get_width(plain);
     const int height = cairo_image_surface_get_height(plain);
     cairo_surface_t* copy = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height);
+    if (cairo_surface_status(copy) != CAIRO_STATUS_SUCCESS) {
+        cairo_surface_destroy(copy);
+        return nullptr; // too big to copy: the stand-in is drawn
+    }
     cairo_t* cr = cairo_create(copy);
     cairo_set_source_surface(cr, plain, 0, 0);
     cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
