@@ -58,4 +58,19 @@ CLI::Option* AddPictureSideOption(CLI::App& app, const std::string& name, int& s
         ->type_name("N");
 }
 
+void AddLookOptions(CLI::App& app, LookOptions& options) {
+    // The checks without their own word in the help: the type names say it.
+    const CLI::Validator folder = CLI::Validator(CLI::ExistingDirectory).description("");
+    const CLI::Validator file = CLI::Validator(CLI::ExistingFile).description("");
+    app.add_option("--textures", options.textures,
+                   "draws DIR/DICT/NAME.png (your own export from the game) for its stand-in")
+        ->type_name("DIR")
+        ->check(folder);
+    app.add_option("--backdrop", options.backdrop,
+                   "draws the picture (a screenshot of the game) behind the menu")
+        ->type_name("PNG")
+        ->check(file);
+    app.add_flag("--list-textures", options.listTextures, "prints every DICT/NAME the menu draws and stops");
+}
+
 } // namespace preview

@@ -25,4 +25,12 @@ CLI::Option* AddPictureSizeOption(CLI::App& app, const std::string& name, int& w
 CLI::Option* AddPictureSideOption(CLI::App& app, const std::string& name, int& side,
                                   const std::string& description);
 
+// --textures DIR, --backdrop PNG and --list-textures, alike in the preview and the workbench.
+struct LookOptions {
+    std::string textures;
+    std::string backdrop;
+    bool listTextures = false;
+};
+void AddLookOptions(CLI::App& app, LookOptions& options);
+
 } // namespace preview

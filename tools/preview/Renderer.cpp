@@ -143,7 +143,47 @@ Context MeasuringContext() {
     return Context(cairo_create(FontCaches::Get().Measuring()), &cairo_destroy);
 }
 
-void DrawSprite(cairo_t* cr, const Sprite& sprite, int width, int height) {
+// The box (0, 0) to (width, height) of the current user space.
+void DrawTexture(cairo_t* cr, const Look& look, std::string_view dictionary, std::string_view texture,
+                 double width, double height, Colour tint) {
+    cairo_surface_t* image =
+        look.textures != nullptr ? look.textures->Tinted(dictionary, texture, tint) : nullptr;
+    const int imageWidth = image != nullptr ? cairo_image_surface_get_width(image) : 0;
+    const int imageHeight = image != nullptr ? cairo_image_surface_get_height(image) : 0;
+    if (imageWidth <= 0 || imageHeight <= 0) {
+        DrawStandIn(cr, dictionary, texture, width, height, tint);
+        return;
+    }
+    if (!(width > 0.0) || !(height > 0.0)) {
+        return;
+    }
+    cairo_save(cr);
+    cairo_rectangle(cr, 0, 0, width, height);
+    cairo_clip(cr);
+    cairo_scale(cr, width / imageWidth, height / imageHeight);
+    cairo_set_source_surface(cr, image, 0, 0);
+    cairo_pattern_set_filter(cairo_get_source(cr), CAIRO_FILTER_GOOD);
+    cairo_pattern_set_extend(cairo_get_source(cr), CAIRO_EXTEND_PAD);
+    cairo_paint(cr);
+    cairo_restore(cr);
+}
+
+void DrawBackdrop(cairo_t* cr, cairo_surface_t* backdrop, int width, int height) {
+    const int imageWidth = cairo_image_surface_get_width(backdrop);
+    const int imageHeight = cairo_image_surface_get_height(backdrop);
+    if (imageWidth <= 0 || imageHeight <= 0) {
+        return;
+    }
+    cairo_save(cr);
+    cairo_scale(cr, static_cast<double>(width) / imageWidth, static_cast<double>(height) / imageHeight);
+    cairo_set_source_surface(cr, backdrop, 0, 0);
+    cairo_pattern_set_filter(cairo_get_source(cr), CAIRO_FILTER_GOOD);
+    cairo_pattern_set_extend(cairo_get_source(cr), CAIRO_EXTEND_PAD);
+    cairo_paint(cr);
+    cairo_restore(cr);
+}
+
+void DrawSprite(cairo_t* cr, const Look& look, const Sprite& sprite, int width, int height) {
     if (!Finite({sprite.x, sprite.y, sprite.width, sprite.height, sprite.rotation})) {
         return;
     }
@@ -153,11 +193,11 @@ void DrawSprite(cairo_t* cr, const Sprite& sprite, int width, int height) {
     const double spriteWidth = static_cast<double>(sprite.width) * width;
     const double spriteHeight = static_cast<double>(sprite.height) * height;
     cairo_translate(cr, -spriteWidth / 2, -spriteHeight / 2);
-    DrawStandIn(cr, sprite.dictionary, sprite.texture, spriteWidth, spriteHeight, sprite.colour);
+    DrawTexture(cr, look, sprite.dictionary, sprite.texture, spriteWidth, spriteHeight, sprite.colour);
     cairo_restore(cr);
 }
 
-void DrawTextItem(cairo_t* cr, const Text& text, int width, int height) {
+void DrawTextItem(cairo_t* cr, const Look& look, const Text& text, int width, int height) {
     if (!Finite({text.x, text.y, text.format.rightMargin})) {
         return;
     }
@@ -169,7 +209,7 @@ void DrawTextItem(cairo_t* cr, const Text& text, int width, int height) {
             const double imageHeight = std::clamp(static_cast<double>(piece.height), 0.0, 4.0 * height);
             cairo_save(cr);
             cairo_translate(cr, x, line.middle - imageHeight / 2);
-            DrawStandIn(cr, piece.dictionary, piece.texture, placed.width, imageHeight, text.colour);
+            DrawTexture(cr, look, piece.dictionary, piece.texture, placed.width, imageHeight, text.colour);
             cairo_restore(cr);
         } else if (FontSize(piece.font, height) > 0.0) {
             SelectFont(cr, piece.font, height);
@@ -223,15 +263,18 @@ void DrawLabel(cairo_t* cr, std::string_view text, double centreX, double baseli
     cairo_restore(cr);
 }
 
-Picture Render(const Scene& scene, int width, int height) {
+Picture Render(const Scene& scene, int width, int height, const Look& look) {
     FontCaches::Get(); // made before the picture, so released after it
     Picture picture(width, height, WorldColour);
     Context cr(cairo_create(picture.Surface()), &cairo_destroy);
+    if (look.backdrop != nullptr) {
+        DrawBackdrop(cr.get(), look.backdrop, width, height);
+    }
     for (const DrawItem& item : scene.items) {
         if (item.isText) {
-            DrawTextItem(cr.get(), item.text, width, height);
+            DrawTextItem(cr.get(), look, item.text, width, height);
         } else {
-            DrawSprite(cr.get(), item.sprite, width, height);
+            DrawSprite(cr.get(), look, item.sprite, width, height);
         }
         // A context in error draws nothing more: one bad item must not blank the rest.
         if (cairo_status(cr.get()) != CAIRO_STATUS_SUCCESS) {

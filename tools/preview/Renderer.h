@@ -4,6 +4,7 @@
 
 #include "tools/preview/Picture.h"
 #include "tools/preview/Scene.h"
+#include "tools/preview/Textures.h"
 
 #include <string_view>
 
@@ -39,7 +40,8 @@ void DrawLabel(cairo_t* cr, std::string_view text, double centreX, double baseli
 
 // The picture is the game window's frame: positions and sizes handed over as
 // fractions of the screen are taken of it, and font and image sizes in the
-// markup are its pixels.
-Picture Render(const Scene& scene, int width, int height);
+// markup are its pixels. The look's textures stand in for ours where it has
+// them, and its backdrop for the world's flat colour.
+Picture Render(const Scene& scene, int width, int height, const Look& look = {});
 
 } // namespace preview

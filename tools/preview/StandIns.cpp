@@ -1,6 +1,7 @@
 #include "tools/preview/StandIns.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <numbers>
 
@@ -228,7 +229,19 @@ Shape Find(std::string_view dictionary, std::string_view texture) {
     return nullptr;
 }
 
+constexpr auto knownTextures = [] {
+    std::array<TextureName, std::size(standIns)> names{};
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        names[i] = TextureName{standIns[i].dictionary, standIns[i].texture};
+    }
+    return names;
+}();
+
 } // namespace
+
+std::span<const TextureName> KnownTextures() {
+    return knownTextures;
+}
 
 void DrawStandIn(cairo_t* cr, std::string_view dictionary, std::string_view texture, double width,
                  double height, Colour tint) {

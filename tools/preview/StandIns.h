@@ -6,6 +6,7 @@
 
 #include <cairo.h>
 
+#include <span>
 #include <string_view>
 
 namespace preview {
@@ -14,6 +15,13 @@ namespace preview {
 // (width, height) of the current user space, tinted as the game tints a
 // texture: each channel times tint / 255. Unknown names draw a magenta
 // crossed box, as a missing texture.
+// Every dictionary/texture that has a stand-in: what the menu draws.
+struct TextureName {
+    std::string_view dictionary;
+    std::string_view texture;
+};
+std::span<const TextureName> KnownTextures();
+
 void DrawStandIn(cairo_t* cr, std::string_view dictionary, std::string_view texture, double width,
                  double height, Colour tint);
 

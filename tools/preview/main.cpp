@@ -9,6 +9,7 @@
 #include "tools/preview/Scene.h"
 #include "tools/preview/Session.h"
 #include "tools/preview/Summary.h"
+#include "tools/preview/Textures.h"
 
 #include <algorithm>
 #include <cctype>
@@ -16,6 +17,7 @@
 #include <exception>
 #include <filesystem>
 #include <fstream>
+#include <iostream>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -32,6 +34,7 @@ struct Options {
     int screenWidth = 1920;
     int screenHeight = 1080;
     int windowWidth = 0; // 0: as wide as the screen
+    preview::LookOptions look;
 };
 
 // Reads the command line into options; an exit status when the program is to stop there.
@@ -56,6 +59,7 @@ std::optional<int> ReadOptions(int argc, char** argv, Options& options) {
     app.add_option("--module", options.module, "the plug-in module to load")
         ->type_name("FILE")
         ->capture_default_str();
+    preview::AddLookOptions(app, options.look);
     return commandline::Parse(app, argc, argv);
 }
 
@@ -97,11 +101,16 @@ int main(int argc, char** argv) {
     if (const std::optional<int> status = ReadOptions(argc, argv, options)) {
         return *status;
     }
+    if (options.look.listTextures) {
+        preview::ListTextures(std::cout);
+        return 0;
+    }
     const sim::Screen screen{options.screenWidth, options.screenHeight, options.windowWidth};
     const int windowWidth = screen.WindowWidth();
     const int windowHeight = screen.WindowHeight();
 
     try {
+        preview::LoadedLook look(options.look.textures, options.look.backdrop, std::cerr);
         const std::vector<preview::SessionStep> steps = preview::LoadSession(options.session);
         for (const preview::SessionStep& step : steps) {
             // Also in another case: some file systems would take it for the same file.
@@ -157,7 +166,7 @@ int main(int argc, char** argv) {
         observer.snapshot = [&](const preview::SessionStep& step, int number, const sim::Frame& frame) {
             const preview::Scene scene = preview::BuildScene(frame);
             const fs::path path = out / (step.name + ".png");
-            const preview::Picture picture = preview::Render(scene, windowWidth, windowHeight);
+            const preview::Picture picture = preview::Render(scene, windowWidth, windowHeight, look.Get());
             picture.WritePng(path.string());
             sheet.Add(step.name, picture);
             char line[64];

@@ -2,6 +2,7 @@
 
 #include "menu/Controls.h"
 #include "menu/Prompts.h"
+#include "tools/workbench/PadMapping.h"
 
 #include <algorithm>
 
@@ -42,13 +43,40 @@ KeyBinding BindingFor(SDL_Keycode key) {
 
 void GameInput::Queue(const sim::InputSequence& sequence) {
     for (const sim::InputEvent& input : sequence) {
-        queue_.push_back({false, input});
+        queue_.push_back({Device::Unchanged, input});
     }
+}
+
+void GameInput::Button(std::string_view name, bool down) {
+    const std::vector<std::uint32_t> controls = ControlsOfButton(name);
+    if (controls.empty()) {
+        return;
+    }
+    Queue(Device::Controller);
+    for (const std::uint32_t control : controls) {
+        Queue({{down ? sim::InputKind::PressControl : sim::InputKind::ReleaseControl, control}});
+    }
+    if (down) {
+        constexpr std::size_t Kept = 4; // enough for a chord and what came before it
+        recentButtons_.emplace_back(name);
+        if (recentButtons_.size() > Kept) {
+            recentButtons_.erase(recentButtons_.begin());
+        }
+    }
+}
+
+std::string GameInput::LastButtons() const {
+    std::string text;
+    for (const std::string& name : recentButtons_) {
+        text += (text.empty() ? "" : ", ") + name;
+    }
+    return text;
 }
 
 bool GameInput::Key(const KeyBinding& binding, bool down, bool repeat) {
     switch (binding.role) {
     case KeyRole::PluginKey:
+        Queue(Device::Keyboard);
         Queue({{down ? (repeat ? sim::InputKind::KeyRepeat : sim::InputKind::KeyDown) : sim::InputKind::KeyUp,
                 binding.code}});
         return true;
@@ -56,6 +84,7 @@ bool GameInput::Key(const KeyBinding& binding, bool down, bool repeat) {
         if (repeat) {
             return false; // the game's controls have no key repeat
         }
+        Queue(Device::Keyboard);
         Queue({{down ? sim::InputKind::PressControl : sim::InputKind::ReleaseControl, binding.code}});
         return true;
     case KeyRole::Chord:
@@ -66,7 +95,7 @@ bool GameInput::Key(const KeyBinding& binding, bool down, bool repeat) {
         return true;
     case KeyRole::SwitchDevice:
         if (down && !repeat) {
-            queue_.push_back({true, {}});
+            Queue(Device::Switch);
         }
         return down && !repeat;
     default:
@@ -79,8 +108,9 @@ void GameInput::Deliver() {
     std::size_t taken = 0;
     for (; taken < queue_.size(); ++taken) {
         const Event& event = queue_[taken];
-        if (event.switchDevice) {
-            runner_.host().game.gamepad = !runner_.host().game.gamepad;
+        if (event.device != Device::Unchanged) {
+            bool& gamepad = runner_.host().game.gamepad;
+            gamepad = event.device == Device::Switch ? !gamepad : event.device == Device::Controller;
             continue;
         }
         const sim::InputKind kind = event.input.kind;

@@ -8,6 +8,8 @@
 #include <SDL_keycode.h>
 
 #include <cstdint>
+#include <string>
+#include <string_view>
 #include <vector>
 
 namespace workbench {
@@ -35,21 +37,31 @@ class GameInput {
   public:
     explicit GameInput(sim::Runner& runner) : runner_(runner) {}
 
-    // A key event from the desktop; true when it is for the plug-in.
+    // A key event from the desktop; true when it is for the plug-in. A key
+    // for the game switches the input device to the keyboard, as the game does.
     bool Key(const KeyBinding& binding, bool down, bool repeat);
+    // A controller button (by the control table's name) or the left stick's
+    // direction going down or up: every control bound to it, and the input
+    // device switched to a controller.
+    void Button(std::string_view name, bool down);
+    // The buttons pressed last, the newest last: "RB, A".
+    std::string LastButtons() const;
     // Before each frame: hands over the events this frame can take.
     void Deliver();
     bool Waiting() const { return !queue_.empty(); }
 
   private:
+    enum class Device { Unchanged, Switch, Keyboard, Controller };
     struct Event {
-        bool switchDevice = false; // or else the input event
+        Device device = Device::Unchanged; // or else the input event
         sim::InputEvent input;
     };
     void Queue(const sim::InputSequence& sequence);
+    void Queue(Device device) { queue_.push_back({device, {}}); }
 
     sim::Runner& runner_;
     std::vector<Event> queue_;
+    std::vector<std::string> recentButtons_;
 };
 
 } // namespace workbench

@@ -11,9 +11,11 @@ std::optional<int> ReadOptions(int argc, char** argv, Options& options) {
         "Keys: F8 and Shift reach the plug-in's keyboard handler; the arrows, Enter (Select) and Backspace\n"
         "(Back) are the game's menu controls; G switches between keyboard and controller; C presses the\n"
         "controller chord; F12 writes a screenshot of the game screen into DIR; Escape or closing the\n"
-        "window quits. A frame that draws what the last one drew is not drawn again, unless --redraw.\n"
-        "Standard output gets one line per event (opened, reloaded, error, menu, screenshot) and the\n"
-        "figures at the end (stats).",
+        "window quits. A controller plays too: D-pad and left stick move, A selects, B goes back, A\n"
+        "released while RB is held is the chord; its input makes the game report a controller, a key\n"
+        "switches back to the keyboard. A frame that draws what the last one drew is not drawn again,\n"
+        "unless --redraw. Standard output gets one line per event (opened, reloaded, error, menu, voice,\n"
+        "controller, screenshot) and the figures at the end (stats).",
         "qdt_workbench");
     commandline::UseLayout(app);
     app.add_option("MODULE", options.module, "the plug-in module to run")
@@ -29,6 +31,10 @@ std::optional<int> ReadOptions(int argc, char** argv, Options& options) {
         ->type_name("N")
         ->check(CLI::Range(1, 100000000));
     app.add_flag("--redraw", options.redraw, "draws and shows every frame, for measuring");
+    preview::AddLookOptions(app, options.look);
+    app.add_flag("--virtual-controller", options.virtualController,
+                 "plays SDL's virtual controller from standard input: lines plug, unplug, press BUTTON,\n"
+                 "release BUTTON, axis AXIS VALUE, in SDL's names (a, b, rightshoulder, dpdown, lefty)");
     return commandline::Parse(app, argc, argv);
 }
 

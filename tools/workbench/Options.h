@@ -1,6 +1,8 @@
 // What the workbench is told on its command line.
 #pragma once
 
+#include "tools/preview/CommandLine.h"
+
 #include <optional>
 #include <string>
 
@@ -15,6 +17,8 @@ struct Options {
     int windowHeight = 760;
     int frames = 0;      // 0: until closed
     bool redraw = false; // draw and show every frame, also when it repeats the last
+    preview::LookOptions look;
+    bool virtualController = false; // SDL's, played from standard input
 };
 
 // Reads the command line into options; an exit status when the program is to stop there.

@@ -129,6 +129,10 @@ void DrawChrome(cairo_t* cr, int windowWidth, int windowHeight, const Layout& la
              : "selected row: (not shown)",
          14, 20);
     line(std::string("input device: ") + (content.gamepad ? "controller" : "keyboard and mouse"), 14, 20);
+    line(content.controller.empty() ? "controller: none plugged in"
+                                    : "controller: " + content.controller +
+                                          (content.buttons.empty() ? "" : ", pressed " + content.buttons),
+         14, 20);
     line("plug-in " + Format("%.3f ms", content.pluginMs) + " a frame, picture " +
              Format("%.1f ms", content.renderMs) + ", " + Format("%.0f frames/s", content.framesPerSecond),
          14, 20);

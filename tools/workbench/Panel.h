@@ -22,8 +22,10 @@ struct PanelContent {
     FrameSummary summary;
     std::string pageId; // empty when the module does not say
     bool gamepad = false;
-    double pluginMs = 0.0; // the plug-in's script frame
-    double renderMs = 0.0; // drawing the game picture
+    std::string controller; // the one plugged in or used last; "" with none
+    std::string buttons;    // its buttons pressed last
+    double pluginMs = 0.0;  // the plug-in's script frame
+    double renderMs = 0.0;  // drawing the game picture
     double framesPerSecond = 0.0;
     std::vector<std::string> calls; // the last frame's native calls, one line each
 };

@@ -3,6 +3,7 @@
 #include "driver/Screen.h"
 
 #include "tools/preview/Renderer.h"
+#include "tools/preview/Summary.h"
 #include "tools/workbench/CrashReport.h"
 #include "tools/workbench/FrameComparison.h"
 #include "tools/workbench/FrameSummary.h"
@@ -11,6 +12,7 @@
 #include <cstdio>
 #include <exception>
 #include <filesystem>
+#include <iostream>
 #include <thread>
 
 namespace workbench {
@@ -38,10 +40,14 @@ double SystemMillisecondsSince(std::int64_t changedNs) {
 Workbench::Workbench(const Options& options, SDL_Renderer* renderer)
     : options_(options), renderer_(renderer), runner_(host_, 0), live_(runner_),
       watch_(options.module, std::chrono::milliseconds(100)), input_(runner_),
-      textures_(renderer, options.screenWidth, options.screenHeight) {
+      textures_(renderer, options.screenWidth, options.screenHeight),
+      look_(options.look.textures, options.look.backdrop, std::cerr) {
     sim::SetScreen(host_, {options.screenWidth, options.screenHeight});
     clockBase_ = host_.tickCount;
     content_.module = options.module;
+    if (options.virtualController) {
+        virtualController_.emplace();
+    }
 }
 
 Workbench::~Workbench() {
@@ -85,6 +91,8 @@ void Workbench::HandleEvents() {
             chromeDirty_ = true;
         } else if (event.type == SDL_WINDOWEVENT && event.window.event == SDL_WINDOWEVENT_EXPOSED) {
             chromeDirty_ = true;
+        } else if (controllers_.Handle(event)) {
+            chromeDirty_ = true;
         } else if (event.type == SDL_KEYDOWN || event.type == SDL_KEYUP) {
             const bool down = event.type == SDL_KEYDOWN;
             const bool repeat = event.key.repeat != 0;
@@ -120,10 +128,14 @@ void Workbench::RunFrame() {
 
     stats_.pluginMs.Add(pluginMs);
     content_.pluginMs = pluginMs;
+    // A voice applied shows in no picture: said on standard output, for scripts and tests.
+    if (const std::string voice = preview::SummariseFrame(frame).voice; !voice.empty()) {
+        std::printf("voice: %s\n", voice.c_str());
+    }
     const preview::Scene scene = preview::BuildScene(frame);
     if (options_.redraw || !picture_ || !SameDrawing(frame, drawn_)) {
         const Clock::time_point renderStart = Clock::now();
-        picture_.emplace(preview::Render(scene, options_.screenWidth, options_.screenHeight));
+        picture_.emplace(preview::Render(scene, options_.screenWidth, options_.screenHeight, look_.Get()));
         const double renderMs = MillisecondsSince(renderStart);
         stats_.renderMs.Add(renderMs);
         content_.renderMs = renderMs;
@@ -150,6 +162,8 @@ void Workbench::RunFrame() {
         keyFrame_.reset(); // a key that changed nothing visible (a move in a one-row page)
     }
     content_.gamepad = host_.game.gamepad;
+    content_.controller = controllers_.Name();
+    content_.buttons = input_.LastButtons();
 }
 
 void Workbench::Show() {
@@ -208,6 +222,9 @@ int Workbench::Run() {
     const Clock::time_point first = next;
     while (!quit_) {
         SetClock();
+        if (virtualController_) {
+            virtualController_->Play();
+        }
         HandleEvents();
         if (quit_) {
             break;

@@ -5,12 +5,15 @@
 
 #include "driver/Runner.h"
 #include "tools/preview/Picture.h"
+#include "tools/preview/Textures.h"
+#include "tools/workbench/Controllers.h"
 #include "tools/workbench/GameInput.h"
 #include "tools/workbench/LiveModule.h"
 #include "tools/workbench/ModuleWatch.h"
 #include "tools/workbench/Options.h"
 #include "tools/workbench/Panel.h"
 #include "tools/workbench/Stats.h"
+#include "tools/workbench/VirtualController.h"
 #include "tools/workbench/WindowTextures.h"
 
 #include <SDL.h>
@@ -48,9 +51,12 @@ class Workbench {
     LiveModule live_;
     ModuleWatch watch_;
     GameInput input_;
+    Controllers controllers_{input_};
+    std::optional<VirtualController> virtualController_;
     PanelContent content_;
     Stats stats_;
     WindowTextures textures_;
+    preview::LoadedLook look_;
     std::optional<preview::Picture> picture_;
     sim::Frame drawn_;        // the calls of the frame the picture shows
     bool pictureNew_ = false; // not yet on the window

@@ -4,11 +4,14 @@
 #include "tools/workbench/Options.h"
 #include "tools/workbench/Workbench.h"
 
+#include "tools/preview/Textures.h"
+
 #include <SDL.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
+#include <iostream>
 #include <optional>
 
 int main(int argc, char** argv) {
@@ -16,6 +19,10 @@ int main(int argc, char** argv) {
     options.module = QDT_PLUGIN_MODULE;
     if (const std::optional<int> status = workbench::ReadOptions(argc, argv, options)) {
         return *status;
+    }
+    if (options.look.listTextures) {
+        preview::ListTextures(std::cout);
+        return 0;
     }
     // Whoever reads the events reads them as they happen, also through a pipe.
     std::setvbuf(stdout, nullptr, _IOLBF, 0);
@@ -33,6 +40,10 @@ int main(int argc, char** argv) {
     if (SDL_Init(SDL_INIT_VIDEO) != 0) {
         std::fprintf(stderr, "qdt_workbench: no display to open a window on (%s)\n", SDL_GetError());
         return 1;
+    }
+    // Without controllers the keyboard still plays: only say so.
+    if (SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) != 0) {
+        std::fprintf(stderr, "qdt_workbench: no controllers (%s)\n", SDL_GetError());
     }
     SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "linear");
     // Two pictures copied to the window a frame need no graphics card; a

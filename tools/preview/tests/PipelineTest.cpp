@@ -11,11 +11,14 @@
 #include "tools/preview/Scene.h"
 #include "tools/preview/Session.h"
 #include "tools/preview/Summary.h"
+#include "tools/preview/Textures.h"
 
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <map>
+#include <set>
+#include <sstream>
 #include <string>
 
 namespace {
@@ -157,6 +160,28 @@ TEST(PipelineTest, TheDefaultSessionOpensMovesToTheFourthRowSelectsItAndCloses) 
                                                 "moved down to 4 of 6",
                                                 "selected: voice VOFX_PLAYER_FEMALE01 applied", "back",
                                                 "menu closed"}));
+}
+
+// What --list-textures prints is what the menu draws: a texture the menu
+// takes up without a stand-in would go unlisted.
+TEST(PipelineTest, EveryTextureTheMenuDrawsIsListed) {
+    std::set<std::string> drawn;
+    Play(
+        preview::LoadSession(QDT_DEFAULT_SESSION), {},
+        [&](const sim::Frame& frame) {
+            for (const preview::DrawItem& item : preview::BuildScene(frame).items) {
+                if (!item.isText) {
+                    drawn.insert(item.sprite.dictionary + "/" + item.sprite.texture);
+                }
+            }
+        },
+        QDT_PLUGIN_MODULE);
+    std::ostringstream listed;
+    preview::ListTextures(listed);
+    EXPECT_GE(drawn.size(), 10u);
+    for (const std::string& name : drawn) {
+        EXPECT_NE(listed.str().find(name + "\n"), std::string::npos) << name;
+    }
 }
 
 } // namespace

@@ -99,6 +99,9 @@ class WorkbenchTest : public ::testing::Test {
     }
 
     void TearDown() override {
+        if (controller_ != nullptr) {
+            std::fclose(controller_);
+        }
         if (pid_ > 0) {
             kill(pid_, SIGKILL);
             waitpid(pid_, nullptr, 0);
@@ -110,15 +113,23 @@ class WorkbenchTest : public ::testing::Test {
         }
     }
 
-    void Start(const std::string& module) {
+    // With a virtual controller, Play writes its lines to the workbench's standard input.
+    void Start(const std::string& module, bool virtualController = false) {
+        int lines[2] = {-1, -1};
+        ASSERT_EQ(pipe(lines), 0);
         pid_ = fork();
         ASSERT_GE(pid_, 0);
         if (pid_ == 0) {
             std::freopen((folder_ / "stdout.txt").c_str(), "w", stdout);
             std::freopen((folder_ / "stderr.txt").c_str(), "w", stderr);
-            execl(QDT_WORKBENCH, QDT_WORKBENCH, module.c_str(), "--out", folder_.c_str(), nullptr);
+            dup2(lines[0], STDIN_FILENO);
+            close(lines[1]);
+            execl(QDT_WORKBENCH, QDT_WORKBENCH, module.c_str(), "--out", folder_.c_str(),
+                  virtualController ? "--virtual-controller" : nullptr, nullptr);
             _exit(127);
         }
+        close(lines[0]);
+        controller_ = fdopen(lines[1], "w");
         ASSERT_FALSE(WaitForLine("opened ").empty()) << Output();
         // Key events go to the focused window; without a window manager nothing else focuses it.
         const std::string focus = std::string("timeout 15 xdotool search --sync --name '^") + WindowTitle +
@@ -155,6 +166,13 @@ class WorkbenchTest : public ::testing::Test {
         ASSERT_EQ(std::system(("timeout 15 xdotool key " + key).c_str()), 0) << key;
     }
 
+    void Play(const std::string& line) {
+        std::fprintf(controller_, "%s\n", line.c_str());
+        std::fflush(controller_);
+        // The workbench plays a line a frame; a pause keeps the test's pace near the player's.
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+
     Picture Screenshot() {
         Key("F12");
         const std::string line = WaitForLine("screenshot ");
@@ -182,6 +200,7 @@ class WorkbenchTest : public ::testing::Test {
     }
 
     fs::path folder_;
+    std::FILE* controller_ = nullptr;
     pid_t pid_ = 0;
     std::size_t read_ = 0;
 };
@@ -210,6 +229,33 @@ TEST_F(WorkbenchTest, KeysOpenAndMoveTheMenuAndClosingTheWindowExitsCleanly) {
     AskWindowToClose(WindowTitle);
     EXPECT_EQ(ExitStatus(), 0);
     EXPECT_NE(Output().find("\nstats: "), std::string::npos) << Output();
+}
+
+TEST_F(WorkbenchTest, AControllerPluggedInOpensWithTheChordMovesSelectsAVoiceAndGoesBack) {
+    Start(QDT_PLUGIN_MODULE, true);
+    Play("plug");
+    EXPECT_EQ(WaitForLine("controller: "), "controller: added Virtual Controller") << Output();
+    for (const char* line : {"press rightshoulder", "press a", "release a", "release rightshoulder"}) {
+        Play(line);
+    }
+    EXPECT_EQ(WaitForLine("menu: "), "menu: open 'Quorvane Dev Tools' / 'Main Menu' row 1 of 6") << Output();
+    for (const char* line : {"axis lefty 32767", "axis lefty 0", "press dpdown", "release dpdown"}) {
+        Play(line);
+    }
+    EXPECT_EQ(WaitForLine("menu: "), "menu: open 'Quorvane Dev Tools' / 'Main Menu' row 2 of 6") << Output();
+    EXPECT_EQ(WaitForLine("menu: "), "menu: open 'Quorvane Dev Tools' / 'Main Menu' row 3 of 6") << Output();
+    EXPECT_TRUE(HighlightAround(Screenshot(), 2, 1080));
+    Play("press a");
+    Play("release a");
+    EXPECT_EQ(WaitForLine("voice: "), "voice: VOFX_PLAYER_MALE03") << Output();
+    Play("press b");
+    Play("release b");
+    EXPECT_EQ(WaitForLine("menu: "), "menu: closed") << Output();
+    Play("unplug");
+    EXPECT_EQ(WaitForLine("controller: "), "controller: removed Virtual Controller") << Output();
+
+    Key("Escape");
+    EXPECT_EQ(ExitStatus(), 0);
 }
 
 TEST_F(WorkbenchTest, ReplacedModuleIsReloadedAndABrokenOneLeavesTheWorkbenchWaiting) {
