@@ -55,7 +55,7 @@ target_link_libraries(qdt_reload PRIVATE ScriptHookRDR2)
 target_link_options(qdt_reload PRIVATE -static)
 add_dependencies(qdt_reload QuorvaneDevTools)
 add_test(NAME wine_reload
-         COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/tests/scenarios/reload_under_wine.sh $<TARGET_FILE:qdt_reload>
+         COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/tests/scenarios/program_under_wine.sh $<TARGET_FILE:qdt_reload>
                  ${CMAKE_CURRENT_BINARY_DIR}/wine)
 set_tests_properties(wine_reload PROPERTIES LABELS wine RUN_SERIAL TRUE TIMEOUT 600)
 
