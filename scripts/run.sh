@@ -9,6 +9,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 usage() {
   cat <<'TEXT'
 usage: scripts/run.sh [--session FILE] [--out DIR] [--screen WIDTHxHEIGHT] [--window-width N] [--module FILE]
+                     [--textures DIR] [--backdrop PNG]
   Installs what the builds need (Debian), builds the DLL (build/windows), the plug-in module and
   the preview (build/native), nothing else, with their output in out/build.log, then plays a
   session on the plug-in in the stand-in host. Prints what happened, each snapshot's picture and
@@ -19,6 +20,8 @@ usage: scripts/run.sh [--session FILE] [--out DIR] [--screen WIDTHxHEIGHT] [--wi
     --screen WxH        the screen the plug-in finds (1920x1080)
     --window-width N    the game window's width, when narrower than the screen
     --module FILE       another plug-in module (build/native/QuorvaneDevTools.so)
+    --textures DIR      draw DIR/DICT/NAME.png in place of the stand-ins (qdt_preview --list-textures)
+    --backdrop PNG      a picture behind the menu, scaled to the game window
 TEXT
 }
 
@@ -26,7 +29,7 @@ arguments=("$@")
 while [ $# -gt 0 ]; do
   case "$1" in
     -h | --help) usage; exit 0 ;;
-    --session | --out | --screen | --window-width | --module)
+    --session | --out | --screen | --window-width | --module | --textures | --backdrop)
       if [ $# -lt 2 ]; then
         echo "run.sh: $1 needs a value" >&2; usage >&2; exit 2
       fi
