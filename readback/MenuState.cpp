@@ -2,6 +2,7 @@
 
 #include "host/Natives.h"
 
+#include <algorithm>
 #include <charconv>
 #include <limits>
 
@@ -18,6 +19,11 @@ bool ReadWholeNumber(std::string_view text, int& value) {
     }
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     return error == std::errc{} && end == text.data() + text.size();
+}
+
+bool HasImage(const Text& text, std::string_view texture) {
+    return std::any_of(text.format.pieces.begin(), text.format.pieces.end(),
+                       [&](const TextPiece& piece) { return piece.isImage && piece.texture == texture; });
 }
 
 bool InTitleFont(const Text& text) {
@@ -64,9 +70,20 @@ MenuState ReadMenu(const Drawing& drawing) {
             (headerTitles++ == 0 ? state.title : state.subtitle) = plain;
         } else if (!InTitleFont(text) && !state.counter && (state.counter = ReadRowCounter(plain))) {
             state.counterText = plain;
-        } else if (state.selectedRow.empty() && highlightTop && highlightBottom && text.y > *highlightTop &&
-                   text.y < *highlightBottom) {
-            state.selectedRow = plain;
+        } else if (highlightTop && highlightBottom && text.y > *highlightTop && text.y < *highlightBottom) {
+            // In the highlight: the label first, then a list's value or a toggle's tick and box.
+            if (state.selectedRow.empty()) {
+                state.selectedRow = plain;
+            } else if (HasImage(text, "tick_box")) {
+                state.selectedToggle = state.selectedToggle.value_or(false);
+            } else if (HasImage(text, "tick")) {
+                state.selectedToggle = true;
+            } else if (text.format.align == Align::Right && state.selectedValue.empty()) {
+                // The arrows' images stand a space away from the value.
+                const std::size_t first = plain.find_first_not_of(' ');
+                const std::size_t last = plain.find_last_not_of(' ');
+                state.selectedValue = first == std::string::npos ? "" : plain.substr(first, last - first + 1);
+            }
         }
     }
     return state;

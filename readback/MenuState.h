@@ -33,6 +33,10 @@ struct MenuState {
     std::string counterText; // "4 of 6"; empty without a counter
     std::optional<RowCounter> counter;
     std::string selectedRow; // the label inside the highlight
+    // A list row's value beside it ("Rain", without the arrows); empty on other rows.
+    std::string selectedValue;
+    // A toggle row's tick box: whether it is ticked; no value on other rows.
+    std::optional<bool> selectedToggle;
     std::vector<Sound> sounds;
 };
 

@@ -1,11 +1,14 @@
 #include "DrawnFrame.h"
 #include "MenuLayout.h"
 #include "PluginFixture.h"
+#include "readback/MenuState.h"
 
 #include "menu/TextStore.h"
 
 #include <algorithm>
 #include <functional>
+#include <optional>
+#include <string>
 
 namespace {
 
@@ -391,3 +394,27 @@ TEST_F(DrawingTest, TextsStayValidUntilTheNextFrameAndReuseTheirMemory) {
 }
 
 } // namespace
+
+TEST_F(DrawingTest, TheSelectedRowsValueAndTickAreReadBack) {
+    static bool on = true;
+    static bool off = false;
+    ShowRows([](Menu::Submenu* submenu) {
+        submenu->AddList("list", "list help", {"Low", "High"});
+        submenu->AddToggle("toggle on", "", &on);
+        submenu->AddToggle("toggle off", "", &off);
+        submenu->AddOption("plain", "", [] {});
+    });
+    struct Case {
+        int selected;
+        std::string row, value;
+        std::optional<bool> ticked;
+    };
+    for (const Case& c : {Case{0, "list", "Low", std::nullopt}, Case{1, "toggle on", "", true},
+                          Case{2, "toggle off", "", false}, Case{3, "plain", "", std::nullopt}}) {
+        menuController->selectedIndex = c.selected;
+        const readback::MenuState shown = readback::ReadMenu(runner.RunFrame());
+        EXPECT_EQ(shown.selectedRow, c.row);
+        EXPECT_EQ(shown.selectedValue, c.value) << c.row << ": the unselected rows' values are not read";
+        EXPECT_EQ(shown.selectedToggle, c.ticked) << c.row;
+    }
+}
