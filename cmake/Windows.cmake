@@ -21,6 +21,10 @@ enable_testing()
 add_test(NAME dll_tables
          COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/tests/check_dll_tables.sh ${CMAKE_OBJDUMP}
                  $<TARGET_FILE:QuorvaneDevTools>)
+# Compared with the native build's records of the same scenarios; the
+# release reads the players' notes from it too.
+set(QDT_NATIVE_BUILD_DIR ${CMAKE_CURRENT_SOURCE_DIR}/build/native CACHE PATH
+    "Native build whose scenario records the Wine run is compared with, and whose plug-in the notes are read from")
 include(cmake/Release.cmake)
 
 # The stand-in script hook as a real DLL, from the same stand-in sources as the
@@ -38,9 +42,6 @@ target_link_libraries(qdt_scenarios PRIVATE ScriptHookRDR2 qdt_command_line)
 target_link_options(qdt_scenarios PRIVATE -static)
 add_dependencies(qdt_scenarios QuorvaneDevTools)
 
-# Compared with the native build's records of the same scenarios.
-set(QDT_NATIVE_BUILD_DIR ${CMAKE_CURRENT_SOURCE_DIR}/build/native CACHE PATH
-    "Native build whose scenario records the Wine run is compared with")
 add_test(NAME wine_scenarios
          COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/tests/scenarios/compare_under_wine.sh
                  ${QDT_NATIVE_BUILD_DIR}/tests/qdt_scenarios $<TARGET_FILE:qdt_scenarios>

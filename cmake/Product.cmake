@@ -1,0 +1,16 @@
+# Reads release/product.conf, the one place that names the product, into
+# CMake variables of the same names (QDT_PRODUCT_NAME, QDT_VERSION, ...).
+set(QDT_PRODUCT_FILE ${CMAKE_CURRENT_LIST_DIR}/../release/product.conf)
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${QDT_PRODUCT_FILE})
+file(STRINGS ${QDT_PRODUCT_FILE} qdt_product_lines REGEX "^[A-Z_]+=")
+foreach(line IN LISTS qdt_product_lines)
+  if(NOT line MATCHES "^([A-Z_]+)=\"([^\"]*)\"$")
+    message(FATAL_ERROR "release/product.conf: not NAME=\"value\": ${line}")
+  endif()
+  set(${CMAKE_MATCH_1} "${CMAKE_MATCH_2}")
+endforeach()
+foreach(name QDT_PRODUCT_NAME QDT_FILE_NAME QDT_VERSION QDT_DESCRIPTION QDT_AUTHORS QDT_COPYRIGHT)
+  if(NOT DEFINED ${name} OR "${${name}}" STREQUAL "")
+    message(FATAL_ERROR "release/product.conf gives no ${name}")
+  endif()
+endforeach()
