@@ -35,7 +35,8 @@ if ! changes=$(git -C "$root" status --porcelain --untracked-files=normal 2> /de
   dirty="$root is not a git checkout, so nothing says which commit these sources are"
 elif [ -n "$changes" ]; then
   dirty="the working tree has uncommitted changes or untracked files:
-$(printf '%s\n' "$changes" | head -n 5 | sed 's/^/  /')$([ "$(printf '%s\n' "$changes" | wc -l)" -gt 5 ] && printf '\n  ...')"
+$(printf '%s\n' "$changes" | head -n 5 | sed 's/^/  /')"
+  [ "$(printf '%s\n' "$changes" | wc -l)" -le 5 ] || dirty+=$'\n  ...'
 fi
 if [ -n "$dirty" ] && ! $allow_dirty; then
   echo "release.sh: not releasing: $dirty" >&2
