@@ -81,8 +81,8 @@ fi
 
 before=""
 [ -f "$target" ] && before=$(described "$target")
-# Written beside the target, then moved over it: a game that has the old file
-# loaded keeps it, and the folder never holds half a file.
+# Written beside the target, then moved over it, so the folder never holds
+# half a file; Windows refuses the move while the game has the old one loaded.
 partial="$target.partial"
 cp "$dll" "$partial" || stop "cannot write into $game"
 if ! mv -f "$partial" "$target"; then
