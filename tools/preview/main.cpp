@@ -5,6 +5,8 @@
 #include "driver/Screen.h"
 #include "tools/preview/CommandLine.h"
 #include "tools/preview/ContactSheet.h"
+#include "tools/preview/PromptStrip.h"
+#include "tools/preview/Prompts.h"
 #include "tools/preview/Renderer.h"
 #include "tools/preview/Scene.h"
 #include "tools/preview/Session.h"
@@ -144,6 +146,8 @@ int main(int argc, char** argv) {
         std::vector<std::string> pictureLines;
         preview::ContactSheet sheet;
         StepTracker tracker;
+        preview::SessionSummary told;
+        preview::PromptBoard prompts;
         std::string voice;
         bool anything = false;
         preview::SessionObserver observer;
@@ -154,7 +158,8 @@ int main(int argc, char** argv) {
         observer.frame = [&](int number, const preview::SessionStep& step, const sim::Frame& frame) {
             record << "== frame " << number << " (" << frame.size() << " native calls)\n";
             WriteCalls(record, frame);
-            const preview::FrameSummary summary = preview::SummariseFrame(frame);
+            prompts.Read(frame);
+            const preview::FrameSummary summary = told.Next(frame);
             if (!summary.events.empty()) {
                 const preview::SessionStep& cause = tracker.Cause(step);
                 std::printf("  frame %d (line %d: %s): %s\n", number, cause.line, cause.source.c_str(),
@@ -166,7 +171,8 @@ int main(int argc, char** argv) {
         observer.snapshot = [&](const preview::SessionStep& step, int number, const sim::Frame& frame) {
             const preview::Scene scene = preview::BuildScene(frame);
             const fs::path path = out / (step.name + ".png");
-            const preview::Picture picture = preview::Render(scene, windowWidth, windowHeight, look.Get());
+            preview::Picture picture = preview::Render(scene, windowWidth, windowHeight, look.Get());
+            preview::DrawPrompts(picture, prompts.Shown());
             picture.WritePng(path.string());
             sheet.Add(step.name, picture);
             char line[64];
