@@ -14,6 +14,8 @@ namespace preview {
 struct ShownPrompt {
     std::string text; // "Select"
     std::string key;  // the control's default key, "Enter", or its controller button, "A"
+
+    friend bool operator==(const ShownPrompt&, const ShownPrompt&) = default;
 };
 
 class PromptBoard {
