@@ -50,8 +50,8 @@ Picture ContactSheet::Render() const {
         cairo_save(cr);
         cairo_rectangle(cr, left, top, thumbnailWidth_, cellHeight);
         cairo_clip(cr);
-        DrawLabel(cr, thumbnail.name, left + thumbnailWidth_ / 2.0, top + cellHeight - 8.0, 16.0,
-                  LabelColour);
+        DrawLabel(cr, thumbnail.name, left + thumbnailWidth_ / 2.0,
+                  top + cellHeight - LabelBaselineAboveBottom, LabelSize, LabelColour);
         cairo_restore(cr);
     }
     cairo_destroy(cr);

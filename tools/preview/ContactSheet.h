@@ -14,11 +14,17 @@ class ContactSheet {
     static constexpr int Columns = 3;
     static constexpr int MaxThumbnails = 36; // twelve rows: a long session shows its start
     static constexpr int Padding = 12;
-    static constexpr int LabelHeight = 28;
+    // Read at a glance: pictures as wide as this, names whose capitals stand
+    // some 17 pixels high in a band of their own under each picture.
+    static constexpr int ReadableWidth = 480;
+    static constexpr double LabelSize = 24.0;
+    static constexpr int LabelHeight = 40;
+    static constexpr int LabelBaselineAboveBottom = 11;
     static constexpr Pixel Background{34, 34, 34};
     static constexpr Pixel LabelColour{230, 230, 230};
 
-    explicit ContactSheet(int thumbnailWidth = 480) : thumbnailWidth_(thumbnailWidth) {}
+    // A narrower thumbnail is for tests that need no reading.
+    explicit ContactSheet(int thumbnailWidth = ReadableWidth) : thumbnailWidth_(thumbnailWidth) {}
 
     // Keeps a scaled-down copy; snapshots past the limit are only counted.
     void Add(const std::string& name, const Picture& picture);

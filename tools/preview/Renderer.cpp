@@ -248,19 +248,40 @@ TextBounds PlaceText(const Text& text, int width, int height) {
     return LayOut(cr.get(), text, width, height).bounds;
 }
 
-void DrawLabel(cairo_t* cr, std::string_view text, double centreX, double baseline, double size,
-               Pixel colour) {
+namespace {
+
+void SelectLabelFont(cairo_t* cr, double size, bool bold) {
+    cairo_select_font_face(cr, "DejaVu Sans", CAIRO_FONT_SLANT_NORMAL,
+                           bold ? CAIRO_FONT_WEIGHT_BOLD : CAIRO_FONT_WEIGHT_NORMAL);
+    cairo_set_font_size(cr, size);
+}
+
+} // namespace
+
+double LabelWidth(std::string_view text, double size, bool bold) {
+    const Context cr = MeasuringContext();
+    SelectLabelFont(cr.get(), size, bold);
+    const std::string line(text);
+    cairo_text_extents_t extents;
+    cairo_text_extents(cr.get(), line.c_str(), &extents);
+    return extents.x_advance;
+}
+
+void DrawLabelFrom(cairo_t* cr, std::string_view text, double left, double baseline, double size,
+                   Pixel colour, bool bold) {
     FontCaches::Get(); // released at exit with the renderer's own
     const std::string line(text);
     cairo_save(cr);
-    cairo_select_font_face(cr, "DejaVu Sans", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_NORMAL);
-    cairo_set_font_size(cr, size);
-    cairo_text_extents_t extents;
-    cairo_text_extents(cr, line.c_str(), &extents);
-    cairo_move_to(cr, centreX - extents.x_advance / 2.0, baseline);
+    SelectLabelFont(cr, size, bold);
+    cairo_move_to(cr, left, baseline);
     cairo_set_source_rgb(cr, Channel(colour.red), Channel(colour.green), Channel(colour.blue));
     cairo_show_text(cr, line.c_str());
     cairo_restore(cr);
+}
+
+void DrawLabel(cairo_t* cr, std::string_view text, double centreX, double baseline, double size,
+               Pixel colour) {
+    DrawLabelFrom(cr, text, centreX - LabelWidth(text, size) / 2.0, baseline, size, colour);
 }
 
 Picture Render(const Scene& scene, int width, int height, const Look& look) {

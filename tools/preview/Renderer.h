@@ -34,7 +34,11 @@ struct TextBounds {
 // aligned inside it, so centred text is centred on the box's middle.
 TextBounds PlaceText(const Text& text, int width, int height);
 
-// One line of plain text (UTF-8) in DejaVu Sans, centred on centreX.
+// One line of plain text (UTF-8) in DejaVu Sans: its advance in pixels, drawn
+// from its left end, or centred on centreX.
+double LabelWidth(std::string_view text, double size, bool bold = false);
+void DrawLabelFrom(cairo_t* cr, std::string_view text, double left, double baseline, double size,
+                   Pixel colour, bool bold = false);
 void DrawLabel(cairo_t* cr, std::string_view text, double centreX, double baseline, double size,
                Pixel colour);
 

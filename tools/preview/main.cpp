@@ -5,6 +5,9 @@
 #include "driver/Screen.h"
 #include "tools/preview/CommandLine.h"
 #include "tools/preview/ContactSheet.h"
+#include "tools/preview/OutputFolder.h"
+#include "tools/preview/PromptStrip.h"
+#include "tools/preview/Prompts.h"
 #include "tools/preview/Renderer.h"
 #include "tools/preview/Scene.h"
 #include "tools/preview/Session.h"
@@ -43,7 +46,8 @@ std::optional<int> ReadOptions(int argc, char** argv, Options& options) {
                  "opened, moved, applied a voice, closed) and writes each snapshot as DIR/NAME.png, all of\n"
                  "them on one picture as DIR/contact-sheet.png, and every native call of every frame as\n"
                  "DIR/calls.txt. The pictures show the game window, which keeps the screen's proportions;\n"
-                 "by default it fills the 1920x1080 screen.",
+                 "by default it fills the 1920x1080 screen. First it removes the files its last run wrote\n"
+                 "in DIR (listed in DIR/qdt_preview-files.txt), and no others.",
                  "qdt_preview");
     commandline::UseLayout(app);
     app.add_option("--session", options.session, "the session to play")
@@ -122,9 +126,9 @@ int main(int argc, char** argv) {
                                             ": the name " + step.name + " is the contact sheet's");
             }
         }
-        const fs::path out = fs::absolute(options.out);
-        fs::create_directories(out);
-        const fs::path recordPath = out / "calls.txt";
+        preview::OutputFolder out(options.out);
+        out.RemoveEarlierFiles();
+        const fs::path recordPath = out.File("calls.txt");
         std::ofstream record(recordPath);
         if (!record) {
             throw std::runtime_error("cannot write " + recordPath.string());
@@ -144,6 +148,8 @@ int main(int argc, char** argv) {
         std::vector<std::string> pictureLines;
         preview::ContactSheet sheet;
         StepTracker tracker;
+        preview::SessionSummary told;
+        preview::PromptBoard prompts;
         std::string voice;
         bool anything = false;
         preview::SessionObserver observer;
@@ -154,7 +160,8 @@ int main(int argc, char** argv) {
         observer.frame = [&](int number, const preview::SessionStep& step, const sim::Frame& frame) {
             record << "== frame " << number << " (" << frame.size() << " native calls)\n";
             WriteCalls(record, frame);
-            const preview::FrameSummary summary = preview::SummariseFrame(frame);
+            prompts.Read(frame);
+            const preview::FrameSummary summary = told.Next(frame);
             if (!summary.events.empty()) {
                 const preview::SessionStep& cause = tracker.Cause(step);
                 std::printf("  frame %d (line %d: %s): %s\n", number, cause.line, cause.source.c_str(),
@@ -165,8 +172,9 @@ int main(int argc, char** argv) {
         };
         observer.snapshot = [&](const preview::SessionStep& step, int number, const sim::Frame& frame) {
             const preview::Scene scene = preview::BuildScene(frame);
-            const fs::path path = out / (step.name + ".png");
-            const preview::Picture picture = preview::Render(scene, windowWidth, windowHeight, look.Get());
+            const fs::path path = out.File(step.name + ".png");
+            preview::Picture picture = preview::Render(scene, windowWidth, windowHeight, look.Get());
+            preview::DrawPrompts(picture, prompts.Shown());
             picture.WritePng(path.string());
             sheet.Add(step.name, picture);
             char line[64];
@@ -193,7 +201,7 @@ int main(int argc, char** argv) {
         if (sheet.Added() == 0) {
             std::printf("  (the session takes no snapshot)\n");
         } else {
-            const fs::path sheetPath = out / (std::string(SheetName) + ".png");
+            const fs::path sheetPath = out.File(std::string(SheetName) + ".png");
             sheet.Render().WritePng(sheetPath.string());
             std::printf("  %s  (%d of %d snapshots)\n", sheetPath.string().c_str(), sheet.Shown(),
                         sheet.Added());

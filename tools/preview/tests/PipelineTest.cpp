@@ -7,6 +7,8 @@
 #include "driver/Runner.h"
 #include "driver/Screen.h"
 #include "host/Natives.h"
+#include "tools/preview/PromptStrip.h"
+#include "tools/preview/Prompts.h"
 #include "tools/preview/Renderer.h"
 #include "tools/preview/Scene.h"
 #include "tools/preview/Session.h"
@@ -17,6 +19,7 @@
 
 #include <functional>
 #include <map>
+#include <memory>
 #include <set>
 #include <sstream>
 #include <string>
@@ -28,26 +31,35 @@ using namespace pixel_checks;
 using sim::Screen;
 
 using EachFrame = std::function<void(const sim::Frame&)>;
+using ShownPrompts = std::map<std::string, std::vector<preview::ShownPrompt>>;
 
-// Plays a session on a module and renders each snapshot. Pictures of the
-// framework use the tests' own pages (tests/FixturePages.cpp), so they stay
-// as they are when the shipped main page changes.
+// Plays a session on a module and renders each snapshot with its prompts, as
+// qdt_preview does. Pictures of the framework use the tests' own pages
+// (tests/FixturePages.cpp), so they stay as they are when the shipped main
+// page changes.
 std::map<std::string, Picture> Play(const std::vector<preview::SessionStep>& steps, Screen screen = {},
-                                    const EachFrame& eachFrame = {},
-                                    const char* module = QDT_FIXTURE_MODULE) {
+                                    const EachFrame& eachFrame = {}, const char* module = QDT_FIXTURE_MODULE,
+                                    ShownPrompts* shownPrompts = nullptr) {
     sim::Host host;
     sim::SetScreen(host, screen);
     sim::Runner runner(host);
     runner.Load(sim::Plugin::Load(module));
     std::map<std::string, Picture> pictures;
+    preview::PromptBoard prompts;
     preview::SessionObserver observer;
     observer.frame = [&](int, const preview::SessionStep&, const sim::Frame& frame) {
+        prompts.Read(frame);
         if (eachFrame) {
             eachFrame(frame);
         }
     };
     observer.snapshot = [&](const preview::SessionStep& step, int, const sim::Frame& frame) {
-        pictures.emplace(step.name, preview::Render(preview::BuildScene(frame), screen.width, screen.height));
+        Picture picture = preview::Render(preview::BuildScene(frame), screen.width, screen.height);
+        preview::DrawPrompts(picture, prompts.Shown());
+        pictures.emplace(step.name, std::move(picture));
+        if (shownPrompts != nullptr) {
+            (*shownPrompts)[step.name] = prompts.Shown();
+        }
     };
     preview::RunSession(steps, runner, observer);
     runner.Unload();
@@ -59,10 +71,10 @@ std::map<std::string, Picture> Play(const std::string& script, Screen screen = {
     return Play(preview::ParseSession(script), screen, eachFrame);
 }
 
-// Collects what each frame's summary tells, in order.
+// Collects what each frame's summary tells, in order, each frame against the one before.
 EachFrame Collect(std::vector<std::string>& events) {
-    return [&events](const sim::Frame& frame) {
-        for (const std::string& event : preview::SummariseFrame(frame).events) {
+    return [&events, told = std::make_shared<preview::SessionSummary>()](const sim::Frame& frame) {
+        for (const std::string& event : told->Next(frame).events) {
             events.push_back(event);
         }
     };
@@ -156,10 +168,46 @@ TEST(PipelineTest, TheDefaultSessionOpensMovesToTheFourthRowSelectsItAndCloses) 
     EXPECT_TRUE(HighlightOnlyAround(pictures.at("05-fourth-row-selected"), 3, 1080))
         << "selecting a voice keeps the menu open on its row";
     EXPECT_EQ(CountNot(pictures.at("06-closed-again"), preview::WorldColour), 0);
-    EXPECT_EQ(events, (std::vector<std::string>{"menu opened", "moved down to 2 of 6", "moved down to 3 of 6",
-                                                "moved down to 4 of 6",
-                                                "selected: voice VOFX_PLAYER_FEMALE01 applied", "back",
-                                                "menu closed"}));
+    EXPECT_EQ(events, (std::vector<std::string>{
+                          "menu opened", "moved down to \"Set voice: VOFX_PLAYER_MALE02\", 2 of 6",
+                          "moved down to \"Set voice: VOFX_PLAYER_MALE03\", 3 of 6",
+                          "moved down to \"Set voice: VOFX_PLAYER_FEMALE01\", 4 of 6",
+                          "selected \"Set voice: VOFX_PLAYER_FEMALE01\": voice VOFX_PLAYER_FEMALE01 applied",
+                          "menu closed"}));
+}
+
+// The example module's pages: every kind of row told in the menu's words.
+TEST(PipelineTest, TheSummaryTellsPagesListsTogglesAndActionsInTheMenusWords) {
+    std::vector<std::string> events;
+    Play(preview::ParseSession("wait 2\ntap F8\ntap up\ntap select\ntap select\ntap down\ntap right\n"
+                               "tap down\ntap select\ntap down\ntap select\ntap back\ntap back\ntap back\n"),
+         {}, Collect(events), QDT_EXAMPLE_MODULE);
+    EXPECT_EQ(
+        events,
+        (std::vector<std::string>{
+            "menu opened", "moved up to \"Example page\", 7 of 7", "entered \"Example\" (depth 1)",
+            "toggle \"Show hints\" on", "moved down to \"Greeting\", 2 of 5",
+            "list \"Greeting\" stepped right to \"Evening\"", "moved down to \"Read the clock\", 4 of 5",
+            "selected \"Read the clock\"", "moved down to \"Second page\", 5 of 5",
+            "entered \"Example\" \"Second page\" (depth 2)", "back to \"Example\" \"Example page\", row 5",
+            "back to \"Quorvane Dev Tools\", row 7", "menu closed"}));
+}
+
+// The open menu shows the Select and Back prompts with the keys of the
+// device in use; a closed one shows none.
+TEST(PipelineTest, TheOpenMenuShowsItsPromptsWithTheKeysOrButtonsInUse) {
+    ShownPrompts shown;
+    const auto pictures = Play(preview::ParseSession("wait 1\ntap F8\nsnapshot keys\ngamepad on\nwait 1\n"
+                                                     "snapshot buttons\nchord\nsnapshot closed\n"),
+                               {}, {}, QDT_FIXTURE_MODULE, &shown);
+    using Shown = std::vector<preview::ShownPrompt>;
+    EXPECT_EQ(shown.at("keys"), (Shown{{"Select", "Enter"}, {"Back", "Backspace"}}));
+    EXPECT_EQ(shown.at("buttons"), (Shown{{"Select", "A"}, {"Back", "B"}}));
+    EXPECT_TRUE(shown.at("closed").empty());
+    const preview::PromptPlace back = preview::PlacePrompts(shown.at("keys"), 1920, 1080).at(1);
+    EXPECT_EQ(At(pictures.at("keys"), back.capLeft + 3, (back.capTop + back.capBottom) / 2),
+              preview::PromptStripLook::CapColour)
+        << "drawn where they stand";
 }
 
 // What --list-textures prints is what the menu draws: a texture the menu

@@ -261,6 +261,31 @@ TEST(RendererTest, ContactSheetSetsSnapshotsInRowsOfThreeEachAboveItsName) {
     }
 }
 
+// Read at a glance on a laptop screen: snapshots at least 480 pixels wide,
+// names whose capitals stand at least 16 pixels high, whole, in their band.
+TEST(RendererTest, AContactSheetShowsWidePicturesAndTallNames) {
+    using preview::ContactSheet;
+    ContactSheet sheet;
+    sheet.Add("HIGH", Picture(1920, 1080, {200, 0, 0}));
+    const Picture picture = sheet.Render();
+    const int thumbnailWidth = picture.Width() - 2 * ContactSheet::Padding;
+    EXPECT_GE(thumbnailWidth, 480);
+    const int labelTop = ContactSheet::Padding + thumbnailWidth * 1080 / 1920;
+    ASSERT_EQ(picture.Height(), labelTop + ContactSheet::LabelHeight + ContactSheet::Padding);
+    int firstInk = -1;
+    int lastInk = -1;
+    for (int y = labelTop; y < labelTop + ContactSheet::LabelHeight; ++y) {
+        if (CountNotIn(picture, 0, y, picture.Width(), 1, ContactSheet::Background) > 0) {
+            firstInk = firstInk < 0 ? y : firstInk;
+            lastInk = y;
+        }
+    }
+    ASSERT_GE(firstInk, 0) << "the name is drawn";
+    EXPECT_GE(lastInk - firstInk + 1, 16) << "capitals, no descenders";
+    EXPECT_GT(firstInk, labelTop + 1) << "apart from the picture";
+    EXPECT_LT(lastInk, labelTop + ContactSheet::LabelHeight - 4) << "room below for descenders";
+}
+
 TEST(RendererTest, ContactSheetOfALongSessionShowsItsStart) {
     preview::ContactSheet sheet(32);
     const Picture snapshot(64, 36, {200, 0, 0});

@@ -4,7 +4,6 @@
 
 #include "MenuRecord.h"
 #include "host/GameControls.h"
-#include "tools/preview/Summary.h"
 
 #include <gtest/gtest.h>
 
@@ -77,28 +76,6 @@ TEST(SceneTest, ShortRecordsAreCountedNotRead) {
 
 sim::NativeCall Sound(const char* name) {
     return Call(Native::PlayFrontendSound, {0, 0, 1, 0}, {name, "Ledger_Sounds"});
-}
-
-// A summary reads the frame's sounds, the counter among its texts and the voice its calls set.
-TEST(SceneTest, SummaryTellsMovesByTheCounterAndVoicesByTheirNames) {
-    FrameBuilder moved(1920, 1080, 1920);
-    moved.Text("Row 3 of 4", "body", {}, menu_record::Left, 22, 100, 254);
-    moved.Text("2 of 9", "body", {}, menu_record::Right, 20, 534, 560, -1);
-    moved.frame.insert(moved.frame.begin(), Sound("NAV_DOWN"));
-    EXPECT_EQ(preview::SummariseFrame(moved.frame).events, std::vector<std::string>{"moved down to 2 of 9"})
-        << "a label with \" of \" in it is no counter";
-
-    const sim::Frame listStep = {Call(Native::HashOfName, {0}, {"VOFX_PLAYER_MALE02"}),
-                                 Call(Native::SetVoiceByHash, {0x2a, 0x1234}), Sound("NAV_RIGHT"),
-                                 Sound("QUACK")};
-    const preview::FrameSummary summary = preview::SummariseFrame(listStep);
-    EXPECT_EQ(summary.events, (std::vector<std::string>{"list stepped right", "sound QUACK",
-                                                        "voice VOFX_PLAYER_MALE02 applied"}));
-    EXPECT_EQ(summary.voice, "VOFX_PLAYER_MALE02");
-
-    const sim::Frame quiet = {Call(Native::SetVoiceByHash, {0x2a, 0x1234})};
-    EXPECT_EQ(preview::SummariseFrame(quiet).events, std::vector<std::string>{"voice (unnamed) applied"});
-    EXPECT_TRUE(preview::SummariseFrame({}).events.empty());
 }
 
 // The shared reader, as tests read frames and as the tools do.

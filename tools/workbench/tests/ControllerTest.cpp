@@ -94,9 +94,11 @@ TEST_F(ControllerPlayTest, TheChordOpensTheStickMovesASelectsBGoesBackAndAKeySwi
     Frame();
     Press("A");
     Press("B");
-    EXPECT_EQ(events, (std::vector<std::string>{"menu opened", "moved down to 2 of 6", "moved down to 3 of 6",
-                                                "selected: voice VOFX_PLAYER_MALE03 applied", "back",
-                                                "menu closed"}));
+    EXPECT_EQ(events, (std::vector<std::string>{
+                          "menu opened", "moved down to \"Set voice: VOFX_PLAYER_MALE02\", 2 of 6",
+                          "moved down to \"Set voice: VOFX_PLAYER_MALE03\", 3 of 6",
+                          "selected \"Set voice: VOFX_PLAYER_MALE03\": voice VOFX_PLAYER_MALE03 applied",
+                          "menu closed"}));
     EXPECT_EQ(input.LastButtons(), "D-pad down, D-pad down, A, B");
 
     input.Key(workbench::BindingFor(SDLK_F8), true, false);
