@@ -157,7 +157,7 @@ TEST(PipelineTest, TheChordOpensAndClosesTheMenuWithTheGamepadAsTheInputDevice) 
 }
 
 // The pictures the README shows: open, move to the fourth row, select it, close.
-TEST(PipelineTest, TheDefaultSessionOpensMovesToTheFourthRowSelectsItAndCloses) {
+TEST(ShippedPipelineTest, TheDefaultSessionOpensMovesToTheFourthRowSelectsItAndCloses) {
     std::vector<std::string> events;
     const auto pictures =
         Play(preview::LoadSession(QDT_DEFAULT_SESSION), {}, Collect(events), QDT_PLUGIN_MODULE);

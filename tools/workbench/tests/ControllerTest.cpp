@@ -81,7 +81,7 @@ class ControllerPlayTest : public ::testing::Test {
 
 TEST_F(ControllerPlayTest, TheChordOpensTheStickMovesASelectsBGoesBackAndAKeySwitchesTheDeviceBack) {
     workbench::LiveModule live(runner);
-    ASSERT_EQ(live.Replace(QDT_PLUGIN_MODULE), "");
+    ASSERT_EQ(live.Replace(QDT_FIXTURE_MODULE), "");
     Frame();
     Button("RB", true);
     Press("A");
@@ -94,11 +94,10 @@ TEST_F(ControllerPlayTest, TheChordOpensTheStickMovesASelectsBGoesBackAndAKeySwi
     Frame();
     Press("A");
     Press("B");
-    EXPECT_EQ(events, (std::vector<std::string>{
-                          "menu opened", "moved down to \"Set voice: VOFX_PLAYER_MALE02\", 2 of 6",
-                          "moved down to \"Set voice: VOFX_PLAYER_MALE03\", 3 of 6",
-                          "selected \"Set voice: VOFX_PLAYER_MALE03\": voice VOFX_PLAYER_MALE03 applied",
-                          "menu closed"}));
+    EXPECT_EQ(events, (std::vector<std::string>{"menu opened", "moved down to \"Row 2\", 2 of 6",
+                                                "moved down to \"Row 3\", 3 of 6",
+                                                "selected \"Row 3\": voice FIXTURE_VOICE_3 applied",
+                                                "menu closed"}));
     EXPECT_EQ(input.LastButtons(), "D-pad down, D-pad down, A, B");
 
     input.Key(workbench::BindingFor(SDLK_F8), true, false);

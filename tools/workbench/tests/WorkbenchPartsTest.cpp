@@ -97,14 +97,14 @@ TEST_F(ModuleSwapTest, ABrokenFileNamesItselfAndAGoodOneReplacesTheRunningModule
         EXPECT_EQ(error.find(live.Directory()), std::string::npos) << "the private copy is no one's business";
         EXPECT_FALSE(live.Loaded());
 
-        ASSERT_EQ(live.Replace(QDT_PLUGIN_MODULE), "");
+        ASSERT_EQ(live.Replace(QDT_FIXTURE_MODULE), "");
         Frame();
         Tap(SDLK_F8);
         ASSERT_TRUE(Shown().open);
         EXPECT_TRUE(fs::is_empty(live.Directory())) << "a loaded copy needs no name";
 
         host.hookLog.clear();
-        ASSERT_EQ(live.Replace(QDT_PLUGIN_MODULE), "");
+        ASSERT_EQ(live.Replace(QDT_FIXTURE_MODULE), "");
         EXPECT_EQ(host.hookLog,
                   (std::vector<std::string>{"scriptUnregister(same module)",
                                             "keyboardHandlerUnregister(same handler)",
@@ -120,10 +120,10 @@ TEST_F(ModuleSwapTest, ABrokenFileNamesItselfAndAGoodOneReplacesTheRunningModule
 
 TEST_F(ModuleSwapTest, QuickTapsReachThePluginAsTheGameWouldDeliverThem) {
     workbench::LiveModule live(runner);
-    ASSERT_EQ(live.Replace(QDT_PLUGIN_MODULE), "");
+    ASSERT_EQ(live.Replace(QDT_FIXTURE_MODULE), "");
     Frame();
     Tap(SDLK_F8);
-    EXPECT_EQ(workbench::Describe(Shown()), "open 'Quorvane Dev Tools' / 'Main Menu' row 1 of 6");
+    EXPECT_EQ(workbench::Describe(Shown()), "open 'Workbench Fixture' / 'Main page' row 1 of 6");
 
     // Two quick taps before a frame: two moves, a frame apart, each seen down for a frame.
     Tap(SDLK_DOWN);
@@ -181,7 +181,7 @@ TEST_F(ModuleSwapTest, ThePageIdIsReadFromThePluginWhenItAgreesWithWhatWasDrawn)
     other.rows = 2;
     EXPECT_EQ(workbench::ReadPageId(live.MenuControllerSlot(), other), std::nullopt);
     EXPECT_EQ(workbench::ReadPageId(8, shown), std::nullopt) << "an unmapped address reads as nothing";
-    EXPECT_EQ(workbench::FindMenuControllerOffset(QDT_PLUGIN_MODULE ".missing"), 0u);
+    EXPECT_EQ(workbench::FindMenuControllerOffset(QDT_FIXTURE_MODULE ".missing"), 0u);
 }
 
 // The example page's separator row is drawn in the title font, as the header's texts are.

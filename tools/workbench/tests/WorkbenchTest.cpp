@@ -206,17 +206,17 @@ class WorkbenchTest : public ::testing::Test {
 };
 
 TEST_F(WorkbenchTest, KeysOpenAndMoveTheMenuAndClosingTheWindowExitsCleanly) {
-    Start(QDT_PLUGIN_MODULE);
+    Start(QDT_FIXTURE_MODULE);
     EXPECT_TRUE(NoHighlightAround(Screenshot(), 0, 1080));
 
     Key("F8");
-    EXPECT_EQ(WaitForLine("menu: "), "menu: open 'Quorvane Dev Tools' / 'Main Menu' row 1 of 6") << Output();
+    EXPECT_EQ(WaitForLine("menu: "), "menu: open 'Workbench Fixture' / 'Main page' row 1 of 6") << Output();
     const Picture open = Screenshot();
     EXPECT_TRUE(HighlightAround(open, 0, 1080));
     EXPECT_TRUE(NoHighlightAround(open, 1, 1080));
 
     Key("Down");
-    EXPECT_EQ(WaitForLine("menu: "), "menu: open 'Quorvane Dev Tools' / 'Main Menu' row 2 of 6") << Output();
+    EXPECT_EQ(WaitForLine("menu: "), "menu: open 'Workbench Fixture' / 'Main page' row 2 of 6") << Output();
     const Picture moved = Screenshot();
     EXPECT_TRUE(NoHighlightAround(moved, 0, 1080));
     EXPECT_TRUE(HighlightAround(moved, 1, 1080));
@@ -232,22 +232,22 @@ TEST_F(WorkbenchTest, KeysOpenAndMoveTheMenuAndClosingTheWindowExitsCleanly) {
 }
 
 TEST_F(WorkbenchTest, AControllerPluggedInOpensWithTheChordMovesSelectsAVoiceAndGoesBack) {
-    Start(QDT_PLUGIN_MODULE, true);
+    Start(QDT_FIXTURE_MODULE, true);
     Play("plug");
     EXPECT_EQ(WaitForLine("controller: "), "controller: added Virtual Controller") << Output();
     for (const char* line : {"press rightshoulder", "press a", "release a", "release rightshoulder"}) {
         Play(line);
     }
-    EXPECT_EQ(WaitForLine("menu: "), "menu: open 'Quorvane Dev Tools' / 'Main Menu' row 1 of 6") << Output();
+    EXPECT_EQ(WaitForLine("menu: "), "menu: open 'Workbench Fixture' / 'Main page' row 1 of 6") << Output();
     for (const char* line : {"axis lefty 32767", "axis lefty 0", "press dpdown", "release dpdown"}) {
         Play(line);
     }
-    EXPECT_EQ(WaitForLine("menu: "), "menu: open 'Quorvane Dev Tools' / 'Main Menu' row 2 of 6") << Output();
-    EXPECT_EQ(WaitForLine("menu: "), "menu: open 'Quorvane Dev Tools' / 'Main Menu' row 3 of 6") << Output();
+    EXPECT_EQ(WaitForLine("menu: "), "menu: open 'Workbench Fixture' / 'Main page' row 2 of 6") << Output();
+    EXPECT_EQ(WaitForLine("menu: "), "menu: open 'Workbench Fixture' / 'Main page' row 3 of 6") << Output();
     EXPECT_TRUE(HighlightAround(Screenshot(), 2, 1080));
     Play("press a");
     Play("release a");
-    EXPECT_EQ(WaitForLine("voice: "), "voice: VOFX_PLAYER_MALE03") << Output();
+    EXPECT_EQ(WaitForLine("voice: "), "voice: FIXTURE_VOICE_3") << Output();
     Play("press b");
     Play("release b");
     EXPECT_EQ(WaitForLine("menu: "), "menu: closed") << Output();
@@ -260,10 +260,10 @@ TEST_F(WorkbenchTest, AControllerPluggedInOpensWithTheChordMovesSelectsAVoiceAnd
 
 TEST_F(WorkbenchTest, ReplacedModuleIsReloadedAndABrokenOneLeavesTheWorkbenchWaiting) {
     const fs::path watched = folder_ / "plugin.so";
-    fs::copy_file(QDT_PLUGIN_MODULE, watched);
+    fs::copy_file(QDT_FIXTURE_MODULE, watched);
     Start(watched.string());
     Key("F8");
-    ASSERT_EQ(WaitForLine("menu: "), "menu: open 'Quorvane Dev Tools' / 'Main Menu' row 1 of 6") << Output();
+    ASSERT_EQ(WaitForLine("menu: "), "menu: open 'Workbench Fixture' / 'Main page' row 1 of 6") << Output();
 
     // The other module starts closed, as after a game restart, and draws its own page.
     Replace(watched, QDT_OTHER_MODULE);
@@ -283,10 +283,10 @@ TEST_F(WorkbenchTest, ReplacedModuleIsReloadedAndABrokenOneLeavesTheWorkbenchWai
     EXPECT_TRUE(NoHighlightAround(Screenshot(), 0, 1080)); // nothing runs, and the window answers
     EXPECT_TRUE(Alive());
 
-    Replace(watched, QDT_PLUGIN_MODULE);
+    Replace(watched, QDT_FIXTURE_MODULE);
     EXPECT_EQ(WaitForLine("reloaded "), "reloaded " + watched.string()) << Output();
     Key("F8");
-    EXPECT_EQ(WaitForLine("menu: "), "menu: open 'Quorvane Dev Tools' / 'Main Menu' row 1 of 6") << Output();
+    EXPECT_EQ(WaitForLine("menu: "), "menu: open 'Workbench Fixture' / 'Main page' row 1 of 6") << Output();
 
     Key("Escape");
     EXPECT_EQ(ExitStatus(), 0);
