@@ -94,10 +94,9 @@ TEST_F(ControllerPlayTest, TheChordOpensTheStickMovesASelectsBGoesBackAndAKeySwi
     Frame();
     Press("A");
     Press("B");
-    EXPECT_EQ(events, (std::vector<std::string>{"menu opened", "moved down to \"Row 2\", 2 of 6",
-                                                "moved down to \"Row 3\", 3 of 6",
-                                                "selected \"Row 3\": voice FIXTURE_VOICE_3 applied",
-                                                "menu closed"}));
+    EXPECT_EQ(events, (std::vector<std::string>{
+                          "menu opened", "moved down to \"Row 2\", 2 of 6", "moved down to \"Row 3\", 3 of 6",
+                          "selected \"Row 3\": voice FIXTURE_VOICE_3 applied", "menu closed"}));
     EXPECT_EQ(input.LastButtons(), "D-pad down, D-pad down, A, B");
 
     input.Key(workbench::BindingFor(SDLK_F8), true, false);
