@@ -7,9 +7,9 @@
 #include "driver/Runner.h"
 #include "driver/Screen.h"
 #include "host/Natives.h"
+#include "session/Play.h"
 #include "tools/preview/Renderer.h"
 #include "tools/preview/Scene.h"
-#include "tools/preview/Session.h"
 #include "tools/preview/Summary.h"
 #include "tools/preview/Textures.h"
 
@@ -32,7 +32,7 @@ using EachFrame = std::function<void(const sim::Frame&)>;
 // Plays a session on a module and renders each snapshot. Pictures of the
 // framework use the tests' own pages (tests/FixturePages.cpp), so they stay
 // as they are when the shipped main page changes.
-std::map<std::string, Picture> Play(const std::vector<preview::SessionStep>& steps, Screen screen = {},
+std::map<std::string, Picture> Play(const std::vector<session::SessionStep>& steps, Screen screen = {},
                                     const EachFrame& eachFrame = {},
                                     const char* module = QDT_FIXTURE_MODULE) {
     sim::Host host;
@@ -40,23 +40,23 @@ std::map<std::string, Picture> Play(const std::vector<preview::SessionStep>& ste
     sim::Runner runner(host);
     runner.Load(sim::Plugin::Load(module));
     std::map<std::string, Picture> pictures;
-    preview::SessionObserver observer;
-    observer.frame = [&](int, const preview::SessionStep&, const sim::Frame& frame) {
+    session::SessionObserver observer;
+    observer.frame = [&](int, const session::SessionStep&, const sim::Frame& frame) {
         if (eachFrame) {
             eachFrame(frame);
         }
     };
-    observer.snapshot = [&](const preview::SessionStep& step, int, const sim::Frame& frame) {
+    observer.snapshot = [&](const session::SessionStep& step, int, const sim::Frame& frame) {
         pictures.emplace(step.name, preview::Render(preview::BuildScene(frame), screen.width, screen.height));
     };
-    preview::RunSession(steps, runner, observer);
+    session::RunSession(steps, runner, observer);
     runner.Unload();
     return pictures;
 }
 
 std::map<std::string, Picture> Play(const std::string& script, Screen screen = {},
                                     const EachFrame& eachFrame = {}) {
-    return Play(preview::ParseSession(script), screen, eachFrame);
+    return Play(session::ParseSession(script), screen, eachFrame);
 }
 
 // Collects what each frame's summary tells, in order.
@@ -148,7 +148,7 @@ TEST(PipelineTest, TheChordOpensAndClosesTheMenuWithTheGamepadAsTheInputDevice) 
 TEST(PipelineTest, TheDefaultSessionOpensMovesToTheFourthRowSelectsItAndCloses) {
     std::vector<std::string> events;
     const auto pictures =
-        Play(preview::LoadSession(QDT_DEFAULT_SESSION), {}, Collect(events), QDT_PLUGIN_MODULE);
+        Play(session::LoadSession(QDT_DEFAULT_SESSION), {}, Collect(events), QDT_PLUGIN_MODULE);
     EXPECT_EQ(CountNot(pictures.at("01-closed"), preview::WorldColour), 0);
     EXPECT_TRUE(HighlightOnlyAround(pictures.at("02-open"), 0, 1080));
     EXPECT_TRUE(HighlightOnlyAround(pictures.at("03-third-row"), 2, 1080));
@@ -167,7 +167,7 @@ TEST(PipelineTest, TheDefaultSessionOpensMovesToTheFourthRowSelectsItAndCloses) 
 TEST(PipelineTest, EveryTextureTheMenuDrawsIsListed) {
     std::set<std::string> drawn;
     Play(
-        preview::LoadSession(QDT_DEFAULT_SESSION), {},
+        session::LoadSession(QDT_DEFAULT_SESSION), {},
         [&](const sim::Frame& frame) {
             for (const preview::DrawItem& item : preview::BuildScene(frame).items) {
                 if (!item.isText) {
