@@ -5,6 +5,7 @@
 #include "sim/NativeTable.h"
 
 #include <algorithm>
+#include <cctype>
 #include <charconv>
 #include <cstdio>
 #include <stdexcept>
@@ -34,6 +35,23 @@ int WholeNumber(const Word& word, const char* what) {
         Reject(std::string(what) + " is a whole number, not \"" + word.text + "\"");
     }
     return value;
+}
+
+std::string Lowered(std::string text) {
+    for (char& c : text) {
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    }
+    return text;
+}
+
+// The text after the first count words (a call's pattern keeps its spaces).
+std::string_view AfterWords(std::string_view text, int count) {
+    std::size_t at = 0;
+    for (int i = 0; i < count; ++i) {
+        at = text.find_first_not_of(" \t", at);
+        at = text.find_first_of(" \t", at);
+    }
+    return at == std::string_view::npos ? std::string_view{} : text.substr(at);
 }
 
 const sim::NativeInfo* NativeNamed(std::string_view name) {
@@ -141,7 +159,12 @@ Expectation ParseExpectation(std::string_view text) {
     const std::size_t last = text.find_last_not_of(" \t\r");
     expected.text = first == std::string_view::npos ? "" : std::string(text.substr(first, last + 1 - first));
     const std::vector<Word> words = SplitWords(text);
-    const std::string what = words.empty() || words[0].quoted ? "" : words[0].text;
+    // Keywords read in any case, as steps do; names and texts stay as written.
+    std::vector<std::string> keys;
+    for (const Word& word : words) {
+        keys.push_back(word.quoted ? "" : Lowered(word.text));
+    }
+    const std::string what = keys.empty() ? "" : keys[0];
     const auto count = [&](std::size_t least, std::size_t most, const char* form) {
         if (words.size() < least || words.size() > most) {
             Reject(std::string("write it as \"expect ") + form + "\"");
@@ -155,10 +178,10 @@ Expectation ParseExpectation(std::string_view text) {
     };
     if (what == "menu") {
         count(2, 2, "menu open\" or \"expect menu closed");
-        if (words[1].text != "open" && words[1].text != "closed") {
+        if (keys[1] != "open" && keys[1] != "closed") {
             Reject("a menu is open or closed, not \"" + words[1].text + "\"");
         }
-        expected.kind = words[1].text == "open" ? ExpectKind::MenuOpen : ExpectKind::MenuClosed;
+        expected.kind = keys[1] == "open" ? ExpectKind::MenuOpen : ExpectKind::MenuClosed;
     } else if (what == "page") {
         count(2, 3, "page \"Title\" [\"Subtitle\"]");
         expected.kind = ExpectKind::Page;
@@ -168,7 +191,7 @@ Expectation ParseExpectation(std::string_view text) {
         }
     } else if (what == "counter") {
         count(4, 4, "counter 4 of 6");
-        if (words[2].text != "of") {
+        if (keys[2] != "of") {
             Reject("write it as \"expect counter 4 of 6\"");
         }
         expected.kind = ExpectKind::Counter;
@@ -177,7 +200,7 @@ Expectation ParseExpectation(std::string_view text) {
         count(2, 4, "row \"Label\" [value \"V\" | on | off]");
         expected.kind = ExpectKind::Row;
         expected.label = quoted(1, "the label");
-        const std::string detail = words.size() > 2 && !words[2].quoted ? words[2].text : "";
+        const std::string detail = words.size() > 2 ? keys[2] : "";
         if (words.size() == 4 && detail == "value") {
             expected.detail = RowDetail::Value;
             expected.value = quoted(3, "the value");
@@ -192,12 +215,13 @@ Expectation ParseExpectation(std::string_view text) {
         expected.name = words[1].text;
     } else if (what == "call") {
         expected.kind = ExpectKind::Call;
-        expected.call = ParseCall(text.substr(text.find("call") + 4));
-    } else if (what == "no" && words.size() > 1 && words[1].text == "call") {
+        expected.call = ParseCall(AfterWords(text, 1));
+    } else if (what == "no" && words.size() > 1 && keys[1] == "call") {
         expected.kind = ExpectKind::NoCall;
-        expected.call = ParseCall(text.substr(text.find("call") + 4));
+        expected.call = ParseCall(AfterWords(text, 2));
     } else {
-        Reject("expect what? menu, page, counter, row, voice, call, no call or sound, not \"" + what + "\"");
+        Reject("expect what? menu, page, counter, row, voice, call, no call or sound, not \"" +
+               (words.empty() ? "" : words[0].text) + "\"");
     }
     return expected;
 }

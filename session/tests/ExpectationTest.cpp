@@ -28,6 +28,8 @@ std::string ErrorOf(const std::string& script) {
 TEST(ExpectationParseTest, ReadsEveryKind) {
     EXPECT_EQ(ParseExpectation("menu open").kind, ExpectKind::MenuOpen);
     EXPECT_EQ(ParseExpectation("menu closed").kind, ExpectKind::MenuClosed);
+    EXPECT_EQ(ParseExpectation("Menu OPEN").kind, ExpectKind::MenuOpen) << "keywords in any case, as steps";
+    EXPECT_EQ(ParseExpectation("SOUND Nav_Up").name, "Nav_Up") << "names as written";
 
     const auto page = ParseExpectation(R"(page "Title \"quoted\"" "Sub # not a comment")");
     EXPECT_EQ(page.kind, ExpectKind::Page);
