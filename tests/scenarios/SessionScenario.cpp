@@ -5,13 +5,6 @@
 namespace scenario {
 namespace {
 
-std::string SessionName(const std::string& path) {
-    const std::size_t slash = path.find_last_of("/\\");
-    std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
-    const std::size_t dot = name.rfind('.');
-    return dot == std::string::npos || dot == 0 ? name : name.substr(0, dot);
-}
-
 Step Played(const sim::InputEvent& event) {
     switch (event.kind) {
     case sim::InputKind::KeyDown:
@@ -31,6 +24,13 @@ Step Played(const sim::InputEvent& event) {
 }
 
 } // namespace
+
+std::string SessionName(const std::string& path) {
+    const std::size_t slash = path.find_last_of("/\\");
+    std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+    const std::size_t dot = name.rfind('.');
+    return dot == std::string::npos || dot == 0 ? name : name.substr(0, dot);
+}
 
 SessionRecord RunSessionFile(const std::string& path, const std::string& pluginPath) {
     const std::vector<session::SessionStep> steps = session::LoadSession(path);

@@ -16,6 +16,9 @@ struct SessionRecord {
     std::vector<std::string> failures; // "FILE:LINE: expected ..., the frame showed ..."
 };
 
+// The file's name without its folder and extension: the record's name.
+std::string SessionName(const std::string& path);
+
 // Throws session::SessionError when the file cannot be read or has a mistake.
 SessionRecord RunSessionFile(const std::string& path, const std::string& pluginPath);
 

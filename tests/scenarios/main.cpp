@@ -101,10 +101,11 @@ int main(int argc, char** argv) {
             failed += Report(each->name, scenario::RunScenario(*each, pluginPath), checkOnly);
         }
         for (const std::string& path : sessions) {
-            const scenario::SessionRecord played = scenario::RunSessionFile(path, pluginPath);
             if (!checkOnly) {
-                std::printf("== session %s\n", played.name.c_str());
+                std::printf("== session %s\n", scenario::SessionName(path).c_str());
+                std::fflush(stdout);
             }
+            const scenario::SessionRecord played = scenario::RunSessionFile(path, pluginPath);
             for (const std::string& failure : played.failures) {
                 std::fprintf(stderr, "%s\n", failure.c_str());
             }
