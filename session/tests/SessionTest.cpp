@@ -175,6 +175,16 @@ TEST_F(SessionRunTest, KeysGoThroughTheKeyboardHandlerAndRepeatWhileHeld) {
     EXPECT_FALSE(keyEvents[3].wasDownBefore) << "Shift was never down before";
 }
 
+TEST_F(SessionRunTest, TimeGlobalsAndRepeatsReachTheHost) {
+    const std::uint32_t start = host.tickCount;
+    session::RunSession(session::ParseSession("wait 1\npass 250 ms\nglobals lost\nrepeat F8"), runner, {});
+    EXPECT_EQ(host.tickCount - start, 16u + 250u) << "a frame's 16 ms and the time passed";
+    EXPECT_TRUE(host.game.globalsMissing);
+    ASSERT_EQ(keyEvents.size(), 1u);
+    EXPECT_TRUE(keyEvents[0].wasDownBefore) << "a repeat, though no press came before";
+    EXPECT_EQ(keyEvents[0].time, start + 266u);
+}
+
 TEST_F(SessionRunTest, ControlsAndTheInputDeviceReachTheGame) {
     session::RunSession(ParseSession("press down\ngamepad on\npress select"), runner, {});
     EXPECT_TRUE(Ask(host, Native::ControlJustPressed, {0, Control::INPUT_GAME_MENU_DOWN}));
