@@ -71,6 +71,8 @@ function(qdt_module_host target)
 endfunction()
 
 add_subdirectory(readback)
+add_subdirectory(session)
+include(cmake/SessionTests.cmake)
 add_subdirectory(examples)
 
 add_subdirectory(bench)

@@ -37,15 +37,31 @@ target_link_options(ScriptHookRDR2 PRIVATE -static -Wl,--export-all-symbols -Wl,
 
 # The host program: a game folder's worth of process around the real DLL. It
 # lies next to ScriptHookRDR2.dll and QuorvaneDevTools.asi, as a game does.
-add_executable(qdt_scenarios ${SCENARIO_SOURCES} tests/scenarios/MachineWindows.cpp ${DRIVER_SOURCES})
+add_executable(qdt_scenarios ${SCENARIO_SOURCES} tests/scenarios/MachineWindows.cpp ${DRIVER_SOURCES}
+                             ${READBACK_SOURCES} ${SESSION_SOURCES})
 target_link_libraries(qdt_scenarios PRIVATE ScriptHookRDR2 qdt_command_line)
 target_link_options(qdt_scenarios PRIVATE -static)
-add_dependencies(qdt_scenarios QuorvaneDevTools)
+add_dependencies(qdt_scenarios QuorvaneDevTools QuorvaneExample)
 
+# The example page's module, built and linked as the plug-in is, for the
+# example's sessions under Wine: QuorvaneExample.asi stays in the build folder
+# and never goes into the release archive.
+add_library(QuorvaneExample MODULE ${PLUGIN_FRAMEWORK_SOURCES} examples/ExamplePage.cpp
+                                   examples/ExampleMainMenu.cpp host/windows/RuntimeMemory.cpp)
+foreach(property INCLUDE_DIRECTORIES LINK_OPTIONS LINK_LIBRARIES PREFIX SUFFIX)
+  get_target_property(value QuorvaneDevTools ${property})
+  set_target_properties(QuorvaneExample PROPERTIES ${property} "${value}")
+endforeach()
+add_dependencies(QuorvaneExample hook_import_lib)
+
+# Compared with the native build's records of the same scenarios and sessions:
+# tests/sessions/ on the plug-in, examples/ on the example module.
 add_test(NAME wine_scenarios
          COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/tests/scenarios/compare_under_wine.sh
                  ${QDT_NATIVE_BUILD_DIR}/tests/qdt_scenarios $<TARGET_FILE:qdt_scenarios>
-                 ${CMAKE_CURRENT_BINARY_DIR}/wine)
+                 ${CMAKE_CURRENT_BINARY_DIR}/wine ${CMAKE_CURRENT_SOURCE_DIR}/tests/sessions
+                 ${CMAKE_CURRENT_SOURCE_DIR}/examples ${QDT_NATIVE_BUILD_DIR}/examples/QuorvaneExample.so
+                 $<TARGET_FILE:QuorvaneExample>)
 set_tests_properties(wine_scenarios PROPERTIES LABELS wine RUN_SERIAL TRUE TIMEOUT 1200)
 
 # A script hook that reloads scripts frees and loads the DLL many times in

@@ -22,11 +22,12 @@ enum class StepKind {
     PassTime,       // milliseconds between two frames, real or simulated
     RestartScript,  // the host starts the registered routine from the beginning
     Unload,         // the host frees the plug-in
+    Expect,         // a session's expectation about the last frame (value: its number)
 };
 
 struct Step {
     StepKind kind = StepKind::Frame;
-    std::uint32_t value = 0; // key code, control hash or milliseconds
+    std::uint32_t value = 0; // key code, control hash, milliseconds or expectation
 };
 
 enum class WindowKind {

@@ -118,6 +118,8 @@ std::string DescribeStep(const Step& step) {
         return "restart the script routine";
     case StepKind::Unload:
         return "unload the plug-in";
+    case StepKind::Expect:
+        return "expect " + std::to_string(step.value);
     }
     return "?";
 }
@@ -144,7 +146,7 @@ void Unload(sim::Runner& runner, const std::string& pluginPath, Writer& out) {
 
 } // namespace
 
-Record RunScenario(const Scenario& scenario, const std::string& pluginPath) {
+Record RunScenario(const Scenario& scenario, const std::string& pluginPath, const RunHooks& hooks) {
     Record record;
     Writer out(record);
 
@@ -163,13 +165,22 @@ Record RunScenario(const Scenario& scenario, const std::string& pluginPath) {
     int frameNumber = 0;
     bool unloaded = false;
     for (const Step& step : scenario.steps) {
-        if (step.kind != StepKind::Frame) {
+        // An expectation looks at the record and adds nothing to it.
+        if (step.kind != StepKind::Frame && step.kind != StepKind::Expect) {
             out.Line("> " + DescribeStep(step));
         }
         switch (step.kind) {
         case StepKind::Frame:
             BetweenFrames();
             WriteFrame(frameNumber++, host, runner.RunFrame(), out);
+            if (hooks.frame) {
+                hooks.frame(host.recorder.Last());
+            }
+            break;
+        case StepKind::Expect:
+            if (hooks.expect) {
+                hooks.expect(step.value, host.recorder.Last(), host);
+            }
             break;
         case StepKind::KeyDown:
             runner.KeyDown(step.value);

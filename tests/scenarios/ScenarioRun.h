@@ -4,6 +4,10 @@
 
 #include "tests/scenarios/Scenario.h"
 
+#include "sim/Host.h"
+
+#include <cstdint>
+#include <functional>
 #include <string>
 
 namespace scenario {
@@ -13,6 +17,12 @@ struct Record {
     int failedChecks = 0; // the host's own checks that did not hold
 };
 
-Record RunScenario(const Scenario& scenario, const std::string& pluginPath);
+// What a session adds to a run: it watches the frames and checks the last one.
+struct RunHooks {
+    std::function<void(const sim::Frame& frame)> frame;
+    std::function<void(std::uint32_t expectation, const sim::Frame& last, const sim::Host& host)> expect;
+};
+
+Record RunScenario(const Scenario& scenario, const std::string& pluginPath, const RunHooks& hooks = {});
 
 } // namespace scenario

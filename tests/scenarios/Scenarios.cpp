@@ -10,10 +10,7 @@ namespace scenario {
 namespace {
 
 using Steps = std::vector<Step>;
-using Menu::BackControl;
 using Menu::DownControl;
-using Menu::SelectControl;
-using Menu::UpControl;
 
 Steps Join(std::initializer_list<Steps> parts) {
     Steps joined;
@@ -63,74 +60,18 @@ Steps Tap(std::uint32_t control) {
     return Played(sim::TapControl(control));
 }
 
-Steps Repeat(int count, const Steps& steps) {
-    Steps repeated;
-    for (int i = 0; i < count; ++i) {
-        repeated.insert(repeated.end(), steps.begin(), steps.end());
-    }
-    return repeated;
-}
-
-Steps ToggleWithChord() {
-    return Played(sim::Chord());
-}
-
 // Opening and moving: what a window setup changes shows in the drawn menu.
 Steps OpenAndMove() {
     return Join({Frames(1), ToggleWithF8(), Tap(DownControl), Frames(1)});
 }
 
+// What a session file can say lives in tests/sessions/; these need a game
+// window of another size or title, or none, a second start of the script or
+// an unload in the middle.
 std::vector<Scenario> MakeScenarios() {
     const WindowSetup fullScreen{};
     const WindowSetup narrow{WindowKind::Exact, 1280, 720};
     return {
-        {"start_up", fullScreen, Frames(1)},
-        {"closed_frames", fullScreen, Frames(4)},
-        {"open_with_f8",
-         fullScreen,
-         {{StepKind::Frame},
-          {StepKind::KeyDown, sim::KeyF8},
-          {StepKind::Frame},
-          {StepKind::KeyRepeat, sim::KeyF8},
-          {StepKind::Frame},
-          {StepKind::KeyUp, sim::KeyF8},
-          {StepKind::Frame},
-          {StepKind::Frame},
-          {StepKind::KeyDown, sim::KeyF8},
-          {StepKind::KeyUp, sim::KeyF8},
-          {StepKind::Frame},
-          {StepKind::Frame}}},
-        {"late_f8_release", fullScreen,
-         Join({Frames(1), Played(sim::QuickF8()), {{StepKind::PassTime, 250}}, Frames(2), ToggleWithF8()})},
-        {"move_without_shift", fullScreen,
-         Join({Frames(1), ToggleWithF8(), Repeat(2, Tap(DownControl)), Repeat(3, Tap(UpControl)),
-               Tap(DownControl)})},
-        {"move_with_shift", fullScreen,
-         Join({Frames(1),
-               ToggleWithF8(),
-               {{StepKind::KeyDown, sim::KeyShift}},
-               Tap(DownControl),
-               Tap(UpControl),
-               Tap(UpControl),
-               {{StepKind::KeyUp, sim::KeyShift}},
-               Tap(UpControl)})},
-        {"select_voice", fullScreen,
-         Join({Frames(1), ToggleWithF8(), Repeat(3, Tap(DownControl)), Tap(SelectControl), Frames(1),
-               Tap(DownControl), Tap(SelectControl)})},
-        {"gamepad", fullScreen,
-         Join({{{StepKind::UseGamepad}},
-               Frames(1),
-               ToggleWithChord(),
-               Tap(DownControl),
-               Tap(SelectControl),
-               ToggleWithChord(),
-               {{StepKind::UseKeyboard}},
-               Frames(1)})},
-        {"gamepad_without_global", fullScreen,
-         Join({{{StepKind::LoseGlobals}, {StepKind::UseGamepad}}, Frames(1), ToggleWithF8(), Frames(2)})},
-        {"back_at_top_level", fullScreen,
-         Join({Frames(1), ToggleWithF8(), Repeat(2, Tap(DownControl)), Tap(BackControl), Frames(1),
-               ToggleWithF8(), Frames(1)})},
         {"window_1280_wide", narrow, OpenAndMove()},
         {"window_absent", {WindowKind::Absent}, OpenAndMove()},
         {"window_title_off_by_one", {WindowKind::TitleOffByOne, 1280, 720}, OpenAndMove()},

@@ -1,16 +1,25 @@
 #!/usr/bin/env bash
-# Runs every scenario twice: natively (the module in the stand-in host) and
-# under Wine (QuorvaneDevTools.asi loaded by the real Windows loader next to
-# the stand-in ScriptHookRDR2.dll), then compares the two records scenario by
-# scenario. Nothing but addresses may differ, and Describe prints none.
-#   compare_under_wine.sh NATIVE_PROGRAM WINDOWS_PROGRAM WORK_DIR
+# Runs every scenario and session twice: natively (the module in the stand-in
+# host) and under Wine (the DLL loaded by the real Windows loader next to the
+# stand-in ScriptHookRDR2.dll), then compares the two records one by one.
+# Nothing but addresses may differ, and Describe prints none. The sessions of
+# SESSIONS_DIR play on the plug-in, those of EXAMPLES_DIR on the example
+# module; both runs check the sessions' expectations too.
+#   compare_under_wine.sh NATIVE_PROGRAM WINDOWS_PROGRAM WORK_DIR \
+#       SESSIONS_DIR EXAMPLES_DIR NATIVE_EXAMPLE_MODULE WINDOWS_EXAMPLE_MODULE
 set -euo pipefail
 native=$1
 windows=$2
 mkdir -p "$3"
 work=$(cd "$3" && pwd)
+sessions_dir=$4
+examples_dir=$5
+native_example=$6
+windows_example=$7
 
-[ -x "$native" ] || { echo "missing $native: build the native flavour first (scripts/build.sh native)" >&2; exit 1; }
+for built in "$native" "$native_example"; do
+  [ -e "$built" ] || { echo "missing $built: build the native flavour first (scripts/build.sh native)" >&2; exit 1; }
+done
 source "$(dirname "$0")/wine.sh"
 prepare_wine "$work"
 
@@ -19,31 +28,59 @@ prepare_wine "$work"
 rm -f "$work/passed-dll.sha256"
 loaded=$(sha256sum < "$(dirname "$windows")/QuorvaneDevTools.asi")
 
-"$native" > "$work/native.txt"
-run_under_wine "$work/wine.txt" "$windows"
+# --session FILE for each session of a folder.
+session_options() {
+  local file
+  for file in "$1"/*.session; do
+    [ -e "$file" ] && printf -- '--session\n%s\n' "$file"
+  done
+}
+mapfile -t plugin_run < <("$native" --list; session_options "$sessions_dir")
+mapfile -t example_run < <(session_options "$examples_dir")
+
+# One Wine process a module: Wine's start-up costs seconds.
+native_status=0
+{ "$native" "${plugin_run[@]}" && "$native" --plugin "$native_example" "${example_run[@]}"; } \
+  > "$work/native.txt" || native_status=$?
+run_under_wine "$work/wine.txt" "$windows" "${plugin_run[@]}"
 status=$run_status
+run_under_wine "$work/wine-examples.txt" "$windows" --plugin "$windows_example" "${example_run[@]}"
+[ "$run_status" -eq 0 ] || status=$run_status
+cat "$work/wine-examples.txt" >> "$work/wine.txt"
 
-# The lines of one scenario: from its header to the next.
-extract() { awk -v header="== scenario $1" '/^== scenario / { inside = ($0 == header) } inside' "$2"; }
+# The lines of one record: from its header to the next.
+extract() { awk -v header="$1" '/^== (scenario|session) / { inside = ($0 == header) } inside' "$2"; }
 
-# One verdict per scenario, so a difference names where it lies.
+# One verdict per record, so a difference names where it lies: the first
+# differing line, with the frame it is in.
 differing=0
-for name in $("$native" --list); do
-  extract "$name" "$work/native.txt" > "$work/native-$name.txt"
-  extract "$name" "$work/wine.txt" > "$work/wine-$name.txt"
-  if [ ! -s "$work/wine-$name.txt" ]; then
+while IFS= read -r header; do
+  name=${header#== }
+  file=${name/ /-}
+  extract "$header" "$work/native.txt" > "$work/native-$file.txt"
+  extract "$header" "$work/wine.txt" > "$work/wine-$file.txt"
+  if [ ! -s "$work/wine-$file.txt" ]; then
     echo "MISSING under Wine: $name"
     differing=$((differing + 1))
-  elif diff -u --label "native/$name" --label "wine/$name" "$work/native-$name.txt" "$work/wine-$name.txt"; then
-    frames=$(grep -c '^-- frame' "$work/native-$name.txt" || true)
-    calls=$(grep -c '^  ' "$work/native-$name.txt" || true)
+  elif cmp -s "$work/native-$file.txt" "$work/wine-$file.txt"; then
+    frames=$(grep -c '^-- frame' "$work/native-$file.txt" || true)
+    calls=$(grep -c '^  ' "$work/native-$file.txt" || true)
     echo "same: $name ($frames frames, $calls lines)"
   else
-    echo "DIFFERS: $name"
+    verdict=$(cmp "$work/native-$file.txt" "$work/wine-$file.txt" 2>&1 || true)
+    line=$(sed -n 's/.* line \([0-9]*\).*/\1/p' <<< "$verdict")
+    # "EOF on FILE after ..., line N": the shorter record ended after line N.
+    case $verdict in *EOF*) line=$((line + 1)) ;; esac
+    frame=$(head -n "$line" "$work/native-$file.txt" | grep '^-- frame' | tail -n 1 || true)
+    echo "DIFFERS: $name, ${frame:-before the first frame}:"
+    echo "  native: $(sed -n "${line}p" "$work/native-$file.txt")"
+    echo "  wine:   $(sed -n "${line}p" "$work/wine-$file.txt")"
+    echo "  (diff -u $work/native-$file.txt $work/wine-$file.txt)"
     differing=$((differing + 1))
   fi
-done
+done < <(grep -E '^== (scenario|session) ' "$work/native.txt")
 
+[ "$native_status" -eq 0 ] || { echo "the native program failed (status $native_status)" >&2; exit 1; }
 [ "$status" -eq 0 ] || { echo "the Windows program failed (status $status)" >&2; exit 1; }
-[ "$differing" -eq 0 ] || { echo "$differing scenario(s) differ" >&2; exit 1; }
+[ "$differing" -eq 0 ] || { echo "$differing record(s) differ" >&2; exit 1; }
 echo "$loaded" > "$work/passed-dll.sha256"

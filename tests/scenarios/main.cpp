@@ -1,8 +1,11 @@
-// Runs scenarios against the plug-in and prints their records. Built natively
-// (the module in the stand-in host) and for Windows (the DLL under the real
-// loader, with the stand-in ScriptHookRDR2.dll), so the two outputs can be diffed.
+// Runs scenarios and session files against the plug-in and prints their
+// records. Built natively (the module in the stand-in host) and for Windows
+// (the DLL under the real loader, with the stand-in ScriptHookRDR2.dll), so
+// the two outputs can be diffed.
+#include "session/Session.h"
 #include "tests/scenarios/Machine.h"
 #include "tests/scenarios/ScenarioRun.h"
+#include "tests/scenarios/SessionScenario.h"
 #include "tools/cli/CommandLine.h"
 
 #include <cstdio>
@@ -30,17 +33,39 @@ const scenario::Scenario* Find(const std::string& name) {
     return nullptr;
 }
 
+// Prints the record (unless only checking) and the failed host checks; 1 when any failed.
+int Report(const std::string& name, const scenario::Record& record, bool checkOnly) {
+    if (!checkOnly || record.failedChecks != 0) {
+        std::fputs(record.text.c_str(), stdout);
+        std::fflush(stdout);
+    }
+    if (record.failedChecks != 0) {
+        std::fprintf(stderr, "%s: %d check(s) failed\n", name.c_str(), record.failedChecks);
+        return 1;
+    }
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     std::string pluginPath;
     std::vector<std::string> names;
+    std::vector<std::string> sessions;
     bool list = false;
-    CLI::App app("Runs the named scenarios (all by default) on the plug-in and prints each one's record.",
+    bool checkOnly = false;
+    CLI::App app("Runs the named scenarios and sessions (all scenarios when none is named) on the plug-in\n"
+                 "and prints each one's record. A session's failed expectations go to standard error as\n"
+                 "FILE:LINE: expected ..., the frame showed ...; any of them, or a failed host check,\n"
+                 "ends it with status 1.",
                  "qdt_scenarios");
     commandline::UseLayout(app);
     app.add_option("--plugin", pluginPath, "loads another build of the plug-in")->type_name("PATH");
     app.add_flag("--list", list, "names the scenarios");
+    app.add_option("--session", sessions, "plays a session file too (repeatable)")
+        ->type_name("FILE")
+        ->allow_extra_args(false);
+    app.add_flag("--check", checkOnly, "prints no record, only what failed");
     app.add_option("SCENARIO", names, "a scenario to run")->check(CLI::IsMember(ScenarioNames()));
     if (const std::optional<int> status = commandline::Parse(app, argc, argv)) {
         return *status;
@@ -55,7 +80,7 @@ int main(int argc, char** argv) {
     for (const std::string& name : names) {
         chosen.push_back(Find(name));
     }
-    if (chosen.empty()) {
+    if (chosen.empty() && sessions.empty()) {
         for (const scenario::Scenario& each : scenario::AllScenarios()) {
             chosen.push_back(&each);
         }
@@ -69,16 +94,26 @@ int main(int argc, char** argv) {
         }
         for (const scenario::Scenario* each : chosen) {
             // The header goes out first: a crash then shows under the scenario that caused it.
-            std::printf("== scenario %s\n", each->name.c_str());
-            std::fflush(stdout);
-            const scenario::Record record = scenario::RunScenario(*each, pluginPath);
-            std::fputs(record.text.c_str(), stdout);
-            std::fflush(stdout);
-            if (record.failedChecks != 0) {
-                std::fprintf(stderr, "%s: %d check(s) failed\n", each->name.c_str(), record.failedChecks);
-                ++failed;
+            if (!checkOnly) {
+                std::printf("== scenario %s\n", each->name.c_str());
+                std::fflush(stdout);
             }
+            failed += Report(each->name, scenario::RunScenario(*each, pluginPath), checkOnly);
         }
+        for (const std::string& path : sessions) {
+            if (!checkOnly) {
+                std::printf("== session %s\n", scenario::SessionName(path).c_str());
+                std::fflush(stdout);
+            }
+            const scenario::SessionRecord played = scenario::RunSessionFile(path, pluginPath);
+            for (const std::string& failure : played.failures) {
+                std::fprintf(stderr, "%s\n", failure.c_str());
+            }
+            failed += Report(played.name, played.record, checkOnly) + (played.failures.empty() ? 0 : 1);
+        }
+    } catch (const session::SessionError& error) {
+        std::fprintf(stderr, "qdt_scenarios: %s\n", error.what());
+        return 2;
     } catch (const std::exception& error) {
         std::fprintf(stderr, "scenario run failed: %s\n", error.what());
         return 1;

@@ -3,6 +3,7 @@
 // of every native call; prints what the session did and where the files are.
 #include "driver/Runner.h"
 #include "driver/Screen.h"
+#include "session/Play.h"
 #include "tools/preview/CommandLine.h"
 #include "tools/preview/ContactSheet.h"
 #include "tools/preview/OutputFolder.h"
@@ -10,7 +11,6 @@
 #include "tools/preview/Prompts.h"
 #include "tools/preview/Renderer.h"
 #include "tools/preview/Scene.h"
-#include "tools/preview/Session.h"
 #include "tools/preview/Summary.h"
 #include "tools/preview/Textures.h"
 
@@ -78,15 +78,15 @@ void WriteCalls(std::ofstream& record, const sim::Frame& frame) {
 // The step a frame answers: a tap or chord runs its own frames; a wait runs
 // frames for the press or release written before it.
 struct StepTracker {
-    const preview::SessionStep* lastInput = nullptr;
+    const session::SessionStep* lastInput = nullptr;
 
-    void Saw(const preview::SessionStep& step) {
-        if (step.kind != preview::StepKind::Wait && step.kind != preview::StepKind::Snapshot) {
+    void Saw(const session::SessionStep& step) {
+        if (step.kind != session::StepKind::Wait && step.kind != session::StepKind::Snapshot) {
             lastInput = &step;
         }
     }
-    const preview::SessionStep& Cause(const preview::SessionStep& running) const {
-        return running.kind == preview::StepKind::Wait && lastInput != nullptr ? *lastInput : running;
+    const session::SessionStep& Cause(const session::SessionStep& running) const {
+        return running.kind == session::StepKind::Wait && lastInput != nullptr ? *lastInput : running;
     }
 };
 
@@ -115,14 +115,14 @@ int main(int argc, char** argv) {
 
     try {
         preview::LoadedLook look(options.look.textures, options.look.backdrop, std::cerr);
-        const std::vector<preview::SessionStep> steps = preview::LoadSession(options.session);
-        for (const preview::SessionStep& step : steps) {
+        const std::vector<session::SessionStep> steps = session::LoadSession(options.session);
+        for (const session::SessionStep& step : steps) {
             // Also in another case: some file systems would take it for the same file.
             const bool sheetName =
                 std::equal(step.name.begin(), step.name.end(), SheetName.begin(), SheetName.end(),
                            [](char a, char b) { return std::tolower(static_cast<unsigned char>(a)) == b; });
-            if (step.kind == preview::StepKind::Snapshot && sheetName) {
-                throw preview::SessionError(options.session + ": line " + std::to_string(step.line) +
+            if (step.kind == session::StepKind::Snapshot && sheetName) {
+                throw session::SessionError(options.session + ": line " + std::to_string(step.line) +
                                             ": the name " + step.name + " is the contact sheet's");
             }
         }
@@ -152,25 +152,25 @@ int main(int argc, char** argv) {
         preview::PromptBoard prompts;
         std::string voice;
         bool anything = false;
-        preview::SessionObserver observer;
-        observer.step = [&](const preview::SessionStep& step) {
+        session::SessionObserver observer;
+        observer.step = [&](const session::SessionStep& step) {
             record << "> line " << step.line << ": " << step.source << '\n';
             tracker.Saw(step);
         };
-        observer.frame = [&](int number, const preview::SessionStep& step, const sim::Frame& frame) {
+        observer.frame = [&](int number, const session::SessionStep& step, const sim::Frame& frame) {
             record << "== frame " << number << " (" << frame.size() << " native calls)\n";
             WriteCalls(record, frame);
             prompts.Read(frame);
             const preview::FrameSummary summary = told.Next(frame);
             if (!summary.events.empty()) {
-                const preview::SessionStep& cause = tracker.Cause(step);
+                const session::SessionStep& cause = tracker.Cause(step);
                 std::printf("  frame %d (line %d: %s): %s\n", number, cause.line, cause.source.c_str(),
                             Joined(summary.events).c_str());
                 anything = true;
             }
             voice = summary.voice.empty() ? voice : summary.voice;
         };
-        observer.snapshot = [&](const preview::SessionStep& step, int number, const sim::Frame& frame) {
+        observer.snapshot = [&](const session::SessionStep& step, int number, const sim::Frame& frame) {
             const preview::Scene scene = preview::BuildScene(frame);
             const fs::path path = out.File(step.name + ".png");
             preview::Picture picture = preview::Render(scene, windowWidth, windowHeight, look.Get());
@@ -183,7 +183,16 @@ int main(int argc, char** argv) {
             pictureLines.push_back("  " + path.string() + line);
         };
 
-        const int frames = preview::RunSession(steps, runner, observer);
+        std::vector<std::string> failures;
+        observer.expectation = [&](const session::SessionStep& step,
+                                   const std::optional<std::string>& shortfall) {
+            if (shortfall) {
+                failures.push_back(
+                    session::DescribeFailure(options.session, step.line, step.expectation, *shortfall));
+            }
+        };
+
+        const int frames = session::RunSession(steps, runner, observer);
         runner.Unload();
         record.close();
         if (!record) {
@@ -207,7 +216,13 @@ int main(int argc, char** argv) {
                         sheet.Added());
         }
         std::printf("record of native calls, frame by frame:\n  %s\n", recordPath.string().c_str());
-    } catch (const preview::SessionError& error) {
+        for (const std::string& failure : failures) {
+            std::fprintf(stderr, "%s\n", failure.c_str());
+        }
+        if (!failures.empty()) {
+            return 1;
+        }
+    } catch (const session::SessionError& error) {
         // A session that cannot be read or played is a mistake in what was given, as an option is.
         std::fprintf(stderr, "qdt_preview: %s\n", error.what());
         return 2;

@@ -9,9 +9,9 @@
 #include "host/Natives.h"
 #include "tools/preview/PromptStrip.h"
 #include "tools/preview/Prompts.h"
+#include "session/Play.h"
 #include "tools/preview/Renderer.h"
 #include "tools/preview/Scene.h"
-#include "tools/preview/Session.h"
 #include "tools/preview/Summary.h"
 #include "tools/preview/Textures.h"
 
@@ -37,7 +37,7 @@ using ShownPrompts = std::map<std::string, std::vector<preview::ShownPrompt>>;
 // qdt_preview does. Pictures of the framework use the tests' own pages
 // (tests/FixturePages.cpp), so they stay as they are when the shipped main
 // page changes.
-std::map<std::string, Picture> Play(const std::vector<preview::SessionStep>& steps, Screen screen = {},
+std::map<std::string, Picture> Play(const std::vector<session::SessionStep>& steps, Screen screen = {},
                                     const EachFrame& eachFrame = {}, const char* module = QDT_FIXTURE_MODULE,
                                     ShownPrompts* shownPrompts = nullptr) {
     sim::Host host;
@@ -46,14 +46,14 @@ std::map<std::string, Picture> Play(const std::vector<preview::SessionStep>& ste
     runner.Load(sim::Plugin::Load(module));
     std::map<std::string, Picture> pictures;
     preview::PromptBoard prompts;
-    preview::SessionObserver observer;
-    observer.frame = [&](int, const preview::SessionStep&, const sim::Frame& frame) {
+    session::SessionObserver observer;
+    observer.frame = [&](int, const session::SessionStep&, const sim::Frame& frame) {
         prompts.Read(frame);
         if (eachFrame) {
             eachFrame(frame);
         }
     };
-    observer.snapshot = [&](const preview::SessionStep& step, int, const sim::Frame& frame) {
+    observer.snapshot = [&](const session::SessionStep& step, int, const sim::Frame& frame) {
         Picture picture = preview::Render(preview::BuildScene(frame), screen.width, screen.height);
         preview::DrawPrompts(picture, prompts.Shown());
         pictures.emplace(step.name, std::move(picture));
@@ -61,14 +61,14 @@ std::map<std::string, Picture> Play(const std::vector<preview::SessionStep>& ste
             (*shownPrompts)[step.name] = prompts.Shown();
         }
     };
-    preview::RunSession(steps, runner, observer);
+    session::RunSession(steps, runner, observer);
     runner.Unload();
     return pictures;
 }
 
 std::map<std::string, Picture> Play(const std::string& script, Screen screen = {},
                                     const EachFrame& eachFrame = {}) {
-    return Play(preview::ParseSession(script), screen, eachFrame);
+    return Play(session::ParseSession(script), screen, eachFrame);
 }
 
 // Collects what each frame's summary tells, in order, each frame against the one before.
@@ -160,7 +160,7 @@ TEST(PipelineTest, TheChordOpensAndClosesTheMenuWithTheGamepadAsTheInputDevice) 
 TEST(ShippedPipelineTest, TheDefaultSessionOpensMovesToTheFourthRowSelectsItAndCloses) {
     std::vector<std::string> events;
     const auto pictures =
-        Play(preview::LoadSession(QDT_DEFAULT_SESSION), {}, Collect(events), QDT_PLUGIN_MODULE);
+        Play(session::LoadSession(QDT_DEFAULT_SESSION), {}, Collect(events), QDT_PLUGIN_MODULE);
     EXPECT_EQ(CountNot(pictures.at("01-closed"), preview::WorldColour), 0);
     EXPECT_TRUE(HighlightOnlyAround(pictures.at("02-open"), 0, 1080));
     EXPECT_TRUE(HighlightOnlyAround(pictures.at("03-third-row"), 2, 1080));
@@ -179,7 +179,7 @@ TEST(ShippedPipelineTest, TheDefaultSessionOpensMovesToTheFourthRowSelectsItAndC
 // The example module's pages: every kind of row told in the menu's words.
 TEST(PipelineTest, TheSummaryTellsPagesListsTogglesAndActionsInTheMenusWords) {
     std::vector<std::string> events;
-    Play(preview::ParseSession("wait 2\ntap F8\ntap up\ntap select\ntap select\ntap down\ntap right\n"
+    Play(session::ParseSession("wait 2\ntap F8\ntap up\ntap select\ntap select\ntap down\ntap right\n"
                                "tap down\ntap select\ntap down\ntap select\ntap back\ntap back\ntap back\n"),
          {}, Collect(events), QDT_EXAMPLE_MODULE);
     EXPECT_EQ(
@@ -197,7 +197,7 @@ TEST(PipelineTest, TheSummaryTellsPagesListsTogglesAndActionsInTheMenusWords) {
 // device in use; a closed one shows none.
 TEST(PipelineTest, TheOpenMenuShowsItsPromptsWithTheKeysOrButtonsInUse) {
     ShownPrompts shown;
-    const auto pictures = Play(preview::ParseSession("wait 1\ntap F8\nsnapshot keys\ngamepad on\nwait 1\n"
+    const auto pictures = Play(session::ParseSession("wait 1\ntap F8\nsnapshot keys\ngamepad on\nwait 1\n"
                                                      "snapshot buttons\nchord\nsnapshot closed\n"),
                                {}, {}, QDT_FIXTURE_MODULE, &shown);
     using Shown = std::vector<preview::ShownPrompt>;
@@ -215,7 +215,7 @@ TEST(PipelineTest, TheOpenMenuShowsItsPromptsWithTheKeysOrButtonsInUse) {
 TEST(PipelineTest, EveryTextureTheMenuDrawsIsListed) {
     std::set<std::string> drawn;
     Play(
-        preview::LoadSession(QDT_DEFAULT_SESSION), {},
+        session::LoadSession(QDT_DEFAULT_SESSION), {},
         [&](const sim::Frame& frame) {
             for (const preview::DrawItem& item : preview::BuildScene(frame).items) {
                 if (!item.isText) {

@@ -1,4 +1,4 @@
-#include "tools/preview/Session.h"
+#include "session/Play.h"
 
 #include "host/GameControls.h"
 #include "host/Natives.h"
@@ -13,9 +13,9 @@
 
 namespace {
 
-using preview::ParseSession;
-using preview::SessionError;
-using preview::StepKind;
+using session::ParseSession;
+using session::SessionError;
+using session::StepKind;
 
 struct KeyEvent {
     std::uint32_t key;
@@ -77,7 +77,7 @@ TEST(SessionTest, ReadsEveryStepWithItsLine) {
 }
 
 TEST(SessionTest, TheDefaultSessionReads) {
-    const auto steps = preview::LoadSession(QDT_DEFAULT_SESSION);
+    const auto steps = session::LoadSession(QDT_DEFAULT_SESSION);
     int snapshots = 0;
     for (const auto& step : steps) {
         snapshots += step.kind == StepKind::Snapshot ? 1 : 0;
@@ -86,8 +86,8 @@ TEST(SessionTest, TheDefaultSessionReads) {
 }
 
 TEST(SessionTest, MistakesNameTheirLine) {
-    EXPECT_EQ(ErrorOf("wait 1\njump F8"),
-              "line 2: unknown step \"jump\" (press, release, tap, chord, gamepad, wait, snapshot)");
+    EXPECT_EQ(ErrorOf("wait 1\njump F8"), "line 2: unknown step \"jump\" (press, release, repeat, tap, "
+                                          "chord, gamepad, wait, pass, globals lost, expect, snapshot)");
     EXPECT_EQ(ErrorOf("chord F8"), "line 1: chord takes no argument, got \"chord F8\"");
     EXPECT_EQ(ErrorOf("press F9"),
               "line 1: unknown key or control \"F9\" (F8, Shift, up, down, left, right, select, back)");
@@ -118,7 +118,7 @@ TEST(SessionTest, SnapshotNamesCannotLeaveTheOutputFolder) {
 
 std::string LoadErrorOf(const std::string& path) {
     try {
-        preview::LoadSession(path);
+        session::LoadSession(path);
     } catch (const SessionError& error) {
         return error.what();
     }
@@ -140,12 +140,12 @@ TEST(SessionTest, AByteOrderMarkAtTheStartIsSkipped) {
     EXPECT_EQ(steps[0].frames, 2);
     EXPECT_EQ(ErrorOf("wait 1\n\xef\xbb\xbfwait 1"),
               "line 2: unknown step \"\xef\xbb\xbfwait\" (press, release, "
-              "tap, chord, gamepad, wait, snapshot)")
+              "repeat, tap, chord, gamepad, wait, pass, globals lost, expect, snapshot)")
         << "only at the start of the file";
 
     const std::string path = std::filesystem::temp_directory_path() / "qdt_session_bom.session";
     std::ofstream(path, std::ios::binary) << "\xef\xbb\xbf# from an editor that marks UTF-8\ntap F8\n";
-    const auto loaded = preview::LoadSession(path);
+    const auto loaded = session::LoadSession(path);
     std::filesystem::remove(path);
     ASSERT_EQ(loaded.size(), 1u);
     EXPECT_EQ(loaded[0].kind, StepKind::Tap);
@@ -163,7 +163,7 @@ class SessionRunTest : public ::testing::Test {
 };
 
 TEST_F(SessionRunTest, KeysGoThroughTheKeyboardHandlerAndRepeatWhileHeld) {
-    preview::RunSession(ParseSession("press F8\npress F8\nwait 1\nrelease F8\npress shift"), runner, {});
+    session::RunSession(ParseSession("press F8\npress F8\nwait 1\nrelease F8\npress shift"), runner, {});
     ASSERT_EQ(keyEvents.size(), 4u);
     EXPECT_EQ(keyEvents[0].key, sim::KeyF8);
     EXPECT_FALSE(keyEvents[0].wasDownBefore);
@@ -175,14 +175,24 @@ TEST_F(SessionRunTest, KeysGoThroughTheKeyboardHandlerAndRepeatWhileHeld) {
     EXPECT_FALSE(keyEvents[3].wasDownBefore) << "Shift was never down before";
 }
 
+TEST_F(SessionRunTest, TimeGlobalsAndRepeatsReachTheHost) {
+    const std::uint32_t start = host.tickCount;
+    session::RunSession(session::ParseSession("wait 1\npass 250 ms\nglobals lost\nrepeat F8"), runner, {});
+    EXPECT_EQ(host.tickCount - start, 16u + 250u) << "a frame's 16 ms and the time passed";
+    EXPECT_TRUE(host.game.globalsMissing);
+    ASSERT_EQ(keyEvents.size(), 1u);
+    EXPECT_TRUE(keyEvents[0].wasDownBefore) << "a repeat, though no press came before";
+    EXPECT_EQ(keyEvents[0].time, start + 266u);
+}
+
 TEST_F(SessionRunTest, ControlsAndTheInputDeviceReachTheGame) {
-    preview::RunSession(ParseSession("press down\ngamepad on\npress select"), runner, {});
+    session::RunSession(ParseSession("press down\ngamepad on\npress select"), runner, {});
     EXPECT_TRUE(Ask(host, Native::ControlJustPressed, {0, Control::INPUT_GAME_MENU_DOWN}));
     EXPECT_TRUE(Ask(host, Native::ControlPressedDisabledAware, {0, Menu::SelectControl}));
     EXPECT_FALSE(Ask(host, Native::ControlPressedDisabledAware, {0, Menu::BackControl}));
     EXPECT_FALSE(Ask(host, Native::InputDeviceQuery, {0})) << "a gamepad is not keyboard and mouse";
 
-    preview::RunSession(ParseSession("wait 1\nrelease select\ngamepad off"), runner, {});
+    session::RunSession(ParseSession("wait 1\nrelease select\ngamepad off"), runner, {});
     EXPECT_FALSE(Ask(host, Native::ControlJustPressed, {0, Control::INPUT_GAME_MENU_DOWN}))
         << "the press was an edge of one frame";
     EXPECT_TRUE(Ask(host, Native::ControlPressedDisabledAware, {0, Control::INPUT_GAME_MENU_DOWN}));
@@ -192,16 +202,16 @@ TEST_F(SessionRunTest, ControlsAndTheInputDeviceReachTheGame) {
 
 TEST_F(SessionRunTest, TapsTakeTwoFramesAndSnapshotsSeeTheLastFrame) {
     std::vector<std::string> seen;
-    preview::SessionObserver observer;
-    observer.step = [&](const preview::SessionStep& step) { seen.push_back("step " + step.source); };
-    observer.frame = [&](int number, const preview::SessionStep& step, const sim::Frame&) {
+    session::SessionObserver observer;
+    observer.step = [&](const session::SessionStep& step) { seen.push_back("step " + step.source); };
+    observer.frame = [&](int number, const session::SessionStep& step, const sim::Frame&) {
         seen.push_back("frame " + std::to_string(number) + " by " + step.source);
     };
-    observer.snapshot = [&](const preview::SessionStep& step, int number, const sim::Frame& frame) {
+    observer.snapshot = [&](const session::SessionStep& step, int number, const sim::Frame& frame) {
         seen.push_back("snapshot " + step.name + " of frame " + std::to_string(number));
         EXPECT_EQ(&frame, &host.recorder.Last());
     };
-    EXPECT_EQ(preview::RunSession(ParseSession("wait 1\ntap up\nsnapshot after-tap"), runner, observer), 3);
+    EXPECT_EQ(session::RunSession(ParseSession("wait 1\ntap up\nsnapshot after-tap"), runner, observer), 3);
     EXPECT_EQ(seen, (std::vector<std::string>{"step wait 1", "frame 0 by wait 1", "step tap up",
                                               "frame 1 by tap up", "frame 2 by tap up",
                                               "step snapshot after-tap", "snapshot after-tap of frame 2"}));
@@ -211,13 +221,13 @@ TEST_F(SessionRunTest, TapsTakeTwoFramesAndSnapshotsSeeTheLastFrame) {
 
 TEST_F(SessionRunTest, TheRecordKeepsOnlyTheFrameBeingRun) {
     int seen = 0;
-    preview::SessionObserver observer;
-    observer.frame = [&](int, const preview::SessionStep&, const sim::Frame& frame) {
+    session::SessionObserver observer;
+    observer.frame = [&](int, const session::SessionStep&, const sim::Frame& frame) {
         EXPECT_EQ(host.recorder.Frames().size(), 1u);
         EXPECT_EQ(&frame, &host.recorder.Last());
         ++seen;
     };
-    EXPECT_EQ(preview::RunSession(ParseSession("wait 300\ntap up\nchord\nwait 200"), runner, observer), 505);
+    EXPECT_EQ(session::RunSession(ParseSession("wait 300\ntap up\nchord\nwait 200"), runner, observer), 505);
     EXPECT_EQ(seen, 505);
     EXPECT_EQ(host.recorder.Frames().size(), 1u) << "a longer session takes no more memory";
 }

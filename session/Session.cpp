@@ -1,8 +1,9 @@
-#include "tools/preview/Session.h"
+#include "session/Session.h"
 
-#include "driver/Input.h"
+#include "driver/Runner.h"
 #include "menu/Controls.h"
 #include "menu/Prompts.h"
+#include "session/Text.h"
 
 #include <algorithm>
 #include <cctype>
@@ -14,10 +15,18 @@
 #include <set>
 #include <sstream>
 
-namespace preview {
+namespace session {
 namespace {
 
 constexpr int MaxWait = 100000;
+constexpr int MaxPass = 60000;
+constexpr const char* StepNames =
+    "press, release, repeat, tap, chord, gamepad, wait, pass, globals lost, expect, snapshot";
+
+bool ReadCount(const std::string& text, int& value) {
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    return error == std::errc{} && end == text.data() + text.size();
+}
 
 std::string Lower(std::string_view text) {
     std::string lower(text);
@@ -77,9 +86,9 @@ std::vector<SessionStep> ParseSession(std::string_view script) {
         script.remove_prefix(ByteOrderMark.size());
     }
     std::istringstream lines{std::string(script)};
-    for (std::string text; std::getline(lines, text);) {
+    for (std::string line; std::getline(lines, line);) {
         ++number;
-        text = text.substr(0, text.find('#'));
+        const std::string text(WithoutComment(line));
         const std::vector<std::string> words = Words(text);
         if (words.empty()) {
             continue;
@@ -89,6 +98,22 @@ std::vector<SessionStep> ParseSession(std::string_view script) {
         const std::size_t first = text.find_first_not_of(" \t\r");
         step.source = text.substr(first, text.find_last_not_of(" \t\r") + 1 - first);
         const std::string verb = Lower(words[0]);
+        const auto needsFrame = [&](const char* what) {
+            if (!frameRun) {
+                Fail(number, std::string(what) + " before any frame has run (add \"wait 1\")");
+            }
+        };
+        if (verb == "expect") {
+            needsFrame("expect");
+            step.kind = StepKind::Expect;
+            try {
+                step.expectation = ParseExpectation(std::string_view(text).substr(text.find(words[0]) + 6));
+            } catch (const std::invalid_argument& mistake) {
+                Fail(number, mistake.what());
+            }
+            steps.push_back(std::move(step));
+            continue;
+        }
         if (verb == "chord") {
             if (words.size() != 1) {
                 Fail(number, "chord takes no argument, got \"" + step.source + "\"");
@@ -98,13 +123,34 @@ std::vector<SessionStep> ParseSession(std::string_view script) {
             steps.push_back(std::move(step));
             continue;
         }
+        if (verb == "globals") {
+            if (words.size() != 2 || Lower(words[1]) != "lost") {
+                Fail(number, "write \"globals lost\", not \"" + step.source + "\"");
+            }
+            step.kind = StepKind::LoseGlobals;
+            steps.push_back(std::move(step));
+            continue;
+        }
+        if (verb == "pass") {
+            int milliseconds = 0;
+            if (words.size() != 3 || Lower(words[2]) != "ms" || !ReadCount(words[1], milliseconds) ||
+                milliseconds < 1 || milliseconds > MaxPass) {
+                Fail(number, "write \"pass N ms\", N from 1 to " + std::to_string(MaxPass) + ", not \"" +
+                                 step.source + "\"");
+            }
+            step.kind = StepKind::Pass;
+            step.milliseconds = static_cast<std::uint32_t>(milliseconds);
+            steps.push_back(std::move(step));
+            continue;
+        }
         if (words.size() != 2) {
             Fail(number, "expected a step and one argument, as in \"press F8\", got \"" + step.source + "\"");
         }
         const std::string& argument = words[1];
-        if (verb == "press" || verb == "release" || verb == "tap") {
+        if (verb == "press" || verb == "release" || verb == "tap" || verb == "repeat") {
             step.kind = verb == "press"     ? StepKind::Press
                         : verb == "release" ? StepKind::Release
+                        : verb == "repeat"  ? StepKind::Repeat
                                             : StepKind::Tap;
             const auto& inputs = SessionInputs();
             const auto found = std::find_if(inputs.begin(), inputs.end(), [&](const Input& input) {
@@ -113,6 +159,9 @@ std::vector<SessionStep> ParseSession(std::string_view script) {
             if (found == inputs.end()) {
                 Fail(number, "unknown key or control \"" + argument +
                                  "\" (F8, Shift, up, down, left, right, select, back)");
+            }
+            if (step.kind == StepKind::Repeat && !found->isKey) {
+                Fail(number, "only keys repeat (F8, Shift), not \"" + argument + "\"");
             }
             step.input = *found;
             frameRun = frameRun || step.kind == StepKind::Tap;
@@ -125,10 +174,7 @@ std::vector<SessionStep> ParseSession(std::string_view script) {
             step.on = state == "on";
         } else if (verb == "wait") {
             step.kind = StepKind::Wait;
-            const auto [end, error] =
-                std::from_chars(argument.data(), argument.data() + argument.size(), step.frames);
-            if (error != std::errc{} || end != argument.data() + argument.size() || step.frames < 1 ||
-                step.frames > MaxWait) {
+            if (!ReadCount(argument, step.frames) || step.frames < 1 || step.frames > MaxWait) {
                 Fail(number, "wait takes a number of frames from 1 to " + std::to_string(MaxWait) +
                                  ", not \"" + argument + "\"");
             }
@@ -140,15 +186,12 @@ std::vector<SessionStep> ParseSession(std::string_view script) {
                 Fail(number, "snapshot names use letters, digits, \".\", \"_\" and \"-\" only, not \"" +
                                  argument + "\"");
             }
-            if (!frameRun) {
-                Fail(number, "snapshot \"" + argument + "\" before any frame has run (add \"wait 1\")");
-            }
+            needsFrame(("snapshot \"" + argument + "\"").c_str());
             if (!snapshots.insert(Lower(argument)).second) {
                 Fail(number, "snapshot \"" + argument + "\" is taken twice");
             }
         } else {
-            Fail(number,
-                 "unknown step \"" + words[0] + "\" (press, release, tap, chord, gamepad, wait, snapshot)");
+            Fail(number, "unknown step \"" + words[0] + "\" (" + StepNames + ")");
         }
         steps.push_back(std::move(step));
     }
@@ -177,77 +220,4 @@ std::vector<SessionStep> LoadSession(const std::string& path) {
     }
 }
 
-int RunSession(const std::vector<SessionStep>& steps, sim::Runner& runner, const SessionObserver& observer) {
-    int number = 0;
-    std::set<std::uint32_t> keysDown;
-    const auto play = [&](const SessionStep& step, const sim::InputSequence& sequence) {
-        for (const sim::InputEvent& event : sequence) {
-            const bool frameRuns = event.kind == sim::InputKind::NextFrame;
-            if (frameRuns) {
-                // The observer has seen the frames before; a snapshot needs only the last.
-                runner.host().recorder.Clear();
-            }
-            sim::Apply(runner, event);
-            if (frameRuns) {
-                if (observer.frame) {
-                    observer.frame(number, step, runner.host().recorder.Last());
-                }
-                ++number;
-            }
-        }
-    };
-    const auto press = [&](const Input& input) -> sim::InputEvent {
-        if (!input.isKey) {
-            return {sim::InputKind::PressControl, input.code};
-        }
-        // A key held down repeats, as Windows reports it.
-        return {keysDown.insert(input.code).second ? sim::InputKind::KeyDown : sim::InputKind::KeyRepeat,
-                input.code};
-    };
-    const auto release = [&](const Input& input) -> sim::InputEvent {
-        keysDown.erase(input.code);
-        return {input.isKey ? sim::InputKind::KeyUp : sim::InputKind::ReleaseControl, input.code};
-    };
-
-    for (const SessionStep& step : steps) {
-        if (observer.step) {
-            observer.step(step);
-        }
-        switch (step.kind) {
-        case StepKind::Press:
-            sim::Apply(runner, press(step.input));
-            break;
-        case StepKind::Release:
-            sim::Apply(runner, release(step.input));
-            break;
-        case StepKind::Tap: {
-            const sim::InputEvent down = press(step.input);
-            play(step, sim::Tap(down));
-            keysDown.erase(step.input.code);
-            break;
-        }
-        case StepKind::Chord:
-            play(step, sim::Chord());
-            break;
-        case StepKind::Gamepad:
-            runner.host().game.gamepad = step.on;
-            break;
-        case StepKind::Wait:
-            play(step,
-                 sim::InputSequence(static_cast<std::size_t>(step.frames), {sim::InputKind::NextFrame}));
-            break;
-        case StepKind::Snapshot:
-            if (number == 0) {
-                throw SessionError("line " + std::to_string(step.line) +
-                                   ": snapshot before any frame has run");
-            }
-            if (observer.snapshot) {
-                observer.snapshot(step, number - 1, runner.host().recorder.Last());
-            }
-            break;
-        }
-    }
-    return number;
-}
-
-} // namespace preview
+} // namespace session

@@ -1,8 +1,11 @@
-// A session script: the player's inputs, frame by frame, and the frames to
-// keep as pictures. One step a line; "#" starts a comment.
+// A session script: the player's inputs, frame by frame, what the game does
+// around them, what the last frame must show, and the frames to keep as
+// pictures. One step a line; "#" starts a comment (outside quotes).
 //
 //   press KEY / release KEY   KEY: F8, Shift (keyboard keys) or up, down,
-//                             left, right, select, back (the game's menu controls)
+//                             left, right, select, back (the game's menu
+//                             controls); a press of a held key repeats
+//   repeat KEY                an auto-repeated key down (F8 or Shift)
 //   tap KEY                   press, one frame, release, one frame
 //   chord                     the controller chord: hold the menu modifier and
 //                             the chord button, one frame, release the button,
@@ -11,21 +14,35 @@
 //   gamepad on / gamepad off  the input device the game reports (on: a
 //                             controller, off: keyboard and mouse)
 //   wait N                    run N frames (1 to 100000)
+//   pass N ms                 N milliseconds go by before the next frame (1 to 60000)
+//   globals lost              the game's script globals cannot be reached from now on
+//   expect ...                the last frame run must show this (session/Expectation.h)
 //   snapshot NAME             keep the last frame run as NAME.png
 #pragma once
 
-#include "driver/Runner.h"
+#include "session/Expectation.h"
 
 #include <cstdint>
-#include <functional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
 
-namespace preview {
+namespace session {
 
-enum class StepKind { Press, Release, Tap, Chord, Gamepad, Wait, Snapshot };
+enum class StepKind {
+    Press,
+    Release,
+    Repeat,
+    Tap,
+    Chord,
+    Gamepad,
+    Wait,
+    Pass,
+    LoseGlobals,
+    Expect,
+    Snapshot
+};
 
 // A key on the keyboard (through the hook's keyboard handler) or a game control.
 struct Input {
@@ -37,11 +54,13 @@ struct Input {
 struct SessionStep {
     StepKind kind = StepKind::Wait;
     int line = 0;
-    std::string source; // the line as written, without its comment
-    Input input;        // Press, Release, Tap
-    bool on = false;    // Gamepad
-    int frames = 0;     // Wait
-    std::string name;   // Snapshot: letters, digits, ".", "_" and "-" only
+    std::string source;             // the line as written, without its comment
+    Input input;                    // Press, Release, Repeat, Tap
+    bool on = false;                // Gamepad
+    int frames = 0;                 // Wait
+    std::uint32_t milliseconds = 0; // Pass
+    Expectation expectation;        // Expect
+    std::string name;               // Snapshot: letters, digits, ".", "_" and "-" only
 };
 
 class SessionError : public std::runtime_error {
@@ -56,18 +75,4 @@ const std::vector<Input>& SessionInputs();
 std::vector<SessionStep> ParseSession(std::string_view script);
 std::vector<SessionStep> LoadSession(const std::string& path);
 
-struct SessionObserver {
-    // Each step, before it is played.
-    std::function<void(const SessionStep& step)> step;
-    // Each frame run, with its number from 0 and the step that ran it.
-    std::function<void(int number, const SessionStep& step, const sim::Frame& frame)> frame;
-    // Each snapshot, with the last frame run and its number.
-    std::function<void(const SessionStep& step, int number, const sim::Frame& frame)> snapshot;
-};
-
-// Plays the steps on a runner whose plug-in is loaded; returns the number of
-// frames run. The host's record keeps only the frame being run, so a session
-// of any length takes the memory of one frame.
-int RunSession(const std::vector<SessionStep>& steps, sim::Runner& runner, const SessionObserver& observer);
-
-} // namespace preview
+} // namespace session

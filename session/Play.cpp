@@ -1,0 +1,135 @@
+#include "session/Play.h"
+
+namespace session {
+namespace {
+
+// The parser sees to it; steps made otherwise may not.
+void RequireFrame(const SessionStep& step, int framesRun) {
+    if (framesRun == 0) {
+        throw SessionError("line " + std::to_string(step.line) + ": " + step.source +
+                           " before any frame has run");
+    }
+}
+
+Action Only(ActionKind kind) {
+    Action action;
+    action.kind = kind;
+    return action;
+}
+
+} // namespace
+
+sim::InputEvent ActionStream::Press(const Input& input) {
+    if (!input.isKey) {
+        return {sim::InputKind::PressControl, input.code};
+    }
+    return {keysDown_.insert(input.code).second ? sim::InputKind::KeyDown : sim::InputKind::KeyRepeat,
+            input.code};
+}
+
+sim::InputEvent ActionStream::Release(const Input& input) {
+    keysDown_.erase(input.code);
+    return {input.isKey ? sim::InputKind::KeyUp : sim::InputKind::ReleaseControl, input.code};
+}
+
+void ActionStream::Expand(const SessionStep& step, const std::function<void(const Action&)>& act) {
+    const auto play = [&](const sim::InputSequence& sequence) {
+        for (const sim::InputEvent& event : sequence) {
+            act({ActionKind::Input, event, false, 0});
+        }
+    };
+    switch (step.kind) {
+    case StepKind::Press:
+        act({ActionKind::Input, Press(step.input), false, 0});
+        break;
+    case StepKind::Release:
+        act({ActionKind::Input, Release(step.input), false, 0});
+        break;
+    case StepKind::Repeat:
+        keysDown_.insert(step.input.code);
+        act({ActionKind::Input, {sim::InputKind::KeyRepeat, step.input.code}, false, 0});
+        break;
+    case StepKind::Tap:
+        play(sim::Tap(Press(step.input)));
+        keysDown_.erase(step.input.code);
+        break;
+    case StepKind::Chord:
+        play(sim::Chord());
+        break;
+    case StepKind::Gamepad:
+        act({ActionKind::Gamepad, {}, step.on, 0});
+        break;
+    case StepKind::Wait:
+        for (int i = 0; i < step.frames; ++i) {
+            act({ActionKind::Input, {sim::InputKind::NextFrame, 0}, false, 0});
+        }
+        break;
+    case StepKind::Pass:
+        act({ActionKind::PassTime, {}, false, step.milliseconds});
+        break;
+    case StepKind::LoseGlobals:
+        act(Only(ActionKind::LoseGlobals));
+        break;
+    case StepKind::Expect:
+        act(Only(ActionKind::Expect));
+        break;
+    case StepKind::Snapshot:
+        act(Only(ActionKind::Snapshot));
+        break;
+    }
+}
+
+int RunSession(const std::vector<SessionStep>& steps, sim::Runner& runner, const SessionObserver& observer) {
+    int number = 0;
+    ActionStream stream;
+    Checker checker;
+    sim::Host& host = runner.host();
+    for (const SessionStep& step : steps) {
+        if (observer.step) {
+            observer.step(step);
+        }
+        stream.Expand(step, [&](const Action& action) {
+            switch (action.kind) {
+            case ActionKind::Input:
+                if (action.input.kind != sim::InputKind::NextFrame) {
+                    sim::Apply(runner, action.input);
+                    break;
+                }
+                // The observer has seen the frames before; a check or snapshot needs only the last.
+                host.recorder.Clear();
+                sim::Apply(runner, action.input);
+                checker.See(host.recorder.Last());
+                if (observer.frame) {
+                    observer.frame(number, step, host.recorder.Last());
+                }
+                ++number;
+                break;
+            case ActionKind::Gamepad:
+                host.game.gamepad = action.on;
+                break;
+            case ActionKind::PassTime:
+                runner.Advance(action.milliseconds);
+                break;
+            case ActionKind::LoseGlobals:
+                host.game.globalsMissing = true;
+                break;
+            case ActionKind::Expect:
+                RequireFrame(step, number);
+                if (observer.expectation) {
+                    observer.expectation(
+                        step, checker.Shortfall(step.expectation, host.recorder.Last(), host.game));
+                }
+                break;
+            case ActionKind::Snapshot:
+                RequireFrame(step, number);
+                if (observer.snapshot) {
+                    observer.snapshot(step, number - 1, host.recorder.Last());
+                }
+                break;
+            }
+        });
+    }
+    return number;
+}
+
+} // namespace session

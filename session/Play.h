@@ -1,0 +1,63 @@
+// Playing a session: each step as the events it makes, and the steps played
+// on a runner in the stand-in host. The scenario program turns the same
+// events into its own steps, so a session plays alike natively and under Wine.
+#pragma once
+
+#include "driver/Input.h"
+#include "driver/Runner.h"
+#include "session/Session.h"
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <set>
+#include <string>
+
+namespace session {
+
+enum class ActionKind {
+    Input,       // a key event, a control change or a frame
+    Gamepad,     // the input device the game reports
+    PassTime,    // milliseconds between two frames
+    LoseGlobals, // the script globals cannot be reached from now on
+    Expect,      // check the last frame run
+    Snapshot,    // keep the last frame run
+};
+
+struct Action {
+    ActionKind kind = ActionKind::Input;
+    sim::InputEvent input;
+    bool on = false;                // Gamepad
+    std::uint32_t milliseconds = 0; // PassTime
+};
+
+// Turns steps into actions, in order. It remembers the keys held, so a
+// press of a held key is an auto-repeat, as Windows reports it.
+class ActionStream {
+  public:
+    void Expand(const SessionStep& step, const std::function<void(const Action&)>& act);
+
+  private:
+    sim::InputEvent Press(const Input& input);
+    sim::InputEvent Release(const Input& input);
+
+    std::set<std::uint32_t> keysDown_;
+};
+
+struct SessionObserver {
+    // Each step, before it is played.
+    std::function<void(const SessionStep& step)> step;
+    // Each frame run, with its number from 0 and the step that ran it.
+    std::function<void(int number, const SessionStep& step, const sim::Frame& frame)> frame;
+    // Each snapshot, with the last frame run and its number.
+    std::function<void(const SessionStep& step, int number, const sim::Frame& frame)> snapshot;
+    // Each expectation: what the frame showed instead, or nothing when it held.
+    std::function<void(const SessionStep& step, const std::optional<std::string>& shortfall)> expectation;
+};
+
+// Plays the steps on a runner whose plug-in is loaded; returns the number of
+// frames run. The host's record keeps only the frame being run, so a session
+// of any length takes the memory of one frame.
+int RunSession(const std::vector<SessionStep>& steps, sim::Runner& runner, const SessionObserver& observer);
+
+} // namespace session

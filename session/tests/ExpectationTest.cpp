@@ -1,0 +1,196 @@
+#include "session/Expectation.h"
+#include "session/Play.h"
+#include "session/Session.h"
+
+#include "host/NativeInvoker.h"
+#include "tests/MenuFixture.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+
+namespace {
+
+using session::ExpectKind;
+using session::ParseExpectation;
+using session::RowDetail;
+
+std::string ErrorOf(const std::string& script) {
+    try {
+        session::ParseSession(script);
+    } catch (const session::SessionError& error) {
+        return error.what();
+    }
+    return "no error";
+}
+
+TEST(ExpectationParseTest, ReadsEveryKind) {
+    EXPECT_EQ(ParseExpectation("menu open").kind, ExpectKind::MenuOpen);
+    EXPECT_EQ(ParseExpectation("menu closed").kind, ExpectKind::MenuClosed);
+    EXPECT_EQ(ParseExpectation("Menu OPEN").kind, ExpectKind::MenuOpen) << "keywords in any case, as steps";
+    EXPECT_EQ(ParseExpectation("SOUND Nav_Up").name, "Nav_Up") << "names as written";
+
+    const auto page = ParseExpectation(R"(page "Title \"quoted\"" "Sub # not a comment")");
+    EXPECT_EQ(page.kind, ExpectKind::Page);
+    EXPECT_EQ(page.title, "Title \"quoted\"");
+    EXPECT_EQ(page.subtitle, "Sub # not a comment");
+    EXPECT_FALSE(ParseExpectation(R"(page "Title")").subtitle);
+
+    const auto counter = ParseExpectation("counter 4 of 6");
+    EXPECT_EQ(counter.kind, ExpectKind::Counter);
+    EXPECT_EQ(counter.counter, (readback::RowCounter{4, 6}));
+
+    const auto value = ParseExpectation(R"(row "Weather" value "Rain")");
+    EXPECT_EQ(value.label, "Weather");
+    EXPECT_EQ(value.detail, RowDetail::Value);
+    EXPECT_EQ(value.value, "Rain");
+    EXPECT_EQ(ParseExpectation(R"(row "Show hints" on)").detail, RowDetail::On);
+    EXPECT_EQ(ParseExpectation(R"(row "Show hints" off)").detail, RowDetail::Off);
+    EXPECT_EQ(ParseExpectation(R"(row "Plain")").detail, RowDetail::None);
+
+    EXPECT_EQ(ParseExpectation("voice VOFX_PLAYER_FEMALE01").name, "VOFX_PLAYER_FEMALE01");
+    EXPECT_EQ(ParseExpectation("sound SELECT").kind, ExpectKind::Sound);
+
+    const auto call = ParseExpectation(R"(call play_frontend_sound("SELECT, or not", *, ...))");
+    EXPECT_EQ(call.kind, ExpectKind::Call);
+    EXPECT_EQ(call.call.native, "play_frontend_sound");
+    EXPECT_EQ(call.call.arguments, (std::vector<std::string>{R"("SELECT, or not")", "*"}));
+    EXPECT_TRUE(call.call.anyMore);
+    const auto none = ParseExpectation("no call set_voice_by_hash(...)");
+    EXPECT_EQ(none.kind, ExpectKind::NoCall);
+    EXPECT_TRUE(none.call.arguments.empty());
+    EXPECT_EQ(none.text, "no call set_voice_by_hash(...)") << "messages quote the line as written";
+}
+
+TEST(ExpectationParseTest, MistakesNameTheirLine) {
+    EXPECT_EQ(ErrorOf("expect menu open"), "line 1: expect before any frame has run (add \"wait 1\")");
+    EXPECT_EQ(ErrorOf("wait 1\n\nexpect menu ajar"), "line 3: a menu is open or closed, not \"ajar\"");
+    EXPECT_EQ(ErrorOf("wait 1\nexpect page Title"), "line 2: the title goes in quotes: \"Title\"");
+    EXPECT_EQ(ErrorOf("wait 1\nexpect counter 4 6"), "line 2: write it as \"expect counter 4 of 6\"");
+    EXPECT_EQ(ErrorOf("wait 1\nexpect counter four of 6"), "line 2: the row is a whole number, not \"four\"");
+    EXPECT_EQ(ErrorOf("wait 1\nexpect row \"Weather\" value"),
+              "line 2: after the label comes value \"V\", on or off");
+    EXPECT_EQ(ErrorOf("wait 1\nexpect row \"Weather"), "line 2: a quote is left open");
+    EXPECT_EQ(ErrorOf("wait 1\nexpect call set_player_voice(...)"),
+              "line 2: unknown native \"set_player_voice\" (host/NativeList.h names them)");
+    EXPECT_EQ(ErrorOf("wait 1\nexpect call play_frontend_sound(\"SELECT\", *)"),
+              "line 2: play_frontend_sound takes 4 argument(s), the pattern has 2");
+    EXPECT_EQ(ErrorOf("wait 1\nexpect call play_frontend_sound(..., *)"),
+              "line 2: an argument of play_frontend_sound is empty or a \"...\" before the last");
+    EXPECT_EQ(ErrorOf("wait 1\nexpect call get_clock_hours"),
+              "line 2: a call is written NAME(ARGUMENTS), as in play_frontend_sound(\"SELECT\", ...)");
+    EXPECT_EQ(
+        ErrorOf("wait 1\nexpect weather"),
+        "line 2: expect what? menu, page, counter, row, voice, call, no call or sound, not \"weather\"");
+}
+
+TEST(ExpectationParseTest, TheStepsAroundTimeAndTheGameRead) {
+    const auto steps = session::ParseSession("repeat F8\npass 250 ms\nglobals lost\n");
+    ASSERT_EQ(steps.size(), 3u);
+    EXPECT_EQ(steps[0].kind, session::StepKind::Repeat);
+    EXPECT_EQ(steps[1].milliseconds, 250u);
+    EXPECT_EQ(steps[2].kind, session::StepKind::LoseGlobals);
+    EXPECT_EQ(ErrorOf("repeat down"), "line 1: only keys repeat (F8, Shift), not \"down\"");
+    EXPECT_EQ(ErrorOf("pass 250"), "line 1: write \"pass N ms\", N from 1 to 60000, not \"pass 250\"");
+    EXPECT_EQ(ErrorOf("globals gone"), "line 1: write \"globals lost\", not \"globals gone\"");
+}
+
+// The checker against frames the linked plug-in drew, on rows of the test's own.
+class ExpectationCheckTest : public MenuTest {
+  protected:
+    std::optional<std::string> Check(const std::string& text) {
+        return checker.Shortfall(ParseExpectation(text), host.recorder.Last(), host.game);
+    }
+
+    void Play(const std::string& script) {
+        session::SessionObserver observer;
+        observer.frame = [&](int, const session::SessionStep&, const sim::Frame& frame) {
+            checker.See(frame);
+        };
+        session::RunSession(session::ParseSession(script), runner, observer);
+    }
+
+    // After Start: F8 opens the menu on rows of the test's own.
+    void OpenOnRows() {
+        ReleaseF8();
+        runner.RunFrame();
+        SetMainRows([this](Menu::Submenu* main) {
+            main->AddToggle("Show hints", "", &hintsShown);
+            main->AddList("Weather", "", {"Sun", "Rain"});
+            main->AddOption("Speak", "", [] {
+                const auto player = NativeInvoker::Invoke<std::uint32_t>(Native::GetPlayerCharacter);
+                const auto voice =
+                    NativeInvoker::Invoke<std::uint32_t>(Native::HashOfName, "VOFX_TEST_VOICE");
+                NativeInvoker::Invoke(Native::SetVoiceByHash, player, voice);
+            });
+        });
+        runner.RunFrame();
+    }
+
+    bool hintsShown = false;
+    session::Checker checker;
+};
+
+TEST_F(ExpectationCheckTest, TheMenuItsPageCounterAndRows) {
+    Start();
+    EXPECT_EQ(Check("menu closed"), std::nullopt);
+    EXPECT_EQ(Check("menu open"), "menu closed");
+    EXPECT_EQ(Check("row \"Row 1\""), "menu closed");
+
+    OpenOnRows();
+    EXPECT_EQ(Check("menu open"), std::nullopt);
+    EXPECT_EQ(Check("page \"Main\""), std::nullopt);
+    EXPECT_EQ(Check("page \"Main\" \"\""), std::nullopt);
+    EXPECT_EQ(Check("page \"Fixture\" \"Main page\""), "page \"Main\" \"\"");
+    EXPECT_EQ(Check("counter 1 of 3"), std::nullopt);
+    EXPECT_EQ(Check("counter 2 of 3"), "counter 1 of 3");
+    EXPECT_EQ(Check("row \"Show hints\" off"), std::nullopt);
+    EXPECT_EQ(Check("row \"Show hints\" on"), "row \"Show hints\" off");
+    EXPECT_EQ(Check("row \"Show hints\" value \"x\""), "row \"Show hints\" with no value");
+
+    Play("tap select\ntap down");
+    EXPECT_EQ(Check("row \"Weather\" value \"Sun\""), std::nullopt);
+    EXPECT_EQ(Check("row \"Weather\" on"), "row \"Weather\" with no tick box");
+    Play("tap up");
+    EXPECT_EQ(Check("row \"Show hints\" on"), std::nullopt) << "Select flipped it";
+    Play("tap down\ntap right");
+    EXPECT_EQ(Check("row \"Weather\" value \"Evening\""), "row \"Weather\" value \"Rain\"");
+}
+
+TEST_F(ExpectationCheckTest, SoundsCallsAndTheVoice) {
+    Start();
+    OpenOnRows();
+    EXPECT_EQ(Check("voice VOFX_TEST_VOICE"), "no voice set");
+    Play("press down\nwait 1");
+    EXPECT_EQ(Check("sound SELECT"), "sounds NAV_DOWN");
+    Play("release down\nwait 1\ntap down");
+    EXPECT_EQ(Check("sound NAV_DOWN"), "no sound") << "the tap's last frame lets the control go";
+    Play("press select\nwait 1");
+    EXPECT_EQ(Check("sound SELECT"), "no sound") << "Select acts on its release";
+    Play("release select\nwait 1");
+
+    EXPECT_EQ(Check("sound SELECT"), std::nullopt);
+    EXPECT_EQ(Check("voice VOFX_TEST_VOICE"), std::nullopt);
+    EXPECT_EQ(Check("voice VOFX_OTHER"), "voice VOFX_TEST_VOICE")
+        << "named by the hash the plug-in asked for";
+    EXPECT_EQ(Check(R"(call play_frontend_sound("SELECT", *, ...))"), std::nullopt);
+    EXPECT_EQ(Check(R"(call play_frontend_sound("SELECT", "HUD_SHOP_SOUNDSET", 1, 0))"), std::nullopt);
+    EXPECT_EQ(Check(R"(call play_frontend_sound("BACK", ...))"),
+              R"(play_frontend_sound("SELECT", "HUD_SHOP_SOUNDSET", 1, 0))");
+    EXPECT_EQ(Check("call get_clock_hours()"), "no call of get_clock_hours");
+    EXPECT_EQ(Check("no call get_clock_hours()"), std::nullopt);
+    const auto hashed = Check(R"(no call hash_of_name("VOFX_TEST_VOICE"))");
+    ASSERT_TRUE(hashed);
+    EXPECT_EQ(hashed->rfind(R"(hash_of_name("VOFX_TEST_VOICE") -> 0x)", 0), 0u) << *hashed;
+}
+
+TEST(ExpectationFailureTest, NamesTheFileLineAndBothSides) {
+    EXPECT_EQ(
+        session::DescribeFailure("examples/example.session", 14,
+                                 ParseExpectation(R"(row "Greeting" value "Evening")"),
+                                 R"(row "Greeting" value "Howdy")"),
+        R"(examples/example.session:14: expected row "Greeting" value "Evening", the frame showed row "Greeting" value "Howdy")");
+}
+
+} // namespace

@@ -1,0 +1,80 @@
+#include "tests/scenarios/SessionScenario.h"
+
+#include "session/Play.h"
+
+namespace scenario {
+namespace {
+
+Step Played(const sim::InputEvent& event) {
+    switch (event.kind) {
+    case sim::InputKind::KeyDown:
+        return {StepKind::KeyDown, event.code};
+    case sim::InputKind::KeyRepeat:
+        return {StepKind::KeyRepeat, event.code};
+    case sim::InputKind::KeyUp:
+        return {StepKind::KeyUp, event.code};
+    case sim::InputKind::PressControl:
+        return {StepKind::PressControl, event.code};
+    case sim::InputKind::ReleaseControl:
+        return {StepKind::ReleaseControl, event.code};
+    case sim::InputKind::NextFrame:
+        break;
+    }
+    return {StepKind::Frame};
+}
+
+} // namespace
+
+std::string SessionName(const std::string& path) {
+    const std::size_t slash = path.find_last_of("/\\");
+    std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+    const std::size_t dot = name.rfind('.');
+    return dot == std::string::npos || dot == 0 ? name : name.substr(0, dot);
+}
+
+SessionRecord RunSessionFile(const std::string& path, const std::string& pluginPath) {
+    const std::vector<session::SessionStep> steps = session::LoadSession(path);
+    Scenario played{SessionName(path), {}, {}};
+    std::vector<const session::SessionStep*> expectations;
+    session::ActionStream stream;
+    for (const session::SessionStep& step : steps) {
+        stream.Expand(step, [&](const session::Action& action) {
+            switch (action.kind) {
+            case session::ActionKind::Input:
+                played.steps.push_back(Played(action.input));
+                break;
+            case session::ActionKind::Gamepad:
+                played.steps.push_back({action.on ? StepKind::UseGamepad : StepKind::UseKeyboard});
+                break;
+            case session::ActionKind::PassTime:
+                played.steps.push_back({StepKind::PassTime, action.milliseconds});
+                break;
+            case session::ActionKind::LoseGlobals:
+                played.steps.push_back({StepKind::LoseGlobals});
+                break;
+            case session::ActionKind::Expect:
+                played.steps.push_back({StepKind::Expect, static_cast<std::uint32_t>(expectations.size())});
+                expectations.push_back(&step);
+                break;
+            case session::ActionKind::Snapshot:
+                break; // pictures are the preview's
+            }
+        });
+    }
+
+    SessionRecord result{played.name, {}, {}};
+    session::Checker checker;
+    RunHooks hooks;
+    hooks.frame = [&](const sim::Frame& frame) { checker.See(frame); };
+    hooks.expect = [&](std::uint32_t number, const sim::Frame& last, const sim::Host& host) {
+        const session::SessionStep& step = *expectations.at(number);
+        if (const auto shortfall = checker.Shortfall(step.expectation, last, host.game)) {
+            result.failures.push_back(
+                session::DescribeFailure(path, step.line, step.expectation, *shortfall));
+        }
+    };
+    result.record = RunScenario(played, pluginPath, hooks);
+    return result;
+}
+
+} // namespace scenario
