@@ -39,10 +39,10 @@ std::optional<int> ReadOptions(int argc, char** argv, Options& options) {
                  "release BUTTON, axis AXIS VALUE, in SDL's names (a, b, rightshoulder, dpdown, lefty)");
     app.add_flag_callback(
         "--no-keep-place", [&options] { options.keepPlace = false; },
-        "a reload starts the menu closed on its main page, as a game restart does, instead of replaying\n"
-        "the input since the last fresh load to where the menu was");
+        "a reload starts the menu closed on its main page, as a game restart does,\n"
+        "instead of replaying the input since the last fresh load to where it was");
     app.add_option("--record", options.record,
-                   "writes what was played as a session file to FILE when the window closes (and on F9)")
+                   "writes what was played as a session to FILE when the window closes and on F9")
         ->type_name("FILE");
     return commandline::Parse(app, argc, argv);
 }

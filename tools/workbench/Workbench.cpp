@@ -259,9 +259,9 @@ void Workbench::Record() {
         fs::absolute(options_.record.empty() ? fs::path(options_.out) /
                                                    ("workbench-" + std::to_string(++recordings_) + ".session")
                                              : fs::path(options_.record));
-    const std::string header = "played in qdt_workbench on " + options_.module + ", " +
-                               std::to_string(log_.Frames()) + " frames; the preview plays it again:\n" +
-                               "qdt_preview --module MODULE --session " + path.filename().string();
+    const std::string header = "played in qdt_workbench, " + std::to_string(log_.Frames()) +
+                               " frames since the module was loaded fresh; to play it again:\n" +
+                               "qdt_preview --module " + options_.module + " --session " + path.string();
     const std::string text = WriteSession(log_, readback::ReadMenu(host_.recorder.Last()), header);
     std::error_code error;
     fs::create_directories(path.parent_path(), error);
