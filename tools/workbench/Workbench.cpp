@@ -98,7 +98,9 @@ void Workbench::KeepPlace(bool first) {
         log_.Restart();
         return;
     }
+    MarkPluginFrame(true); // a crash in a replayed frame is the plug-in's too
     const ReplayResult replay = Replay(log_, runner_, host_.tickCount);
+    MarkPluginFrame(false);
     log_.Pause(false);
     const FrameSummary summary = Summarize(preview::BuildScene(host_.recorder.Last()));
     const Place replayed{summary, ReadPageId(live_.MenuControllerSlot(), summary)};
@@ -149,10 +151,11 @@ void Workbench::RunFrame() {
     host_.recorder.Clear(); // the record keeps only the frame being shown
     input_.Deliver();
     const Clock::time_point before = Clock::now();
+    const std::uint32_t tickCount = host_.tickCount;
     MarkPluginFrame(true);
     const sim::Frame& frame = runner_.RunFrame();
     MarkPluginFrame(false);
-    log_.Frame(host_.tickCount);
+    log_.Frame(tickCount);
     const double pluginMs = MillisecondsSince(before);
 
     stats_.pluginMs.Add(pluginMs);
