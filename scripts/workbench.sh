@@ -7,10 +7,12 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 
 usage() {
   cat <<'TEXT'
-usage: scripts/workbench.sh [MODULE] [--screen WIDTHxHEIGHT] [--window WIDTHxHEIGHT] [--out DIR] [--frames N] [--redraw]
+usage: scripts/workbench.sh [MODULE] [--screen WIDTHxHEIGHT] [--window WIDTHxHEIGHT] [--out DIR] [--frames N]
+                             [--redraw] [--no-keep-place] [--record FILE] [--textures DIR] [--backdrop PNG]
   Installs what the build needs (Debian), builds qdt_workbench and the plug-in (build/native), then
   opens a window on MODULE (build/native/QuorvaneDevTools.so) running in the stand-in host. F8 opens
-  the menu; rebuilding the module reloads it. Screenshots (F12) go to out/workbench unless --out.
+  the menu; rebuilding the module reloads it, back on the page and row it showed (--no-keep-place:
+  closed on the main page). Screenshots (F12) and sessions (F9) go to out/workbench unless --out.
   The options go to qdt_workbench; `qdt_workbench --help` tells the keys.
 TEXT
 }
@@ -19,12 +21,12 @@ arguments=("$@")
 while [ $# -gt 0 ]; do
   case "$1" in
     -h | --help) usage; exit 0 ;;
-    --screen | --window | --out | --frames)
+    --screen | --window | --out | --frames | --record | --textures | --backdrop)
       if [ $# -lt 2 ]; then
         echo "workbench.sh: $1 needs a value" >&2; usage >&2; exit 2
       fi
       shift 2 ;;
-    --redraw) shift ;;
+    --redraw | --no-keep-place | --virtual-controller) shift ;;
     -*) echo "workbench.sh: unknown option $1" >&2; usage >&2; exit 2 ;;
     *) shift ;;
   esac

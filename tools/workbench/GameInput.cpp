@@ -34,6 +34,8 @@ KeyBinding BindingFor(SDL_Keycode key) {
         return {KeyRole::SwitchDevice, 0};
     case SDLK_F12:
         return {KeyRole::Screenshot, 0};
+    case SDLK_F9:
+        return {KeyRole::Record, 0};
     case SDLK_ESCAPE:
         return {KeyRole::Quit, 0};
     default:
@@ -110,7 +112,11 @@ void GameInput::Deliver() {
         const Event& event = queue_[taken];
         if (event.device != Device::Unchanged) {
             bool& gamepad = runner_.host().game.gamepad;
+            const bool before = gamepad;
             gamepad = event.device == Device::Switch ? !gamepad : event.device == Device::Controller;
+            if (log_ != nullptr && gamepad != before) {
+                log_->Gamepad(gamepad);
+            }
             continue;
         }
         const sim::InputKind kind = event.input.kind;
@@ -123,6 +129,9 @@ void GameInput::Deliver() {
             break; // the rest waits for the next frame, in order
         }
         sim::Apply(runner_, event.input);
+        if (log_ != nullptr) {
+            log_->Input(event.input);
+        }
         if (control) {
             changed.push_back(event.input.code);
         }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "driver/Input.h"
+#include "tools/workbench/InputLog.h"
 
 #include <SDL_keycode.h>
 
@@ -14,7 +15,7 @@
 
 namespace workbench {
 
-enum class KeyRole { None, PluginKey, Control, Chord, SwitchDevice, Screenshot, Quit };
+enum class KeyRole { None, PluginKey, Control, Chord, SwitchDevice, Screenshot, Record, Quit };
 
 struct KeyBinding {
     KeyRole role = KeyRole::None;
@@ -26,7 +27,7 @@ KeyBinding BindingFor(SDL_Keycode key);
 // The help line shown under the picture.
 inline constexpr const char* HelpLine = "F8 open/close   Shift fast steps   arrows move   Enter select   "
                                         "Backspace back   G keyboard/controller   C controller chord   "
-                                        "F12 screenshot   Esc quit";
+                                        "F12 screenshot   F9 record session   Esc quit";
 
 // Events wait in order for the frames that take them: a game control
 // changes at most once a frame, so a quick tap (press and release between
@@ -35,7 +36,8 @@ inline constexpr const char* HelpLine = "F8 open/close   Shift fast steps   arro
 // come, as the game's window calls it, unless a control before them waits.
 class GameInput {
   public:
-    explicit GameInput(sim::Runner& runner) : runner_(runner) {}
+    // Every event handed over is also written to log, when there is one.
+    explicit GameInput(sim::Runner& runner, InputLog* log = nullptr) : runner_(runner), log_(log) {}
 
     // A key event from the desktop; true when it is for the plug-in. A key
     // for the game switches the input device to the keyboard, as the game does.
@@ -60,6 +62,7 @@ class GameInput {
     void Queue(Device device) { queue_.push_back({device, {}}); }
 
     sim::Runner& runner_;
+    InputLog* log_;
     std::vector<Event> queue_;
     std::vector<std::string> recentButtons_;
 };

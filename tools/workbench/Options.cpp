@@ -10,18 +10,20 @@ std::optional<int> ReadOptions(int argc, char** argv, Options& options) {
         "window, about 60 frames a second, and reloads it whenever the file is replaced.\n"
         "Keys: F8 and Shift reach the plug-in's keyboard handler; the arrows, Enter (Select) and Backspace\n"
         "(Back) are the game's menu controls; G switches between keyboard and controller; C presses the\n"
-        "controller chord; F12 writes a screenshot of the game screen into DIR; Escape or closing the\n"
-        "window quits. A controller plays too: D-pad and left stick move, A selects, B goes back, A\n"
-        "released while RB is held is the chord; its input makes the game report a controller, a key\n"
-        "switches back to the keyboard. A frame that draws what the last one drew is not drawn again,\n"
-        "unless --redraw. Standard output gets one line per event (opened, reloaded, error, menu, voice,\n"
-        "controller, screenshot) and the figures at the end (stats).",
+        "controller chord; F12 writes a screenshot of the game screen into DIR; F9 writes what was played\n"
+        "as a session file (into DIR, or FILE of --record); Escape or closing the window quits. A\n"
+        "controller plays too: D-pad and left stick move, A selects, B goes back, A released while RB is\n"
+        "held is the chord; its input makes the game report a controller, a key switches back to the\n"
+        "keyboard. A frame that draws what the last one drew is not drawn again, unless --redraw. A\n"
+        "reload replays the input since the module was loaded fresh, unseen, so the menu is back where it\n"
+        "was. Standard output gets one line per event (opened, reloaded, kept, error,\n"
+        "menu, voice, controller, screenshot, session) and the figures at the end (stats).",
         "qdt_workbench");
     commandline::UseLayout(app);
     app.add_option("MODULE", options.module, "the plug-in module to run")
         ->type_name("FILE")
         ->capture_default_str();
-    app.add_option("--out", options.out, "where F12 writes screenshots (the current folder)")
+    app.add_option("--out", options.out, "where F12 writes screenshots and F9 sessions (the current folder)")
         ->type_name("DIR");
     preview::AddPictureSizeOption(app, "--screen", options.screenWidth, options.screenHeight,
                                   "the game screen the plug-in finds (1920x1080)");
@@ -35,6 +37,13 @@ std::optional<int> ReadOptions(int argc, char** argv, Options& options) {
     app.add_flag("--virtual-controller", options.virtualController,
                  "plays SDL's virtual controller from standard input: lines plug, unplug, press BUTTON,\n"
                  "release BUTTON, axis AXIS VALUE, in SDL's names (a, b, rightshoulder, dpdown, lefty)");
+    app.add_flag_callback(
+        "--no-keep-place", [&options] { options.keepPlace = false; },
+        "a reload starts the menu closed on its main page, as a game restart does,\n"
+        "instead of replaying the input since the last fresh load to where it was");
+    app.add_option("--record", options.record,
+                   "writes what was played as a session to FILE when the window closes and on F9")
+        ->type_name("FILE");
     return commandline::Parse(app, argc, argv);
 }
 

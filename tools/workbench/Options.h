@@ -19,6 +19,8 @@ struct Options {
     bool redraw = false; // draw and show every frame, also when it repeats the last
     preview::LookOptions look;
     bool virtualController = false; // SDL's, played from standard input
+    bool keepPlace = true;          // a reload replays the input to where the menu was
+    std::string record;             // the session file F9 and closing write; "" writes none at closing
 };
 
 // Reads the command line into options; an exit status when the program is to stop there.

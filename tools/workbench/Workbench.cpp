@@ -8,10 +8,14 @@
 #include "tools/workbench/FrameComparison.h"
 #include "tools/workbench/FrameSummary.h"
 #include "tools/workbench/PageId.h"
+#include "tools/workbench/RecordedSession.h"
+
+#include "readback/MenuState.h"
 
 #include <cstdio>
 #include <exception>
 #include <filesystem>
+#include <fstream>
 #include <iostream>
 #include <thread>
 
@@ -39,7 +43,7 @@ double SystemMillisecondsSince(std::int64_t changedNs) {
 
 Workbench::Workbench(const Options& options, SDL_Renderer* renderer)
     : options_(options), renderer_(renderer), runner_(host_, 0), live_(runner_),
-      watch_(options.module, std::chrono::milliseconds(100)), input_(runner_),
+      watch_(options.module, std::chrono::milliseconds(100)),
       textures_(renderer, options.screenWidth, options.screenHeight),
       look_(options.look.textures, options.look.backdrop, std::cerr) {
     sim::SetScreen(host_, {options.screenWidth, options.screenHeight});
@@ -70,6 +74,7 @@ void Workbench::Load(bool first) {
     keyFrame_.reset(); // what the next module shows first answers no key
     const std::string error = live_.Replace(options_.module);
     if (!error.empty()) {
+        log_.Pause(true); // what is played with nothing loaded reaches no module
         std::printf("error: %s\n", error.c_str());
         SetStatus(StatusKind::Error, error + " (waiting for the file to change)");
         return;
@@ -77,9 +82,32 @@ void Workbench::Load(bool first) {
     std::printf("%s %s\n", first ? "opened" : "reloaded", options_.module.c_str());
     SetStatus(first ? StatusKind::Info : StatusKind::Good,
               (first ? "opened " : "reloaded ") + options_.module);
+    KeepPlace(first);
     if (!first) {
         reloadChangedNs_ = signature.changedNs;
     }
+}
+
+void Workbench::KeepPlace(bool first) {
+    if (first || !options_.keepPlace || log_.Full()) {
+        if (!first && log_.Full()) {
+            SetStatus(StatusKind::Info, content_.status + "; the input log passed " +
+                                            std::to_string(InputLog::MaxFrames) +
+                                            " frames, so the menu starts afresh");
+        }
+        log_.Restart();
+        return;
+    }
+    MarkPluginFrame(true); // a crash in a replayed frame is the plug-in's too
+    const ReplayResult replay = Replay(log_, runner_, host_.tickCount);
+    MarkPluginFrame(false);
+    log_.Pause(false);
+    const FrameSummary summary = Summarize(preview::BuildScene(host_.recorder.Last()));
+    const Place replayed{summary, ReadPageId(live_.MenuControllerSlot(), summary)};
+    std::printf("kept the place: %d frames replayed in %.0f ms\n", replay.frames, replay.milliseconds);
+    const std::string change = DescribePlaceChange(shownPlace_, replayed);
+    SetStatus(change.empty() ? StatusKind::Good : StatusKind::Info,
+              content_.status + (change.empty() ? ", back where it was" : "; " + change));
 }
 
 void Workbench::HandleEvents() {
@@ -101,6 +129,8 @@ void Workbench::HandleEvents() {
                 quit_ = true;
             } else if (binding.role == KeyRole::Screenshot && down && !repeat) {
                 screenshotAsked_ = true;
+            } else if (binding.role == KeyRole::Record && down && !repeat) {
+                recordAsked_ = true;
             } else if (input_.Key(binding, down, repeat)) {
                 chromeDirty_ = true;
                 // The keys whose effect the summary shows: F8's release, a move, the chord.
@@ -121,9 +151,11 @@ void Workbench::RunFrame() {
     host_.recorder.Clear(); // the record keeps only the frame being shown
     input_.Deliver();
     const Clock::time_point before = Clock::now();
+    const std::uint32_t tickCount = host_.tickCount;
     MarkPluginFrame(true);
     const sim::Frame& frame = runner_.RunFrame();
     MarkPluginFrame(false);
+    log_.Frame(tickCount);
     const double pluginMs = MillisecondsSince(before);
 
     stats_.pluginMs.Add(pluginMs);
@@ -145,6 +177,9 @@ void Workbench::RunFrame() {
 
     const FrameSummary summary = Summarize(scene);
     const std::optional<int> pageId = ReadPageId(live_.MenuControllerSlot(), summary);
+    if (live_.Loaded()) {
+        shownPlace_ = {summary, pageId};
+    }
     const std::string pageIdText = pageId ? std::to_string(*pageId) : "";
     if (pageIdText != content_.pageId) {
         content_.pageId = pageIdText;
@@ -206,11 +241,43 @@ void Workbench::Screenshot() {
         fs::create_directories(path.parent_path());
         picture_->WritePng(path.string());
         std::printf("screenshot %s\n", path.string().c_str());
+        log_.Snapshot(path.stem().string());
         SetStatus(StatusKind::Info, "screenshot " + path.string());
     } catch (const std::exception& error) {
         std::printf("error: %s\n", error.what());
         SetStatus(StatusKind::Error, error.what());
     }
+}
+
+void Workbench::Record() {
+    recordAsked_ = false;
+    if (log_.Full()) {
+        const std::string error = "the input log passed " + std::to_string(InputLog::MaxFrames) +
+                                  " frames and no longer says how the menu got here: nothing recorded";
+        std::printf("error: %s\n", error.c_str());
+        SetStatus(StatusKind::Error, error);
+        return;
+    }
+    const fs::path path =
+        fs::absolute(options_.record.empty() ? fs::path(options_.out) /
+                                                   ("workbench-" + std::to_string(++recordings_) + ".session")
+                                             : fs::path(options_.record));
+    const std::string header = "played in qdt_workbench, " + std::to_string(log_.Frames()) +
+                               " frames since the module was loaded fresh; to play it again:\n" +
+                               "qdt_preview --module " + options_.module + " --session " + path.string();
+    const std::string text = WriteSession(log_, readback::ReadMenu(host_.recorder.Last()), header);
+    std::error_code error;
+    fs::create_directories(path.parent_path(), error);
+    std::ofstream file(path, std::ios::binary | std::ios::trunc);
+    file << text;
+    file.close();
+    if (!file) {
+        std::printf("error: cannot write %s\n", path.string().c_str());
+        SetStatus(StatusKind::Error, "cannot write " + path.string());
+        return;
+    }
+    std::printf("session %s\n", path.string().c_str());
+    SetStatus(StatusKind::Info, "session " + path.string());
 }
 
 int Workbench::Run() {
@@ -244,6 +311,9 @@ int Workbench::Run() {
         if (screenshotAsked_) {
             Screenshot();
         }
+        if (recordAsked_) {
+            Record();
+        }
         ++stats_.frames;
         ++secondFrames_;
         if (Clock::now() - secondStart_ >= std::chrono::seconds(1)) {
@@ -264,6 +334,9 @@ int Workbench::Run() {
         } else {
             std::this_thread::sleep_until(next);
         }
+    }
+    if (!options_.record.empty()) {
+        Record();
     }
     std::printf("closed\n%s\n", stats_.Line().c_str());
     return 0;

@@ -8,10 +8,12 @@
 #include "tools/preview/Textures.h"
 #include "tools/workbench/Controllers.h"
 #include "tools/workbench/GameInput.h"
+#include "tools/workbench/InputLog.h"
 #include "tools/workbench/LiveModule.h"
 #include "tools/workbench/ModuleWatch.h"
 #include "tools/workbench/Options.h"
 #include "tools/workbench/Panel.h"
+#include "tools/workbench/Replay.h"
 #include "tools/workbench/Stats.h"
 #include "tools/workbench/VirtualController.h"
 #include "tools/workbench/WindowTextures.h"
@@ -38,10 +40,13 @@ class Workbench {
 
     void SetClock();
     void Load(bool first);
+    // After a reload: the new module brought to where the menu was, or the log begun again.
+    void KeepPlace(bool first);
     void HandleEvents();
     void RunFrame();
     void Show();
     void Screenshot();
+    void Record();
     void SetStatus(StatusKind kind, const std::string& text);
 
     const Options& options_;
@@ -50,7 +55,8 @@ class Workbench {
     sim::Runner runner_;
     LiveModule live_;
     ModuleWatch watch_;
-    GameInput input_;
+    InputLog log_;
+    GameInput input_{runner_, &log_};
     Controllers controllers_{input_};
     std::optional<VirtualController> virtualController_;
     PanelContent content_;
@@ -67,6 +73,9 @@ class Workbench {
     bool chromeDirty_ = true;
     bool screenshotAsked_ = false;
     int screenshots_ = 0;
+    bool recordAsked_ = false;
+    int recordings_ = 0;
+    Place shownPlace_;                            // what the running module showed last
     std::optional<std::int64_t> reloadChangedNs_; // until the new module's first frame is shown
     std::optional<int> keyFrame_;                 // the frame a key awaits its effect from
     Clock::time_point secondStart_ = Clock::now();

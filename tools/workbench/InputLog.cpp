@@ -1,0 +1,66 @@
+#include "tools/workbench/InputLog.h"
+
+namespace workbench {
+
+void InputLog::Restart() {
+    entries_.clear();
+    snapshotNames_.clear();
+    start_ = now_;
+    frames_ = 0;
+    paused_ = false;
+    full_ = false;
+}
+
+void InputLog::Input(const sim::InputEvent& event) {
+    switch (event.kind) {
+    case sim::InputKind::KeyDown:
+    case sim::InputKind::KeyRepeat:
+        now_.keysDown.insert(event.code);
+        break;
+    case sim::InputKind::KeyUp:
+        now_.keysDown.erase(event.code);
+        break;
+    case sim::InputKind::PressControl:
+        now_.heldControls.insert(event.code);
+        break;
+    case sim::InputKind::ReleaseControl:
+        now_.heldControls.erase(event.code);
+        break;
+    case sim::InputKind::NextFrame:
+        return; // frames come through Frame, with their time
+    }
+    if (Keeping()) {
+        entries_.push_back({EntryKind::Input, event, 0});
+    }
+}
+
+void InputLog::Gamepad(bool on) {
+    now_.gamepad = on;
+    if (Keeping()) {
+        entries_.push_back({EntryKind::Gamepad, {}, on ? 1u : 0u});
+    }
+}
+
+void InputLog::Frame(std::uint32_t tickCount) {
+    if (!Keeping()) {
+        return;
+    }
+    if (frames_ == MaxFrames) {
+        full_ = true;
+        entries_.clear();
+        entries_.shrink_to_fit();
+        snapshotNames_.clear();
+        return;
+    }
+    entries_.push_back({EntryKind::Frame, {}, tickCount});
+    ++frames_;
+}
+
+void InputLog::Snapshot(const std::string& name) {
+    if (Keeping() && frames_ > 0) {
+        entries_.push_back({EntryKind::Snapshot, {}, static_cast<std::uint32_t>(snapshotNames_.size())});
+        snapshotNames_.push_back(name);
+    }
+}
+
+} // namespace workbench

@@ -1,0 +1,69 @@
+// Everything handed to the plug-in since the module was loaded fresh: the
+// input events in their order, the input device changes, each frame with the
+// tick count it ran at, and the screenshots. Replayed on a rebuilt module it
+// brings that module to the same place; written out it is a session.
+#pragma once
+
+#include "driver/Input.h"
+
+#include <cstdint>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace workbench {
+
+class InputLog {
+  public:
+    // About 28 minutes at 60 frames a second; replaying more would keep the
+    // window waiting too long after a rebuild.
+    static constexpr int MaxFrames = 100000;
+
+    enum class EntryKind : std::uint8_t { Input, Gamepad, Frame, Snapshot };
+    struct Entry {
+        EntryKind kind = EntryKind::Frame;
+        sim::InputEvent input; // Input (never NextFrame: frames are their own entries)
+        std::uint32_t value =
+            0; // Gamepad: 1 for a controller; Frame: the tick count; Snapshot: its name's index
+    };
+
+    // What was held and reported when the log began; a replay starts from it.
+    struct Start {
+        bool gamepad = false;
+        std::set<std::uint32_t> heldControls;
+        std::set<std::uint32_t> keysDown;
+    };
+
+    // Begins a new log from what is held now.
+    void Restart();
+    // While paused (no module runs) entries are not kept, but what is held is still followed.
+    void Pause(bool paused) { paused_ = paused; }
+
+    void Input(const sim::InputEvent& event);
+    void Gamepad(bool on);
+    void Frame(std::uint32_t tickCount);
+    // The frame run last was written as a picture named name.
+    void Snapshot(const std::string& name);
+
+    // Past MaxFrames the log stops: it no longer says how the plug-in got where it is.
+    bool Full() const { return full_; }
+    int Frames() const { return frames_; }
+    const std::vector<Entry>& Entries() const { return entries_; }
+    const std::vector<std::string>& SnapshotNames() const { return snapshotNames_; }
+    const Start& AtStart() const { return start_; }
+    // What is held and reported now, whether or not the log keeps entries.
+    const Start& Now() const { return now_; }
+
+  private:
+    bool Keeping() const { return !paused_ && !full_; }
+
+    std::vector<Entry> entries_;
+    std::vector<std::string> snapshotNames_;
+    Start start_;
+    Start now_;
+    int frames_ = 0;
+    bool paused_ = false;
+    bool full_ = false;
+};
+
+} // namespace workbench
