@@ -1,8 +1,8 @@
 #include "tools/workbench/RecordedSession.h"
 
 #include "menu/Controls.h"
+#include "session/Session.h"
 #include "sim/ControlTable.h"
-#include "tools/preview/Session.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -18,7 +18,7 @@ using EntryKind = InputLog::EntryKind;
 std::string SessionName(const sim::InputEvent& event) {
     const bool key = event.kind == sim::InputKind::KeyDown || event.kind == sim::InputKind::KeyRepeat ||
                      event.kind == sim::InputKind::KeyUp;
-    for (const preview::Input& input : preview::SessionInputs()) {
+    for (const session::Input& input : session::SessionInputs()) {
         if (input.isKey == key && input.code == event.code) {
             std::string name = input.name;
             if (key) {

@@ -1,4 +1,4 @@
-// The input log written as a session file (tools/preview/Session.h) that
+// The input log written as a session file (session/Session.h) that
 // plays the same frames again, in the preview or a test: presses, releases
 // and waits, the input device, a snapshot where a screenshot was taken, and
 // at the end expectations of what the menu showed.

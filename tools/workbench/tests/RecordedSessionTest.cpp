@@ -2,7 +2,8 @@
 // played in the preview's way it reaches the same pictures and the same menu.
 #include "tools/workbench/tests/PlayedFrames.h"
 
-#include "tools/preview/Session.h"
+#include "session/Play.h"
+#include "session/Session.h"
 #include "tools/workbench/FrameComparison.h"
 #include "tools/workbench/RecordedSession.h"
 
@@ -14,18 +15,6 @@
 namespace {
 
 using played_frames::PlayedFrames;
-
-// The session parser of this build reads no expectations yet.
-std::string WithoutExpectations(const std::string& session) {
-    std::istringstream lines(session);
-    std::string kept;
-    for (std::string line; std::getline(lines, line);) {
-        if (line.rfind("expect ", 0) != 0) {
-            kept += line + "\n";
-        }
-    }
-    return kept;
-}
 
 class RecordedSessionTest : public PlayedFrames {};
 
@@ -63,10 +52,17 @@ TEST_F(RecordedSessionTest, PlaysBackToTheSamePicturesAndTheMenuTheWorkbenchShow
     host.game = sim::Game{};
     ASSERT_EQ(live.Replace(QDT_PLACE_OLD), "");
     std::optional<sim::Frame> snapshot;
-    preview::SessionObserver observer;
-    observer.snapshot = [&](const preview::SessionStep&, int, const sim::Frame& frame) { snapshot = frame; };
-    const int frames =
-        preview::RunSession(preview::ParseSession(WithoutExpectations(session)), runner, observer);
+    std::vector<std::string> shortfalls;
+    session::SessionObserver observer;
+    observer.snapshot = [&](const session::SessionStep&, int, const sim::Frame& frame) { snapshot = frame; };
+    observer.expectation = [&](const session::SessionStep& step,
+                               const std::optional<std::string>& shortfall) {
+        if (shortfall) {
+            shortfalls.push_back(step.source + ": " + *shortfall);
+        }
+    };
+    const int frames = session::RunSession(session::ParseSession(session), runner, observer);
+    EXPECT_EQ(shortfalls, std::vector<std::string>{}) << "the recorded expectations hold when played back";
     EXPECT_EQ(frames, log.Frames());
     ASSERT_TRUE(snapshot.has_value());
     EXPECT_TRUE(workbench::SameDrawing(*snapshot, gridOn));
@@ -86,7 +82,7 @@ TEST_F(RecordedSessionTest, WhatASessionCannotNameIsACommentAndTheRestStillReads
                        "wait 1\nrelease select\n"
                        "# left out, sessions cannot name it: release INPUT_CONTEXT_A\n"
                        "wait 1\nexpect menu closed\n");
-    EXPECT_EQ(preview::ParseSession(WithoutExpectations(session)).size(), 6u);
+    EXPECT_EQ(session::ParseSession(session).size(), 7u);
 }
 
 TEST(ExpectationsTest, SayTheToggleOrTheListValueAndLeaveOutWhatCannotBeQuoted) {
