@@ -221,6 +221,18 @@ TEST_F(WorkbenchTest, KeysOpenAndMoveTheMenuAndClosingTheWindowExitsCleanly) {
     EXPECT_TRUE(NoHighlightAround(moved, 0, 1080));
     EXPECT_TRUE(HighlightAround(moved, 1, 1080));
 
+    // What was played, recorded: the preview plays it to the same picture, and its expectations hold.
+    Key("F9");
+    const std::string recorded = WaitForLine("session ");
+    ASSERT_FALSE(recorded.empty()) << Output();
+    const fs::path replayed = folder_ / "replayed";
+    const std::string preview = std::string(QDT_PREVIEW) + " --module " + QDT_FIXTURE_MODULE + " --session " +
+                                recorded.substr(std::string("session ").size()) + " --out " +
+                                replayed.string() + " > " + (folder_ / "preview.txt").string() + " 2>&1";
+    EXPECT_EQ(std::system(preview.c_str()), 0) << ReadFile(folder_ / "preview.txt");
+    EXPECT_TRUE(HighlightAround(LoadPicture((replayed / "workbench-3.png").string()), 1, 1080))
+        << ReadFile(folder_ / "preview.txt");
+
     // The controller: the chord closes the menu, as F8 would.
     Key("g");
     Key("c");
