@@ -4,10 +4,16 @@
 # stand-in ScriptHookRDR2.dll), then compares the two records one by one.
 # Nothing but addresses may differ, and Describe prints none. The sessions of
 # SESSIONS_DIR play on the plug-in, those of EXAMPLES_DIR on the example
-# module; both runs check the sessions' expectations too.
-#   compare_under_wine.sh NATIVE_PROGRAM WINDOWS_PROGRAM WORK_DIR \
+# module; both runs check the sessions' expectations too. PART is "main" (the
+# scenarios and the sessions without "shipped" in their name) or "shipped"
+# (the sessions that read the shipped main page's rows), so a fork's new main
+# page fails only the test named for it.
+#   compare_under_wine.sh main|shipped NATIVE_PROGRAM WINDOWS_PROGRAM WORK_DIR \
 #       SESSIONS_DIR EXAMPLES_DIR NATIVE_EXAMPLE_MODULE WINDOWS_EXAMPLE_MODULE
 set -euo pipefail
+part=$1
+shift
+case $part in main | shipped) ;; *) echo "compare_under_wine.sh: PART is main or shipped, not $part" >&2; exit 2 ;; esac
 native=$1
 windows=$2
 mkdir -p "$3"
@@ -25,28 +31,42 @@ prepare_wine "$work"
 
 # The DLL this run loads; kept as a record only if every scenario passes, so
 # that the release check knows which DLL Wine ran.
-rm -f "$work/passed-dll.sha256"
+[ "$part" = main ] && rm -f "$work/passed-dll.sha256"
 loaded=$(sha256sum < "$(dirname "$windows")/QuorvaneDevTools.asi")
 
-# --session FILE for each session of a folder.
+# --session FILE for each session of a folder that belongs to this part.
 session_options() {
   local file
   for file in "$1"/*.session; do
-    [ -e "$file" ] && printf -- '--session\n%s\n' "$file"
+    [ -e "$file" ] || continue
+    case $(basename "$file") in *shipped*) [ "$part" = shipped ] ;; *) [ "$part" = main ] ;; esac &&
+      printf -- '--session\n%s\n' "$file"
   done
+  return 0
 }
-mapfile -t plugin_run < <("$native" --list; session_options "$sessions_dir")
+plugin_run=()
+[ "$part" = main ] && mapfile -t plugin_run < <("$native" --list)
+mapfile -t -O "${#plugin_run[@]}" plugin_run < <(session_options "$sessions_dir")
 mapfile -t example_run < <(session_options "$examples_dir")
 
-# One Wine process a module: Wine's start-up costs seconds.
+# One Wine process a module: Wine's start-up costs seconds. A module with
+# nothing to play is not started: without names the program plays every scenario.
 native_status=0
-{ "$native" "${plugin_run[@]}" && "$native" --plugin "$native_example" "${example_run[@]}"; } \
-  > "$work/native.txt" || native_status=$?
-run_under_wine "$work/wine.txt" "$windows" "${plugin_run[@]}"
-status=$run_status
-run_under_wine "$work/wine-examples.txt" "$windows" --plugin "$windows_example" "${example_run[@]}"
-[ "$run_status" -eq 0 ] || status=$run_status
-cat "$work/wine-examples.txt" >> "$work/wine.txt"
+status=0
+: > "$work/native-$part.txt"
+: > "$work/wine-$part.txt"
+if [ ${#plugin_run[@]} -gt 0 ]; then
+  "$native" "${plugin_run[@]}" >> "$work/native-$part.txt" || native_status=$?
+  run_under_wine "$work/wine-run.txt" "$windows" "${plugin_run[@]}"
+  [ "$run_status" -eq 0 ] || status=$run_status
+  cat "$work/wine-run.txt" >> "$work/wine-$part.txt"
+fi
+if [ ${#example_run[@]} -gt 0 ]; then
+  "$native" --plugin "$native_example" "${example_run[@]}" >> "$work/native-$part.txt" || native_status=$?
+  run_under_wine "$work/wine-run.txt" "$windows" --plugin "$windows_example" "${example_run[@]}"
+  [ "$run_status" -eq 0 ] || status=$run_status
+  cat "$work/wine-run.txt" >> "$work/wine-$part.txt"
+fi
 
 # The lines of one record: from its header to the next.
 extract() { awk -v header="$1" '/^== (scenario|session) / { inside = ($0 == header) } inside' "$2"; }
@@ -57,8 +77,8 @@ differing=0
 while IFS= read -r header; do
   name=${header#== }
   file=${name/ /-}
-  extract "$header" "$work/native.txt" > "$work/native-$file.txt"
-  extract "$header" "$work/wine.txt" > "$work/wine-$file.txt"
+  extract "$header" "$work/native-$part.txt" > "$work/native-$file.txt"
+  extract "$header" "$work/wine-$part.txt" > "$work/wine-$file.txt"
   if [ ! -s "$work/wine-$file.txt" ]; then
     echo "MISSING under Wine: $name"
     differing=$((differing + 1))
@@ -78,9 +98,10 @@ while IFS= read -r header; do
     echo "  (diff -u $work/native-$file.txt $work/wine-$file.txt)"
     differing=$((differing + 1))
   fi
-done < <(grep -E '^== (scenario|session) ' "$work/native.txt")
+done < <(grep -E '^== (scenario|session) ' "$work/native-$part.txt" || true)
 
 [ "$native_status" -eq 0 ] || { echo "the native program failed (status $native_status)" >&2; exit 1; }
 [ "$status" -eq 0 ] || { echo "the Windows program failed (status $status)" >&2; exit 1; }
 [ "$differing" -eq 0 ] || { echo "$differing record(s) differ" >&2; exit 1; }
-echo "$loaded" > "$work/passed-dll.sha256"
+[ "$part" = main ] && echo "$loaded" > "$work/passed-dll.sha256"
+exit 0
