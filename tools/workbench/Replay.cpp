@@ -33,7 +33,8 @@ std::uint32_t LastFrameTick(const InputLog& log) {
 
 } // namespace
 
-ReplayResult Replay(const InputLog& log, sim::Runner& runner, std::uint32_t endTick) {
+ReplayResult Replay(const InputLog& log, sim::Runner& runner, std::uint32_t endTick,
+                    const std::function<void(const sim::Frame&)>& eachFrame) {
     const auto start = std::chrono::steady_clock::now();
     sim::Host& host = runner.host();
     ReplayResult result;
@@ -73,7 +74,9 @@ ReplayResult Replay(const InputLog& log, sim::Runner& runner, std::uint32_t endT
         case InputLog::EntryKind::Frame:
             host.tickCount = entry.value + shift;
             host.recorder.Clear(); // the record keeps only the frame being run
-            runner.RunFrame();
+            if (const sim::Frame& frame = runner.RunFrame(); eachFrame) {
+                eachFrame(frame);
+            }
             ++result.frames;
             break;
         case InputLog::EntryKind::Snapshot:

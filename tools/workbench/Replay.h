@@ -8,6 +8,7 @@
 #include "tools/workbench/InputLog.h"
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -23,7 +24,9 @@ struct ReplayResult {
 // they ran before the log's last frame. The game's held controls and input
 // device are what they were when the log began while it plays, and what
 // they are now once it has played.
-ReplayResult Replay(const InputLog& log, sim::Runner& runner, std::uint32_t endTick);
+// Each replayed frame's calls go to eachFrame, for what must see every frame.
+ReplayResult Replay(const InputLog& log, sim::Runner& runner, std::uint32_t endTick,
+                    const std::function<void(const sim::Frame&)>& eachFrame = {});
 
 // Where the menu is: open or not, the page and the row. The page is its id
 // when the module says, or else its title and subtitle.

@@ -2,6 +2,7 @@
 
 #include "driver/Screen.h"
 
+#include "tools/preview/PromptStrip.h"
 #include "tools/preview/Renderer.h"
 #include "tools/preview/Summary.h"
 #include "tools/workbench/CrashReport.h"
@@ -79,6 +80,7 @@ void Workbench::Load(bool first) {
         SetStatus(StatusKind::Error, error + " (waiting for the file to change)");
         return;
     }
+    prompts_ = {}; // a new module makes its prompts anew
     std::printf("%s %s\n", first ? "opened" : "reloaded", options_.module.c_str());
     SetStatus(first ? StatusKind::Info : StatusKind::Good,
               (first ? "opened " : "reloaded ") + options_.module);
@@ -99,7 +101,8 @@ void Workbench::KeepPlace(bool first) {
         return;
     }
     MarkPluginFrame(true); // a crash in a replayed frame is the plug-in's too
-    const ReplayResult replay = Replay(log_, runner_, host_.tickCount);
+    const ReplayResult replay =
+        Replay(log_, runner_, host_.tickCount, [this](const sim::Frame& frame) { prompts_.Read(frame); });
     MarkPluginFrame(false);
     log_.Pause(false);
     const FrameSummary summary = Summarize(preview::BuildScene(host_.recorder.Last()));
@@ -165,9 +168,13 @@ void Workbench::RunFrame() {
         std::printf("voice: %s\n", voice.c_str());
     }
     const preview::Scene scene = preview::BuildScene(frame);
-    if (options_.redraw || !picture_ || !SameDrawing(frame, drawn_)) {
+    prompts_.Read(frame);
+    std::vector<preview::ShownPrompt> prompts = prompts_.Shown();
+    if (options_.redraw || !picture_ || !SameDrawing(frame, drawn_) || prompts != promptsDrawn_) {
         const Clock::time_point renderStart = Clock::now();
         picture_.emplace(preview::Render(scene, options_.screenWidth, options_.screenHeight, look_.Get()));
+        preview::DrawPrompts(*picture_, prompts);
+        promptsDrawn_ = std::move(prompts);
         const double renderMs = MillisecondsSince(renderStart);
         stats_.renderMs.Add(renderMs);
         content_.renderMs = renderMs;

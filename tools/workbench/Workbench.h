@@ -5,6 +5,7 @@
 
 #include "driver/Runner.h"
 #include "tools/preview/Picture.h"
+#include "tools/preview/Prompts.h"
 #include "tools/preview/Textures.h"
 #include "tools/workbench/Controllers.h"
 #include "tools/workbench/GameInput.h"
@@ -24,6 +25,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace workbench {
 
@@ -64,8 +66,10 @@ class Workbench {
     WindowTextures textures_;
     preview::LoadedLook look_;
     std::optional<preview::Picture> picture_;
-    sim::Frame drawn_;        // the calls of the frame the picture shows
-    bool pictureNew_ = false; // not yet on the window
+    preview::PromptBoard prompts_;                   // what the module's prompts are, from its first frame on
+    std::vector<preview::ShownPrompt> promptsDrawn_; // the prompts the picture shows
+    sim::Frame drawn_;                               // the calls of the frame the picture shows
+    bool pictureNew_ = false;                        // not yet on the window
     Clock::time_point start_ = Clock::now();
     Clock::time_point chromeDrawn_{};
     std::uint32_t clockBase_ = 0;

@@ -205,15 +205,30 @@ class WorkbenchTest : public ::testing::Test {
     std::size_t read_ = 0;
 };
 
+// The prompts' strip: the bottom right corner, away from the menu. Counts
+// the pixels that are not the world's, or that differ from another picture's.
+int InkBottomRight(const Picture& picture, const Picture* other = nullptr) {
+    int count = 0;
+    for (int y = picture.Height() - 100; y < picture.Height(); ++y) {
+        for (int x = picture.Width() / 2; x < picture.Width(); ++x) {
+            count += picture.At(x, y) == (other != nullptr ? other->At(x, y) : preview::WorldColour) ? 0 : 1;
+        }
+    }
+    return count;
+}
+
 TEST_F(WorkbenchTest, KeysOpenAndMoveTheMenuAndClosingTheWindowExitsCleanly) {
     Start(QDT_FIXTURE_MODULE);
-    EXPECT_TRUE(NoHighlightAround(Screenshot(), 0, 1080));
+    const Picture closed = Screenshot();
+    EXPECT_TRUE(NoHighlightAround(closed, 0, 1080));
+    EXPECT_EQ(InkBottomRight(closed), 0) << "no prompts while the menu is closed";
 
     Key("F8");
     EXPECT_EQ(WaitForLine("menu: "), "menu: open 'Workbench Fixture' / 'Main page' row 1 of 6") << Output();
     const Picture open = Screenshot();
     EXPECT_TRUE(HighlightAround(open, 0, 1080));
     EXPECT_TRUE(NoHighlightAround(open, 1, 1080));
+    EXPECT_GT(InkBottomRight(open), 0) << "the open menu's prompts, bottom right";
 
     Key("Down");
     EXPECT_EQ(WaitForLine("menu: "), "menu: open 'Workbench Fixture' / 'Main page' row 2 of 6") << Output();
@@ -276,13 +291,16 @@ TEST_F(WorkbenchTest, ReplacedModuleIsReloadedAndABrokenOneLeavesTheWorkbenchWai
     Start(watched.string());
     Key("F8");
     ASSERT_EQ(WaitForLine("menu: "), "menu: open 'Workbench Fixture' / 'Main page' row 1 of 6") << Output();
+    const Picture open = Screenshot();
 
     // The input so far, replayed on the other module, opens its own main page.
     Replace(watched, QDT_OTHER_MODULE);
     EXPECT_EQ(WaitForLine("reloaded "), "reloaded " + watched.string()) << Output();
     EXPECT_FALSE(WaitForLine("kept the place: ").empty()) << Output();
     EXPECT_EQ(WaitForLine("menu: "), "menu: open 'Other Module' / 'Reloaded Page' row 1 of 4") << Output();
-    EXPECT_TRUE(HighlightAround(Screenshot(), 0, 1080));
+    const Picture reloaded = Screenshot();
+    EXPECT_TRUE(HighlightAround(reloaded, 0, 1080));
+    EXPECT_EQ(InkBottomRight(reloaded, &open), 0) << "the prompts the new module made in a replayed frame";
 
     // Written in place, not renamed: the loader's error, and the window stays.
     std::ofstream(watched, std::ios::trunc) << std::string(4096, '#');
