@@ -1,5 +1,6 @@
 #include "tests/scenarios/ScenarioRun.h"
 
+#include "driver/Input.h"
 #include "driver/Runner.h"
 #include "sim/NativeTable.h"
 #include "tests/scenarios/Machine.h"
@@ -183,19 +184,19 @@ Record RunScenario(const Scenario& scenario, const std::string& pluginPath, cons
             }
             break;
         case StepKind::KeyDown:
-            runner.KeyDown(step.value);
+            sim::Apply(runner, {sim::InputKind::KeyDown, step.value});
             break;
         case StepKind::KeyRepeat:
-            runner.KeyDown(step.value, true);
+            sim::Apply(runner, {sim::InputKind::KeyRepeat, step.value});
             break;
         case StepKind::KeyUp:
-            runner.KeyUp(step.value);
+            sim::Apply(runner, {sim::InputKind::KeyUp, step.value});
             break;
         case StepKind::PressControl:
-            host.game.PressControl(step.value);
+            sim::Apply(runner, {sim::InputKind::PressControl, step.value});
             break;
         case StepKind::ReleaseControl:
-            host.game.ReleaseControl(step.value);
+            sim::Apply(runner, {sim::InputKind::ReleaseControl, step.value});
             break;
         case StepKind::UseGamepad:
             host.game.gamepad = true;
