@@ -1,24 +1,73 @@
 #!/usr/bin/env bash
 # The C++ snippets of a docs page are copies of the example: each of their
-# lines must stand, as written, in one of the files.
-#   check_doc_snippets.sh PAGE FILE...
+# lines must stand, as written, in one of the files (a trailing "// ..." is
+# the page's own note and is left out). A snippet that shows a file's head
+# (#include or #pragma once lines) must show enough includes: the first file
+# holding all its lines, with its own includes taken out and the snippet's
+# put in, must compile.
+#   check_doc_snippets.sh CXX ROOT PAGE FILE...
 set -euo pipefail
-page=$1
-shift
-sources=$(sed 's/^[[:space:]]*//' "$@")
-code=0 checked=0 missing=0
+cxx=$1
+root=$2
+page=$3
+shift 3
+files=("$@")
+sources=$(sed 's/^[[:space:]]*//' "${files[@]}")
+checked=0 missing=0 compiled=0 failed=0
+
+# The first file holding every line of the block, as written.
+holder() {
+  local file line
+  for file in "${files[@]}"; do
+    local all=1
+    while IFS= read -r line; do
+      grep -Fxq -- "$line" <(sed 's/^[[:space:]]*//' "$file") || { all=0; break; }
+    done <<<"$1"
+    if [[ $all == 1 ]]; then echo "$file"; return 0; fi
+  done
+  return 1
+}
+
+# Compiles the file a block with a file's head is copied from, with the block's includes.
+check_block() {
+  local lines=$1 includes file
+  grep -q -e '^#include' -e '^#pragma once' <<<"$lines" || return 0
+  includes=$(grep '^#include' <<<"$lines" || true)
+  if ! file=$(holder "$lines"); then
+    echo "no file holds all the lines of the snippet that begins: $(head -n 1 <<<"$lines")"
+    failed=$((failed + 1))
+    return 0
+  fi
+  if { echo "$includes"; grep -v -e '^#include' -e '^#pragma once' "$file"; } |
+    "$cxx" -std=c++20 -fsyntax-only -I "$root" -x c++ -; then
+    compiled=$((compiled + 1))
+  else
+    echo "${file#"$root"/} does not compile with the snippet's includes: $(tr '\n' ' ' <<<"${includes:-none}")"
+    failed=$((failed + 1))
+  fi
+}
+
+code=0 block=""
 while IFS= read -r line; do
   stripped=${line#"${line%%[![:space:]]*}"}
   case "$stripped" in
-    '```cpp') code=1; continue ;;
-    '```'*) code=0; continue ;;
+    '```cpp') code=1; block=""; continue ;;
+    '```'*)
+      if [[ $code == 1 ]]; then check_block "${block%$'\n'}"; fi
+      code=0
+      continue
+      ;;
   esac
-  [[ $code == 1 && -n $stripped ]] || continue
+  [[ $code == 1 ]] || continue
+  stripped=${stripped%%[[:space:]]//*}
+  stripped=${stripped%"${stripped##*[![:space:]]}"}
+  [[ -n $stripped && $stripped != //* ]] || continue
+  block+=$stripped$'\n'
   checked=$((checked + 1))
   if ! grep -Fxq -- "$stripped" <<<"$sources"; then
     echo "not in the example's sources: $stripped"
     missing=$((missing + 1))
   fi
 done <"$page"
-echo "$checked snippet lines checked, $missing not found"
-[[ $checked -gt 0 && $missing == 0 ]]
+echo "$checked snippet lines checked, $missing not found; $compiled snippets compiled with their includes, $failed not"
+[[ $checked -gt 0 && $missing == 0 && $compiled -gt 0 && $failed == 0 ]]
