@@ -9,6 +9,7 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -183,6 +184,42 @@ TEST_F(ExpectationCheckTest, SoundsCallsAndTheVoice) {
     const auto hashed = Check(R"(no call hash_of_name("VOFX_TEST_VOICE"))");
     ASSERT_TRUE(hashed);
     EXPECT_EQ(hashed->rfind(R"(hash_of_name("VOFX_TEST_VOICE") -> 0x)", 0), 0u) << *hashed;
+}
+
+// Every kind, on one frame: what it shows holds, any other value fails and
+// says what the frame showed instead.
+TEST_F(ExpectationCheckTest, EachKindFailsOnAValueTheFrameDoesNotShow) {
+    Start();
+    OpenOnRows();
+    Play("tap down\ntap down\ntap select"); // "Speak": the voice, and Select's sound
+    const std::pair<const char*, std::optional<std::string>> cases[] = {
+        {"menu open", std::nullopt},
+        {"menu closed", "menu open"},
+        {R"(page "Main")", std::nullopt},
+        {R"(page "Any title")", R"(page "Main" "")"},
+        {R"(page "Main" "Any subtitle")", R"(page "Main" "")"},
+        {R"(page "Any title" "")", R"(page "Main" "")"},
+        {"counter 3 of 3", std::nullopt},
+        {"counter 2 of 3", "counter 3 of 3"},
+        {"counter 3 of 4", "counter 3 of 3"},
+        {R"(row "Speak")", std::nullopt},
+        {R"(row "Weather")", R"(row "Speak")"},
+        {R"(row "Speak" value "Sun")", R"(row "Speak" with no value)"},
+        {R"(row "Speak" off)", R"(row "Speak" with no tick box)"},
+        {"voice VOFX_TEST_VOICE", std::nullopt},
+        {"voice VOFX_OTHER", "voice VOFX_TEST_VOICE"},
+        {"sound SELECT", std::nullopt},
+        {"sound BACK", "sounds SELECT"},
+        {R"(call play_frontend_sound("SELECT", ...))", std::nullopt},
+        {R"(call play_frontend_sound("BACK", ...))",
+         R"(play_frontend_sound("SELECT", "HUD_SHOP_SOUNDSET", 1, 0))"},
+        {R"(no call play_frontend_sound("BACK", ...))", std::nullopt},
+        {R"(no call play_frontend_sound("SELECT", ...))",
+         R"(play_frontend_sound("SELECT", "HUD_SHOP_SOUNDSET", 1, 0))"},
+    };
+    for (const auto& [text, shown] : cases) {
+        EXPECT_EQ(Check(text), shown) << "expect " << text;
+    }
 }
 
 TEST(ExpectationFailureTest, NamesTheFileLineAndBothSides) {
