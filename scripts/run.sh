@@ -26,6 +26,7 @@ TEXT
 }
 
 arguments=("$@")
+out=("--out" "$root/out/preview") # unless the user gives one
 while [ $# -gt 0 ]; do
   case "$1" in
     -h | --help) usage; exit 0 ;;
@@ -33,32 +34,39 @@ while [ $# -gt 0 ]; do
       if [ $# -lt 2 ]; then
         echo "run.sh: $1 needs a value" >&2; usage >&2; exit 2
       fi
+      [ "$1" != --out ] || out=()
       shift 2 ;;
     *) echo "run.sh: unknown option $1" >&2; usage >&2; exit 2 ;;
   esac
 done
 
-mkdir -p "$root/out"
-log="$root/out/build.log"
-: > "$log"
-# One build step, its output in the log; a failure shows the log's end.
-quietly() {
-  if ! "$@" >> "$log" 2>&1; then
-    echo
-    echo "failed: ${*#"$root/"} (the end of $log):" >&2
-    tail -n 25 "$log" >&2
-    exit 1
-  fi
-}
-started=$(date +%s)
-printf 'building the plug-in and the preview (log: %s) ...' "$log"
-quietly "$root/scripts/setup.sh"
-# Only what this shows: the DLL, the module and the preview; scripts/test.sh
-# builds the tests, benchmarks and workbench.
-quietly "$root/scripts/build.sh" windows QuorvaneDevTools
-quietly "$root/scripts/build.sh" native QuorvaneDevTools qdt_preview
-echo " done in $(($(date +%s) - started)) s"
+# QDT_PREVIEW names a preview already built, and nothing is built: for
+# tests/check_script_options.sh, which runs this with every option.
+preview=${QDT_PREVIEW:-}
+if [ -z "$preview" ]; then
+  mkdir -p "$root/out"
+  log="$root/out/build.log"
+  : > "$log"
+  # One build step, its output in the log; a failure shows the log's end.
+  quietly() {
+    if ! "$@" >> "$log" 2>&1; then
+      echo
+      echo "failed: ${*#"$root/"} (the end of $log):" >&2
+      tail -n 25 "$log" >&2
+      exit 1
+    fi
+  }
+  started=$(date +%s)
+  printf 'building the plug-in and the preview (log: %s) ...' "$log"
+  quietly "$root/scripts/setup.sh"
+  # Only what this shows: the DLL, the module and the preview; scripts/test.sh
+  # builds the tests, benchmarks and workbench.
+  quietly "$root/scripts/build.sh" windows QuorvaneDevTools
+  quietly "$root/scripts/build.sh" native QuorvaneDevTools qdt_preview
+  echo " done in $(($(date +%s) - started)) s"
+  preview="$root/build/native/tools/preview/qdt_preview"
+fi
 
-"$root/build/native/tools/preview/qdt_preview" --out "$root/out/preview" "${arguments[@]}"
+"$preview" "${out[@]}" "${arguments[@]}"
 echo "the plug-in for the game:"
 echo "  $root/build/windows/QuorvaneDevTools.asi"
