@@ -1,6 +1,6 @@
 // Notices when a module file is replaced: its inode, size or modification
 // time change. A linker writes in steps, so a change counts only once the
-// file has looked the same for a settling time.
+// file has looked the same for a settling time, and is whole.
 #pragma once
 
 #include <chrono>
@@ -21,6 +21,17 @@ struct FileSignature {
 
 FileSignature ReadSignature(const std::string& path);
 
+// False while the file is still being written: a linker makes it empty, fills
+// it in with its ELF header last, and its section headers end it. A file that
+// is no ELF at all is whole: the loader says what is wrong with it.
+bool WrittenWhole(const std::string& path);
+
+enum class ModuleChange {
+    None,
+    BeingWritten, // the changed file has settled but is not whole yet: said once, then waited for
+    Ready,        // a changed file, settled and whole, to load
+};
+
 class ModuleWatch {
   public:
     using Clock = std::chrono::steady_clock;
@@ -29,8 +40,8 @@ class ModuleWatch {
 
     // The file as last loaded (or last tried): changes are measured from it.
     void Accept(const FileSignature& signature) { accepted_ = signature; }
-    // Called each frame; true once a changed file has been stable for the settling time.
-    bool Poll(Clock::time_point now);
+    // Called each frame: Ready once a changed file has been stable for the settling time and is whole.
+    ModuleChange Poll(Clock::time_point now);
     // The signature of the file Poll last reported.
     const FileSignature& Current() const { return seen_; }
     const std::string& Path() const { return path_; }
@@ -41,6 +52,7 @@ class ModuleWatch {
     FileSignature accepted_;
     FileSignature seen_;
     Clock::time_point seenSince_{};
+    FileSignature toldBeingWritten_;
 };
 
 } // namespace workbench

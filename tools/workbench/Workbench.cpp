@@ -303,8 +303,16 @@ int Workbench::Run() {
         if (quit_) {
             break;
         }
-        if (watch_.Poll(Clock::now())) {
+        switch (watch_.Poll(Clock::now())) {
+        case ModuleChange::Ready:
             Load(false);
+            break;
+        case ModuleChange::BeingWritten: // the running module goes on meanwhile
+            SetStatus(StatusKind::Info, "waiting for " + options_.module + " to be written whole (" +
+                                            std::to_string(watch_.Current().size) + " bytes so far)");
+            break;
+        case ModuleChange::None:
+            break;
         }
         SetClock();
         RunFrame();

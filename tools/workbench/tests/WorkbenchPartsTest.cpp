@@ -11,12 +11,18 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
+#include <string>
+#include <utility>
 
 namespace {
 
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
 using workbench::FrameSummary;
+constexpr workbench::ModuleChange None = workbench::ModuleChange::None;
+constexpr workbench::ModuleChange BeingWritten = workbench::ModuleChange::BeingWritten;
+constexpr workbench::ModuleChange Ready = workbench::ModuleChange::Ready;
 
 class Folder {
   public:
@@ -42,28 +48,60 @@ TEST(ModuleWatchTest, ReportsAChangeOnlyOnceTheFileHasSettledAndOnlyOnce) {
     workbench::ModuleWatch watch(path.string(), 100ms);
     watch.Accept(workbench::ReadSignature(path.string()));
     const workbench::ModuleWatch::Clock::time_point t{};
-    EXPECT_FALSE(watch.Poll(t));
-    EXPECT_FALSE(watch.Poll(t + 500ms)) << "the loaded file has not changed";
+    EXPECT_EQ(watch.Poll(t), None);
+    EXPECT_EQ(watch.Poll(t + 500ms), None) << "the loaded file has not changed";
 
     // A linker writing in steps: each step starts the settling time again.
     Write(path, "second build, half");
-    EXPECT_FALSE(watch.Poll(t + 600ms));
-    EXPECT_FALSE(watch.Poll(t + 650ms));
+    EXPECT_EQ(watch.Poll(t + 600ms), None);
+    EXPECT_EQ(watch.Poll(t + 650ms), None);
     Write(path, "second build, written out");
-    EXPECT_FALSE(watch.Poll(t + 690ms));
-    EXPECT_FALSE(watch.Poll(t + 750ms));
-    EXPECT_TRUE(watch.Poll(t + 790ms));
+    EXPECT_EQ(watch.Poll(t + 690ms), None);
+    EXPECT_EQ(watch.Poll(t + 750ms), None);
+    EXPECT_EQ(watch.Poll(t + 790ms), Ready);
     watch.Accept(watch.Current());
-    EXPECT_FALSE(watch.Poll(t + 900ms));
+    EXPECT_EQ(watch.Poll(t + 900ms), None);
 
     // Gone while the build replaces it: nothing to load, however long it lasts.
     fs::remove(path);
-    EXPECT_FALSE(watch.Poll(t + 1000ms));
-    EXPECT_FALSE(watch.Poll(t + 5000ms));
+    EXPECT_EQ(watch.Poll(t + 1000ms), None);
+    EXPECT_EQ(watch.Poll(t + 5000ms), None);
     Write(folder / "next.so", "third build");
     fs::rename(folder / "next.so", path);
-    EXPECT_FALSE(watch.Poll(t + 5010ms));
-    EXPECT_TRUE(watch.Poll(t + 5110ms));
+    EXPECT_EQ(watch.Poll(t + 5010ms), None);
+    EXPECT_EQ(watch.Poll(t + 5110ms), Ready);
+}
+
+// A linker's output as it writes it: each stage held however long is waited
+// for, said once, and never loaded; the whole file is.
+TEST(ModuleWatchTest, AModuleBeingWrittenIsWaitedForUntilItIsWhole) {
+    const Folder folder;
+    const fs::path path = folder / "module.so";
+    std::ifstream built(QDT_FIXTURE_MODULE, std::ios::binary);
+    const std::string whole{std::istreambuf_iterator<char>(built), {}};
+    ASSERT_GT(whole.size(), 4096u);
+    Write(path, whole);
+    workbench::ModuleWatch watch(path.string(), 100ms);
+    watch.Accept(workbench::ReadSignature(path.string()));
+    EXPECT_TRUE(workbench::WrittenWhole(path.string()));
+
+    const std::pair<const char*, std::string> stages[] = {
+        {"empty", ""},
+        {"its ELF header only", whole.substr(0, 64)},
+        {"short of its section headers", whole.substr(0, whole.size() - 100)},
+        {"whole but for its ELF header", std::string(64, '\0') + whole.substr(64)},
+    };
+    auto t = workbench::ModuleWatch::Clock::time_point{};
+    for (const auto& [stage, bytes] : stages) {
+        Write(path, bytes);
+        EXPECT_FALSE(workbench::WrittenWhole(path.string())) << stage;
+        EXPECT_EQ(watch.Poll(t += 1s), None) << stage;
+        EXPECT_EQ(watch.Poll(t += 200ms), BeingWritten) << stage;
+        EXPECT_EQ(watch.Poll(t += 10s), None) << stage << ": said once, and still waited for";
+    }
+    Write(path, whole);
+    EXPECT_EQ(watch.Poll(t += 1s), None);
+    EXPECT_EQ(watch.Poll(t += 200ms), Ready);
 }
 
 class ModuleSwapTest : public ::testing::Test {

@@ -15,6 +15,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <iterator>
 #include <sstream>
 #include <string>
 #include <thread>
@@ -301,6 +302,21 @@ TEST_F(WorkbenchTest, ReplacedModuleIsReloadedAndABrokenOneLeavesTheWorkbenchWai
     const Picture reloaded = Screenshot();
     EXPECT_TRUE(HighlightAround(reloaded, 0, 1080));
     EXPECT_EQ(InkBottomRight(reloaded, &open), 0) << "the prompts the new module made in a replayed frame";
+
+    // Written in place as a linker writes: empty, then short, each held past
+    // the settling time. The running module goes on until the file is whole.
+    const std::size_t writing = Output().size();
+    std::ifstream built(QDT_FIXTURE_MODULE, std::ios::binary);
+    const std::string whole{std::istreambuf_iterator<char>(built), {}};
+    for (const std::size_t size : {std::size_t{0}, whole.size() / 2, whole.size()}) {
+        std::ofstream(watched, std::ios::binary | std::ios::trunc) << whole.substr(0, size);
+        std::this_thread::sleep_for(std::chrono::milliseconds(size < whole.size() ? 400 : 0));
+    }
+    EXPECT_EQ(WaitForLine("reloaded "), "reloaded " + watched.string()) << Output();
+    EXPECT_EQ(WaitForLine("menu: "), "menu: open 'Workbench Fixture' / 'Main page' row 1 of 6") << Output();
+    const std::string whileWritten = Output().substr(writing, read_ - writing);
+    EXPECT_EQ(whileWritten.find("error: "), std::string::npos) << whileWritten;
+    EXPECT_EQ(whileWritten.find("menu: closed"), std::string::npos) << whileWritten;
 
     // Written in place, not renamed: the loader's error, and the window stays.
     std::ofstream(watched, std::ios::trunc) << std::string(4096, '#');
