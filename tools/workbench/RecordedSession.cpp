@@ -1,12 +1,17 @@
 #include "tools/workbench/RecordedSession.h"
 
 #include "menu/Controls.h"
+#include "menu/Prompts.h"
 #include "session/Session.h"
 #include "sim/ControlTable.h"
 
 #include <algorithm>
 #include <cstdio>
+#include <optional>
+#include <set>
 #include <sstream>
+#include <string>
+#include <vector>
 
 namespace workbench {
 namespace {
@@ -46,27 +51,106 @@ std::string Unnamed(const sim::InputEvent& event) {
     return std::string("# left out, sessions cannot name it: ") + (press ? "press " : "release ") + name;
 }
 
-bool IsInput(const Entry& entry, sim::InputKind kind, std::uint32_t code) {
-    return entry.kind == EntryKind::Input && entry.input.kind == kind && entry.input.code == code;
+// What a controller button sets beside the control a session names for it
+// (the D-pad's whistle beside "down", RB's emote wheel beside the chord's
+// modifier): the named control stands for the button.
+bool SpokenFor(std::uint32_t control) {
+    const sim::ControlInfo* info = sim::FindControl(control);
+    const auto sameButton = [info](std::uint32_t named) {
+        const sim::ControlInfo* other = sim::FindControl(named);
+        return other != nullptr && !info->button.empty() && other->button == info->button;
+    };
+    if (info == nullptr) {
+        return false;
+    }
+    const std::vector<session::Input>& inputs = session::SessionInputs();
+    return sameButton(Menu::ChordModifierControl) || sameButton(Menu::ChordControl) ||
+           std::any_of(inputs.begin(), inputs.end(),
+                       [&](const session::Input& input) { return !input.isKey && sameButton(input.code); });
 }
 
-bool IsFrame(const Entry& entry) {
-    return entry.kind == EntryKind::Frame;
-}
+// The log's entries as session lines, each at the frame it is played
+// before. The chord is read from what the game holds: the menu toggles in the
+// frame the chord's button comes up while the modifier is held, however the
+// two were pressed; a session's chord toggles in its second frame.
+class SessionLines {
+  public:
+    explicit SessionLines(const std::set<std::uint32_t>& held)
+        : held_(held), chordButtonWasDown_(held.count(Menu::ChordControl) != 0) {}
 
-// The chord as the workbench's key presses it and a session's "chord" step
-// plays it: both down, a frame, the button up, a frame, the modifier up, a frame.
-bool ChordAt(const std::vector<Entry>& entries, std::size_t at) {
-    using sim::InputKind;
-    return at + 7 <= entries.size() &&
-           IsInput(entries[at], InputKind::PressControl, Menu::ChordModifierControl) &&
-           IsInput(entries[at + 1], InputKind::PressControl, Menu::ChordControl) &&
-           IsFrame(entries[at + 2]) &&
-           IsInput(entries[at + 3], InputKind::ReleaseControl, Menu::ChordControl) &&
-           IsFrame(entries[at + 4]) &&
-           IsInput(entries[at + 5], InputKind::ReleaseControl, Menu::ChordModifierControl) &&
-           IsFrame(entries[at + 6]);
-}
+    void Add(std::string text) { lines_.push_back({frames_, 0, std::move(text)}); }
+
+    void Input(const sim::InputEvent& input) {
+        const bool control =
+            input.kind == sim::InputKind::PressControl || input.kind == sim::InputKind::ReleaseControl;
+        const bool press = input.kind == sim::InputKind::PressControl ||
+                           input.kind == sim::InputKind::KeyDown || input.kind == sim::InputKind::KeyRepeat;
+        if (control && press) {
+            held_.insert(input.code);
+        } else if (control) {
+            held_.erase(input.code);
+        }
+        const std::string name = SessionName(input);
+        if (!name.empty()) {
+            if (control && input.code == Menu::SelectControl) {
+                (press ? selectPress_ : selectRelease_) = lines_.size();
+            }
+            Add((press ? "press " : "release ") + name);
+        } else if (!control || !SpokenFor(input.code)) {
+            Add(Unnamed(input));
+        }
+    }
+
+    void Frame() {
+        const bool chordButtonDown = held_.count(Menu::ChordControl) != 0;
+        if (chordButtonWasDown_ && !chordButtonDown && held_.count(Menu::ChordModifierControl) != 0) {
+            lines_.push_back({std::max(0, frames_ - 1), 3, "chord"});
+            // The menu acts on no Select in the frame it toggles.
+            if (selectRelease_ && lines_[*selectRelease_].at == frames_) {
+                lines_[*selectRelease_].text.clear();
+                if (selectPress_) {
+                    lines_[*selectPress_].text.clear();
+                }
+            }
+        }
+        chordButtonWasDown_ = chordButtonDown;
+        ++frames_;
+    }
+
+    // The lines with waits between them, as many frames in all as the log ran.
+    void Write(std::ostream& text) {
+        std::stable_sort(lines_.begin(), lines_.end(),
+                         [](const Line& a, const Line& b) { return a.at < b.at; });
+        int played = 0;
+        for (const Line& line : lines_) {
+            if (line.at > played && !line.text.empty()) {
+                text << "wait " << line.at - played << "\n";
+                played = line.at;
+            }
+            if (!line.text.empty()) {
+                text << line.text << "\n";
+                played += line.frames;
+            }
+        }
+        if (frames_ > played) {
+            text << "wait " << frames_ - played << "\n";
+        }
+    }
+
+  private:
+    struct Line {
+        int at = 0;     // frames run before it
+        int frames = 0; // those it runs itself
+        std::string text;
+    };
+
+    std::vector<Line> lines_;
+    std::set<std::uint32_t> held_;
+    bool chordButtonWasDown_;
+    std::optional<std::size_t> selectPress_;
+    std::optional<std::size_t> selectRelease_;
+    int frames_ = 0;
+};
 
 // A session quotes with plain double quotes and has no escapes.
 bool Quotable(const std::string& text) {
@@ -118,49 +202,29 @@ std::string WriteSession(const InputLog& log, const readback::MenuState& end, co
     for (const std::uint32_t control : start.heldControls) {
         const sim::InputEvent down{sim::InputKind::PressControl, control};
         const std::string name = SessionName(down);
-        text << (name.empty() ? Unnamed(down) : "press " + name + "  # held when the log began") << "\n";
+        if (!name.empty() || !SpokenFor(control)) {
+            text << (name.empty() ? Unnamed(down) : "press " + name + "  # held when the log began") << "\n";
+        }
     }
 
-    const std::vector<Entry>& entries = log.Entries();
-    int waiting = 0; // frames run since the last step written
-    const auto flush = [&] {
-        if (waiting > 0) {
-            text << "wait " << waiting << "\n";
-            waiting = 0;
-        }
-    };
-    for (std::size_t at = 0; at < entries.size(); ++at) {
-        const Entry& entry = entries[at];
-        if (entry.kind == EntryKind::Frame) {
-            ++waiting;
-            continue;
-        }
-        flush();
-        if (ChordAt(entries, at)) {
-            text << "chord\n";
-            at += 6;
-            continue;
-        }
+    SessionLines lines(start.heldControls);
+    for (const Entry& entry : log.Entries()) {
         switch (entry.kind) {
-        case EntryKind::Input: {
-            const std::string name = SessionName(entry.input);
-            const bool press = entry.input.kind == sim::InputKind::PressControl ||
-                               entry.input.kind == sim::InputKind::KeyDown ||
-                               entry.input.kind == sim::InputKind::KeyRepeat;
-            text << (name.empty() ? Unnamed(entry.input) : (press ? "press " : "release ") + name) << "\n";
+        case EntryKind::Frame:
+            lines.Frame();
             break;
-        }
+        case EntryKind::Input:
+            lines.Input(entry.input);
+            break;
         case EntryKind::Gamepad:
-            text << "gamepad " << (entry.value != 0 ? "on" : "off") << "\n";
+            lines.Add(std::string("gamepad ") + (entry.value != 0 ? "on" : "off"));
             break;
         case EntryKind::Snapshot:
-            text << "snapshot " << log.SnapshotNames()[entry.value] << "\n";
-            break;
-        case EntryKind::Frame:
+            lines.Add("snapshot " + log.SnapshotNames()[entry.value]);
             break;
         }
     }
-    flush();
+    lines.Write(text);
     text << ExpectationsOf(end);
     return text.str();
 }

@@ -1,7 +1,8 @@
 // The input log written as a session file (session/Session.h) that
 // plays the same frames again, in the preview or a test: presses, releases
-// and waits, the input device, a snapshot where a screenshot was taken, and
-// at the end expectations of what the menu showed.
+// and waits (a controller's buttons as the moves they made, RB and A as the
+// chord), the input device, a snapshot where a screenshot was taken, and at
+// the end expectations of what the menu showed.
 #pragma once
 
 #include "readback/MenuState.h"

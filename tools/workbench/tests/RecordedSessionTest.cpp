@@ -5,6 +5,7 @@
 #include "session/Play.h"
 #include "session/Session.h"
 #include "tools/workbench/FrameComparison.h"
+#include "tools/workbench/PadMapping.h"
 #include "tools/workbench/RecordedSession.h"
 
 #include "sim/Game.h"
@@ -70,19 +71,73 @@ TEST_F(RecordedSessionTest, PlaysBackToTheSamePicturesAndTheMenuTheWorkbenchShow
     EXPECT_TRUE(host.game.gamepad);
 }
 
-TEST_F(RecordedSessionTest, WhatASessionCannotNameIsACommentAndTheRestStillReads) {
+// A controller as a player holds it: buttons down and up a frame or more
+// apart, the chord pressed in any order. Written as the moves they made, it
+// plays back to the same page and row, and a chord selects nothing.
+TEST_F(RecordedSessionTest, AControllerRunPlaysBackAsWhatWasPlayed) {
     Open(QDT_PLACE_OLD);
-    input.Button("A", true); // Select, and the chord's button
+    // "+A" presses A, "-A" lets it go, "-RB-A" both at once; each then a frame, "|" a frame alone.
+    const auto play = [&](std::initializer_list<std::string_view> moves) {
+        for (std::string_view move : moves) {
+            while (move != "|" && !move.empty()) {
+                const std::size_t next = std::min(move.find_first_of("+-", 1), move.size());
+                input.Button(move.substr(1, next - 1), move[0] == '+');
+                move.remove_prefix(next);
+            }
+            Frame();
+        }
+    };
+    play({"+RB", "|", "+A", "-A", "-RB"}); // the chord opens the menu
+    std::string_view stick = workbench::StickDirection(SDL_CONTROLLER_AXIS_LEFTY, 30000, "");
+    input.Button(stick, true);
     Frame();
-    input.Button("A", false);
-    Frame();
-    const std::string session = workbench::WriteSession(log, Menu(), "");
-    EXPECT_EQ(session, "wait 1\ngamepad on\npress select\n"
-                       "# left out, sessions cannot name it: press INPUT_CONTEXT_A\n"
-                       "wait 1\nrelease select\n"
-                       "# left out, sessions cannot name it: release INPUT_CONTEXT_A\n"
-                       "wait 1\nexpect menu closed\n");
-    EXPECT_EQ(session::ParseSession(session).size(), 7u);
+    input.Button(stick, false);
+    stick = workbench::StickDirection(SDL_CONTROLLER_AXIS_LEFTY, 0, stick);
+    EXPECT_EQ(stick, "") << "the stick back in the middle";
+    play({"|", "+A", "|", "-A", "+B", "-B", "+A", "-A"}); // into "Tools", out and in again
+    play({"+A", "-A"});                                   // "Show grid" on
+    play({"+D-pad down", "-D-pad down", "+D-pad right", "-D-pad right", "+D-pad down", "-D-pad down"});
+    play({"+X", "-X"});                                // on "Speak up"; X sets nothing the menu reads
+    play({"+RB", "+A", "|", "-A", "-RB"});             // the chord closes the menu
+    play({"+A", "+RB", "-A", "-RB", "|"});             // A first, then RB: opens it
+    play({"+RB", "+A", "-A", "+A", "-A", "-RB", "|"}); // two chords, RB held down
+    play({"+D-pad up", "-D-pad up", "+D-pad up", "-D-pad up"});
+    play({"+RB", "+A", "-RB-A", "|"}); // RB let go with A: no chord, A selects: "Show grid" off
+    const readback::MenuState shown = Menu();
+    ASSERT_EQ(workbench::ExpectationsOf(shown), "expect menu open\nexpect page \"Place Test\" \"Tools\"\n"
+                                                "expect counter 1 of 5\nexpect row \"Show grid\" off\n");
+    ASSERT_EQ(host.game.voices.count(host.game.playerCharacter), 0u) << "no chord selected \"Speak up\"";
+
+    const std::string session = workbench::WriteSession(log, shown, "");
+    std::size_t chords = 0;
+    std::size_t selects = 0;
+    std::size_t comments = 0;
+    std::istringstream lines(session);
+    for (std::string line; std::getline(lines, line);) {
+        chords += line == "chord" ? 1 : 0;
+        selects += line == "press select" ? 1 : 0;
+        comments += line.starts_with("#") ? 1 : 0;
+    }
+    EXPECT_EQ(chords, 5u) << session;
+    EXPECT_EQ(selects, 4u) << "a chord's A is no Select\n" << session;
+    EXPECT_EQ(comments, 2u) << "only X's control is left out\n" << session;
+
+    live.Unload();
+    host.game = sim::Game{};
+    ASSERT_EQ(live.Replace(QDT_PLACE_OLD), "");
+    std::vector<std::string> shortfalls;
+    session::SessionObserver observer;
+    observer.expectation = [&](const session::SessionStep& step,
+                               const std::optional<std::string>& shortfall) {
+        if (shortfall) {
+            shortfalls.push_back(step.source + ": " + *shortfall);
+        }
+    };
+    session::RunSession(session::ParseSession(session), runner, observer);
+    EXPECT_EQ(shortfalls, std::vector<std::string>{}) << session;
+    EXPECT_EQ(workbench::ExpectationsOf(Menu()), workbench::ExpectationsOf(shown)) << session;
+    EXPECT_EQ(host.game.voices.count(host.game.playerCharacter), 0u) << session;
+    EXPECT_TRUE(host.game.gamepad);
 }
 
 TEST(ExpectationsTest, SayTheToggleOrTheListValueAndLeaveOutWhatCannotBeQuoted) {
