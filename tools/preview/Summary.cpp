@@ -137,11 +137,28 @@ std::string AppliedVoice(const sim::Frame& frame) {
     return voice;
 }
 
-FrameSummary SessionSummary::Next(const sim::Frame& frame) {
+void SessionSummary::Saw(const session::SessionStep& step) {
+    if (step.kind != session::StepKind::Wait && step.kind != session::StepKind::Snapshot) {
+        lastInput_ = &step;
+    }
+}
+
+FrameSummary SessionSummary::Next(const sim::Frame& frame, const session::SessionStep* running) {
+    // The menu's tick reads the input device first; a frame that starts
+    // otherwise goes on with a tick an earlier frame began.
+    const bool beginsTick = !frame.empty() && frame.front().Is(Native::InputDeviceQuery);
+    if (beginsTick || !started_) {
+        started_ = true;
+        beforeTick_ = shown_;
+        tickCause_ = running != nullptr && running->kind == session::StepKind::Wait && lastInput_ != nullptr
+                         ? lastInput_
+                         : running;
+    }
     MenuState now = readback::ReadMenu(frame);
     FrameSummary summary;
     summary.voice = AppliedVoice(frame);
-    summary.events = TellEvents(shown_ ? &*shown_ : nullptr, now, summary.voice, depth_);
+    summary.events = TellEvents(beforeTick_ ? &*beforeTick_ : nullptr, now, summary.voice, depth_);
+    summary.cause = tickCause_;
     shown_ = std::move(now);
     return summary;
 }

@@ -75,21 +75,6 @@ void WriteCalls(std::ofstream& record, const sim::Frame& frame) {
     }
 }
 
-// The step a frame answers: a tap or chord runs its own frames; a wait runs
-// frames for the press or release written before it.
-struct StepTracker {
-    const session::SessionStep* lastInput = nullptr;
-
-    void Saw(const session::SessionStep& step) {
-        if (step.kind != session::StepKind::Wait && step.kind != session::StepKind::Snapshot) {
-            lastInput = &step;
-        }
-    }
-    const session::SessionStep& Cause(const session::SessionStep& running) const {
-        return running.kind == session::StepKind::Wait && lastInput != nullptr ? *lastInput : running;
-    }
-};
-
 std::string Joined(const std::vector<std::string>& parts) {
     std::string text;
     for (const std::string& part : parts) {
@@ -147,7 +132,6 @@ int main(int argc, char** argv) {
                     options.module.c_str(), windowWidth, windowHeight);
         std::vector<std::string> pictureLines;
         preview::ContactSheet sheet;
-        StepTracker tracker;
         preview::SessionSummary told;
         preview::PromptBoard prompts;
         std::string voice;
@@ -155,17 +139,16 @@ int main(int argc, char** argv) {
         session::SessionObserver observer;
         observer.step = [&](const session::SessionStep& step) {
             record << "> line " << step.line << ": " << step.source << '\n';
-            tracker.Saw(step);
+            told.Saw(step);
         };
         observer.frame = [&](int number, const session::SessionStep& step, const sim::Frame& frame) {
             record << "== frame " << number << " (" << frame.size() << " native calls)\n";
             WriteCalls(record, frame);
             prompts.Read(frame);
-            const preview::FrameSummary summary = told.Next(frame);
+            const preview::FrameSummary summary = told.Next(frame, &step);
             if (!summary.events.empty()) {
-                const session::SessionStep& cause = tracker.Cause(step);
-                std::printf("  frame %d (line %d: %s): %s\n", number, cause.line, cause.source.c_str(),
-                            Joined(summary.events).c_str());
+                std::printf("  frame %d (line %d: %s): %s\n", number, summary.cause->line,
+                            summary.cause->source.c_str(), Joined(summary.events).c_str());
                 anything = true;
             }
             voice = summary.voice.empty() ? voice : summary.voice;

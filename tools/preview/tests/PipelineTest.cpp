@@ -193,6 +193,35 @@ TEST(PipelineTest, TheSummaryTellsPagesListsTogglesAndActionsInTheMenusWords) {
             "back to \"Quorvane Dev Tools\", row 7", "menu closed"}));
 }
 
+// An action that waits with scriptWait finishes frames later, in a frame
+// another step runs: what it did is credited to the step that selected it,
+// and told against the page it was selected on.
+TEST(PipelineTest, WhatAWaitingActionDidIsCreditedToTheStepThatSelectedIt) {
+    const std::vector<session::SessionStep> steps =
+        session::ParseSession("wait 1\ntap F8\ntap select\ntap down\ntap down\ntap select\ntap back\n");
+    sim::Host host;
+    sim::Runner runner(host);
+    runner.Load(sim::Plugin::Load(QDT_WAITING_MODULE));
+    preview::SessionSummary told;
+    std::vector<std::string> credited;
+    session::SessionObserver observer;
+    observer.step = [&](const session::SessionStep& step) { told.Saw(step); };
+    observer.frame = [&](int, const session::SessionStep& step, const sim::Frame& frame) {
+        const preview::FrameSummary summary = told.Next(frame, &step);
+        for (const std::string& event : summary.events) {
+            credited.push_back("line " + std::to_string(summary.cause->line) + ": " + event);
+        }
+    };
+    session::RunSession(steps, runner, observer);
+    runner.Unload();
+    EXPECT_EQ(credited,
+              (std::vector<std::string>{
+                  "line 2: menu opened", "line 3: selected \"Wait and speak\": voice VOFX_WAITED applied",
+                  "line 5: moved down to \"Wait and open\", 2 of 2", // line 4's press came mid-action
+                  "line 6: entered \"Waiting\" \"Opened\" (depth 1)",
+                  "line 7: back to \"Waiting\" \"Main page\", row 2"}));
+}
+
 // The open menu shows the Select and Back prompts with the keys of the
 // device in use; a closed one shows none.
 TEST(PipelineTest, TheOpenMenuShowsItsPromptsWithTheKeysOrButtonsInUse) {
