@@ -7,8 +7,8 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 
 usage() {
   cat <<'TEXT'
-usage: scripts/install.sh [--dll FILE] GAME_DIR
-       scripts/install.sh --uninstall GAME_DIR
+usage: scripts/install.sh [--dll FILE] [--replace] GAME_DIR
+       scripts/install.sh --uninstall [--replace] GAME_DIR
   Builds the DLL (scripts/build.sh windows QuorvaneDevTools, output in out/install.log) and copies
   it into GAME_DIR, the folder that holds the game and ScriptHookRDR2.dll, as NAME.asi (NAME from
   release/product.conf). Says what it replaced: the old file's size and SHA-256, and the new one's.
@@ -16,6 +16,8 @@ usage: scripts/install.sh [--dll FILE] GAME_DIR
     --dll FILE    install FILE instead, without building
     --uninstall   remove what install.sh wrote, if it is still what it wrote; a changed file is
                   left in place and named
+    --replace     also take out what install.sh installed in GAME_DIR before under another NAME
+                  (release/product.conf changed since), on the same terms; without it, each is named
   From WSL, the game folder is under /mnt/c/..., for example
   "/mnt/c/Program Files (x86)/Steam/steamapps/common/Red Dead Redemption 2".
 TEXT
@@ -25,12 +27,14 @@ stop() { echo "install.sh: $1" >&2; exit 1; }
 
 dll=""
 uninstall=false
+replace=false
 game=""
 while [ $# -gt 0 ]; do
   case "$1" in
     -h | --help) usage; exit 0 ;;
     --dll) [ $# -ge 2 ] || mistake "--dll needs a FILE"; dll=$2; shift 2 ;;
     --uninstall) uninstall=true; shift ;;
+    --replace) replace=true; shift ;;
     -*) mistake "unknown option $1" ;;
     *) [ -z "$game" ] || mistake "one GAME_DIR only, not also $1"; game=$1; shift ;;
   esac
@@ -46,20 +50,53 @@ record="$game/$QDT_FILE_NAME.install"
 sum() { sha256sum < "$1" | cut -d' ' -f1; }
 described() { echo "$(stat -c %s "$1") bytes, SHA-256 $(sum "$1")"; }
 
-if $uninstall; then
-  [ -f "$record" ] || stop "nothing to remove: $record is missing, so install.sh did not install into $game"
-  read -r written _ < "$record"
-  if [ -f "$target" ]; then
-    if [ "$(sum "$target")" != "$written" ]; then
-      stop "left $target in place: it changed since install.sh wrote it ($(described "$target"); it wrote SHA-256 $written). Delete it yourself if you mean to, and $record with it."
+# Takes out what install.sh wrote as NAME.asi and its record NAME.install;
+# a file changed since it wrote it stays, with its record, and is named.
+take_out() {
+  local asi="$game/$1.asi" record="$game/$1.install" written
+  read -r written _ < "$record" || true
+  if [ -f "$asi" ]; then
+    if [ "$(sum "$asi")" != "$written" ]; then
+      echo "install.sh: left $asi in place: it changed since install.sh wrote it ($(described "$asi"); it wrote SHA-256 $written). Delete it yourself if you mean to, and $record with it." >&2
+      return 1
     fi
-    rm -f "$target"
-    echo "removed $target"
+    rm -f "$asi"
+    echo "removed $asi"
   else
-    echo "$target was gone already"
+    echo "$asi was gone already"
   fi
   rm -f "$record"
   echo "removed $record"
+}
+
+# The names install.sh installed under before, by their records ("SHA-256  NAME.asi" in NAME.install).
+earlier=()
+for other in "$game"/*.install; do
+  name=$(basename "$other" .install)
+  [ -f "$other" ] && [ "$name" != "$QDT_FILE_NAME" ] || continue
+  read -r _ named < "$other" || true
+  [ "$named" != "$name.asi" ] || earlier+=("$name")
+done
+# With --replace they go, unless one changed since; otherwise each is named.
+earlier_names() {
+  for name in "${earlier[@]}"; do
+    if $replace; then
+      take_out "$name" || exit 1
+    else
+      echo "warning: install.sh installed $game/$name.asi here before, under the file name release/product.conf gave then; the game loads it as well as $QDT_FILE_NAME.asi. Give --replace to take it out."
+    fi
+  done
+}
+
+if $uninstall; then
+  if [ ! -f "$record" ]; then
+    earlier_names
+    { $replace && [ ${#earlier[@]} -gt 0 ]; } ||
+      stop "nothing to remove: $record is missing, so install.sh did not install $QDT_FILE_NAME.asi into $game"
+    exit 0
+  fi
+  take_out "$QDT_FILE_NAME" || exit 1
+  earlier_names
   exit 0
 fi
 
@@ -78,6 +115,8 @@ if [ -z "$dll" ]; then
   dll="$root/build/windows/QuorvaneDevTools.asi"
 fi
 [ -f "$dll" ] || stop "no DLL at $dll"
+
+earlier_names
 
 before=""
 [ -f "$target" ] && before=$(described "$target")

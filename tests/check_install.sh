@@ -2,6 +2,8 @@
 # scripts/install.sh on a made-up game folder: it refuses a folder without the
 # script hook, installs beside it and records what it wrote, says what it
 # replaced, and on --uninstall removes only its own file, and only unchanged.
+# Renamed in release/product.conf, it names what it installed under the old
+# name, and with --replace takes that out on the same terms.
 #   check_install.sh INSTALL_SH
 set -uo pipefail
 install=$1
@@ -63,5 +65,48 @@ run --uninstall "$work/game"
 [ "$status" -eq 1 ] || fail "uninstall of a changed file: status $status, not 1"
 said err "left $asi in place: it changed since install.sh wrote it" "with a changed file"
 [ -e "$asi" ] && [ -e "$record" ] || fail "uninstall removed a changed file or its record"
+
+# A fork renamed: install.sh beside a product.conf with another QDT_FILE_NAME.
+mkdir -p "$work/fork/scripts" "$work/fork/release" "$work/game2"
+cp "$install" "$work/fork/scripts/install.sh"
+sed 's/^QDT_FILE_NAME=.*/QDT_FILE_NAME="RenamedFork"/' "$(dirname "$install")/../release/product.conf" \
+  > "$work/fork/release/product.conf"
+cp "$work/game/ScriptHookRDR2.dll" "$work/game/RDR2.exe" "$work/game2/"
+game2="$work/game2"
+old="$game2/$name.asi"
+fork() { bash "$work/fork/scripts/install.sh" "$@" > "$work/out" 2> "$work/err"; status=$?; }
+left() { ls "$game2" | tr "\n" " "; }
+
+run --dll "$work/first.asi" "$game2"
+fork --dll "$work/second.asi" "$game2"
+[ "$status" -eq 0 ] || fail "the renamed install: status $status: $(cat "$work/err")"
+said out "warning: install.sh installed $old here before" "renamed"
+said out "Give --replace to take it out" "renamed"
+[ "$(left)" = "$name.asi $name.install RDR2.exe RenamedFork.asi RenamedFork.install ScriptHookRDR2.dll " ] ||
+  fail "the renamed install without --replace: the folder holds $(left)"
+
+fork --uninstall "$game2"
+[ "$status" -eq 0 ] || fail "the renamed uninstall: status $status: $(cat "$work/err")"
+said out "warning: install.sh installed $old here before" "renamed, on --uninstall"
+[ "$(left)" = "$name.asi $name.install RDR2.exe ScriptHookRDR2.dll " ] ||
+  fail "the renamed uninstall without --replace: the folder holds $(left)"
+
+printf ' patched' >> "$old"
+fork --replace --dll "$work/second.asi" "$game2"
+[ "$status" -eq 1 ] || fail "--replace of a changed file: status $status, not 1"
+said err "left $old in place: it changed since install.sh wrote it" "--replace of a changed file"
+[ ! -e "$game2/RenamedFork.asi" ] || fail "--replace installed although the old file could not go"
+
+cp "$work/first.asi" "$old"
+fork --replace --dll "$work/second.asi" "$game2"
+[ "$status" -eq 0 ] || fail "--replace: status $status: $(cat "$work/err")"
+said out "removed $old" "--replace"
+[ "$(left)" = "RDR2.exe RenamedFork.asi RenamedFork.install ScriptHookRDR2.dll " ] ||
+  fail "--replace: the folder holds $(left)"
+
+run --dll "$work/first.asi" "$game2"
+fork --uninstall --replace "$game2"
+[ "$status" -eq 0 ] || fail "--uninstall --replace: status $status: $(cat "$work/err")"
+[ "$(left)" = "RDR2.exe ScriptHookRDR2.dll " ] || fail "--uninstall --replace: the folder holds $(left)"
 
 exit "$failed"
