@@ -5,6 +5,9 @@ enable_language(RC)
 
 configure_file(${CMAKE_CURRENT_SOURCE_DIR}/release/version.rc.in ${CMAKE_CURRENT_BINARY_DIR}/version.rc @ONLY)
 target_sources(QuorvaneDevTools PRIVATE ${CMAKE_CURRENT_BINARY_DIR}/version.rc)
+# The export directory names the DLL too: as players have it, not as the build folder does.
+file(CONFIGURE OUTPUT ${CMAKE_CURRENT_BINARY_DIR}/module-name.def CONTENT "LIBRARY \"@QDT_FILE_NAME@.asi\"\nEXPORTS\n" @ONLY)
+target_sources(QuorvaneDevTools PRIVATE ${CMAKE_CURRENT_BINARY_DIR}/module-name.def)
 
 # No build folder may leak into the bytes: not the sources' (file names in
 # macros), not the link's (the image base hashed from the output path, the
@@ -32,7 +35,7 @@ add_test(NAME release_archive
 add_test(NAME release_reproducible
          COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/tests/check_reproducible.sh ${CMAKE_CURRENT_SOURCE_DIR}
                  ${CMAKE_CURRENT_BINARY_DIR} ${QDT_NATIVE_BUILD_DIR}
-                 ${CMAKE_CURRENT_BINARY_DIR}/release-checks/reproducible)
+                 ${CMAKE_CURRENT_BINARY_DIR}/release-checks/reproducible ${CMAKE_OBJDUMP})
 set_tests_properties(release_archive release_reproducible PROPERTIES LABELS release TIMEOUT 1200)
 # In a plain ctest run too.
 set_tests_properties(release_archive PROPERTIES DEPENDS wine_scenarios)

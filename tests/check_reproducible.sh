@@ -4,13 +4,15 @@
 # players' notes included (read from a second native build of the plug-in).
 # Only what the release needs is built the second time; the DLL goes into an
 # output folder of its own (the linker would derive the image base from that
-# path).
-#   check_reproducible.sh SOURCE_DIR BUILD_DIR NATIVE_BUILD WORK_DIR
+# path). The DLL's export directory names it as release/product.conf does, and
+# so does a fork's: the copied sources renamed, the second build made again.
+#   check_reproducible.sh SOURCE_DIR BUILD_DIR NATIVE_BUILD WORK_DIR OBJDUMP
 set -euo pipefail
 source=$1
 first=$2
 first_native=$3
 work=$4
+objdump=$5
 # shellcheck source=../release/product.conf
 source "$source/release/product.conf"
 name="$QDT_FILE_NAME-$QDT_VERSION-win64"
@@ -44,5 +46,14 @@ for folder in "$source" "$first" "$work"; do
     fail "the DLL names the build folder $folder"
   fi
 done
+
+exported() { "$objdump" -p "$1" | sed -n 's/^Name[[:space:]]*[0-9a-f]* //p'; }
+[ "$(exported "$first/$built")" = "$QDT_FILE_NAME.asi" ] ||
+  fail "the DLL's export directory names it $(exported "$first/$built"), not $QDT_FILE_NAME.asi"
+sed -i 's/^QDT_FILE_NAME=.*/QDT_FILE_NAME="RenamedFork"/' "$work/sources-elsewhere/release/product.conf"
+cmake --build "$work/second-build" --target QuorvaneDevTools > "$work/renamed-build.log"
+[ "$(exported "$work/second-build/output/$built")" = RenamedFork.asi ] ||
+  fail "renamed RenamedFork, the DLL's export directory still names it $(exported "$work/second-build/output/$built")"
+
 echo "OK: two builds in two folders, same bytes:"
 cat "$work/first-dist/$name.sha256"
