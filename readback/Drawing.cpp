@@ -34,7 +34,8 @@ class FrameReader {
             if (call.Is(Native::DrawSprite)) {
                 ReadSprite(call);
             } else if (call.Is(Native::PrepareSpriteDraw)) {
-                Check(Next().Is(Native::DrawSprite), "prepare_sprite_draw without a sprite after it");
+                Check(Next().Is(Native::DrawSprite),
+                      "GRAPHICS::SET_SCRIPT_GFX_DRAW_ORDER without a sprite after it");
             } else if (call.Is(Native::SetTextColour)) {
                 ReadColour(call);
             } else if (call.Is(Native::MakeLiteralGameString)) {
@@ -73,12 +74,12 @@ class FrameReader {
     void ReadSprite(const sim::NativeCall& call) {
         const sim::NativeCall& prepare = Previous();
         Check(prepare.Is(Native::PrepareSpriteDraw) && prepare.args.size() == 1 && prepare.args[0] == 0,
-              "sprite without prepare_sprite_draw(0) right before it");
+              "sprite without GRAPHICS::SET_SCRIPT_GFX_DRAW_ORDER(0) right before it");
         if (Unreadable(call, DrawSpriteArguments)) {
             return;
         }
         Check(call.args.size() == DrawSpriteArguments && call.args[11] == 0,
-              "draw_sprite needs 12 arguments ending in 0");
+              "GRAPHICS::DRAW_SPRITE needs 12 arguments ending in 0");
         DrawItem item;
         item.sprite = Sprite{call.Text(0),  call.Text(1),  call.Float(2), call.Float(3),
                              call.Float(4), call.Float(5), call.Float(6), ColourAt(call, 7)};
@@ -92,7 +93,7 @@ class FrameReader {
                   frame_[at_ + 2].Is(Native::DisplayText),
               "colour not followed by make string and display");
         if (call.args.size() < SetTextColourArguments) {
-            Check(false, "set_text_colour needs 4 arguments");
+            Check(false, "UIDEBUG::_BG_SET_TEXT_COLOR needs 4 arguments");
             return;
         }
         // Arguments are 64-bit slots: the upper half of each colour must be zero.
@@ -110,7 +111,7 @@ class FrameReader {
             return;
         }
         Check(call.Int(0) == 10 && call.Text(1) == "LITERAL_STRING",
-              "make_literal_game_string needs 10 and \"LITERAL_STRING\"");
+              "MISC::VAR_STRING needs 10 and \"LITERAL_STRING\"");
         made_ = &call;
     }
 
@@ -123,7 +124,7 @@ class FrameReader {
             return;
         }
         const bool fromMade = made != nullptr && call.args[0] == made->result;
-        Check(fromMade, "display_text shows another game string");
+        Check(fromMade, "UIDEBUG::_BG_DISPLAY_TEXT shows another game string");
         DrawItem item;
         item.isText = true;
         Text& text = item.text;

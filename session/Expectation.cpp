@@ -54,29 +54,22 @@ std::string_view AfterWords(std::string_view text, int count) {
     return at == std::string_view::npos ? std::string_view{} : text.substr(at);
 }
 
-const sim::NativeInfo* NativeNamed(std::string_view name) {
-    for (const sim::NativeInfo& native : sim::Natives()) {
-        if (native.label == name) {
-            return &native;
-        }
-    }
-    return nullptr;
-}
-
 CallPattern ParseCall(std::string_view text) {
     const std::size_t open = text.find('(');
     const std::size_t close = text.rfind(')');
     const std::size_t end = text.find_last_not_of(" \t\r");
     if (open == std::string_view::npos || close == std::string_view::npos || close < open || close != end) {
-        Reject("a call is written NAME(ARGUMENTS), as in play_frontend_sound(\"SELECT\", ...)");
+        Reject("a call is written NAME(ARGUMENTS), as in AUDIO::PLAY_SOUND_FRONTEND(\"SELECT\", ...)");
     }
     CallPattern pattern;
     const std::size_t first = text.find_first_not_of(" \t");
-    pattern.native = std::string(text.substr(first, open - first));
-    const sim::NativeInfo* native = NativeNamed(pattern.native);
+    const std::string_view written = text.substr(first, open - first);
+    const sim::NativeInfo* native = sim::FindNativeNamed(written);
     if (native == nullptr) {
-        Reject("unknown native \"" + pattern.native + "\" (host/NativeList.h names them)");
+        Reject("unknown native \"" + std::string(written) + "\"; the nearest known is " +
+               std::string(sim::NearestNativeName(written)));
     }
+    pattern.native = std::string(native->name);
     pattern.arguments = SplitArguments(text.substr(open + 1, close - open - 1));
     if (!pattern.arguments.empty() && pattern.arguments.back() == "...") {
         pattern.arguments.pop_back();
@@ -141,7 +134,7 @@ std::string CallsOf(const std::string& native, const sim::Frame& frame) {
     std::string first;
     int count = 0;
     for (const sim::NativeCall& call : frame) {
-        if (call.info != nullptr && call.info->label == native && count++ == 0) {
+        if (call.info != nullptr && call.info->name == native && count++ == 0) {
             first = sim::Describe(call);
         }
     }
@@ -227,7 +220,7 @@ Expectation ParseExpectation(std::string_view text) {
 }
 
 bool Matches(const CallPattern& pattern, const sim::NativeCall& call) {
-    if (call.info == nullptr || call.info->label != pattern.native) {
+    if (call.info == nullptr || call.info->name != pattern.native) {
         return false;
     }
     const std::vector<std::string> arguments = DescribedArguments(call);

@@ -7,6 +7,7 @@
 //   expect row "Label" [value "V" | on | off]   the selected row
 //   expect voice NAME                           the voice the player has now
 //   expect call NAME(ARGS) / expect no call NAME(ARGS)
+//       NAME as the reference of natives gives it, with or without NAMESPACE::
 //       ARGS as sim::Describe prints them; * matches one, a last ... the rest
 //   expect sound NAME                           a frontend sound the frame played
 #pragma once
@@ -30,7 +31,7 @@ enum class ExpectKind { MenuOpen, MenuClosed, Page, Counter, Row, Voice, Call, N
 enum class RowDetail { None, Value, On, Off };
 
 struct CallPattern {
-    std::string native;                 // its record name
+    std::string native;                 // its public name, NAMESPACE::NAME
     std::vector<std::string> arguments; // each as Describe prints it, or "*"
     bool anyMore = false;               // ended in "..."
 };

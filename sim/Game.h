@@ -41,7 +41,7 @@ class Game {
 
     std::uint32_t playerCharacter = 0x2a;
     std::int32_t clockHours = 12;       // the game's time of day, whole hours
-    std::uint32_t nextPromptHandle = 1; // 0 makes begin_prompt fail
+    std::uint32_t nextPromptHandle = 1; // 0 makes HUD::_UI_PROMPT_REGISTER_BEGIN fail
     std::map<std::uint32_t, Prompt> prompts;
 
     // Effects of the plug-in's calls.

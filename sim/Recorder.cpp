@@ -104,13 +104,35 @@ std::int32_t NativeCall::Int(std::size_t i) const {
     return static_cast<std::int32_t>(static_cast<std::uint32_t>(args.at(i)));
 }
 
+void NativeCall::SetVectorResult(float x, float y, float z) {
+    const auto slot = [](float value) {
+        std::uint32_t bits = 0;
+        std::memcpy(&bits, &value, sizeof bits);
+        return std::uint64_t{bits};
+    };
+    result = slot(x);
+    resultAfter = {slot(y), slot(z)};
+}
+
+void NativeCall::WriteThrough(std::size_t i, std::uint32_t bits) const {
+    if (const std::uint64_t address = args.at(i); address != 0) {
+        std::memcpy(reinterpret_cast<void*>(static_cast<std::uintptr_t>(address)), &bits, sizeof bits);
+    }
+}
+
+void NativeCall::WriteThrough(std::size_t i, float value) const {
+    std::uint32_t bits = 0;
+    std::memcpy(&bits, &value, sizeof bits);
+    WriteThrough(i, bits);
+}
+
 std::string Describe(const NativeCall& call) {
     std::string out;
     if (call.info == nullptr) {
         out += "native ";
         AppendHex(out, call.hash, 16);
     } else {
-        out += call.info->label;
+        out += call.info->name;
     }
     out += '(';
     for (std::size_t i = 0; i < call.args.size(); ++i) {
@@ -119,15 +141,45 @@ std::string Describe(const NativeCall& call) {
         }
         const char kind =
             call.info != nullptr && i < call.info->arguments.size() ? call.info->arguments[i] : '?';
-        AppendValue(out, kind, call.args[i], call.texts[i]);
+        if (const char pointee = PointeeKind(kind); pointee == '\0') {
+            AppendValue(out, kind, call.args[i], call.texts[i]);
+        } else if (call.args[i] == 0 || i >= call.pointees.size()) {
+            out += "null";
+        } else {
+            out += '&';
+            AppendValue(out, pointee, call.pointees[i], {});
+        }
     }
     out += ')';
-    if (call.info != nullptr && call.info->result != '-') {
-        out += " -> ";
-        AppendValue(out, call.info->result, call.result, {});
-    } else if (call.info == nullptr) {
+    if (call.info == nullptr) {
         out += " -> ";
         AppendHex(out, call.result, 1);
+        return out;
+    }
+    switch (call.info->result) {
+    case '-':
+        break;
+    case 'v':
+        out += " -> (";
+        AppendValue(out, 'f', call.result, {});
+        for (const std::uint64_t slot : call.resultAfter) {
+            out += ", ";
+            AppendValue(out, 'f', slot, {});
+        }
+        out += ')';
+        break;
+    case 't':
+        out += " -> ";
+        if (call.result == 0) {
+            out += "null";
+        } else {
+            AppendQuoted(out, call.resultText);
+        }
+        break;
+    default:
+        out += " -> ";
+        AppendValue(out, call.info->result, call.result, {});
+        break;
     }
     return out;
 }

@@ -344,11 +344,12 @@ TEST_F(DrawingTest, AClosedMenuDrawsNothing) {
     EXPECT_TRUE(drawn.faults.empty());
     const auto lines = LastFrame();
     ASSERT_GE(lines.size(), 4u);
-    EXPECT_EQ(std::vector<std::string>(lines.end() - 4, lines.end()),
-              (std::vector<std::string>{"set_prompt_visible(1, 0)", "set_prompt_enabled(1, 0)",
-                                        "set_prompt_visible(2, 0)", "set_prompt_enabled(2, 0)"}));
+    EXPECT_EQ(
+        std::vector<std::string>(lines.end() - 4, lines.end()),
+        (std::vector<std::string>{"HUD::_UI_PROMPT_SET_VISIBLE(1, 0)", "HUD::_UI_PROMPT_SET_ENABLED(1, 0)",
+                                  "HUD::_UI_PROMPT_SET_VISIBLE(2, 0)", "HUD::_UI_PROMPT_SET_ENABLED(2, 0)"}));
     for (const std::string& line : lines) {
-        EXPECT_EQ(line.find("radar_display_switch"), std::string::npos) << "no radar call while closed";
+        EXPECT_EQ(line.find("MAP::DISPLAY_RADAR"), std::string::npos) << "no radar call while closed";
     }
 }
 

@@ -69,7 +69,7 @@ TEST_F(ExampleModuleTest, TheLinkOpensThePageAndEachActionReadsItsOwnRow) {
     Tap(Menu::SelectControl);
     EXPECT_EQ(Description(), "The game's clock says 14 o'clock.");
     const std::vector<std::string> calls = host.recorder.DescribeLast();
-    EXPECT_NE(std::find(calls.begin(), calls.end(), "get_clock_hours() -> 14"), calls.end())
+    EXPECT_NE(std::find(calls.begin(), calls.end(), "CLOCK::GET_CLOCK_HOURS() -> 14"), calls.end())
         << "the new native shows by name";
 
     Tap(Menu::DownControl);

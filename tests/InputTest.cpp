@@ -12,22 +12,22 @@ constexpr std::uint64_t Global = 1900699;
 std::vector<std::string> ClosedIdleFrame(bool gamepad) {
     const std::string g = gamepad ? "2" : "0";
     return {
-        std::string("input_device_query(0) -> ") + (gamepad ? "0" : "1"),
-        "control_pressed_disabled_aware(2, INPUT_FRONTEND_RB) -> 0",
-        "control_just_released(" + g + ", INPUT_GAME_MENU_ACCEPT) -> 0",
-        "control_just_released(" + g + ", INPUT_GAME_MENU_CANCEL) -> 0",
-        "control_just_pressed(" + g + ", INPUT_GAME_MENU_UP) -> 0",
-        "control_just_pressed(" + g + ", INPUT_GAME_MENU_DOWN) -> 0",
-        "control_just_pressed_disabled_aware(" + g + ", INPUT_GAME_MENU_LEFT) -> 0",
-        "control_just_pressed_disabled_aware(" + g + ", INPUT_GAME_MENU_RIGHT) -> 0",
-        "prompt_valid(1) -> 1",
-        "prompt_active(1) -> 0",
-        "prompt_valid(2) -> 1",
-        "prompt_active(2) -> 0",
-        "set_prompt_visible(1, 0)",
-        "set_prompt_enabled(1, 0)",
-        "set_prompt_visible(2, 0)",
-        "set_prompt_enabled(2, 0)",
+        std::string("PAD::IS_USING_KEYBOARD_AND_MOUSE(0) -> ") + (gamepad ? "0" : "1"),
+        "PAD::IS_DISABLED_CONTROL_PRESSED(2, INPUT_FRONTEND_RB) -> 0",
+        "PAD::IS_CONTROL_JUST_RELEASED(" + g + ", INPUT_GAME_MENU_ACCEPT) -> 0",
+        "PAD::IS_CONTROL_JUST_RELEASED(" + g + ", INPUT_GAME_MENU_CANCEL) -> 0",
+        "PAD::IS_CONTROL_JUST_PRESSED(" + g + ", INPUT_GAME_MENU_UP) -> 0",
+        "PAD::IS_CONTROL_JUST_PRESSED(" + g + ", INPUT_GAME_MENU_DOWN) -> 0",
+        "PAD::IS_DISABLED_CONTROL_JUST_PRESSED(" + g + ", INPUT_GAME_MENU_LEFT) -> 0",
+        "PAD::IS_DISABLED_CONTROL_JUST_PRESSED(" + g + ", INPUT_GAME_MENU_RIGHT) -> 0",
+        "HUD::_UI_PROMPT_IS_VALID(1) -> 1",
+        "HUD::_UI_PROMPT_IS_ACTIVE(1) -> 0",
+        "HUD::_UI_PROMPT_IS_VALID(2) -> 1",
+        "HUD::_UI_PROMPT_IS_ACTIVE(2) -> 0",
+        "HUD::_UI_PROMPT_SET_VISIBLE(1, 0)",
+        "HUD::_UI_PROMPT_SET_ENABLED(1, 0)",
+        "HUD::_UI_PROMPT_SET_VISIBLE(2, 0)",
+        "HUD::_UI_PROMPT_SET_ENABLED(2, 0)",
     };
 }
 
@@ -63,12 +63,14 @@ TEST_F(NoMainPageTest, FramesActOnNoInputAndDrawNothingUntilAStartRegistersPageZ
     Tap({Menu::DownControl, Menu::SelectControl, Menu::BackControl});
     EXPECT_FALSE(Controller().isOpen);
     EXPECT_TRUE(Sounds().empty());
-    EXPECT_EQ(Count("draw_sprite") + Count("display_text") + Count("radar_display_switch"), 0);
+    EXPECT_EQ(
+        Count("GRAPHICS::DRAW_SPRITE") + Count("UIDEBUG::_BG_DISPLAY_TEXT") + Count("MAP::DISPLAY_RADAR"), 0);
     const std::vector<std::string> frame = LastFrame();
     ASSERT_GE(frame.size(), 4u);
-    EXPECT_EQ(std::vector<std::string>(frame.end() - 4, frame.end()),
-              (std::vector<std::string>{"set_prompt_visible(1, 0)", "set_prompt_enabled(1, 0)",
-                                        "set_prompt_visible(2, 0)", "set_prompt_enabled(2, 0)"}));
+    EXPECT_EQ(
+        std::vector<std::string>(frame.end() - 4, frame.end()),
+        (std::vector<std::string>{"HUD::_UI_PROMPT_SET_VISIBLE(1, 0)", "HUD::_UI_PROMPT_SET_ENABLED(1, 0)",
+                                  "HUD::_UI_PROMPT_SET_VISIBLE(2, 0)", "HUD::_UI_PROMPT_SET_ENABLED(2, 0)"}));
 
     host.game.gamepad = true;
     host.game.PressControl(Menu::ChordModifierControl);
@@ -86,7 +88,7 @@ TEST_F(NoMainPageTest, FramesActOnNoInputAndDrawNothingUntilAStartRegistersPageZ
     ReleaseF8();
     runner.RunFrame();
     EXPECT_TRUE(Controller().isOpen);
-    EXPECT_EQ(Count("draw_sprite"), 19);
+    EXPECT_EQ(Count("GRAPHICS::DRAW_SPRITE"), 19);
 }
 
 TEST_F(InputTest, F8TogglesOnItsReleaseOnceAndNeverWhileHeld) {
@@ -102,7 +104,7 @@ TEST_F(InputTest, F8TogglesOnItsReleaseOnceAndNeverWhileHeld) {
     EXPECT_TRUE(Controller().isOpen) << "the frame that reads the release opens the menu";
     EXPECT_EQ(ReadKeyState(sim::KeyF8).isUpNow, 0) << "the release was used up";
     EXPECT_EQ(Sounds(), std::vector<std::string>{"MENU_ENTER/HUD_PLAYER_MENU"});
-    EXPECT_EQ(Count("control_pressed_disabled_aware"), 0) << "the chord is not queried after F8";
+    EXPECT_EQ(Count("PAD::IS_DISABLED_CONTROL_PRESSED"), 0) << "the chord is not queried after F8";
 
     runner.RunFrames(2);
     EXPECT_TRUE(Controller().isOpen) << "one release, one toggle";
@@ -131,24 +133,24 @@ TEST_F(InputTest, TheChordNeedsTheModifierHeldAndTheButtonReleased) {
     Start();
     Tap(Menu::ChordControl);
     EXPECT_FALSE(Controller().isOpen);
-    EXPECT_EQ(Count("control_just_released"), 2) << "without the modifier the button is not queried";
+    EXPECT_EQ(Count("PAD::IS_CONTROL_JUST_RELEASED"), 2) << "without the modifier the button is not queried";
 
     host.game.PressControl(Menu::ChordModifierControl);
     runner.RunFrame();
     EXPECT_FALSE(Controller().isOpen) << "the modifier alone";
     const auto held = LastFrame();
-    EXPECT_EQ(held[1], "control_pressed_disabled_aware(2, INPUT_FRONTEND_RB) -> 1");
-    EXPECT_EQ(held[2], "control_just_released(2, INPUT_CONTEXT_A) -> 0");
+    EXPECT_EQ(held[1], "PAD::IS_DISABLED_CONTROL_PRESSED(2, INPUT_FRONTEND_RB) -> 1");
+    EXPECT_EQ(held[2], "PAD::IS_CONTROL_JUST_RELEASED(2, INPUT_CONTEXT_A) -> 0");
 
     Tap(Menu::ChordControl);
     EXPECT_TRUE(Controller().isOpen) << "keyboard in use, yet the chord is read in group 2";
-    EXPECT_EQ(LastFrame()[2], "control_just_released(2, INPUT_CONTEXT_A) -> 1");
+    EXPECT_EQ(LastFrame()[2], "PAD::IS_CONTROL_JUST_RELEASED(2, INPUT_CONTEXT_A) -> 1");
 
     // F8 and the chord in one frame still toggle once.
     ReleaseF8();
     Tap(Menu::ChordControl);
     EXPECT_FALSE(Controller().isOpen);
-    EXPECT_EQ(Count("control_pressed_disabled_aware"), 0);
+    EXPECT_EQ(Count("PAD::IS_DISABLED_CONTROL_PRESSED"), 0);
 }
 
 TEST_F(InputTest, AnActivePromptConfirmsOnlyByItsCompletedPress) {
@@ -163,9 +165,9 @@ TEST_F(InputTest, AnActivePromptConfirmsOnlyByItsCompletedPress) {
     EXPECT_EQ(runs, 1);
     const auto lines = LastFrame();
     ASSERT_GE(lines.size(), 11u);
-    EXPECT_EQ(lines[8], "prompt_valid(1) -> 1");
-    EXPECT_EQ(lines[9], "prompt_active(1) -> 1");
-    EXPECT_EQ(lines[10], "prompt_press_completed(1, 0) -> 1");
+    EXPECT_EQ(lines[8], "HUD::_UI_PROMPT_IS_VALID(1) -> 1");
+    EXPECT_EQ(lines[9], "HUD::_UI_PROMPT_IS_ACTIVE(1) -> 1");
+    EXPECT_EQ(lines[10], "HUD::_UI_PROMPT_HAS_STANDARD_MODE_COMPLETED(1, 0) -> 1");
 
     select.forcePressCompleted = false;
     Tap(Menu::SelectControl);
@@ -189,14 +191,14 @@ TEST_F(InputTest, TheRawControlConfirmsWhenThePromptIsNotValidOrNotActive) {
     select.forcePressCompleted = true;
     runner.RunFrame();
     EXPECT_EQ(runs, 0) << "an inactive prompt's answer is not asked";
-    EXPECT_EQ(Count("prompt_press_completed"), 1) << "only the Back prompt's";
+    EXPECT_EQ(Count("HUD::_UI_PROMPT_HAS_STANDARD_MODE_COMPLETED"), 1) << "only the Back prompt's";
     Tap(Menu::SelectControl);
     EXPECT_EQ(runs, 1);
 
     select.forceValid = false;
     Tap(Menu::SelectControl);
     EXPECT_EQ(runs, 2);
-    EXPECT_EQ(Count("prompt_active"), 1) << "an invalid prompt is not asked whether it is active";
+    EXPECT_EQ(Count("HUD::_UI_PROMPT_IS_ACTIVE"), 1) << "an invalid prompt is not asked whether it is active";
 }
 
 TEST_F(InputTest, BackIsConfirmedTheSameWayThroughItsOwnPrompt) {
@@ -211,7 +213,8 @@ TEST_F(InputTest, BackIsConfirmedTheSameWayThroughItsOwnPrompt) {
     back.forcePressCompleted = true;
     runner.RunFrame();
     EXPECT_FALSE(Controller().isOpen);
-    EXPECT_EQ(Count("prompt_press_completed"), 2) << "both prompts are active while open";
+    EXPECT_EQ(Count("HUD::_UI_PROMPT_HAS_STANDARD_MODE_COMPLETED"), 2)
+        << "both prompts are active while open";
 
     back.forcePressCompleted.reset();
     back.forceActive = false;
@@ -229,7 +232,7 @@ TEST_F(InputTest, WithoutPromptsTheRawControlsConfirm) {
     Shown().options[0].action = [&runs] { ++runs; };
     Tap(Menu::SelectControl);
     EXPECT_EQ(runs, 1);
-    EXPECT_EQ(LastFrame().at(8), "prompt_valid(0) -> 0");
+    EXPECT_EQ(LastFrame().at(8), "HUD::_UI_PROMPT_IS_VALID(0) -> 0");
     Tap(Menu::BackControl);
     EXPECT_FALSE(Controller().isOpen);
 }

@@ -67,7 +67,7 @@ class MenuTest : public PluginTest {
     long Count(std::string_view label) const {
         const sim::Frame& frame = host.recorder.Last();
         return std::count_if(frame.begin(), frame.end(), [label](const sim::NativeCall& call) {
-            return call.info != nullptr && call.info->label == label;
+            return call.info != nullptr && call.info->name == label;
         });
     }
 

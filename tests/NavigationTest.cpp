@@ -300,7 +300,7 @@ TEST_F(NavigationLinkTest, BackInAChildReturnsToTheParentRowAndAtTheTopCloses) {
     EXPECT_TRUE(Controller().submenuStack.empty());
     EXPECT_TRUE(Controller().savedSelection.empty());
     EXPECT_EQ(Sounds(), std::vector<std::string>{"BACK/HUD_SHOP_SOUNDSET"});
-    EXPECT_EQ(Count("radar_display_switch"), 1) << "only the drawn frame's";
+    EXPECT_EQ(Count("MAP::DISPLAY_RADAR"), 1) << "only the drawn frame's";
 
     Tap({Menu::BackControl, Menu::DownControl});
     EXPECT_FALSE(Controller().isOpen);

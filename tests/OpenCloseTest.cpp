@@ -20,7 +20,7 @@ const std::vector<std::string> suppressedEveryFrame = {
 std::vector<std::string> Disables(const sim::Frame& frame) {
     std::vector<std::string> lines;
     for (const sim::NativeCall& call : frame) {
-        if (call.info != nullptr && call.info->label == "disable_control") {
+        if (call.info != nullptr && call.info->name == "PAD::DISABLE_CONTROL_ACTION") {
             lines.push_back(sim::Describe(call));
         }
     }
@@ -30,11 +30,12 @@ std::vector<std::string> Disables(const sim::Frame& frame) {
 std::vector<std::string> ExpectedDisables(bool gamepad) {
     std::vector<std::string> lines;
     if (gamepad) {
-        lines.push_back("disable_control(2, INPUT_WHISTLE, 0)");
-        lines.push_back("disable_control(2, INPUT_WHISTLE_HORSEBACK, 0)");
+        lines.push_back("PAD::DISABLE_CONTROL_ACTION(2, INPUT_WHISTLE, 0)");
+        lines.push_back("PAD::DISABLE_CONTROL_ACTION(2, INPUT_WHISTLE_HORSEBACK, 0)");
     }
     for (const std::string& control : suppressedEveryFrame) {
-        lines.push_back(std::string("disable_control(") + (gamepad ? "2" : "0") + ", " + control + ", 0)");
+        lines.push_back(std::string("PAD::DISABLE_CONTROL_ACTION(") + (gamepad ? "2" : "0") + ", " + control +
+                        ", 0)");
     }
     return lines;
 }
@@ -43,8 +44,8 @@ TEST(SoundTest, EachSoundIsStoppedThenPlayedAgain) {
     sim::Host host;
     PlayFrontendSound("NAV_UP", "Ledger_Sounds");
     EXPECT_EQ(host.recorder.DescribeLast(),
-              (std::vector<std::string>{"stop_frontend_sound(\"NAV_UP\", \"Ledger_Sounds\")",
-                                        "play_frontend_sound(\"NAV_UP\", \"Ledger_Sounds\", 1, 0)"}));
+              (std::vector<std::string>{"AUDIO::_STOP_SOUND_WITH_NAME(\"NAV_UP\", \"Ledger_Sounds\")",
+                                        "AUDIO::PLAY_SOUND_FRONTEND(\"NAV_UP\", \"Ledger_Sounds\", 1, 0)"}));
 }
 
 TEST_F(OpenCloseTest, TheOpeningFrameSoundsHidesTheRadarSuppressesAndShowsThePrompts) {
@@ -52,26 +53,26 @@ TEST_F(OpenCloseTest, TheOpeningFrameSoundsHidesTheRadarSuppressesAndShowsThePro
     ReleaseF8();
     runner.RunFrame();
     std::vector<std::string> expected = {
-        "input_device_query(0) -> 1",
-        "control_just_released(0, INPUT_GAME_MENU_ACCEPT) -> 0",
-        "control_just_released(0, INPUT_GAME_MENU_CANCEL) -> 0",
-        "control_just_pressed(0, INPUT_GAME_MENU_UP) -> 0",
-        "control_just_pressed(0, INPUT_GAME_MENU_DOWN) -> 0",
-        "control_just_pressed_disabled_aware(0, INPUT_GAME_MENU_LEFT) -> 0",
-        "control_just_pressed_disabled_aware(0, INPUT_GAME_MENU_RIGHT) -> 0",
-        "prompt_valid(1) -> 1",
-        "prompt_active(1) -> 0",
-        "prompt_valid(2) -> 1",
-        "prompt_active(2) -> 0",
-        "stop_frontend_sound(\"MENU_ENTER\", \"HUD_PLAYER_MENU\")",
-        "play_frontend_sound(\"MENU_ENTER\", \"HUD_PLAYER_MENU\", 1, 0)",
-        "radar_display_switch(0)",
+        "PAD::IS_USING_KEYBOARD_AND_MOUSE(0) -> 1",
+        "PAD::IS_CONTROL_JUST_RELEASED(0, INPUT_GAME_MENU_ACCEPT) -> 0",
+        "PAD::IS_CONTROL_JUST_RELEASED(0, INPUT_GAME_MENU_CANCEL) -> 0",
+        "PAD::IS_CONTROL_JUST_PRESSED(0, INPUT_GAME_MENU_UP) -> 0",
+        "PAD::IS_CONTROL_JUST_PRESSED(0, INPUT_GAME_MENU_DOWN) -> 0",
+        "PAD::IS_DISABLED_CONTROL_JUST_PRESSED(0, INPUT_GAME_MENU_LEFT) -> 0",
+        "PAD::IS_DISABLED_CONTROL_JUST_PRESSED(0, INPUT_GAME_MENU_RIGHT) -> 0",
+        "HUD::_UI_PROMPT_IS_VALID(1) -> 1",
+        "HUD::_UI_PROMPT_IS_ACTIVE(1) -> 0",
+        "HUD::_UI_PROMPT_IS_VALID(2) -> 1",
+        "HUD::_UI_PROMPT_IS_ACTIVE(2) -> 0",
+        "AUDIO::_STOP_SOUND_WITH_NAME(\"MENU_ENTER\", \"HUD_PLAYER_MENU\")",
+        "AUDIO::PLAY_SOUND_FRONTEND(\"MENU_ENTER\", \"HUD_PLAYER_MENU\", 1, 0)",
+        "MAP::DISPLAY_RADAR(0)",
     };
     const auto disables = ExpectedDisables(false);
     expected.insert(expected.end(), disables.begin(), disables.end());
-    expected.insert(expected.end(),
-                    {"radar_display_switch(0)", "set_prompt_visible(1, 1)", "set_prompt_enabled(1, 1)",
-                     "set_prompt_visible(2, 1)", "set_prompt_enabled(2, 1)"});
+    expected.insert(expected.end(), {"MAP::DISPLAY_RADAR(0)", "HUD::_UI_PROMPT_SET_VISIBLE(1, 1)",
+                                     "HUD::_UI_PROMPT_SET_ENABLED(1, 1)", "HUD::_UI_PROMPT_SET_VISIBLE(2, 1)",
+                                     "HUD::_UI_PROMPT_SET_ENABLED(2, 1)"});
     EXPECT_EQ(Calls(), expected);
     EXPECT_FALSE(host.game.radarShown);
     EXPECT_TRUE(host.game.prompts.at(1).visible && host.game.prompts.at(1).enabled);
@@ -118,7 +119,7 @@ TEST_F(OpenCloseTest, ClosingByToggleOrBackShowsTheRadarAndHidesThePromptsInThat
     runner.RunFrame();
     EXPECT_EQ(Sounds(), std::vector<std::string>{"MENU_CLOSE/HUD_PLAYER_MENU"});
     EXPECT_TRUE(host.game.radarShown);
-    EXPECT_EQ(Count("radar_display_switch"), 1) << "a closing frame draws nothing";
+    EXPECT_EQ(Count("MAP::DISPLAY_RADAR"), 1) << "a closing frame draws nothing";
     EXPECT_FALSE(host.game.prompts.at(1).visible || host.game.prompts.at(1).enabled);
     EXPECT_FALSE(host.game.prompts.at(2).visible || host.game.prompts.at(2).enabled);
 
@@ -131,9 +132,10 @@ TEST_F(OpenCloseTest, ClosingByToggleOrBackShowsTheRadarAndHidesThePromptsInThat
     EXPECT_FALSE(host.game.prompts.at(1).visible || host.game.prompts.at(1).enabled);
     EXPECT_FALSE(host.game.prompts.at(2).visible || host.game.prompts.at(2).enabled);
     const auto calls = Calls();
-    EXPECT_EQ(std::vector<std::string>(calls.end() - 4, calls.end()),
-              (std::vector<std::string>{"set_prompt_visible(1, 0)", "set_prompt_enabled(1, 0)",
-                                        "set_prompt_visible(2, 0)", "set_prompt_enabled(2, 0)"}))
+    EXPECT_EQ(
+        std::vector<std::string>(calls.end() - 4, calls.end()),
+        (std::vector<std::string>{"HUD::_UI_PROMPT_SET_VISIBLE(1, 0)", "HUD::_UI_PROMPT_SET_ENABLED(1, 0)",
+                                  "HUD::_UI_PROMPT_SET_VISIBLE(2, 0)", "HUD::_UI_PROMPT_SET_ENABLED(2, 0)"}))
         << "the prompts are updated last, after navigation";
 }
 

@@ -9,7 +9,7 @@
 
 namespace {
 
-// The record line of one call of hash_of_name with this text, up to its result.
+// The record line of one call of MISC::GET_HASH_KEY with this text, up to its result.
 std::string Printed(const std::string& text) {
     sim::Host host;
     host.BeginNative(Native::HashOfName);
@@ -21,16 +21,16 @@ std::string Printed(const std::string& text) {
 
 TEST(RecordTest, ControlCharactersInATextAreEscapedSoEachCallStaysOneLine) {
     EXPECT_EQ(Printed("Row\n== frame 3 (1 native calls)"),
-              R"x(hash_of_name("Row\n== frame 3 (1 native calls)"))x");
-    EXPECT_EQ(Printed("a\rb\tc"), R"x(hash_of_name("a\rb\tc"))x");
-    EXPECT_EQ(Printed("\x01\x1f\x7f~"), R"x(hash_of_name("\x01\x1f\x7f~"))x");
+              R"x(MISC::GET_HASH_KEY("Row\n== frame 3 (1 native calls)"))x");
+    EXPECT_EQ(Printed("a\rb\tc"), R"x(MISC::GET_HASH_KEY("a\rb\tc"))x");
+    EXPECT_EQ(Printed("\x01\x1f\x7f~"), R"x(MISC::GET_HASH_KEY("\x01\x1f\x7f~"))x");
 }
 
 TEST(RecordTest, OrdinaryTextsPrintAsTheyAre) {
     EXPECT_EQ(Printed("say \"hi\" \\ <FONT SIZE='22'>~s~"),
-              R"x(hash_of_name("say \"hi\" \\ <FONT SIZE='22'>~s~"))x");
-    EXPECT_EQ(Printed("Größe ☃ x"), "hash_of_name(\"Größe ☃ x\")") << "UTF-8 stays as it is";
-    EXPECT_EQ(Printed(""), "hash_of_name(\"\")");
+              R"x(MISC::GET_HASH_KEY("say \"hi\" \\ <FONT SIZE='22'>~s~"))x");
+    EXPECT_EQ(Printed("Größe ☃ x"), "MISC::GET_HASH_KEY(\"Größe ☃ x\")") << "UTF-8 stays as it is";
+    EXPECT_EQ(Printed(""), "MISC::GET_HASH_KEY(\"\")");
 }
 
 } // namespace

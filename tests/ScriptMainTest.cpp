@@ -18,16 +18,16 @@ std::vector<std::string> PromptCreation(std::uint32_t handle, const char* contro
                                         const char* gameString) {
     const std::string h = std::to_string(handle);
     return {
-        "begin_prompt() -> " + h,
-        "set_prompt_control(" + h + ", " + control + ")",
-        "set_prompt_priority(" + h + ", 2)",
-        std::string("make_literal_game_string(10, \"LITERAL_STRING\", \"") + text + "\") -> " + gameString,
-        "set_prompt_text(" + h + ", " + gameString + "=\"" + text + "\")",
-        "set_prompt_standard_mode(" + h + ", 1)",
-        "set_prompt_attribute(" + h + ", 34, 1)",
-        "end_prompt(" + h + ")",
-        "set_prompt_visible(" + h + ", 0)",
-        "set_prompt_enabled(" + h + ", 0)",
+        "HUD::_UI_PROMPT_REGISTER_BEGIN() -> " + h,
+        "HUD::_UI_PROMPT_SET_CONTROL_ACTION(" + h + ", " + control + ")",
+        "HUD::_UI_PROMPT_SET_PRIORITY(" + h + ", 2)",
+        std::string("MISC::VAR_STRING(10, \"LITERAL_STRING\", \"") + text + "\") -> " + gameString,
+        "HUD::_UI_PROMPT_SET_TEXT(" + h + ", " + gameString + "=\"" + text + "\")",
+        "HUD::_UI_PROMPT_SET_STANDARD_MODE(" + h + ", 1)",
+        "HUD::_UI_PROMPT_SET_ATTRIBUTE(" + h + ", 34, 1)",
+        "HUD::_UI_PROMPT_REGISTER_END(" + h + ")",
+        "HUD::_UI_PROMPT_SET_VISIBLE(" + h + ", 0)",
+        "HUD::_UI_PROMPT_SET_ENABLED(" + h + ", 0)",
     };
 }
 
@@ -86,9 +86,10 @@ TEST_F(ScriptMainTest, StartUpCreatesPromptsOpensTheMainSubmenuClosedAndMeasures
     EXPECT_EQ(Slice(lines, 10, 10),
               PromptCreation(2, "INPUT_GAME_MENU_CANCEL", "Back", "0x5354520000000002"));
     ASSERT_GE(lines.size(), 24u);
-    EXPECT_EQ(Slice(lines, lines.size() - 4, 4),
-              (std::vector<std::string>{"set_prompt_visible(1, 0)", "set_prompt_enabled(1, 0)",
-                                        "set_prompt_visible(2, 0)", "set_prompt_enabled(2, 0)"}))
+    EXPECT_EQ(
+        Slice(lines, lines.size() - 4, 4),
+        (std::vector<std::string>{"HUD::_UI_PROMPT_SET_VISIBLE(1, 0)", "HUD::_UI_PROMPT_SET_ENABLED(1, 0)",
+                                  "HUD::_UI_PROMPT_SET_VISIBLE(2, 0)", "HUD::_UI_PROMPT_SET_ENABLED(2, 0)"}))
         << "the first frame tick ends by updating the prompts";
 
     ASSERT_NE(menuController, nullptr);
@@ -191,7 +192,7 @@ TEST_F(ScriptMainTest, ASecondStartWhileOpenInASubmenuStartsClosedOnTheMainSubme
 
 TEST_F(ScriptMainTest, ARestartAfterAFailedStartUpBuildsTheMenu) {
     host.game.answerOverride = [](const sim::NativeCall& call) -> std::optional<std::uint64_t> {
-        if (call.info != nullptr && call.info->label == "set_prompt_text") {
+        if (call.info != nullptr && call.info->name == "HUD::_UI_PROMPT_SET_TEXT") {
             throw std::bad_alloc();
         }
         return std::nullopt;
@@ -225,7 +226,7 @@ TEST_F(ScriptMainTest, ARoutineKeepsWaitingOnceAFrameEachFrame) {
 
 TEST_F(ScriptMainTest, AFailedStartUpKeepsYieldingWithoutAMenu) {
     host.game.answerOverride = [](const sim::NativeCall& call) -> std::optional<std::uint64_t> {
-        if (call.info != nullptr && call.info->label == "end_prompt") {
+        if (call.info != nullptr && call.info->name == "HUD::_UI_PROMPT_REGISTER_END") {
             throw std::bad_alloc();
         }
         return std::nullopt;
@@ -243,7 +244,7 @@ TEST_F(ScriptMainTest, AFailingFrameIsDroppedAndTheNextOneRuns) {
     const std::size_t normal = host.recorder.Last().size() - 20;
     bool fail = true;
     host.game.answerOverride = [&fail](const sim::NativeCall& call) -> std::optional<std::uint64_t> {
-        if (fail && call.info != nullptr && call.info->label == "set_prompt_visible") {
+        if (fail && call.info != nullptr && call.info->name == "HUD::_UI_PROMPT_SET_VISIBLE") {
             throw std::bad_alloc();
         }
         return std::nullopt;
@@ -344,7 +345,7 @@ TEST_F(WaitingScriptTest, AnUnloadStopsAnActionThatWaits) {
 TEST_F(WaitingScriptTest, AStartUpThatWaitsIsStoppedAndTheNextStartBuildsTheMenu) {
     // Waits inside start-up, as an init that waits would.
     host.game.answerOverride = [](const sim::NativeCall& call) -> std::optional<std::uint64_t> {
-        if (call.info != nullptr && call.info->label == "end_prompt") {
+        if (call.info != nullptr && call.info->name == "HUD::_UI_PROMPT_REGISTER_END") {
             WaitForever();
         }
         return std::nullopt;

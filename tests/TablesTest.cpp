@@ -18,10 +18,10 @@ TEST(NativeTableTest, EachNativeHasOneHashOneNameAndKnownKinds) {
     std::set<std::uint64_t> hashes;
     std::set<std::string_view> names;
     for (const sim::NativeInfo& info : sim::Natives()) {
-        EXPECT_TRUE(hashes.insert(info.hash).second) << info.label << " shares its hash";
-        EXPECT_TRUE(names.insert(info.label).second) << info.label << " is listed twice";
-        EXPECT_EQ(info.arguments.find_first_not_of("iuhcbftg"), std::string_view::npos) << info.label;
-        EXPECT_NE(std::string_view("iuhcbfg-").find(info.result), std::string_view::npos) << info.label;
+        EXPECT_TRUE(hashes.insert(info.hash).second) << info.name << " shares its hash";
+        EXPECT_TRUE(names.insert(info.name).second) << info.name << " is listed twice";
+        EXPECT_EQ(info.arguments.find_first_not_of("iuhcbftg"), std::string_view::npos) << info.name;
+        EXPECT_NE(std::string_view("iuhcbfg-").find(info.result), std::string_view::npos) << info.name;
         EXPECT_EQ(sim::FindNative(info.hash), &info);
     }
     EXPECT_EQ(sim::FindNative(0x1234), nullptr);
@@ -38,14 +38,14 @@ sim::NativeCall Call(std::uint64_t native, std::vector<std::uint64_t> args) {
 
 TEST(ControlTableTest, RecordsNameKnownControlsAndShowOthersAsHex) {
     EXPECT_EQ(sim::Describe(Call(Native::ControlJustReleased, {0, 0x43dbf61f})),
-              "control_just_released(0, INPUT_GAME_MENU_ACCEPT) -> 0");
+              "PAD::IS_CONTROL_JUST_RELEASED(0, INPUT_GAME_MENU_ACCEPT) -> 0");
     EXPECT_EQ(sim::Describe(Call(Native::DisableControl, {2, 0x0000abcd, 0})),
-              "disable_control(2, 0x0000abcd, 0)");
+              "PAD::DISABLE_CONTROL_ACTION(2, 0x0000abcd, 0)");
     EXPECT_EQ(sim::Describe(Call(Native::SetPromptControl, {1, 0x308588e6})),
-              "set_prompt_control(1, INPUT_GAME_MENU_CANCEL)");
+              "HUD::_UI_PROMPT_SET_CONTROL_ACTION(1, INPUT_GAME_MENU_CANCEL)");
     // A name hash is no control, even where it has a control's value.
     EXPECT_EQ(sim::Describe(Call(Native::SetVoiceByHash, {1, 0x43dbf61f})),
-              "set_voice_by_hash(1, 0x43dbf61f)");
+              "AUDIO::_SET_VOFX_PED_VOICE(1, 0x43dbf61f)");
 }
 
 struct DocumentedControl {

@@ -61,20 +61,21 @@ TEST_F(ShippedVoiceMenuTest, EachRowMakesItsFiveCallsWithTheSecondHandle) {
     for (std::size_t row = 0; row < 6; ++row) {
         std::uint32_t handle = 6;
         host.game.answerOverride = [&handle](const sim::NativeCall& call) -> std::optional<std::uint64_t> {
-            if (call.info != nullptr && call.info->label == "get_player_character") {
+            if (call.info != nullptr && call.info->name == "PLAYER::PLAYER_PED_ID") {
                 return ++handle;
             }
             return std::nullopt;
         };
         char hash[16];
         std::snprintf(hash, sizeof hash, "0x%08x", sim::HashName(rows[row].voice));
-        EXPECT_EQ(RunAction(row), (std::vector<std::string>{
-                                      "get_player_character() -> 7",
-                                      std::string("set_non_verbal_voice(7, \"") + rows[row].nonVerbal + "\")",
-                                      std::string("hash_of_name(\"") + rows[row].voice + "\") -> " + hash,
-                                      "get_player_character() -> 8",
-                                      std::string("set_voice_by_hash(8, ") + hash + ")",
-                                  }))
+        EXPECT_EQ(RunAction(row),
+                  (std::vector<std::string>{
+                      "PLAYER::PLAYER_PED_ID() -> 7",
+                      std::string("AUDIO::SET_AMBIENT_VOICE_NAME(7, \"") + rows[row].nonVerbal + "\")",
+                      std::string("MISC::GET_HASH_KEY(\"") + rows[row].voice + "\") -> " + hash,
+                      "PLAYER::PLAYER_PED_ID() -> 8",
+                      std::string("AUDIO::_SET_VOFX_PED_VOICE(8, ") + hash + ")",
+                  }))
             << "row " << row;
         EXPECT_EQ(host.game.voices.at(8), sim::HashName(rows[row].voice));
         EXPECT_EQ(host.game.nonVerbalVoices.at(7), rows[row].nonVerbal);
@@ -106,17 +107,17 @@ TEST_F(ShippedVoiceMenuNavigationTest, F8ThreeDownsAndSelectApplyTheFourthVoice)
     char hex[16];
     std::snprintf(hex, sizeof hex, "0x%08x", hash);
     const auto calls = Calls();
-    const auto first = std::find(calls.begin(), calls.end(), "get_player_character() -> 42");
+    const auto first = std::find(calls.begin(), calls.end(), "PLAYER::PLAYER_PED_ID() -> 42");
     ASSERT_GE(std::distance(first, calls.end()), 7);
     EXPECT_EQ(std::vector<std::string>(first, first + 7),
               (std::vector<std::string>{
-                  "get_player_character() -> 42",
-                  "set_non_verbal_voice(42, \"GENERIC_NONVERBAL_PLAYER_FEMALE01\")",
-                  std::string("hash_of_name(\"VOFX_PLAYER_FEMALE01\") -> ") + hex,
-                  "get_player_character() -> 42",
-                  std::string("set_voice_by_hash(42, ") + hex + ")",
-                  "stop_frontend_sound(\"SELECT\", \"HUD_SHOP_SOUNDSET\")",
-                  "play_frontend_sound(\"SELECT\", \"HUD_SHOP_SOUNDSET\", 1, 0)",
+                  "PLAYER::PLAYER_PED_ID() -> 42",
+                  "AUDIO::SET_AMBIENT_VOICE_NAME(42, \"GENERIC_NONVERBAL_PLAYER_FEMALE01\")",
+                  std::string("MISC::GET_HASH_KEY(\"VOFX_PLAYER_FEMALE01\") -> ") + hex,
+                  "PLAYER::PLAYER_PED_ID() -> 42",
+                  std::string("AUDIO::_SET_VOFX_PED_VOICE(42, ") + hex + ")",
+                  "AUDIO::_STOP_SOUND_WITH_NAME(\"SELECT\", \"HUD_SHOP_SOUNDSET\")",
+                  "AUDIO::PLAY_SOUND_FRONTEND(\"SELECT\", \"HUD_SHOP_SOUNDSET\", 1, 0)",
               }));
     EXPECT_EQ(host.game.voices.at(host.game.playerCharacter), hash);
     EXPECT_TRUE(Controller().isOpen) << "the menu stays open after a voice";

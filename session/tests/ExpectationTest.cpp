@@ -53,15 +53,17 @@ TEST(ExpectationParseTest, ReadsEveryKind) {
     EXPECT_EQ(ParseExpectation("voice VOFX_PLAYER_FEMALE01").name, "VOFX_PLAYER_FEMALE01");
     EXPECT_EQ(ParseExpectation("sound SELECT").kind, ExpectKind::Sound);
 
-    const auto call = ParseExpectation(R"(call play_frontend_sound("SELECT, or not", *, ...))");
+    const auto call = ParseExpectation(R"(call AUDIO::PLAY_SOUND_FRONTEND("SELECT, or not", *, ...))");
     EXPECT_EQ(call.kind, ExpectKind::Call);
-    EXPECT_EQ(call.call.native, "play_frontend_sound");
+    EXPECT_EQ(call.call.native, "AUDIO::PLAY_SOUND_FRONTEND");
     EXPECT_EQ(call.call.arguments, (std::vector<std::string>{R"("SELECT, or not")", "*"}));
     EXPECT_TRUE(call.call.anyMore);
-    const auto none = ParseExpectation("no call set_voice_by_hash(...)");
+    const auto none = ParseExpectation("no call AUDIO::_SET_VOFX_PED_VOICE(...)");
     EXPECT_EQ(none.kind, ExpectKind::NoCall);
     EXPECT_TRUE(none.call.arguments.empty());
-    EXPECT_EQ(none.text, "no call set_voice_by_hash(...)") << "messages quote the line as written";
+    EXPECT_EQ(none.text, "no call AUDIO::_SET_VOFX_PED_VOICE(...)") << "messages quote the line as written";
+    EXPECT_EQ(ParseExpectation("call _SET_VOFX_PED_VOICE(...)").call.native, "AUDIO::_SET_VOFX_PED_VOICE")
+        << "the namespace may be left out";
 }
 
 TEST(ExpectationParseTest, MistakesNameTheirLine) {
@@ -73,14 +75,21 @@ TEST(ExpectationParseTest, MistakesNameTheirLine) {
     EXPECT_EQ(ErrorOf("wait 1\nexpect row \"Weather\" value"),
               "line 2: after the label comes value \"V\", on or off");
     EXPECT_EQ(ErrorOf("wait 1\nexpect row \"Weather"), "line 2: a quote is left open");
-    EXPECT_EQ(ErrorOf("wait 1\nexpect call set_player_voice(...)"),
-              "line 2: unknown native \"set_player_voice\" (host/NativeList.h names them)");
-    EXPECT_EQ(ErrorOf("wait 1\nexpect call play_frontend_sound(\"SELECT\", *)"),
-              "line 2: play_frontend_sound takes 4 argument(s), the pattern has 2");
-    EXPECT_EQ(ErrorOf("wait 1\nexpect call play_frontend_sound(..., *)"),
-              "line 2: an argument of play_frontend_sound is empty or a \"...\" before the last");
+    EXPECT_EQ(ErrorOf("wait 1\nexpect call AUDIO::SET_VOFX_PED_VOICE(...)"),
+              "line 2: unknown native \"AUDIO::SET_VOFX_PED_VOICE\"; the nearest known is "
+              "AUDIO::_SET_VOFX_PED_VOICE");
+    EXPECT_EQ(ErrorOf("wait 1\nexpect call draw_sprite(...)"),
+              "line 2: unknown native \"draw_sprite\"; the nearest known is GRAPHICS::DRAW_SPRITE")
+        << "case as the reference writes it";
+    EXPECT_EQ(ErrorOf("wait 1\nexpect call HUD::DRAW_SPRITE(...)"),
+              "line 2: unknown native \"HUD::DRAW_SPRITE\"; the nearest known is GRAPHICS::DRAW_SPRITE")
+        << "in its own namespace only";
+    EXPECT_EQ(ErrorOf("wait 1\nexpect call AUDIO::PLAY_SOUND_FRONTEND(\"SELECT\", *)"),
+              "line 2: AUDIO::PLAY_SOUND_FRONTEND takes 4 argument(s), the pattern has 2");
+    EXPECT_EQ(ErrorOf("wait 1\nexpect call AUDIO::PLAY_SOUND_FRONTEND(..., *)"),
+              "line 2: an argument of AUDIO::PLAY_SOUND_FRONTEND is empty or a \"...\" before the last");
     EXPECT_EQ(ErrorOf("wait 1\nexpect call get_clock_hours"),
-              "line 2: a call is written NAME(ARGUMENTS), as in play_frontend_sound(\"SELECT\", ...)");
+              "line 2: a call is written NAME(ARGUMENTS), as in AUDIO::PLAY_SOUND_FRONTEND(\"SELECT\", ...)");
     EXPECT_EQ(
         ErrorOf("wait 1\nexpect weather"),
         "line 2: expect what? menu, page, counter, row, voice, call, no call or sound, not \"weather\"");
@@ -175,15 +184,15 @@ TEST_F(ExpectationCheckTest, SoundsCallsAndTheVoice) {
     EXPECT_EQ(Check("voice VOFX_TEST_VOICE"), std::nullopt);
     EXPECT_EQ(Check("voice VOFX_OTHER"), "voice VOFX_TEST_VOICE")
         << "named by the hash the plug-in asked for";
-    EXPECT_EQ(Check(R"(call play_frontend_sound("SELECT", *, ...))"), std::nullopt);
-    EXPECT_EQ(Check(R"(call play_frontend_sound("SELECT", "HUD_SHOP_SOUNDSET", 1, 0))"), std::nullopt);
-    EXPECT_EQ(Check(R"(call play_frontend_sound("BACK", ...))"),
-              R"(play_frontend_sound("SELECT", "HUD_SHOP_SOUNDSET", 1, 0))");
-    EXPECT_EQ(Check("call get_clock_hours()"), "no call of get_clock_hours");
-    EXPECT_EQ(Check("no call get_clock_hours()"), std::nullopt);
-    const auto hashed = Check(R"(no call hash_of_name("VOFX_TEST_VOICE"))");
+    EXPECT_EQ(Check(R"(call AUDIO::PLAY_SOUND_FRONTEND("SELECT", *, ...))"), std::nullopt);
+    EXPECT_EQ(Check(R"(call AUDIO::PLAY_SOUND_FRONTEND("SELECT", "HUD_SHOP_SOUNDSET", 1, 0))"), std::nullopt);
+    EXPECT_EQ(Check(R"(call AUDIO::PLAY_SOUND_FRONTEND("BACK", ...))"),
+              R"(AUDIO::PLAY_SOUND_FRONTEND("SELECT", "HUD_SHOP_SOUNDSET", 1, 0))");
+    EXPECT_EQ(Check("call GET_CLOCK_HOURS()"), "no call of CLOCK::GET_CLOCK_HOURS");
+    EXPECT_EQ(Check("no call CLOCK::GET_CLOCK_HOURS()"), std::nullopt);
+    const auto hashed = Check(R"(no call MISC::GET_HASH_KEY("VOFX_TEST_VOICE"))");
     ASSERT_TRUE(hashed);
-    EXPECT_EQ(hashed->rfind(R"(hash_of_name("VOFX_TEST_VOICE") -> 0x)", 0), 0u) << *hashed;
+    EXPECT_EQ(hashed->rfind(R"(MISC::GET_HASH_KEY("VOFX_TEST_VOICE") -> 0x)", 0), 0u) << *hashed;
 }
 
 // Every kind, on one frame: what it shows holds, any other value fails and
@@ -210,12 +219,12 @@ TEST_F(ExpectationCheckTest, EachKindFailsOnAValueTheFrameDoesNotShow) {
         {"voice VOFX_OTHER", "voice VOFX_TEST_VOICE"},
         {"sound SELECT", std::nullopt},
         {"sound BACK", "sounds SELECT"},
-        {R"(call play_frontend_sound("SELECT", ...))", std::nullopt},
-        {R"(call play_frontend_sound("BACK", ...))",
-         R"(play_frontend_sound("SELECT", "HUD_SHOP_SOUNDSET", 1, 0))"},
-        {R"(no call play_frontend_sound("BACK", ...))", std::nullopt},
-        {R"(no call play_frontend_sound("SELECT", ...))",
-         R"(play_frontend_sound("SELECT", "HUD_SHOP_SOUNDSET", 1, 0))"},
+        {R"(call AUDIO::PLAY_SOUND_FRONTEND("SELECT", ...))", std::nullopt},
+        {R"(call AUDIO::PLAY_SOUND_FRONTEND("BACK", ...))",
+         R"(AUDIO::PLAY_SOUND_FRONTEND("SELECT", "HUD_SHOP_SOUNDSET", 1, 0))"},
+        {R"(no call AUDIO::PLAY_SOUND_FRONTEND("BACK", ...))", std::nullopt},
+        {R"(no call AUDIO::PLAY_SOUND_FRONTEND("SELECT", ...))",
+         R"(AUDIO::PLAY_SOUND_FRONTEND("SELECT", "HUD_SHOP_SOUNDSET", 1, 0))"},
     };
     for (const auto& [text, shown] : cases) {
         EXPECT_EQ(Check(text), shown) << "expect " << text;

@@ -66,7 +66,7 @@ int main() {
         for (int i = 1; i <= Cycles; ++i) {
             const scenario::Record record = scenario::RunScenario(cycle, plugin);
             // The open frames draw the menu; the host's checks cover registration and unloading.
-            if (record.failedChecks != 0 || record.text.find("draw_sprite") == std::string::npos) {
+            if (record.failedChecks != 0 || record.text.find("GRAPHICS::DRAW_SPRITE") == std::string::npos) {
                 std::fputs(record.text.c_str(), stdout);
                 std::fprintf(stderr, "cycle %d: the menu did not open, or a host check failed\n", i);
                 return 1;

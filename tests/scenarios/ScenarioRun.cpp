@@ -46,7 +46,7 @@ void CheckSlots(const sim::NativeCall& call, Writer& out) {
         const bool narrow =
             kind == 'i' || kind == 'u' || kind == 'c' || kind == 'h' || kind == 'b' || kind == 'f';
         if (narrow && (call.args[i] >> 32) != 0) {
-            out.Check("argument " + std::to_string(i) + " of " + std::string(call.info->label) +
+            out.Check("argument " + std::to_string(i) + " of " + std::string(call.info->name) +
                           " keeps the high half of its slot clear (" + Hex(call.args[i]) + ")",
                       false);
         }

@@ -96,11 +96,11 @@ TEST(ReadbackTest, AStrictReadingNamesEachBrokenSequenceALenientOneDrawsWhatItCa
     broken.push_back(Call(Native::DrawSprite, {0, 0, Bits(0.5f)}, {"generic_textures", "tick"}));
     const readback::Drawing strict = readback::ReadDrawing(broken, readback::Reading::Strict);
     const std::vector<std::string> expected = {
-        "call 0: sprite without prepare_sprite_draw(0) right before it",
+        "call 0: sprite without GRAPHICS::SET_SCRIPT_GFX_DRAW_ORDER(0) right before it",
         "call 1: colour not followed by make string and display",
         "call 1: colour argument not zero-extended",
         "call 2: text call outside colour, make string, display",
-        "call 2: display_text shows another game string",
+        "call 2: UIDEBUG::_BG_DISPLAY_TEXT shows another game string",
         "call 4: a drawing call without the arguments it needs",
     };
     EXPECT_EQ(strict.faults, expected);

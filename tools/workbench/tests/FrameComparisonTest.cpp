@@ -7,7 +7,7 @@ namespace {
 
 using workbench::SameDrawing;
 
-// draw_sprite-like: a texture name as text, then its position.
+// GRAPHICS::DRAW_SPRITE-like: a texture name as text, then its position.
 sim::NativeCall Sprite(std::uint64_t nameAddress, const char* name, std::uint64_t x) {
     sim::NativeCall call;
     call.hash = 0xc9884ecade94cb34;

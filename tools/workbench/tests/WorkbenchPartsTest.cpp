@@ -150,7 +150,7 @@ TEST_F(ModuleSwapTest, ABrokenFileNamesItselfAndAGoodOneReplacesTheRunningModule
         // A fresh image, not the one the loader still knew: it starts up again, closed.
         const std::vector<std::string> first = sim::Describe(Frame());
         ASSERT_FALSE(first.empty());
-        EXPECT_EQ(first.front(), "begin_prompt() -> 3");
+        EXPECT_EQ(first.front(), "HUD::_UI_PROMPT_REGISTER_BEGIN() -> 3");
         EXPECT_FALSE(Shown().open);
     }
     EXPECT_EQ(host.script, nullptr) << "the workbench unloads the module when it closes";
