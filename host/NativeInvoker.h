@@ -1,5 +1,6 @@
 // The one way a game native is called: init with the hash, one 64-bit slot
-// per argument, then call and read the result from the low end of the slot.
+// per argument, then call and read the result from the slot the hook hands
+// back (three slots for a vector).
 #pragma once
 
 #include "host/ScriptHook.h"
@@ -10,9 +11,16 @@
 
 namespace NativeInvoker {
 
+// A native's vector result: the game writes x, y and z each in its own slot.
+struct Vector3 {
+    float x = 0.0f;
+    float y = 0.0f;
+    float z = 0.0f;
+};
+
 // Each argument travels zero-extended in the low end of its own slot: 32-bit
 // integers and hashes are never sign-extended, floats keep their IEEE bits and
-// texts travel as the location of their first character.
+// texts and out-parameters travel as their location.
 template <typename T> inline std::uint64_t ToSlot(T value) {
     static_assert(sizeof(T) <= sizeof(std::uint64_t) && std::is_trivially_copyable_v<T>);
     std::uint64_t slot = 0;
@@ -20,11 +28,26 @@ template <typename T> inline std::uint64_t ToSlot(T value) {
     return slot;
 }
 
-template <typename R> inline R FromSlot(const std::uint64_t* slot) {
+inline float FloatOf(std::uint64_t slot) {
+    const auto bits = static_cast<std::uint32_t>(slot);
+    float value = 0.0f;
+    std::memcpy(&value, &bits, sizeof value);
+    return value;
+}
+
+template <typename R> inline R FromSlots(const std::uint64_t* slots) {
     // A host that hands back no result slot answers "nothing".
-    const std::uint64_t raw = slot ? *slot : 0;
-    if constexpr (std::is_same_v<R, bool>) {
+    const std::uint64_t raw = slots ? slots[0] : 0;
+    if constexpr (std::is_same_v<R, Vector3>) {
+        return slots ? Vector3{FloatOf(slots[0]), FloatOf(slots[1]), FloatOf(slots[2])} : Vector3{};
+    } else if constexpr (std::is_same_v<R, bool>) {
         return static_cast<std::uint32_t>(raw) != 0;
+    } else if constexpr (std::is_floating_point_v<R>) {
+        static_assert(std::is_same_v<R, float>, "the game answers single-precision floats");
+        return FloatOf(raw);
+    } else if constexpr (std::is_pointer_v<R>) {
+        // A text: the whole slot is its location; null stays null.
+        return reinterpret_cast<R>(static_cast<std::uintptr_t>(raw));
     } else if constexpr (sizeof(R) == sizeof(std::uint32_t)) {
         return static_cast<R>(static_cast<std::uint32_t>(raw));
     } else {
@@ -36,11 +59,11 @@ template <typename R> inline R FromSlot(const std::uint64_t* slot) {
 template <typename R = void, typename... Args> inline R Invoke(std::uint64_t hash, Args... args) {
     nativeInit(hash);
     (nativePush64(ToSlot(args)), ...);
-    const std::uint64_t* slot = nativeCall();
+    const std::uint64_t* slots = nativeCall();
     if constexpr (std::is_void_v<R>) {
-        (void)slot;
+        (void)slots;
     } else {
-        return FromSlot<R>(slot);
+        return FromSlots<R>(slots);
     }
 }
 

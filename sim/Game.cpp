@@ -27,16 +27,15 @@ const std::string& TextArg(const NativeCall& call, std::size_t i) {
 } // namespace
 
 struct Game::Answers {
-    using Answer = std::function<std::uint64_t(Game&, NativeCall&)>;
+    using Answer = std::function<void(Game&, NativeCall&)>;
 
     // answer(game, call) applies the call's effects and returns its result, or nothing.
     template <typename Function> void Add(std::uint64_t native, Function answer) {
-        byNative[native] = [answer](Game& game, NativeCall& call) -> std::uint64_t {
+        byNative[native] = [answer](Game& game, NativeCall& call) {
             if constexpr (std::is_void_v<std::invoke_result_t<Function, Game&, NativeCall&>>) {
                 answer(game, call);
-                return 0;
             } else {
-                return answer(game, call);
+                call.result = answer(game, call);
             }
         };
     }
@@ -235,17 +234,17 @@ std::uint64_t Game::Answer(NativeCall& call) {
         }
     }
 
-    std::uint64_t result = 0;
+    call.result = 0;
     const Answers& answers = Answers::All();
     if (const auto found = answers.byNative.find(call.hash); found != answers.byNative.end()) {
-        result = found->second(*this, call);
+        found->second(*this, call);
     }
     if (answerOverride) {
         if (const auto forced = answerOverride(call)) {
-            result = *forced;
+            call.result = *forced;
         }
     }
-    return result;
+    return call.result;
 }
 
 } // namespace sim

@@ -52,12 +52,14 @@ class Game {
     std::map<std::uint32_t, std::uint32_t> voices;        // character -> voice hash
     std::set<std::uint32_t> disabledControls;             // this frame
 
-    // When set, its answer replaces the game's for any call it returns a value for.
-    std::function<std::optional<std::uint64_t>(const NativeCall&)> answerOverride;
+    // When set, its answer replaces the game's for any call it returns a value
+    // for. It may also answer in place, as for a native a test added
+    // (sim::AddNative): a vector result, values written through out-parameters.
+    std::function<std::optional<std::uint64_t>(NativeCall&)> answerOverride;
 
-    // Applies a call's effects and gives its result, 0 for a native without
-    // an answer. Texts of game-string arguments are looked up so the record
-    // shows them.
+    // Applies a call's effects and sets its result, 0 for a native without an
+    // answer; gives the result. Texts of game-string arguments are looked up so
+    // the record shows them.
     std::uint64_t Answer(NativeCall& call);
     std::uint64_t* GlobalPtr(std::int32_t index);
 

@@ -2,6 +2,7 @@
 
 #include "sim/NativeTable.h"
 
+#include <cstring>
 #include <stdexcept>
 
 namespace sim {
@@ -10,6 +11,27 @@ Host* activeHost = nullptr;
 
 const char* NameOf(const void* pointer) {
     return pointer != nullptr ? "set" : "null";
+}
+
+// What the game left behind the call's locations is copied now: they are
+// valid only until the call returns.
+void ReadBack(NativeCall& call) {
+    if (call.info == nullptr) {
+        return;
+    }
+    for (std::size_t i = 0; i < call.args.size() && i < call.info->arguments.size(); ++i) {
+        if (PointeeKind(call.info->arguments[i]) != '\0') {
+            call.pointees.resize(call.args.size());
+            if (call.args[i] != 0) {
+                std::memcpy(&call.pointees[i],
+                            reinterpret_cast<const void*>(static_cast<std::uintptr_t>(call.args[i])),
+                            sizeof call.pointees[i]);
+            }
+        }
+    }
+    if (call.info->result == 't' && call.result != 0) {
+        call.resultText = reinterpret_cast<const char*>(static_cast<std::uintptr_t>(call.result));
+    }
 }
 } // namespace
 
@@ -105,17 +127,18 @@ void Host::PushArgument(std::uint64_t value) {
 
 std::uint64_t* Host::CallNative() {
     try {
-        pending_.result = game.Answer(pending_);
+        game.Answer(pending_);
     } catch (...) {
         // A game that fails a call still shows it in the record.
         recorder.Record(std::move(pending_));
         pending_ = NativeCall{};
         throw;
     }
-    resultSlot_ = pending_.result;
+    ReadBack(pending_);
+    resultSlots_ = {pending_.result, pending_.resultAfter[0], pending_.resultAfter[1]};
     recorder.Record(std::move(pending_));
     pending_ = NativeCall{};
-    return nullResults ? nullptr : &resultSlot_;
+    return nullResults ? nullptr : resultSlots_.data();
 }
 
 std::uint64_t* Host::GlobalPtr(int index) {

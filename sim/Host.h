@@ -8,6 +8,7 @@
 #include "sim/Recorder.h"
 #include "sim/ScriptFiber.h"
 
+#include <array>
 #include <atomic>
 #include <cstdint>
 #include <memory>
@@ -71,7 +72,8 @@ class Host {
 
   private:
     NativeCall pending_;
-    std::uint64_t resultSlot_ = 0;
+    std::array<std::uint64_t, 3> resultSlots_{}; // room for a vector result
+
     std::unique_ptr<ScriptFiber> fiber_;
 };
 
