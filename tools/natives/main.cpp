@@ -1,0 +1,119 @@
+// Adds a native to host/NativeList.h by its public name and checks the list,
+// both against the reference of the game's natives the modder has downloaded.
+#include "tools/cli/CommandLine.h"
+#include "tools/natives/Add.h"
+#include "tools/natives/Check.h"
+#include "tools/natives/NativeList.h"
+#include "tools/natives/NativesFile.h"
+
+#include <cstdio>
+#include <exception>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+#include <string>
+#include <variant>
+
+namespace {
+
+std::string ReadFile(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    if (!file) {
+        throw std::runtime_error("cannot read " + path);
+    }
+    std::ostringstream text;
+    text << file.rdbuf();
+    return text.str();
+}
+
+// A file's mistakes name the file.
+template <typename Read> auto Within(const std::string& path, Read read) {
+    try {
+        return read();
+    } catch (const std::runtime_error& error) {
+        const std::string what = error.what();
+        throw std::runtime_error(what.rfind("cannot read ", 0) == 0 ? what : path + ": " + what);
+    }
+}
+
+// The line goes after the last, on a line of its own.
+void Append(const std::string& path, const std::string& line) {
+    const std::string text = ReadFile(path);
+    std::ofstream file(path, std::ios::binary | std::ios::app);
+    file << (text.empty() || text.back() == '\n' ? "" : "\n") << line << '\n';
+    if (!file) {
+        throw std::runtime_error("cannot write " + path);
+    }
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    std::string database;
+    std::string listPath = QDT_NATIVE_LIST;
+    std::string name;
+    std::string constant;
+    bool write = false;
+    CLI::App app("Reads the public reference of the game's natives (a JSON file of namespaces, each mapping "
+                 "a hash to a name, params and return_type) to add a native to host/NativeList.h by its "
+                 "public name, or to check the list against it.",
+                 "qdt_natives");
+    commandline::UseLayout(app);
+    app.add_option("--db", database, "the natives file (needed)")->type_name("FILE");
+    app.add_option("--list", listPath, "the native list")->type_name("FILE")->capture_default_str();
+    app.require_subcommand(0, 1);
+    CLI::App* add = app.add_subcommand(
+        "add",
+        "prints the list's line for NAMESPACE::NAME: constant, hash, name and the kinds of its arguments "
+        "and result, taken from the types; refuses a type it cannot map, naming the choice to make");
+    add->add_option("NAME", name, "the native, as in CLOCK::SET_CLOCK_TIME")
+        ->type_name("NAMESPACE::NAME")
+        ->required();
+    add->add_option("--constant", constant, "the constant's name (made from NAME by default)");
+    add->add_flag("--write", write, "appends the line to the list, unless the list holds the native");
+    app.add_subcommand("check", "compares every line of the list with the file: prints each disagreement and "
+                                "exits 1, or exits 0 when all agree");
+    if (const std::optional<int> status = commandline::Parse(app, argc, argv)) {
+        return *status;
+    }
+    // Checked here, not by CLI11, so that a mistyped option is the reason given.
+    if (database.empty()) {
+        return commandline::Mistake(app, "--db FILE is needed");
+    }
+    if (app.get_subcommands().empty()) {
+        return commandline::Mistake(app, "add or check?");
+    }
+    try {
+        const natives::NativesFile file =
+            Within(database, [&] { return natives::ReadNativesFile(ReadFile(database)); });
+        for (const std::string& skipped : file.skipped) {
+            std::fprintf(stderr, "qdt_natives: %s: skipped %s\n", database.c_str(), skipped.c_str());
+        }
+        const std::vector<natives::ListEntry> list =
+            Within(listPath, [&] { return natives::ReadNativeList(ReadFile(listPath)); });
+        if (add->parsed()) {
+            const natives::Addition addition = natives::AddNative(name, constant, list, file);
+            if (const auto* refusals = std::get_if<std::vector<std::string>>(&addition)) {
+                for (const std::string& refusal : *refusals) {
+                    std::fprintf(stderr, "qdt_natives: %s: %s\n", name.c_str(), refusal.c_str());
+                }
+                return 1;
+            }
+            const std::string line = natives::FormatEntry(std::get<natives::ListEntry>(addition));
+            if (write) {
+                Append(listPath, line);
+            }
+            std::printf("%s\n", line.c_str());
+            return 0;
+        }
+        const std::vector<natives::Disagreement> disagreements = natives::CheckList(list, file);
+        for (const natives::Disagreement& disagreement : disagreements) {
+            std::printf("%s:%d: %s\n", listPath.c_str(), disagreement.line, disagreement.what.c_str());
+        }
+        std::printf("%zu native(s) checked, %zu disagreement(s)\n", list.size(), disagreements.size());
+        return disagreements.empty() ? 0 : 1;
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "qdt_natives: %s\n", error.what());
+        return 1;
+    }
+}
