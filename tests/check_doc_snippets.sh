@@ -4,9 +4,16 @@
 # the page's own note and is left out). A snippet that shows a file's head
 # (#include or #pragma once lines) must show enough includes: the first file
 # holding all its lines, with its own includes taken out and the snippet's
-# put in, must compile.
-#   check_doc_snippets.sh CXX ROOT PAGE FILE...
+# put in, must compile. With --natives, each `qdt_natives ... add NAME` the
+# page shows is run on the natives file (against a copy of the list without
+# NAME) and must print a line one of the page's snippets shows.
+#   check_doc_snippets.sh [--natives QDT_NATIVES NATIVES_FILE NATIVE_LIST] CXX ROOT PAGE FILE...
 set -euo pipefail
+tool=""
+if [[ $1 == --natives ]]; then
+  tool=$2 natives=$3 list=$4
+  shift 4
+fi
 cxx=$1
 root=$2
 page=$3
@@ -14,6 +21,7 @@ shift 3
 files=("$@")
 sources=$(sed 's/^[[:space:]]*//' "${files[@]}")
 checked=0 missing=0 compiled=0 failed=0
+snippets=() additions=()
 
 # The first file holding every line of the block, as written.
 holder() {
@@ -52,22 +60,41 @@ while IFS= read -r line; do
   stripped=${line#"${line%%[![:space:]]*}"}
   case "$stripped" in
     '```cpp') code=1; block=""; continue ;;
+    '```sh') code=sh; continue ;;
     '```'*)
       if [[ $code == 1 ]]; then check_block "${block%$'\n'}"; fi
       code=0
       continue
       ;;
   esac
+  if [[ $code == sh && $stripped =~ qdt_natives\ .*\ add\ ([A-Z_0-9]+::[A-Z_0-9]+) ]]; then
+    additions+=("${BASH_REMATCH[1]}")
+  fi
   [[ $code == 1 ]] || continue
   stripped=${stripped%%[[:space:]]//*}
   stripped=${stripped%"${stripped##*[![:space:]]}"}
   [[ -n $stripped && $stripped != //* ]] || continue
   block+=$stripped$'\n'
+  snippets+=("$stripped")
   checked=$((checked + 1))
   if ! grep -Fxq -- "$stripped" <<<"$sources"; then
     echo "not in the example's sources: $stripped"
     missing=$((missing + 1))
   fi
 done <"$page"
+if [[ -n $tool ]]; then
+  work=$(mktemp -d)
+  trap 'rm -rf "$work"' EXIT
+  [[ ${#additions[@]} -gt 0 ]] || { echo "no qdt_natives add shown"; missing=$((missing + 1)); }
+  for name in "${additions[@]}"; do
+    grep -v "\"$name\"" "$list" >"$work/NativeList.h"
+    printed=$("$tool" --db "$natives" --list "$work/NativeList.h" add "$name" 2>&1) || true
+    checked=$((checked + 1))
+    if ! printf '%s\n' "${snippets[@]}" | grep -Fxq -- "$printed"; then
+      echo "qdt_natives add $name prints what no snippet shows: $printed"
+      missing=$((missing + 1))
+    fi
+  done
+fi
 echo "$checked snippet lines checked, $missing not found; $compiled snippets compiled with their includes, $failed not"
 [[ $checked -gt 0 && $missing == 0 && $compiled -gt 0 && $failed == 0 ]]
