@@ -1,6 +1,6 @@
 // Wall time of one steady frame against the null host, and of pushing the
 // same frame's native calls into it again: the floor.
-#include "bench/Scenarios.h"
+#include "nullhost/SteadyFrames.h"
 #include "tools/cli/CommandLine.h"
 
 #include <benchmark/benchmark.h>

@@ -6,8 +6,8 @@
 //   qdt_frame_costs allocations SCENARIO FRAMES
 //       prints the heap allocations made over FRAMES steady frames
 // SCENARIO is closed, open or ten_rows.
-#include "bench/AllocationCounter.h"
-#include "bench/Scenarios.h"
+#include "nullhost/AllocationCounter.h"
+#include "nullhost/SteadyFrames.h"
 #include "tools/cli/CommandLine.h"
 
 #include <valgrind/callgrind.h>

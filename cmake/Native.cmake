@@ -20,12 +20,14 @@ if(NOT QDT_FUZZ)
 endif()
 enable_testing()
 
-# Plug-in objects, built the way a loadable module needs them.
+# Plug-in objects, built the way a loadable module needs them. The include
+# check counts them as the whole plug-in (cmake/Layers.cmake).
 function(qdt_plugin_objects target)
   add_library(${target} OBJECT ${ARGN})
-  target_include_directories(${target} PUBLIC ${PROJECT_SOURCE_DIR})
+  target_link_libraries(${target} PUBLIC qdt_plugin_headers)
   set_target_properties(${target} PROPERTIES
-    POSITION_INDEPENDENT_CODE ON CXX_VISIBILITY_PRESET hidden VISIBILITY_INLINES_HIDDEN ON)
+    POSITION_INDEPENDENT_CODE ON CXX_VISIBILITY_PRESET hidden VISIBILITY_INLINES_HIDDEN ON
+    QDT_LAYER plugin:entry)
   # Keeps the module unloadable, so each load builds its state afresh. Only gcc
   # makes unique symbols; clang neither needs nor knows the flag.
   if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
@@ -33,33 +35,24 @@ function(qdt_plugin_objects target)
   endif()
 endfunction()
 
-# Compiled once: the framework and the voice rows, then the page list apart,
-# so other modules and tests can bring their own pages.
-qdt_plugin_objects(qdt_framework_objects ${PLUGIN_FRAMEWORK_SOURCES})
-qdt_plugin_objects(qdt_main_menu_objects ${PLUGIN_MAIN_MENU})
-set(QDT_PLUGIN_OBJECTS $<TARGET_OBJECTS:qdt_framework_objects> $<TARGET_OBJECTS:qdt_main_menu_objects>)
+# A build's own pages (list its headers too): the include check holds these
+# files to the plug-in's page layer, wherever they lie.
+function(qdt_page_objects target)
+  qdt_plugin_objects(${target} ${ARGN})
+  set_target_properties(${target} PROPERTIES QDT_LAYER plugin:pages)
+endfunction()
 
-# The plug-in as a module (loaded like the DLL) and as a library (for unit tests).
-add_library(qdt_plugin STATIC ${QDT_PLUGIN_OBJECTS})
-target_include_directories(qdt_plugin PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
-
-add_library(QuorvaneDevTools MODULE ${QDT_PLUGIN_OBJECTS})
-set_target_properties(QuorvaneDevTools PROPERTIES PREFIX "")
-
-add_library(qdt_sim STATIC ${SIM_SOURCES} sim/ScriptFiber.cpp)
-target_include_directories(qdt_sim PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
-set_target_properties(qdt_sim PROPERTIES POSITION_INDEPENDENT_CODE ON)
-find_package(Threads REQUIRED)
-target_link_libraries(qdt_sim PUBLIC Threads::Threads)
-
-add_library(qdt_driver STATIC ${DRIVER_SOURCES})
-target_link_libraries(qdt_driver PUBLIC qdt_sim ${CMAKE_DL_LIBS})
-
-# The fuzz build ends here: the plug-in, the stand-in and the fuzzer.
-if(QDT_FUZZ)
-  add_subdirectory(tests/fuzz)
-  return()
-endif()
+# A plug-in made of such objects: a MODULE, loaded like the DLL, or a STATIC
+# library, linked into a test.
+function(qdt_plugin target kind)
+  list(TRANSFORM ARGN REPLACE "(.+)" "$<TARGET_OBJECTS:\\1>" OUTPUT_VARIABLE objects)
+  add_library(${target} ${kind} ${objects})
+  target_link_libraries(${target} PUBLIC qdt_plugin_headers)
+  set_target_properties(${target} PROPERTIES QDT_LAYER plugin:entry)
+  if(kind STREQUAL "MODULE")
+    set_target_properties(${target} PROPERTIES PREFIX "")
+  endif()
+endfunction()
 
 # Programs that load the module must offer it the hook's functions.
 function(qdt_module_host target)
@@ -70,18 +63,35 @@ function(qdt_module_host target)
   target_compile_definitions(${target} PRIVATE QDT_PLUGIN_MODULE="$<TARGET_FILE:QuorvaneDevTools>")
 endfunction()
 
+add_subdirectory(tools/cli)
+add_subdirectory(host)
+add_subdirectory(sim)
+add_subdirectory(driver)
+
+# The fuzz build ends here: the plug-in, the stand-in and the fuzzer.
+if(QDT_FUZZ)
+  add_subdirectory(tests/fuzz)
+  return()
+endif()
+
 add_subdirectory(readback)
 add_subdirectory(session)
 include(cmake/SessionTests.cmake)
 add_subdirectory(examples)
 
+add_subdirectory(nullhost)
 add_subdirectory(bench)
-add_subdirectory(tests)
 
 # The preview draws frames with Cairo and finds its fonts with fontconfig.
 find_package(PkgConfig REQUIRED)
 pkg_check_modules(CAIRO REQUIRED IMPORTED_TARGET cairo fontconfig)
+add_subdirectory(tools/render)
 add_subdirectory(tools/preview)
 add_subdirectory(tools/workbench)
-add_subdirectory(tools/release)
+add_subdirectory(tools/players_notes)
 add_subdirectory(tools/natives)
+
+add_subdirectory(tests)
+
+# Last, when every target is known: the layers, for the include check.
+include(cmake/Layers.cmake)

@@ -1,3 +1,17 @@
+# The Windows build: the product, QuorvaneDevTools.asi, and what runs it under
+# Wine. Everything lands in the build folder's top, as in a game folder: the
+# programs next to ScriptHookRDR2.dll and the DLLs they load.
+set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${PROJECT_BINARY_DIR})
+set(CMAKE_LIBRARY_OUTPUT_DIRECTORY ${PROJECT_BINARY_DIR})
+
+add_subdirectory(tools/cli)
+add_subdirectory(host) # the plug-in's boundary and its source lists
+add_subdirectory(sim)  # the stand-in ScriptHookRDR2.dll, as qdt_sim
+add_subdirectory(driver)
+add_subdirectory(readback)
+add_subdirectory(session)
+add_subdirectory(tests/scenarios)
+
 # The product: QuorvaneDevTools.asi, a DLL that imports only the script hook
 # and Windows system libraries.
 set(HOOK_IMPORT_LIB ${CMAKE_CURRENT_BINARY_DIR}/libScriptHookRDR2.a)
@@ -10,7 +24,7 @@ add_custom_command(
 add_custom_target(hook_import_lib DEPENDS ${HOOK_IMPORT_LIB})
 
 # The one piece only the DLL has: giving back its own runtime's memory at unload.
-add_library(QuorvaneDevTools MODULE ${PLUGIN_SOURCES} host/windows/RuntimeMemory.cpp)
+add_library(QuorvaneDevTools MODULE ${QDT_PLUGIN_SOURCES} host/windows/RuntimeMemory.cpp)
 add_dependencies(QuorvaneDevTools hook_import_lib)
 target_include_directories(QuorvaneDevTools PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
 set_target_properties(QuorvaneDevTools PROPERTIES PREFIX "" SUFFIX ".asi")
@@ -27,26 +41,17 @@ set(QDT_NATIVE_BUILD_DIR ${CMAKE_CURRENT_SOURCE_DIR}/build/native CACHE PATH
     "Native build whose scenario records the Wine run is compared with, and whose plug-in the notes are read from")
 include(cmake/Release.cmake)
 
-# The stand-in script hook as a real DLL, from the same stand-in sources as the
-# native build: the hook's nine decorated names are aliases in the .def, and the
-# stand-in's classes are exported too, for the scenario host that drives it.
-add_library(ScriptHookRDR2 SHARED ${SIM_SOURCES} sim/HookExports.def sim/ScriptFiberWindows.cpp)
-target_include_directories(ScriptHookRDR2 PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
-set_target_properties(ScriptHookRDR2 PROPERTIES PREFIX "")
-target_link_options(ScriptHookRDR2 PRIVATE -static -Wl,--export-all-symbols -Wl,--exclude-libs,ALL)
-
 # The host program: a game folder's worth of process around the real DLL. It
 # lies next to ScriptHookRDR2.dll and QuorvaneDevTools.asi, as a game does.
-add_executable(qdt_scenarios ${SCENARIO_SOURCES} tests/scenarios/MachineWindows.cpp ${DRIVER_SOURCES}
-                             ${READBACK_SOURCES} ${SESSION_SOURCES})
-target_link_libraries(qdt_scenarios PRIVATE ScriptHookRDR2 qdt_command_line)
+add_executable(qdt_scenarios tests/scenarios/main.cpp tests/scenarios/MachineWindows.cpp)
+target_link_libraries(qdt_scenarios PRIVATE qdt_scenario_run qdt_command_line)
 target_link_options(qdt_scenarios PRIVATE -static)
 add_dependencies(qdt_scenarios QuorvaneDevTools QuorvaneExample)
 
 # The example page's module, built and linked as the plug-in is, for the
 # example's sessions under Wine: QuorvaneExample.asi stays in the build folder
 # and never goes into the release archive.
-add_library(QuorvaneExample MODULE ${PLUGIN_FRAMEWORK_SOURCES} examples/ExamplePage.cpp
+add_library(QuorvaneExample MODULE ${QDT_PLUGIN_FRAMEWORK_SOURCES} examples/ExamplePage.cpp
                                    examples/ExampleMainMenu.cpp host/windows/RuntimeMemory.cpp)
 foreach(property INCLUDE_DIRECTORIES LINK_OPTIONS LINK_LIBRARIES PREFIX SUFFIX)
   get_target_property(value QuorvaneDevTools ${property})
@@ -76,9 +81,8 @@ endforeach()
 
 # A script hook that reloads scripts frees and loads the DLL many times in
 # one process: 200 cycles of load, open, free must stop growing its memory.
-add_executable(qdt_reload tests/scenarios/ReloadWindows.cpp tests/scenarios/ScenarioRun.cpp
-               tests/scenarios/Scenarios.cpp tests/scenarios/MachineWindows.cpp ${DRIVER_SOURCES})
-target_link_libraries(qdt_reload PRIVATE ScriptHookRDR2)
+add_executable(qdt_reload tests/scenarios/ReloadWindows.cpp tests/scenarios/MachineWindows.cpp)
+target_link_libraries(qdt_reload PRIVATE qdt_scenario_run)
 target_link_options(qdt_reload PRIVATE -static)
 add_dependencies(qdt_reload QuorvaneDevTools)
 add_test(NAME wine_reload
@@ -87,8 +91,8 @@ add_test(NAME wine_reload
 set_tests_properties(wine_reload PROPERTIES LABELS wine RUN_SERIAL TRUE TIMEOUT 600)
 
 # The stand-in's Windows fiber stops a script that waits inside a catch-all.
-add_executable(qdt_waiting_script tests/scenarios/WaitingScriptWindows.cpp ${DRIVER_SOURCES})
-target_link_libraries(qdt_waiting_script PRIVATE ScriptHookRDR2)
+add_executable(qdt_waiting_script tests/scenarios/WaitingScriptWindows.cpp)
+target_link_libraries(qdt_waiting_script PRIVATE qdt_driver)
 target_link_options(qdt_waiting_script PRIVATE -static)
 add_test(NAME wine_waiting_script
          COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/tests/scenarios/program_under_wine.sh

@@ -8,7 +8,7 @@
 #include <dlfcn.h>
 #endif
 
-namespace sim {
+namespace driver {
 namespace {
 // Stands for the module of a plug-in linked into the program.
 char linkedModule;
@@ -76,4 +76,4 @@ void Plugin::Unload() {
     entry_ = nullptr;
 }
 
-} // namespace sim
+} // namespace driver

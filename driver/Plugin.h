@@ -6,7 +6,7 @@
 
 #include <string>
 
-namespace sim {
+namespace driver {
 
 using EntryPoint = BOOL(WINAPI*)(HINSTANCE, DWORD, LPVOID);
 
@@ -38,4 +38,4 @@ class Plugin {
     EntryPoint entry_ = nullptr;
 };
 
-} // namespace sim
+} // namespace driver

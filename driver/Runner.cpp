@@ -1,8 +1,8 @@
 #include "driver/Runner.h"
 
-namespace sim {
+namespace driver {
 
-Runner::Runner(Host& host, std::uint32_t frameMilliseconds)
+Runner::Runner(sim::StandInHook& host, std::uint32_t frameMilliseconds)
     : host_(host), frameMilliseconds_(frameMilliseconds) {}
 
 void Runner::Load(Plugin plugin) {
@@ -14,7 +14,7 @@ void Runner::RestartScript() {
     host_.StartScript();
 }
 
-const Frame& Runner::RunFrame() {
+const sim::Frame& Runner::RunFrame() {
     host_.recorder.BeginFrame();
     host_.ResumeScript();
     host_.game.EndFrame();
@@ -48,4 +48,4 @@ void Runner::KeyUp(std::uint32_t key) {
     }
 }
 
-} // namespace sim
+} // namespace driver

@@ -3,12 +3,12 @@
 #pragma once
 
 #include "driver/Plugin.h"
-#include "sim/Host.h"
+#include "sim/StandInHook.h"
 
 #include <cstdint>
 #include <optional>
 
-namespace sim {
+namespace driver {
 
 // Windows virtual-key codes the menu reads.
 inline constexpr std::uint32_t KeyF8 = 0x77;
@@ -16,14 +16,14 @@ inline constexpr std::uint32_t KeyShift = 0x10;
 
 class Runner {
   public:
-    explicit Runner(Host& host, std::uint32_t frameMilliseconds = 16);
+    explicit Runner(sim::StandInHook& host, std::uint32_t frameMilliseconds = 16);
 
     // Attaches the plug-in (it registers its routine and handler) and starts the routine.
     void Load(Plugin plugin);
     // Starts the registered routine again from the beginning, as a script reload does.
     void RestartScript();
     // One game frame: the routine runs until it waits; then the clock moves on.
-    const Frame& RunFrame();
+    const sim::Frame& RunFrame();
     void RunFrames(int count);
     // Unloads the plug-in; its routine is not resumed again.
     void Unload();
@@ -33,13 +33,13 @@ class Runner {
     void KeyUp(std::uint32_t key);
     void Advance(std::uint32_t milliseconds) { host_.tickCount += milliseconds; }
 
-    Host& host() { return host_; }
+    sim::StandInHook& host() { return host_; }
     Plugin* plugin() { return plugin_ ? &*plugin_ : nullptr; }
 
   private:
-    Host& host_;
+    sim::StandInHook& host_;
     std::uint32_t frameMilliseconds_;
     std::optional<Plugin> plugin_;
 };
 
-} // namespace sim
+} // namespace driver

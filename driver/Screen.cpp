@@ -1,6 +1,6 @@
 #include "driver/Screen.h"
 
-namespace sim {
+namespace driver {
 
 int Screen::WindowWidth() const {
     return windowWidth != 0 ? windowWidth : width;
@@ -13,13 +13,13 @@ int Screen::WindowHeight() const {
     return static_cast<int>(static_cast<long long>(height) * WindowWidth() / width);
 }
 
-void SetScreen(Host& host, const Screen& screen) {
+void SetScreen(sim::StandInHook& host, const Screen& screen) {
     host.screenWidth = screen.width;
     host.screenHeight = screen.height;
     if (!host.window) {
-        host.window = Window{};
+        host.window = sim::Window{};
     }
     host.window->rect = RECT{0, 0, screen.WindowWidth(), screen.WindowHeight()};
 }
 
-} // namespace sim
+} // namespace driver

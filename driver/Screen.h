@@ -3,9 +3,9 @@
 // pipeline tests and the scenarios.
 #pragma once
 
-#include "sim/Host.h"
+#include "sim/StandInHook.h"
 
-namespace sim {
+namespace driver {
 
 struct Screen {
     int width = 1920;
@@ -19,6 +19,6 @@ struct Screen {
 
 // Sets the screen and the game window's size; a host without a window gets
 // one, with the game's title.
-void SetScreen(Host& host, const Screen& screen);
+void SetScreen(sim::StandInHook& host, const Screen& screen);
 
-} // namespace sim
+} // namespace driver

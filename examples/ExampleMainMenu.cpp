@@ -1,8 +1,8 @@
 // The example module's pages, built in place of voices/MainMenu.cpp: the
 // plug-in's main page with a link to the example page, then the example.
 #include "examples/ExamplePage.h"
-#include "host/ProcessState.h"
-#include "voices/MainMenu.h"
+#include "menu/Controller.h"
+#include "menu/Pages.h"
 #include "voices/VoiceMenu.h"
 
 void InitializeMenu() {

@@ -2,8 +2,6 @@
 
 #include <thread>
 
-KeyStateTable keyStates;
-
 namespace {
 
 class TableLock {

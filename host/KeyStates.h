@@ -23,6 +23,7 @@ struct KeyStateTable {
     std::atomic_flag lock = ATOMIC_FLAG_INIT;
 };
 
+// Process-wide state, defined with the rest of it in host/ProcessState.cpp.
 extern KeyStateTable keyStates;
 
 void KeyboardHandler(DWORD key, WORD repeats, BYTE scanCode, BOOL isExtended, BOOL isWithAlt,

@@ -3,8 +3,8 @@
 #include "host/KeyStates.h"
 #include "host/ProcessState.h"
 #include "host/ScriptHook.h"
+#include "menu/Pages.h"
 #include "menu/Prompts.h"
-#include "voices/MainMenu.h"
 
 #include <cstdint>
 #include <memory>

@@ -1,15 +1,16 @@
-// State that lives from library load to unload. Defined together in one file
-// so that it is built in this order and destroyed in the reverse order.
+// State that lives from library load to unload. Each layer declares what it
+// uses (menu/Controller.h, menu/ScreenMetrics.h, menu/Text.h, menu/TextStore.h,
+// host/KeyStates.h); host/ProcessState.cpp lists it all once and defines it
+// from that list, in the order it is built and the reverse one it is destroyed.
 #pragma once
 
+#include "host/KeyStates.h"
 #include "menu/Controller.h"
+#include "menu/ScreenMetrics.h"
 #include "menu/Text.h"
+#include "menu/TextStore.h"
 
-#include <cstdint>
-#include <memory>
-
-extern std::unique_ptr<Menu::Controller> menuController;
-extern float screenWidth;        // primary screen, pixels
-extern float screenHeight;       // primary screen, pixels
-extern float rowPitch;           // screenHeight * 0.051: the distance between menu rows
-extern std::int32_t windowWidth; // the game window once measured; scales text sizes
+// Destroys the whole state and builds it again as a fresh load would, from the
+// same list the definitions are made from. For a plug-in linked into a program
+// (tests, benchmarks, the fuzzer), which is never unloaded between runs.
+void RebuildProcessState();

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string_view>
 #include <unordered_map>
 #include <vector>
@@ -67,3 +68,6 @@ Option* SelectedRow();
 // Every submenu ever registered, by id. A node-based map, so a stored submenu
 // never moves while others are added.
 extern std::unordered_map<std::int32_t, Menu::Submenu> submenuRegistry;
+// The one controller, made at start-up. Both are process-wide state, defined
+// with the rest of it in host/ProcessState.cpp.
+extern std::unique_ptr<Menu::Controller> menuController;

@@ -2,8 +2,9 @@
 
 #include "host/NativeInvoker.h"
 #include "host/Natives.h"
-#include "host/ProcessState.h"
+#include "menu/Controller.h"
 #include "menu/Option.h"
+#include "menu/ScreenMetrics.h"
 #include "menu/Text.h"
 
 #include <algorithm>

@@ -3,10 +3,10 @@
 #include "menu/Controller.h"
 
 #include "host/KeyStates.h"
+#include "host/MenuControls.h"
 #include "host/NativeInvoker.h"
 #include "host/Natives.h"
 #include "menu/ControlGroups.h"
-#include "menu/Controls.h"
 #include "menu/Prompts.h"
 
 #include <cstdint>

@@ -3,7 +3,6 @@
 #include "menu/Controller.h"
 
 #include "host/KeyStates.h"
-#include "host/ProcessState.h"
 #include "menu/Sound.h"
 
 #include <algorithm>

@@ -2,7 +2,7 @@
 
 #include "host/NativeInvoker.h"
 #include "host/Natives.h"
-#include "host/ProcessState.h"
+#include "menu/Controller.h"
 
 using NativeInvoker::Invoke;
 

@@ -57,6 +57,7 @@ struct TextStore {
     std::deque<MarkupSlot> storage; // a deque: growing it never moves a slot
 };
 
+// Process-wide state, defined with the rest of it in host/ProcessState.cpp.
 extern TextStore frameTexts;
 
 } // namespace Menu

@@ -3,7 +3,7 @@
 // and the sounds it played.
 #pragma once
 
-#include "readback/Drawing.h"
+#include "readback/FrameDrawing.h"
 
 #include <optional>
 #include <string>

@@ -36,7 +36,7 @@ asi="$QDT_FILE_NAME.asi"
 date=$(sed -n "s/^## $(printf '%s' "$version" | sed 's/\./\\./g') - \([0-9]\{4\}-[0-9][0-9]-[0-9][0-9]\)\$/\1/p" "$root/CHANGELOG.md")
 [ -n "$date" ] || { echo "CHANGELOG.md has no entry '## $version - YYYY-MM-DD'" >&2; exit 1; }
 
-notes_tool="$native/tools/release/qdt_players_notes"
+notes_tool="$native/tools/players_notes/qdt_players_notes"
 module="$native/QuorvaneDevTools.so"
 for needed in "$notes_tool" "$module"; do
   [ -x "$needed" ] || [ -f "$needed" ] || {

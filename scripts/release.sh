@@ -70,7 +70,7 @@ Set voice: VOFX_PLAYER_FEMALE02
 Set voice: VOFX_PLAYER_FEMALE03"
 # shellcheck source=../release/product.conf
 source "$root/release/product.conf"
-rows=$("$root/build/native/tools/release/qdt_players_notes" --rows)
+rows=$("$root/build/native/tools/players_notes/qdt_players_notes" --rows)
 if [ "$rows" != "$shipped_rows" ] &&
   { [ "$QDT_PRODUCT_NAME" = "Quorvane Dev Tools" ] || [ "$QDT_FILE_NAME" = QuorvaneDevTools ]; }; then
   echo "warning: the main page's rows are not Quorvane Dev Tools' own, but the release still carries its name:" \

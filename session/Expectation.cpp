@@ -1,7 +1,7 @@
 #include "session/Expectation.h"
 
 #include "host/Natives.h"
-#include "session/Text.h"
+#include "session/Words.h"
 #include "sim/NativeTable.h"
 
 #include <algorithm>

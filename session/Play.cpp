@@ -19,22 +19,22 @@ Action Only(ActionKind kind) {
 
 } // namespace
 
-sim::InputEvent ActionStream::Press(const Input& input) {
+driver::InputEvent ActionStream::Press(const Input& input) {
     if (!input.isKey) {
-        return {sim::InputKind::PressControl, input.code};
+        return {driver::InputKind::PressControl, input.code};
     }
-    return {keysDown_.insert(input.code).second ? sim::InputKind::KeyDown : sim::InputKind::KeyRepeat,
+    return {keysDown_.insert(input.code).second ? driver::InputKind::KeyDown : driver::InputKind::KeyRepeat,
             input.code};
 }
 
-sim::InputEvent ActionStream::Release(const Input& input) {
+driver::InputEvent ActionStream::Release(const Input& input) {
     keysDown_.erase(input.code);
-    return {input.isKey ? sim::InputKind::KeyUp : sim::InputKind::ReleaseControl, input.code};
+    return {input.isKey ? driver::InputKind::KeyUp : driver::InputKind::ReleaseControl, input.code};
 }
 
 void ActionStream::Expand(const SessionStep& step, const std::function<void(const Action&)>& act) {
-    const auto play = [&](const sim::InputSequence& sequence) {
-        for (const sim::InputEvent& event : sequence) {
+    const auto play = [&](const driver::InputSequence& sequence) {
+        for (const driver::InputEvent& event : sequence) {
             act({ActionKind::Input, event, false, 0});
         }
     };
@@ -47,21 +47,21 @@ void ActionStream::Expand(const SessionStep& step, const std::function<void(cons
         break;
     case StepKind::Repeat:
         keysDown_.insert(step.input.code);
-        act({ActionKind::Input, {sim::InputKind::KeyRepeat, step.input.code}, false, 0});
+        act({ActionKind::Input, {driver::InputKind::KeyRepeat, step.input.code}, false, 0});
         break;
     case StepKind::Tap:
-        play(sim::Tap(Press(step.input)));
+        play(driver::Tap(Press(step.input)));
         keysDown_.erase(step.input.code);
         break;
     case StepKind::Chord:
-        play(sim::Chord());
+        play(driver::Chord());
         break;
     case StepKind::Gamepad:
         act({ActionKind::Gamepad, {}, step.on, 0});
         break;
     case StepKind::Wait:
         for (int i = 0; i < step.frames; ++i) {
-            act({ActionKind::Input, {sim::InputKind::NextFrame, 0}, false, 0});
+            act({ActionKind::Input, {driver::InputKind::NextFrame, 0}, false, 0});
         }
         break;
     case StepKind::Pass:
@@ -79,11 +79,12 @@ void ActionStream::Expand(const SessionStep& step, const std::function<void(cons
     }
 }
 
-int RunSession(const std::vector<SessionStep>& steps, sim::Runner& runner, const SessionObserver& observer) {
+int RunSession(const std::vector<SessionStep>& steps, driver::Runner& runner,
+               const SessionObserver& observer) {
     int number = 0;
     ActionStream stream;
     Checker checker;
-    sim::Host& host = runner.host();
+    sim::StandInHook& host = runner.host();
     for (const SessionStep& step : steps) {
         if (observer.step) {
             observer.step(step);
@@ -91,13 +92,13 @@ int RunSession(const std::vector<SessionStep>& steps, sim::Runner& runner, const
         stream.Expand(step, [&](const Action& action) {
             switch (action.kind) {
             case ActionKind::Input:
-                if (action.input.kind != sim::InputKind::NextFrame) {
-                    sim::Apply(runner, action.input);
+                if (action.input.kind != driver::InputKind::NextFrame) {
+                    driver::Apply(runner, action.input);
                     break;
                 }
                 // The observer has seen the frames before; a check or snapshot needs only the last.
                 host.recorder.Clear();
-                sim::Apply(runner, action.input);
+                driver::Apply(runner, action.input);
                 checker.See(host.recorder.Last());
                 if (observer.frame) {
                     observer.frame(number, step, host.recorder.Last());

@@ -3,7 +3,7 @@
 // events into its own steps, so a session plays alike natively and under Wine.
 #pragma once
 
-#include "driver/Input.h"
+#include "driver/InputSequences.h"
 #include "driver/Runner.h"
 #include "session/Session.h"
 
@@ -26,7 +26,7 @@ enum class ActionKind {
 
 struct Action {
     ActionKind kind = ActionKind::Input;
-    sim::InputEvent input;
+    driver::InputEvent input;
     bool on = false;                // Gamepad
     std::uint32_t milliseconds = 0; // PassTime
 };
@@ -38,8 +38,8 @@ class ActionStream {
     void Expand(const SessionStep& step, const std::function<void(const Action&)>& act);
 
   private:
-    sim::InputEvent Press(const Input& input);
-    sim::InputEvent Release(const Input& input);
+    driver::InputEvent Press(const Input& input);
+    driver::InputEvent Release(const Input& input);
 
     std::set<std::uint32_t> keysDown_;
 };
@@ -58,6 +58,7 @@ struct SessionObserver {
 // Plays the steps on a runner whose plug-in is loaded; returns the number of
 // frames run. The host's record keeps only the frame being run, so a session
 // of any length takes the memory of one frame.
-int RunSession(const std::vector<SessionStep>& steps, sim::Runner& runner, const SessionObserver& observer);
+int RunSession(const std::vector<SessionStep>& steps, driver::Runner& runner,
+               const SessionObserver& observer);
 
 } // namespace session

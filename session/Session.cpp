@@ -1,9 +1,8 @@
 #include "session/Session.h"
 
 #include "driver/Runner.h"
-#include "menu/Controls.h"
-#include "menu/Prompts.h"
-#include "session/Text.h"
+#include "host/MenuControls.h"
+#include "session/Words.h"
 
 #include <algorithm>
 #include <cctype>
@@ -63,8 +62,8 @@ bool SafeName(std::string_view name) {
 const std::vector<Input>& SessionInputs() {
     // The game's menu controls, as the plug-in queries them.
     static const std::vector<Input> inputs = {
-        {"f8", true, sim::KeyF8},
-        {"shift", true, sim::KeyShift},
+        {"f8", true, driver::KeyF8},
+        {"shift", true, driver::KeyShift},
         {"up", false, Menu::UpControl},
         {"down", false, Menu::DownControl},
         {"left", false, Menu::LeftControl},

@@ -2,17 +2,17 @@
 // release, forwarded to the active stand-in host.
 #include "host/Platform.h"
 #include "host/ScriptHook.h"
-#include "sim/Host.h"
+#include "sim/StandInHook.h"
 
 #include <algorithm>
 #include <cctype>
 #include <string_view>
 
-using sim::Host;
+using sim::StandInHook;
 
 namespace {
-Host& Active() {
-    return *Host::Active();
+StandInHook& Active() {
+    return *StandInHook::Active();
 }
 // Before any host exists (while the plug-in's load-time state is built in a
 // test program) the machine is a plain 1920 x 1080 screen.
@@ -59,7 +59,7 @@ std::uint64_t* getGlobalPtr(int index) {
 
 #ifndef _WIN32
 int GetSystemMetrics(int index) {
-    const Host* host = Host::Active();
+    const StandInHook* host = StandInHook::Active();
     if (index == SM_CXSCREEN) {
         return host != nullptr ? host->screenWidth : defaultScreen[0];
     }
@@ -72,7 +72,7 @@ int GetSystemMetrics(int index) {
 // The one window there is, found by its title. Like the real function, the
 // comparison ignores case: "red dead redemption 2" is the game window too.
 HWND FindWindowA(const char* className, const char* windowName) {
-    const Host* host = Host::Active();
+    const StandInHook* host = StandInHook::Active();
     if (host == nullptr || className != nullptr || windowName == nullptr || !host->window ||
         !SameTitle(host->window->title, windowName)) {
         return nullptr;
@@ -81,7 +81,7 @@ HWND FindWindowA(const char* className, const char* windowName) {
 }
 
 BOOL GetWindowRect(HWND window, RECT* rect) {
-    const Host* host = Host::Active();
+    const StandInHook* host = StandInHook::Active();
     if (host == nullptr || !host->window || host->windowRectFails ||
         window != reinterpret_cast<HWND>(const_cast<sim::Window*>(&*host->window)) || rect == nullptr) {
         return FALSE;
@@ -91,13 +91,13 @@ BOOL GetWindowRect(HWND window, RECT* rect) {
 }
 
 DWORD GetTickCount() {
-    const Host* host = Host::Active();
+    const StandInHook* host = StandInHook::Active();
     return host != nullptr ? host->tickCount.load() : 0;
 }
 
 // Natively the runtime is this process's own and stays: only counted.
 void ReleaseRuntimeMemory() {
-    if (Host* host = Host::Active()) {
+    if (StandInHook* host = StandInHook::Active()) {
         ++host->runtimeMemoryReleases;
     }
 }

@@ -1,10 +1,10 @@
 // Steady frames allocate nothing. The plug-in runs in the null host, which
 // keeps no record, so every allocation counted here is the plug-in's own.
-#include "bench/AllocationCounter.h"
-#include "bench/NullHost.h"
-#include "bench/Scenarios.h"
+#include "host/MenuControls.h"
 #include "host/ProcessState.h"
-#include "menu/Controls.h"
+#include "nullhost/AllocationCounter.h"
+#include "nullhost/NullHost.h"
+#include "nullhost/SteadyFrames.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "PluginFixture.h"
+#include "tests/support/PluginFixture.h"
 
 #include "menu/Controller.h"
 

@@ -1,7 +1,7 @@
 // The fuzzer's committed inputs replayed in every native build, so the
 // scenarios it was seeded with, and those it once broke the menu with, keep
 // passing under gcc, ASan/UBSan and TSan too.
-#include "fuzz/MenuScenario.h"
+#include "tests/fuzz/MenuScenario.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "DrawnFrame.h"
-#include "MenuLayout.h"
-#include "PluginFixture.h"
 #include "readback/MenuState.h"
+#include "tests/DrawnFrame.h"
+#include "tests/support/MenuLayout.h"
+#include "tests/support/PluginFixture.h"
 
 #include "menu/TextStore.h"
 

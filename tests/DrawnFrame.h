@@ -3,7 +3,7 @@
 #pragma once
 
 #include "host/ProcessState.h"
-#include "readback/Drawing.h"
+#include "readback/FrameDrawing.h"
 
 #include <ostream>
 #include <string>

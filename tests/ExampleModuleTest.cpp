@@ -1,10 +1,9 @@
 // The example page's module, loaded as the hook loads the plug-in: the main
 // page's link opens it, and each action shows what it read of its own row.
-#include "DrawnFrame.h"
+#include "tests/DrawnFrame.h"
 
 #include "driver/Runner.h"
-#include "menu/Controls.h"
-#include "menu/Prompts.h"
+#include "host/MenuControls.h"
 
 #include <gtest/gtest.h>
 
@@ -17,10 +16,10 @@ namespace {
 class ExampleModuleTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        runner.Load(sim::Plugin::Load(QDT_EXAMPLE_MODULE));
+        runner.Load(driver::Plugin::Load(QDT_EXAMPLE_MODULE));
         runner.RunFrame();
-        runner.KeyDown(sim::KeyF8);
-        runner.KeyUp(sim::KeyF8);
+        runner.KeyDown(driver::KeyF8);
+        runner.KeyUp(driver::KeyF8);
         runner.RunFrame();
     }
     void TearDown() override { runner.Unload(); }
@@ -41,8 +40,8 @@ class ExampleModuleTest : public ::testing::Test {
     std::string Subtitle() const { return Drawn("23"); }
     std::string Description() const { return Drawn("18"); }
 
-    sim::Host host;
-    sim::Runner runner{host};
+    sim::StandInHook host;
+    driver::Runner runner{host};
 };
 
 TEST_F(ExampleModuleTest, TheLinkOpensThePageAndEachActionReadsItsOwnRow) {

@@ -1,8 +1,8 @@
 // A page that calls natives answering a float, a text and a vector, and one
 // that answers through an out-parameter, reads what the stand-in game gave.
-#include "DrawnFrame.h"
-#include "MenuFixture.h"
-#include "TestNatives.h"
+#include "tests/DrawnFrame.h"
+#include "tests/TestNatives.h"
+#include "tests/support/MenuFixture.h"
 
 #include "host/NativeInvoker.h"
 #include "sim/Game.h"

@@ -1,9 +1,9 @@
 // The key table is written on the host's key thread while the script reads
 // it; run under ThreadSanitizer this must stay quiet.
-#include "MenuFixture.h"
+#include "tests/support/MenuFixture.h"
 
 #include "host/KeyStates.h"
-#include "sim/Host.h"
+#include "sim/StandInHook.h"
 
 #include <gtest/gtest.h>
 
@@ -17,7 +17,7 @@ constexpr std::uint32_t Shift = 0x10;
 constexpr std::uint32_t Other = 0x41;
 
 TEST(KeyStatesRaceTest, EventsFromAnotherThreadNeverTearAndReleasesCountOnce) {
-    sim::Host host; // the clock stands still: only the table is shared
+    sim::StandInHook host; // the clock stands still: only the table is shared
     for (KeyState& entry : keyStates.entries) {
         entry = KeyState{};
     }

@@ -1,5 +1,5 @@
 #include "host/KeyStates.h"
-#include "sim/Host.h"
+#include "sim/StandInHook.h"
 
 #include <gtest/gtest.h>
 
@@ -25,7 +25,7 @@ class KeyStatesTest : public ::testing::Test {
         return s.time == 0 && s.withAlt == 0 && s.wasDownBefore == 0 && s.isUpNow == 0;
     }
 
-    sim::Host host;
+    sim::StandInHook host;
 };
 
 TEST_F(KeyStatesTest, StoresEventsUpToKey254AndIgnoresHigherCodes) {

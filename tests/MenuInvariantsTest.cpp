@@ -1,8 +1,8 @@
 // The fuzzer's checks must be able to fail: each broken state below is one a
 // faulty plug-in could leave behind.
-#include "PluginFixture.h"
+#include "tests/support/PluginFixture.h"
 
-#include "fuzz/MenuInvariants.h"
+#include "tests/fuzz/MenuInvariants.h"
 
 #include "host/NativeInvoker.h"
 #include "host/Natives.h"

@@ -1,5 +1,5 @@
 // The plug-in built as a module and loaded as the hook loads it.
-#include "DrawnFrame.h"
+#include "tests/DrawnFrame.h"
 
 #include "driver/Runner.h"
 
@@ -12,10 +12,10 @@
 namespace {
 
 TEST(ModuleTest, LoadRunsAndUnloadsCleanlyEvenWhileRunning) {
-    sim::Host host;
+    sim::StandInHook host;
     {
-        sim::Runner runner(host);
-        runner.Load(sim::Plugin::Load(QDT_PLUGIN_MODULE));
+        driver::Runner runner(host);
+        runner.Load(driver::Plugin::Load(QDT_PLUGIN_MODULE));
         ASSERT_NE(host.script, nullptr);
         ASSERT_NE(host.keyboardHandler, nullptr);
         runner.RunFrames(3);
@@ -32,18 +32,18 @@ TEST(ModuleTest, LoadRunsAndUnloadsCleanlyEvenWhileRunning) {
 }
 
 TEST(ModuleTest, UnloadingWhileOpenLeavesTheGameAsItWasAndALaterLoadStartsClosed) {
-    sim::Host host;
-    sim::Runner runner(host);
-    runner.Load(sim::Plugin::Load(QDT_PLUGIN_MODULE));
+    sim::StandInHook host;
+    driver::Runner runner(host);
+    runner.Load(driver::Plugin::Load(QDT_PLUGIN_MODULE));
     runner.RunFrame();
-    runner.KeyDown(sim::KeyF8);
-    runner.KeyUp(sim::KeyF8);
+    runner.KeyDown(driver::KeyF8);
+    runner.KeyUp(driver::KeyF8);
     runner.RunFrames(2);
     ASSERT_FALSE(host.game.radarShown) << "the menu is open";
     ASSERT_TRUE(host.game.prompts.at(1).visible);
 
     runner.Unload();
-    runner.KeyUp(sim::KeyF8);
+    runner.KeyUp(driver::KeyF8);
     runner.RunFrames(2);
     EXPECT_TRUE(host.recorder.Last().empty()) << "nothing of the module runs after unload";
     EXPECT_FALSE(host.game.radarShown) << "nothing in the game is restored";
@@ -51,12 +51,12 @@ TEST(ModuleTest, UnloadingWhileOpenLeavesTheGameAsItWasAndALaterLoadStartsClosed
     EXPECT_TRUE(host.game.prompts.at(1).visible && host.game.prompts.at(1).enabled);
     EXPECT_TRUE(host.game.prompts.at(2).visible && host.game.prompts.at(2).enabled);
 
-    runner.Load(sim::Plugin::Load(QDT_PLUGIN_MODULE));
+    runner.Load(driver::Plugin::Load(QDT_PLUGIN_MODULE));
     runner.RunFrame();
     EXPECT_EQ(host.game.prompts.size(), 4u);
     EXPECT_FALSE(host.game.prompts.at(3).visible) << "the new load starts closed";
-    runner.KeyDown(sim::KeyF8);
-    runner.KeyUp(sim::KeyF8);
+    runner.KeyDown(driver::KeyF8);
+    runner.KeyUp(driver::KeyF8);
     runner.RunFrame();
     EXPECT_TRUE(host.game.prompts.at(3).visible) << "and its handler is the one registered";
     runner.Unload();
@@ -65,9 +65,9 @@ TEST(ModuleTest, UnloadingWhileOpenLeavesTheGameAsItWasAndALaterLoadStartsClosed
 TEST(ModuleTest, EachLoadBuildsItsStateAfresh) {
     std::vector<std::vector<std::string>> firstFrames;
     for (int load = 0; load < 2; ++load) {
-        sim::Host host;
-        sim::Runner runner(host);
-        runner.Load(sim::Plugin::Load(QDT_PLUGIN_MODULE));
+        sim::StandInHook host;
+        driver::Runner runner(host);
+        runner.Load(driver::Plugin::Load(QDT_PLUGIN_MODULE));
         runner.RunFrame();
         firstFrames.push_back(host.recorder.DescribeLast());
         runner.Unload();
@@ -99,7 +99,7 @@ class HostileMachineTest : public ::testing::TestWithParam<Machine> {};
 // The module carries the tests' own pages (tests/FixturePages.cpp).
 TEST_P(HostileMachineTest, TheOpenMenuIsLaidOutForARealPicture) {
     const Machine& machine = GetParam();
-    sim::Host host;
+    sim::StandInHook host;
     host.screenWidth = machine.screenWidth;
     host.screenHeight = machine.screenHeight;
     if (machine.window) {
@@ -107,11 +107,11 @@ TEST_P(HostileMachineTest, TheOpenMenuIsLaidOutForARealPicture) {
     } else {
         host.window.reset();
     }
-    sim::Runner runner(host);
-    runner.Load(sim::Plugin::Load(QDT_FIXTURE_MODULE));
+    driver::Runner runner(host);
+    runner.Load(driver::Plugin::Load(QDT_FIXTURE_MODULE));
     runner.RunFrame();
-    runner.KeyDown(sim::KeyF8);
-    runner.KeyUp(sim::KeyF8);
+    runner.KeyDown(driver::KeyF8);
+    runner.KeyUp(driver::KeyF8);
     const DrawnFrame drawn = ReadDrawing(runner.RunFrame());
     runner.Unload();
 

@@ -1,7 +1,7 @@
-#include "TestNatives.h"
+#include "tests/TestNatives.h"
 
 #include "host/NativeInvoker.h"
-#include "sim/Host.h"
+#include "sim/StandInHook.h"
 
 #include <gtest/gtest.h>
 
@@ -19,7 +19,7 @@ std::uint64_t BitsOf(float value) {
 }
 
 TEST(NativeInvokerTest, ArgumentsTravelZeroExtendedInPushOrder) {
-    sim::Host host;
+    sim::StandInHook host;
     const char* text = "VOFX_PLAYER_MALE01";
     NativeInvoker::Invoke(Unknown, -1, 0x80000000u, 1.5f, true, text, std::uint64_t{0xFFFFFFFFFFFFFFFF});
 
@@ -38,7 +38,7 @@ TEST(NativeInvokerTest, ArgumentsTravelZeroExtendedInPushOrder) {
 }
 
 TEST(NativeInvokerTest, ResultsAreReadFromTheLowEndOfTheSlot) {
-    sim::Host host;
+    sim::StandInHook host;
     host.game.answerOverride = [](const sim::NativeCall&) { return std::uint64_t{0x0000000100000000}; };
     EXPECT_FALSE(NativeInvoker::Invoke<bool>(Unknown)) << "a boolean is the low 32 bits";
     EXPECT_EQ(NativeInvoker::Invoke<std::uint32_t>(Unknown), 0u);
@@ -51,7 +51,7 @@ TEST(NativeInvokerTest, ResultsAreReadFromTheLowEndOfTheSlot) {
 }
 
 TEST(NativeInvokerTest, MissingResultSlotReadsAsZero) {
-    sim::Host host;
+    sim::StandInHook host;
     host.nullResults = true;
     host.game.answerOverride = [](const sim::NativeCall&) { return std::uint64_t{7}; };
     EXPECT_EQ(NativeInvoker::Invoke<std::uint32_t>(Unknown), 0u);
@@ -60,7 +60,7 @@ TEST(NativeInvokerTest, MissingResultSlotReadsAsZero) {
 }
 
 TEST(NativeInvokerTest, AFloatResultIsTheLowHalfsIeeeBits) {
-    sim::Host host;
+    sim::StandInHook host;
     // The high half holds whatever the game left there.
     host.game.answerOverride = [](sim::NativeCall&) { return 0xDEAD000000000000 | BitsOf(1.5f); };
     EXPECT_EQ(NativeInvoker::Invoke<float>(Unknown), 1.5f) << "not 1069547520, the bits read as a number";
@@ -69,7 +69,7 @@ TEST(NativeInvokerTest, AFloatResultIsTheLowHalfsIeeeBits) {
 }
 
 TEST(NativeInvokerTest, ATextResultIsTheWholeSlotAndNullStaysNull) {
-    sim::Host host;
+    sim::StandInHook host;
     test_natives::AddToStandIn();
     static const char typed[] = "Arthur";
     host.game.answerOverride = [](sim::NativeCall&) { return reinterpret_cast<std::uintptr_t>(typed); };
@@ -84,7 +84,7 @@ TEST(NativeInvokerTest, ATextResultIsTheWholeSlotAndNullStaysNull) {
 }
 
 TEST(NativeInvokerTest, AVectorResultIsThreeFloatsEachInItsOwnSlot) {
-    sim::Host host;
+    sim::StandInHook host;
     test_natives::AddToStandIn();
     host.game.answerOverride = [](sim::NativeCall& call) -> std::optional<std::uint64_t> {
         call.SetVectorResult(1.5f, -2.0f, 3.25f);
@@ -104,7 +104,7 @@ TEST(NativeInvokerTest, AVectorResultIsThreeFloatsEachInItsOwnSlot) {
 }
 
 TEST(NativeInvokerTest, AnOutParameterIsAnsweredThroughAndRecordedByWhatItHolds) {
-    sim::Host host;
+    sim::StandInHook host;
     test_natives::AddToStandIn();
     host.game.answerOverride = [](sim::NativeCall& call) -> std::optional<std::uint64_t> {
         call.WriteThrough(2, call.Float(0) + call.Float(1));

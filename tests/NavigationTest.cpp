@@ -1,6 +1,6 @@
 // Acting on the frame's requests: select by kind, back, moves with wrapping,
 // Shift and separators, list steps, and selections that outlive their rows.
-#include "MenuFixture.h"
+#include "tests/support/MenuFixture.h"
 
 #include "sim/Game.h"
 
@@ -51,7 +51,7 @@ TEST_F(NavigationTest, UpAndDownWrapAtTheEnds) {
 TEST_F(NavigationTest, ShiftMovesTenRowsAndStopsAtTheEnds) {
     StartOpen();
     SetMainRows(Rows(15));
-    runner.KeyDown(sim::KeyShift);
+    runner.KeyDown(driver::KeyShift);
     const auto expectMoves = [this](std::uint32_t control, std::vector<int> rows) {
         for (const int row : rows) {
             Tap(control);
@@ -61,14 +61,14 @@ TEST_F(NavigationTest, ShiftMovesTenRowsAndStopsAtTheEnds) {
     expectMoves(Menu::DownControl, {10, 14, 14});
     expectMoves(Menu::UpControl, {4, 0, 0});
 
-    runner.KeyUp(sim::KeyShift);
+    runner.KeyUp(driver::KeyShift);
     expectMoves(Menu::DownControl, {1});
 
     // The window's bound: a press 29,999 ms old is held, one 30,000 ms old no longer.
-    runner.KeyDown(sim::KeyShift);
+    runner.KeyDown(driver::KeyShift);
     runner.Advance(29999);
     expectMoves(Menu::DownControl, {11});
-    runner.KeyDown(sim::KeyShift, true);
+    runner.KeyDown(driver::KeyShift, true);
     runner.Advance(30000);
     expectMoves(Menu::DownControl, {12});
 }
@@ -100,7 +100,7 @@ TEST_F(NavigationTest, SeparatorsAreSteppedOverOnceAndAWrapCanLandOnOne) {
 TEST_F(NavigationTest, ShiftNextToSeparatorsAtTheEndsWraps) {
     StartOpen();
     SetMainRows(Layout("SABCS"));
-    runner.KeyDown(sim::KeyShift);
+    runner.KeyDown(driver::KeyShift);
     Controller().selectedIndex = 2;
     Tap(Menu::UpControl);
     EXPECT_EQ(Controller().selectedIndex, 4)

@@ -1,6 +1,6 @@
 // Opening and closing the menu: sounds, radar, suppressed game controls, the
 // gamepad global and the prompts, frame by frame.
-#include "MenuFixture.h"
+#include "tests/support/MenuFixture.h"
 
 #include "menu/Sound.h"
 
@@ -41,7 +41,7 @@ std::vector<std::string> ExpectedDisables(bool gamepad) {
 }
 
 TEST(SoundTest, EachSoundIsStoppedThenPlayedAgain) {
-    sim::Host host;
+    sim::StandInHook host;
     PlayFrontendSound("NAV_UP", "Ledger_Sounds");
     EXPECT_EQ(host.recorder.DescribeLast(),
               (std::vector<std::string>{"AUDIO::_STOP_SOUND_WITH_NAME(\"NAV_UP\", \"Ledger_Sounds\")",

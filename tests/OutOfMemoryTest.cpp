@@ -2,12 +2,11 @@
 // step fails, the menu's init callable included, the script routine goes on
 // yielding and the game keeps running. Its own program, because it replaces
 // the global allocator.
-#include "FixturePages.h"
-#include "driver/LinkedPlugin.h"
-
 #include "driver/Runner.h"
 #include "host/Natives.h"
 #include "host/PluginMain.h"
+#include "host/ProcessState.h"
+#include "tests/support/FixturePages.h"
 
 #include <gtest/gtest.h>
 
@@ -58,9 +57,9 @@ TEST(OutOfMemoryTest, AStartUpThatRunsOutOfMemoryAnywhereLeavesTheGameRunning) {
     int failedBeforeRegistration = 0;
     for (long allowed = 0;; ++allowed) {
         SCOPED_TRACE(allowed);
-        sim::ResetLinkedPlugin();
-        sim::Host host;
-        sim::Runner runner(host);
+        RebuildProcessState();
+        sim::StandInHook host;
+        driver::Runner runner(host);
         // Armed on the script thread at the last prompt call before the menu
         // is registered, so the count runs through the registration.
         bool armed = false;
@@ -72,7 +71,7 @@ TEST(OutOfMemoryTest, AStartUpThatRunsOutOfMemoryAnywhereLeavesTheGameRunning) {
             }
             return std::nullopt;
         };
-        runner.Load(sim::Plugin::Linked(&DllMain));
+        runner.Load(driver::Plugin::Linked(&DllMain));
         runner.RunFrame();
         const bool failed = allocationsBeforeFailure < 0;
         allocationsBeforeFailure = -1;
@@ -96,13 +95,13 @@ TEST(OutOfMemoryTest, AStartUpThatRunsOutOfMemoryAnywhereLeavesTheGameRunning) {
         runner.RunFrame();
         ASSERT_NE(menuController->currentSubmenu, nullptr);
         EXPECT_EQ(menuController->currentSubmenu->optionCount, FixtureMainRows);
-        runner.KeyDown(sim::KeyF8);
-        runner.KeyUp(sim::KeyF8);
+        runner.KeyDown(driver::KeyF8);
+        runner.KeyUp(driver::KeyF8);
         runner.RunFrame();
         EXPECT_TRUE(menuController->isOpen);
         runner.Unload();
     }
-    sim::ResetLinkedPlugin();
+    RebuildProcessState();
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 // How the stand-in prints a call: one line each, whatever its texts hold.
 #include "host/Natives.h"
-#include "sim/Host.h"
+#include "sim/StandInHook.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +11,7 @@ namespace {
 
 // The record line of one call of MISC::GET_HASH_KEY with this text, up to its result.
 std::string Printed(const std::string& text) {
-    sim::Host host;
+    sim::StandInHook host;
     host.BeginNative(Native::HashOfName);
     host.PushArgument(reinterpret_cast<std::uintptr_t>(text.c_str()));
     host.CallNative();

@@ -1,7 +1,7 @@
-#include "FixturePages.h"
-#include "PluginFixture.h"
+#include "tests/support/FixturePages.h"
+#include "tests/support/PluginFixture.h"
 
-#include "menu/Prompts.h"
+#include "host/MenuControls.h"
 #include "sim/NativeTable.h"
 
 #include <atomic>
@@ -52,7 +52,7 @@ TEST(ProcessStateTest, LoadTimeStateOnA1920By1080Screen) {
 using ScriptMainTest = PluginTest;
 
 TEST_F(ScriptMainTest, AttachRegistersTheRoutineAndTheHandler) {
-    runner.Load(sim::Plugin::Linked(&DllMain));
+    runner.Load(driver::Plugin::Linked(&DllMain));
     EXPECT_EQ(host.hookLog,
               (std::vector<std::string>{"scriptRegister(set, set)", "keyboardHandlerRegister(set)"}));
     EXPECT_EQ(host.script, &ScriptMain);
@@ -183,8 +183,8 @@ TEST_F(ScriptMainTest, ASecondStartWhileOpenInASubmenuStartsClosedOnTheMainSubme
     EXPECT_TRUE(controller.savedSelection.empty());
     EXPECT_EQ(submenuRegistry.count(5), 1u) << "the registry outlives the controller";
 
-    runner.KeyDown(sim::KeyF8);
-    runner.KeyUp(sim::KeyF8);
+    runner.KeyDown(driver::KeyF8);
+    runner.KeyUp(driver::KeyF8);
     runner.RunFrame();
     EXPECT_TRUE(menuController->isOpen);
     EXPECT_FALSE(host.Fiber()->ExceptionEscaped());
@@ -206,8 +206,8 @@ TEST_F(ScriptMainTest, ARestartAfterAFailedStartUpBuildsTheMenu) {
     runner.RunFrame();
     ASSERT_NE(menuController, nullptr);
     EXPECT_EQ(menuController->currentSubmenu, &submenuRegistry.at(0));
-    runner.KeyDown(sim::KeyF8);
-    runner.KeyUp(sim::KeyF8);
+    runner.KeyDown(driver::KeyF8);
+    runner.KeyUp(driver::KeyF8);
     runner.RunFrame();
     EXPECT_TRUE(menuController->isOpen);
 }
@@ -304,8 +304,8 @@ class WaitingScriptTest : public PluginTest {
   protected:
     // Opens the menu on one row whose action waits, and selects it.
     void EnterTheWaitingAction() {
-        runner.KeyDown(sim::KeyF8);
-        runner.KeyUp(sim::KeyF8);
+        runner.KeyDown(driver::KeyF8);
+        runner.KeyUp(driver::KeyF8);
         runner.RunFrame();
         ASSERT_TRUE(menuController->isOpen);
         menuController->AddSubmenu(0, "Main", "",
@@ -358,8 +358,8 @@ TEST_F(WaitingScriptTest, AStartUpThatWaitsIsStoppedAndTheNextStartBuildsTheMenu
     StopsInTime([this] { runner.RestartScript(); });
     runner.RunFrame();
     EXPECT_EQ(menuController->currentSubmenu->optionCount, FixtureMainRows);
-    runner.KeyDown(sim::KeyF8);
-    runner.KeyUp(sim::KeyF8);
+    runner.KeyDown(driver::KeyF8);
+    runner.KeyUp(driver::KeyF8);
     runner.RunFrame();
     EXPECT_TRUE(menuController->isOpen);
 }

@@ -1,5 +1,5 @@
-#include "DrawnFrame.h"
-#include "PluginFixture.h"
+#include "tests/DrawnFrame.h"
+#include "tests/support/PluginFixture.h"
 
 #include "menu/Text.h"
 #include "menu/TextStore.h"

@@ -1,6 +1,6 @@
 // The shipped main page (voices/MainMenu.cpp) and its voice rows: after a change
 // to that page, these are the tests to update (CTest label "shipped").
-#include "MenuFixture.h"
+#include "tests/support/MenuFixture.h"
 
 #include "sim/Game.h"
 #include "sim/NativeTable.h"

@@ -36,7 +36,7 @@ cmp "$source/CHANGELOG.md" "$work/unpacked/CHANGELOG.md" || fail "CHANGELOG.md d
 notes="$work/unpacked/README.txt"
 [ "$(head -n 1 "$notes")" = "$QDT_PRODUCT_NAME" ] || fail "README.txt is not titled $QDT_PRODUCT_NAME"
 if grep -n '@[A-Za-z0-9_:]*@' "$notes"; then fail "README.txt has placeholders left"; fi
-"$native/tools/release/qdt_players_notes" --module "$native/QuorvaneDevTools.so" --rows > "$work/rows.txt"
+"$native/tools/players_notes/qdt_players_notes" --module "$native/QuorvaneDevTools.so" --rows > "$work/rows.txt"
 listed=$(sed -n 's/^  - //p' "$notes")
 [ "$listed" = "$(cat "$work/rows.txt")" ] ||
   fail "README.txt lists the rows: $(echo "$listed" | tr '\n' '|'), the plug-in shows: $(tr '\n' '|' < "$work/rows.txt")"

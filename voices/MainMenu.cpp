@@ -1,6 +1,6 @@
-#include "voices/MainMenu.h"
+#include "menu/Pages.h"
 
-#include "host/ProcessState.h"
+#include "menu/Controller.h"
 #include "voices/VoiceMenu.h"
 
 void InitializeMenu() {

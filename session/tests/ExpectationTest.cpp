@@ -3,7 +3,7 @@
 #include "session/Session.h"
 
 #include "host/NativeInvoker.h"
-#include "tests/MenuFixture.h"
+#include "tests/support/MenuFixture.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 #include "session/Play.h"
 
 #include "host/GameControls.h"
+#include "host/MenuControls.h"
 #include "host/Natives.h"
-#include "menu/Prompts.h"
 
 #include <gtest/gtest.h>
 
@@ -27,11 +27,11 @@ struct KeyEvent {
 std::vector<KeyEvent> keyEvents;
 
 void RecordKey(DWORD key, WORD, BYTE, BOOL, BOOL, BOOL wasDownBefore, BOOL isUpNow) {
-    keyEvents.push_back({key, wasDownBefore != 0, isUpNow != 0, sim::Host::Active()->tickCount});
+    keyEvents.push_back({key, wasDownBefore != 0, isUpNow != 0, sim::StandInHook::Active()->tickCount});
 }
 
 // Asks the stand-in game what the plug-in would be told.
-bool Ask(sim::Host& host, std::uint64_t hash, std::vector<std::uint64_t> args) {
+bool Ask(sim::StandInHook& host, std::uint64_t hash, std::vector<std::uint64_t> args) {
     sim::NativeCall call;
     call.hash = hash;
     call.texts.resize(args.size());
@@ -64,9 +64,9 @@ TEST(SessionTest, ReadsEveryStepWithItsLine) {
     EXPECT_EQ(steps[0].source, "wait 2");
     EXPECT_EQ(steps[1].kind, StepKind::Press);
     EXPECT_TRUE(steps[1].input.isKey);
-    EXPECT_EQ(steps[1].input.code, sim::KeyF8);
+    EXPECT_EQ(steps[1].input.code, driver::KeyF8);
     EXPECT_EQ(steps[2].kind, StepKind::Release);
-    EXPECT_EQ(steps[2].input.code, sim::KeyShift);
+    EXPECT_EQ(steps[2].input.code, driver::KeyShift);
     EXPECT_EQ(steps[3].kind, StepKind::Tap);
     EXPECT_FALSE(steps[3].input.isKey);
     EXPECT_EQ(steps[4].kind, StepKind::Gamepad);
@@ -158,20 +158,20 @@ class SessionRunTest : public ::testing::Test {
         host.RegisterKeyboardHandler(&RecordKey);
     }
 
-    sim::Host host;
-    sim::Runner runner{host};
+    sim::StandInHook host;
+    driver::Runner runner{host};
 };
 
 TEST_F(SessionRunTest, KeysGoThroughTheKeyboardHandlerAndRepeatWhileHeld) {
     session::RunSession(ParseSession("press F8\npress F8\nwait 1\nrelease F8\npress shift"), runner, {});
     ASSERT_EQ(keyEvents.size(), 4u);
-    EXPECT_EQ(keyEvents[0].key, sim::KeyF8);
+    EXPECT_EQ(keyEvents[0].key, driver::KeyF8);
     EXPECT_FALSE(keyEvents[0].wasDownBefore);
     EXPECT_FALSE(keyEvents[0].isUpNow);
     EXPECT_TRUE(keyEvents[1].wasDownBefore) << "a second press while held is a repeat";
     EXPECT_TRUE(keyEvents[2].isUpNow);
     EXPECT_GT(keyEvents[2].time, keyEvents[1].time) << "the frame moved the clock on";
-    EXPECT_EQ(keyEvents[3].key, sim::KeyShift);
+    EXPECT_EQ(keyEvents[3].key, driver::KeyShift);
     EXPECT_FALSE(keyEvents[3].wasDownBefore) << "Shift was never down before";
 }
 

@@ -1,7 +1,7 @@
 // libFuzzer entry: each input is one scenario; a broken invariant aborts the
 // run so that libFuzzer keeps the input. At exit it prints how many frames
 // the run played.
-#include "MenuScenario.h"
+#include "tests/fuzz/MenuScenario.h"
 
 #include <cstdio>
 #include <cstdlib>

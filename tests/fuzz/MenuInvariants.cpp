@@ -1,4 +1,4 @@
-#include "MenuInvariants.h"
+#include "tests/fuzz/MenuInvariants.h"
 
 #include "host/ProcessState.h"
 #include "sim/NativeTable.h"
@@ -145,7 +145,7 @@ NavigationBefore TakeNavigationBefore() {
 }
 
 std::string CheckAfterFrame(const NavigationBefore& before, bool sameController, bool radarKnown,
-                            sim::Host& host) {
+                            sim::StandInHook& host) {
     const sim::ScriptFiber* fiber = host.Fiber();
     if (fiber != nullptr && (fiber->ExceptionEscaped() || fiber->Returned())) {
         return "the script routine ended";

@@ -2,7 +2,7 @@
 // and whatever the game answered.
 #pragma once
 
-#include "sim/Host.h"
+#include "sim/StandInHook.h"
 
 #include <cstdint>
 #include <string>
@@ -23,4 +23,4 @@ NavigationBefore TakeNavigationBefore();
 // whether the radar must match the menu (a restart while open leaves it
 // hidden under a closed menu, as intended).
 std::string CheckAfterFrame(const NavigationBefore& before, bool sameController, bool radarKnown,
-                            sim::Host& host);
+                            sim::StandInHook& host);

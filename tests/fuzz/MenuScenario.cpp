@@ -1,14 +1,13 @@
-#include "MenuScenario.h"
+#include "tests/fuzz/MenuScenario.h"
 
-#include "ByteReader.h"
-#include "MenuInvariants.h"
-#include "driver/LinkedPlugin.h"
+#include "tests/fuzz/ByteReader.h"
+#include "tests/fuzz/MenuInvariants.h"
 
 #include "driver/Runner.h"
+#include "host/MenuControls.h"
 #include "host/Natives.h"
 #include "host/PluginMain.h"
-#include "menu/Controls.h"
-#include "menu/Prompts.h"
+#include "host/ProcessState.h"
 #include "sim/NativeTable.h"
 
 #include <array>
@@ -76,7 +75,7 @@ class Scenario {
 
     ScenarioResult Play() {
         ReadTemplates();
-        runner_.Load(sim::Plugin::Linked(&DllMain));
+        runner_.Load(driver::Plugin::Linked(&DllMain));
         if (!RunFrame()) {
             return result_;
         }
@@ -323,16 +322,16 @@ class Scenario {
             game.ReleaseControl(controls[in_.Pick(controls.size())]);
             break;
         case 4:
-            runner_.KeyDown(sim::KeyF8, in_.Pick(2) == 1);
+            runner_.KeyDown(driver::KeyF8, in_.Pick(2) == 1);
             break;
         case 5:
-            runner_.KeyUp(sim::KeyF8);
+            runner_.KeyUp(driver::KeyF8);
             break;
         case 6:
-            runner_.KeyDown(sim::KeyShift, in_.Pick(2) == 1);
+            runner_.KeyDown(driver::KeyShift, in_.Pick(2) == 1);
             break;
         case 7:
-            runner_.KeyUp(sim::KeyShift);
+            runner_.KeyUp(driver::KeyShift);
             break;
         case 8: {
             // Any key code, including those past the table, with any flags.
@@ -394,8 +393,8 @@ class Scenario {
     ByteReader in_;
     std::vector<Template> templates_;
     std::map<std::uint64_t, std::uint64_t> answers_;
-    sim::Host host_;
-    sim::Runner runner_{host_};
+    sim::StandInHook host_;
+    driver::Runner runner_{host_};
     ScenarioResult result_;
     bool restarted_ = false;
     bool radarStale_ = false;
@@ -405,7 +404,7 @@ class Scenario {
 } // namespace
 
 ScenarioResult PlayScenario(std::span<const std::uint8_t> input) {
-    sim::ResetLinkedPlugin();
+    RebuildProcessState();
     toggleFlags = {};
     ScenarioResult result;
     {
@@ -413,6 +412,6 @@ ScenarioResult PlayScenario(std::span<const std::uint8_t> input) {
         result = scenario.Play();
     }
     // The rows' actions refer to the scenario, which is gone: drop them too.
-    sim::ResetLinkedPlugin();
+    RebuildProcessState();
     return result;
 }

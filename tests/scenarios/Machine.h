@@ -1,9 +1,9 @@
 // The parts of a scenario that the machine provides: the screen and the game
 // window, the passing of time and the loader's view of the plug-in. The native
-// build stands them in through sim::Host; under Windows (or Wine) they are real.
+// build stands them in through sim::StandInHook; under Windows (or Wine) they are real.
 #pragma once
 
-#include "sim/Host.h"
+#include "sim/StandInHook.h"
 #include "tests/scenarios/Scenario.h"
 
 #include <cstdint>
@@ -21,7 +21,7 @@ std::string DefaultPluginPath();
 // Made before the plug-in loads, so the script routine can find it.
 class GameWindow {
   public:
-    GameWindow(sim::Host& host, const WindowSetup& setup);
+    GameWindow(sim::StandInHook& host, const WindowSetup& setup);
     ~GameWindow();
     GameWindow(const GameWindow&) = delete;
     GameWindow& operator=(const GameWindow&) = delete;
@@ -34,7 +34,7 @@ class GameWindow {
 void BetweenFrames();
 
 // Lets milliseconds pass on the machine's clock.
-void PassTime(sim::Host& host, std::uint32_t milliseconds);
+void PassTime(sim::StandInHook& host, std::uint32_t milliseconds);
 
 // Whether the library at path is still mapped into the process.
 bool ModuleMapped(const std::string& path);

@@ -13,8 +13,8 @@ std::string DefaultPluginPath() {
 }
 
 // The stand-in machine mirrors the Xvfb screen the Windows run sees.
-GameWindow::GameWindow(sim::Host& host, const WindowSetup& setup) {
-    sim::SetScreen(host, {ScreenWidth, ScreenHeight, setup.outerWidth, setup.outerHeight});
+GameWindow::GameWindow(sim::StandInHook& host, const WindowSetup& setup) {
+    driver::SetScreen(host, {ScreenWidth, ScreenHeight, setup.outerWidth, setup.outerHeight});
     if (setup.kind == WindowKind::Absent) {
         host.window.reset();
         return;
@@ -26,7 +26,7 @@ GameWindow::~GameWindow() = default;
 
 void BetweenFrames() {}
 
-void PassTime(sim::Host& host, std::uint32_t milliseconds) {
+void PassTime(sim::StandInHook& host, std::uint32_t milliseconds) {
     host.tickCount += milliseconds;
 }
 

@@ -37,7 +37,7 @@ std::string DefaultPluginPath() {
     return folder + "QuorvaneDevTools.asi";
 }
 
-GameWindow::GameWindow(sim::Host&, const WindowSetup& setup) {
+GameWindow::GameWindow(sim::StandInHook&, const WindowSetup& setup) {
     if (setup.kind == WindowKind::Absent) {
         return;
     }
@@ -69,7 +69,7 @@ void BetweenFrames() {
 }
 
 // The plug-in reads the real GetTickCount, so only real time will do.
-void PassTime(sim::Host&, std::uint32_t milliseconds) {
+void PassTime(sim::StandInHook&, std::uint32_t milliseconds) {
     Sleep(milliseconds);
 }
 

@@ -42,9 +42,9 @@ scenario::Scenario OpenOnce() {
     return {"reload",
             {},
             {{StepKind::Frame},
-             {StepKind::KeyDown, sim::KeyF8},
+             {StepKind::KeyDown, driver::KeyF8},
              {StepKind::Frame},
-             {StepKind::KeyUp, sim::KeyF8},
+             {StepKind::KeyUp, driver::KeyF8},
              {StepKind::Frame},
              {StepKind::Frame}}};
 }

@@ -1,6 +1,6 @@
 #include "tests/scenarios/ScenarioRun.h"
 
-#include "driver/Input.h"
+#include "driver/InputSequences.h"
 #include "driver/Runner.h"
 #include "sim/NativeTable.h"
 #include "tests/scenarios/Machine.h"
@@ -53,7 +53,7 @@ void CheckSlots(const sim::NativeCall& call, Writer& out) {
     }
 }
 
-void WriteFrame(int number, sim::Host& host, const sim::Frame& frame, Writer& out) {
+void WriteFrame(int number, sim::StandInHook& host, const sim::Frame& frame, Writer& out) {
     out.Line("-- frame " + std::to_string(number));
     for (const sim::NativeCall& call : frame) {
         out.Line("  " + sim::Describe(call));
@@ -87,7 +87,7 @@ std::string DescribeScreenAndWindow() {
     return line;
 }
 
-void WriteHookLog(const sim::Host& host, std::size_t from, Writer& out) {
+void WriteHookLog(const sim::StandInHook& host, std::size_t from, Writer& out) {
     for (std::size_t i = from; i < host.hookLog.size(); ++i) {
         out.Line("host: " + host.hookLog[i]);
     }
@@ -125,8 +125,8 @@ std::string DescribeStep(const Step& step) {
     return "?";
 }
 
-void Unload(sim::Runner& runner, const std::string& pluginPath, Writer& out) {
-    sim::Host& host = runner.host();
+void Unload(driver::Runner& runner, const std::string& pluginPath, Writer& out) {
+    sim::StandInHook& host = runner.host();
     const std::size_t logged = host.hookLog.size();
     runner.Unload();
     WriteHookLog(host, logged, out);
@@ -139,8 +139,8 @@ void Unload(sim::Runner& runner, const std::string& pluginPath, Writer& out) {
     out.Check("the library is unmapped", !ModuleMapped(pluginPath));
 
     // A routine or handler left registered would now be called into a library that is gone.
-    runner.KeyDown(sim::KeyF8);
-    runner.KeyUp(sim::KeyF8);
+    runner.KeyDown(driver::KeyF8);
+    runner.KeyUp(driver::KeyF8);
     BetweenFrames();
     out.Check("a frame after unloading makes no native call", runner.RunFrame().empty());
 }
@@ -151,12 +151,12 @@ Record RunScenario(const Scenario& scenario, const std::string& pluginPath, cons
     Record record;
     Writer out(record);
 
-    sim::Host host;
+    sim::StandInHook host;
     const GameWindow window(host, scenario.window);
-    sim::Runner runner(host);
+    driver::Runner runner(host);
     out.Line("machine: " + DescribeScreenAndWindow());
 
-    runner.Load(sim::Plugin::Load(pluginPath));
+    runner.Load(driver::Plugin::Load(pluginPath));
     WriteHookLog(host, 0, out);
     out.Check("DllMain registered a routine and a handler",
               host.script != nullptr && host.keyboardHandler != nullptr);
@@ -184,19 +184,19 @@ Record RunScenario(const Scenario& scenario, const std::string& pluginPath, cons
             }
             break;
         case StepKind::KeyDown:
-            sim::Apply(runner, {sim::InputKind::KeyDown, step.value});
+            driver::Apply(runner, {driver::InputKind::KeyDown, step.value});
             break;
         case StepKind::KeyRepeat:
-            sim::Apply(runner, {sim::InputKind::KeyRepeat, step.value});
+            driver::Apply(runner, {driver::InputKind::KeyRepeat, step.value});
             break;
         case StepKind::KeyUp:
-            sim::Apply(runner, {sim::InputKind::KeyUp, step.value});
+            driver::Apply(runner, {driver::InputKind::KeyUp, step.value});
             break;
         case StepKind::PressControl:
-            sim::Apply(runner, {sim::InputKind::PressControl, step.value});
+            driver::Apply(runner, {driver::InputKind::PressControl, step.value});
             break;
         case StepKind::ReleaseControl:
-            sim::Apply(runner, {sim::InputKind::ReleaseControl, step.value});
+            driver::Apply(runner, {driver::InputKind::ReleaseControl, step.value});
             break;
         case StepKind::UseGamepad:
             host.game.gamepad = true;

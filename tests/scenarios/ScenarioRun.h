@@ -4,7 +4,7 @@
 
 #include "tests/scenarios/Scenario.h"
 
-#include "sim/Host.h"
+#include "sim/StandInHook.h"
 
 #include <cstdint>
 #include <functional>
@@ -20,7 +20,8 @@ struct Record {
 // What a session adds to a run: it watches the frames and checks the last one.
 struct RunHooks {
     std::function<void(const sim::Frame& frame)> frame;
-    std::function<void(std::uint32_t expectation, const sim::Frame& last, const sim::Host& host)> expect;
+    std::function<void(std::uint32_t expectation, const sim::Frame& last, const sim::StandInHook& host)>
+        expect;
 };
 
 Record RunScenario(const Scenario& scenario, const std::string& pluginPath, const RunHooks& hooks = {});

@@ -1,8 +1,7 @@
 #include "tests/scenarios/Scenario.h"
 
-#include "driver/Input.h"
-#include "menu/Controls.h"
-#include "menu/Prompts.h"
+#include "driver/InputSequences.h"
+#include "host/MenuControls.h"
 
 #include <initializer_list>
 
@@ -25,26 +24,26 @@ Steps Frames(int count) {
 }
 
 // The player's input, as steps both machines play.
-Steps Played(const sim::InputSequence& sequence) {
+Steps Played(const driver::InputSequence& sequence) {
     Steps steps;
-    for (const sim::InputEvent& event : sequence) {
+    for (const driver::InputEvent& event : sequence) {
         switch (event.kind) {
-        case sim::InputKind::KeyDown:
+        case driver::InputKind::KeyDown:
             steps.push_back({StepKind::KeyDown, event.code});
             break;
-        case sim::InputKind::KeyRepeat:
+        case driver::InputKind::KeyRepeat:
             steps.push_back({StepKind::KeyRepeat, event.code});
             break;
-        case sim::InputKind::KeyUp:
+        case driver::InputKind::KeyUp:
             steps.push_back({StepKind::KeyUp, event.code});
             break;
-        case sim::InputKind::PressControl:
+        case driver::InputKind::PressControl:
             steps.push_back({StepKind::PressControl, event.code});
             break;
-        case sim::InputKind::ReleaseControl:
+        case driver::InputKind::ReleaseControl:
             steps.push_back({StepKind::ReleaseControl, event.code});
             break;
-        case sim::InputKind::NextFrame:
+        case driver::InputKind::NextFrame:
             steps.push_back({StepKind::Frame});
             break;
         }
@@ -53,11 +52,11 @@ Steps Played(const sim::InputSequence& sequence) {
 }
 
 Steps ToggleWithF8() {
-    return Played(sim::ToggleWithF8());
+    return Played(driver::ToggleWithF8());
 }
 
 Steps Tap(std::uint32_t control) {
-    return Played(sim::TapControl(control));
+    return Played(driver::TapControl(control));
 }
 
 // Opening and moving: what a window setup changes shows in the drawn menu.

@@ -5,19 +5,19 @@
 namespace scenario {
 namespace {
 
-Step Played(const sim::InputEvent& event) {
+Step Played(const driver::InputEvent& event) {
     switch (event.kind) {
-    case sim::InputKind::KeyDown:
+    case driver::InputKind::KeyDown:
         return {StepKind::KeyDown, event.code};
-    case sim::InputKind::KeyRepeat:
+    case driver::InputKind::KeyRepeat:
         return {StepKind::KeyRepeat, event.code};
-    case sim::InputKind::KeyUp:
+    case driver::InputKind::KeyUp:
         return {StepKind::KeyUp, event.code};
-    case sim::InputKind::PressControl:
+    case driver::InputKind::PressControl:
         return {StepKind::PressControl, event.code};
-    case sim::InputKind::ReleaseControl:
+    case driver::InputKind::ReleaseControl:
         return {StepKind::ReleaseControl, event.code};
-    case sim::InputKind::NextFrame:
+    case driver::InputKind::NextFrame:
         break;
     }
     return {StepKind::Frame};
@@ -66,7 +66,7 @@ SessionRecord RunSessionFile(const std::string& path, const std::string& pluginP
     session::Checker checker;
     RunHooks hooks;
     hooks.frame = [&](const sim::Frame& frame) { checker.See(frame); };
-    hooks.expect = [&](std::uint32_t number, const sim::Frame& last, const sim::Host& host) {
+    hooks.expect = [&](std::uint32_t number, const sim::Frame& last, const sim::StandInHook& host) {
         const session::SessionStep& step = *expectations.at(number);
         if (const auto shortfall = checker.Shortfall(step.expectation, last, host.game)) {
             result.failures.push_back(

@@ -4,7 +4,7 @@
 // the native stand-in has its own test of this in tests/ScriptMainTest.cpp.
 #include "driver/Runner.h"
 #include "host/ScriptHook.h"
-#include "sim/Host.h"
+#include "sim/StandInHook.h"
 
 #include <cstdio>
 
@@ -36,8 +36,8 @@ bool Expect(bool holds, int round, const char* what) {
 } // namespace
 
 int main() {
-    sim::Host host;
-    sim::Runner runner(host);
+    sim::StandInHook host;
+    driver::Runner runner(host);
     host.script = &WaitingRoutine;
     for (int round = 1; round <= 3; ++round) {
         passes = 0;

@@ -1,6 +1,6 @@
 #include "tools/preview/ContactSheet.h"
 
-#include "tools/preview/Renderer.h"
+#include "tools/render/Renderer.h"
 
 #include <algorithm>
 #include <stdexcept>

@@ -2,7 +2,7 @@
 // with its name under it, so the menu's moves read at a glance.
 #pragma once
 
-#include "tools/preview/Picture.h"
+#include "tools/render/Picture.h"
 
 #include <string>
 #include <vector>

@@ -4,15 +4,15 @@
 #include "driver/Runner.h"
 #include "driver/Screen.h"
 #include "session/Play.h"
-#include "tools/preview/CommandLine.h"
 #include "tools/preview/ContactSheet.h"
 #include "tools/preview/OutputFolder.h"
-#include "tools/preview/PromptStrip.h"
-#include "tools/preview/Prompts.h"
-#include "tools/preview/Renderer.h"
-#include "tools/preview/Scene.h"
-#include "tools/preview/Summary.h"
-#include "tools/preview/Textures.h"
+#include "tools/render/PictureOptions.h"
+#include "tools/render/PromptBoard.h"
+#include "tools/render/PromptStrip.h"
+#include "tools/render/Renderer.h"
+#include "tools/render/Scene.h"
+#include "tools/render/Summary.h"
+#include "tools/render/Textures.h"
 
 #include <algorithm>
 #include <cctype>
@@ -94,7 +94,7 @@ int main(int argc, char** argv) {
         preview::ListTextures(std::cout);
         return 0;
     }
-    const sim::Screen screen{options.screenWidth, options.screenHeight, options.windowWidth};
+    const driver::Screen screen{options.screenWidth, options.screenHeight, options.windowWidth};
     const int windowWidth = screen.WindowWidth();
     const int windowHeight = screen.WindowHeight();
 
@@ -123,10 +123,10 @@ int main(int argc, char** argv) {
                << windowHeight
                << ".\n# \"> \" lines are the session's steps, played before the frame below them.\n";
 
-        sim::Host host;
-        sim::SetScreen(host, screen);
-        sim::Runner runner(host);
-        runner.Load(sim::Plugin::Load(options.module));
+        sim::StandInHook host;
+        driver::SetScreen(host, screen);
+        driver::Runner runner(host);
+        runner.Load(driver::Plugin::Load(options.module));
 
         std::printf("session %s on %s, game window %dx%d\nwhat happened:\n", options.session.c_str(),
                     options.module.c_str(), windowWidth, windowHeight);

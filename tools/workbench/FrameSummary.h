@@ -4,7 +4,7 @@
 #pragma once
 
 #include "readback/MenuState.h"
-#include "tools/preview/Scene.h"
+#include "tools/render/Scene.h"
 
 #include <string>
 

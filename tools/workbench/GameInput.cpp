@@ -1,7 +1,6 @@
 #include "tools/workbench/GameInput.h"
 
-#include "menu/Controls.h"
-#include "menu/Prompts.h"
+#include "host/MenuControls.h"
 #include "tools/workbench/PadMapping.h"
 
 #include <algorithm>
@@ -11,10 +10,10 @@ namespace workbench {
 KeyBinding BindingFor(SDL_Keycode key) {
     switch (key) {
     case SDLK_F8:
-        return {KeyRole::PluginKey, sim::KeyF8};
+        return {KeyRole::PluginKey, driver::KeyF8};
     case SDLK_LSHIFT:
     case SDLK_RSHIFT:
-        return {KeyRole::PluginKey, sim::KeyShift};
+        return {KeyRole::PluginKey, driver::KeyShift};
     case SDLK_UP:
         return {KeyRole::Control, Menu::UpControl};
     case SDLK_DOWN:
@@ -43,8 +42,8 @@ KeyBinding BindingFor(SDL_Keycode key) {
     }
 }
 
-void GameInput::Queue(const sim::InputSequence& sequence) {
-    for (const sim::InputEvent& input : sequence) {
+void GameInput::Queue(const driver::InputSequence& sequence) {
+    for (const driver::InputEvent& input : sequence) {
         queue_.push_back({Device::Unchanged, input});
     }
 }
@@ -56,7 +55,7 @@ void GameInput::Button(std::string_view name, bool down) {
     }
     Queue(Device::Controller);
     for (const std::uint32_t control : controls) {
-        Queue({{down ? sim::InputKind::PressControl : sim::InputKind::ReleaseControl, control}});
+        Queue({{down ? driver::InputKind::PressControl : driver::InputKind::ReleaseControl, control}});
     }
     if (down) {
         constexpr std::size_t Kept = 4; // enough for a chord and what came before it
@@ -79,7 +78,8 @@ bool GameInput::Key(const KeyBinding& binding, bool down, bool repeat) {
     switch (binding.role) {
     case KeyRole::PluginKey:
         Queue(Device::Keyboard);
-        Queue({{down ? (repeat ? sim::InputKind::KeyRepeat : sim::InputKind::KeyDown) : sim::InputKind::KeyUp,
+        Queue({{down ? (repeat ? driver::InputKind::KeyRepeat : driver::InputKind::KeyDown)
+                     : driver::InputKind::KeyUp,
                 binding.code}});
         return true;
     case KeyRole::Control:
@@ -87,13 +87,13 @@ bool GameInput::Key(const KeyBinding& binding, bool down, bool repeat) {
             return false; // the game's controls have no key repeat
         }
         Queue(Device::Keyboard);
-        Queue({{down ? sim::InputKind::PressControl : sim::InputKind::ReleaseControl, binding.code}});
+        Queue({{down ? driver::InputKind::PressControl : driver::InputKind::ReleaseControl, binding.code}});
         return true;
     case KeyRole::Chord:
         if (repeat) {
             return false;
         }
-        Queue(down ? sim::ChordDown() : sim::ChordUp());
+        Queue(down ? driver::ChordDown() : driver::ChordUp());
         return true;
     case KeyRole::SwitchDevice:
         if (down && !repeat) {
@@ -119,16 +119,17 @@ void GameInput::Deliver() {
             }
             continue;
         }
-        const sim::InputKind kind = event.input.kind;
-        if (kind == sim::InputKind::NextFrame) {
+        const driver::InputKind kind = event.input.kind;
+        if (kind == driver::InputKind::NextFrame) {
             ++taken; // what follows waits for the next frame
             break;
         }
-        const bool control = kind == sim::InputKind::PressControl || kind == sim::InputKind::ReleaseControl;
+        const bool control =
+            kind == driver::InputKind::PressControl || kind == driver::InputKind::ReleaseControl;
         if (control && std::find(changed.begin(), changed.end(), event.input.code) != changed.end()) {
             break; // the rest waits for the next frame, in order
         }
-        sim::Apply(runner_, event.input);
+        driver::Apply(runner_, event.input);
         if (log_ != nullptr) {
             log_->Input(event.input);
         }

@@ -3,7 +3,7 @@
 // controls, one key for the controller chord and one to switch the input device.
 #pragma once
 
-#include "driver/Input.h"
+#include "driver/InputSequences.h"
 #include "tools/workbench/InputLog.h"
 
 #include <SDL_keycode.h>
@@ -37,7 +37,7 @@ inline constexpr const char* HelpLine = "F8 open/close   Shift fast steps   arro
 class GameInput {
   public:
     // Every event handed over is also written to log, when there is one.
-    explicit GameInput(sim::Runner& runner, InputLog* log = nullptr) : runner_(runner), log_(log) {}
+    explicit GameInput(driver::Runner& runner, InputLog* log = nullptr) : runner_(runner), log_(log) {}
 
     // A key event from the desktop; true when it is for the plug-in. A key
     // for the game switches the input device to the keyboard, as the game does.
@@ -56,12 +56,12 @@ class GameInput {
     enum class Device { Unchanged, Switch, Keyboard, Controller };
     struct Event {
         Device device = Device::Unchanged; // or else the input event
-        sim::InputEvent input;
+        driver::InputEvent input;
     };
-    void Queue(const sim::InputSequence& sequence);
+    void Queue(const driver::InputSequence& sequence);
     void Queue(Device device) { queue_.push_back({device, {}}); }
 
-    sim::Runner& runner_;
+    driver::Runner& runner_;
     InputLog* log_;
     std::vector<Event> queue_;
     std::vector<std::string> recentButtons_;

@@ -11,22 +11,22 @@ void InputLog::Restart() {
     full_ = false;
 }
 
-void InputLog::Input(const sim::InputEvent& event) {
+void InputLog::Input(const driver::InputEvent& event) {
     switch (event.kind) {
-    case sim::InputKind::KeyDown:
-    case sim::InputKind::KeyRepeat:
+    case driver::InputKind::KeyDown:
+    case driver::InputKind::KeyRepeat:
         now_.keysDown.insert(event.code);
         break;
-    case sim::InputKind::KeyUp:
+    case driver::InputKind::KeyUp:
         now_.keysDown.erase(event.code);
         break;
-    case sim::InputKind::PressControl:
+    case driver::InputKind::PressControl:
         now_.heldControls.insert(event.code);
         break;
-    case sim::InputKind::ReleaseControl:
+    case driver::InputKind::ReleaseControl:
         now_.heldControls.erase(event.code);
         break;
-    case sim::InputKind::NextFrame:
+    case driver::InputKind::NextFrame:
         return; // frames come through Frame, with their time
     }
     if (Keeping()) {

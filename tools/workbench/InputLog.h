@@ -4,7 +4,7 @@
 // brings that module to the same place; written out it is a session.
 #pragma once
 
-#include "driver/Input.h"
+#include "driver/InputSequences.h"
 
 #include <cstdint>
 #include <set>
@@ -22,7 +22,7 @@ class InputLog {
     enum class EntryKind : std::uint8_t { Input, Gamepad, Frame, Snapshot };
     struct Entry {
         EntryKind kind = EntryKind::Frame;
-        sim::InputEvent input; // Input (never NextFrame: frames are their own entries)
+        driver::InputEvent input; // Input (never NextFrame: frames are their own entries)
         std::uint32_t value =
             0; // Gamepad: 1 for a controller; Frame: the tick count; Snapshot: its name's index
     };
@@ -39,7 +39,7 @@ class InputLog {
     // While paused (no module runs) entries are not kept, but what is held is still followed.
     void Pause(bool paused) { paused_ = paused; }
 
-    void Input(const sim::InputEvent& event);
+    void Input(const driver::InputEvent& event);
     void Gamepad(bool on);
     void Frame(std::uint32_t tickCount);
     // The frame run last was written as a picture named name.

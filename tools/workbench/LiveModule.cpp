@@ -24,7 +24,7 @@ std::string MakePrivateDirectory() {
 }
 } // namespace
 
-LiveModule::LiveModule(sim::Runner& runner) : runner_(runner), directory_(MakePrivateDirectory()) {}
+LiveModule::LiveModule(driver::Runner& runner) : runner_(runner), directory_(MakePrivateDirectory()) {}
 
 LiveModule::~LiveModule() {
     Unload();
@@ -50,7 +50,7 @@ std::string LiveModule::Replace(const std::string& path) {
     }
     std::string failure;
     try {
-        runner_.Load(sim::Plugin::Load(copy.string()));
+        runner_.Load(driver::Plugin::Load(copy.string()));
         loaded_ = true;
         link_map* map = nullptr;
         const std::uint64_t offset = FindMenuControllerOffset(copy.string());

@@ -12,7 +12,7 @@ namespace workbench {
 
 class LiveModule {
   public:
-    explicit LiveModule(sim::Runner& runner);
+    explicit LiveModule(driver::Runner& runner);
     ~LiveModule();
     LiveModule(const LiveModule&) = delete;
     LiveModule& operator=(const LiveModule&) = delete;
@@ -28,7 +28,7 @@ class LiveModule {
     std::uintptr_t MenuControllerSlot() const { return menuControllerSlot_; }
 
   private:
-    sim::Runner& runner_;
+    driver::Runner& runner_;
     std::string directory_; // private, removed at exit
     int copies_ = 0;
     bool loaded_ = false;

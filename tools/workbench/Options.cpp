@@ -1,6 +1,6 @@
 #include "tools/workbench/Options.h"
 
-#include "tools/preview/CommandLine.h"
+#include "tools/render/PictureOptions.h"
 
 namespace workbench {
 

@@ -1,7 +1,7 @@
 // What the workbench is told on its command line.
 #pragma once
 
-#include "tools/preview/CommandLine.h"
+#include "tools/render/PictureOptions.h"
 
 #include <optional>
 #include <string>

@@ -1,6 +1,6 @@
 #include "tools/workbench/Panel.h"
 
-#include "tools/preview/Utf8.h"
+#include "tools/render/Utf8.h"
 #include "tools/workbench/GameInput.h"
 
 #include <algorithm>

@@ -1,7 +1,6 @@
 #include "tools/workbench/RecordedSession.h"
 
-#include "menu/Controls.h"
-#include "menu/Prompts.h"
+#include "host/MenuControls.h"
 #include "session/Session.h"
 #include "sim/ControlTable.h"
 
@@ -20,9 +19,9 @@ using Entry = InputLog::Entry;
 using EntryKind = InputLog::EntryKind;
 
 // The session's name for a key or control, as written: "F8", "Shift", "down".
-std::string SessionName(const sim::InputEvent& event) {
-    const bool key = event.kind == sim::InputKind::KeyDown || event.kind == sim::InputKind::KeyRepeat ||
-                     event.kind == sim::InputKind::KeyUp;
+std::string SessionName(const driver::InputEvent& event) {
+    const bool key = event.kind == driver::InputKind::KeyDown || event.kind == driver::InputKind::KeyRepeat ||
+                     event.kind == driver::InputKind::KeyUp;
     for (const session::Input& input : session::SessionInputs()) {
         if (input.isKey == key && input.code == event.code) {
             std::string name = input.name;
@@ -35,11 +34,11 @@ std::string SessionName(const sim::InputEvent& event) {
     return "";
 }
 
-std::string Unnamed(const sim::InputEvent& event) {
-    const bool press = event.kind == sim::InputKind::PressControl || event.kind == sim::InputKind::KeyDown ||
-                       event.kind == sim::InputKind::KeyRepeat;
-    const bool key = event.kind == sim::InputKind::KeyDown || event.kind == sim::InputKind::KeyRepeat ||
-                     event.kind == sim::InputKind::KeyUp;
+std::string Unnamed(const driver::InputEvent& event) {
+    const bool press = event.kind == driver::InputKind::PressControl ||
+                       event.kind == driver::InputKind::KeyDown || event.kind == driver::InputKind::KeyRepeat;
+    const bool key = event.kind == driver::InputKind::KeyDown || event.kind == driver::InputKind::KeyRepeat ||
+                     event.kind == driver::InputKind::KeyUp;
     std::string name;
     if (const sim::ControlInfo* control = key ? nullptr : sim::FindControl(event.code)) {
         name = control->name;
@@ -80,11 +79,12 @@ class SessionLines {
 
     void Add(std::string text) { lines_.push_back({frames_, 0, std::move(text)}); }
 
-    void Input(const sim::InputEvent& input) {
+    void Input(const driver::InputEvent& input) {
         const bool control =
-            input.kind == sim::InputKind::PressControl || input.kind == sim::InputKind::ReleaseControl;
-        const bool press = input.kind == sim::InputKind::PressControl ||
-                           input.kind == sim::InputKind::KeyDown || input.kind == sim::InputKind::KeyRepeat;
+            input.kind == driver::InputKind::PressControl || input.kind == driver::InputKind::ReleaseControl;
+        const bool press = input.kind == driver::InputKind::PressControl ||
+                           input.kind == driver::InputKind::KeyDown ||
+                           input.kind == driver::InputKind::KeyRepeat;
         if (control && press) {
             held_.insert(input.code);
         } else if (control) {
@@ -195,12 +195,12 @@ std::string WriteSession(const InputLog& log, const readback::MenuState& end, co
         text << "gamepad on\n";
     }
     for (const std::uint32_t key : start.keysDown) {
-        const sim::InputEvent down{sim::InputKind::KeyDown, key};
+        const driver::InputEvent down{driver::InputKind::KeyDown, key};
         const std::string name = SessionName(down);
         text << (name.empty() ? Unnamed(down) : "press " + name + "  # held when the log began") << "\n";
     }
     for (const std::uint32_t control : start.heldControls) {
-        const sim::InputEvent down{sim::InputKind::PressControl, control};
+        const driver::InputEvent down{driver::InputKind::PressControl, control};
         const std::string name = SessionName(down);
         if (!name.empty() || !SpokenFor(control)) {
             text << (name.empty() ? Unnamed(down) : "press " + name + "  # held when the log began") << "\n";

@@ -33,10 +33,10 @@ std::uint32_t LastFrameTick(const InputLog& log) {
 
 } // namespace
 
-ReplayResult Replay(const InputLog& log, sim::Runner& runner, std::uint32_t endTick,
+ReplayResult Replay(const InputLog& log, driver::Runner& runner, std::uint32_t endTick,
                     const std::function<void(const sim::Frame&)>& eachFrame) {
     const auto start = std::chrono::steady_clock::now();
-    sim::Host& host = runner.host();
+    sim::StandInHook& host = runner.host();
     ReplayResult result;
 
     HoldControls(host.game, log.Now().heldControls, log.AtStart().heldControls);
@@ -61,10 +61,10 @@ ReplayResult Replay(const InputLog& log, sim::Runner& runner, std::uint32_t endT
                 ++nextFrame;
             }
             host.tickCount = nextFrame < entries.size() ? entries[nextFrame].value + shift : endTick;
-            sim::Apply(runner, entry.input);
-            if (entry.input.kind == sim::InputKind::PressControl) {
+            driver::Apply(runner, entry.input);
+            if (entry.input.kind == driver::InputKind::PressControl) {
                 held.insert(entry.input.code);
-            } else if (entry.input.kind == sim::InputKind::ReleaseControl) {
+            } else if (entry.input.kind == driver::InputKind::ReleaseControl) {
                 held.erase(entry.input.code);
             }
             break;

@@ -25,7 +25,7 @@ struct ReplayResult {
 // device are what they were when the log began while it plays, and what
 // they are now once it has played.
 // Each replayed frame's calls go to eachFrame, for what must see every frame.
-ReplayResult Replay(const InputLog& log, sim::Runner& runner, std::uint32_t endTick,
+ReplayResult Replay(const InputLog& log, driver::Runner& runner, std::uint32_t endTick,
                     const std::function<void(const sim::Frame&)>& eachFrame = {});
 
 // Where the menu is: open or not, the page and the row. The page is its id

@@ -2,9 +2,9 @@
 
 #include "driver/Screen.h"
 
-#include "tools/preview/PromptStrip.h"
-#include "tools/preview/Renderer.h"
-#include "tools/preview/Summary.h"
+#include "tools/render/PromptStrip.h"
+#include "tools/render/Renderer.h"
+#include "tools/render/Summary.h"
 #include "tools/workbench/CrashReport.h"
 #include "tools/workbench/FrameComparison.h"
 #include "tools/workbench/FrameSummary.h"
@@ -47,7 +47,7 @@ Workbench::Workbench(const Options& options, SDL_Renderer* renderer)
       watch_(options.module, std::chrono::milliseconds(100)),
       textures_(renderer, options.screenWidth, options.screenHeight),
       look_(options.look.textures, options.look.backdrop, std::cerr) {
-    sim::SetScreen(host_, {options.screenWidth, options.screenHeight});
+    driver::SetScreen(host_, {options.screenWidth, options.screenHeight});
     clockBase_ = host_.tickCount;
     content_.module = options.module;
     if (options.virtualController) {
@@ -138,7 +138,7 @@ void Workbench::HandleEvents() {
                 chromeDirty_ = true;
                 // The keys whose effect the summary shows: F8's release, a move, the chord.
                 const bool visible =
-                    (binding.code == sim::KeyF8 && !down) ||
+                    (binding.code == driver::KeyF8 && !down) ||
                     (binding.role == KeyRole::Control && down &&
                      (event.key.keysym.sym == SDLK_UP || event.key.keysym.sym == SDLK_DOWN)) ||
                     (binding.role == KeyRole::Chord && !down);

@@ -4,9 +4,9 @@
 #pragma once
 
 #include "driver/Runner.h"
-#include "tools/preview/Picture.h"
-#include "tools/preview/Prompts.h"
-#include "tools/preview/Textures.h"
+#include "tools/render/Picture.h"
+#include "tools/render/PromptBoard.h"
+#include "tools/render/Textures.h"
 #include "tools/workbench/Controllers.h"
 #include "tools/workbench/GameInput.h"
 #include "tools/workbench/InputLog.h"
@@ -53,8 +53,8 @@ class Workbench {
 
     const Options& options_;
     SDL_Renderer* renderer_;
-    sim::Host host_;
-    sim::Runner runner_;
+    sim::StandInHook host_;
+    driver::Runner runner_;
     LiveModule live_;
     ModuleWatch watch_;
     InputLog log_;

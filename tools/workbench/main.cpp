@@ -4,7 +4,7 @@
 #include "tools/workbench/Options.h"
 #include "tools/workbench/Workbench.h"
 
-#include "tools/preview/Textures.h"
+#include "tools/render/Textures.h"
 
 #include <SDL.h>
 

@@ -2,8 +2,8 @@
 // as the plug-in and the stand-in build the list: the constant compiles to the
 // hash and the stand-in records the call by the native's public name.
 #include "host/NativeInvoker.h"
-#include "sim/Host.h"
 #include "sim/NativeTable.h"
+#include "sim/StandInHook.h"
 
 #include <gtest/gtest.h>
 
@@ -30,7 +30,7 @@ TEST(AddedLineTest, CompilesAndRecordsTheNativeByItsPublicName) {
     const sim::NativeInfo& last = std::end(added::table)[-1];
     EXPECT_EQ(last.name, "CLOCK::SET_CLOCK_TIME") << "appended after the list's last line";
 
-    sim::Host host;
+    sim::StandInHook host;
     sim::AddNative(last);
     NativeInvoker::Invoke(added::SetClockTime, 7, 30, 0);
     EXPECT_EQ(host.recorder.DescribeLast().at(0), "CLOCK::SET_CLOCK_TIME(7, 30, 0)");

@@ -6,7 +6,7 @@
 #include "host/Natives.h"
 #include "sim/NativeTable.h"
 #include "sim/Recorder.h"
-#include "tests/MenuLayout.h"
+#include "tests/support/MenuLayout.h"
 
 #include <cstdint>
 #include <cstring>

@@ -3,17 +3,17 @@
 //
 // These need the plug-in's menu drawing and input navigation; until both are
 // in the plug-in, CTest lists them as disabled (label preview-pipeline).
-#include "PixelChecks.h"
 #include "driver/Runner.h"
 #include "driver/Screen.h"
 #include "host/Natives.h"
 #include "session/Play.h"
-#include "tools/preview/PromptStrip.h"
-#include "tools/preview/Prompts.h"
-#include "tools/preview/Renderer.h"
-#include "tools/preview/Scene.h"
-#include "tools/preview/Summary.h"
-#include "tools/preview/Textures.h"
+#include "tests/support/PixelChecks.h"
+#include "tools/render/PromptBoard.h"
+#include "tools/render/PromptStrip.h"
+#include "tools/render/Renderer.h"
+#include "tools/render/Scene.h"
+#include "tools/render/Summary.h"
+#include "tools/render/Textures.h"
 
 #include <gtest/gtest.h>
 
@@ -28,7 +28,7 @@ namespace {
 
 using namespace pixel_checks;
 
-using sim::Screen;
+using driver::Screen;
 
 using EachFrame = std::function<void(const sim::Frame&)>;
 using ShownPrompts = std::map<std::string, std::vector<preview::ShownPrompt>>;
@@ -40,10 +40,10 @@ using ShownPrompts = std::map<std::string, std::vector<preview::ShownPrompt>>;
 std::map<std::string, Picture> Play(const std::vector<session::SessionStep>& steps, Screen screen = {},
                                     const EachFrame& eachFrame = {}, const char* module = QDT_FIXTURE_MODULE,
                                     ShownPrompts* shownPrompts = nullptr) {
-    sim::Host host;
-    sim::SetScreen(host, screen);
-    sim::Runner runner(host);
-    runner.Load(sim::Plugin::Load(module));
+    sim::StandInHook host;
+    driver::SetScreen(host, screen);
+    driver::Runner runner(host);
+    runner.Load(driver::Plugin::Load(module));
     std::map<std::string, Picture> pictures;
     preview::PromptBoard prompts;
     session::SessionObserver observer;
@@ -199,9 +199,9 @@ TEST(PipelineTest, TheSummaryTellsPagesListsTogglesAndActionsInTheMenusWords) {
 TEST(PipelineTest, WhatAWaitingActionDidIsCreditedToTheStepThatSelectedIt) {
     const std::vector<session::SessionStep> steps =
         session::ParseSession("wait 1\ntap F8\ntap select\ntap down\ntap down\ntap select\ntap back\n");
-    sim::Host host;
-    sim::Runner runner(host);
-    runner.Load(sim::Plugin::Load(QDT_WAITING_MODULE));
+    sim::StandInHook host;
+    driver::Runner runner(host);
+    runner.Load(driver::Plugin::Load(QDT_WAITING_MODULE));
     preview::SessionSummary told;
     std::vector<std::string> credited;
     session::SessionObserver observer;

@@ -1,12 +1,12 @@
 // The prompts the game shows: read from the calls that make and show them,
 // placed bottom right and drawn as key caps with their text.
-#include "tools/preview/Prompts.h"
+#include "tools/render/PromptBoard.h"
 
 #include "MenuRecord.h"
-#include "PixelChecks.h"
 #include "host/GameControls.h"
-#include "tools/preview/PromptStrip.h"
-#include "tools/preview/Renderer.h"
+#include "tests/support/PixelChecks.h"
+#include "tools/render/PromptStrip.h"
+#include "tools/render/Renderer.h"
 
 #include <gtest/gtest.h>
 

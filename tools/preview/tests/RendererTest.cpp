@@ -1,11 +1,11 @@
 // Pictures of hand-made records: the calls the menu's layout prescribes,
 // rendered and read back pixel by pixel.
-#include "tools/preview/Renderer.h"
+#include "tools/render/Renderer.h"
 
 #include "MenuRecord.h"
-#include "PixelChecks.h"
+#include "tests/support/PixelChecks.h"
 #include "tools/preview/ContactSheet.h"
-#include "tools/preview/Scene.h"
+#include "tools/render/Scene.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "tools/preview/Scene.h"
+#include "tools/render/Scene.h"
 
 #include "readback/MenuState.h"
 

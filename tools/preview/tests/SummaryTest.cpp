@@ -1,6 +1,6 @@
 // What the preview tells of each frame, from what the frame and the one
 // before it showed.
-#include "tools/preview/Summary.h"
+#include "tools/render/Summary.h"
 
 #include "MenuRecord.h"
 

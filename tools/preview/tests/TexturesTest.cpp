@@ -1,10 +1,10 @@
 // The modder's textures and backdrop: PNG files made here with Cairo, drawn
 // where the menu draws the sprites they stand for.
-#include "tools/preview/Textures.h"
+#include "tools/render/Textures.h"
 
 #include "MenuRecord.h"
-#include "PixelChecks.h"
-#include "tools/preview/Renderer.h"
+#include "tests/support/PixelChecks.h"
+#include "tools/render/Renderer.h"
 
 #include <gtest/gtest.h>
 

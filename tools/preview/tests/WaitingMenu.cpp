@@ -2,9 +2,9 @@
 // loads something does: the Select sound comes frames after Select was read.
 #include "host/NativeInvoker.h"
 #include "host/Natives.h"
-#include "host/ProcessState.h"
 #include "host/ScriptHook.h"
-#include "voices/MainMenu.h"
+#include "menu/Controller.h"
+#include "menu/Pages.h"
 
 #include <cstdint>
 

@@ -3,8 +3,8 @@
 // which gives the player a voice named after its row.
 #include "host/NativeInvoker.h"
 #include "host/Natives.h"
-#include "host/ProcessState.h"
-#include "voices/MainMenu.h"
+#include "menu/Controller.h"
+#include "menu/Pages.h"
 
 #include <cstdint>
 #include <string>

@@ -2,7 +2,7 @@
 // module brings its menu to the page and row the old one showed.
 #include "tools/workbench/tests/PlayedFrames.h"
 
-#include "menu/Controls.h"
+#include "host/MenuControls.h"
 #include "sim/Game.h"
 
 namespace {
@@ -90,13 +90,13 @@ TEST_F(KeepPlaceTest, ControlsPressedWhileNoModuleRanStayHeldAfterTheReplay) {
 
 TEST(InputLogTest, StopsAtItsCapAndKeepsNothingWhilePausedButFollowsWhatIsHeld) {
     InputLog log;
-    log.Input({sim::InputKind::PressControl, Menu::DownControl});
+    log.Input({driver::InputKind::PressControl, Menu::DownControl});
     log.Restart();
     EXPECT_EQ(log.AtStart().heldControls, std::set<std::uint32_t>{Menu::DownControl});
     EXPECT_TRUE(log.Entries().empty());
 
     log.Pause(true);
-    log.Input({sim::InputKind::ReleaseControl, Menu::DownControl});
+    log.Input({driver::InputKind::ReleaseControl, Menu::DownControl});
     log.Gamepad(true);
     log.Frame(16);
     log.Snapshot("not-kept");

@@ -1,8 +1,8 @@
 // A second plug-in for the workbench's reload tests, built in place of
 // voices/MainMenu.cpp: another main page, so a reload shows on screen, and a
 // second page with an id of its own.
-#include "host/ProcessState.h"
-#include "voices/MainMenu.h"
+#include "menu/Controller.h"
+#include "menu/Pages.h"
 
 void InitializeMenu() {
     menuController->AddSubmenu(0, "Other Module", "Reloaded Page", [](Menu::Submenu* main) {

@@ -1,7 +1,7 @@
 // The panel's lines: cut between characters, whatever bytes a plug-in's texts hold.
 #include "tools/workbench/Panel.h"
-#include "tools/preview/Renderer.h"
-#include "tools/preview/Utf8.h"
+#include "tools/render/Renderer.h"
+#include "tools/render/Utf8.h"
 
 #include <gtest/gtest.h>
 

@@ -3,8 +3,8 @@
 // a change to the plug-in's main page leaves the tests alone.
 #include "host/NativeInvoker.h"
 #include "host/Natives.h"
-#include "host/ProcessState.h"
-#include "voices/MainMenu.h"
+#include "menu/Controller.h"
+#include "menu/Pages.h"
 
 #include <cstdint>
 

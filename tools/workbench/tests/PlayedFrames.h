@@ -4,7 +4,7 @@
 #pragma once
 
 #include "readback/MenuState.h"
-#include "tools/preview/Scene.h"
+#include "tools/render/Scene.h"
 #include "tools/workbench/FrameSummary.h"
 #include "tools/workbench/GameInput.h"
 #include "tools/workbench/InputLog.h"
@@ -55,8 +55,8 @@ class PlayedFrames : public ::testing::Test {
         Frame();
     }
 
-    sim::Host host;
-    sim::Runner runner{host, FrameMilliseconds};
+    sim::StandInHook host;
+    driver::Runner runner{host, FrameMilliseconds};
     workbench::InputLog log;
     workbench::GameInput input{runner, &log};
     workbench::LiveModule live{runner};

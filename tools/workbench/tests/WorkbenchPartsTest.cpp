@@ -119,8 +119,8 @@ class ModuleSwapTest : public ::testing::Test {
         input.Key(workbench::BindingFor(key), false, false);
     }
 
-    sim::Host host;
-    sim::Runner runner{host, 16};
+    sim::StandInHook host;
+    driver::Runner runner{host, 16};
     workbench::GameInput input{runner};
 };
 

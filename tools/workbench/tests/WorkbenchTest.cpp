@@ -1,7 +1,7 @@
 // The workbench on a virtual display (CTest runs this under xvfb-run),
 // driven with real key events from xdotool. Its standard output says what
 // happened; screenshots say what was drawn.
-#include "tools/preview/tests/PixelChecks.h"
+#include "tests/support/PixelChecks.h"
 
 #include <X11/Xlib.h>
 #include <gtest/gtest.h>

@@ -1,7 +1,0 @@
-#include "menu/TextStore.h"
-
-namespace Menu {
-
-TextStore frameTexts;
-
-} // namespace Menu

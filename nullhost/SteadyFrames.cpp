@@ -1,0 +1,154 @@
+#include "nullhost/SteadyFrames.h"
+
+#include "host/ProcessState.h"
+#include "nullhost/NullHost.h"
+#include "voices/VoiceMenu.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <stdexcept>
+
+namespace {
+
+constexpr DWORD KeyF8 = 0x77;
+
+bool godMode = true;
+bool infiniteStamina = false;
+bool freezeTime = false;
+
+void ClearWantedLevel() {}
+void ChangeWeather() {}
+
+void AddTenRows(Menu::Submenu* submenu) {
+    submenu->AddSeparator("Player");
+    submenu->AddToggle("God mode", "The player takes no damage.", &godMode);
+    submenu->AddToggle("Infinite stamina", "Stamina never runs out.", &infiniteStamina);
+    submenu->AddList("Weather", "The weather from now on.", {"Sunny", "Rain", "Snow"}, ChangeWeather);
+    submenu->AddSubmenuLink("Voices", "Choose the player's voice.", 1);
+    submenu->AddSeparator("World");
+    submenu->AddOption("Clear wanted level", "Forgets every crime.", ClearWantedLevel);
+    submenu->AddToggle("Freeze time", "The clock stands still.", &freezeTime);
+    submenu->AddSubmenuLink("More voices", "The same voices again.", 1);
+    submenu->AddList("Time of day", "Sets the clock.", {"Dawn", "Noon", "Dusk", "Night"});
+}
+
+void ForgetLoadedState() {
+    RebuildProcessState();
+    NullHost::Reset();
+}
+
+} // namespace
+
+std::string_view ScenarioName(Scenario scenario) {
+    switch (scenario) {
+    case Scenario::Closed:
+        return "closed";
+    case Scenario::VoiceMenuOpen:
+        return "open";
+    case Scenario::TenRowsScrolled:
+        return "ten_rows";
+    }
+    return "?";
+}
+
+std::optional<Scenario> ScenarioNamed(std::string_view name) {
+    for (const Scenario scenario : AllScenarios) {
+        if (ScenarioName(scenario) == name) {
+            return scenario;
+        }
+    }
+    return std::nullopt;
+}
+
+std::string_view ChangeName(Change change) {
+    switch (change) {
+    case Change::Row:
+        return "row";
+    case Change::ListValue:
+        return "list_value";
+    case Change::Page:
+        return "page";
+    }
+    return "?";
+}
+
+std::optional<Change> ChangeNamed(std::string_view name) {
+    for (const Change change : AllChanges) {
+        if (ChangeName(change) == name) {
+            return change;
+        }
+    }
+    return std::nullopt;
+}
+
+bool MakeChange(Change change) {
+    Menu::Controller& menu = *menuController;
+    if (!menu.isOpen) {
+        return false;
+    }
+    switch (change) {
+    case Change::Row:
+        menu.selectedIndex += menu.selectedIndex > 0 ? -1 : 1;
+        return true;
+    case Change::ListValue: {
+        Menu::Option* row = Menu::SelectedRow();
+        if (row == nullptr || !row->isList || row->listValues.empty()) {
+            return false;
+        }
+        row->listIndex = (row->listIndex + 1) % static_cast<std::int32_t>(row->listValues.size());
+        row->valueText = row->listValues[static_cast<std::size_t>(row->listIndex)];
+        return true;
+    }
+    case Change::Page:
+        // The voice menu goes to the ten rows, the ten rows to the voices.
+        if (menu.currentSubmenu->id == 0 && submenuRegistry.count(1) == 0) {
+            menu.AddSubmenu(1, "More", "Ten rows", AddTenRows);
+        }
+        menu.EnterSubmenu(1);
+        return true;
+    }
+    return false;
+}
+
+void StartScenario(Scenario scenario) {
+    ForgetLoadedState();
+    NullHost::LoadAndRunToFirstWait();
+    if (!menuController) {
+        throw std::logic_error("the plug-in's start-up failed");
+    }
+    if (scenario == Scenario::TenRowsScrolled) {
+        menuController->AddSubmenu(1, "Voices", "Player", AddVoiceOptions);
+        menuController->AddSubmenu(0, "Quorvane Dev Tools", "Main Menu", AddTenRows);
+        menuController->selectedIndex = 9;
+    }
+    if (scenario != Scenario::Closed) {
+        NullHost::TapKey(KeyF8);
+        RunFrame();
+        if (!menuController->isOpen) {
+            throw std::logic_error("F8 did not open the menu");
+        }
+    }
+}
+
+void RunFrame() {
+    menuController->FrameTick();
+}
+
+CallStream RecordFrame() {
+    struct Recording {
+        explicit Recording(CallStream& stream) { NullHost::RecordInto(&stream); }
+        ~Recording() { NullHost::RecordInto(nullptr); }
+        Recording(const Recording&) = delete;
+        Recording& operator=(const Recording&) = delete;
+    };
+    CallStream stream;
+    const std::uint64_t lookups = NullHost::GlobalLookups();
+    {
+        const Recording recording(stream);
+        RunFrame();
+    }
+    if (NullHost::GlobalLookups() != lookups) {
+        throw std::logic_error("a frame that writes a script global cannot be replayed");
+    }
+    return stream;
+}

@@ -1,0 +1,39 @@
+// The steady frames whose cost is measured: the plug-in loaded into the null
+// host and left in one state, frame after frame.
+#pragma once
+
+#include "nullhost/CallStream.h"
+
+#include <optional>
+#include <string_view>
+
+enum class Scenario {
+    Closed,          // start-up done, menu closed
+    VoiceMenuOpen,   // the main submenu's six voice rows
+    TenRowsScrolled, // list, toggle, link and separator rows, last row selected
+};
+
+inline constexpr Scenario AllScenarios[] = {Scenario::Closed, Scenario::VoiceMenuOpen,
+                                            Scenario::TenRowsScrolled};
+
+std::string_view ScenarioName(Scenario scenario);
+std::optional<Scenario> ScenarioNamed(std::string_view name);
+
+// What changes before the first frame that shows it: another selected row, the
+// selected list's next value, another page. Made straight in the menu's state,
+// so that frame makes the calls a steady frame of the new state makes.
+enum class Change { Row, ListValue, Page };
+
+inline constexpr Change AllChanges[] = {Change::Row, Change::ListValue, Change::Page};
+
+std::string_view ChangeName(Change change);
+std::optional<Change> ChangeNamed(std::string_view name);
+// False when the scenario has nothing to change that way (no list, closed).
+bool MakeChange(Change change);
+
+// Loads the plug-in afresh into the null host and brings it to the scenario's state.
+void StartScenario(Scenario scenario);
+// One frame: what the script routine does between two waits.
+void RunFrame();
+// One frame, with its native calls recorded.
+CallStream RecordFrame();

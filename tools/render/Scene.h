@@ -1,0 +1,23 @@
+// The preview draws a frame as the shared reader reads it, leniently: what a
+// tampered or foreign record cannot give is left out, never guessed.
+#pragma once
+
+#include "readback/FrameDrawing.h"
+
+namespace preview {
+
+using readback::Align;
+using readback::Colour;
+using readback::DrawItem;
+using readback::FontStyle;
+using readback::Sprite;
+using readback::Text;
+using readback::TextFormat;
+using readback::TextPiece;
+using Scene = readback::Drawing;
+
+inline Scene BuildScene(const sim::Frame& frame) {
+    return readback::ReadDrawing(frame, readback::Reading::Lenient);
+}
+
+} // namespace preview

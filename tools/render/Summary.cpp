@@ -1,0 +1,174 @@
+#include "tools/render/Summary.h"
+
+#include "host/Natives.h"
+
+#include <algorithm>
+
+namespace preview {
+namespace {
+
+using readback::MenuState;
+
+std::string Quoted(const std::string& text) {
+    return "\"" + text + "\"";
+}
+
+std::string Listed(const std::vector<std::string>& parts) {
+    std::string text;
+    for (const std::string& part : parts) {
+        if (!part.empty()) {
+            text += (text.empty() ? "" : ", ") + part;
+        }
+    }
+    return text;
+}
+
+bool PageChanged(const MenuState* before, const MenuState& now) {
+    return before != nullptr && before->open && now.open &&
+           (before->title != now.title || before->subtitle != now.subtitle);
+}
+
+// A page by its title; by its subtitle too where the title is the one it came from.
+std::string PageName(const MenuState* before, const MenuState& now) {
+    const bool titleTells = before == nullptr || before->title != now.title;
+    return Quoted(now.title) + (titleTells ? "" : " " + Quoted(now.subtitle));
+}
+
+std::string SelectedLabel(const MenuState& now) {
+    return now.selectedRow.empty() ? "" : Quoted(now.selectedRow);
+}
+
+bool Played(const MenuState& now, const std::string& sound) {
+    return std::any_of(now.sounds.begin(), now.sounds.end(),
+                       [&](const readback::Sound& played) { return played.name == sound; });
+}
+
+std::string Moved(const std::string& direction, const MenuState& now) {
+    const std::string where = Listed({SelectedLabel(now), now.counterText});
+    return "moved " + direction + (where.empty() ? "" : " to " + where);
+}
+
+std::string Stepped(const std::string& side, const MenuState& now) {
+    if (now.selectedValue.empty()) {
+        return "stepped " + side;
+    }
+    return "list " + SelectedLabel(now) + " stepped " + side + " to " + Quoted(now.selectedValue);
+}
+
+std::string Selected(const MenuState* before, const MenuState& now, const std::string& voice,
+                     std::optional<int>& depth) {
+    if (PageChanged(before, now)) {
+        if (depth) {
+            ++*depth;
+        }
+        return "entered " + PageName(before, now) + (depth ? " (depth " + std::to_string(*depth) + ")" : "");
+    }
+    const bool flipped =
+        now.selectedToggle && (before == nullptr || before->selectedToggle != now.selectedToggle);
+    if (flipped) {
+        return "toggle " + SelectedLabel(now) + (*now.selectedToggle ? " on" : " off");
+    }
+    const std::string label = SelectedLabel(now);
+    // The action runs before Select sounds, so its voice belongs to the selection.
+    return "selected" + (label.empty() ? "" : " " + label) +
+           (voice.empty() ? "" : ": voice " + voice + " applied");
+}
+
+// Empty when the menu closed in the frame: "menu closed" says it.
+std::string WentBack(const MenuState* before, const MenuState& now, std::optional<int>& depth) {
+    if (!now.open && Played(now, "MENU_CLOSE")) {
+        return "";
+    }
+    if (!PageChanged(before, now)) {
+        return "back";
+    }
+    if (depth) {
+        *depth = std::max(0, *depth - 1);
+    }
+    return "back to " +
+           Listed({PageName(before, now), now.counter ? "row " + std::to_string(now.counter->row) : ""});
+}
+
+} // namespace
+
+std::vector<std::string> TellEvents(const MenuState* before, const MenuState& now, const std::string& voice,
+                                    std::optional<int>& depth) {
+    std::vector<std::string> events;
+    bool voiceTold = false;
+    for (const readback::Sound& sound : now.sounds) {
+        const std::string& name = sound.name;
+        std::string event;
+        if (name == "MENU_ENTER") {
+            event = "menu opened";
+        } else if (name == "MENU_CLOSE") {
+            event = "menu closed";
+        } else if (name == "NAV_UP" || name == "NAV_DOWN") {
+            event = Moved(name == "NAV_UP" ? "up" : "down", now);
+        } else if (name == "NAV_LEFT" || name == "NAV_RIGHT") {
+            event = Stepped(name == "NAV_LEFT" ? "left" : "right", now);
+        } else if (name == "SELECT") {
+            event = Selected(before, now, voice, depth);
+            voiceTold = voiceTold || !voice.empty();
+        } else if (name == "BACK") {
+            event = WentBack(before, now, depth);
+        } else {
+            event = "sound " + name;
+        }
+        if (!event.empty()) {
+            events.push_back(std::move(event));
+        }
+    }
+    if (!voice.empty() && !voiceTold) {
+        events.push_back("voice " + voice + " applied");
+    }
+    return events;
+}
+
+std::string AppliedVoice(const sim::Frame& frame) {
+    std::string voice;
+    std::string hashedName; // voices are set by the hash of their name
+    for (const sim::NativeCall& call : frame) {
+        if (call.Is(Native::HashOfName) && !call.texts.empty()) {
+            hashedName = call.Text(0);
+        } else if (call.Is(Native::SetVoiceByHash)) {
+            voice = hashedName.empty() ? "(unnamed)" : hashedName;
+        }
+    }
+    return voice;
+}
+
+void SessionSummary::Saw(const session::SessionStep& step) {
+    if (step.kind != session::StepKind::Wait && step.kind != session::StepKind::Snapshot) {
+        lastInput_ = &step;
+    }
+}
+
+FrameSummary SessionSummary::Next(const sim::Frame& frame, const session::SessionStep* running) {
+    // The menu's tick reads the input device first; a frame that starts
+    // otherwise goes on with a tick an earlier frame began.
+    const bool beginsTick = !frame.empty() && frame.front().Is(Native::InputDeviceQuery);
+    if (beginsTick || !started_) {
+        started_ = true;
+        beforeTick_ = shown_;
+        tickCause_ = running != nullptr && running->kind == session::StepKind::Wait && lastInput_ != nullptr
+                         ? lastInput_
+                         : running;
+    }
+    MenuState now = readback::ReadMenu(frame);
+    FrameSummary summary;
+    summary.voice = AppliedVoice(frame);
+    summary.events = TellEvents(beforeTick_ ? &*beforeTick_ : nullptr, now, summary.voice, depth_);
+    summary.cause = tickCause_;
+    shown_ = std::move(now);
+    return summary;
+}
+
+FrameSummary SummariseFrame(const sim::Frame& frame) {
+    FrameSummary summary;
+    summary.voice = AppliedVoice(frame);
+    std::optional<int> depth;
+    summary.events = TellEvents(nullptr, readback::ReadMenu(frame), summary.voice, depth);
+    return summary;
+}
+
+} // namespace preview

@@ -1,7 +1,0 @@
-// The pages the plug-in registers at start-up.
-#pragma once
-
-// Registers every page and leaves the main page, id 0, ready to be shown.
-// Exactly one file of a build defines it: voices/MainMenu.cpp in the
-// plug-in; the example module and the framework tests bring their own.
-void InitializeMenu();
