@@ -96,7 +96,7 @@ class HostileMachineTest : public ::testing::TestWithParam<Machine> {};
 
 // However odd the answers, the open menu is laid out on a real picture: every
 // position finite, text sized for a real width, the counter's margin in range.
-// The module carries the tests' own pages (tests/FixturePages.cpp).
+// The module carries the tests' own pages (tests/support/FixturePages.cpp).
 TEST_P(HostileMachineTest, TheOpenMenuIsLaidOutForARealPicture) {
     const Machine& machine = GetParam();
     sim::StandInHook host;

@@ -1,4 +1,4 @@
-// The preview draws a frame as the shared reader reads it, leniently: what a
+// The renderer draws a frame as the shared reader reads it, leniently: what a
 // tampered or foreign record cannot give is left out, never guessed.
 #pragma once
 

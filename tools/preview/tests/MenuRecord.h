@@ -1,6 +1,6 @@
 // Hand-made records of the calls the plug-in makes to draw: sprites and
 // texts exactly as the stand-in records them, and a whole open menu laid out
-// as tests/MenuLayout.h has it.
+// as tests/support/MenuLayout.h has it.
 #pragma once
 
 #include "host/Natives.h"

@@ -35,7 +35,7 @@ using ShownPrompts = std::map<std::string, std::vector<preview::ShownPrompt>>;
 
 // Plays a session on a module and renders each snapshot with its prompts, as
 // qdt_preview does. Pictures of the framework use the tests' own pages
-// (tests/FixturePages.cpp), so they stay as they are when the shipped main
+// (tests/support/FixturePages.cpp), so they stay as they are when the shipped main
 // page changes.
 std::map<std::string, Picture> Play(const std::vector<session::SessionStep>& steps, Screen screen = {},
                                     const EachFrame& eachFrame = {}, const char* module = QDT_FIXTURE_MODULE,
