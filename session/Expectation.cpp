@@ -3,9 +3,9 @@
 #include "host/Natives.h"
 #include "session/Words.h"
 #include "sim/NativeTable.h"
+#include "sim/Quoting.h"
 
 #include <algorithm>
-#include <cctype>
 #include <charconv>
 #include <cstdio>
 #include <stdexcept>
@@ -17,17 +17,6 @@ namespace {
     throw std::invalid_argument(reason);
 }
 
-std::string Quoted(const std::string& text) {
-    std::string out = "\"";
-    for (const char c : text) {
-        if (c == '"' || c == '\\') {
-            out += '\\';
-        }
-        out += c;
-    }
-    return out + '"';
-}
-
 int WholeNumber(const Word& word, const char* what) {
     int value = 0;
     const auto [end, error] = std::from_chars(word.text.data(), word.text.data() + word.text.size(), value);
@@ -35,13 +24,6 @@ int WholeNumber(const Word& word, const char* what) {
         Reject(std::string(what) + " is a whole number, not \"" + word.text + "\"");
     }
     return value;
-}
-
-std::string Lowered(std::string text) {
-    for (char& c : text) {
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    }
-    return text;
 }
 
 // The text after the first count words (a call's pattern keeps its spaces).
@@ -94,19 +76,19 @@ std::vector<std::string> DescribedArguments(const sim::NativeCall& call) {
     const std::size_t open = line.find('(');
     std::size_t close = open + 1;
     while (close < line.size() && line[close] != ')') {
-        close = line[close] == '"' ? ClosingQuote(line, close) + 1 : close + 1;
+        close = line[close] == '"' ? sim::ClosingQuote(line, close) + 1 : close + 1;
     }
     return SplitArguments(std::string_view(line).substr(open + 1, close - open - 1));
 }
 
 std::string DescribePage(const readback::MenuState& menu) {
-    return "page " + Quoted(menu.title) + " " + Quoted(menu.subtitle);
+    return "page " + sim::Quoted(menu.title) + " " + sim::Quoted(menu.subtitle);
 }
 
 std::string DescribeRow(const readback::MenuState& menu, RowDetail detail) {
-    std::string shown = "row " + Quoted(menu.selectedRow);
+    std::string shown = "row " + sim::Quoted(menu.selectedRow);
     if (detail == RowDetail::Value) {
-        shown += menu.selectedValue.empty() ? " with no value" : " value " + Quoted(menu.selectedValue);
+        shown += menu.selectedValue.empty() ? " with no value" : " value " + sim::Quoted(menu.selectedValue);
     } else if (detail == RowDetail::On || detail == RowDetail::Off) {
         shown += !menu.selectedToggle ? " with no tick box" : *menu.selectedToggle ? " on" : " off";
     }

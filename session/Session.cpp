@@ -27,14 +27,6 @@ bool ReadCount(const std::string& text, int& value) {
     return error == std::errc{} && end == text.data() + text.size();
 }
 
-std::string Lower(std::string_view text) {
-    std::string lower(text);
-    for (char& c : lower) {
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    }
-    return lower;
-}
-
 std::vector<std::string> Words(std::string_view line) {
     std::vector<std::string> words;
     std::istringstream stream{std::string(line)};
@@ -96,7 +88,7 @@ std::vector<SessionStep> ParseSession(std::string_view script) {
         step.line = number;
         const std::size_t first = text.find_first_not_of(" \t\r");
         step.source = text.substr(first, text.find_last_not_of(" \t\r") + 1 - first);
-        const std::string verb = Lower(words[0]);
+        const std::string verb = Lowered(words[0]);
         const auto needsFrame = [&](const char* what) {
             if (!frameRun) {
                 Fail(number, std::string(what) + " before any frame has run (add \"wait 1\")");
@@ -123,7 +115,7 @@ std::vector<SessionStep> ParseSession(std::string_view script) {
             continue;
         }
         if (verb == "globals") {
-            if (words.size() != 2 || Lower(words[1]) != "lost") {
+            if (words.size() != 2 || Lowered(words[1]) != "lost") {
                 Fail(number, "write \"globals lost\", not \"" + step.source + "\"");
             }
             step.kind = StepKind::LoseGlobals;
@@ -132,7 +124,7 @@ std::vector<SessionStep> ParseSession(std::string_view script) {
         }
         if (verb == "pass") {
             int milliseconds = 0;
-            if (words.size() != 3 || Lower(words[2]) != "ms" || !ReadCount(words[1], milliseconds) ||
+            if (words.size() != 3 || Lowered(words[2]) != "ms" || !ReadCount(words[1], milliseconds) ||
                 milliseconds < 1 || milliseconds > MaxPass) {
                 Fail(number, "write \"pass N ms\", N from 1 to " + std::to_string(MaxPass) + ", not \"" +
                                  step.source + "\"");
@@ -153,7 +145,7 @@ std::vector<SessionStep> ParseSession(std::string_view script) {
                                             : StepKind::Tap;
             const auto& inputs = SessionInputs();
             const auto found = std::find_if(inputs.begin(), inputs.end(), [&](const Input& input) {
-                return input.name == Lower(argument);
+                return input.name == Lowered(argument);
             });
             if (found == inputs.end()) {
                 Fail(number, "unknown key or control \"" + argument +
@@ -166,7 +158,7 @@ std::vector<SessionStep> ParseSession(std::string_view script) {
             frameRun = frameRun || step.kind == StepKind::Tap;
         } else if (verb == "gamepad") {
             step.kind = StepKind::Gamepad;
-            const std::string state = Lower(argument);
+            const std::string state = Lowered(argument);
             if (state != "on" && state != "off") {
                 Fail(number, "gamepad takes on or off, not \"" + argument + "\"");
             }
@@ -186,7 +178,7 @@ std::vector<SessionStep> ParseSession(std::string_view script) {
                                  argument + "\"");
             }
             needsFrame(("snapshot \"" + argument + "\"").c_str());
-            if (!snapshots.insert(Lower(argument)).second) {
+            if (!snapshots.insert(Lowered(argument)).second) {
                 Fail(number, "snapshot \"" + argument + "\" is taken twice");
             }
         } else {

@@ -1,5 +1,8 @@
 #include "session/Words.h"
 
+#include "sim/Quoting.h"
+
+#include <cctype>
 #include <stdexcept>
 
 namespace session {
@@ -19,30 +22,14 @@ std::string_view Trimmed(std::string_view text) {
     return text;
 }
 
-char Unescaped(char c) {
-    switch (c) {
-    case 'n':
-        return '\n';
-    case 'r':
-        return '\r';
-    case 't':
-        return '\t';
-    default:
-        return c;
-    }
-}
-
 } // namespace
 
-std::size_t ClosingQuote(std::string_view text, std::size_t open) {
-    for (std::size_t i = open + 1; i < text.size(); ++i) {
-        if (text[i] == '\\') {
-            ++i;
-        } else if (text[i] == '"') {
-            return i;
-        }
+std::string Lowered(std::string_view text) {
+    std::string lower(text);
+    for (char& c : lower) {
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     }
-    return std::string_view::npos;
+    return lower;
 }
 
 std::string_view WithoutComment(std::string_view line) {
@@ -51,7 +38,7 @@ std::string_view WithoutComment(std::string_view line) {
             return line.substr(0, i);
         }
         if (line[i] == '"') {
-            const std::size_t close = ClosingQuote(line, i);
+            const std::size_t close = sim::ClosingQuote(line, i);
             if (close == std::string_view::npos) {
                 return line; // SplitWords names the open quote
             }
@@ -71,13 +58,11 @@ std::vector<Word> SplitWords(std::string_view line) {
         }
         Word word;
         if (line[i] == '"') {
-            const std::size_t close = ClosingQuote(line, i);
+            const std::size_t close = sim::ClosingQuote(line, i);
             if (close == std::string_view::npos) {
                 throw std::invalid_argument("a quote is left open");
             }
-            for (std::size_t j = i + 1; j < close; ++j) {
-                word.text += line[j] == '\\' ? Unescaped(line[++j]) : line[j];
-            }
+            word.text = sim::Unescaped(line.substr(i + 1, close - i - 1));
             word.quoted = true;
             i = close + 1;
         } else {
@@ -98,7 +83,7 @@ std::vector<std::string> SplitArguments(std::string_view text) {
     std::size_t start = 0;
     for (std::size_t i = 0; i <= text.size(); ++i) {
         if (i < text.size() && text[i] == '"') {
-            const std::size_t close = ClosingQuote(text, i);
+            const std::size_t close = sim::ClosingQuote(text, i);
             i = close == std::string_view::npos ? text.size() - 1 : close;
         } else if (i == text.size() || text[i] == ',') {
             parts.emplace_back(Trimmed(text.substr(start, i - start)));

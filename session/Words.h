@@ -1,6 +1,6 @@
-// Reading the quoted texts of a session line: a comment starts at a "#" that
-// stands outside quotes, and a quoted text escapes its quote and backslash as
-// sim::Describe writes them, so a label copied from a record reads back.
+// Reading the words of a session line: a comment starts at a "#" that stands
+// outside quotes, and a quoted text is read back as sim/Quoting.h writes it,
+// so a label copied from a record or a recorded session reads back.
 #pragma once
 
 #include <string>
@@ -24,7 +24,7 @@ std::vector<Word> SplitWords(std::string_view line);
 // The parts between top-level commas, each trimmed; commas inside quotes stay.
 std::vector<std::string> SplitArguments(std::string_view text);
 
-// Where the quote opened at text[open] closes, or npos.
-std::size_t ClosingQuote(std::string_view text, std::size_t open);
+// Keywords read in any case: the text in lower case.
+std::string Lowered(std::string_view text);
 
 } // namespace session

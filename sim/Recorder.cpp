@@ -2,6 +2,7 @@
 
 #include "sim/ControlTable.h"
 #include "sim/NativeTable.h"
+#include "sim/Quoting.h"
 
 #include <charconv>
 #include <cstdio>
@@ -9,33 +10,6 @@
 
 namespace sim {
 namespace {
-
-// A control character in a text would break the record's one line a call (a
-// newline could even pass for a frame header): each is escaped. Other texts
-// print as they are.
-void AppendQuoted(std::string& out, const std::string& text) {
-    out += '"';
-    for (const char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += c;
-        } else if (c == '\n') {
-            out += "\\n";
-        } else if (c == '\r') {
-            out += "\\r";
-        } else if (c == '\t') {
-            out += "\\t";
-        } else if (byte < 0x20 || byte == 0x7f) {
-            char escaped[8];
-            std::snprintf(escaped, sizeof escaped, "\\x%02x", byte);
-            out += escaped;
-        } else {
-            out += c;
-        }
-    }
-    out += '"';
-}
 
 void AppendFloat(std::string& out, float value) {
     char buffer[32];

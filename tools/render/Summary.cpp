@@ -1,6 +1,7 @@
 #include "tools/render/Summary.h"
 
 #include "host/Natives.h"
+#include "sim/Quoting.h"
 
 #include <algorithm>
 
@@ -8,10 +9,6 @@ namespace preview {
 namespace {
 
 using readback::MenuState;
-
-std::string Quoted(const std::string& text) {
-    return "\"" + text + "\"";
-}
 
 std::string Listed(const std::vector<std::string>& parts) {
     std::string text;
@@ -31,11 +28,11 @@ bool PageChanged(const MenuState* before, const MenuState& now) {
 // A page by its title; by its subtitle too where the title is the one it came from.
 std::string PageName(const MenuState* before, const MenuState& now) {
     const bool titleTells = before == nullptr || before->title != now.title;
-    return Quoted(now.title) + (titleTells ? "" : " " + Quoted(now.subtitle));
+    return sim::Quoted(now.title) + (titleTells ? "" : " " + sim::Quoted(now.subtitle));
 }
 
 std::string SelectedLabel(const MenuState& now) {
-    return now.selectedRow.empty() ? "" : Quoted(now.selectedRow);
+    return now.selectedRow.empty() ? "" : sim::Quoted(now.selectedRow);
 }
 
 bool Played(const MenuState& now, const std::string& sound) {
@@ -52,7 +49,7 @@ std::string Stepped(const std::string& side, const MenuState& now) {
     if (now.selectedValue.empty()) {
         return "stepped " + side;
     }
-    return "list " + SelectedLabel(now) + " stepped " + side + " to " + Quoted(now.selectedValue);
+    return "list " + SelectedLabel(now) + " stepped " + side + " to " + sim::Quoted(now.selectedValue);
 }
 
 std::string Selected(const MenuState* before, const MenuState& now, const std::string& voice,

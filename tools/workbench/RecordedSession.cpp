@@ -3,6 +3,7 @@
 #include "host/MenuControls.h"
 #include "session/Session.h"
 #include "sim/ControlTable.h"
+#include "sim/Quoting.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -152,11 +153,6 @@ class SessionLines {
     int frames_ = 0;
 };
 
-// A session quotes with plain double quotes and has no escapes.
-bool Quotable(const std::string& text) {
-    return text.find_first_of("\"\n\r") == std::string::npos;
-}
-
 } // namespace
 
 std::string ExpectationsOf(const readback::MenuState& menu) {
@@ -166,18 +162,16 @@ std::string ExpectationsOf(const readback::MenuState& menu) {
         return text.str();
     }
     text << "expect menu open\n";
-    if (Quotable(menu.title) && Quotable(menu.subtitle)) {
-        text << "expect page \"" << menu.title << "\" \"" << menu.subtitle << "\"\n";
-    }
+    text << "expect page " << sim::Quoted(menu.title) << " " << sim::Quoted(menu.subtitle) << "\n";
     if (menu.counter) {
         text << "expect counter " << menu.counter->row << " of " << menu.counter->rows << "\n";
     }
-    if (!menu.selectedRow.empty() && Quotable(menu.selectedRow)) {
-        text << "expect row \"" << menu.selectedRow << "\"";
+    if (!menu.selectedRow.empty()) {
+        text << "expect row " << sim::Quoted(menu.selectedRow);
         if (menu.selectedToggle) {
             text << (*menu.selectedToggle ? " on" : " off");
-        } else if (!menu.selectedValue.empty() && Quotable(menu.selectedValue)) {
-            text << " value \"" << menu.selectedValue << "\"";
+        } else if (!menu.selectedValue.empty()) {
+            text << " value " << sim::Quoted(menu.selectedValue);
         }
         text << "\n";
     }

@@ -30,6 +30,6 @@ void InitializeMenu() {
         page->AddList("Speed", "Left and right step.", {"Slow", "Normal", "Fast"});
         page->AddOption("Speak up", "Sets the player's voice.", SpeakUp);
         page->AddOption(QDT_PLACE_LABEL, "The row whose label the rebuild changes.", [] {});
-        page->AddOption("Last row", "Nothing more.", [] {});
+        page->AddOption("The \"last\" row", "Nothing more; its label is quoted escaped.", [] {});
     });
 }

@@ -140,7 +140,30 @@ TEST_F(RecordedSessionTest, AControllerRunPlaysBackAsWhatWasPlayed) {
     EXPECT_TRUE(host.game.gamepad);
 }
 
-TEST(ExpectationsTest, SayTheToggleOrTheListValueAndLeaveOutWhatCannotBeQuoted) {
+TEST_F(RecordedSessionTest, ALabelWithQuotesIsWrittenEscapedAndPlaysBack) {
+    Open(QDT_PLACE_OLD);
+    Keys({SDLK_F8, SDLK_DOWN, SDLK_RETURN, SDLK_UP}); // Tools, up from the first row to the last
+    const readback::MenuState shown = Menu();
+    ASSERT_EQ(shown.selectedRow, "The \"last\" row");
+
+    const std::string session = workbench::WriteSession(log, shown, "");
+    EXPECT_NE(session.find("expect row \"The \\\"last\\\" row\"\n"), std::string::npos) << session;
+
+    live.Unload();
+    host.game = sim::Game{};
+    ASSERT_EQ(live.Replace(QDT_PLACE_OLD), "");
+    int expectations = 0;
+    session::SessionObserver observer;
+    observer.expectation = [&](const session::SessionStep& step,
+                               const std::optional<std::string>& shortfall) {
+        ++expectations;
+        EXPECT_FALSE(shortfall) << step.source << ": " << *shortfall;
+    };
+    session::RunSession(session::ParseSession(session), runner, observer);
+    EXPECT_EQ(expectations, 4) << "menu, page, counter and the row";
+}
+
+TEST(ExpectationsTest, SayTheToggleOrTheListValueAndQuoteEveryText) {
     readback::MenuState menu;
     menu.open = true;
     menu.title = "Place Test";
@@ -152,10 +175,12 @@ TEST(ExpectationsTest, SayTheToggleOrTheListValueAndLeaveOutWhatCannotBeQuoted) 
                                                "expect counter 1 of 5\nexpect row \"Show grid\" off\n");
     menu.subtitle = "The \"best\" tools";
     menu.counter.reset();
-    menu.selectedRow = "Speed";
+    menu.selectedRow = "Speed\n";
     menu.selectedToggle.reset();
     menu.selectedValue = "Fast";
-    EXPECT_EQ(workbench::ExpectationsOf(menu), "expect menu open\nexpect row \"Speed\" value \"Fast\"\n");
+    EXPECT_EQ(workbench::ExpectationsOf(menu), "expect menu open\n"
+                                               "expect page \"Place Test\" \"The \\\"best\\\" tools\"\n"
+                                               "expect row \"Speed\\n\" value \"Fast\"\n");
 }
 
 } // namespace
