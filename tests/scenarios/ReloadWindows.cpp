@@ -37,16 +37,15 @@ std::int64_t CommittedPrivateBytes() {
 }
 
 scenario::Scenario OpenOnce() {
-    using scenario::Step;
-    using scenario::StepKind;
+    using driver::InputKind;
     return {"reload",
             {},
-            {{StepKind::Frame},
-             {StepKind::KeyDown, driver::KeyF8},
-             {StepKind::Frame},
-             {StepKind::KeyUp, driver::KeyF8},
-             {StepKind::Frame},
-             {StepKind::Frame}}};
+            scenario::Played({{InputKind::NextFrame},
+                              {InputKind::KeyDown, driver::KeyF8},
+                              {InputKind::NextFrame},
+                              {InputKind::KeyUp, driver::KeyF8},
+                              {InputKind::NextFrame},
+                              {InputKind::NextFrame}})};
 }
 
 std::string KiB(std::int64_t bytes) {

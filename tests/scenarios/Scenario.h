@@ -3,6 +3,8 @@
 // Windows loader, so their records can be compared call for call.
 #pragma once
 
+#include "driver/InputSequences.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -10,25 +12,25 @@
 namespace scenario {
 
 enum class StepKind {
-    Frame,          // one game frame: the script routine runs until it waits
-    KeyDown,        // key events through the registered keyboard handler
-    KeyRepeat,      // an auto-repeated press
-    KeyUp,          //
-    PressControl,   // the game's controls, seen by the next frame
-    ReleaseControl, //
-    UseGamepad,     // the input-device query answers "gamepad" from now on
-    UseKeyboard,    // ... and "keyboard and mouse" again
-    LoseGlobals,    // getGlobalPtr answers null from now on
-    PassTime,       // milliseconds between two frames, real or simulated
-    RestartScript,  // the host starts the registered routine from the beginning
-    Unload,         // the host frees the plug-in
-    Expect,         // a session's expectation about the last frame (value: its number)
+    Input,         // the player's input as the driver plays it: a key, a control or a frame
+    UseGamepad,    // the input-device query answers "gamepad" from now on
+    UseKeyboard,   // ... and "keyboard and mouse" again
+    LoseGlobals,   // getGlobalPtr answers null from now on
+    PassTime,      // milliseconds between two frames, real or simulated
+    RestartScript, // the host starts the registered routine from the beginning
+    Unload,        // the host frees the plug-in
+    Expect,        // a session's expectation about the last frame (value: its number)
 };
 
 struct Step {
-    StepKind kind = StepKind::Frame;
-    std::uint32_t value = 0; // key code, control hash, milliseconds or expectation
+    StepKind kind = StepKind::Input;
+    std::uint32_t value = 0;    // milliseconds or expectation
+    driver::InputEvent input = {}; // Input: one game frame unless it says otherwise
 };
+
+// The player's input, as steps both machines play.
+Step Played(driver::InputEvent event);
+std::vector<Step> Played(const driver::InputSequence& sequence);
 
 enum class WindowKind {
     Exact,         // titled exactly as the plug-in looks for it

@@ -93,20 +93,28 @@ void WriteHookLog(const sim::StandInHook& host, std::size_t from, Writer& out) {
     }
 }
 
+std::string DescribeInput(const driver::InputEvent& input) {
+    switch (input.kind) {
+    case driver::InputKind::KeyDown:
+        return "key down " + Hex(input.code);
+    case driver::InputKind::KeyRepeat:
+        return "key repeat " + Hex(input.code);
+    case driver::InputKind::KeyUp:
+        return "key up " + Hex(input.code);
+    case driver::InputKind::PressControl:
+        return "press control " + Hex(input.code);
+    case driver::InputKind::ReleaseControl:
+        return "release control " + Hex(input.code);
+    case driver::InputKind::NextFrame:
+        break;
+    }
+    return "frame";
+}
+
 std::string DescribeStep(const Step& step) {
     switch (step.kind) {
-    case StepKind::Frame:
-        return "frame";
-    case StepKind::KeyDown:
-        return "key down " + Hex(step.value);
-    case StepKind::KeyRepeat:
-        return "key repeat " + Hex(step.value);
-    case StepKind::KeyUp:
-        return "key up " + Hex(step.value);
-    case StepKind::PressControl:
-        return "press control " + Hex(step.value);
-    case StepKind::ReleaseControl:
-        return "release control " + Hex(step.value);
+    case StepKind::Input:
+        return DescribeInput(step.input);
     case StepKind::UseGamepad:
         return "use a gamepad";
     case StepKind::UseKeyboard:
@@ -166,37 +174,27 @@ Record RunScenario(const Scenario& scenario, const std::string& pluginPath, cons
     int frameNumber = 0;
     bool unloaded = false;
     for (const Step& step : scenario.steps) {
+        const bool frame = step.kind == StepKind::Input && step.input.kind == driver::InputKind::NextFrame;
         // An expectation looks at the record and adds nothing to it.
-        if (step.kind != StepKind::Frame && step.kind != StepKind::Expect) {
+        if (!frame && step.kind != StepKind::Expect) {
             out.Line("> " + DescribeStep(step));
         }
         switch (step.kind) {
-        case StepKind::Frame:
-            BetweenFrames();
-            WriteFrame(frameNumber++, host, runner.RunFrame(), out);
-            if (hooks.frame) {
-                hooks.frame(host.recorder.Last());
+        case StepKind::Input:
+            if (frame) {
+                BetweenFrames();
+                WriteFrame(frameNumber++, host, runner.RunFrame(), out);
+                if (hooks.frame) {
+                    hooks.frame(host.recorder.Last());
+                }
+            } else {
+                driver::Apply(runner, step.input);
             }
             break;
         case StepKind::Expect:
             if (hooks.expect) {
                 hooks.expect(step.value, host.recorder.Last(), host);
             }
-            break;
-        case StepKind::KeyDown:
-            driver::Apply(runner, {driver::InputKind::KeyDown, step.value});
-            break;
-        case StepKind::KeyRepeat:
-            driver::Apply(runner, {driver::InputKind::KeyRepeat, step.value});
-            break;
-        case StepKind::KeyUp:
-            driver::Apply(runner, {driver::InputKind::KeyUp, step.value});
-            break;
-        case StepKind::PressControl:
-            driver::Apply(runner, {driver::InputKind::PressControl, step.value});
-            break;
-        case StepKind::ReleaseControl:
-            driver::Apply(runner, {driver::InputKind::ReleaseControl, step.value});
             break;
         case StepKind::UseGamepad:
             host.game.gamepad = true;

@@ -20,35 +20,7 @@ Steps Join(std::initializer_list<Steps> parts) {
 }
 
 Steps Frames(int count) {
-    return Steps(static_cast<std::size_t>(count), Step{StepKind::Frame});
-}
-
-// The player's input, as steps both machines play.
-Steps Played(const driver::InputSequence& sequence) {
-    Steps steps;
-    for (const driver::InputEvent& event : sequence) {
-        switch (event.kind) {
-        case driver::InputKind::KeyDown:
-            steps.push_back({StepKind::KeyDown, event.code});
-            break;
-        case driver::InputKind::KeyRepeat:
-            steps.push_back({StepKind::KeyRepeat, event.code});
-            break;
-        case driver::InputKind::KeyUp:
-            steps.push_back({StepKind::KeyUp, event.code});
-            break;
-        case driver::InputKind::PressControl:
-            steps.push_back({StepKind::PressControl, event.code});
-            break;
-        case driver::InputKind::ReleaseControl:
-            steps.push_back({StepKind::ReleaseControl, event.code});
-            break;
-        case driver::InputKind::NextFrame:
-            steps.push_back({StepKind::Frame});
-            break;
-        }
-    }
-    return steps;
+    return Steps(static_cast<std::size_t>(count), Step{});
 }
 
 Steps ToggleWithF8() {
@@ -88,6 +60,18 @@ std::vector<Scenario> MakeScenarios() {
 }
 
 } // namespace
+
+Step Played(driver::InputEvent event) {
+    return {StepKind::Input, 0, event};
+}
+
+Steps Played(const driver::InputSequence& sequence) {
+    Steps steps;
+    for (const driver::InputEvent& event : sequence) {
+        steps.push_back(Played(event));
+    }
+    return steps;
+}
 
 const char* WindowTitle(WindowKind kind) {
     switch (kind) {

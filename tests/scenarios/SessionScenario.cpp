@@ -3,28 +3,6 @@
 #include "session/Play.h"
 
 namespace scenario {
-namespace {
-
-Step Played(const driver::InputEvent& event) {
-    switch (event.kind) {
-    case driver::InputKind::KeyDown:
-        return {StepKind::KeyDown, event.code};
-    case driver::InputKind::KeyRepeat:
-        return {StepKind::KeyRepeat, event.code};
-    case driver::InputKind::KeyUp:
-        return {StepKind::KeyUp, event.code};
-    case driver::InputKind::PressControl:
-        return {StepKind::PressControl, event.code};
-    case driver::InputKind::ReleaseControl:
-        return {StepKind::ReleaseControl, event.code};
-    case driver::InputKind::NextFrame:
-        break;
-    }
-    return {StepKind::Frame};
-}
-
-} // namespace
-
 std::string SessionName(const std::string& path) {
     const std::size_t slash = path.find_last_of("/\\");
     std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
