@@ -2,13 +2,14 @@
 # (tests/layers/) into the build folder as layers.txt.
 #
 # The plug-in is one target, so its layers are declared here by file, bottom
-# to top: the boundary (the hook, Windows, the natives and the game's
-# controls), the menu, the pages, the entry (DllMain, ScriptMain and the
+# to top: the boundary (the hook, Windows, the natives, the game's controls,
+# the plug-in's keys and the game window's title), the menu, the pages, the entry (DllMain, ScriptMain and the
 # process-wide state). Each may include itself and what is below it.
 set(QDT_PLUGIN_LAYERS boundary menu pages entry)
 set(QDT_PLUGIN_boundary
-  host/ControlList.h host/GameControls.h host/KeyStates.cpp host/KeyStates.h host/MenuControls.h
-  host/NativeInvoker.h host/NativeList.h host/Natives.h host/Platform.h host/ScriptHook.h host/windows/)
+  host/ControlList.h host/GameControls.h host/GameWindow.h host/KeyStates.cpp host/KeyStates.h
+  host/MenuControls.h host/NativeInvoker.h host/NativeList.h host/Natives.h host/Platform.h host/PluginKeys.h
+  host/ScriptHook.h host/windows/)
 set(QDT_PLUGIN_menu menu/)
 # And the sources of every target made with qdt_page_objects, wherever they lie.
 set(QDT_PLUGIN_pages voices/)

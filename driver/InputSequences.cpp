@@ -1,6 +1,7 @@
 #include "driver/InputSequences.h"
 
 #include "host/MenuControls.h"
+#include "host/PluginKeys.h"
 
 namespace driver {
 
@@ -22,11 +23,11 @@ InputSequence TapKey(std::uint32_t key) {
 }
 
 InputSequence ToggleWithF8() {
-    return TapKey(KeyF8);
+    return TapKey(PluginKeys::Toggle);
 }
 
 InputSequence QuickF8() {
-    return {{InputKind::KeyDown, KeyF8}, {InputKind::KeyUp, KeyF8}};
+    return {{InputKind::KeyDown, PluginKeys::Toggle}, {InputKind::KeyUp, PluginKeys::Toggle}};
 }
 
 InputSequence QuickTap(std::initializer_list<std::uint32_t> controls) {

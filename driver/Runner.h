@@ -10,10 +10,6 @@
 
 namespace driver {
 
-// Windows virtual-key codes the menu reads.
-inline constexpr std::uint32_t KeyF8 = 0x77;
-inline constexpr std::uint32_t KeyShift = 0x10;
-
 class Runner {
   public:
     explicit Runner(sim::StandInHook& host, std::uint32_t frameMilliseconds = 16);

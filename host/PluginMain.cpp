@@ -1,5 +1,6 @@
 #include "host/PluginMain.h"
 
+#include "host/GameWindow.h"
 #include "host/KeyStates.h"
 #include "host/ProcessState.h"
 #include "host/ScriptHook.h"
@@ -31,7 +32,7 @@ std::optional<std::int32_t> PictureWidth(const RECT& rect) {
 
 // Text is scaled by the game window; when it tells nothing, the screen width stays.
 void MeasureGameWindow() {
-    HWND window = FindWindowA(nullptr, "Red Dead Redemption 2");
+    HWND window = FindWindowA(nullptr, GameWindowTitle);
     RECT rect = {};
     if (window != nullptr && GetWindowRect(window, &rect)) {
         windowWidth = PictureWidth(rect).value_or(windowWidth);

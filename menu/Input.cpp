@@ -6,6 +6,7 @@
 #include "host/MenuControls.h"
 #include "host/NativeInvoker.h"
 #include "host/Natives.h"
+#include "host/PluginKeys.h"
 #include "menu/ControlGroups.h"
 #include "menu/Prompts.h"
 
@@ -17,7 +18,6 @@ namespace {
 
 using NativeInvoker::Invoke;
 
-constexpr std::uint32_t ToggleKey = 0x77;     // F8
 constexpr std::uint32_t ToggleWindowMs = 100; // an older release is lost
 
 // While a prompt is valid and active only its completed press confirms; the
@@ -36,7 +36,7 @@ void Controller::ReadInput() {
 
     // The keyboard comes first; the chord is not even queried when F8 toggles.
     toggleRequested =
-        ConsumeKeyRelease(ToggleKey, ToggleWindowMs) ||
+        ConsumeKeyRelease(PluginKeys::Toggle, ToggleWindowMs) ||
         (Invoke<bool>(Native::ControlPressedDisabledAware, GamepadGroup, ChordModifierControl) &&
          Invoke<bool>(Native::ControlJustReleased, GamepadGroup, ChordControl));
 

@@ -3,6 +3,7 @@
 #include "menu/Controller.h"
 
 #include "host/KeyStates.h"
+#include "host/PluginKeys.h"
 #include "menu/Sound.h"
 
 #include <algorithm>
@@ -14,7 +15,6 @@ namespace Menu {
 
 namespace {
 
-constexpr std::uint32_t FastStepKey = 0x10; // Shift
 constexpr std::uint32_t FastStepWindowMs = 30000;
 constexpr std::int32_t FastStepRows = 10;
 
@@ -147,7 +147,7 @@ bool Select(Controller& menu) {
 }
 
 bool FastStepHeld() {
-    return IsKeyHeld(FastStepKey, FastStepWindowMs);
+    return IsKeyHeld(PluginKeys::FastStep, FastStepWindowMs);
 }
 
 bool MoveUp(Controller& menu) {

@@ -1,5 +1,6 @@
 #include "nullhost/SteadyFrames.h"
 
+#include "host/PluginKeys.h"
 #include "host/ProcessState.h"
 #include "nullhost/NullHost.h"
 #include "voices/VoiceMenu.h"
@@ -9,8 +10,6 @@
 #include <stdexcept>
 
 namespace {
-
-constexpr DWORD KeyF8 = 0x77;
 
 bool godMode = true;
 bool infiniteStamina = false;
@@ -122,7 +121,7 @@ void StartScenario(Scenario scenario) {
         menuController->selectedIndex = 9;
     }
     if (scenario != Scenario::Closed) {
-        NullHost::TapKey(KeyF8);
+        NullHost::TapKey(PluginKeys::Toggle);
         RunFrame();
         if (!menuController->isOpen) {
             throw std::logic_error("F8 did not open the menu");

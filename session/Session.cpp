@@ -2,6 +2,7 @@
 
 #include "driver/Runner.h"
 #include "host/MenuControls.h"
+#include "host/PluginKeys.h"
 #include "session/Words.h"
 
 #include <algorithm>
@@ -54,14 +55,10 @@ bool SafeName(std::string_view name) {
 const std::vector<Input>& SessionInputs() {
     // The game's menu controls, as the plug-in queries them.
     static const std::vector<Input> inputs = {
-        {"f8", true, driver::KeyF8},
-        {"shift", true, driver::KeyShift},
-        {"up", false, Menu::UpControl},
-        {"down", false, Menu::DownControl},
-        {"left", false, Menu::LeftControl},
-        {"right", false, Menu::RightControl},
-        {"select", false, Menu::SelectControl},
-        {"back", false, Menu::BackControl},
+        {"f8", true, PluginKeys::Toggle},       {"shift", true, PluginKeys::FastStep},
+        {"up", false, Menu::UpControl},         {"down", false, Menu::DownControl},
+        {"left", false, Menu::LeftControl},     {"right", false, Menu::RightControl},
+        {"select", false, Menu::SelectControl}, {"back", false, Menu::BackControl},
     };
     return inputs;
 }

@@ -3,6 +3,7 @@
 // records every call and lets the simulated game answer it.
 #pragma once
 
+#include "host/GameWindow.h"
 #include "host/ScriptHook.h"
 #include "sim/Game.h"
 #include "sim/Recorder.h"
@@ -19,7 +20,7 @@
 namespace sim {
 
 struct Window {
-    std::string title = "Red Dead Redemption 2";
+    std::string title = GameWindowTitle;
     RECT rect = {0, 0, 1920, 1080};
 };
 

@@ -3,6 +3,8 @@
 #include "tests/support/MenuFixture.h"
 
 #include "driver/Screen.h"
+#include "host/GameWindow.h"
+#include "host/PluginKeys.h"
 
 namespace {
 
@@ -32,12 +34,12 @@ TEST_F(DriverTest, TheF8ToggleAndTheChordOpenAndCloseInTheirFrames) {
 
 TEST_F(DriverTest, AHeldKeyRepeatsAndItsReleaseLetsGo) {
     Start();
-    const driver::InputEvent repeat{driver::InputKind::KeyRepeat, driver::KeyF8};
+    const driver::InputEvent repeat{driver::InputKind::KeyRepeat, PluginKeys::Toggle};
     EXPECT_EQ(driver::ReleaseOf(repeat).kind, driver::InputKind::KeyUp);
     EXPECT_EQ(driver::ReleaseOf({driver::InputKind::PressControl, Menu::UpControl}).kind,
               driver::InputKind::ReleaseControl);
     // Down, repeated, up: one toggle, as a key held for a while gives.
-    EXPECT_EQ(Played(runner, {{driver::InputKind::KeyDown, driver::KeyF8},
+    EXPECT_EQ(Played(runner, {{driver::InputKind::KeyDown, PluginKeys::Toggle},
                               {driver::InputKind::NextFrame},
                               repeat,
                               {driver::InputKind::NextFrame},
@@ -63,7 +65,7 @@ TEST(ScreenTest, TheGameWindowKeepsTheScreensProportionsUnlessGivenBoth) {
     host.window.reset();
     driver::SetScreen(host, {1920, 1080, 1000, 500});
     ASSERT_TRUE(host.window.has_value()) << "a host without a window gets one";
-    EXPECT_EQ(host.window->title, "Red Dead Redemption 2");
+    EXPECT_EQ(host.window->title, GameWindowTitle);
     EXPECT_EQ(host.window->rect.right, 1000);
     EXPECT_EQ(host.window->rect.bottom, 500);
 }

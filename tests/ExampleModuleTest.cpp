@@ -4,6 +4,7 @@
 
 #include "driver/Runner.h"
 #include "host/MenuControls.h"
+#include "host/PluginKeys.h"
 
 #include <gtest/gtest.h>
 
@@ -18,8 +19,8 @@ class ExampleModuleTest : public ::testing::Test {
     void SetUp() override {
         runner.Load(driver::Plugin::Load(QDT_EXAMPLE_MODULE));
         runner.RunFrame();
-        runner.KeyDown(driver::KeyF8);
-        runner.KeyUp(driver::KeyF8);
+        runner.KeyDown(PluginKeys::Toggle);
+        runner.KeyUp(PluginKeys::Toggle);
         runner.RunFrame();
     }
     void TearDown() override { runner.Unload(); }

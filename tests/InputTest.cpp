@@ -3,6 +3,8 @@
 #include "tests/support/FixturePages.h"
 #include "tests/support/MenuFixture.h"
 
+#include "host/PluginKeys.h"
+
 namespace {
 
 using InputTest = MenuTest;
@@ -93,16 +95,16 @@ TEST_F(NoMainPageTest, FramesActOnNoInputAndDrawNothingUntilAStartRegistersPageZ
 
 TEST_F(InputTest, F8TogglesOnItsReleaseOnceAndNeverWhileHeld) {
     Start();
-    runner.KeyDown(driver::KeyF8);
+    runner.KeyDown(PluginKeys::Toggle);
     runner.RunFrames(3);
-    runner.KeyDown(driver::KeyF8, true);
+    runner.KeyDown(PluginKeys::Toggle, true);
     runner.RunFrame();
     EXPECT_FALSE(Controller().isOpen) << "a held key is not a release";
 
-    runner.KeyUp(driver::KeyF8);
+    runner.KeyUp(PluginKeys::Toggle);
     runner.RunFrame();
     EXPECT_TRUE(Controller().isOpen) << "the frame that reads the release opens the menu";
-    EXPECT_EQ(ReadKeyState(driver::KeyF8).isUpNow, 0) << "the release was used up";
+    EXPECT_EQ(ReadKeyState(PluginKeys::Toggle).isUpNow, 0) << "the release was used up";
     EXPECT_EQ(Sounds(), std::vector<std::string>{"MENU_ENTER/HUD_PLAYER_MENU"});
     EXPECT_EQ(Count("PAD::IS_DISABLED_CONTROL_PRESSED"), 0) << "the chord is not queried after F8";
 
@@ -121,7 +123,7 @@ TEST_F(InputTest, AnF8ReleaseRead100MillisecondsLateIsLostAndLeftInTheTable) {
     runner.Advance(100);
     runner.RunFrame();
     EXPECT_FALSE(Controller().isOpen);
-    EXPECT_NE(ReadKeyState(driver::KeyF8).isUpNow, 0) << "a lost release leaves its entry untouched";
+    EXPECT_NE(ReadKeyState(PluginKeys::Toggle).isUpNow, 0) << "a lost release leaves its entry untouched";
 
     ReleaseF8();
     runner.Advance(99);

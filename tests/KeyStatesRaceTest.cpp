@@ -3,6 +3,7 @@
 #include "tests/support/MenuFixture.h"
 
 #include "host/KeyStates.h"
+#include "host/PluginKeys.h"
 #include "sim/StandInHook.h"
 
 #include <gtest/gtest.h>
@@ -12,8 +13,8 @@
 
 namespace {
 
-constexpr std::uint32_t F8 = 0x77;
-constexpr std::uint32_t Shift = 0x10;
+constexpr std::uint32_t F8 = PluginKeys::Toggle;
+constexpr std::uint32_t Shift = PluginKeys::FastStep;
 constexpr std::uint32_t Other = 0x41;
 
 TEST(KeyStatesRaceTest, EventsFromAnotherThreadNeverTearAndReleasesCountOnce) {

@@ -1,4 +1,5 @@
 #include "host/KeyStates.h"
+#include "host/PluginKeys.h"
 #include "sim/StandInHook.h"
 
 #include <gtest/gtest.h>
@@ -8,8 +9,8 @@
 
 namespace {
 
-constexpr std::uint32_t F8 = 0x77;
-constexpr std::uint32_t Shift = 0x10;
+constexpr std::uint32_t F8 = PluginKeys::Toggle;
+constexpr std::uint32_t Shift = PluginKeys::FastStep;
 
 class KeyStatesTest : public ::testing::Test {
   protected:

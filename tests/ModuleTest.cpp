@@ -2,6 +2,7 @@
 #include "tests/DrawnFrame.h"
 
 #include "driver/Runner.h"
+#include "host/PluginKeys.h"
 
 #include <gtest/gtest.h>
 
@@ -36,14 +37,14 @@ TEST(ModuleTest, UnloadingWhileOpenLeavesTheGameAsItWasAndALaterLoadStartsClosed
     driver::Runner runner(host);
     runner.Load(driver::Plugin::Load(QDT_PLUGIN_MODULE));
     runner.RunFrame();
-    runner.KeyDown(driver::KeyF8);
-    runner.KeyUp(driver::KeyF8);
+    runner.KeyDown(PluginKeys::Toggle);
+    runner.KeyUp(PluginKeys::Toggle);
     runner.RunFrames(2);
     ASSERT_FALSE(host.game.radarShown) << "the menu is open";
     ASSERT_TRUE(host.game.prompts.at(1).visible);
 
     runner.Unload();
-    runner.KeyUp(driver::KeyF8);
+    runner.KeyUp(PluginKeys::Toggle);
     runner.RunFrames(2);
     EXPECT_TRUE(host.recorder.Last().empty()) << "nothing of the module runs after unload";
     EXPECT_FALSE(host.game.radarShown) << "nothing in the game is restored";
@@ -55,8 +56,8 @@ TEST(ModuleTest, UnloadingWhileOpenLeavesTheGameAsItWasAndALaterLoadStartsClosed
     runner.RunFrame();
     EXPECT_EQ(host.game.prompts.size(), 4u);
     EXPECT_FALSE(host.game.prompts.at(3).visible) << "the new load starts closed";
-    runner.KeyDown(driver::KeyF8);
-    runner.KeyUp(driver::KeyF8);
+    runner.KeyDown(PluginKeys::Toggle);
+    runner.KeyUp(PluginKeys::Toggle);
     runner.RunFrame();
     EXPECT_TRUE(host.game.prompts.at(3).visible) << "and its handler is the one registered";
     runner.Unload();
@@ -110,8 +111,8 @@ TEST_P(HostileMachineTest, TheOpenMenuIsLaidOutForARealPicture) {
     driver::Runner runner(host);
     runner.Load(driver::Plugin::Load(QDT_FIXTURE_MODULE));
     runner.RunFrame();
-    runner.KeyDown(driver::KeyF8);
-    runner.KeyUp(driver::KeyF8);
+    runner.KeyDown(PluginKeys::Toggle);
+    runner.KeyUp(PluginKeys::Toggle);
     const DrawnFrame drawn = ReadDrawing(runner.RunFrame());
     runner.Unload();
 

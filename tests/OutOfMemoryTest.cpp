@@ -4,6 +4,7 @@
 // the global allocator.
 #include "driver/Runner.h"
 #include "host/Natives.h"
+#include "host/PluginKeys.h"
 #include "host/PluginMain.h"
 #include "host/ProcessState.h"
 #include "tests/support/FixturePages.h"
@@ -95,8 +96,8 @@ TEST(OutOfMemoryTest, AStartUpThatRunsOutOfMemoryAnywhereLeavesTheGameRunning) {
         runner.RunFrame();
         ASSERT_NE(menuController->currentSubmenu, nullptr);
         EXPECT_EQ(menuController->currentSubmenu->optionCount, FixtureMainRows);
-        runner.KeyDown(driver::KeyF8);
-        runner.KeyUp(driver::KeyF8);
+        runner.KeyDown(PluginKeys::Toggle);
+        runner.KeyUp(PluginKeys::Toggle);
         runner.RunFrame();
         EXPECT_TRUE(menuController->isOpen);
         runner.Unload();

@@ -1,7 +1,9 @@
 #include "tests/support/FixturePages.h"
 #include "tests/support/PluginFixture.h"
 
+#include "host/GameWindow.h"
 #include "host/MenuControls.h"
+#include "host/PluginKeys.h"
 #include "sim/NativeTable.h"
 
 #include <atomic>
@@ -110,7 +112,7 @@ TEST_F(ScriptMainTest, StartUpCreatesPromptsOpensTheMainSubmenuClosedAndMeasures
 }
 
 TEST_F(ScriptMainTest, WindowWidthFallsBackToTheScreenWhenTheWindowCannotBeMeasured) {
-    host.window->title = "Red Dead Redemption 2 ";
+    host.window->title = std::string(GameWindowTitle) + " ";
     host.window->rect = {0, 0, 1280, 720};
     Start();
     EXPECT_EQ(windowWidth, 1920) << "the title must match exactly";
@@ -183,8 +185,8 @@ TEST_F(ScriptMainTest, ASecondStartWhileOpenInASubmenuStartsClosedOnTheMainSubme
     EXPECT_TRUE(controller.savedSelection.empty());
     EXPECT_EQ(submenuRegistry.count(5), 1u) << "the registry outlives the controller";
 
-    runner.KeyDown(driver::KeyF8);
-    runner.KeyUp(driver::KeyF8);
+    runner.KeyDown(PluginKeys::Toggle);
+    runner.KeyUp(PluginKeys::Toggle);
     runner.RunFrame();
     EXPECT_TRUE(menuController->isOpen);
     EXPECT_FALSE(host.Fiber()->ExceptionEscaped());
@@ -206,8 +208,8 @@ TEST_F(ScriptMainTest, ARestartAfterAFailedStartUpBuildsTheMenu) {
     runner.RunFrame();
     ASSERT_NE(menuController, nullptr);
     EXPECT_EQ(menuController->currentSubmenu, &submenuRegistry.at(0));
-    runner.KeyDown(driver::KeyF8);
-    runner.KeyUp(driver::KeyF8);
+    runner.KeyDown(PluginKeys::Toggle);
+    runner.KeyUp(PluginKeys::Toggle);
     runner.RunFrame();
     EXPECT_TRUE(menuController->isOpen);
 }
@@ -304,8 +306,8 @@ class WaitingScriptTest : public PluginTest {
   protected:
     // Opens the menu on one row whose action waits, and selects it.
     void EnterTheWaitingAction() {
-        runner.KeyDown(driver::KeyF8);
-        runner.KeyUp(driver::KeyF8);
+        runner.KeyDown(PluginKeys::Toggle);
+        runner.KeyUp(PluginKeys::Toggle);
         runner.RunFrame();
         ASSERT_TRUE(menuController->isOpen);
         menuController->AddSubmenu(0, "Main", "",
@@ -358,8 +360,8 @@ TEST_F(WaitingScriptTest, AStartUpThatWaitsIsStoppedAndTheNextStartBuildsTheMenu
     StopsInTime([this] { runner.RestartScript(); });
     runner.RunFrame();
     EXPECT_EQ(menuController->currentSubmenu->optionCount, FixtureMainRows);
-    runner.KeyDown(driver::KeyF8);
-    runner.KeyUp(driver::KeyF8);
+    runner.KeyDown(PluginKeys::Toggle);
+    runner.KeyUp(PluginKeys::Toggle);
     runner.RunFrame();
     EXPECT_TRUE(menuController->isOpen);
 }

@@ -3,6 +3,7 @@
 #include "host/GameControls.h"
 #include "host/MenuControls.h"
 #include "host/Natives.h"
+#include "host/PluginKeys.h"
 
 #include <gtest/gtest.h>
 
@@ -64,9 +65,9 @@ TEST(SessionTest, ReadsEveryStepWithItsLine) {
     EXPECT_EQ(steps[0].source, "wait 2");
     EXPECT_EQ(steps[1].kind, StepKind::Press);
     EXPECT_TRUE(steps[1].input.isKey);
-    EXPECT_EQ(steps[1].input.code, driver::KeyF8);
+    EXPECT_EQ(steps[1].input.code, PluginKeys::Toggle);
     EXPECT_EQ(steps[2].kind, StepKind::Release);
-    EXPECT_EQ(steps[2].input.code, driver::KeyShift);
+    EXPECT_EQ(steps[2].input.code, PluginKeys::FastStep);
     EXPECT_EQ(steps[3].kind, StepKind::Tap);
     EXPECT_FALSE(steps[3].input.isKey);
     EXPECT_EQ(steps[4].kind, StepKind::Gamepad);
@@ -165,13 +166,13 @@ class SessionRunTest : public ::testing::Test {
 TEST_F(SessionRunTest, KeysGoThroughTheKeyboardHandlerAndRepeatWhileHeld) {
     session::RunSession(ParseSession("press F8\npress F8\nwait 1\nrelease F8\npress shift"), runner, {});
     ASSERT_EQ(keyEvents.size(), 4u);
-    EXPECT_EQ(keyEvents[0].key, driver::KeyF8);
+    EXPECT_EQ(keyEvents[0].key, PluginKeys::Toggle);
     EXPECT_FALSE(keyEvents[0].wasDownBefore);
     EXPECT_FALSE(keyEvents[0].isUpNow);
     EXPECT_TRUE(keyEvents[1].wasDownBefore) << "a second press while held is a repeat";
     EXPECT_TRUE(keyEvents[2].isUpNow);
     EXPECT_GT(keyEvents[2].time, keyEvents[1].time) << "the frame moved the clock on";
-    EXPECT_EQ(keyEvents[3].key, driver::KeyShift);
+    EXPECT_EQ(keyEvents[3].key, PluginKeys::FastStep);
     EXPECT_FALSE(keyEvents[3].wasDownBefore) << "Shift was never down before";
 }
 

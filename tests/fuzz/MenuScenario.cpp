@@ -1,5 +1,6 @@
 #include "tests/fuzz/MenuScenario.h"
 
+#include "host/PluginKeys.h"
 #include "tests/fuzz/ByteReader.h"
 #include "tests/fuzz/MenuInvariants.h"
 
@@ -322,16 +323,16 @@ class Scenario {
             game.ReleaseControl(controls[in_.Pick(controls.size())]);
             break;
         case 4:
-            runner_.KeyDown(driver::KeyF8, in_.Pick(2) == 1);
+            runner_.KeyDown(PluginKeys::Toggle, in_.Pick(2) == 1);
             break;
         case 5:
-            runner_.KeyUp(driver::KeyF8);
+            runner_.KeyUp(PluginKeys::Toggle);
             break;
         case 6:
-            runner_.KeyDown(driver::KeyShift, in_.Pick(2) == 1);
+            runner_.KeyDown(PluginKeys::FastStep, in_.Pick(2) == 1);
             break;
         case 7:
-            runner_.KeyUp(driver::KeyShift);
+            runner_.KeyUp(PluginKeys::FastStep);
             break;
         case 8: {
             // Any key code, including those past the table, with any flags.

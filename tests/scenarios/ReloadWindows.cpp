@@ -3,6 +3,7 @@
 // frees it again, cycle after cycle, and fails unless the process's committed
 // private memory stops growing. Windows (or Wine) only.
 #include "driver/Runner.h"
+#include "host/PluginKeys.h"
 #include "tests/scenarios/Machine.h"
 #include "tests/scenarios/ScenarioRun.h"
 
@@ -41,9 +42,9 @@ scenario::Scenario OpenOnce() {
     return {"reload",
             {},
             scenario::Played({{InputKind::NextFrame},
-                              {InputKind::KeyDown, driver::KeyF8},
+                              {InputKind::KeyDown, PluginKeys::Toggle},
                               {InputKind::NextFrame},
-                              {InputKind::KeyUp, driver::KeyF8},
+                              {InputKind::KeyUp, PluginKeys::Toggle},
                               {InputKind::NextFrame},
                               {InputKind::NextFrame}})};
 }

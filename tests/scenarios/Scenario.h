@@ -24,7 +24,7 @@ enum class StepKind {
 
 struct Step {
     StepKind kind = StepKind::Input;
-    std::uint32_t value = 0;    // milliseconds or expectation
+    std::uint32_t value = 0;       // milliseconds or expectation
     driver::InputEvent input = {}; // Input: one game frame unless it says otherwise
 };
 

@@ -2,6 +2,7 @@
 
 #include "driver/InputSequences.h"
 #include "driver/Runner.h"
+#include "host/PluginKeys.h"
 #include "sim/NativeTable.h"
 #include "tests/scenarios/Machine.h"
 
@@ -147,8 +148,8 @@ void Unload(driver::Runner& runner, const std::string& pluginPath, Writer& out) 
     out.Check("the library is unmapped", !ModuleMapped(pluginPath));
 
     // A routine or handler left registered would now be called into a library that is gone.
-    runner.KeyDown(driver::KeyF8);
-    runner.KeyUp(driver::KeyF8);
+    runner.KeyDown(PluginKeys::Toggle);
+    runner.KeyUp(PluginKeys::Toggle);
     BetweenFrames();
     out.Check("a frame after unloading makes no native call", runner.RunFrame().empty());
 }

@@ -1,9 +1,12 @@
 #include "tests/scenarios/Scenario.h"
 
 #include "driver/InputSequences.h"
+#include "host/GameWindow.h"
 #include "host/MenuControls.h"
 
+#include <cctype>
 #include <initializer_list>
+#include <string>
 
 namespace scenario {
 namespace {
@@ -74,13 +77,27 @@ Steps Played(const driver::InputSequence& sequence) {
 }
 
 const char* WindowTitle(WindowKind kind) {
+    // Every letter in the other case; the last character one further on.
+    static const std::string otherCase = [] {
+        std::string title = GameWindowTitle;
+        for (char& c : title) {
+            const auto letter = static_cast<unsigned char>(c);
+            c = static_cast<char>(std::isupper(letter) ? std::tolower(letter) : std::toupper(letter));
+        }
+        return title;
+    }();
+    static const std::string offByOne = [] {
+        std::string title = GameWindowTitle;
+        ++title.back();
+        return title;
+    }();
     switch (kind) {
     case WindowKind::Exact:
-        return "Red Dead Redemption 2";
+        return GameWindowTitle;
     case WindowKind::OtherCase:
-        return "RED DEAD redemption 2";
+        return otherCase.c_str();
     case WindowKind::TitleOffByOne:
-        return "Red Dead Redemption 3";
+        return offByOne.c_str();
     case WindowKind::Absent:
         break;
     }

@@ -1,6 +1,7 @@
 #include "tools/players_notes/NotesTemplate.h"
 
 #include "driver/Runner.h"
+#include "host/PluginKeys.h"
 #include "sim/ControlTable.h"
 
 #include <cstdint>
@@ -11,14 +12,15 @@ namespace release {
 namespace {
 
 // The plug-in's own keys, which the game's control list does not hold. The
-// row reader opens the menu with the same driver::KeyF8, so a plug-in that
+// row reader opens the menu with the same PluginKeys::Toggle, so a plug-in that
 // moved its key fails the release instead of getting notes that say F8.
 struct PluginKey {
     std::string_view role;
     std::uint32_t code;
     std::string_view name;
 };
-constexpr PluginKey pluginKeys[] = {{"toggle", driver::KeyF8, "F8"}, {"fast", driver::KeyShift, "Shift"}};
+constexpr PluginKey pluginKeys[] = {{"toggle", PluginKeys::Toggle, "F8"},
+                                    {"fast", PluginKeys::FastStep, "Shift"}};
 
 constexpr std::string_view rowWord = "MAIN_PAGE_ROW";
 

@@ -1,6 +1,7 @@
 #include "tools/workbench/GameInput.h"
 
 #include "host/MenuControls.h"
+#include "host/PluginKeys.h"
 #include "tools/workbench/PadMapping.h"
 
 #include <algorithm>
@@ -10,10 +11,10 @@ namespace workbench {
 KeyBinding BindingFor(SDL_Keycode key) {
     switch (key) {
     case SDLK_F8:
-        return {KeyRole::PluginKey, driver::KeyF8};
+        return {KeyRole::PluginKey, PluginKeys::Toggle};
     case SDLK_LSHIFT:
     case SDLK_RSHIFT:
-        return {KeyRole::PluginKey, driver::KeyShift};
+        return {KeyRole::PluginKey, PluginKeys::FastStep};
     case SDLK_UP:
         return {KeyRole::Control, Menu::UpControl};
     case SDLK_DOWN:

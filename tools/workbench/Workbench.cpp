@@ -1,6 +1,7 @@
 #include "tools/workbench/Workbench.h"
 
 #include "driver/Screen.h"
+#include "host/PluginKeys.h"
 
 #include "tools/render/PromptStrip.h"
 #include "tools/render/Renderer.h"
@@ -138,7 +139,7 @@ void Workbench::HandleEvents() {
                 chromeDirty_ = true;
                 // The keys whose effect the summary shows: F8's release, a move, the chord.
                 const bool visible =
-                    (binding.code == driver::KeyF8 && !down) ||
+                    (binding.code == PluginKeys::Toggle && !down) ||
                     (binding.role == KeyRole::Control && down &&
                      (event.key.keysym.sym == SDLK_UP || event.key.keysym.sym == SDLK_DOWN)) ||
                     (binding.role == KeyRole::Chord && !down);
