@@ -126,6 +126,127 @@ std::string CallsOf(const std::string& native, const sim::Frame& frame) {
     return first + (count > 1 ? " and " + std::to_string(count - 1) + " more call(s) of it" : "");
 }
 
+// What follows "expect", word by word.
+class ExpectLine {
+  public:
+    explicit ExpectLine(std::string_view text) : text_(text), words_(SplitWords(text)) {}
+
+    std::string_view Text() const { return text_; }
+    std::size_t Size() const { return words_.size(); }
+    const std::string& Word(std::size_t i) const { return words_[i].text; }
+    // Keywords read in any case, as steps do; names and texts stay as written.
+    std::string Key(std::size_t i) const {
+        return i < words_.size() && !words_[i].quoted ? Lowered(words_[i].text) : "";
+    }
+    void Count(std::size_t least, std::size_t most, const char* form) const {
+        if (words_.size() < least || words_.size() > most) {
+            Reject(std::string("write it as \"expect ") + form + "\"");
+        }
+    }
+    const std::string& Quoted(std::size_t i, const char* what) const {
+        if (!words_[i].quoted) {
+            Reject(std::string(what) + " goes in quotes: \"" + words_[i].text + "\"");
+        }
+        return words_[i].text;
+    }
+    int WholeNumber(std::size_t i, const char* what) const { return session::WholeNumber(words_[i], what); }
+
+  private:
+    std::string_view text_;
+    std::vector<session::Word> words_;
+};
+
+[[noreturn]] void RejectUnknown(const ExpectLine& line) {
+    Reject("expect what? menu, page, counter, row, voice, call, no call or sound, not \"" +
+           (line.Size() == 0 ? "" : line.Word(0)) + "\"");
+}
+
+void ReadMenu(const ExpectLine& line, Expectation& expected) {
+    line.Count(2, 2, "menu open\" or \"expect menu closed");
+    if (line.Key(1) != "open" && line.Key(1) != "closed") {
+        Reject("a menu is open or closed, not \"" + line.Word(1) + "\"");
+    }
+    expected.kind = line.Key(1) == "open" ? ExpectKind::MenuOpen : ExpectKind::MenuClosed;
+}
+
+void ReadPage(const ExpectLine& line, Expectation& expected) {
+    line.Count(2, 3, "page \"Title\" [\"Subtitle\"]");
+    expected.kind = ExpectKind::Page;
+    expected.title = line.Quoted(1, "the title");
+    if (line.Size() == 3) {
+        expected.subtitle = line.Quoted(2, "the subtitle");
+    }
+}
+
+void ReadCounter(const ExpectLine& line, Expectation& expected) {
+    line.Count(4, 4, "counter 4 of 6");
+    if (line.Key(2) != "of") {
+        Reject("write it as \"expect counter 4 of 6\"");
+    }
+    expected.kind = ExpectKind::Counter;
+    expected.counter = {line.WholeNumber(1, "the row"), line.WholeNumber(3, "the row count")};
+}
+
+void ReadRow(const ExpectLine& line, Expectation& expected) {
+    line.Count(2, 4, "row \"Label\" [value \"V\" | on | off]");
+    expected.kind = ExpectKind::Row;
+    expected.label = line.Quoted(1, "the label");
+    const std::string detail = line.Key(2);
+    if (line.Size() == 4 && detail == "value") {
+        expected.detail = RowDetail::Value;
+        expected.value = line.Quoted(3, "the value");
+    } else if (line.Size() == 3 && (detail == "on" || detail == "off")) {
+        expected.detail = detail == "on" ? RowDetail::On : RowDetail::Off;
+    } else if (line.Size() > 2) {
+        Reject("after the label comes value \"V\", on or off");
+    }
+}
+
+void ReadVoice(const ExpectLine& line, Expectation& expected) {
+    line.Count(2, 2, "voice VOFX_PLAYER_MALE01");
+    expected.kind = ExpectKind::Voice;
+    expected.name = line.Word(1);
+}
+
+void ReadSound(const ExpectLine& line, Expectation& expected) {
+    line.Count(2, 2, "sound SELECT");
+    expected.kind = ExpectKind::Sound;
+    expected.name = line.Word(1);
+}
+
+void ReadCall(const ExpectLine& line, Expectation& expected) {
+    expected.kind = ExpectKind::Call;
+    expected.call = ParseCall(AfterWords(line.Text(), 1));
+}
+
+void ReadNoCall(const ExpectLine& line, Expectation& expected) {
+    if (line.Key(1) != "call") {
+        RejectUnknown(line);
+    }
+    expected.kind = ExpectKind::NoCall;
+    expected.call = ParseCall(AfterWords(line.Text(), 2));
+}
+
+// Each expectation by its first word.
+struct ExpectForm {
+    std::string_view what;
+    void (*read)(const ExpectLine& line, Expectation& expected);
+};
+
+constexpr ExpectForm ExpectForms[] = {
+    {"menu", ReadMenu},   {"page", ReadPage},   {"counter", ReadCounter}, {"row", ReadRow},
+    {"voice", ReadVoice}, {"sound", ReadSound}, {"call", ReadCall},       {"no", ReadNoCall},
+};
+
+const ExpectForm* FormOf(std::string_view what) {
+    for (const ExpectForm& form : ExpectForms) {
+        if (form.what == what) {
+            return &form;
+        }
+    }
+    return nullptr;
+}
+
 } // namespace
 
 Expectation ParseExpectation(std::string_view text) {
@@ -133,71 +254,12 @@ Expectation ParseExpectation(std::string_view text) {
     const std::size_t first = text.find_first_not_of(" \t");
     const std::size_t last = text.find_last_not_of(" \t\r");
     expected.text = first == std::string_view::npos ? "" : std::string(text.substr(first, last + 1 - first));
-    const std::vector<Word> words = SplitWords(text);
-    // Keywords read in any case, as steps do; names and texts stay as written.
-    std::vector<std::string> keys;
-    for (const Word& word : words) {
-        keys.push_back(word.quoted ? "" : Lowered(word.text));
+    const ExpectLine line(text);
+    const ExpectForm* form = FormOf(line.Key(0));
+    if (form == nullptr) {
+        RejectUnknown(line);
     }
-    const std::string what = keys.empty() ? "" : keys[0];
-    const auto count = [&](std::size_t least, std::size_t most, const char* form) {
-        if (words.size() < least || words.size() > most) {
-            Reject(std::string("write it as \"expect ") + form + "\"");
-        }
-    };
-    const auto quoted = [&](std::size_t i, const char* what_) {
-        if (!words[i].quoted) {
-            Reject(std::string(what_) + " goes in quotes: \"" + words[i].text + "\"");
-        }
-        return words[i].text;
-    };
-    if (what == "menu") {
-        count(2, 2, "menu open\" or \"expect menu closed");
-        if (keys[1] != "open" && keys[1] != "closed") {
-            Reject("a menu is open or closed, not \"" + words[1].text + "\"");
-        }
-        expected.kind = keys[1] == "open" ? ExpectKind::MenuOpen : ExpectKind::MenuClosed;
-    } else if (what == "page") {
-        count(2, 3, "page \"Title\" [\"Subtitle\"]");
-        expected.kind = ExpectKind::Page;
-        expected.title = quoted(1, "the title");
-        if (words.size() == 3) {
-            expected.subtitle = quoted(2, "the subtitle");
-        }
-    } else if (what == "counter") {
-        count(4, 4, "counter 4 of 6");
-        if (keys[2] != "of") {
-            Reject("write it as \"expect counter 4 of 6\"");
-        }
-        expected.kind = ExpectKind::Counter;
-        expected.counter = {WholeNumber(words[1], "the row"), WholeNumber(words[3], "the row count")};
-    } else if (what == "row") {
-        count(2, 4, "row \"Label\" [value \"V\" | on | off]");
-        expected.kind = ExpectKind::Row;
-        expected.label = quoted(1, "the label");
-        const std::string detail = words.size() > 2 ? keys[2] : "";
-        if (words.size() == 4 && detail == "value") {
-            expected.detail = RowDetail::Value;
-            expected.value = quoted(3, "the value");
-        } else if (words.size() == 3 && (detail == "on" || detail == "off")) {
-            expected.detail = detail == "on" ? RowDetail::On : RowDetail::Off;
-        } else if (words.size() > 2) {
-            Reject("after the label comes value \"V\", on or off");
-        }
-    } else if (what == "voice" || what == "sound") {
-        count(2, 2, what == "voice" ? "voice VOFX_PLAYER_MALE01" : "sound SELECT");
-        expected.kind = what == "voice" ? ExpectKind::Voice : ExpectKind::Sound;
-        expected.name = words[1].text;
-    } else if (what == "call") {
-        expected.kind = ExpectKind::Call;
-        expected.call = ParseCall(AfterWords(text, 1));
-    } else if (what == "no" && words.size() > 1 && keys[1] == "call") {
-        expected.kind = ExpectKind::NoCall;
-        expected.call = ParseCall(AfterWords(text, 2));
-    } else {
-        Reject("expect what? menu, page, counter, row, voice, call, no call or sound, not \"" +
-               (words.empty() ? "" : words[0].text) + "\"");
-    }
+    form->read(line, expected);
     return expected;
 }
 

@@ -50,6 +50,152 @@ bool SafeName(std::string_view name) {
     throw SessionError("line " + std::to_string(line) + ": " + message);
 }
 
+// The line being read, and what the lines before it left.
+struct Reading {
+    int number = 0;
+    std::string text; // without its comment
+    std::vector<std::string> words;
+    std::string source;
+    bool frameRun = false;           // a step before this one runs frames
+    std::set<std::string> snapshots; // the names taken, in lower case
+
+    [[noreturn]] void Fail(const std::string& message) const { session::Fail(number, message); }
+    void NeedsFrame(const std::string& what) const {
+        if (!frameRun) {
+            Fail(what + " before any frame has run (add \"wait 1\")");
+        }
+    }
+};
+
+void ReadExpect(Reading& line, SessionStep& step) {
+    line.NeedsFrame("expect");
+    try {
+        step.expectation =
+            ParseExpectation(std::string_view(line.text).substr(line.text.find(line.words[0]) + 6));
+    } catch (const std::invalid_argument& mistake) {
+        line.Fail(mistake.what());
+    }
+}
+
+void ReadChord(Reading& line, SessionStep&) {
+    if (line.words.size() != 1) {
+        line.Fail("chord takes no argument, got \"" + line.source + "\"");
+    }
+    line.frameRun = true;
+}
+
+void ReadGlobalsLost(Reading& line, SessionStep&) {
+    if (line.words.size() != 2 || Lowered(line.words[1]) != "lost") {
+        line.Fail("write \"globals lost\", not \"" + line.source + "\"");
+    }
+}
+
+void ReadPass(Reading& line, SessionStep& step) {
+    const std::vector<std::string>& words = line.words;
+    int milliseconds = 0;
+    if (words.size() != 3 || Lowered(words[2]) != "ms" || !ReadCount(words[1], milliseconds) ||
+        milliseconds < 1 || milliseconds > MaxPass) {
+        line.Fail("write \"pass N ms\", N from 1 to " + std::to_string(MaxPass) + ", not \"" + line.source +
+                  "\"");
+    }
+    step.milliseconds = static_cast<std::uint32_t>(milliseconds);
+}
+
+void ReadInput(Reading& line, SessionStep& step) {
+    const std::string& argument = line.words[1];
+    const auto& inputs = SessionInputs();
+    const auto found = std::find_if(inputs.begin(), inputs.end(),
+                                    [&](const Input& input) { return input.name == Lowered(argument); });
+    if (found == inputs.end()) {
+        line.Fail("unknown key or control \"" + argument +
+                  "\" (F8, Shift, up, down, left, right, select, back)");
+    }
+    if (step.kind == StepKind::Repeat && !found->isKey) {
+        line.Fail("only keys repeat (F8, Shift), not \"" + argument + "\"");
+    }
+    step.input = *found;
+    line.frameRun = line.frameRun || step.kind == StepKind::Tap;
+}
+
+void ReadGamepad(Reading& line, SessionStep& step) {
+    const std::string& argument = line.words[1];
+    const std::string state = Lowered(argument);
+    if (state != "on" && state != "off") {
+        line.Fail("gamepad takes on or off, not \"" + argument + "\"");
+    }
+    step.on = state == "on";
+}
+
+void ReadWait(Reading& line, SessionStep& step) {
+    const std::string& argument = line.words[1];
+    if (!ReadCount(argument, step.frames) || step.frames < 1 || step.frames > MaxWait) {
+        line.Fail("wait takes a number of frames from 1 to " + std::to_string(MaxWait) + ", not \"" +
+                  argument + "\"");
+    }
+    line.frameRun = true;
+}
+
+void ReadSnapshot(Reading& line, SessionStep& step) {
+    const std::string& argument = line.words[1];
+    step.name = argument;
+    if (!SafeName(argument)) {
+        line.Fail("snapshot names use letters, digits, \".\", \"_\" and \"-\" only, not \"" + argument +
+                  "\"");
+    }
+    line.NeedsFrame("snapshot \"" + argument + "\"");
+    if (!line.snapshots.insert(Lowered(argument)).second) {
+        line.Fail("snapshot \"" + argument + "\" is taken twice");
+    }
+}
+
+// Each step by its verb: the kind it makes, whether it takes exactly one
+// argument, and what reads the rest of its line.
+struct StepForm {
+    std::string_view verb;
+    StepKind kind;
+    bool oneArgument;
+    void (*read)(Reading& line, SessionStep& step);
+};
+
+constexpr StepForm StepForms[] = {
+    {"press", StepKind::Press, true, ReadInput},
+    {"release", StepKind::Release, true, ReadInput},
+    {"repeat", StepKind::Repeat, true, ReadInput},
+    {"tap", StepKind::Tap, true, ReadInput},
+    {"chord", StepKind::Chord, false, ReadChord},
+    {"gamepad", StepKind::Gamepad, true, ReadGamepad},
+    {"wait", StepKind::Wait, true, ReadWait},
+    {"pass", StepKind::Pass, false, ReadPass},
+    {"globals", StepKind::LoseGlobals, false, ReadGlobalsLost},
+    {"expect", StepKind::Expect, false, ReadExpect},
+    {"snapshot", StepKind::Snapshot, true, ReadSnapshot},
+};
+
+const StepForm* FormOf(std::string_view verb) {
+    for (const StepForm& form : StepForms) {
+        if (form.verb == verb) {
+            return &form;
+        }
+    }
+    return nullptr;
+}
+
+SessionStep ReadStep(Reading& line) {
+    SessionStep step;
+    step.line = line.number;
+    step.source = line.source;
+    const StepForm* form = FormOf(Lowered(line.words[0]));
+    if ((form == nullptr || form->oneArgument) && line.words.size() != 2) {
+        line.Fail("expected a step and one argument, as in \"press F8\", got \"" + line.source + "\"");
+    }
+    if (form == nullptr) {
+        line.Fail("unknown step \"" + line.words[0] + "\" (" + StepNames + ")");
+    }
+    step.kind = form->kind;
+    form->read(line, step);
+    return step;
+}
+
 } // namespace
 
 const std::vector<Input>& SessionInputs() {
@@ -64,124 +210,24 @@ const std::vector<Input>& SessionInputs() {
 }
 
 std::vector<SessionStep> ParseSession(std::string_view script) {
-    std::vector<SessionStep> steps;
-    std::set<std::string> snapshots;
-    bool frameRun = false;
-    int number = 0;
     // Some editors start a UTF-8 file with a byte-order mark.
     constexpr std::string_view ByteOrderMark = "\xef\xbb\xbf";
     if (script.starts_with(ByteOrderMark)) {
         script.remove_prefix(ByteOrderMark.size());
     }
+    std::vector<SessionStep> steps;
+    Reading line;
     std::istringstream lines{std::string(script)};
-    for (std::string line; std::getline(lines, line);) {
-        ++number;
-        const std::string text(WithoutComment(line));
-        const std::vector<std::string> words = Words(text);
-        if (words.empty()) {
+    for (std::string written; std::getline(lines, written);) {
+        ++line.number;
+        line.text = WithoutComment(written);
+        line.words = Words(line.text);
+        if (line.words.empty()) {
             continue;
         }
-        SessionStep step;
-        step.line = number;
-        const std::size_t first = text.find_first_not_of(" \t\r");
-        step.source = text.substr(first, text.find_last_not_of(" \t\r") + 1 - first);
-        const std::string verb = Lowered(words[0]);
-        const auto needsFrame = [&](const char* what) {
-            if (!frameRun) {
-                Fail(number, std::string(what) + " before any frame has run (add \"wait 1\")");
-            }
-        };
-        if (verb == "expect") {
-            needsFrame("expect");
-            step.kind = StepKind::Expect;
-            try {
-                step.expectation = ParseExpectation(std::string_view(text).substr(text.find(words[0]) + 6));
-            } catch (const std::invalid_argument& mistake) {
-                Fail(number, mistake.what());
-            }
-            steps.push_back(std::move(step));
-            continue;
-        }
-        if (verb == "chord") {
-            if (words.size() != 1) {
-                Fail(number, "chord takes no argument, got \"" + step.source + "\"");
-            }
-            step.kind = StepKind::Chord;
-            frameRun = true;
-            steps.push_back(std::move(step));
-            continue;
-        }
-        if (verb == "globals") {
-            if (words.size() != 2 || Lowered(words[1]) != "lost") {
-                Fail(number, "write \"globals lost\", not \"" + step.source + "\"");
-            }
-            step.kind = StepKind::LoseGlobals;
-            steps.push_back(std::move(step));
-            continue;
-        }
-        if (verb == "pass") {
-            int milliseconds = 0;
-            if (words.size() != 3 || Lowered(words[2]) != "ms" || !ReadCount(words[1], milliseconds) ||
-                milliseconds < 1 || milliseconds > MaxPass) {
-                Fail(number, "write \"pass N ms\", N from 1 to " + std::to_string(MaxPass) + ", not \"" +
-                                 step.source + "\"");
-            }
-            step.kind = StepKind::Pass;
-            step.milliseconds = static_cast<std::uint32_t>(milliseconds);
-            steps.push_back(std::move(step));
-            continue;
-        }
-        if (words.size() != 2) {
-            Fail(number, "expected a step and one argument, as in \"press F8\", got \"" + step.source + "\"");
-        }
-        const std::string& argument = words[1];
-        if (verb == "press" || verb == "release" || verb == "tap" || verb == "repeat") {
-            step.kind = verb == "press"     ? StepKind::Press
-                        : verb == "release" ? StepKind::Release
-                        : verb == "repeat"  ? StepKind::Repeat
-                                            : StepKind::Tap;
-            const auto& inputs = SessionInputs();
-            const auto found = std::find_if(inputs.begin(), inputs.end(), [&](const Input& input) {
-                return input.name == Lowered(argument);
-            });
-            if (found == inputs.end()) {
-                Fail(number, "unknown key or control \"" + argument +
-                                 "\" (F8, Shift, up, down, left, right, select, back)");
-            }
-            if (step.kind == StepKind::Repeat && !found->isKey) {
-                Fail(number, "only keys repeat (F8, Shift), not \"" + argument + "\"");
-            }
-            step.input = *found;
-            frameRun = frameRun || step.kind == StepKind::Tap;
-        } else if (verb == "gamepad") {
-            step.kind = StepKind::Gamepad;
-            const std::string state = Lowered(argument);
-            if (state != "on" && state != "off") {
-                Fail(number, "gamepad takes on or off, not \"" + argument + "\"");
-            }
-            step.on = state == "on";
-        } else if (verb == "wait") {
-            step.kind = StepKind::Wait;
-            if (!ReadCount(argument, step.frames) || step.frames < 1 || step.frames > MaxWait) {
-                Fail(number, "wait takes a number of frames from 1 to " + std::to_string(MaxWait) +
-                                 ", not \"" + argument + "\"");
-            }
-            frameRun = true;
-        } else if (verb == "snapshot") {
-            step.kind = StepKind::Snapshot;
-            step.name = argument;
-            if (!SafeName(argument)) {
-                Fail(number, "snapshot names use letters, digits, \".\", \"_\" and \"-\" only, not \"" +
-                                 argument + "\"");
-            }
-            needsFrame(("snapshot \"" + argument + "\"").c_str());
-            if (!snapshots.insert(Lowered(argument)).second) {
-                Fail(number, "snapshot \"" + argument + "\" is taken twice");
-            }
-        } else {
-            Fail(number, "unknown step \"" + words[0] + "\" (" + StepNames + ")");
-        }
-        steps.push_back(std::move(step));
+        const std::size_t first = line.text.find_first_not_of(" \t\r");
+        line.source = line.text.substr(first, line.text.find_last_not_of(" \t\r") + 1 - first);
+        steps.push_back(ReadStep(line));
     }
     return steps;
 }
