@@ -3,6 +3,7 @@
 #include <cctype>
 #include <charconv>
 #include <cstdint>
+#include <iterator>
 #include <map>
 
 namespace readback {
@@ -37,6 +38,13 @@ class TagReader {
     // Reads the tag that starts at text[at] == '<'. Returns the position after
     // its '>' or npos when the characters there are not a well-formed tag.
     std::size_t Read(std::size_t at, Tag& tag) {
+        // What each state does with the character it looks at, in State's order.
+        static constexpr Next (TagReader::*Steps[])(Look) = {
+            &TagReader::InName,          &TagReader::Between,       &TagReader::AfterSlash,
+            &TagReader::InAttributeName, &TagReader::BeforeEquals,  &TagReader::BeforeValue,
+            &TagReader::InQuotedValue,   &TagReader::InQuotedValue, &TagReader::InUnquotedValue,
+        };
+        static_assert(std::size(Steps) == static_cast<std::size_t>(State::Unquoted) + 1);
         ++at;
         if (at < text_.size() && text_[at] == '/') {
             tag.closing = true;
@@ -47,99 +55,21 @@ class TagReader {
         }
         path_.clear();
         attributes_.clear();
-        const std::size_t nameBegin = at;
-        std::size_t nameEnd = at;
-        std::size_t pieceBegin = at;
-        State state = State::Name;
+        at_ = nameBegin_ = nameEnd_ = pieceBegin_ = at;
+        state_ = State::Name;
         for (;;) {
             ++steps_;
-            if (KnownToFail(at, state)) {
+            if (KnownToFail(at_, state_)) {
                 return Fail();
             }
-            path_.push_back({at, state});
-            const bool atEnd = at >= text_.size();
-            const char c = atEnd ? '\0' : text_[at];
-            const bool space = !atEnd && std::isspace(static_cast<unsigned char>(c)) != 0;
-            switch (state) {
-            case State::Name:
-                if (!atEnd && IsNameChar(c)) {
-                    ++at;
-                } else {
-                    nameEnd = at;
-                    state = State::Between;
-                }
+            path_.push_back({at_, state_});
+            switch ((this->*Steps[static_cast<std::size_t>(state_)])(LookAt(at_))) {
+            case Next::Go:
                 break;
-            case State::Between:
-                if (atEnd) {
-                    return Fail();
-                }
-                if (space) {
-                    ++at;
-                } else if (c == '>') {
-                    return Succeed(at + 1, nameBegin, nameEnd, tag);
-                } else if (c == '/') {
-                    state = State::Slash;
-                    ++at;
-                } else if (IsNameChar(c)) {
-                    pieceBegin = at;
-                    state = State::AttributeName;
-                } else {
-                    return Fail();
-                }
-                break;
-            case State::Slash:
-                if (atEnd || c != '>') {
-                    return Fail();
-                }
-                return Succeed(at + 1, nameBegin, nameEnd, tag);
-            case State::AttributeName:
-                if (!atEnd && IsNameChar(c)) {
-                    ++at;
-                } else {
-                    attributes_.push_back({pieceBegin, at, 0, 0});
-                    state = State::BeforeEquals;
-                }
-                break;
-            case State::BeforeEquals:
-                if (atEnd || (!space && c != '=')) {
-                    return Fail();
-                }
-                state = space ? State::BeforeEquals : State::BeforeValue;
-                ++at;
-                break;
-            case State::BeforeValue:
-                if (atEnd) {
-                    return Fail();
-                }
-                if (space) {
-                    ++at;
-                } else if (c == '\'' || c == '"') {
-                    state = c == '\'' ? State::SingleQuoted : State::DoubleQuoted;
-                    pieceBegin = ++at;
-                } else {
-                    pieceBegin = at;
-                    state = State::Unquoted;
-                }
-                break;
-            case State::SingleQuoted:
-            case State::DoubleQuoted:
-                if (atEnd) {
-                    return Fail();
-                }
-                if (c == (state == State::SingleQuoted ? '\'' : '"')) {
-                    EndValue(pieceBegin, at);
-                    state = State::Between;
-                }
-                ++at;
-                break;
-            case State::Unquoted:
-                if (atEnd || c == '>' || c == '/' || space) {
-                    EndValue(pieceBegin, at);
-                    state = State::Between;
-                } else {
-                    ++at;
-                }
-                break;
+            case Next::Fail:
+                return Fail();
+            case Next::Close:
+                return Succeed(at_ + 1, tag);
             }
         }
     }
@@ -158,6 +88,14 @@ class TagReader {
         SingleQuoted,
         DoubleQuoted,
         Unquoted,
+    };
+    // What a state's step leads to: on, a malformed tag, or the '>' that ends it.
+    enum class Next : std::uint8_t { Go, Fail, Close };
+    // The character a step looks at.
+    struct Look {
+        bool atEnd;
+        char c; // '\0' at the end
+        bool space;
     };
     struct Visit {
         std::size_t at;
@@ -190,8 +128,8 @@ class TagReader {
         attributes_.back().valueEnd = end;
     }
 
-    std::size_t Succeed(std::size_t end, std::size_t nameBegin, std::size_t nameEnd, Tag& tag) const {
-        tag.name = Upper(text_.substr(nameBegin, nameEnd - nameBegin));
+    std::size_t Succeed(std::size_t end, Tag& tag) const {
+        tag.name = Upper(text_.substr(nameBegin_, nameEnd_ - nameBegin_));
         for (const AttributeSpan& span : attributes_) {
             tag.attributes[Upper(text_.substr(span.nameBegin, span.nameEnd - span.nameBegin))] =
                 std::string(text_.substr(span.valueBegin, span.valueEnd - span.valueBegin));
@@ -199,11 +137,112 @@ class TagReader {
         return end;
     }
 
+    Look LookAt(std::size_t at) const {
+        const bool atEnd = at >= text_.size();
+        const char c = atEnd ? '\0' : text_[at];
+        return {atEnd, c, !atEnd && std::isspace(static_cast<unsigned char>(c)) != 0};
+    }
+
+    Next InName(Look look) {
+        if (!look.atEnd && IsNameChar(look.c)) {
+            ++at_;
+        } else {
+            nameEnd_ = at_;
+            state_ = State::Between;
+        }
+        return Next::Go;
+    }
+
+    Next Between(Look look) {
+        if (look.atEnd) {
+            return Next::Fail;
+        }
+        if (look.space) {
+            ++at_;
+        } else if (look.c == '>') {
+            return Next::Close;
+        } else if (look.c == '/') {
+            state_ = State::Slash;
+            ++at_;
+        } else if (IsNameChar(look.c)) {
+            pieceBegin_ = at_;
+            state_ = State::AttributeName;
+        } else {
+            return Next::Fail;
+        }
+        return Next::Go;
+    }
+
+    Next AfterSlash(Look look) { return look.atEnd || look.c != '>' ? Next::Fail : Next::Close; }
+
+    Next InAttributeName(Look look) {
+        if (!look.atEnd && IsNameChar(look.c)) {
+            ++at_;
+        } else {
+            attributes_.push_back({pieceBegin_, at_, 0, 0});
+            state_ = State::BeforeEquals;
+        }
+        return Next::Go;
+    }
+
+    Next BeforeEquals(Look look) {
+        if (look.atEnd || (!look.space && look.c != '=')) {
+            return Next::Fail;
+        }
+        state_ = look.space ? State::BeforeEquals : State::BeforeValue;
+        ++at_;
+        return Next::Go;
+    }
+
+    Next BeforeValue(Look look) {
+        if (look.atEnd) {
+            return Next::Fail;
+        }
+        if (look.space) {
+            ++at_;
+        } else if (look.c == '\'' || look.c == '"') {
+            state_ = look.c == '\'' ? State::SingleQuoted : State::DoubleQuoted;
+            pieceBegin_ = ++at_;
+        } else {
+            pieceBegin_ = at_;
+            state_ = State::Unquoted;
+        }
+        return Next::Go;
+    }
+
+    Next InQuotedValue(Look look) {
+        if (look.atEnd) {
+            return Next::Fail;
+        }
+        if (look.c == (state_ == State::SingleQuoted ? '\'' : '"')) {
+            EndValue(pieceBegin_, at_);
+            state_ = State::Between;
+        }
+        ++at_;
+        return Next::Go;
+    }
+
+    Next InUnquotedValue(Look look) {
+        if (look.atEnd || look.c == '>' || look.c == '/' || look.space) {
+            EndValue(pieceBegin_, at_);
+            state_ = State::Between;
+        } else {
+            ++at_;
+        }
+        return Next::Go;
+    }
+
     std::string_view text_;
     std::vector<Visit> path_;
     std::vector<AttributeSpan> attributes_;
     std::vector<std::uint16_t> failed_; // per position, a bit per state known to fail
     std::size_t steps_ = 0;
+    // The tag being read: where its name and the piece being read begin and end.
+    std::size_t at_ = 0;
+    std::size_t nameBegin_ = 0;
+    std::size_t nameEnd_ = 0;
+    std::size_t pieceBegin_ = 0;
+    State state_ = State::Name;
 };
 
 // A number attribute; what is not a number keeps the fallback.
