@@ -4,6 +4,7 @@
 #include "driver/Runner.h"
 #include "driver/Screen.h"
 #include "session/Play.h"
+#include "session/Words.h"
 #include "tools/preview/ContactSheet.h"
 #include "tools/preview/OutputFolder.h"
 #include "tools/render/PictureOptions.h"
@@ -14,8 +15,6 @@
 #include "tools/render/Summary.h"
 #include "tools/render/Textures.h"
 
-#include <algorithm>
-#include <cctype>
 #include <cstdio>
 #include <exception>
 #include <filesystem>
@@ -69,6 +68,28 @@ std::optional<int> ReadOptions(int argc, char** argv, Options& options) {
 
 constexpr std::string_view SheetName = "contact-sheet";
 
+// Also in another case: some file systems would take it for the same file.
+void RejectSheetName(const std::vector<session::SessionStep>& steps, const std::string& session) {
+    for (const session::SessionStep& step : steps) {
+        if (step.kind == session::StepKind::Snapshot && session::Lowered(step.name) == SheetName) {
+            throw session::SessionError(session + ": line " + std::to_string(step.line) + ": the name " +
+                                        step.name + " is the contact sheet's");
+        }
+    }
+}
+
+std::ofstream OpenRecord(const fs::path& path, const Options& options, const driver::Screen& screen) {
+    std::ofstream record(path);
+    if (!record) {
+        throw std::runtime_error("cannot write " + path.string());
+    }
+    record << "# Native calls of each frame: session " << options.session << ", screen "
+           << options.screenWidth << "x" << options.screenHeight << ", game window " << screen.WindowWidth()
+           << "x" << screen.WindowHeight()
+           << ".\n# \"> \" lines are the session's steps, played before the frame below them.\n";
+    return record;
+}
+
 void WriteCalls(std::ofstream& record, const sim::Frame& frame) {
     for (const std::string& line : sim::Describe(frame)) {
         record << "  " << line << '\n';
@@ -83,6 +104,139 @@ std::string Joined(const std::vector<std::string>& parts) {
     return text;
 }
 
+// One play of the session: the record written as it goes, what happened
+// printed, the snapshots drawn, the expectations that failed kept.
+class PreviewRun {
+  public:
+    PreviewRun(const Options& options, const driver::Screen& screen, preview::OutputFolder& out,
+               const preview::Look& look, std::ofstream& record)
+        : options_(options), screen_(screen), out_(out), look_(look), record_(record) {}
+
+    session::SessionObserver Observer() {
+        session::SessionObserver observer;
+        observer.step = [this](const session::SessionStep& step) { Step(step); };
+        observer.frame = [this](int number, const session::SessionStep& step, const sim::Frame& frame) {
+            Frame(number, step, frame);
+        };
+        observer.snapshot = [this](const session::SessionStep& step, int number, const sim::Frame& frame) {
+            Snapshot(step, number, frame);
+        };
+        observer.expectation = [this](const session::SessionStep& step,
+                                      const std::optional<std::string>& shortfall) {
+            if (shortfall) {
+                failures_.push_back(
+                    session::DescribeFailure(options_.session, step.line, step.expectation, *shortfall));
+            }
+        };
+        return observer;
+    }
+
+    // After "what happened:" and the frames' lines.
+    void PrintTheEnd(int frames) const {
+        if (!anything_) {
+            std::printf("  (no sound and no voice change in %d frames)\n", frames);
+        }
+        std::printf("  player voice at the end: %s\n", voice_.empty() ? "unchanged" : voice_.c_str());
+    }
+
+    void WritePictures() {
+        std::printf("pictures:\n");
+        for (const std::string& line : pictureLines_) {
+            std::printf("%s\n", line.c_str());
+        }
+        if (sheet_.Added() == 0) {
+            std::printf("  (the session takes no snapshot)\n");
+            return;
+        }
+        const fs::path sheetPath = out_.File(std::string(SheetName) + ".png");
+        sheet_.Render().WritePng(sheetPath.string());
+        std::printf("  %s  (%d of %d snapshots)\n", sheetPath.string().c_str(), sheet_.Shown(),
+                    sheet_.Added());
+    }
+
+    const std::vector<std::string>& Failures() const { return failures_; }
+
+  private:
+    void Step(const session::SessionStep& step) {
+        record_ << "> line " << step.line << ": " << step.source << '\n';
+        told_.Saw(step);
+    }
+
+    void Frame(int number, const session::SessionStep& step, const sim::Frame& frame) {
+        record_ << "== frame " << number << " (" << frame.size() << " native calls)\n";
+        WriteCalls(record_, frame);
+        prompts_.Read(frame);
+        const preview::FrameSummary summary = told_.Next(frame, &step);
+        if (!summary.events.empty()) {
+            std::printf("  frame %d (line %d: %s): %s\n", number, summary.cause->line,
+                        summary.cause->source.c_str(), Joined(summary.events).c_str());
+            anything_ = true;
+        }
+        voice_ = summary.voice.empty() ? voice_ : summary.voice;
+    }
+
+    void Snapshot(const session::SessionStep& step, int number, const sim::Frame& frame) {
+        const preview::Scene scene = preview::BuildScene(frame);
+        const fs::path path = out_.File(step.name + ".png");
+        preview::Picture picture =
+            preview::Render(scene, screen_.WindowWidth(), screen_.WindowHeight(), look_);
+        preview::DrawPrompts(picture, prompts_.Shown());
+        picture.WritePng(path.string());
+        sheet_.Add(step.name, picture);
+        char line[64];
+        std::snprintf(line, sizeof line, "  (frame %d: %d sprites, %d texts)", number, scene.sprites,
+                      scene.texts);
+        pictureLines_.push_back("  " + path.string() + line);
+    }
+
+    const Options& options_;
+    const driver::Screen& screen_;
+    preview::OutputFolder& out_;
+    preview::Look look_;
+    std::ofstream& record_;
+    std::vector<std::string> pictureLines_;
+    preview::ContactSheet sheet_;
+    preview::SessionSummary told_;
+    preview::PromptBoard prompts_;
+    std::string voice_;
+    bool anything_ = false;
+    std::vector<std::string> failures_;
+};
+
+// Plays the session and writes what it made; the program's exit status.
+int Preview(const Options& options) {
+    const driver::Screen screen{options.screenWidth, options.screenHeight, options.windowWidth};
+    preview::LoadedLook look(options.look.textures, options.look.backdrop, std::cerr);
+    const std::vector<session::SessionStep> steps = session::LoadSession(options.session);
+    RejectSheetName(steps, options.session);
+    preview::OutputFolder out(options.out);
+    out.RemoveEarlierFiles();
+    const fs::path recordPath = out.File("calls.txt");
+    std::ofstream record = OpenRecord(recordPath, options, screen);
+
+    sim::StandInHook host;
+    driver::SetScreen(host, screen);
+    driver::Runner runner(host);
+    runner.Load(driver::Plugin::Load(options.module));
+
+    std::printf("session %s on %s, game window %dx%d\nwhat happened:\n", options.session.c_str(),
+                options.module.c_str(), screen.WindowWidth(), screen.WindowHeight());
+    PreviewRun run(options, screen, out, look.Get(), record);
+    const int frames = session::RunSession(steps, runner, run.Observer());
+    runner.Unload();
+    record.close();
+    if (!record) {
+        throw std::runtime_error("cannot write " + recordPath.string());
+    }
+    run.PrintTheEnd(frames);
+    run.WritePictures();
+    std::printf("record of native calls, frame by frame:\n  %s\n", recordPath.string().c_str());
+    for (const std::string& failure : run.Failures()) {
+        std::fprintf(stderr, "%s\n", failure.c_str());
+    }
+    return run.Failures().empty() ? 0 : 1;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -94,117 +248,8 @@ int main(int argc, char** argv) {
         preview::ListTextures(std::cout);
         return 0;
     }
-    const driver::Screen screen{options.screenWidth, options.screenHeight, options.windowWidth};
-    const int windowWidth = screen.WindowWidth();
-    const int windowHeight = screen.WindowHeight();
-
     try {
-        preview::LoadedLook look(options.look.textures, options.look.backdrop, std::cerr);
-        const std::vector<session::SessionStep> steps = session::LoadSession(options.session);
-        for (const session::SessionStep& step : steps) {
-            // Also in another case: some file systems would take it for the same file.
-            const bool sheetName =
-                std::equal(step.name.begin(), step.name.end(), SheetName.begin(), SheetName.end(),
-                           [](char a, char b) { return std::tolower(static_cast<unsigned char>(a)) == b; });
-            if (step.kind == session::StepKind::Snapshot && sheetName) {
-                throw session::SessionError(options.session + ": line " + std::to_string(step.line) +
-                                            ": the name " + step.name + " is the contact sheet's");
-            }
-        }
-        preview::OutputFolder out(options.out);
-        out.RemoveEarlierFiles();
-        const fs::path recordPath = out.File("calls.txt");
-        std::ofstream record(recordPath);
-        if (!record) {
-            throw std::runtime_error("cannot write " + recordPath.string());
-        }
-        record << "# Native calls of each frame: session " << options.session << ", screen "
-               << options.screenWidth << "x" << options.screenHeight << ", game window " << windowWidth << "x"
-               << windowHeight
-               << ".\n# \"> \" lines are the session's steps, played before the frame below them.\n";
-
-        sim::StandInHook host;
-        driver::SetScreen(host, screen);
-        driver::Runner runner(host);
-        runner.Load(driver::Plugin::Load(options.module));
-
-        std::printf("session %s on %s, game window %dx%d\nwhat happened:\n", options.session.c_str(),
-                    options.module.c_str(), windowWidth, windowHeight);
-        std::vector<std::string> pictureLines;
-        preview::ContactSheet sheet;
-        preview::SessionSummary told;
-        preview::PromptBoard prompts;
-        std::string voice;
-        bool anything = false;
-        session::SessionObserver observer;
-        observer.step = [&](const session::SessionStep& step) {
-            record << "> line " << step.line << ": " << step.source << '\n';
-            told.Saw(step);
-        };
-        observer.frame = [&](int number, const session::SessionStep& step, const sim::Frame& frame) {
-            record << "== frame " << number << " (" << frame.size() << " native calls)\n";
-            WriteCalls(record, frame);
-            prompts.Read(frame);
-            const preview::FrameSummary summary = told.Next(frame, &step);
-            if (!summary.events.empty()) {
-                std::printf("  frame %d (line %d: %s): %s\n", number, summary.cause->line,
-                            summary.cause->source.c_str(), Joined(summary.events).c_str());
-                anything = true;
-            }
-            voice = summary.voice.empty() ? voice : summary.voice;
-        };
-        observer.snapshot = [&](const session::SessionStep& step, int number, const sim::Frame& frame) {
-            const preview::Scene scene = preview::BuildScene(frame);
-            const fs::path path = out.File(step.name + ".png");
-            preview::Picture picture = preview::Render(scene, windowWidth, windowHeight, look.Get());
-            preview::DrawPrompts(picture, prompts.Shown());
-            picture.WritePng(path.string());
-            sheet.Add(step.name, picture);
-            char line[64];
-            std::snprintf(line, sizeof line, "  (frame %d: %d sprites, %d texts)", number, scene.sprites,
-                          scene.texts);
-            pictureLines.push_back("  " + path.string() + line);
-        };
-
-        std::vector<std::string> failures;
-        observer.expectation = [&](const session::SessionStep& step,
-                                   const std::optional<std::string>& shortfall) {
-            if (shortfall) {
-                failures.push_back(
-                    session::DescribeFailure(options.session, step.line, step.expectation, *shortfall));
-            }
-        };
-
-        const int frames = session::RunSession(steps, runner, observer);
-        runner.Unload();
-        record.close();
-        if (!record) {
-            throw std::runtime_error("cannot write " + recordPath.string());
-        }
-        if (!anything) {
-            std::printf("  (no sound and no voice change in %d frames)\n", frames);
-        }
-        std::printf("  player voice at the end: %s\n", voice.empty() ? "unchanged" : voice.c_str());
-
-        std::printf("pictures:\n");
-        for (const std::string& line : pictureLines) {
-            std::printf("%s\n", line.c_str());
-        }
-        if (sheet.Added() == 0) {
-            std::printf("  (the session takes no snapshot)\n");
-        } else {
-            const fs::path sheetPath = out.File(std::string(SheetName) + ".png");
-            sheet.Render().WritePng(sheetPath.string());
-            std::printf("  %s  (%d of %d snapshots)\n", sheetPath.string().c_str(), sheet.Shown(),
-                        sheet.Added());
-        }
-        std::printf("record of native calls, frame by frame:\n  %s\n", recordPath.string().c_str());
-        for (const std::string& failure : failures) {
-            std::fprintf(stderr, "%s\n", failure.c_str());
-        }
-        if (!failures.empty()) {
-            return 1;
-        }
+        return Preview(options);
     } catch (const session::SessionError& error) {
         // A session that cannot be read or played is a mistake in what was given, as an option is.
         std::fprintf(stderr, "qdt_preview: %s\n", error.what());
@@ -213,5 +258,4 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "qdt_preview: %s\n", error.what());
         return 1;
     }
-    return 0;
 }
