@@ -38,6 +38,88 @@ std::string Fit(cairo_t* cr, const std::string& text, double width, bool keepEnd
     return FitLine(text, width, keepEnd, [cr](const std::string& line) { return Width(cr, line); });
 }
 
+// Under the picture: the status line, then the help line.
+void DrawStatus(cairo_t* cr, const Layout& layout, const PanelContent& content) {
+    const double statusY = layout.pictureY + layout.pictureHeight + LineHeight - 7;
+    cairo_set_font_size(cr, 15);
+    switch (content.statusKind) {
+    case StatusKind::Good:
+        SetColour(cr, 0.45, 0.85, 0.45);
+        break;
+    case StatusKind::Error:
+        SetColour(cr, 1.0, 0.42, 0.38);
+        break;
+    default:
+        SetColour(cr, 0.8, 0.8, 0.8);
+    }
+    Text(cr, Margin, statusY, Fit(cr, content.status, layout.panelX - 2 * Margin, true));
+    cairo_set_font_size(cr, 13);
+    SetColour(cr, 0.62, 0.62, 0.66);
+    Text(cr, Margin, statusY + LineHeight, Fit(cr, HelpLine, layout.panelX - 2 * Margin));
+}
+
+// The panel's lines, one below the other.
+struct PanelLines {
+    cairo_t* cr;
+    double x;
+    double width;
+    double y = 26;
+
+    void Line(const std::string& text, double size, double step, bool keepEnd = false) {
+        cairo_set_font_size(cr, size);
+        Text(cr, x, y, Fit(cr, text, width, keepEnd));
+        y += step;
+    }
+};
+
+// The menu, the input, the times and the module.
+void DrawFacts(PanelLines& lines, const PanelContent& content) {
+    cairo_t* cr = lines.cr;
+    SetColour(cr, 0.95, 0.95, 0.95);
+    lines.Line(content.summary.open ? "Menu open" : "Menu closed", 20, 28);
+    cairo_set_font_size(cr, 14);
+    SetColour(cr, 0.85, 0.85, 0.85);
+    const FrameSummary& summary = content.summary;
+    const std::string page = content.pageId.empty() ? "" : "page " + content.pageId + ": ";
+    lines.Line(summary.open ? page + "'" + summary.title + "' / '" + summary.subtitle + "'"
+                            : "page: (not shown)",
+               14, 20);
+    lines.Line(summary.rows > 0
+                   ? "selected row " + std::to_string(summary.row) + " of " + std::to_string(summary.rows)
+                   : "selected row: (not shown)",
+               14, 20);
+    lines.Line(std::string("input device: ") + (content.gamepad ? "controller" : "keyboard and mouse"), 14,
+               20);
+    lines.Line(content.controller.empty()
+                   ? "controller: none plugged in"
+                   : "controller: " + content.controller +
+                         (content.buttons.empty() ? "" : ", pressed " + content.buttons),
+               14, 20);
+    lines.Line("plug-in " + Format("%.3f ms", content.pluginMs) + " a frame, picture " +
+                   Format("%.1f ms", content.renderMs) + ", " +
+                   Format("%.0f frames/s", content.framesPerSecond),
+               14, 20);
+    SetColour(cr, 0.6, 0.6, 0.65);
+    lines.Line(content.module, 12, 26, true);
+}
+
+// The last frame's calls, as many as there is room for.
+void DrawCalls(PanelLines& lines, const PanelContent& content, int windowHeight) {
+    cairo_t* cr = lines.cr;
+    SetColour(cr, 0.95, 0.95, 0.95);
+    lines.Line("Last frame: " + std::to_string(content.calls.size()) + " native calls", 15, 20);
+    cairo_select_font_face(cr, "DejaVu Sans Mono", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_NORMAL);
+    SetColour(cr, 0.78, 0.82, 0.78);
+    constexpr double CallLine = 13;
+    const int room = std::max(0, static_cast<int>((windowHeight - lines.y) / CallLine));
+    const int shown = std::min<int>(room, static_cast<int>(content.calls.size()));
+    for (int i = 0; i < shown; ++i) {
+        const bool last = i == room - 1 && shown < static_cast<int>(content.calls.size());
+        lines.Line(last ? "... " + std::to_string(content.calls.size() - i) + " more" : content.calls[i],
+                   10.5, CallLine);
+    }
+}
+
 } // namespace
 
 std::string FitLine(std::string_view text, double width, bool keepEnd,
@@ -84,73 +166,15 @@ void DrawChrome(cairo_t* cr, int windowWidth, int windowHeight, const Layout& la
     SetColour(cr, 0.11, 0.11, 0.12);
     cairo_paint(cr);
     cairo_select_font_face(cr, "DejaVu Sans", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_NORMAL);
+    DrawStatus(cr, layout, content);
 
-    // Under the picture: the status line, then the help line.
-    const double statusY = layout.pictureY + layout.pictureHeight + LineHeight - 7;
-    cairo_set_font_size(cr, 15);
-    switch (content.statusKind) {
-    case StatusKind::Good:
-        SetColour(cr, 0.45, 0.85, 0.45);
-        break;
-    case StatusKind::Error:
-        SetColour(cr, 1.0, 0.42, 0.38);
-        break;
-    default:
-        SetColour(cr, 0.8, 0.8, 0.8);
-    }
-    Text(cr, Margin, statusY, Fit(cr, content.status, layout.panelX - 2 * Margin, true));
-    cairo_set_font_size(cr, 13);
-    SetColour(cr, 0.62, 0.62, 0.66);
-    Text(cr, Margin, statusY + LineHeight, Fit(cr, HelpLine, layout.panelX - 2 * Margin));
-
-    // The panel.
     const double x = layout.panelX + Margin;
-    const double width = windowWidth - x - Margin;
     SetColour(cr, 0.16, 0.16, 0.18);
     cairo_rectangle(cr, layout.panelX, 0, windowWidth - layout.panelX, windowHeight);
     cairo_fill(cr);
-
-    double y = 26;
-    const auto line = [&](const std::string& text, double size, double step, bool keepEnd = false) {
-        cairo_set_font_size(cr, size);
-        Text(cr, x, y, Fit(cr, text, width, keepEnd));
-        y += step;
-    };
-    SetColour(cr, 0.95, 0.95, 0.95);
-    line(content.summary.open ? "Menu open" : "Menu closed", 20, 28);
-    cairo_set_font_size(cr, 14);
-    SetColour(cr, 0.85, 0.85, 0.85);
-    const FrameSummary& summary = content.summary;
-    const std::string page = content.pageId.empty() ? "" : "page " + content.pageId + ": ";
-    line(summary.open ? page + "'" + summary.title + "' / '" + summary.subtitle + "'" : "page: (not shown)",
-         14, 20);
-    line(summary.rows > 0
-             ? "selected row " + std::to_string(summary.row) + " of " + std::to_string(summary.rows)
-             : "selected row: (not shown)",
-         14, 20);
-    line(std::string("input device: ") + (content.gamepad ? "controller" : "keyboard and mouse"), 14, 20);
-    line(content.controller.empty() ? "controller: none plugged in"
-                                    : "controller: " + content.controller +
-                                          (content.buttons.empty() ? "" : ", pressed " + content.buttons),
-         14, 20);
-    line("plug-in " + Format("%.3f ms", content.pluginMs) + " a frame, picture " +
-             Format("%.1f ms", content.renderMs) + ", " + Format("%.0f frames/s", content.framesPerSecond),
-         14, 20);
-    SetColour(cr, 0.6, 0.6, 0.65);
-    line(content.module, 12, 26, true);
-
-    SetColour(cr, 0.95, 0.95, 0.95);
-    line("Last frame: " + std::to_string(content.calls.size()) + " native calls", 15, 20);
-    cairo_select_font_face(cr, "DejaVu Sans Mono", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_NORMAL);
-    SetColour(cr, 0.78, 0.82, 0.78);
-    constexpr double CallLine = 13;
-    const int room = std::max(0, static_cast<int>((windowHeight - y) / CallLine));
-    const int shown = std::min<int>(room, static_cast<int>(content.calls.size()));
-    for (int i = 0; i < shown; ++i) {
-        const bool last = i == room - 1 && shown < static_cast<int>(content.calls.size());
-        line(last ? "... " + std::to_string(content.calls.size() - i) + " more" : content.calls[i], 10.5,
-             CallLine);
-    }
+    PanelLines lines{cr, x, windowWidth - x - Margin};
+    DrawFacts(lines, content);
+    DrawCalls(lines, content, windowHeight);
 }
 
 } // namespace workbench
