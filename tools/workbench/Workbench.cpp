@@ -41,6 +41,18 @@ double SystemMillisecondsSince(std::int64_t changedNs) {
     return static_cast<double>(now - changedNs) / 1e6;
 }
 
+// No vertical sync to wait for on every display: the frames pace themselves.
+// A frame that ran late starts the count again instead of hurrying the next.
+void WaitForNextFrame(Clock::time_point& next, Clock::duration period) {
+    next += period;
+    const Clock::time_point now = Clock::now();
+    if (next < now - period) {
+        next = now;
+    } else {
+        std::this_thread::sleep_until(next);
+    }
+}
+
 } // namespace
 
 Workbench::Workbench(const Options& options, SDL_Renderer* renderer)
@@ -342,14 +354,7 @@ int Workbench::Run() {
         if (options_.frames > 0 && stats_.frames >= options_.frames) {
             break;
         }
-        // No vertical sync to wait for on every display: the frames pace themselves.
-        next += period;
-        const Clock::time_point now = Clock::now();
-        if (next < now - period) {
-            next = now;
-        } else {
-            std::this_thread::sleep_until(next);
-        }
+        WaitForNextFrame(next, period);
     }
     if (!options_.record.empty()) {
         Record();
