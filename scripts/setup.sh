@@ -10,7 +10,7 @@ packages=(
   libcairo2-dev libfontconfig-dev pkg-config fonts-dejavu-core
   zip unzip
   libsdl2-dev libx11-dev xdotool
-  libcli11-dev nlohmann-json3-dev clang-format
+  libcli11-dev nlohmann-json3-dev clang-format clang-tidy
 )
 
 missing=()
