@@ -2,4 +2,4 @@
 // text to the picture the game draws.
 #pragma once
 
-inline constexpr char GameWindowTitle[] = "Red Dead Redemption 2";
+inline constexpr const char* GameWindowTitle = "Red Dead Redemption 2";
