@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <exception>
 #include <fstream>
+#include <optional>
 #include <sstream>
 #include <stdexcept>
 #include <string>
@@ -46,72 +47,93 @@ void Append(const std::string& path, const std::string& line) {
     }
 }
 
-} // namespace
-
-int main(int argc, char** argv) {
+struct Options {
     std::string database;
     std::string listPath = QDT_NATIVE_LIST;
+    bool add = false; // else check
     std::string name;
     std::string constant;
     bool write = false;
+};
+
+// Reads the command line into options; an exit status when the program is to stop there.
+std::optional<int> ReadOptions(int argc, char** argv, Options& options) {
     CLI::App app("Reads the public reference of the game's natives (a JSON file of namespaces, each mapping "
                  "a hash to a name, params and return_type) to add a native to host/NativeList.h by its "
                  "public name, or to check the list against it.",
                  "qdt_natives");
     commandline::UseLayout(app);
-    app.add_option("--db", database, "the natives file (needed)")->type_name("FILE");
-    app.add_option("--list", listPath, "the native list")->type_name("FILE")->capture_default_str();
+    app.add_option("--db", options.database, "the natives file (needed)")->type_name("FILE");
+    app.add_option("--list", options.listPath, "the native list")->type_name("FILE")->capture_default_str();
     app.require_subcommand(0, 1);
     CLI::App* add = app.add_subcommand(
         "add",
         "prints the list's line for NAMESPACE::NAME: constant, hash, name and the kinds of its arguments "
         "and result, taken from the types; refuses a type it cannot map, naming the choice to make");
-    add->add_option("NAME", name, "the native, as in CLOCK::SET_CLOCK_TIME")
+    add->add_option("NAME", options.name, "the native, as in CLOCK::SET_CLOCK_TIME")
         ->type_name("NAMESPACE::NAME")
         ->required();
-    add->add_option("--constant", constant, "the constant's name (made from NAME by default)");
-    add->add_flag("--write", write, "appends the line to the list, unless the list holds the native");
+    add->add_option("--constant", options.constant, "the constant's name (made from NAME by default)");
+    add->add_flag("--write", options.write, "appends the line to the list, unless the list holds the native");
     app.add_subcommand("check", "compares every line of the list with the file: prints each disagreement and "
                                 "exits 1, or exits 0 when all agree");
     if (const std::optional<int> status = commandline::Parse(app, argc, argv)) {
-        return *status;
+        return status;
     }
     // Checked here, not by CLI11, so that a mistyped option is the reason given.
-    if (database.empty()) {
+    if (options.database.empty()) {
         return commandline::Mistake(app, "--db FILE is needed");
     }
     if (app.get_subcommands().empty()) {
         return commandline::Mistake(app, "add or check?");
     }
+    options.add = add->parsed();
+    return std::nullopt;
+}
+
+int Add(const Options& options, const std::vector<natives::ListEntry>& list,
+        const natives::NativesFile& file) {
+    const natives::Addition addition = natives::AddNative(options.name, options.constant, list, file);
+    if (const auto* refusals = std::get_if<std::vector<std::string>>(&addition)) {
+        for (const std::string& refusal : *refusals) {
+            std::fprintf(stderr, "qdt_natives: %s: %s\n", options.name.c_str(), refusal.c_str());
+        }
+        return 1;
+    }
+    const std::string line = natives::FormatEntry(std::get<natives::ListEntry>(addition));
+    if (options.write) {
+        Append(options.listPath, line);
+    }
+    std::printf("%s\n", line.c_str());
+    return 0;
+}
+
+int Check(const Options& options, const std::vector<natives::ListEntry>& list,
+          const natives::NativesFile& file) {
+    const std::vector<natives::Disagreement> disagreements = natives::CheckList(list, file);
+    for (const natives::Disagreement& disagreement : disagreements) {
+        std::printf("%s:%d: %s\n", options.listPath.c_str(), disagreement.line, disagreement.what.c_str());
+    }
+    std::printf("%zu native(s) checked, %zu disagreement(s)\n", list.size(), disagreements.size());
+    return disagreements.empty() ? 0 : 1;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    Options options;
+    if (const std::optional<int> status = ReadOptions(argc, argv, options)) {
+        return *status;
+    }
     try {
         const natives::NativesFile file =
-            Within(database, [&] { return natives::ReadNativesFile(ReadFile(database)); });
+            Within(options.database, [&] { return natives::ReadNativesFile(ReadFile(options.database)); });
         for (const std::string& skipped : file.skipped) {
-            std::fprintf(stderr, "qdt_natives: %s: skipped %s\n", database.c_str(), skipped.c_str());
+            std::fprintf(stderr, "qdt_natives: %s: skipped %s\n", options.database.c_str(), skipped.c_str());
         }
         const std::vector<natives::ListEntry> list =
-            Within(listPath, [&] { return natives::ReadNativeList(ReadFile(listPath)); });
-        if (add->parsed()) {
-            const natives::Addition addition = natives::AddNative(name, constant, list, file);
-            if (const auto* refusals = std::get_if<std::vector<std::string>>(&addition)) {
-                for (const std::string& refusal : *refusals) {
-                    std::fprintf(stderr, "qdt_natives: %s: %s\n", name.c_str(), refusal.c_str());
-                }
-                return 1;
-            }
-            const std::string line = natives::FormatEntry(std::get<natives::ListEntry>(addition));
-            if (write) {
-                Append(listPath, line);
-            }
-            std::printf("%s\n", line.c_str());
-            return 0;
-        }
-        const std::vector<natives::Disagreement> disagreements = natives::CheckList(list, file);
-        for (const natives::Disagreement& disagreement : disagreements) {
-            std::printf("%s:%d: %s\n", listPath.c_str(), disagreement.line, disagreement.what.c_str());
-        }
-        std::printf("%zu native(s) checked, %zu disagreement(s)\n", list.size(), disagreements.size());
-        return disagreements.empty() ? 0 : 1;
+            Within(options.listPath, [&] { return natives::ReadNativeList(ReadFile(options.listPath)); });
+        return options.add ? Add(options, list, file) : Check(options, list, file);
     } catch (const std::exception& error) {
         std::fprintf(stderr, "qdt_natives: %s\n", error.what());
         return 1;

@@ -300,6 +300,20 @@ void Workbench::Record() {
     SetStatus(StatusKind::Info, "session " + path.string());
 }
 
+void Workbench::FollowModule() {
+    switch (watch_.Poll(Clock::now())) {
+    case ModuleChange::Ready:
+        Load(false);
+        break;
+    case ModuleChange::BeingWritten: // the running module goes on meanwhile
+        SetStatus(StatusKind::Info, "waiting for " + options_.module + " to be written whole (" +
+                                        std::to_string(watch_.Current().size) + " bytes so far)");
+        break;
+    case ModuleChange::None:
+        break;
+    }
+}
+
 int Workbench::Run() {
     start_ = Clock::now();
     SetClock();
@@ -316,17 +330,7 @@ int Workbench::Run() {
         if (quit_) {
             break;
         }
-        switch (watch_.Poll(Clock::now())) {
-        case ModuleChange::Ready:
-            Load(false);
-            break;
-        case ModuleChange::BeingWritten: // the running module goes on meanwhile
-            SetStatus(StatusKind::Info, "waiting for " + options_.module + " to be written whole (" +
-                                            std::to_string(watch_.Current().size) + " bytes so far)");
-            break;
-        case ModuleChange::None:
-            break;
-        }
+        FollowModule();
         SetClock();
         RunFrame();
         Show();

@@ -44,6 +44,8 @@ class Workbench {
     void Load(bool first);
     // After a reload: the new module brought to where the menu was, or the log begun again.
     void KeepPlace(bool first);
+    // Reloads a module replaced on disk once it is whole.
+    void FollowModule();
     void HandleEvents();
     void RunFrame();
     void Show();
