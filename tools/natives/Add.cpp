@@ -23,6 +23,18 @@ std::string ConstantFor(const std::string& name) {
     return constant;
 }
 
+// "0x... and 0x...": the hashes the natives given under one name have.
+std::string Hashes(const std::vector<const PublicNative*>& natives) {
+    std::string hashes;
+    for (const PublicNative* native : natives) {
+        char hex[24];
+        std::snprintf(hex, sizeof hex, "%s0x%016llx", hashes.empty() ? "" : " and ",
+                      static_cast<unsigned long long>(native->hash));
+        hashes += hex;
+    }
+    return hashes;
+}
+
 } // namespace
 
 Addition AddNative(const std::string& name, const std::string& constant, const std::vector<ListEntry>& list,
@@ -35,15 +47,8 @@ Addition AddNative(const std::string& name, const std::string& constant, const s
         return std::vector<std::string>{name + " is not in the natives file"};
     }
     if (named.size() > 1) {
-        std::string hashes;
-        for (const PublicNative* native : named) {
-            char hex[24];
-            std::snprintf(hex, sizeof hex, "%s0x%016llx", hashes.empty() ? "" : " and ",
-                          static_cast<unsigned long long>(native->hash));
-            hashes += hex;
-        }
         return std::vector<std::string>{
-            "the natives file gives " + name + " twice (" + hashes +
+            "the natives file gives " + name + " twice (" + Hashes(named) +
             "): a broken file; write the line by hand with the hash the game uses"};
     }
     const PublicNative& native = *named.front();
