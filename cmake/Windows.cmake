@@ -2,7 +2,11 @@
 # Wine. Everything lands in the build folder's top, as in a game folder: the
 # programs next to ScriptHookRDR2.dll and the DLLs they load.
 set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${PROJECT_BINARY_DIR})
-set(CMAKE_LIBRARY_OUTPUT_DIRECTORY ${PROJECT_BINARY_DIR})
+# A folder given on the command line wins (the reproducibility check puts the
+# second build's DLL in a folder of its own).
+if(NOT DEFINED CACHE{CMAKE_LIBRARY_OUTPUT_DIRECTORY})
+  set(CMAKE_LIBRARY_OUTPUT_DIRECTORY ${PROJECT_BINARY_DIR})
+endif()
 
 add_subdirectory(tools/cli)
 add_subdirectory(host) # the plug-in's boundary and its source lists

@@ -1,7 +1,6 @@
 #include "readback/TagReader.h"
 
 #include <cctype>
-#include <iterator>
 
 namespace readback {
 
@@ -18,13 +17,6 @@ bool IsNameChar(char c) {
 }
 
 std::size_t TagReader::Read(std::size_t at, Tag& tag) {
-    // What each state does with the character it looks at, in State's order.
-    static constexpr Next (TagReader::*Steps[])(Look) = {
-        &TagReader::InName,          &TagReader::Between,       &TagReader::AfterSlash,
-        &TagReader::InAttributeName, &TagReader::BeforeEquals,  &TagReader::BeforeValue,
-        &TagReader::InQuotedValue,   &TagReader::InQuotedValue, &TagReader::InUnquotedValue,
-    };
-    static_assert(std::size(Steps) == static_cast<std::size_t>(State::Unquoted) + 1);
     ++at;
     if (at < text_.size() && text_[at] == '/') {
         tag.closing = true;
@@ -43,7 +35,7 @@ std::size_t TagReader::Read(std::size_t at, Tag& tag) {
             return Fail();
         }
         path_.push_back({at_, state_});
-        switch ((this->*Steps[static_cast<std::size_t>(state_)])(LookAt(at_))) {
+        switch (Step(LookAt(at_))) {
         case Next::Go:
             break;
         case Next::Fail:
@@ -52,6 +44,31 @@ std::size_t TagReader::Read(std::size_t at, Tag& tag) {
             return Succeed(at_ + 1, tag);
         }
     }
+}
+
+// What the current state does with the character it looks at. A switch, not
+// a table of member pointers: UBSan misreads an index into such a table.
+TagReader::Next TagReader::Step(Look look) {
+    switch (state_) {
+    case State::Name:
+        return InName(look);
+    case State::Between:
+        return Between(look);
+    case State::Slash:
+        return AfterSlash(look);
+    case State::AttributeName:
+        return InAttributeName(look);
+    case State::BeforeEquals:
+        return BeforeEquals(look);
+    case State::BeforeValue:
+        return BeforeValue(look);
+    case State::SingleQuoted:
+    case State::DoubleQuoted:
+        return InQuotedValue(look);
+    case State::Unquoted:
+        return InUnquotedValue(look);
+    }
+    return Next::Fail;
 }
 
 std::uint16_t TagReader::Bit(State state) {

@@ -71,7 +71,8 @@ class TagReader {
     std::size_t Succeed(std::size_t end, Tag& tag) const;
     Look LookAt(std::size_t at) const;
 
-    // One step in each state, found by the state in Read's table.
+    Next Step(Look look);
+    // One step in each state.
     Next InName(Look look);
     Next Between(Look look);
     Next AfterSlash(Look look);
