@@ -42,9 +42,11 @@ void Replayed(benchmark::State& state, Scenario scenario) {
 BENCHMARK_CAPTURE(Frame, closed, Scenario::Closed);
 BENCHMARK_CAPTURE(Frame, open, Scenario::VoiceMenuOpen);
 BENCHMARK_CAPTURE(Frame, ten_rows, Scenario::TenRowsScrolled);
+BENCHMARK_CAPTURE(Frame, row_kinds, Scenario::RowKinds);
 BENCHMARK_CAPTURE(Replayed, closed, Scenario::Closed);
 BENCHMARK_CAPTURE(Replayed, open, Scenario::VoiceMenuOpen);
 BENCHMARK_CAPTURE(Replayed, ten_rows, Scenario::TenRowsScrolled);
+BENCHMARK_CAPTURE(Replayed, row_kinds, Scenario::RowKinds);
 
 // Our command line takes the library's own --benchmark_... flags through;
 // anything else, or a flag the library does not know, is a mistake.

@@ -51,3 +51,11 @@ QDT_NATIVE(PlayFrontendSound, 0x67c540aa08e4a6f5, "AUDIO::PLAY_SOUND_FRONTEND", 
 
 // Natives only pages call; the example page reads the clock.
 QDT_NATIVE(GetClockHours, 0xc82cf208c2b19199, "CLOCK::GET_CLOCK_HOURS", "", 'i')
+
+// Natives the example module's pages call: the clock, the player's stamina
+// and the attribute cores.
+QDT_NATIVE(SetClockTime, 0x3a52c59ffb2deed8, "CLOCK::SET_CLOCK_TIME", "iii", '-')
+QDT_NATIVE(PlayerId, 0x217e9dc48139933d, "PLAYER::PLAYER_ID", "", 'h')
+QDT_NATIVE(RestorePlayerStamina, 0xc41f4b6e23fe6a4a, "PLAYER::RESTORE_PLAYER_STAMINA", "hf", '-')
+QDT_NATIVE(GetAttributeCoreValue, 0x36731ac041289bb1, "ATTRIBUTE::_GET_ATTRIBUTE_CORE_VALUE", "hi", 'i')
+QDT_NATIVE(SetAttributeCoreValue, 0xc6258f41d86676e0, "ATTRIBUTE::_SET_ATTRIBUTE_CORE_VALUE", "hii", '-')

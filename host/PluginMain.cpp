@@ -74,6 +74,8 @@ void ScriptMain() {
             menuController->FrameTick();
         } catch (...) {
         }
+        // Each task catches its own failure: a failed frame leaves them be.
+        menuController->RunFrameTasks();
         scriptWait(0);
     }
 }

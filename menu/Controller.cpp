@@ -3,12 +3,73 @@
 #include "host/NativeInvoker.h"
 #include "host/Natives.h"
 #include "menu/Drawing.h"
+#include "menu/Events.h"
 #include "menu/Prompts.h"
+#include "menu/Rows.h"
 #include "menu/TextStore.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace Menu {
+
+namespace {
+
+// Runs the page's init again on a fresh page with the same header, which
+// then takes the entry's place (where currentSubmenu may point). An init
+// that throws leaves the entry as it was.
+void Rebuild(Submenu& entry) {
+    Submenu fresh;
+    fresh.title = entry.title;
+    fresh.subtitle = entry.subtitle;
+    fresh.id = entry.id;
+    fresh.maxVisibleOptions = entry.maxVisibleOptions;
+    fresh.isDynamic = entry.isDynamic;
+    fresh.init = entry.init;
+    fresh.init(&fresh);
+    entry = std::move(fresh);
+}
+
+// After a rebuild the selection keeps its index within the new rows, on the
+// first row below that is not a separator, else the last one above.
+void KeepSelectionOnANewRow(Controller& menu) {
+    Submenu& page = *menu.currentSubmenu;
+    const std::int32_t rows = RowCount(page);
+    if (rows == 0) {
+        menu.selectedIndex = 0;
+        return;
+    }
+    const std::int32_t kept = std::clamp(menu.selectedIndex, 0, rows - 1);
+    const auto isHeading = [&page](std::int32_t row) { return RowAt(page, row)->isSeparator; };
+    std::int32_t row = kept;
+    while (row < rows && isHeading(row)) {
+        ++row;
+    }
+    if (row == rows) {
+        row = kept;
+        while (row > 0 && isHeading(row)) {
+            --row;
+        }
+    }
+    menu.selectedIndex = row;
+}
+
+void Leave(Controller& menu) {
+    RunEvent(menu.currentSubmenu->onLeave);
+}
+
+// The page now shown has come into view: rebuilt when dynamic, entered, and
+// its selected row hovered.
+void Arrive(Controller& menu) {
+    if (menu.currentSubmenu->isDynamic) {
+        Rebuild(*menu.currentSubmenu);
+        KeepSelectionOnANewRow(menu);
+    }
+    RunEvent(menu.currentSubmenu->onEnter);
+    HoverSelectedRow(menu);
+}
+
+} // namespace
 
 void Controller::AddSubmenu(std::int32_t id, std::string_view title, std::string_view subtitle,
                             std::function<void(Submenu*)> init) {
@@ -26,6 +87,23 @@ void Controller::AddSubmenu(std::int32_t id, std::string_view title, std::string
     submenuRegistry[id] = std::move(fresh);
 }
 
+void Controller::AddDynamicSubmenu(std::int32_t id, std::string_view title, std::string_view subtitle,
+                                   std::function<void(Submenu*)> init) {
+    AddSubmenu(id, title, subtitle, std::move(init));
+    submenuRegistry[id].isDynamic = true;
+}
+
+void Controller::RefreshSubmenu(std::int32_t id) {
+    const auto found = submenuRegistry.find(id);
+    if (found == submenuRegistry.end()) {
+        return;
+    }
+    Rebuild(found->second);
+    if (currentSubmenu == &found->second) {
+        KeepSelectionOnANewRow(*this);
+    }
+}
+
 void Controller::OpenSubmenu(std::int32_t id) {
     if (submenuRegistry.find(id) == submenuRegistry.end()) {
         return;
@@ -34,6 +112,7 @@ void Controller::OpenSubmenu(std::int32_t id) {
         currentSubmenu = &submenuRegistry[id];
         return;
     }
+    Leave(*this);
     const std::int32_t currentId = currentSubmenu->id;
     if (id > currentId) {
         submenuStack.push_back(currentId);
@@ -46,17 +125,21 @@ void Controller::OpenSubmenu(std::int32_t id) {
     }
     currentSubmenu = &submenuRegistry[id];
     selectedIndex = 0;
+    Arrive(*this);
 }
 
 void Controller::EnterSubmenu(std::int32_t id) {
+    Leave(*this);
     const std::int32_t currentId = currentSubmenu->id;
     submenuStack.push_back(currentId);
     savedSelection[currentId] = selectedIndex;
     currentSubmenu = &submenuRegistry[id];
     selectedIndex = 0;
+    Arrive(*this);
 }
 
 void Controller::GoBack() {
+    Leave(*this);
     if (!submenuStack.empty()) {
         currentSubmenu = &submenuRegistry[submenuStack.back()];
         submenuStack.pop_back();
@@ -65,10 +148,27 @@ void Controller::GoBack() {
         if (saved != savedSelection.end()) {
             savedSelection.erase(saved);
         }
-        return;
+    } else {
+        currentSubmenu = &submenuRegistry[0];
+        selectedIndex = savedSelection[0];
     }
-    currentSubmenu = &submenuRegistry[0];
-    selectedIndex = savedSelection[0];
+    Arrive(*this);
+}
+
+void Controller::AddFrameTask(std::function<void()> task) {
+    frameTasks.push_back(std::move(task));
+}
+
+void Controller::RunFrameTasks() {
+    for (auto task = frameTasks.begin(); task != frameTasks.end();) {
+        try {
+            (*task)();
+            ++task;
+        } catch (...) {
+            // The menu and the other tasks go on without it.
+            task = frameTasks.erase(task);
+        }
+    }
 }
 
 void Controller::FrameTick() {
@@ -89,12 +189,7 @@ void Controller::FrameTick() {
         DrawHighlight();
         DrawTitles();
         DrawCounter();
-        const auto& options = currentSubmenu->options;
-        for (std::int32_t i = 0; i < currentSubmenu->optionCount; ++i) {
-            if (static_cast<std::size_t>(i) < options.size()) {
-                options[static_cast<std::size_t>(i)].Draw();
-            }
-        }
+        DrawRows(*currentSubmenu);
         NativeInvoker::Invoke(Native::RadarDisplaySwitch, 0);
     }
 

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <list>
 #include <memory>
 #include <string_view>
 #include <unordered_map>
@@ -32,6 +33,23 @@ struct Controller {
     bool selectRequested = false;
     bool backRequested = false;
 
+    // Holding left or right on a number row steps again after
+    // NumberRepeatDelayMs, then every NumberRepeatIntervalMs; the held
+    // controls are asked only while a number row is selected.
+    bool leftRepeated = false;  // a held left steps this frame
+    bool rightRepeated = false; // a held right steps this frame
+    bool repeatArmed = false;   // left or right went down on the selected number row and is held
+    std::uint32_t nextRepeatAt = 0;
+
+    // Run on the script routine as the menu opens (after its sound) and closes.
+    std::function<void()> onOpen;
+    std::function<void()> onClose;
+
+    // Run once a frame, after the frame tick, open or closed, in the order
+    // added (RunFrameTasks). A list: adding a task from a task keeps every
+    // running one in place.
+    std::list<std::function<void()>> frameTasks;
+
     // Registration: init fills a fresh submenu once, then the registry entry
     // for id takes over all of it. The last registration of an id wins.
     // The Submenu* init receives is valid during init only: the page is moved
@@ -41,12 +59,29 @@ struct Controller {
     // link to an id never registered only plays the Select sound.
     void AddSubmenu(std::int32_t id, std::string_view title, std::string_view subtitle,
                     std::function<void(Submenu*)> init);
+    // The same for a page built from what the game holds now: its init runs
+    // again on a fresh page each time a link, Back or OpenSubmenu shows it.
+    void AddDynamicSubmenu(std::int32_t id, std::string_view title, std::string_view subtitle,
+                           std::function<void(Submenu*)> init);
+    // Runs the init of the page registered under id again, now, on a fresh
+    // page that takes the entry's place. On the shown page the selection
+    // keeps its row index, brought within the new rows and off a separator.
+    // Every pointer to the page's old rows is invalid afterwards. An id
+    // never registered changes nothing.
+    void RefreshSubmenu(std::int32_t id);
     void OpenSubmenu(std::int32_t id);
     void EnterSubmenu(std::int32_t id);
     void GoBack();
 
+    // Work for every frame, such as applying a toggle's effect again. A task
+    // that throws is dropped; one that waits holds the script as an action
+    // that waits does.
+    void AddFrameTask(std::function<void()> task);
+
     // One game frame: input, navigation, control suppression, drawing, prompts.
     void FrameTick();
+    // The frame tasks, once each; the script routine runs them after FrameTick.
+    void RunFrameTasks();
 
     // Input and navigation.
     void ReadInput();

@@ -3,6 +3,7 @@
 #include "host/NativeInvoker.h"
 #include "host/Natives.h"
 #include "menu/Controller.h"
+#include "menu/Number.h"
 #include "menu/Option.h"
 #include "menu/ScreenMetrics.h"
 #include "menu/Text.h"
@@ -27,6 +28,7 @@ struct Colour {
 };
 
 constexpr Colour White = {255, 255, 255, 255};
+constexpr int DimmedAlpha = 110; // a disabled row's texts and badge are white this faint
 constexpr Colour HighlightRed = {255, 0, 0, 255};
 constexpr Colour RowBoxGrey = {50, 50, 50, 110};
 constexpr Colour CounterGrey = {144, 144, 144, 230};
@@ -34,6 +36,12 @@ constexpr Colour CounterGrey = {144, 144, 144, 230};
 // The menu column's centre line, and where right-aligned row texts end.
 constexpr float CentreX = 313.0f;
 constexpr float RowTextRight = 526.0f;
+
+// A badge stands at the row's right end, where the texts end otherwise; they
+// end left of it then.
+constexpr float BadgeCentreX = 511.0f;
+constexpr float BadgeSize = 30.0f;
+constexpr float BesideBadgeRight = 490.0f;
 
 constexpr FontIndex BodyFont = 0;
 constexpr FontIndex TitleFont = 16;
@@ -64,13 +72,15 @@ void DrawCornerSprite(const char* dictionary, const char* texture, float left, f
                      colour);
 }
 
-void DrawWhiteText(TextPieces text, FontIndex font, TextAlignment alignment, int size, float x, float y) {
-    DrawText(text, font, White.red, White.green, White.blue, White.alpha, alignment, size, x, y, 0);
+// White texts; a row's are fainter while it is disabled.
+void DrawWhiteText(TextPieces text, FontIndex font, TextAlignment alignment, int size, float x, float y,
+                   int alpha = White.alpha) {
+    DrawText(text, font, White.red, White.green, White.blue, alpha, alignment, size, x, y, 0);
 }
 
-void DrawWhiteText(std::string_view text, FontIndex font, TextAlignment alignment, int size, float x,
-                   float y) {
-    DrawText(text, font, White.red, White.green, White.blue, White.alpha, alignment, size, x, y, 0);
+void DrawWhiteText(std::string_view text, FontIndex font, TextAlignment alignment, int size, float x, float y,
+                   int alpha = White.alpha) {
+    DrawText(text, font, White.red, White.green, White.blue, alpha, alignment, size, x, y, 0);
 }
 
 // The values every part of the menu is placed by, for the shown submenu.
@@ -159,45 +169,110 @@ void DrawCounter() {
              TextAlignment::Right, 20, 534.0f, RowsBelow(243.0f, window.placesUsed), -1);
 }
 
-void Option::Draw() const {
-    const Window window = ShownWindow();
-    const std::int64_t row = index;
-    // The window shows the first V rows until the selection passes them, then
-    // ends at the selection.
-    const bool inTop = window.selected <= window.visible - 1 && row <= window.visible - 1;
-    const bool inScrolled = window.selected - window.visible < row && row <= window.selected;
+namespace {
+
+// A list's or number's value, between the arrows while selected.
+void DrawValue(std::string_view shown, bool selected, float rightEnd, float lineY, int alpha) {
+    const std::string_view arrowed[] = {LeftArrow, shown, RightArrow};
+    const TextPieces value = selected ? TextPieces(arrowed) : TextPieces(arrowed + 1, 1);
+    DrawWhiteText(value, BodyFont, TextAlignment::Right, 22, rightEnd, lineY, alpha);
+}
+
+// What stands at a row's right end: a list's or number's value (between the
+// arrows while selected), the tick box, right-hand text, a badge. Out of
+// line: a plain row has none of it.
+[[gnu::noinline]] void DrawRightEnd(const Option& row, std::int64_t slot, bool selected, int alpha) {
+    const bool badged = !row.badgeTexture.empty();
+    const float rightEnd = badged ? BesideBadgeRight : RowTextRight;
+    const float lineY = RowsBelow(254.0f, slot);
+    if (row.isNumber) {
+        // As the target holds it now, whoever changed it.
+        const DecimalText number = NumberText(row);
+        DrawValue(number.View(), selected, rightEnd, lineY, alpha);
+    } else if (row.isList) {
+        DrawValue(row.valueText, selected, rightEnd, lineY, alpha);
+    }
+    if (row.isToggle) {
+        // The tick images sit a pixel above the labels.
+        const float tickY = RowsBelow(253.0f, slot);
+        if (row.toggleTarget != nullptr && *row.toggleTarget) {
+            DrawWhiteText(Tick, BodyFont, TextAlignment::Right, 22, rightEnd, tickY, alpha);
+        }
+        DrawWhiteText(TickBox, BodyFont, TextAlignment::Right, 22, rightEnd, tickY, alpha);
+    }
+    if (!row.rightText.empty() && !row.isList && !row.isNumber && !row.isToggle) {
+        DrawWhiteText(row.rightText, BodyFont, TextAlignment::Right, 22, rightEnd, lineY, alpha);
+    }
+    if (badged) {
+        DrawLayoutSprite(row.badgeDictionary.c_str(), row.badgeTexture.c_str(), BadgeCentreX,
+                         RowsBelow(270.0f, slot), BadgeSize, BadgeSize, 0.0f,
+                         {White.red, White.green, White.blue, alpha});
+    }
+}
+
+} // namespace
+
+namespace {
+
+// Which rows the window shows and where: the first V rows until the
+// selection passes them, then the V rows that end at the selection.
+struct RowPlaces {
+    explicit RowPlaces(const Window& window)
+        : selected(window.selected), lastTopRow(window.visible - 1),
+          showsTop(window.selected <= window.visible - 1), aboveScrolled(window.selected - window.visible),
+          scrolledShift(window.visible - 1 - window.selected) {}
+
+    std::int64_t selected;
+    std::int64_t lastTopRow;    // V - 1
+    bool showsTop;              // sel <= V - 1
+    std::int64_t aboveScrolled; // sel - V: the scrolled window starts after it
+    std::int64_t scrolledShift; // V - 1 - sel: from a row to its slot when scrolled
+};
+
+// One row in the shown window: box, label, description, and its right end.
+// Inlined into the loop over the rows, which then sets up the places once.
+[[gnu::always_inline]] inline void DrawRow(const Option& option, const RowPlaces& places) {
+    const std::int64_t row = option.index;
+    const bool inTop = places.showsTop && row <= places.lastTopRow;
+    const bool inScrolled = places.aboveScrolled < row && row <= places.selected;
     const bool drawn = inTop || inScrolled;
-    const std::int64_t slot = inTop ? row : row - window.selected + window.visible - 1;
-    const bool selected = row == window.selected;
+    const std::int64_t slot = inTop ? row : row + places.scrolledShift;
+    const bool selected = row == places.selected;
+    constexpr int alphas[] = {White.alpha, DimmedAlpha};
+    const int alpha = alphas[option.isDisabled ? 1 : 0];
 
     if (drawn) {
         const float labelY = RowsBelow(254.0f, slot);
-        if (isSeparator) {
-            DrawWhiteText(text, TitleFont, TextAlignment::Center, 22, CentreX, labelY);
+        if (option.isSeparator) {
+            DrawWhiteText(option.text, TitleFont, TextAlignment::Center, 22, CentreX, labelY, alpha);
         } else {
             DrawLayoutSprite(GenericTextures, "selection_box_bg_1c", CentreX, RowsBelow(270.0f, slot), 442.0f,
                              52.0f, 0.0f, RowBoxGrey);
-            DrawWhiteText(text, BodyFont, TextAlignment::Left, 22, 100.0f, labelY);
+            DrawWhiteText(option.text, BodyFont, TextAlignment::Left, 22, 100.0f, labelY, alpha);
         }
     }
-    if (selected && !isSeparator) {
-        DrawWhiteText(description, BodyFont, TextAlignment::Center, 18, CentreX, 980.0f);
+    if (selected && !option.isSeparator) {
+        DrawWhiteText(option.description, BodyFont, TextAlignment::Center, 18, CentreX, 980.0f);
     }
-    if (!drawn) {
-        return;
+    if (drawn && (option.isList || option.isToggle || option.isNumber || !option.rightText.empty() ||
+                  !option.badgeTexture.empty())) {
+        DrawRightEnd(option, slot, selected, alpha);
     }
-    if (isList) {
-        const std::string_view arrowed[] = {LeftArrow, valueText, RightArrow};
-        const TextPieces value = selected ? TextPieces(arrowed) : TextPieces(arrowed + 1, 1);
-        DrawWhiteText(value, BodyFont, TextAlignment::Right, 22, RowTextRight, RowsBelow(254.0f, slot));
-    }
-    if (isToggle) {
-        // The tick images sit a pixel above the labels.
-        const float tickY = RowsBelow(253.0f, slot);
-        if (toggleTarget != nullptr && *toggleTarget) {
-            DrawWhiteText(Tick, BodyFont, TextAlignment::Right, 22, RowTextRight, tickY);
+}
+
+} // namespace
+
+void Option::Draw() const {
+    DrawRow(*this, RowPlaces(ShownWindow()));
+}
+
+void DrawRows(const Submenu& submenu) {
+    const RowPlaces window(ShownWindow());
+    const auto& options = submenu.options;
+    for (std::int32_t i = 0; i < submenu.optionCount; ++i) {
+        if (static_cast<std::size_t>(i) < options.size()) {
+            DrawRow(options[static_cast<std::size_t>(i)], window);
         }
-        DrawWhiteText(TickBox, BodyFont, TextAlignment::Right, 22, RowTextRight, tickY);
     }
 }
 

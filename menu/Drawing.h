@@ -3,6 +3,8 @@
 
 namespace Menu {
 
+struct Submenu;
+
 // Positions and sizes are fractions of the screen; a sprite is placed by its centre.
 void DrawSprite(const char* dictionary, const char* texture, float centreX, float centreY, float width,
                 float height, float rotation, int red, int green, int blue, int alpha);
@@ -17,5 +19,7 @@ void DrawHighlight();
 void DrawTitles();
 // "3 of 6" at the right end of the lower scroller.
 void DrawCounter();
+// Option::Draw on each of the submenu's optionCount rows that exists, in order.
+void DrawRows(const Submenu& submenu);
 
 } // namespace Menu

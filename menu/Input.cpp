@@ -6,9 +6,11 @@
 #include "host/MenuControls.h"
 #include "host/NativeInvoker.h"
 #include "host/Natives.h"
+#include "host/Platform.h"
 #include "host/PluginKeys.h"
 #include "menu/ControlGroups.h"
 #include "menu/Prompts.h"
+#include "menu/Rows.h"
 
 #include <cstdint>
 
@@ -27,6 +29,51 @@ bool Confirmed(std::uint32_t prompt, bool controlReleased) {
         return Invoke<bool>(Native::PromptPressCompleted, prompt, 0);
     }
     return controlReleased;
+}
+
+constexpr std::uint32_t RepeatDelayMs = 400;
+constexpr std::uint32_t RepeatIntervalMs = 80;
+
+bool NumberRowSelected(Controller& menu) {
+    if (!menu.isOpen || menu.currentSubmenu == nullptr) {
+        return false;
+    }
+    const Option* row = RowAt(*menu.currentSubmenu, menu.selectedIndex);
+    return row != nullptr && row->isNumber && !row->isDisabled;
+}
+
+// Whether the tick count has reached a moment, across its wrap.
+bool Reached(std::uint32_t now, std::uint32_t moment) {
+    return static_cast<std::int32_t>(now - moment) >= 0;
+}
+
+// A held left or right on a number row steps again once it has been held
+// long enough. Only then are the held controls asked, so a menu without a
+// number row makes no call for them.
+void ReadHeldSteps(Controller& menu) {
+    menu.leftRepeated = false;
+    menu.rightRepeated = false;
+    if (!NumberRowSelected(menu)) {
+        menu.repeatArmed = false;
+        return;
+    }
+    const bool leftHeld = Invoke<bool>(Native::ControlPressedDisabledAware, menu.controlGroup, LeftControl);
+    const bool rightHeld = Invoke<bool>(Native::ControlPressedDisabledAware, menu.controlGroup, RightControl);
+    if (menu.leftPressed || menu.rightPressed) {
+        menu.repeatArmed = true;
+        menu.nextRepeatAt = GetTickCount() + RepeatDelayMs;
+        return;
+    }
+    if (!leftHeld && !rightHeld) {
+        menu.repeatArmed = false;
+        return;
+    }
+    const std::uint32_t now = GetTickCount();
+    if (menu.repeatArmed && Reached(now, menu.nextRepeatAt)) {
+        menu.leftRepeated = leftHeld;
+        menu.rightRepeated = rightHeld;
+        menu.nextRepeatAt = now + RepeatIntervalMs;
+    }
 }
 
 } // namespace
@@ -49,6 +96,8 @@ void Controller::ReadInput() {
 
     selectRequested = Confirmed(selectPrompt, acceptPressed);
     backRequested = Confirmed(backPrompt, backPressed);
+
+    ReadHeldSteps(*this);
 }
 
 } // namespace Menu

@@ -4,6 +4,9 @@
 
 #include "host/KeyStates.h"
 #include "host/PluginKeys.h"
+#include "menu/Events.h"
+#include "menu/Number.h"
+#include "menu/Rows.h"
 #include "menu/Sound.h"
 
 #include <algorithm>
@@ -17,16 +20,6 @@ namespace {
 
 constexpr std::uint32_t FastStepWindowMs = 30000;
 constexpr std::int32_t FastStepRows = 10;
-
-// optionCount is the row count, but never beyond the rows actually present.
-std::int32_t RowCount(const Submenu& submenu) {
-    const auto present = static_cast<std::int32_t>(std::min<std::size_t>(submenu.options.size(), INT32_MAX));
-    return std::clamp(submenu.optionCount, 0, present);
-}
-
-Option* RowAt(Submenu& submenu, std::int32_t row) {
-    return row >= 0 && row < RowCount(submenu) ? &submenu.options[static_cast<std::size_t>(row)] : nullptr;
-}
 
 bool IsSeparatorRow(Submenu& submenu, std::int32_t row) {
     const Option* option = RowAt(submenu, row);
@@ -117,6 +110,24 @@ bool StepList(Submenu& submenu, std::int32_t row, bool right) {
     return true;
 }
 
+// One step of a number row; at its ends nothing changes and nothing runs.
+bool StepNumberRow(Submenu& submenu, std::int32_t row, bool right) {
+    Option& option = *RowAt(submenu, row);
+    if (!StepNumber(option, right)) {
+        return false;
+    }
+    ShowNumber(option);
+    option.steppedLeft = !right;
+    option.steppedRight = right;
+    CallAction(submenu, row);
+    return true;
+}
+
+// A disabled row's answer to Select, left and right.
+void Refuse() {
+    PlayFrontendSound("UNAFFORDABLE", "Ledger_Sounds");
+}
+
 // Each step below that needs the selected row answers false when the submenu
 // has none, which ends navigation for the frame.
 
@@ -127,6 +138,10 @@ bool Select(Controller& menu) {
     }
     Submenu& submenu = *menu.currentSubmenu;
     const std::int32_t row = menu.selectedIndex;
+    if (option->isDisabled) {
+        Refuse();
+        return true;
+    }
     if (option->isAction) {
         CallAction(submenu, row);
     } else if (option->isToggle) {
@@ -141,6 +156,8 @@ bool Select(Controller& menu) {
         if (submenuRegistry.find(target) != submenuRegistry.end()) {
             menu.EnterSubmenu(target);
         }
+    } else if (option->isNumber) {
+        CallAction(submenu, row);
     }
     PlayFrontendSound("SELECT", "HUD_SHOP_SOUNDSET");
     return true;
@@ -166,6 +183,7 @@ bool MoveUp(Controller& menu) {
     }
     menu.selectedIndex = row;
     PlayFrontendSound("NAV_UP", "Ledger_Sounds");
+    HoverSelectedRow(menu);
     return true;
 }
 
@@ -185,15 +203,28 @@ bool MoveDown(Controller& menu) {
     }
     menu.selectedIndex = row;
     PlayFrontendSound("NAV_DOWN", "Ledger_Sounds");
+    HoverSelectedRow(menu);
     return true;
 }
 
-bool StepSideways(Controller& menu, bool right) {
+// A press steps a list or a number; a held control's repeat (repeated) steps
+// only a number.
+bool StepSideways(Controller& menu, bool right, bool repeated) {
     const Option* option = SelectedOption(menu);
     if (option == nullptr) {
         return false;
     }
-    if (option->isList && StepList(*menu.currentSubmenu, menu.selectedIndex, right)) {
+    if (option->isDisabled) {
+        if (!repeated) {
+            Refuse();
+        }
+        return true;
+    }
+    Submenu& submenu = *menu.currentSubmenu;
+    const bool stepped = option->isNumber              ? StepNumberRow(submenu, menu.selectedIndex, right)
+                         : option->isList && !repeated ? StepList(submenu, menu.selectedIndex, right)
+                                                       : false;
+    if (stepped) {
         PlayFrontendSound(right ? "NAV_RIGHT" : "NAV_LEFT", "PAUSE_MENU_SOUNDSET");
     }
     return true;
@@ -225,11 +256,12 @@ void ActOnRequests(Controller& menu) {
     if (menu.downPressed && !MoveDown(menu)) {
         return;
     }
-    if (menu.leftPressed && !StepSideways(menu, false)) {
+    const bool left = menu.leftPressed || menu.leftRepeated;
+    if (left && !StepSideways(menu, false, !menu.leftPressed)) {
         return;
     }
-    if (menu.rightPressed) {
-        StepSideways(menu, true);
+    if (menu.rightPressed || menu.rightRepeated) {
+        StepSideways(menu, true, !menu.rightPressed);
     }
 }
 
@@ -239,7 +271,11 @@ Option* SelectedRow() {
     if (menuController == nullptr || menuController->currentSubmenu == nullptr) {
         return nullptr;
     }
-    return RowAt(*menuController->currentSubmenu, menuController->selectedIndex);
+    Option* row = RowAt(*menuController->currentSubmenu, menuController->selectedIndex);
+    if (row != nullptr && row->isNumber) {
+        ShowNumber(*row); // other code may have changed its target
+    }
+    return row;
 }
 
 void Controller::Navigate() {

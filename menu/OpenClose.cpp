@@ -3,6 +3,7 @@
 
 #include "host/NativeInvoker.h"
 #include "host/Natives.h"
+#include "menu/Events.h"
 #include "menu/Sound.h"
 
 namespace Menu {
@@ -15,6 +16,13 @@ void Controller::SetOpen(bool open) {
         PlayFrontendSound("MENU_CLOSE", "HUD_PLAYER_MENU");
     }
     NativeInvoker::Invoke(Native::RadarDisplaySwitch, isOpen ? 0 : 1);
+    if (open) {
+        RunEvent(onOpen);
+        // The page shows again with the selection on its row.
+        HoverSelectedRow(*this);
+    } else {
+        RunEvent(onClose);
+    }
 }
 
 } // namespace Menu

@@ -28,7 +28,31 @@ struct Option {
     std::int32_t listIndex = 0;
     std::int32_t targetSubmenuId = -1;
 
-    // Sets text; a list whose value text was never filled shows its first value from now on.
+    // Number kind: left and right step the value behind one of the targets
+    // (not owned; they live as long as the process) by numberStep, stopping
+    // at numberMin and numberMax. It is drawn as the target holds it, with
+    // `decimals` digits after the point; valueText holds that text after a
+    // step and when SelectedRow() hands the row out.
+    bool isNumber = false;
+    std::int32_t* numberTarget = nullptr;
+    float* floatTarget = nullptr;
+    double numberMin = 0.0;
+    double numberMax = 0.0;
+    double numberStep = 1.0;
+    std::int32_t decimals = 0;
+
+    // Drawn dimmed; Select, left and right only play the refusal sound.
+    bool isDisabled = false;
+    // Action and link rows: drawn right-aligned where a list's value stands.
+    std::string rightText;
+    // A texture drawn as a small icon at the row's right end; none while empty.
+    std::string badgeDictionary;
+    std::string badgeTexture;
+    // Runs when the selection comes onto this row: after a move, or when a
+    // page is shown or the menu opened with the selection on it.
+    std::function<void()> onHover;
+
+    // Sets text; a list whose value text was never filled shows its value from now on.
     void SetText(std::string newText);
 
     // Draws this row if it lies in the visible window of the shown submenu.

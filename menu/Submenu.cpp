@@ -1,5 +1,8 @@
 #include "menu/Submenu.h"
 
+#include "menu/Number.h"
+
+#include <cmath>
 #include <stdexcept>
 #include <utility>
 
@@ -8,7 +11,9 @@ namespace Menu {
 void Option::SetText(std::string newText) {
     text = std::move(newText);
     if (isList && !valueTextInitialized && !listValues.empty()) {
-        valueText = listValues.front();
+        // The value at listIndex: the first unless the list was given a start.
+        const bool inside = listIndex >= 0 && static_cast<std::size_t>(listIndex) < listValues.size();
+        valueText = listValues[inside ? static_cast<std::size_t>(listIndex) : 0];
         valueTextInitialized = true;
     }
 }
@@ -20,16 +25,17 @@ Option& Submenu::Append(Option option) {
     return options.back();
 }
 
-void Submenu::AddOption(std::string_view text, std::string_view description, std::function<void()> action) {
+Option& Submenu::AddOption(std::string_view text, std::string_view description,
+                           std::function<void()> action) {
     Option option;
     option.SetText(std::string(text));
     option.description = description;
     option.action = std::move(action);
-    Append(std::move(option));
+    return Append(std::move(option));
 }
 
-void Submenu::AddToggle(std::string_view text, std::string_view description, bool* target,
-                        std::function<void()> action) {
+Option& Submenu::AddToggle(std::string_view text, std::string_view description, bool* target,
+                           std::function<void()> action) {
     Option option;
     option.isAction = false;
     option.isToggle = true;
@@ -37,40 +43,92 @@ void Submenu::AddToggle(std::string_view text, std::string_view description, boo
     option.SetText(std::string(text));
     option.description = description;
     option.action = std::move(action);
-    Append(std::move(option));
+    return Append(std::move(option));
 }
 
-void Submenu::AddList(std::string_view text, std::string_view description, std::vector<std::string> values,
-                      std::function<void()> action) {
+Option& Submenu::AddList(std::string_view text, std::string_view description, std::vector<std::string> values,
+                         std::function<void()> action) {
+    return AddList(text, description, std::move(values), 0, std::move(action));
+}
+
+Option& Submenu::AddList(std::string_view text, std::string_view description, std::vector<std::string> values,
+                         std::int32_t startIndex, std::function<void()> action) {
     if (values.empty()) {
         throw std::invalid_argument("a list row needs at least one value");
+    }
+    if (startIndex < 0 || static_cast<std::size_t>(startIndex) >= values.size()) {
+        throw std::invalid_argument("a list row's start index names none of its values");
     }
     Option option;
     option.isAction = false;
     option.isList = true;
     option.listValues = std::move(values);
-    // Kind and values first, so the text rule fills the first value.
+    option.listIndex = startIndex;
+    // Kind, values and index first, so the text rule fills the value shown.
     option.SetText(std::string(text));
     option.description = description;
     option.action = std::move(action);
-    Append(std::move(option));
+    return Append(std::move(option));
 }
 
-void Submenu::AddSubmenuLink(std::string_view text, std::string_view description, std::int32_t targetId) {
+Option& Submenu::AddNumber(std::string_view text, std::string_view description, std::int32_t* target,
+                           std::int32_t min, std::int32_t max, std::int32_t step,
+                           std::function<void()> action) {
+    if (target == nullptr || min > max || step <= 0) {
+        throw std::invalid_argument("a number row needs a target, min not above max and a step above 0");
+    }
+    Option option;
+    option.isAction = false;
+    option.isNumber = true;
+    option.numberTarget = target;
+    option.numberMin = min;
+    option.numberMax = max;
+    option.numberStep = step;
+    option.SetText(std::string(text));
+    option.description = description;
+    option.action = std::move(action);
+    ShowNumber(option);
+    return Append(std::move(option));
+}
+
+Option& Submenu::AddNumber(std::string_view text, std::string_view description, float* target, float min,
+                           float max, float step, std::int32_t decimals, std::function<void()> action) {
+    // Written so that a NaN fails each test.
+    if (target == nullptr || !(min <= max) || !(step > 0.0f) || !std::isfinite(max - min) || decimals < 0 ||
+        decimals > 6) {
+        throw std::invalid_argument(
+            "a number row needs a target, min not above max, a step above 0 and 0 to 6 decimals");
+    }
+    Option option;
+    option.isAction = false;
+    option.isNumber = true;
+    option.floatTarget = target;
+    option.numberMin = min;
+    option.numberMax = max;
+    option.numberStep = step;
+    option.decimals = decimals;
+    option.SetText(std::string(text));
+    option.description = description;
+    option.action = std::move(action);
+    ShowNumber(option);
+    return Append(std::move(option));
+}
+
+Option& Submenu::AddSubmenuLink(std::string_view text, std::string_view description, std::int32_t targetId) {
     Option option;
     option.isAction = false;
     option.isSubmenuLink = true;
     option.targetSubmenuId = targetId;
     option.SetText(std::string(text));
     option.description = description;
-    Append(std::move(option));
+    return Append(std::move(option));
 }
 
-void Submenu::AddSeparator(std::string_view text) {
+Option& Submenu::AddSeparator(std::string_view text) {
     Option option;
     option.isSeparator = true;
     option.SetText(std::string(text));
-    Append(std::move(option));
+    return Append(std::move(option));
 }
 
 } // namespace Menu

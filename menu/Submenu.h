@@ -15,7 +15,7 @@ namespace Menu {
 // (Controller::AddSubmenu): keep no pointer to a page or row from init. An
 // action reads its own row with Menu::SelectedRow() (menu/Controller.h).
 struct Submenu {
-    std::function<void(Submenu*)> init; // fills the rows, once, at registration
+    std::function<void(Submenu*)> init; // fills the rows at registration, and at each rebuild
     std::vector<Option> options;
     std::string title;
     std::string subtitle;
@@ -23,23 +23,53 @@ struct Submenu {
     std::int32_t maxVisibleOptions = 8;
     std::int32_t optionCount = 0;
 
+    // Its init runs again each time a link or Back shows it
+    // (Controller::AddDynamicSubmenu).
+    bool isDynamic = false;
+    // Run when a link, Back or Controller::OpenSubmenu shows this page, after
+    // a rebuild, and when one of them leaves it. Set them in init.
+    std::function<void()> onEnter;
+    std::function<void()> onLeave;
+
+    // Each adder returns the row it added, to set more of it
+    // (page->AddOption(...).rightText = "$25"): valid until the next row is
+    // added, and only within init.
+
     // A plain action row.
-    void AddOption(std::string_view text, std::string_view description, std::function<void()> action);
+    Option& AddOption(std::string_view text, std::string_view description, std::function<void()> action);
 
     // A row that flips *target on Select, then runs action (which may be empty).
-    void AddToggle(std::string_view text, std::string_view description, bool* target,
-                   std::function<void()> action = {});
+    Option& AddToggle(std::string_view text, std::string_view description, bool* target,
+                      std::function<void()> action = {});
 
     // A row that steps through values with left, right and Select. Throws
     // std::invalid_argument when values is empty: a list always holds a value.
-    void AddList(std::string_view text, std::string_view description, std::vector<std::string> values,
-                 std::function<void()> action = {});
+    Option& AddList(std::string_view text, std::string_view description, std::vector<std::string> values,
+                    std::function<void()> action = {});
+    // The same, showing the value at startIndex from the first frame. Throws
+    // std::invalid_argument when startIndex names no value.
+    Option& AddList(std::string_view text, std::string_view description, std::vector<std::string> values,
+                    std::int32_t startIndex, std::function<void()> action = {});
+
+    // A row whose left and right step *target by step between min and max
+    // (they stop there); Select runs action, and so does each step, after it.
+    // The value shows where a list's does, as the target holds it now. Throws
+    // std::invalid_argument for a null target, min above max or a step not
+    // above 0.
+    Option& AddNumber(std::string_view text, std::string_view description, std::int32_t* target,
+                      std::int32_t min, std::int32_t max, std::int32_t step,
+                      std::function<void()> action = {});
+    // The same for a float shown with `decimals` digits after the point (0 to
+    // 6). Each step lands on min plus a whole number of steps, rounded to
+    // those digits, so 0.1 taken twenty times is 2.0.
+    Option& AddNumber(std::string_view text, std::string_view description, float* target, float min,
+                      float max, float step, std::int32_t decimals, std::function<void()> action = {});
 
     // A row that opens the submenu registered under targetId on Select.
-    void AddSubmenuLink(std::string_view text, std::string_view description, std::int32_t targetId);
+    Option& AddSubmenuLink(std::string_view text, std::string_view description, std::int32_t targetId);
 
     // A heading row that up and down step over.
-    void AddSeparator(std::string_view text);
+    Option& AddSeparator(std::string_view text);
 
   private:
     Option& Append(Option option);

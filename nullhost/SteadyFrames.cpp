@@ -31,6 +31,31 @@ void AddTenRows(Menu::Submenu* submenu) {
     submenu->AddList("Time of day", "Sets the clock.", {"Dawn", "Noon", "Dusk", "Night"});
 }
 
+std::int32_t hour = 13;
+float speed = 1.5f;
+std::int32_t horses = 3;
+
+void AddRowKinds(Menu::Submenu* submenu) {
+    submenu->AddNumber("Hour", "Sets the game's clock.", &hour, 0, 23, 1);
+    submenu->AddNumber("Speed", "How fast the day goes.", &speed, 0.0f, 2.0f, 0.1f, 1);
+    Menu::Option& horse = submenu->AddOption("Buy horse", "Not enough money.", {});
+    horse.isDisabled = true;
+    horse.rightText = "$25";
+    submenu->AddOption("Sell pelts", "Three pelts.", {}).rightText = "$12";
+    Menu::Option& stables = submenu->AddSubmenuLink("Stables", "Your horses.", 1);
+    stables.rightText = "3 horses";
+    stables.badgeDictionary = "generic_textures";
+    stables.badgeTexture = "tick";
+    Menu::Option& bounty = submenu->AddOption("Bounty", "Wanted in one state.", {});
+    bounty.badgeDictionary = "generic_textures";
+    bounty.badgeTexture = "tick";
+    Menu::Option& freeze = submenu->AddToggle("Freeze time", "Not at night.", &freezeTime);
+    freeze.isDisabled = true;
+    freeze.badgeDictionary = "generic_textures";
+    freeze.badgeTexture = "tick";
+    submenu->AddNumber("Horses", "Not for sale.", &horses, 0, 9, 1).isDisabled = true;
+}
+
 void ForgetLoadedState() {
     RebuildProcessState();
     NullHost::Reset();
@@ -46,6 +71,8 @@ std::string_view ScenarioName(Scenario scenario) {
         return "open";
     case Scenario::TenRowsScrolled:
         return "ten_rows";
+    case Scenario::RowKinds:
+        return "row_kinds";
     }
     return "?";
 }
@@ -120,6 +147,10 @@ void StartScenario(Scenario scenario) {
         menuController->AddSubmenu(0, "Quorvane Dev Tools", "Main Menu", AddTenRows);
         menuController->selectedIndex = 9;
     }
+    if (scenario == Scenario::RowKinds) {
+        menuController->AddSubmenu(1, "Voices", "Player", AddVoiceOptions);
+        menuController->AddSubmenu(0, "Quorvane Dev Tools", "Row kinds", AddRowKinds);
+    }
     if (scenario != Scenario::Closed) {
         NullHost::TapKey(PluginKeys::Toggle);
         RunFrame();
@@ -131,6 +162,7 @@ void StartScenario(Scenario scenario) {
 
 void RunFrame() {
     menuController->FrameTick();
+    menuController->RunFrameTasks();
 }
 
 CallStream RecordFrame() {

@@ -3,6 +3,8 @@
 #include "host/Natives.h"
 #include "sim/NativeTable.h"
 
+#include <algorithm>
+#include <bit>
 #include <cctype>
 #include <type_traits>
 #include <utility>
@@ -17,6 +19,10 @@ std::uint32_t Arg(const NativeCall& call, std::size_t i) {
 
 std::int32_t IntArg(const NativeCall& call, std::size_t i) {
     return static_cast<std::int32_t>(Arg(call, i));
+}
+
+float FloatArg(const NativeCall& call, std::size_t i) {
+    return std::bit_cast<float>(Arg(call, i));
 }
 
 const std::string& TextArg(const NativeCall& call, std::size_t i) {
@@ -43,6 +49,7 @@ struct Game::Answers {
     // By area, each beside what it models.
     void AddPlayer();
     void AddClock();
+    void AddAttributes();
     void AddHud();
     void AddInput();
     void AddPrompts();
@@ -53,6 +60,7 @@ struct Game::Answers {
             Answers answers;
             answers.AddPlayer();
             answers.AddClock();
+            answers.AddAttributes();
             answers.AddHud();
             answers.AddInput();
             answers.AddPrompts();
@@ -94,6 +102,40 @@ void Game::Answers::AddPlayer() {
 void Game::Answers::AddClock() {
     Add(Native::GetClockHours,
         [](Game& game, NativeCall&) { return static_cast<std::uint32_t>(game.clockHours); });
+    // The game wraps what it is given onto a day.
+    Add(Native::SetClockTime, [](Game& game, NativeCall& call) {
+        game.clockHours = (IntArg(call, 0) % 24 + 24) % 24;
+        game.clockMinutes = (IntArg(call, 1) % 60 + 60) % 60;
+        game.clockSeconds = (IntArg(call, 2) % 60 + 60) % 60;
+    });
+}
+
+// Stamina and the attribute cores, the player's only: another ped or player
+// reads 0 and changes nothing.
+
+void Game::Answers::AddAttributes() {
+    Add(Native::PlayerId, [](Game& game, NativeCall&) { return game.player; });
+    Add(Native::RestorePlayerStamina, [](Game& game, NativeCall& call) {
+        if (Arg(call, 0) == game.player) {
+            game.playerStamina = std::clamp(game.playerStamina + FloatArg(call, 1), 0.0f, 100.0f);
+        }
+    });
+    Add(Native::GetAttributeCoreValue, [](Game& game, NativeCall& call) -> std::uint32_t {
+        std::int32_t* core = game.AttributeCore(Arg(call, 0), IntArg(call, 1));
+        return core != nullptr ? static_cast<std::uint32_t>(*core) : 0;
+    });
+    Add(Native::SetAttributeCoreValue, [](Game& game, NativeCall& call) {
+        if (std::int32_t* core = game.AttributeCore(Arg(call, 0), IntArg(call, 1))) {
+            *core = std::clamp(IntArg(call, 2), 0, 100);
+        }
+    });
+}
+
+std::int32_t* Game::AttributeCore(std::uint32_t ped, std::int32_t core) {
+    if (ped != playerCharacter || core < 0 || core >= 3) {
+        return nullptr;
+    }
+    return &attributeCores[core];
 }
 
 // HUD.

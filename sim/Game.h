@@ -40,7 +40,13 @@ class Game {
     bool gamepad = false; // the input-device query answers "keyboard and mouse" while false
 
     std::uint32_t playerCharacter = 0x2a;
-    std::int32_t clockHours = 12;       // the game's time of day, whole hours
+    std::uint32_t player = 0x1;  // the player, as PLAYER::PLAYER_ID answers
+    float playerStamina = 50.0f; // 0 to 100, raised by PLAYER::RESTORE_PLAYER_STAMINA
+    // The player character's attribute cores, 0 to 100: health, stamina, dead eye.
+    std::int32_t attributeCores[3] = {100, 60, 35};
+    std::int32_t clockHours = 12; // the game's time of day
+    std::int32_t clockMinutes = 0;
+    std::int32_t clockSeconds = 0;
     std::uint32_t nextPromptHandle = 1; // 0 makes HUD::_UI_PROMPT_REGISTER_BEGIN fail
     std::map<std::uint32_t, Prompt> prompts;
 
@@ -72,6 +78,7 @@ class Game {
 
     bool ControlHeld(std::uint32_t control) const { return held_.count(control) != 0; }
     Prompt* FindPrompt(std::uint32_t handle);
+    std::int32_t* AttributeCore(std::uint32_t ped, std::int32_t core);
     bool PromptActive(std::uint32_t handle) const;
     bool PromptCompleted(std::uint32_t handle) const;
 

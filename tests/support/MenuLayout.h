@@ -45,6 +45,15 @@ inline constexpr TextPlace Description{313.0f, 980.0f, 18};
 inline constexpr int CounterSpacing = -1;
 inline constexpr int CounterColour[4] = {144, 144, 144, 230};
 
+// Right-aligned row texts (a value, the tick box, right-hand text) end here,
+// or left of a badge, which stands at the row's right end.
+inline constexpr float RowTextRight = 526.0f;
+inline constexpr float BesideBadgeRight = 490.0f;
+inline constexpr float BadgeX = 511.0f;
+inline constexpr float BadgeSize = 30.0f;
+// A disabled row's texts and badge are white at this alpha.
+inline constexpr int DimmedAlpha = 110;
+
 // The slot's centre line and the highlight's top and bottom edges.
 inline constexpr float SlotCentre = 270.0f;
 inline constexpr float HighlightTop = 247.0f;
