@@ -55,8 +55,8 @@ add_dependencies(qdt_scenarios QuorvaneDevTools QuorvaneExample)
 # The example page's module, built and linked as the plug-in is, for the
 # example's sessions under Wine: QuorvaneExample.asi stays in the build folder
 # and never goes into the release archive.
-add_library(QuorvaneExample MODULE ${QDT_PLUGIN_FRAMEWORK_SOURCES} examples/ExamplePage.cpp
-                                   examples/ExampleMainMenu.cpp host/windows/RuntimeMemory.cpp)
+add_library(QuorvaneExample MODULE ${QDT_PLUGIN_FRAMEWORK_SOURCES} examples/ExamplePage.cpp examples/Camp.cpp
+                                   examples/Cores.cpp examples/ExampleMainMenu.cpp host/windows/RuntimeMemory.cpp)
 foreach(property INCLUDE_DIRECTORIES LINK_OPTIONS LINK_LIBRARIES PREFIX SUFFIX)
   get_target_property(value QuorvaneDevTools ${property})
   set_target_properties(QuorvaneExample PROPERTIES ${property} "${value}")

@@ -38,10 +38,13 @@ void ReadClock() {
 void AddExampleRows(Menu::Submenu* page) {
     page->AddToggle("Show hints", "Select flips it.", &hintsShown, ShowHintsState);
     page->AddList("Greeting", "Left and right step through three values.", {"Howdy", "Evening", "Farewell"},
-                  ShowGreeting);
+                  1, ShowGreeting);
     page->AddSeparator("Actions");
     page->AddOption("Read the clock", "Asks the game for the hour.", ReadClock);
     page->AddSubmenuLink("Second page", "Opens one more page; Back returns here.", ExampleSecondPageId);
+    page->AddSeparator("A small mod");
+    page->AddSubmenuLink("Camp", "The clock, sleep and stamina.", CampPageId);
+    page->AddSubmenuLink("Cores", "Health, stamina and dead eye, as the game has them.", CoresPageId);
 }
 
 void AddSecondPageRows(Menu::Submenu* page) {
@@ -53,4 +56,6 @@ void AddSecondPageRows(Menu::Submenu* page) {
 void RegisterExamplePages() {
     menuController->AddSubmenu(ExamplePageId, "Example", "Example page", AddExampleRows);
     menuController->AddSubmenu(ExampleSecondPageId, "Example", "Second page", AddSecondPageRows);
+    RegisterCampPage();
+    RegisterCoresPage();
 }

@@ -1,4 +1,5 @@
-// A page with one row of each kind, reached from the main page by a link.
+// The example module's pages: one row of each kind, reached from the main
+// page by a link, and from there a camp and the player's cores.
 #pragma once
 
 #include <cstdint>
@@ -10,6 +11,13 @@ struct Submenu;
 // Above the main page (0), so Back returns there instead of closing the menu.
 inline constexpr std::int32_t ExamplePageId = 1;
 inline constexpr std::int32_t ExampleSecondPageId = 2;
+inline constexpr std::int32_t CampPageId = 3;
+inline constexpr std::int32_t CoresPageId = 4;
 
-// Registers the example page and the page its link opens.
+// Registers the example page and every page it leads to, with their work
+// for every frame and the menu's events.
 void RegisterExamplePages();
+
+// The camp (examples/Camp.cpp) and the cores (examples/Cores.cpp).
+void RegisterCampPage();
+void RegisterCoresPage();

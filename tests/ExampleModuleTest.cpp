@@ -59,7 +59,8 @@ TEST_F(ExampleModuleTest, TheLinkOpensThePageAndEachActionReadsItsOwnRow) {
 
     Tap(Menu::DownControl);
     Tap(Menu::RightControl);
-    EXPECT_EQ(Description(), "Value 2 of 3: Evening.");
+    EXPECT_EQ(Description(), "Value 3 of 3: Farewell.") << "it starts on its second value";
+    Tap(Menu::LeftControl);
     Tap(Menu::LeftControl);
     Tap(Menu::LeftControl);
     EXPECT_EQ(Description(), "Value 3 of 3: Farewell.") << "left from the first value wraps";

@@ -186,9 +186,9 @@ TEST(PipelineTest, TheSummaryTellsPagesListsTogglesAndActionsInTheMenusWords) {
         events,
         (std::vector<std::string>{
             "menu opened", "moved up to \"Example page\", 7 of 7", "entered \"Example\" (depth 1)",
-            "toggle \"Show hints\" on", "moved down to \"Greeting\", 2 of 5",
-            "list \"Greeting\" stepped right to \"Evening\"", "moved down to \"Read the clock\", 4 of 5",
-            "selected \"Read the clock\"", "moved down to \"Second page\", 5 of 5",
+            "toggle \"Show hints\" on", "moved down to \"Greeting\", 2 of 8",
+            "list \"Greeting\" stepped right to \"Farewell\"", "moved down to \"Read the clock\", 4 of 8",
+            "selected \"Read the clock\"", "moved down to \"Second page\", 5 of 8",
             "entered \"Example\" \"Second page\" (depth 2)", "back to \"Example\" \"Example page\", row 5",
             "back to \"Quorvane Dev Tools\", row 7", "menu closed"}));
 }
