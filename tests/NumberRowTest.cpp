@@ -77,24 +77,39 @@ TEST_F(NumberRowTest, AStepPastAnEndLandsOnTheEnd) {
 TEST_F(NumberRowTest, AFloatStepsOnItsDecimalsToTheLastStep) {
     StartOpen();
     float speed = 0.0f;
-    SetMainRows([&](Submenu* page) { page->AddNumber("Speed", "", &speed, 0.0f, 2.0f, 0.1f, 1); });
-    for (int i = 0; i < 3; ++i) {
+    float scale = 0.0f;
+    SetMainRows([&](Submenu* page) {
+        page->AddNumber("Speed", "", &speed, 0.0f, 2.0f, 0.1f, 1);
+        page->AddNumber("Scale", "", &scale, 0.0f, 5.0f, 0.1f, 1);
+    });
+    for (int i = 0; i < 20; ++i) {
         Tap(Menu::RightControl);
     }
-    EXPECT_EQ(speed, 0.3f);
-    for (int i = 3; i < 20; ++i) {
-        Tap(Menu::RightControl);
-    }
-    EXPECT_EQ(speed, 2.0f) << "twenty steps of 0.1 are 2.0, not 1.9999 or 2.0000002";
+    EXPECT_EQ(speed, 2.0f) << "twenty steps of 0.1 are 2.0";
     EXPECT_EQ(ShownValue(host.recorder.Last()), "2.0");
     Tap(Menu::RightControl);
-    EXPECT_EQ(speed, 2.0f);
+    EXPECT_EQ(speed, 2.0f) << "the last step";
     EXPECT_TRUE(Sounds().empty());
     for (int i = 0; i < 20; ++i) {
         Tap(Menu::LeftControl);
     }
     EXPECT_EQ(speed, 0.0f);
     EXPECT_EQ(ShownValue(host.recorder.Last()), "0.0");
+
+    // Where no end stops it, adding 0.1 twenty times would give 2.0000002.
+    Tap(Menu::DownControl);
+    for (int i = 0; i < 10; ++i) {
+        Tap(Menu::RightControl);
+    }
+    EXPECT_EQ(scale, 1.0f);
+    for (int i = 10; i < 20; ++i) {
+        Tap(Menu::RightControl);
+    }
+    EXPECT_EQ(scale, 2.0f);
+    for (int i = 0; i < 17; ++i) {
+        Tap(Menu::LeftControl);
+    }
+    EXPECT_EQ(scale, 0.3f);
 }
 
 TEST_F(NumberRowTest, AFloatShowsItsSignAndEveryDecimal) {
