@@ -95,7 +95,8 @@ void Controller::AddDynamicSubmenu(std::int32_t id, std::string_view title, std:
 
 void Controller::RefreshSubmenu(std::int32_t id) {
     const auto found = submenuRegistry.find(id);
-    if (found == submenuRegistry.end()) {
+    // An entry a lookup made has no init to run.
+    if (found == submenuRegistry.end() || !found->second.init) {
         return;
     }
     Rebuild(found->second);

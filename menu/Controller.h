@@ -67,7 +67,7 @@ struct Controller {
     // page that takes the entry's place. On the shown page the selection
     // keeps its row index, brought within the new rows and off a separator.
     // Every pointer to the page's old rows is invalid afterwards. An id
-    // never registered changes nothing.
+    // never registered, or without an init, changes nothing.
     void RefreshSubmenu(std::int32_t id);
     void OpenSubmenu(std::int32_t id);
     void EnterSubmenu(std::int32_t id);
