@@ -91,4 +91,23 @@ TEST(MovingAllocationTest, ASecondPassThroughTheRowsAllocatesNothing) {
     EXPECT_EQ(AllocationCounter::Stop(), 0u);
 }
 
+// A held right steps the selected number every frame, from its first value
+// to the end: new texts each frame, in the memory the first steps took.
+TEST(MovingAllocationTest, SteppingANumberAllocatesNothing) {
+    StartScenario(Scenario::RowKinds);
+    const Menu::Option* hour = Menu::SelectedRow();
+    ASSERT_TRUE(hour != nullptr && hour->isNumber && hour->numberTarget != nullptr);
+    *hour->numberTarget = 0;
+    NullHost::PressControl(Menu::RightControl);
+    RunFrame();
+    ASSERT_EQ(*hour->numberTarget, 1) << "a step a frame";
+    AllocationCounter::Start();
+    for (int i = 0; i < 30; ++i) {
+        RunFrame();
+    }
+    EXPECT_EQ(AllocationCounter::Stop(), 0u);
+    EXPECT_EQ(*hour->numberTarget, 23) << "up to its end";
+    NullHost::PressControl(0);
+}
+
 } // namespace
