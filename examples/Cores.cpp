@@ -34,10 +34,12 @@ void AddCoreRows(Menu::Submenu* page) {
     for (const Core& core : Cores) {
         const auto value =
             NativeInvoker::Invoke<std::int32_t>(Native::GetAttributeCoreValue, character, core.index);
-        Menu::Option& row = page->AddOption(core.name, std::string("Fills the ") + core.name + " core.",
-                                            [index = core.index] { FillCore(index); });
+        const bool full = value >= FullCore;
+        Menu::Option& row = page->AddOption(
+            core.name, full ? std::string("Full.") : std::string("Fills the ") + core.name + " core.",
+            [index = core.index] { FillCore(index); });
         row.rightText = std::to_string(value) + "/100";
-        if (value >= FullCore) {
+        if (full) {
             row.isDisabled = true;
             row.badgeDictionary = "generic_textures";
             row.badgeTexture = "tick";

@@ -12,6 +12,14 @@ namespace {
 constexpr const char* ListTopTexture = "scroller_left_top";
 constexpr const char* HighlightTopTexture = "crafting_highlight_t";
 constexpr const char* HighlightBottomTexture = "crafting_highlight_b";
+constexpr const char* DescriptionBarTexture = "menu_bar"; // the description is the text below it
+constexpr const char* LeftArrowTexture = "selection_arrow_left";
+
+std::string Trimmed(const std::string& text) {
+    const std::size_t first = text.find_first_not_of(' ');
+    const std::size_t last = text.find_last_not_of(' ');
+    return first == std::string::npos ? "" : text.substr(first, last - first + 1);
+}
 
 bool ReadWholeNumber(std::string_view text, int& value) {
     if (text.empty() || text.front() < '0' || text.front() > '9') {
@@ -59,6 +67,7 @@ MenuState ReadMenu(const Drawing& drawing) {
     const float listTop = SpriteY(drawing, ListTopTexture, true).value_or(std::numeric_limits<float>::max());
     const std::optional<float> highlightTop = SpriteY(drawing, HighlightTopTexture, false);
     const std::optional<float> highlightBottom = SpriteY(drawing, HighlightBottomTexture, false);
+    const std::optional<float> descriptionBar = SpriteY(drawing, DescriptionBarTexture, false);
     int headerTitles = 0;
     for (const DrawItem& item : drawing.items) {
         if (!item.isText) {
@@ -71,19 +80,25 @@ MenuState ReadMenu(const Drawing& drawing) {
         } else if (!InTitleFont(text) && !state.counter && (state.counter = ReadRowCounter(plain))) {
             state.counterText = plain;
         } else if (highlightTop && highlightBottom && text.y > *highlightTop && text.y < *highlightBottom) {
-            // In the highlight: the label first, then a list's value or a toggle's tick and box.
+            // In the highlight: the label first, then a value, a toggle's tick
+            // and box, or right-hand text.
             if (state.selectedRow.empty()) {
                 state.selectedRow = plain;
+                state.selectedDisabled = text.colour.alpha < 255;
             } else if (HasImage(text, "tick_box")) {
                 state.selectedToggle = state.selectedToggle.value_or(false);
             } else if (HasImage(text, "tick")) {
                 state.selectedToggle = true;
-            } else if (text.format.align == Align::Right && state.selectedValue.empty()) {
+            } else if (text.format.align != Align::Right) {
+                continue;
+            } else if (HasImage(text, LeftArrowTexture) && state.selectedValue.empty()) {
                 // The arrows' images stand a space away from the value.
-                const std::size_t first = plain.find_first_not_of(' ');
-                const std::size_t last = plain.find_last_not_of(' ');
-                state.selectedValue = first == std::string::npos ? "" : plain.substr(first, last - first + 1);
+                state.selectedValue = Trimmed(plain);
+            } else if (!HasImage(text, LeftArrowTexture) && state.selectedRight.empty()) {
+                state.selectedRight = plain;
             }
+        } else if (descriptionBar && text.y > *descriptionBar && state.description.empty()) {
+            state.description = plain;
         }
     }
     return state;

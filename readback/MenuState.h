@@ -33,10 +33,17 @@ struct MenuState {
     std::string counterText; // "4 of 6"; empty without a counter
     std::optional<RowCounter> counter;
     std::string selectedRow; // the label inside the highlight
-    // A list row's value beside it ("Rain", without the arrows); empty on other rows.
+    // A list's or number's value beside it ("Rain", without the arrows);
+    // empty on other rows.
     std::string selectedValue;
     // A toggle row's tick box: whether it is ticked; no value on other rows.
     std::optional<bool> selectedToggle;
+    // Right-hand text beside the label ("$25"), which has no arrows; empty if none.
+    std::string selectedRight;
+    // The label is drawn dimmed: the row refuses Select, left and right.
+    bool selectedDisabled = false;
+    // The selected row's description, on its line below the list; empty if none.
+    std::string description;
     std::vector<Sound> sounds;
 };
 

@@ -32,6 +32,11 @@ std::string DescribeRow(const readback::MenuState& menu, RowDetail detail) {
         shown += menu.selectedValue.empty() ? " with no value" : " value " + sim::Quoted(menu.selectedValue);
     } else if (detail == RowDetail::On || detail == RowDetail::Off) {
         shown += !menu.selectedToggle ? " with no tick box" : *menu.selectedToggle ? " on" : " off";
+    } else if (detail == RowDetail::Right) {
+        shown += menu.selectedRight.empty() ? " with no right-hand text"
+                                            : " right " + sim::Quoted(menu.selectedRight);
+    } else if (detail == RowDetail::Disabled || detail == RowDetail::Enabled) {
+        shown += menu.selectedDisabled ? " disabled" : " enabled";
     }
     return shown;
 }
@@ -49,6 +54,12 @@ bool RowHolds(const Expectation& expected, const readback::MenuState& menu) {
         return menu.selectedToggle == true;
     case RowDetail::Off:
         return menu.selectedToggle == false;
+    case RowDetail::Right:
+        return menu.selectedRight == expected.value;
+    case RowDetail::Disabled:
+        return menu.selectedDisabled;
+    case RowDetail::Enabled:
+        return !menu.selectedDisabled;
     }
     return false;
 }
@@ -65,6 +76,49 @@ std::string CallsOf(const std::string& native, const sim::Frame& frame) {
         return "no call of " + native;
     }
     return first + (count > 1 ? " and " + std::to_string(count - 1) + " more call(s) of it" : "");
+}
+
+std::optional<std::string> Unless(bool holds, std::string shown) {
+    return holds ? std::nullopt : std::optional<std::string>(std::move(shown));
+}
+
+// What the menu showed, against an expectation of it. Its page, counter,
+// rows and description are only there while it is open.
+std::optional<std::string> MenuShortfall(const Expectation& expected, const readback::MenuState& menu) {
+    const std::string openness = menu.open ? "menu open" : "menu closed";
+    switch (expected.kind) {
+    case ExpectKind::MenuOpen:
+        return Unless(menu.open, openness);
+    case ExpectKind::MenuClosed:
+        return Unless(!menu.open, openness);
+    case ExpectKind::Page:
+        return !menu.open ? openness
+                          : Unless(menu.title == expected.title &&
+                                       (!expected.subtitle || menu.subtitle == *expected.subtitle),
+                                   DescribePage(menu));
+    case ExpectKind::Counter:
+        return !menu.open ? openness
+                          : Unless(menu.counter == expected.counter,
+                                   menu.counter ? "counter " + menu.counterText : std::string("no counter"));
+    case ExpectKind::Row:
+        return !menu.open ? openness : Unless(RowHolds(expected, menu), DescribeRow(menu, expected.detail));
+    case ExpectKind::Description:
+        return !menu.open ? openness
+                          : Unless(menu.description == expected.value,
+                                   menu.description.empty() ? "no description"
+                                                            : "description " + sim::Quoted(menu.description));
+    case ExpectKind::Sound: {
+        std::string played;
+        bool found = false;
+        for (const readback::Sound& sound : menu.sounds) {
+            played += (played.empty() ? "" : ", ") + sound.name;
+            found = found || sound.name == expected.name;
+        }
+        return Unless(found, played.empty() ? "no sound" : "sounds " + played);
+    }
+    default:
+        return std::nullopt;
+    }
 }
 
 } // namespace
@@ -105,62 +159,23 @@ std::string Checker::VoiceName(std::uint32_t hash) const {
 
 std::optional<std::string> Checker::Shortfall(const Expectation& expected, const sim::Frame& last,
                                               const sim::Game& game) const {
-    const auto unless = [](bool holds, std::string shown) {
-        return holds ? std::nullopt : std::optional<std::string>(std::move(shown));
-    };
     if (expected.kind == ExpectKind::Voice) {
         const auto voice = game.voices.find(game.playerCharacter);
         if (voice == game.voices.end()) {
-            return unless(false, "no voice set");
+            return Unless(false, "no voice set");
         }
-        return unless(voice->second == sim::HashName(expected.name), "voice " + VoiceName(voice->second));
+        return Unless(voice->second == sim::HashName(expected.name), "voice " + VoiceName(voice->second));
     }
     if (expected.kind == ExpectKind::Call || expected.kind == ExpectKind::NoCall) {
         const auto match = std::find_if(last.begin(), last.end(), [&](const sim::NativeCall& call) {
             return Matches(expected.call, call);
         });
         if (expected.kind == ExpectKind::NoCall) {
-            return unless(match == last.end(), match == last.end() ? "" : sim::Describe(*match));
+            return Unless(match == last.end(), match == last.end() ? "" : sim::Describe(*match));
         }
-        return unless(match != last.end(), CallsOf(expected.call.native, last));
+        return Unless(match != last.end(), CallsOf(expected.call.native, last));
     }
-    const readback::MenuState menu = readback::ReadMenu(last);
-    const std::string openness = menu.open ? "menu open" : "menu closed";
-    switch (expected.kind) {
-    case ExpectKind::MenuOpen:
-        return unless(menu.open, openness);
-    case ExpectKind::MenuClosed:
-        return unless(!menu.open, openness);
-    case ExpectKind::Page:
-        if (!menu.open) {
-            return openness;
-        }
-        return unless(menu.title == expected.title &&
-                          (!expected.subtitle || menu.subtitle == *expected.subtitle),
-                      DescribePage(menu));
-    case ExpectKind::Counter:
-        if (!menu.open) {
-            return openness;
-        }
-        return unless(menu.counter == expected.counter,
-                      menu.counter ? "counter " + menu.counterText : std::string("no counter"));
-    case ExpectKind::Row:
-        if (!menu.open) {
-            return openness;
-        }
-        return unless(RowHolds(expected, menu), DescribeRow(menu, expected.detail));
-    case ExpectKind::Sound: {
-        std::string played;
-        bool found = false;
-        for (const readback::Sound& sound : menu.sounds) {
-            played += (played.empty() ? "" : ", ") + sound.name;
-            found = found || sound.name == expected.name;
-        }
-        return unless(found, played.empty() ? "no sound" : "sounds " + played);
-    }
-    default:
-        return std::nullopt;
-    }
+    return MenuShortfall(expected, readback::ReadMenu(last));
 }
 
 std::string DescribeFailure(const std::string& file, int line, const Expectation& expected,

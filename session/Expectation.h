@@ -4,7 +4,9 @@
 //   expect menu open / expect menu closed
 //   expect page "Title" ["Subtitle"]
 //   expect counter R of N
-//   expect row "Label" [value "V" | on | off]   the selected row
+//   expect row "Label" [value "V" | on | off | right "T" | disabled | enabled]
+//                                               the selected row
+//   expect description "Text"                   the selected row's description
 //   expect voice NAME                           the voice the player has now
 //   expect call NAME(ARGS) / expect no call NAME(ARGS)
 //       NAME as the reference of natives gives it, with or without NAMESPACE::
@@ -25,10 +27,10 @@
 
 namespace session {
 
-enum class ExpectKind { MenuOpen, MenuClosed, Page, Counter, Row, Voice, Call, NoCall, Sound };
+enum class ExpectKind { MenuOpen, MenuClosed, Page, Counter, Row, Description, Voice, Call, NoCall, Sound };
 
 // What a row expectation says beside the label.
-enum class RowDetail { None, Value, On, Off };
+enum class RowDetail { None, Value, On, Off, Right, Disabled, Enabled };
 
 struct CallPattern {
     std::string native;                 // its public name, NAMESPACE::NAME
@@ -44,8 +46,8 @@ struct Expectation {
     readback::RowCounter counter;
     std::string label;
     RowDetail detail = RowDetail::None;
-    std::string value;
-    std::string name; // a voice or a sound
+    std::string value; // a row's value or right-hand text, a description
+    std::string name;  // a voice or a sound
     CallPattern call;
 };
 

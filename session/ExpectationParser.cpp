@@ -99,7 +99,7 @@ class ExpectLine {
 };
 
 [[noreturn]] void RejectUnknown(const ExpectLine& line) {
-    Reject("expect what? menu, page, counter, row, voice, call, no call or sound, not \"" +
+    Reject("expect what? menu, page, counter, row, description, voice, call, no call or sound, not \"" +
            (line.Size() == 0 ? "" : line.Word(0)) + "\"");
 }
 
@@ -129,19 +129,45 @@ void ReadCounter(const ExpectLine& line, Expectation& expected) {
     expected.counter = {line.WholeNumber(1, "the row"), line.WholeNumber(3, "the row count")};
 }
 
+// What may follow a row's label: a word, with a quoted text after some.
+struct RowForm {
+    std::string_view word;
+    RowDetail detail;
+    const char* text; // what the quoted text is, or null for a word alone
+};
+
+constexpr RowForm RowForms[] = {
+    {"value", RowDetail::Value, "the value"},
+    {"right", RowDetail::Right, "the right-hand text"},
+    {"on", RowDetail::On, nullptr},
+    {"off", RowDetail::Off, nullptr},
+    {"disabled", RowDetail::Disabled, nullptr},
+    {"enabled", RowDetail::Enabled, nullptr},
+};
+
 void ReadRow(const ExpectLine& line, Expectation& expected) {
-    line.Count(2, 4, "row \"Label\" [value \"V\" | on | off]");
+    line.Count(2, 4, "row \"Label\" [value \"V\" | on | off | right \"T\" | disabled | enabled]");
     expected.kind = ExpectKind::Row;
     expected.label = line.Quoted(1, "the label");
-    const std::string detail = line.Key(2);
-    if (line.Size() == 4 && detail == "value") {
-        expected.detail = RowDetail::Value;
-        expected.value = line.Quoted(3, "the value");
-    } else if (line.Size() == 3 && (detail == "on" || detail == "off")) {
-        expected.detail = detail == "on" ? RowDetail::On : RowDetail::Off;
-    } else if (line.Size() > 2) {
-        Reject("after the label comes value \"V\", on or off");
+    if (line.Size() == 2) {
+        return;
     }
+    for (const RowForm& form : RowForms) {
+        if (form.word == line.Key(2) && line.Size() == (form.text != nullptr ? 4u : 3u)) {
+            expected.detail = form.detail;
+            if (form.text != nullptr) {
+                expected.value = line.Quoted(3, form.text);
+            }
+            return;
+        }
+    }
+    Reject("after the label comes value \"V\", on, off, right \"T\", disabled or enabled");
+}
+
+void ReadDescription(const ExpectLine& line, Expectation& expected) {
+    line.Count(2, 2, "description \"Text\"");
+    expected.kind = ExpectKind::Description;
+    expected.value = line.Quoted(1, "the description");
 }
 
 void ReadVoice(const ExpectLine& line, Expectation& expected) {
@@ -176,8 +202,15 @@ struct ExpectForm {
 };
 
 constexpr ExpectForm ExpectForms[] = {
-    {"menu", ReadMenu},   {"page", ReadPage},   {"counter", ReadCounter}, {"row", ReadRow},
-    {"voice", ReadVoice}, {"sound", ReadSound}, {"call", ReadCall},       {"no", ReadNoCall},
+    {"menu", ReadMenu},
+    {"page", ReadPage},
+    {"counter", ReadCounter},
+    {"row", ReadRow},
+    {"description", ReadDescription},
+    {"voice", ReadVoice},
+    {"sound", ReadSound},
+    {"call", ReadCall},
+    {"no", ReadNoCall},
 };
 
 const ExpectForm* FormOf(std::string_view what) {

@@ -49,6 +49,14 @@ TEST(ExpectationParseTest, ReadsEveryKind) {
     EXPECT_EQ(ParseExpectation(R"(row "Show hints" on)").detail, RowDetail::On);
     EXPECT_EQ(ParseExpectation(R"(row "Show hints" off)").detail, RowDetail::Off);
     EXPECT_EQ(ParseExpectation(R"(row "Plain")").detail, RowDetail::None);
+    const auto right = ParseExpectation(R"(row "Buy horse" RIGHT "$25")");
+    EXPECT_EQ(right.detail, RowDetail::Right);
+    EXPECT_EQ(right.value, "$25");
+    EXPECT_EQ(ParseExpectation(R"(row "Buy horse" disabled)").detail, RowDetail::Disabled);
+    EXPECT_EQ(ParseExpectation(R"(row "Buy horse" enabled)").detail, RowDetail::Enabled);
+    const auto description = ParseExpectation(R"(description "Costs $25.")");
+    EXPECT_EQ(description.kind, ExpectKind::Description);
+    EXPECT_EQ(description.value, "Costs $25.");
 
     EXPECT_EQ(ParseExpectation("voice VOFX_PLAYER_FEMALE01").name, "VOFX_PLAYER_FEMALE01");
     EXPECT_EQ(ParseExpectation("sound SELECT").kind, ExpectKind::Sound);
@@ -73,7 +81,10 @@ TEST(ExpectationParseTest, MistakesNameTheirLine) {
     EXPECT_EQ(ErrorOf("wait 1\nexpect counter 4 6"), "line 2: write it as \"expect counter 4 of 6\"");
     EXPECT_EQ(ErrorOf("wait 1\nexpect counter four of 6"), "line 2: the row is a whole number, not \"four\"");
     EXPECT_EQ(ErrorOf("wait 1\nexpect row \"Weather\" value"),
-              "line 2: after the label comes value \"V\", on or off");
+              "line 2: after the label comes value \"V\", on, off, right \"T\", disabled or enabled");
+    EXPECT_EQ(ErrorOf("wait 1\nexpect row \"Buy horse\" right $25"),
+              "line 2: the right-hand text goes in quotes: \"$25\"");
+    EXPECT_EQ(ErrorOf("wait 1\nexpect description"), "line 2: write it as \"expect description \"Text\"\"");
     EXPECT_EQ(ErrorOf("wait 1\nexpect row \"Weather"), "line 2: a quote is left open");
     EXPECT_EQ(ErrorOf("wait 1\nexpect call AUDIO::SET_VOFX_PED_VOICE(...)"),
               "line 2: unknown native \"AUDIO::SET_VOFX_PED_VOICE\"; the nearest known is "
@@ -90,9 +101,9 @@ TEST(ExpectationParseTest, MistakesNameTheirLine) {
               "line 2: an argument of AUDIO::PLAY_SOUND_FRONTEND is empty or a \"...\" before the last");
     EXPECT_EQ(ErrorOf("wait 1\nexpect call get_clock_hours"),
               "line 2: a call is written NAME(ARGUMENTS), as in AUDIO::PLAY_SOUND_FRONTEND(\"SELECT\", ...)");
-    EXPECT_EQ(
-        ErrorOf("wait 1\nexpect weather"),
-        "line 2: expect what? menu, page, counter, row, voice, call, no call or sound, not \"weather\"");
+    EXPECT_EQ(ErrorOf("wait 1\nexpect weather"),
+              "line 2: expect what? menu, page, counter, row, description, voice, call, no call or sound, "
+              "not \"weather\"");
 }
 
 TEST(ExpectationParseTest, TheStepsAroundTimeAndTheGameRead) {
@@ -229,6 +240,51 @@ TEST_F(ExpectationCheckTest, EachKindFailsOnAValueTheFrameDoesNotShow) {
     for (const auto& [text, shown] : cases) {
         EXPECT_EQ(Check(text), shown) << "expect " << text;
     }
+}
+
+// What the newer rows show: a number's value, right-hand text, a disabled
+// row, and the description an action wrote.
+TEST_F(ExpectationCheckTest, NumbersRightHandTextDisabledRowsAndTheDescription) {
+    Start();
+    ReleaseF8();
+    runner.RunFrame();
+    std::int32_t hour = 13;
+    SetMainRows([&hour](Menu::Submenu* main) {
+        main->AddNumber("Hour", "Sets the clock.", &hour, 0, 23, 1);
+        Menu::Option& horse = main->AddOption("Buy horse", "Costs $25.", {});
+        horse.rightText = "$25";
+        horse.isDisabled = true;
+        main->AddOption("Speak", "", [] { Menu::SelectedRow()->description = "Spoken."; });
+    });
+    runner.RunFrame();
+    const std::pair<const char*, std::optional<std::string>> onTheNumber[] = {
+        {R"(row "Hour" value "13")", std::nullopt},
+        {R"(row "Hour" value "14")", R"(row "Hour" value "13")"},
+        {R"(row "Hour" right "13")", R"(row "Hour" with no right-hand text)"},
+        {R"(row "Hour" enabled)", std::nullopt},
+        {R"(row "Hour" disabled)", R"(row "Hour" enabled)"},
+        {R"(description "Sets the clock.")", std::nullopt},
+        {R"(description "Other")", R"(description "Sets the clock.")"},
+    };
+    for (const auto& [text, shown] : onTheNumber) {
+        EXPECT_EQ(Check(text), shown) << "expect " << text;
+    }
+    Play("tap down");
+    const std::pair<const char*, std::optional<std::string>> onTheHorse[] = {
+        {R"(row "Buy horse" right "$25")", std::nullopt},
+        {R"(row "Buy horse" right "$30")", R"(row "Buy horse" right "$25")"},
+        {R"(row "Buy horse" value "$25")", R"(row "Buy horse" with no value)"},
+        {R"(row "Buy horse" disabled)", std::nullopt},
+        {R"(row "Buy horse" enabled)", R"(row "Buy horse" disabled)"},
+        {R"(description "Costs $25.")", std::nullopt},
+    };
+    for (const auto& [text, shown] : onTheHorse) {
+        EXPECT_EQ(Check(text), shown) << "expect " << text;
+    }
+    Play("tap down\ntap select");
+    EXPECT_EQ(Check(R"(description "Spoken.")"), std::nullopt) << "written by the action";
+    Play("tap F8");
+    EXPECT_EQ(Check(R"(description "Spoken.")"), "menu closed");
 }
 
 TEST(ExpectationFailureTest, NamesTheFileLineAndBothSides) {

@@ -45,11 +45,42 @@ std::string Moved(const std::string& direction, const MenuState& now) {
     return "moved " + direction + (where.empty() ? "" : " to " + where);
 }
 
+// A number row's value as the menu draws it: an optional minus, digits, an
+// optional point with digits. A list whose values look so is told as one.
+bool LooksLikeANumber(const std::string& value) {
+    std::size_t at = value.size() > 1 && value.front() == '-' ? 1 : 0;
+    const std::size_t digits = at;
+    while (at < value.size() && value[at] >= '0' && value[at] <= '9') {
+        ++at;
+    }
+    if (at == digits) {
+        return false;
+    }
+    if (at < value.size() && value[at] == '.') {
+        const std::size_t fraction = ++at;
+        while (at < value.size() && value[at] >= '0' && value[at] <= '9') {
+            ++at;
+        }
+        if (at == fraction) {
+            return false;
+        }
+    }
+    return at == value.size();
+}
+
 std::string Stepped(const std::string& side, const MenuState& now) {
     if (now.selectedValue.empty()) {
         return "stepped " + side;
     }
+    if (LooksLikeANumber(now.selectedValue)) {
+        return "stepped " + SelectedLabel(now) + " to " + now.selectedValue;
+    }
     return "list " + SelectedLabel(now) + " stepped " + side + " to " + sim::Quoted(now.selectedValue);
+}
+
+std::string Refused(const MenuState& now) {
+    const std::string label = SelectedLabel(now);
+    return "refused" + (label.empty() ? "" : " " + label) + (now.selectedDisabled ? " (disabled)" : "");
 }
 
 std::string Selected(const MenuState* before, const MenuState& now, const std::string& voice,
@@ -108,6 +139,8 @@ std::vector<std::string> TellEvents(const MenuState* before, const MenuState& no
             voiceTold = voiceTold || !voice.empty();
         } else if (name == "BACK") {
             event = WentBack(before, now, depth);
+        } else if (name == "UNAFFORDABLE") {
+            event = Refused(now);
         } else {
             event = "sound " + name;
         }

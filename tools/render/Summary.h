@@ -16,7 +16,8 @@ namespace preview {
 
 struct FrameSummary {
     // In the order they happened: "menu opened", "moved down to \"Row 4\", 4 of 6",
-    // "entered \"Camp\" (depth 1)", "toggle \"Show hints\" on", "menu closed", ...
+    // "entered \"Camp\" (depth 1)", "toggle \"Show hints\" on", "stepped \"Hour\" to 13",
+    // "refused \"Buy horse\" (disabled)", "menu closed", ...
     std::vector<std::string> events;
     std::string voice; // the voice applied in the frame, empty if none
     // The session step the events are credited to (SessionSummary), if any.

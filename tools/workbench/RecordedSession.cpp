@@ -174,6 +174,13 @@ std::string ExpectationsOf(const readback::MenuState& menu) {
             text << " value " << sim::Quoted(menu.selectedValue);
         }
         text << "\n";
+        if (!menu.selectedRight.empty()) {
+            text << "expect row " << sim::Quoted(menu.selectedRow) << " right "
+                 << sim::Quoted(menu.selectedRight) << "\n";
+        }
+        if (menu.selectedDisabled) {
+            text << "expect row " << sim::Quoted(menu.selectedRow) << " disabled\n";
+        }
     }
     return text.str();
 }

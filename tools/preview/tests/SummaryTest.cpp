@@ -87,6 +87,23 @@ TEST(SummaryTest, ListsToggleAndActionsAreToldByTheirRowAndWhatItShowsNow) {
               Events{"selected \"Read the clock\""});
 }
 
+TEST(SummaryTest, NumbersAreSteppedToTheirValueAndADisabledRowRefuses) {
+    MenuState hour = Shown("Example", "Camp", "Hour", 1, 5, {"NAV_RIGHT"});
+    hour.selectedValue = "13";
+    MenuState refill = Shown("Example", "Camp", "Refill per frame", 5, 5, {"NAV_LEFT"});
+    refill.selectedValue = "-0.5";
+    MenuState words = refill;
+    words.selectedValue = "1.x";
+    MenuState horse = Shown("Example", "Camp", "Buy horse", 2, 5, {"UNAFFORDABLE"});
+    horse.selectedDisabled = true;
+    EXPECT_EQ(Told({hour}), Events{"stepped \"Hour\" to 13"});
+    EXPECT_EQ(Told({refill}), Events{"stepped \"Refill per frame\" to -0.5"});
+    EXPECT_EQ(Told({words}), Events{"list \"Refill per frame\" stepped left to \"1.x\""}) << "not a number";
+    EXPECT_EQ(Told({horse}), Events{"refused \"Buy horse\" (disabled)"});
+    horse.selectedDisabled = false;
+    EXPECT_EQ(Told({horse}), Events{"refused \"Buy horse\""}) << "the sound, from a row drawn otherwise";
+}
+
 TEST(SummaryTest, TheVoiceAnActionAppliedBelongsToItsSelection) {
     std::optional<int> depth = 0;
     const MenuState voiceRow = Shown("Main", "Main Menu", "Set voice: B", 2, 6, {"SELECT"});

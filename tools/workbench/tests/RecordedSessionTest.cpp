@@ -163,7 +163,7 @@ TEST_F(RecordedSessionTest, ALabelWithQuotesIsWrittenEscapedAndPlaysBack) {
     EXPECT_EQ(expectations, 4) << "menu, page, counter and the row";
 }
 
-TEST(ExpectationsTest, SayTheToggleOrTheListValueAndQuoteEveryText) {
+TEST(ExpectationsTest, SayTheToggleTheValueRightHandTextAndADisabledRowAndQuoteEveryText) {
     readback::MenuState menu;
     menu.open = true;
     menu.title = "Place Test";
@@ -181,6 +181,15 @@ TEST(ExpectationsTest, SayTheToggleOrTheListValueAndQuoteEveryText) {
     EXPECT_EQ(workbench::ExpectationsOf(menu), "expect menu open\n"
                                                "expect page \"Place Test\" \"The \\\"best\\\" tools\"\n"
                                                "expect row \"Speed\\n\" value \"Fast\"\n");
+    menu.selectedRow = "Buy horse";
+    menu.selectedValue.clear();
+    menu.selectedRight = "$25";
+    menu.selectedDisabled = true;
+    EXPECT_EQ(workbench::ExpectationsOf(menu), "expect menu open\n"
+                                               "expect page \"Place Test\" \"The \\\"best\\\" tools\"\n"
+                                               "expect row \"Buy horse\"\n"
+                                               "expect row \"Buy horse\" right \"$25\"\n"
+                                               "expect row \"Buy horse\" disabled\n");
 }
 
 } // namespace
