@@ -5,7 +5,7 @@
 //       valgrind --tool=callgrind --collect-atstart=no)
 //   qdt_frame_costs allocations SCENARIO FRAMES
 //       prints the heap allocations made over FRAMES steady frames
-// SCENARIO is closed, open or ten_rows.
+// SCENARIO is closed, open, ten_rows or row_kinds.
 #include "nullhost/AllocationCounter.h"
 #include "nullhost/SteadyFrames.h"
 #include "tools/cli/CommandLine.h"
