@@ -181,14 +181,14 @@ void DrawValue(std::string_view shown, bool selected, float rightEnd, float line
 // What stands at a row's right end: a list's or number's value (between the
 // arrows while selected), the tick box, right-hand text, a badge. Out of
 // line: a plain row has none of it.
-[[gnu::noinline]] void DrawRightEnd(const Option& row, std::int64_t slot, bool selected, int alpha) {
+[[gnu::noinline]] void DrawRightEnd(Option& row, std::int64_t slot, bool selected, int alpha) {
     const bool badged = !row.badgeTexture.empty();
     const float rightEnd = badged ? BesideBadgeRight : RowTextRight;
     const float lineY = RowsBelow(254.0f, slot);
     if (row.isNumber) {
         // As the target holds it now, whoever changed it.
-        const DecimalText number = NumberText(row);
-        DrawValue(number.View(), selected, rightEnd, lineY, alpha);
+        ShowNumber(row);
+        DrawValue(row.valueText, selected, rightEnd, lineY, alpha);
     } else if (row.isList) {
         DrawValue(row.valueText, selected, rightEnd, lineY, alpha);
     }
@@ -231,7 +231,7 @@ struct RowPlaces {
 
 // One row in the shown window: box, label, description, and its right end.
 // Inlined into the loop over the rows, which then sets up the places once.
-[[gnu::always_inline]] inline void DrawRow(const Option& option, const RowPlaces& places) {
+[[gnu::always_inline]] inline void DrawRow(Option& option, const RowPlaces& places) {
     const std::int64_t row = option.index;
     const bool inTop = places.showsTop && row <= places.lastTopRow;
     const bool inScrolled = places.aboveScrolled < row && row <= places.selected;
@@ -262,13 +262,13 @@ struct RowPlaces {
 
 } // namespace
 
-void Option::Draw() const {
+void Option::Draw() {
     DrawRow(*this, RowPlaces(ShownWindow()));
 }
 
-void DrawRows(const Submenu& submenu) {
+void DrawRows(Submenu& submenu) {
     const RowPlaces window(ShownWindow());
-    const auto& options = submenu.options;
+    auto& options = submenu.options;
     for (std::int32_t i = 0; i < submenu.optionCount; ++i) {
         if (static_cast<std::size_t>(i) < options.size()) {
             DrawRow(options[static_cast<std::size_t>(i)], window);

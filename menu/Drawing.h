@@ -20,6 +20,6 @@ void DrawTitles();
 // "3 of 6" at the right end of the lower scroller.
 void DrawCounter();
 // Option::Draw on each of the submenu's optionCount rows that exists, in order.
-void DrawRows(const Submenu& submenu);
+void DrawRows(Submenu& submenu);
 
 } // namespace Menu

@@ -120,10 +120,15 @@ bool StepNumber(Option& row, bool right) {
 }
 
 void ShowNumber(Option& row) {
-    const DecimalText shown = NumberText(row);
-    if (row.valueText != shown.View()) {
-        row.valueText.assign(shown.View());
+    const double value = row.numberTarget != nullptr  ? *row.numberTarget
+                         : row.floatTarget != nullptr ? static_cast<double>(*row.floatTarget)
+                                                      : 0.0;
+    // A NaN never equals itself, so it is shown afresh each time, as "?".
+    if (value == row.numberShown) {
+        return;
     }
+    row.valueText.assign(NumberText(row).View());
+    row.numberShown = value;
 }
 
 } // namespace Menu

@@ -15,8 +15,8 @@ DecimalText NumberText(const Option& row);
 // rounded to the row's decimals.
 bool StepNumber(Option& row, bool right);
 
-// valueText becomes NumberText: other code may have changed the target. Text
-// as long as the last frame's is written in place.
+// valueText becomes NumberText when the target holds another value than
+// the one it shows: other code may have changed it.
 void ShowNumber(Option& row);
 
 } // namespace Menu

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -30,9 +31,9 @@ struct Option {
 
     // Number kind: left and right step the value behind one of the targets
     // (not owned; they live as long as the process) by numberStep, stopping
-    // at numberMin and numberMax. It is drawn as the target holds it, with
-    // `decimals` digits after the point; valueText holds that text after a
-    // step and when SelectedRow() hands the row out.
+    // at numberMin and numberMax. valueText shows the target's value with
+    // `decimals` digits after the point, made again whenever it is drawn or
+    // handed out by SelectedRow() and the value is another than numberShown.
     bool isNumber = false;
     std::int32_t* numberTarget = nullptr;
     float* floatTarget = nullptr;
@@ -40,6 +41,7 @@ struct Option {
     double numberMax = 0.0;
     double numberStep = 1.0;
     std::int32_t decimals = 0;
+    double numberShown = std::numeric_limits<double>::quiet_NaN(); // the value valueText shows
 
     // Drawn dimmed; Select, left and right only play the refusal sound.
     bool isDisabled = false;
@@ -55,8 +57,9 @@ struct Option {
     // Sets text; a list whose value text was never filled shows its value from now on.
     void SetText(std::string newText);
 
-    // Draws this row if it lies in the visible window of the shown submenu.
-    void Draw() const;
+    // Draws this row if it lies in the visible window of the shown submenu;
+    // a number's valueText follows its target first.
+    void Draw();
 };
 
 } // namespace Menu

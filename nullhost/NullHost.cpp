@@ -40,10 +40,7 @@ std::uint64_t Answer(std::uint64_t hash) {
         return NullHost::GameStringHandle;
     case Native::GetPlayerCharacter:
         return NullHost::PlayerCharacter;
-    // A pressed control is down and goes down again every frame.
     case Native::ControlJustPressed:
-    case Native::ControlJustPressedDisabledAware:
-    case Native::ControlPressedDisabledAware:
         return pressedControl != 0 && argumentCount > 1 && arguments[1] == pressedControl;
     default:
         return 0;
