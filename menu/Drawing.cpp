@@ -179,9 +179,10 @@ void DrawValue(std::string_view shown, bool selected, float rightEnd, float line
 }
 
 // What stands at a row's right end: a list's or number's value (between the
-// arrows while selected), the tick box, right-hand text, a badge. Out of
-// line: a plain row has none of it.
-[[gnu::noinline]] void DrawRightEnd(Option& row, std::int64_t slot, bool selected, int alpha) {
+// arrows while selected), the tick box, right-hand text, a badge. Inlined
+// into the loop over the rows, as the row itself is: fewer instructions in
+// every frame than a call.
+[[gnu::always_inline]] inline void DrawRightEnd(Option& row, std::int64_t slot, bool selected, int alpha) {
     const bool badged = !row.badgeTexture.empty();
     const float rightEnd = badged ? BesideBadgeRight : RowTextRight;
     const float lineY = RowsBelow(254.0f, slot);
