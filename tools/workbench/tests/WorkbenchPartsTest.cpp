@@ -234,6 +234,25 @@ TEST_F(ModuleSwapTest, ASeparatorRowIsNotTakenForTheSubtitle) {
     EXPECT_EQ(workbench::Describe(Shown()), "open 'Example' / 'Example page' row 1 of 8");
 }
 
+// The keys reach the example's newer rows as the game's controls do: a page
+// rebuilt from the game as it is shown, a number stepped by the arrows.
+TEST_F(ModuleSwapTest, TheExamplesCoresAndCampPlayInTheWorkbench) {
+    workbench::LiveModule live(runner);
+    ASSERT_EQ(live.Replace(QDT_EXAMPLE_MODULE), "");
+    Frame();
+    for (const SDL_Keycode key : {SDLK_F8, SDLK_UP, SDLK_RETURN, SDLK_UP, SDLK_RETURN}) {
+        Tap(key);
+        Shown();
+    }
+    EXPECT_EQ(workbench::Describe(Shown()), "open 'Example' / 'Cores' row 1 of 3");
+    for (const SDL_Keycode key : {SDLK_BACKSPACE, SDLK_UP, SDLK_RETURN, SDLK_RIGHT}) {
+        Tap(key);
+        Shown();
+    }
+    EXPECT_EQ(workbench::Describe(Shown()), "open 'Example' / 'Camp' row 1 of 5");
+    EXPECT_EQ(host.game.clockHours, 13) << "the hour row set the game's clock";
+}
+
 TEST(FrameSummaryTest, ReadsTheTitlesAndTheCounterAndNothingElse) {
     preview::Scene scene;
     const auto text = [&scene](const char* markup) {
