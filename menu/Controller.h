@@ -94,8 +94,9 @@ struct Controller {
 // controller yet, no submenu shown, or no row at the selection). An action
 // always runs for the selected row, so this is how it reads its own row: a
 // list's listIndex and valueText are already stepped, a toggle's
-// *toggleTarget already flipped. Valid while the rows stay as they are: use
-// it within the action, keep it no longer. Makes no native call.
+// *toggleTarget already flipped, a number's valueText shows its target now.
+// Valid while the rows stay as they are (a rebuild replaces them): use it
+// within the action, keep it no longer. Makes no native call.
 Option* SelectedRow();
 
 } // namespace Menu
