@@ -51,3 +51,12 @@ QDT_NATIVE(PlayFrontendSound, 0x67c540aa08e4a6f5, "AUDIO::PLAY_SOUND_FRONTEND", 
 
 // Natives only pages call; the example page reads the clock.
 QDT_NATIVE(GetClockHours, 0xc82cf208c2b19199, "CLOCK::GET_CLOCK_HOURS", "", 'i')
+
+// The mouse and the game's on-screen keyboard, named as modders know them.
+QDT_NATIVE(SetMouseCursorThisFrame, 0xf12e4ccaf249dc10, "INTERACTION::SET_MOUSE_CURSOR_THIS_FRAME", "", '-')
+QDT_NATIVE(DisabledControlNormal, 0x11e65974a982637c, "PAD::GET_DISABLED_CONTROL_NORMAL", "ic", 'f')
+QDT_NATIVE(DisabledControlJustReleased, 0x305c8dcd79da8b0f, "PAD::IS_DISABLED_CONTROL_JUST_RELEASED", "ic",
+           'b')
+QDT_NATIVE(DisplayOnscreenKeyboard, 0x044131118d8db3cd, "MISC::DISPLAY_ONSCREEN_KEYBOARD", "itttttti", '-')
+QDT_NATIVE(UpdateOnscreenKeyboard, 0x37df360f235a3893, "MISC::UPDATE_ONSCREEN_KEYBOARD", "", 'i')
+QDT_NATIVE(OnscreenKeyboardResult, 0xafb4cf58a4a292b1, "MISC::GET_ONSCREEN_KEYBOARD_RESULT", "", 't')

@@ -4,6 +4,7 @@
 #include "host/Natives.h"
 #include "menu/Drawing.h"
 #include "menu/Prompts.h"
+#include "menu/Style.h"
 #include "menu/TextStore.h"
 
 #include <utility>
@@ -16,7 +17,7 @@ void Controller::AddSubmenu(std::int32_t id, std::string_view title, std::string
     fresh.title = title;
     fresh.subtitle = subtitle;
     fresh.id = id;
-    fresh.maxVisibleOptions = 8;
+    fresh.maxVisibleOptions = RowsShown(style);
     fresh.init = std::move(init);
     // An empty init throws here, before the registry is touched.
     fresh.init(&fresh);
@@ -74,14 +75,22 @@ void Controller::GoBack() {
 void Controller::FrameTick() {
     // The game has drawn the last frame: its texts can be reused.
     frameTexts.Reset();
-    ReadInput();
+    // While the game's keyboard is open it takes the player's keys.
+    const bool typingThisFrame = typing.open;
+    if (typingThisFrame) {
+        ReadKeyboard();
+    } else {
+        ReadInput();
+    }
     if (currentSubmenu == nullptr) {
         // A start-up that registered no page 0 has nothing to show: no input
         // is acted on and the prompts stay as when closed.
         UpdatePrompts();
         return;
     }
-    Navigate();
+    if (!typingThisFrame) {
+        Navigate();
+    }
     SuppressGameControls();
 
     if (isOpen) {
@@ -89,10 +98,14 @@ void Controller::FrameTick() {
         DrawHighlight();
         DrawTitles();
         DrawCounter();
-        const auto& options = currentSubmenu->options;
+        auto& options = currentSubmenu->options;
         for (std::int32_t i = 0; i < currentSubmenu->optionCount; ++i) {
             if (static_cast<std::size_t>(i) < options.size()) {
-                options[static_cast<std::size_t>(i)].Draw();
+                Option& option = options[static_cast<std::size_t>(i)];
+                if (option.isTextEntry) {
+                    ShowTypedValue(option); // its string may have changed since the last frame
+                }
+                option.Draw();
             }
         }
         NativeInvoker::Invoke(Native::RadarDisplaySwitch, 0);

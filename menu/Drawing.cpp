@@ -3,12 +3,15 @@
 #include "host/NativeInvoker.h"
 #include "host/Natives.h"
 #include "menu/Controller.h"
+#include "menu/Layout.h"
 #include "menu/Option.h"
 #include "menu/ScreenMetrics.h"
+#include "menu/Style.h"
 #include "menu/Text.h"
 
 #include <algorithm>
 #include <cstdint>
+#include <optional>
 
 // Layout values are pixels of a 1920 x 1080 picture; rows are rowPitch apart,
 // so the list follows the screen height while everything else stays fixed.
@@ -16,27 +19,8 @@ namespace Menu {
 
 namespace {
 
-constexpr const char* GenericTextures = "generic_textures";
 constexpr const char* MenuTextures = "menu_textures";
-
-struct Colour {
-    int red;
-    int green;
-    int blue;
-    int alpha;
-};
-
-constexpr Colour White = {255, 255, 255, 255};
-constexpr Colour HighlightRed = {255, 0, 0, 255};
-constexpr Colour RowBoxGrey = {50, 50, 50, 110};
-constexpr Colour CounterGrey = {144, 144, 144, 230};
-
-// The menu column's centre line, and where right-aligned row texts end.
-constexpr float CentreX = 313.0f;
-constexpr float RowTextRight = 526.0f;
-
-constexpr FontIndex BodyFont = 0;
-constexpr FontIndex TitleFont = 16;
+constexpr const char* GenericTextures = "generic_textures";
 
 // The title's line on the banner and the subtitle's below it.
 constexpr float TitleY = 79.0f;
@@ -52,6 +36,7 @@ constexpr const char* TickBox = "<img src='img://generic_textures/tick_box' heig
 // A sprite placed in layout pixels.
 void DrawLayoutSprite(const char* dictionary, const char* texture, float centreX, float centreY, float width,
                       float height, float rotation, Colour colour) {
+    colour = Clamped(colour);
     PrepareSpriteDraw();
     DrawSprite(dictionary, texture, centreX / screenWidth, centreY / screenHeight, width / screenWidth,
                height / screenHeight, rotation, colour.red, colour.green, colour.blue, colour.alpha);
@@ -64,40 +49,16 @@ void DrawCornerSprite(const char* dictionary, const char* texture, float left, f
                      colour);
 }
 
-void DrawWhiteText(TextPieces text, FontIndex font, TextAlignment alignment, int size, float x, float y) {
-    DrawText(text, font, White.red, White.green, White.blue, White.alpha, alignment, size, x, y, 0);
+void DrawStyledText(TextPieces text, FontIndex font, Colour colour, TextAlignment alignment, int size,
+                    float x, float y, int letterSpacing = 0) {
+    colour = Clamped(colour);
+    DrawText(text, font, colour.red, colour.green, colour.blue, colour.alpha, alignment, size, x, y,
+             letterSpacing);
 }
 
-void DrawWhiteText(std::string_view text, FontIndex font, TextAlignment alignment, int size, float x,
-                   float y) {
-    DrawText(text, font, White.red, White.green, White.blue, White.alpha, alignment, size, x, y, 0);
-}
-
-// The values every part of the menu is placed by, for the shown submenu.
-struct Window {
-    std::int64_t selected;   // sel
-    std::int64_t visible;    // V
-    std::int64_t rows;       // N
-    std::int64_t placesUsed; // m = min(N, V)
-    std::int64_t highlight;  // h = min(sel, V - 1)
-};
-
-// Widened: nothing here can overflow whatever the fields hold.
-Window ShownWindow() {
-    const Controller& controller = *menuController;
-    const Submenu& submenu = *controller.currentSubmenu;
-    Window window;
-    window.selected = controller.selectedIndex;
-    window.visible = submenu.maxVisibleOptions;
-    window.rows = submenu.optionCount;
-    window.placesUsed = std::min(window.rows, window.visible);
-    window.highlight = std::min(window.selected, window.visible - 1);
-    return window;
-}
-
-// y of a layout line `count` row pitches below `top`.
-float RowsBelow(float top, std::int64_t count) {
-    return top + static_cast<float>(count) * rowPitch;
+void DrawStyledText(std::string_view text, FontIndex font, Colour colour, TextAlignment alignment, int size,
+                    float x, float y) {
+    DrawStyledText(TextPieces(&text, 1), font, colour, alignment, size, x, y);
 }
 
 } // namespace
@@ -114,40 +75,57 @@ void DrawSprite(const char* dictionary, const char* texture, float centreX, floa
 
 void DrawBackground() {
     const Window window = ShownWindow();
+    const Columns columns = ColumnsOf(style);
     const bool hiddenAbove = window.selected >= window.visible;
     const bool hiddenBelow = window.rows > window.visible && window.selected != window.rows - 1;
     const float lowerTop = RowsBelow(244.0f, window.placesUsed);
+    const float rightScrollerLeft = columns.right - columns.scrollerHalf;
 
-    DrawCornerSprite(GenericTextures, "inkroller_1a", 25.0f, 25.0f, 576.0f, 1026.0f, {0, 0, 0, 230});
-    DrawCornerSprite(GenericTextures, "menu_header_1a", 92.0f, 51.8f, 442.0f, 108.0f, White);
-    DrawLayoutSprite(GenericTextures, "menu_bar", CentreX, 974.0f, 442.0f, 2.0f, 45.0f, {255, 255, 255, 175});
+    DrawCornerSprite(style.backgroundDictionary.c_str(), style.backgroundTexture.c_str(),
+                     columns.backdropLeft, 25.0f, columns.backdropWidth, 1026.0f, style.backgroundColour);
+    DrawCornerSprite(style.headerDictionary.c_str(), style.headerTexture.c_str(), columns.left, 51.8f,
+                     columns.width, 108.0f, style.headerColour);
+    DrawLayoutSprite(GenericTextures, "menu_bar", columns.centre, 974.0f, columns.width, 2.0f, 45.0f,
+                     style.barColour);
 
-    DrawCornerSprite(MenuTextures, "scroller_left_top", 92.0f, 215.0f, 206.0f, 25.0f, White);
-    DrawCornerSprite(MenuTextures, "scroller_right_top", 328.0f, 215.0f, 206.0f, 25.0f, White);
-    DrawLayoutSprite(MenuTextures, hiddenAbove ? "scroller_arrow_top" : "scroller_line_up", CentreX, 227.5f,
-                     30.0f, 25.0f, 0.0f, White);
+    DrawCornerSprite(MenuTextures, "scroller_left_top", columns.left, 215.0f, columns.scrollerHalf, 25.0f,
+                     White);
+    DrawCornerSprite(MenuTextures, "scroller_right_top", rightScrollerLeft, 215.0f, columns.scrollerHalf,
+                     25.0f, White);
+    DrawLayoutSprite(MenuTextures, hiddenAbove ? "scroller_arrow_top" : "scroller_line_up", columns.centre,
+                     227.5f, 30.0f, 25.0f, 0.0f, White);
 
-    DrawCornerSprite(MenuTextures, "scroller_left_bottom", 92.0f, lowerTop, 206.0f, 25.0f, White);
-    DrawCornerSprite(MenuTextures, "scroller_right_bottom", 328.0f, lowerTop, 206.0f, 25.0f, White);
-    DrawLayoutSprite(MenuTextures, hiddenBelow ? "scroller_arrow_bottom" : "scroller_line_down", CentreX,
-                     RowsBelow(256.5f, window.placesUsed), 30.0f, 25.0f, 0.0f, White);
+    DrawCornerSprite(MenuTextures, "scroller_left_bottom", columns.left, lowerTop, columns.scrollerHalf,
+                     25.0f, White);
+    DrawCornerSprite(MenuTextures, "scroller_right_bottom", rightScrollerLeft, lowerTop, columns.scrollerHalf,
+                     25.0f, White);
+    DrawLayoutSprite(MenuTextures, hiddenBelow ? "scroller_arrow_bottom" : "scroller_line_down",
+                     columns.centre, RowsBelow(256.5f, window.placesUsed), 30.0f, 25.0f, 0.0f, White);
 }
 
 void DrawHighlight() {
     const std::int64_t slot = ShownWindow().highlight;
+    const Columns columns = ColumnsOf(style);
     const float middle = RowsBelow(270.0f, slot);
-    DrawLayoutSprite(MenuTextures, "crafting_highlight_l", 87.0f, middle, 19.0f, 57.0f, 0.0f, HighlightRed);
-    DrawLayoutSprite(MenuTextures, "crafting_highlight_r", 539.0f, middle, 19.0f, 57.0f, 0.0f, HighlightRed);
-    DrawLayoutSprite(MenuTextures, "crafting_highlight_t", CentreX, RowsBelow(247.0f, slot), 454.0f, 22.0f,
-                     0.0f, HighlightRed);
-    DrawLayoutSprite(MenuTextures, "crafting_highlight_b", CentreX, RowsBelow(293.0f, slot), 454.0f, 22.0f,
-                     0.0f, HighlightRed);
+    const float across = columns.width + 12.0f; // the top and bottom reach 6 pixels past each side
+    const Colour colour = style.highlightColour;
+    DrawLayoutSprite(MenuTextures, "crafting_highlight_l", columns.left - columns.highlightOutside, middle,
+                     19.0f, 57.0f, 0.0f, colour);
+    DrawLayoutSprite(MenuTextures, "crafting_highlight_r", columns.right + columns.highlightOutside, middle,
+                     19.0f, 57.0f, 0.0f, colour);
+    DrawLayoutSprite(MenuTextures, "crafting_highlight_t", columns.centre, RowsBelow(247.0f, slot), across,
+                     22.0f, 0.0f, colour);
+    DrawLayoutSprite(MenuTextures, "crafting_highlight_b", columns.centre, RowsBelow(293.0f, slot), across,
+                     22.0f, 0.0f, colour);
 }
 
 void DrawTitles() {
     const Submenu& submenu = *menuController->currentSubmenu;
-    DrawWhiteText(submenu.title, TitleFont, TextAlignment::Center, 45, CentreX, TitleY);
-    DrawWhiteText(submenu.subtitle, TitleFont, TextAlignment::Center, 23, CentreX, SubtitleY);
+    const float centre = ColumnsOf(style).centre;
+    DrawStyledText(submenu.title, style.titleFont, style.titleColour, TextAlignment::Center, style.titleSize,
+                   centre, TitleY);
+    DrawStyledText(submenu.subtitle, style.subtitleFont, style.subtitleColour, TextAlignment::Center,
+                   style.subtitleSize, centre, SubtitleY);
 }
 
 void DrawCounter() {
@@ -155,33 +133,35 @@ void DrawCounter() {
     const DecimalText position = Decimal(window.selected + 1);
     const DecimalText rows = Decimal(window.rows);
     const std::string_view counter[] = {position.View(), " of ", rows.View()};
-    DrawText(counter, BodyFont, CounterGrey.red, CounterGrey.green, CounterGrey.blue, CounterGrey.alpha,
-             TextAlignment::Right, 20, 534.0f, RowsBelow(243.0f, window.placesUsed), -1);
+    DrawStyledText(counter, style.rowFont, style.counterColour, TextAlignment::Right, style.counterSize,
+                   ColumnsOf(style).right, RowsBelow(243.0f, window.placesUsed), -1);
 }
 
 void Option::Draw() const {
     const Window window = ShownWindow();
+    const Columns columns = ColumnsOf(style);
     const std::int64_t row = index;
-    // The window shows the first V rows until the selection passes them, then
-    // ends at the selection.
-    const bool inTop = window.selected <= window.visible - 1 && row <= window.visible - 1;
-    const bool inScrolled = window.selected - window.visible < row && row <= window.selected;
-    const bool drawn = inTop || inScrolled;
-    const std::int64_t slot = inTop ? row : row - window.selected + window.visible - 1;
+    const std::optional<std::int64_t> shownAt = SlotOf(window, row);
+    const bool drawn = shownAt.has_value();
+    const std::int64_t slot = shownAt.value_or(0);
     const bool selected = row == window.selected;
+    const Colour textColour = selected ? style.selectedTextColour : style.rowTextColour;
 
     if (drawn) {
         const float labelY = RowsBelow(254.0f, slot);
         if (isSeparator) {
-            DrawWhiteText(text, TitleFont, TextAlignment::Center, 22, CentreX, labelY);
+            DrawStyledText(text, style.separatorFont, style.separatorColour, TextAlignment::Center,
+                           style.rowSize, columns.centre, labelY);
         } else {
-            DrawLayoutSprite(GenericTextures, "selection_box_bg_1c", CentreX, RowsBelow(270.0f, slot), 442.0f,
-                             52.0f, 0.0f, RowBoxGrey);
-            DrawWhiteText(text, BodyFont, TextAlignment::Left, 22, 100.0f, labelY);
+            DrawLayoutSprite(GenericTextures, "selection_box_bg_1c", columns.centre, RowsBelow(270.0f, slot),
+                             columns.width, 52.0f, 0.0f, style.rowBoxColour);
+            DrawStyledText(text, style.rowFont, textColour, TextAlignment::Left, style.rowSize,
+                           columns.labelLeft, labelY);
         }
     }
     if (selected && !isSeparator) {
-        DrawWhiteText(description, BodyFont, TextAlignment::Center, 18, CentreX, 980.0f);
+        DrawStyledText(description, style.descriptionFont, style.descriptionColour, TextAlignment::Center,
+                       style.descriptionSize, columns.centre, 980.0f);
     }
     if (!drawn) {
         return;
@@ -189,15 +169,22 @@ void Option::Draw() const {
     if (isList) {
         const std::string_view arrowed[] = {LeftArrow, valueText, RightArrow};
         const TextPieces value = selected ? TextPieces(arrowed) : TextPieces(arrowed + 1, 1);
-        DrawWhiteText(value, BodyFont, TextAlignment::Right, 22, RowTextRight, RowsBelow(254.0f, slot));
+        DrawStyledText(value, style.rowFont, textColour, TextAlignment::Right, style.rowSize,
+                       columns.valueRight, RowsBelow(254.0f, slot));
     }
     if (isToggle) {
         // The tick images sit a pixel above the labels.
         const float tickY = RowsBelow(253.0f, slot);
         if (toggleTarget != nullptr && *toggleTarget) {
-            DrawWhiteText(Tick, BodyFont, TextAlignment::Right, 22, RowTextRight, tickY);
+            DrawStyledText(Tick, style.rowFont, textColour, TextAlignment::Right, style.rowSize,
+                           columns.valueRight, tickY);
         }
-        DrawWhiteText(TickBox, BodyFont, TextAlignment::Right, 22, RowTextRight, tickY);
+        DrawStyledText(TickBox, style.rowFont, textColour, TextAlignment::Right, style.rowSize,
+                       columns.valueRight, tickY);
+    }
+    if (!rightText.empty() && !isList && !isToggle) {
+        DrawStyledText(rightText, style.rowFont, textColour, TextAlignment::Right, style.rowSize,
+                       columns.valueRight, RowsBelow(254.0f, slot));
     }
 }
 

@@ -49,6 +49,9 @@ void Controller::ReadInput() {
 
     selectRequested = Confirmed(selectPrompt, acceptPressed);
     backRequested = Confirmed(backPrompt, backPressed);
+
+    ReadMouse();
+    SettleAfterKeyboard();
 }
 
 } // namespace Menu

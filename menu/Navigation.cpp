@@ -141,6 +141,8 @@ bool Select(Controller& menu) {
         if (submenuRegistry.find(target) != submenuRegistry.end()) {
             menu.EnterSubmenu(target);
         }
+    } else if (option->isTextEntry) {
+        menu.OpenKeyboard(row);
     }
     PlayFrontendSound("SELECT", "HUD_SHOP_SOUNDSET");
     return true;
@@ -240,6 +242,12 @@ Option* SelectedRow() {
         return nullptr;
     }
     return RowAt(*menuController->currentSubmenu, menuController->selectedIndex);
+}
+
+void RunRowAction(Submenu& submenu, std::int32_t row) {
+    if (RowAt(submenu, row) != nullptr) {
+        CallAction(submenu, row);
+    }
 }
 
 void Controller::Navigate() {

@@ -28,6 +28,16 @@ struct Option {
     std::int32_t listIndex = 0;
     std::int32_t targetSubmenuId = -1;
 
+    // Drawn right-aligned where a list's value stands.
+    std::string rightText;
+
+    // Text entry: Select opens the game's on-screen keyboard on *textTarget
+    // (not owned; it lives as long as the process), at most textMaxLength
+    // characters; rightText shows the value.
+    bool isTextEntry = false;
+    std::string* textTarget = nullptr;
+    std::int32_t textMaxLength = 0;
+
     // Sets text; a list whose value text was never filled shows its first value from now on.
     void SetText(std::string newText);
 

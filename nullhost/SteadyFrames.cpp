@@ -46,6 +46,8 @@ std::string_view ScenarioName(Scenario scenario) {
         return "open";
     case Scenario::TenRowsScrolled:
         return "ten_rows";
+    case Scenario::MouseOnRow:
+        return "mouse";
     }
     return "?";
 }
@@ -119,6 +121,9 @@ void StartScenario(Scenario scenario) {
         menuController->AddSubmenu(1, "Voices", "Player", AddVoiceOptions);
         menuController->AddSubmenu(0, "Quorvane Dev Tools", "Main Menu", AddTenRows);
         menuController->selectedIndex = 9;
+    }
+    if (scenario == Scenario::MouseOnRow) {
+        menuController->mouseEnabled = true;
     }
     if (scenario != Scenario::Closed) {
         NullHost::TapKey(PluginKeys::Toggle);

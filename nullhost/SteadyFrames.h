@@ -11,10 +11,11 @@ enum class Scenario {
     Closed,          // start-up done, menu closed
     VoiceMenuOpen,   // the main submenu's six voice rows
     TenRowsScrolled, // list, toggle, link and separator rows, last row selected
+    MouseOnRow,      // the voice rows with the mouse on, the cursor at rest on a row
 };
 
 inline constexpr Scenario AllScenarios[] = {Scenario::Closed, Scenario::VoiceMenuOpen,
-                                            Scenario::TenRowsScrolled};
+                                            Scenario::TenRowsScrolled, Scenario::MouseOnRow};
 
 std::string_view ScenarioName(Scenario scenario);
 std::optional<Scenario> ScenarioNamed(std::string_view name);

@@ -1,0 +1,37 @@
+// Where the shown page's rows stand: the window of rows a page shows and the
+// slot each shown row takes, for drawing and for the mouse alike. Vertical
+// places are pixels of the 1080-line layout; rows are rowPitch apart.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+namespace Menu {
+
+// The values every part of the menu is placed by, for the shown submenu;
+// widened, so nothing here can overflow whatever the fields hold.
+struct Window {
+    std::int64_t selected;   // sel
+    std::int64_t visible;    // V
+    std::int64_t rows;       // N
+    std::int64_t placesUsed; // m = min(N, V)
+    std::int64_t highlight;  // h = min(sel, V - 1)
+};
+
+Window ShownWindow();
+
+// The slot (0 at the top) row stands in, or nothing when it is not shown:
+// the window shows the first V rows until the selection passes them, then
+// ends at the selection.
+std::optional<std::int64_t> SlotOf(const Window& window, std::int64_t row);
+// The row shown in a slot, or nothing for a slot no row takes.
+std::optional<std::int64_t> RowInSlot(const Window& window, std::int64_t slot);
+
+// y of a layout line `count` row pitches below `top`.
+float RowsBelow(float top, std::int64_t count);
+
+// A row's box: from RowBoxTop to RowBoxTop + RowBoxHeight in its slot.
+inline constexpr float RowBoxTop = 244.0f;
+inline constexpr float RowBoxHeight = 52.0f;
+
+} // namespace Menu
