@@ -1,5 +1,8 @@
 #include "session/Play.h"
 
+#include "readback/FrameDrawing.h"
+#include "readback/MenuState.h"
+
 namespace session {
 namespace {
 
@@ -18,6 +21,32 @@ Action Only(ActionKind kind) {
 }
 
 } // namespace
+
+std::optional<driver::InputEvent> PointAtRow(const SessionStep& step, const sim::Frame& last,
+                                             std::string& why) {
+    const auto place =
+        readback::RowPlace(readback::ReadDrawing(last, readback::Reading::Lenient), step.row, why);
+    if (!place) {
+        return std::nullopt;
+    }
+    return driver::MoveCursor(place->x, place->y);
+}
+
+void ActOnKeyboard(const Action& action, sim::Game& game) {
+    switch (action.kind) {
+    case ActionKind::Type:
+        game.keyboard.Type(action.text);
+        break;
+    case ActionKind::FinishKeyboard:
+        game.keyboard.Finish();
+        break;
+    case ActionKind::CancelKeyboard:
+        game.keyboard.Cancel();
+        break;
+    default:
+        break;
+    }
+}
 
 driver::InputEvent ActionStream::Press(const Input& input) {
     if (!input.isKey) {
@@ -76,6 +105,27 @@ void ActionStream::Expand(const SessionStep& step, const std::function<void(cons
     case StepKind::Snapshot:
         act(Only(ActionKind::Snapshot));
         break;
+    case StepKind::PointAt:
+        act({ActionKind::Input, driver::MoveCursor(step.x, step.y), false, 0});
+        break;
+    case StepKind::PointAtRow: {
+        Action action = Only(ActionKind::PointAtRow);
+        action.row = step.row;
+        act(action);
+        break;
+    }
+    case StepKind::Type: {
+        Action action = Only(ActionKind::Type);
+        action.text = step.text;
+        act(action);
+        break;
+    }
+    case StepKind::KeyboardDone:
+        act(Only(ActionKind::FinishKeyboard));
+        break;
+    case StepKind::KeyboardCancel:
+        act(Only(ActionKind::CancelKeyboard));
+        break;
     }
 }
 
@@ -126,6 +176,21 @@ int RunSession(const std::vector<SessionStep>& steps, driver::Runner& runner,
                 if (observer.snapshot) {
                     observer.snapshot(step, number - 1, host.recorder.Last());
                 }
+                break;
+            case ActionKind::PointAtRow: {
+                RequireFrame(step, number);
+                std::string why;
+                const std::optional<driver::InputEvent> move = PointAtRow(step, host.recorder.Last(), why);
+                if (!move) {
+                    throw SessionError("line " + std::to_string(step.line) + ": " + step.source + ": " + why);
+                }
+                driver::Apply(runner, *move);
+                break;
+            }
+            case ActionKind::Type:
+            case ActionKind::FinishKeyboard:
+            case ActionKind::CancelKeyboard:
+                ActOnKeyboard(action, host.game);
                 break;
             }
         });

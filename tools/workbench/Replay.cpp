@@ -42,6 +42,8 @@ ReplayResult Replay(const InputLog& log, driver::Runner& runner, std::uint32_t e
     HoldControls(host.game, log.Now().heldControls, log.AtStart().heldControls);
     host.game.EndFrame(); // held as the log began, not pressed now
     host.game.gamepad = log.AtStart().gamepad;
+    host.game.cursorX = log.AtStart().cursorX;
+    host.game.cursorY = log.AtStart().cursorY;
     // The new module's handler has never seen the keys that were down when the log began.
     for (const std::uint32_t key : log.AtStart().keysDown) {
         runner.KeyDown(key);
@@ -81,6 +83,15 @@ ReplayResult Replay(const InputLog& log, driver::Runner& runner, std::uint32_t e
             break;
         case InputLog::EntryKind::Snapshot:
             break;
+        case InputLog::EntryKind::Typed:
+            host.game.keyboard.Type(log.TypedTexts().at(entry.value));
+            break;
+        case InputLog::EntryKind::KeyboardDone:
+            host.game.keyboard.Finish();
+            break;
+        case InputLog::EntryKind::KeyboardCancelled:
+            host.game.keyboard.Cancel();
+            break;
         }
     }
 
@@ -89,6 +100,8 @@ ReplayResult Replay(const InputLog& log, driver::Runner& runner, std::uint32_t e
     HoldControls(host.game, held, log.Now().heldControls);
     host.game.EndFrame();
     host.game.gamepad = log.Now().gamepad;
+    host.game.cursorX = log.Now().cursorX;
+    host.game.cursorY = log.Now().cursorY;
     host.tickCount = endTick;
     result.milliseconds =
         std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();

@@ -25,6 +25,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace workbench {
@@ -47,6 +48,13 @@ class Workbench {
     // Reloads a module replaced on disk once it is whole.
     void FollowModule();
     void HandleEvents();
+    // The mouse on the game picture, as the game's cursor reads it.
+    void HandleMouse(const SDL_Event& event);
+    std::optional<std::pair<float, float>> OnPicture(int windowX, int windowY, bool clamp) const;
+    // The game's on-screen keyboard: a text box in the window while it is open.
+    void FollowKeyboard();
+    void TypeInto(const SDL_Event& event);
+    void SetTyped(const std::string& text);
     void RunFrame();
     void Show();
     void Screenshot();
@@ -71,6 +79,8 @@ class Workbench {
     preview::PromptBoard prompts_;                   // what the module's prompts are, from its first frame on
     std::vector<preview::ShownPrompt> promptsDrawn_; // the prompts the picture shows
     sim::Frame drawn_;                               // the calls of the frame the picture shows
+    std::string overlaysDrawn_;                      // the cursor and keyboard the picture shows
+    std::optional<std::string> typing_;              // while the game's keyboard is open: its box
     bool pictureNew_ = false;                        // not yet on the window
     Clock::time_point start_ = Clock::now();
     Clock::time_point chromeDrawn_{};
