@@ -231,7 +231,7 @@ TEST_F(ModuleSwapTest, ASeparatorRowIsNotTakenForTheSubtitle) {
         Tap(key);
         Shown();
     }
-    EXPECT_EQ(workbench::Describe(Shown()), "open 'Example' / 'Example page' row 1 of 5");
+    EXPECT_EQ(workbench::Describe(Shown()), "open 'Example' / 'Example page' row 1 of 6");
 }
 
 TEST(FrameSummaryTest, ReadsTheTitlesAndTheCounterAndNothingElse) {
