@@ -36,7 +36,6 @@ constexpr const char* TickBox = "<img src='img://generic_textures/tick_box' heig
 // A sprite placed in layout pixels.
 void DrawLayoutSprite(const char* dictionary, const char* texture, float centreX, float centreY, float width,
                       float height, float rotation, Colour colour) {
-    colour = Clamped(colour);
     PrepareSpriteDraw();
     DrawSprite(dictionary, texture, centreX / screenWidth, centreY / screenHeight, width / screenWidth,
                height / screenHeight, rotation, colour.red, colour.green, colour.blue, colour.alpha);
@@ -51,7 +50,6 @@ void DrawCornerSprite(const char* dictionary, const char* texture, float left, f
 
 void DrawStyledText(TextPieces text, FontIndex font, Colour colour, TextAlignment alignment, int size,
                     float x, float y, int letterSpacing = 0) {
-    colour = Clamped(colour);
     DrawText(text, font, colour.red, colour.green, colour.blue, colour.alpha, alignment, size, x, y,
              letterSpacing);
 }

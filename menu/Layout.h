@@ -3,6 +3,10 @@
 // places are pixels of the 1080-line layout; rows are rowPitch apart.
 #pragma once
 
+#include "menu/Controller.h"
+#include "menu/ScreenMetrics.h"
+
+#include <algorithm>
 #include <cstdint>
 #include <optional>
 
@@ -18,17 +22,38 @@ struct Window {
     std::int64_t highlight;  // h = min(sel, V - 1)
 };
 
-Window ShownWindow();
+// Inline, as SlotOf and RowsBelow: each row's drawing asks for them.
+inline Window ShownWindow() {
+    const Controller& controller = *menuController;
+    const Submenu& submenu = *controller.currentSubmenu;
+    Window window;
+    window.selected = controller.selectedIndex;
+    window.visible = submenu.maxVisibleOptions;
+    window.rows = submenu.optionCount;
+    window.placesUsed = std::min(window.rows, window.visible);
+    window.highlight = std::min(window.selected, window.visible - 1);
+    return window;
+}
 
 // The slot (0 at the top) row stands in, or nothing when it is not shown:
 // the window shows the first V rows until the selection passes them, then
 // ends at the selection.
-std::optional<std::int64_t> SlotOf(const Window& window, std::int64_t row);
+inline std::optional<std::int64_t> SlotOf(const Window& window, std::int64_t row) {
+    if (window.selected <= window.visible - 1 && row <= window.visible - 1) {
+        return row;
+    }
+    if (window.selected - window.visible < row && row <= window.selected) {
+        return row - window.selected + window.visible - 1;
+    }
+    return std::nullopt;
+}
 // The row shown in a slot, or nothing for a slot no row takes.
 std::optional<std::int64_t> RowInSlot(const Window& window, std::int64_t slot);
 
 // y of a layout line `count` row pitches below `top`.
-float RowsBelow(float top, std::int64_t count);
+inline float RowsBelow(float top, std::int64_t count) {
+    return top + static_cast<float>(count) * rowPitch;
+}
 
 // A row's box: from RowBoxTop to RowBoxTop + RowBoxHeight in its slot.
 inline constexpr float RowBoxTop = 244.0f;

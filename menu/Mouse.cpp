@@ -79,6 +79,55 @@ std::int32_t RowUnder(const Controller& menu, float x, float y) {
     return row >= 0 && row < RowCount(*menu.currentSubmenu) ? static_cast<std::int32_t>(row) : NoRow;
 }
 
+// What the mouse did this frame, as the game reports it.
+struct MouseReading {
+    float x = 0.0f; // fractions of the screen
+    float y = 0.0f;
+    bool click = false; // the left button came up
+    bool rightClick = false;
+    bool wheelUp = false;
+    bool wheelDown = false;
+};
+
+// Shows the cursor and reads it: every frame the same calls, in this order.
+MouseReading ReadTheMouse() {
+    Invoke(Native::SetMouseCursorThisFrame);
+    MouseReading read;
+    read.x = Invoke<float>(Native::DisabledControlNormal, KeyboardGroup, Control::INPUT_CURSOR_X);
+    read.y = Invoke<float>(Native::DisabledControlNormal, KeyboardGroup, Control::INPUT_CURSOR_Y);
+    read.click =
+        Invoke<bool>(Native::DisabledControlJustReleased, KeyboardGroup, Control::INPUT_CURSOR_ACCEPT);
+    read.rightClick =
+        Invoke<bool>(Native::DisabledControlJustReleased, KeyboardGroup, Control::INPUT_CURSOR_CANCEL);
+    read.wheelUp =
+        Invoke<bool>(Native::ControlJustPressedDisabledAware, KeyboardGroup, Control::INPUT_CURSOR_SCROLL_UP);
+    read.wheelDown = Invoke<bool>(Native::ControlJustPressedDisabledAware, KeyboardGroup,
+                                  Control::INPUT_CURSOR_SCROLL_DOWN);
+    return read;
+}
+
+// The cursor stands on the menu: its controls are the menu's this frame, and
+// become the frame's requests as the keys' and prompts' do. A click on a row
+// (NoRow: on none that can be selected) is Select on it, or a list's step.
+void ActOnTheMenu(Controller& menu, const MouseReading& read, std::int32_t row, float x) {
+    for (const std::uint32_t control : {Control::INPUT_CURSOR_ACCEPT, Control::INPUT_CURSOR_CANCEL,
+                                        Control::INPUT_CURSOR_SCROLL_UP, Control::INPUT_CURSOR_SCROLL_DOWN}) {
+        Invoke(Native::DisableControl, KeyboardGroup, control, 0);
+    }
+    menu.upPressed = menu.upPressed || read.wheelUp;
+    menu.downPressed = menu.downPressed || read.wheelDown;
+    menu.backRequested = menu.backRequested || read.rightClick;
+    const Option* option = RowAt(*menu.currentSubmenu, row);
+    if (!read.click || option == nullptr) {
+        return;
+    }
+    menu.selectedIndex = row;
+    const RowSpot spot = option->isList ? SpotOnList(*option, x) : RowSpot::Label;
+    menu.leftPressed = menu.leftPressed || spot == RowSpot::LeftArrow;
+    menu.rightPressed = menu.rightPressed || spot == RowSpot::RightArrow;
+    menu.selectRequested = menu.selectRequested || spot == RowSpot::Label;
+}
+
 } // namespace
 
 bool CursorInLayout(float fractionX, float fractionY, float& x, float& y) {
@@ -96,24 +145,11 @@ void Controller::ReadMouse() {
         pointer.shown = false;
         return;
     }
-    Invoke(Native::SetMouseCursorThisFrame);
-    const auto fractionX =
-        Invoke<float>(Native::DisabledControlNormal, KeyboardGroup, Control::INPUT_CURSOR_X);
-    const auto fractionY =
-        Invoke<float>(Native::DisabledControlNormal, KeyboardGroup, Control::INPUT_CURSOR_Y);
-    const bool click =
-        Invoke<bool>(Native::DisabledControlJustReleased, KeyboardGroup, Control::INPUT_CURSOR_ACCEPT);
-    const bool rightClick =
-        Invoke<bool>(Native::DisabledControlJustReleased, KeyboardGroup, Control::INPUT_CURSOR_CANCEL);
-    const bool wheelUp =
-        Invoke<bool>(Native::ControlJustPressedDisabledAware, KeyboardGroup, Control::INPUT_CURSOR_SCROLL_UP);
-    const bool wheelDown = Invoke<bool>(Native::ControlJustPressedDisabledAware, KeyboardGroup,
-                                        Control::INPUT_CURSOR_SCROLL_DOWN);
-
+    const MouseReading read = ReadTheMouse();
     float x = 0.0f;
     float y = 0.0f;
     const Columns columns = ColumnsOf(style);
-    const bool onScreen = CursorInLayout(fractionX, fractionY, x, y);
+    const bool onScreen = CursorInLayout(read.x, read.y, x, y);
     pointer.overMenu = onScreen && x >= columns.backdropLeft &&
                        x <= columns.backdropLeft + columns.backdropWidth && y >= MenuTop && y <= MenuBottom;
     const std::int32_t row = pointer.overMenu ? RowUnder(*this, x, y) : NoRow;
@@ -132,27 +168,9 @@ void Controller::ReadMouse() {
         selectedIndex = row;
         PlayFrontendSound(up ? "NAV_UP" : "NAV_DOWN", "Ledger_Sounds");
     }
-    pointer.shown = true;
-    pointer.onScreen = onScreen;
-    pointer.x = x;
-    pointer.y = y;
-
-    if (!pointer.overMenu) {
-        return; // a click or the wheel elsewhere is the game's
-    }
-    for (const std::uint32_t control : {Control::INPUT_CURSOR_ACCEPT, Control::INPUT_CURSOR_CANCEL,
-                                        Control::INPUT_CURSOR_SCROLL_UP, Control::INPUT_CURSOR_SCROLL_DOWN}) {
-        Invoke(Native::DisableControl, KeyboardGroup, control, 0);
-    }
-    upPressed = upPressed || wheelUp;
-    downPressed = downPressed || wheelDown;
-    backRequested = backRequested || rightClick;
-    if (click && selectable) {
-        selectedIndex = row;
-        const RowSpot spot = option->isList ? SpotOnList(*option, x) : RowSpot::Label;
-        leftPressed = leftPressed || spot == RowSpot::LeftArrow;
-        rightPressed = rightPressed || spot == RowSpot::RightArrow;
-        selectRequested = selectRequested || spot == RowSpot::Label;
+    pointer = {true, onScreen, x, y, pointer.overMenu};
+    if (pointer.overMenu) {
+        ActOnTheMenu(*this, read, selectable ? row : NoRow, x);
     }
 }
 

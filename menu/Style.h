@@ -5,12 +5,14 @@
 
 #include "menu/Text.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <string>
 
 namespace Menu {
 
-// 0..255 each; a value outside is drawn as the nearest end.
+// 0..255 each, handed to the game as they are.
 struct Colour {
     int red = 255;
     int green = 255;
@@ -73,7 +75,9 @@ struct Style {
 extern Style style;
 
 // The rows a page registered now shows: style.rowsShown, at least 1.
-std::int32_t RowsShown(const Style& look);
+inline std::int32_t RowsShown(const Style& look) {
+    return std::max(look.rowsShown, 1);
+}
 
 // The horizontal places of the menu's column, in layout pixels, all derived
 // from the style's left edge and width (the defaults in brackets).
@@ -89,9 +93,25 @@ struct Columns {
     float backdropWidth;    // (576)
     float highlightOutside; // (5): the highlight's sides stand this far outside the column
 };
-Columns ColumnsOf(const Style& look);
-
-// Each channel brought into 0..255.
-Colour Clamped(Colour colour);
+// Inline: the drawing asks for them a dozen times a frame.
+inline Columns ColumnsOf(const Style& look) {
+    const float left = std::isfinite(look.left) ? look.left : Style::DefaultLeft;
+    const float width =
+        std::isfinite(look.width) ? std::max(look.width, Style::MinimumWidth) : Style::DefaultWidth;
+    // The scroller's indicator stands between its halves, this wide.
+    constexpr float indicator = 30.0f;
+    Columns columns;
+    columns.left = left;
+    columns.width = width;
+    columns.right = left + width;
+    columns.centre = left + width / 2.0f;
+    columns.labelLeft = left + 8.0f;
+    columns.valueRight = columns.right - 8.0f;
+    columns.scrollerHalf = (width - indicator) / 2.0f;
+    columns.backdropLeft = left - 67.0f;
+    columns.backdropWidth = width + 134.0f;
+    columns.highlightOutside = 5.0f;
+    return columns;
+}
 
 } // namespace Menu

@@ -20,6 +20,47 @@ Action Only(ActionKind kind) {
     return action;
 }
 
+// The one action of a mouse's or keyboard's step.
+Action MouseOrKeyboardAction(const SessionStep& step) {
+    Action action;
+    switch (step.kind) {
+    case StepKind::PointAt:
+        action.input = driver::MoveCursor(step.x, step.y);
+        break;
+    case StepKind::PointAtRow:
+        action.kind = ActionKind::PointAtRow;
+        action.row = step.row;
+        break;
+    case StepKind::Type:
+        action.kind = ActionKind::Type;
+        action.text = step.text;
+        break;
+    case StepKind::KeyboardDone:
+        action.kind = ActionKind::FinishKeyboard;
+        break;
+    default:
+        action.kind = ActionKind::CancelKeyboard;
+        break;
+    }
+    return action;
+}
+
+// A pointing at a row, read off the last frame, or the keyboard's doing.
+void PlayMouseOrKeyboard(const Action& action, const SessionStep& step, int framesRun,
+                         driver::Runner& runner) {
+    if (action.kind != ActionKind::PointAtRow) {
+        ActOnKeyboard(action, runner.host().game);
+        return;
+    }
+    RequireFrame(step, framesRun);
+    std::string why;
+    const std::optional<driver::InputEvent> move = PointAtRow(step, runner.host().recorder.Last(), why);
+    if (!move) {
+        throw SessionError("line " + std::to_string(step.line) + ": " + step.source + ": " + why);
+    }
+    driver::Apply(runner, *move);
+}
+
 } // namespace
 
 std::optional<driver::InputEvent> PointAtRow(const SessionStep& step, const sim::Frame& last,
@@ -106,25 +147,11 @@ void ActionStream::Expand(const SessionStep& step, const std::function<void(cons
         act(Only(ActionKind::Snapshot));
         break;
     case StepKind::PointAt:
-        act({ActionKind::Input, driver::MoveCursor(step.x, step.y), false, 0});
-        break;
-    case StepKind::PointAtRow: {
-        Action action = Only(ActionKind::PointAtRow);
-        action.row = step.row;
-        act(action);
-        break;
-    }
-    case StepKind::Type: {
-        Action action = Only(ActionKind::Type);
-        action.text = step.text;
-        act(action);
-        break;
-    }
+    case StepKind::PointAtRow:
+    case StepKind::Type:
     case StepKind::KeyboardDone:
-        act(Only(ActionKind::FinishKeyboard));
-        break;
     case StepKind::KeyboardCancel:
-        act(Only(ActionKind::CancelKeyboard));
+        act(MouseOrKeyboardAction(step));
         break;
     }
 }
@@ -177,20 +204,11 @@ int RunSession(const std::vector<SessionStep>& steps, driver::Runner& runner,
                     observer.snapshot(step, number - 1, host.recorder.Last());
                 }
                 break;
-            case ActionKind::PointAtRow: {
-                RequireFrame(step, number);
-                std::string why;
-                const std::optional<driver::InputEvent> move = PointAtRow(step, host.recorder.Last(), why);
-                if (!move) {
-                    throw SessionError("line " + std::to_string(step.line) + ": " + step.source + ": " + why);
-                }
-                driver::Apply(runner, *move);
-                break;
-            }
+            case ActionKind::PointAtRow:
             case ActionKind::Type:
             case ActionKind::FinishKeyboard:
             case ActionKind::CancelKeyboard:
-                ActOnKeyboard(action, host.game);
+                PlayMouseOrKeyboard(action, step, number, runner);
                 break;
             }
         });

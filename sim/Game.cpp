@@ -287,14 +287,14 @@ void OnscreenKeyboard::Cancel() {
 
 void Game::Answers::AddKeyboard() {
     Add(Native::DisplayOnscreenKeyboard, [](Game& game, NativeCall& call) {
-        OnscreenKeyboard& keyboard = game.keyboard;
-        keyboard.state = OnscreenKeyboard::State::Editing;
-        keyboard.textType = IntArg(call, 0);
-        keyboard.title = TextArg(call, 1);
-        keyboard.defaultText = TextArg(call, 3);
-        keyboard.maxLength = IntArg(call, 7);
-        keyboard.text.clear();
-        keyboard.Type(keyboard.defaultText);
+        OnscreenKeyboard& box = game.keyboard;
+        box.state = OnscreenKeyboard::State::Editing;
+        box.textType = IntArg(call, 0);
+        box.title = TextArg(call, 1);
+        box.defaultText = TextArg(call, 3);
+        box.maxLength = IntArg(call, 7);
+        box.text.clear();
+        box.Type(box.defaultText);
     });
     Add(Native::UpdateOnscreenKeyboard, [](Game& game, NativeCall&) -> std::uint32_t {
         switch (game.keyboard.state) {
@@ -313,12 +313,11 @@ void Game::Answers::AddKeyboard() {
     });
     // Null unless the keyboard was answered finished in this frame.
     Add(Native::OnscreenKeyboardResult, [](Game& game, NativeCall&) -> std::uint64_t {
-        const OnscreenKeyboard& keyboard = game.keyboard;
-        if (!game.keyboardAnswered_ || keyboard.state != OnscreenKeyboard::State::Finished ||
-            keyboard.nullResult) {
+        const OnscreenKeyboard& box = game.keyboard;
+        if (!game.keyboardAnswered_ || box.state != OnscreenKeyboard::State::Finished || box.nullResult) {
             return 0;
         }
-        game.keyboardResult_ = keyboard.rawResult.value_or(keyboard.text);
+        game.keyboardResult_ = box.rawResult.value_or(box.text);
         return reinterpret_cast<std::uintptr_t>(game.keyboardResult_.c_str());
     });
 }

@@ -267,28 +267,11 @@ void Workbench::FollowKeyboard() {
     }
 }
 
-void Workbench::RunFrame() {
-    host_.recorder.Clear(); // the record keeps only the frame being shown
-    input_.Deliver();
-    const Clock::time_point before = Clock::now();
-    const std::uint32_t tickCount = host_.tickCount;
-    MarkPluginFrame(true);
-    const sim::Frame& frame = runner_.RunFrame();
-    MarkPluginFrame(false);
-    log_.Frame(tickCount);
-    const double pluginMs = MillisecondsSince(before);
-
-    stats_.pluginMs.Add(pluginMs);
-    content_.pluginMs = pluginMs;
-    // A voice applied shows in no picture: said on standard output, for scripts and tests.
-    if (const std::string voice = preview::SummariseFrame(frame).voice; !voice.empty()) {
-        std::printf("voice: %s\n", voice.c_str());
-    }
-    const preview::Scene scene = preview::BuildScene(frame);
-    prompts_.Read(frame);
-    FollowKeyboard();
+// The game picture drawn again when the frame shows something else: its
+// drawing, the prompts, or what the game draws on its own (the cursor, the
+// keyboard's box), which change without a drawing call changing.
+void Workbench::DrawPicture(const sim::Frame& frame, const preview::Scene& scene) {
     std::vector<preview::ShownPrompt> prompts = prompts_.Shown();
-    // The game's own overlays change without a drawing call changing.
     const std::optional<readback::ScreenPlace> cursor = preview::ShownCursor(frame);
     std::string overlays = typing_ ? "typing " + *typing_ : "";
     if (cursor) {
@@ -311,6 +294,29 @@ void Workbench::RunFrame() {
         drawn_ = frame;
         pictureNew_ = true;
     }
+}
+
+void Workbench::RunFrame() {
+    host_.recorder.Clear(); // the record keeps only the frame being shown
+    input_.Deliver();
+    const Clock::time_point before = Clock::now();
+    const std::uint32_t tickCount = host_.tickCount;
+    MarkPluginFrame(true);
+    const sim::Frame& frame = runner_.RunFrame();
+    MarkPluginFrame(false);
+    log_.Frame(tickCount);
+    const double pluginMs = MillisecondsSince(before);
+
+    stats_.pluginMs.Add(pluginMs);
+    content_.pluginMs = pluginMs;
+    // A voice applied shows in no picture: said on standard output, for scripts and tests.
+    if (const std::string voice = preview::SummariseFrame(frame).voice; !voice.empty()) {
+        std::printf("voice: %s\n", voice.c_str());
+    }
+    const preview::Scene scene = preview::BuildScene(frame);
+    prompts_.Read(frame);
+    FollowKeyboard();
+    DrawPicture(frame, scene);
 
     const FrameSummary summary = Summarize(scene);
     const std::optional<int> pageId = ReadPageId(live_.MenuControllerSlot(), summary);

@@ -6,6 +6,7 @@
 #include "driver/Runner.h"
 #include "tools/render/Picture.h"
 #include "tools/render/PromptBoard.h"
+#include "tools/render/Scene.h"
 #include "tools/render/Textures.h"
 #include "tools/workbench/Controllers.h"
 #include "tools/workbench/GameInput.h"
@@ -56,6 +57,7 @@ class Workbench {
     void TypeInto(const SDL_Event& event);
     void SetTyped(const std::string& text);
     void RunFrame();
+    void DrawPicture(const sim::Frame& frame, const preview::Scene& scene);
     void Show();
     void Screenshot();
     void Record();
