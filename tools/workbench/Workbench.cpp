@@ -139,8 +139,8 @@ void Workbench::HandleEvents() {
             chromeDirty_ = true;
         } else if (controllers_.Handle(event)) {
             chromeDirty_ = true;
-        } else if (typing_ && (event.type == SDL_TEXTINPUT || event.type == SDL_KEYDOWN)) {
-            TypeInto(event); // the game's keyboard takes the keys while it is open
+        } else if (TypeInto(event)) {
+            // the game's keyboard takes the keys while it is open
         } else if (event.type == SDL_MOUSEMOTION || event.type == SDL_MOUSEBUTTONDOWN ||
                    event.type == SDL_MOUSEBUTTONUP || event.type == SDL_MOUSEWHEEL) {
             HandleMouse(event);
@@ -218,16 +218,28 @@ void Workbench::SetTyped(const std::string& text) {
     sim::OnscreenKeyboard& keyboard = host_.game.keyboard;
     keyboard.Type(text); // the box takes no more than its length
     *typing_ = keyboard.text;
-    log_.Typed(keyboard.text);
 }
 
-void Workbench::TypeInto(const SDL_Event& event) {
-    sim::OnscreenKeyboard& keyboard = host_.game.keyboard;
+bool Workbench::TypeInto(const SDL_Event& event) {
+    // A key that went down into the box comes up there too, also once the box has closed.
+    if (event.type == SDL_KEYUP) {
+        return typedKeys_.erase(event.key.keysym.sym) != 0;
+    }
+    if (!typing_ || (event.type != SDL_TEXTINPUT && event.type != SDL_KEYDOWN)) {
+        return false;
+    }
     if (event.type == SDL_TEXTINPUT) {
         SetTyped(*typing_ + event.text.text);
-        return;
+        return true;
     }
-    switch (event.key.keysym.sym) {
+    typedKeys_.insert(event.key.keysym.sym);
+    EditBox(event.key.keysym.sym);
+    return true;
+}
+
+void Workbench::EditBox(SDL_Keycode key) {
+    sim::OnscreenKeyboard& keyboard = host_.game.keyboard;
+    switch (key) {
     case SDLK_BACKSPACE: {
         std::string text = *typing_;
         // One character back: its continuation bytes, then its first.
@@ -242,6 +254,9 @@ void Workbench::TypeInto(const SDL_Event& event) {
     }
     case SDLK_RETURN:
     case SDLK_KP_ENTER:
+        // What the box holds counts once it is finished: the replay and a
+        // recorded session type it in one step.
+        log_.Typed(keyboard.text);
         keyboard.Finish();
         log_.KeyboardEnded(true);
         break;
@@ -259,10 +274,12 @@ void Workbench::FollowKeyboard() {
     if (editing && !typing_) {
         typing_ = host_.game.keyboard.text;
         SDL_StartTextInput();
+        std::printf("keyboard: open\n");
         SetStatus(StatusKind::Info, "the game's keyboard is open: type, then Enter (done) or Esc (cancel)");
     } else if (!editing && typing_) {
         typing_.reset();
         SDL_StopTextInput();
+        std::printf("keyboard: closed\n");
         SetStatus(StatusKind::Info, "the game's keyboard closed");
     }
 }

@@ -25,6 +25,7 @@
 #include <chrono>
 #include <cstdint>
 #include <optional>
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -54,7 +55,10 @@ class Workbench {
     std::optional<std::pair<float, float>> OnPicture(int windowX, int windowY, bool clamp) const;
     // The game's on-screen keyboard: a text box in the window while it is open.
     void FollowKeyboard();
-    void TypeInto(const SDL_Event& event);
+    // True when the event was the box's: text, a key down while it is open,
+    // or the key up of one that went down into it.
+    bool TypeInto(const SDL_Event& event);
+    void EditBox(SDL_Keycode key);
     void SetTyped(const std::string& text);
     void RunFrame();
     void DrawPicture(const sim::Frame& frame, const preview::Scene& scene);
@@ -83,6 +87,7 @@ class Workbench {
     sim::Frame drawn_;                               // the calls of the frame the picture shows
     std::string overlaysDrawn_;                      // the cursor and keyboard the picture shows
     std::optional<std::string> typing_;              // while the game's keyboard is open: its box
+    std::set<SDL_Keycode> typedKeys_;                // keys down into the box, not yet up
     bool pictureNew_ = false;                        // not yet on the window
     Clock::time_point start_ = Clock::now();
     Clock::time_point chromeDrawn_{};
