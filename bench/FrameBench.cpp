@@ -43,18 +43,21 @@ BENCHMARK_CAPTURE(Frame, closed, Scenario::Closed);
 BENCHMARK_CAPTURE(Frame, open, Scenario::VoiceMenuOpen);
 BENCHMARK_CAPTURE(Frame, ten_rows, Scenario::TenRowsScrolled);
 BENCHMARK_CAPTURE(Frame, row_kinds, Scenario::RowKinds);
+BENCHMARK_CAPTURE(Frame, mouse, Scenario::MouseOnRow);
 BENCHMARK_CAPTURE(Replayed, closed, Scenario::Closed);
 BENCHMARK_CAPTURE(Replayed, open, Scenario::VoiceMenuOpen);
 BENCHMARK_CAPTURE(Replayed, ten_rows, Scenario::TenRowsScrolled);
 BENCHMARK_CAPTURE(Replayed, row_kinds, Scenario::RowKinds);
+BENCHMARK_CAPTURE(Replayed, mouse, Scenario::MouseOnRow);
 
 // Our command line takes the library's own --benchmark_... flags through;
 // anything else, or a flag the library does not know, is a mistake.
 int main(int argc, char** argv) {
-    CLI::App app("Times steady frames (closed, open, ten_rows) and the replays of their native calls.\n"
-                 "Google Benchmark's --benchmark_... flags go through to it (--benchmark_filter=REGEX,\n"
-                 "--benchmark_repetitions=N, ...).",
-                 "qdt_frame_bench");
+    CLI::App app(
+        "Times steady frames (closed, open, ten_rows, mouse) and the replays of their native calls.\n"
+        "Google Benchmark's --benchmark_... flags go through to it (--benchmark_filter=REGEX,\n"
+        "--benchmark_repetitions=N, ...).",
+        "qdt_frame_bench");
     commandline::UseLayout(app);
     app.allow_extras();
     app.allow_windows_style_options(false);

@@ -1,5 +1,6 @@
 #include "driver/InputSequences.h"
 
+#include "host/GameControls.h"
 #include "host/MenuControls.h"
 #include "host/PluginKeys.h"
 
@@ -60,6 +61,22 @@ InputSequence Chord() {
     return sequence;
 }
 
+InputEvent MoveCursor(float x, float y) {
+    return {InputKind::MoveCursor, 0, x, y};
+}
+
+InputSequence Click() {
+    return TapControl(Control::INPUT_CURSOR_ACCEPT);
+}
+
+InputSequence RightClick() {
+    return TapControl(Control::INPUT_CURSOR_CANCEL);
+}
+
+InputSequence Wheel(bool up) {
+    return TapControl(up ? Control::INPUT_CURSOR_SCROLL_UP : Control::INPUT_CURSOR_SCROLL_DOWN);
+}
+
 void Apply(Runner& runner, InputEvent event) {
     switch (event.kind) {
     case InputKind::KeyDown:
@@ -79,6 +96,10 @@ void Apply(Runner& runner, InputEvent event) {
         break;
     case InputKind::NextFrame:
         runner.RunFrame();
+        break;
+    case InputKind::MoveCursor:
+        runner.host().game.cursorX = event.x;
+        runner.host().game.cursorY = event.y;
         break;
     }
 }

@@ -19,11 +19,14 @@ enum class InputKind {
     PressControl,   // the game's controls, seen by the next frame
     ReleaseControl, //
     NextFrame,      // one game frame runs
+    MoveCursor,     // the mouse's cursor goes to (x, y)
 };
 
 struct InputEvent {
     InputKind kind = InputKind::NextFrame;
     std::uint32_t code = 0; // virtual-key code or control hash
+    float x = 0.0f;         // MoveCursor: fractions of the screen, as the game reads them
+    float y = 0.0f;
 };
 
 using InputSequence = std::vector<InputEvent>;
@@ -49,6 +52,12 @@ InputSequence QuickTap(std::initializer_list<std::uint32_t> controls);
 InputSequence ChordDown();
 InputSequence ChordUp(); // a frame between the button and the modifier
 InputSequence Chord();   // down, a frame, up, a frame
+
+// The mouse: the cursor moved to (x, y), and a button's or the wheel's tap.
+InputEvent MoveCursor(float x, float y);
+InputSequence Click();
+InputSequence RightClick();
+InputSequence Wheel(bool up);
 
 // Hands one event to the runner (a frame event runs the frame).
 void Apply(Runner& runner, InputEvent event);

@@ -11,6 +11,8 @@ namespace {
 
 // A toggle's target outlives the page: the page itself is moved after init.
 bool hintsShown = false;
+// So does a text row's string.
+std::string nickname = "Arthur";
 
 // Each action reads its own row through Menu::SelectedRow() and writes what
 // it saw into the row's description, which shows while the row is selected.
@@ -35,10 +37,17 @@ void ReadClock() {
     }
 }
 
+void ShowNickname() {
+    if (Menu::Option* row = Menu::SelectedRow()) {
+        row->description = "Typed: " + nickname + ".";
+    }
+}
+
 void AddExampleRows(Menu::Submenu* page) {
     page->AddToggle("Show hints", "Select flips it.", &hintsShown, ShowHintsState);
     page->AddList("Greeting", "Left and right step through three values.", {"Howdy", "Evening", "Farewell"},
                   1, ShowGreeting);
+    page->AddTextEntry("Nickname", "Select types a new one.", &nickname, 20, ShowNickname);
     page->AddSeparator("Actions");
     page->AddOption("Read the clock", "Asks the game for the hour.", ReadClock);
     page->AddSubmenuLink("Second page", "Opens one more page; Back returns here.", ExampleSecondPageId);

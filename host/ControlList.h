@@ -33,3 +33,12 @@ QDT_CONTROL(INPUT_OPEN_CRAFTING_MENU, 0x734c6e39, "", "", "") // bindings not kn
 QDT_CONTROL(INPUT_OPEN_EMOTE_WHEEL, 0xe2b557a3, "Tab", "", "RB")
 QDT_CONTROL(INPUT_EXPAND_RADAR, 0xcf0b11de, "X", "", "X")
 QDT_CONTROL(INPUT_INTERACTION_MENU, 0xcc510e59, "", "", "")
+
+// The mouse, read only while keyboard and mouse are in use and the menu
+// lets it (the positions are values 0..1 of the screen, not buttons).
+QDT_CONTROL(INPUT_CURSOR_ACCEPT, 0x9d2aea88, "Left mouse button", "", "")
+QDT_CONTROL(INPUT_CURSOR_CANCEL, 0x27568539, "Right mouse button", "", "")
+QDT_CONTROL(INPUT_CURSOR_X, 0xd6c4ecdc, "", "", "")
+QDT_CONTROL(INPUT_CURSOR_Y, 0xe4130778, "", "", "")
+QDT_CONTROL(INPUT_CURSOR_SCROLL_UP, 0x62800c92, "Mouse wheel up", "", "")
+QDT_CONTROL(INPUT_CURSOR_SCROLL_DOWN, 0x8bde7443, "Mouse wheel down", "", "")

@@ -59,3 +59,12 @@ QDT_NATIVE(PlayerId, 0x217e9dc48139933d, "PLAYER::PLAYER_ID", "", 'h')
 QDT_NATIVE(RestorePlayerStamina, 0xc41f4b6e23fe6a4a, "PLAYER::RESTORE_PLAYER_STAMINA", "hf", '-')
 QDT_NATIVE(GetAttributeCoreValue, 0x36731ac041289bb1, "ATTRIBUTE::_GET_ATTRIBUTE_CORE_VALUE", "hi", 'i')
 QDT_NATIVE(SetAttributeCoreValue, 0xc6258f41d86676e0, "ATTRIBUTE::_SET_ATTRIBUTE_CORE_VALUE", "hii", '-')
+
+// The mouse and the game's on-screen keyboard, named as modders know them.
+QDT_NATIVE(SetMouseCursorThisFrame, 0xf12e4ccaf249dc10, "INTERACTION::SET_MOUSE_CURSOR_THIS_FRAME", "", '-')
+QDT_NATIVE(DisabledControlNormal, 0x11e65974a982637c, "PAD::GET_DISABLED_CONTROL_NORMAL", "ic", 'f')
+QDT_NATIVE(DisabledControlJustReleased, 0x305c8dcd79da8b0f, "PAD::IS_DISABLED_CONTROL_JUST_RELEASED", "ic",
+           'b')
+QDT_NATIVE(DisplayOnscreenKeyboard, 0x044131118d8db3cd, "MISC::DISPLAY_ONSCREEN_KEYBOARD", "itttttti", '-')
+QDT_NATIVE(UpdateOnscreenKeyboard, 0x37df360f235a3893, "MISC::UPDATE_ONSCREEN_KEYBOARD", "", 'i')
+QDT_NATIVE(OnscreenKeyboardResult, 0xafb4cf58a4a292b1, "MISC::GET_ONSCREEN_KEYBOARD_RESULT", "", 't')

@@ -34,7 +34,8 @@ int ScreenMetric(int index, int reference) {
           "chalk", "Debug_BOLD", "FixedWidthNumbers", "Font5", "gamername", "handwritten", "ledger",         \
           "RockstarTAG", "SOCIAL_CLUB_COND_BOLD", "title", "wantedPostersGeneric")                           \
     STATE(windowWidth, ScreenMetric(SM_CXSCREEN, 1920))                                                      \
-    STATE(Menu::frameTexts)
+    STATE(Menu::frameTexts)                                                                                  \
+    STATE(Menu::style)
 
 #define QDT_DEFINE(name, ...) decltype(name) name{__VA_ARGS__};
 QDT_PROCESS_STATE(QDT_DEFINE)

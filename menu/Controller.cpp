@@ -6,6 +6,7 @@
 #include "menu/Events.h"
 #include "menu/Prompts.h"
 #include "menu/Rows.h"
+#include "menu/Style.h"
 #include "menu/TextStore.h"
 
 #include <algorithm>
@@ -77,7 +78,7 @@ void Controller::AddSubmenu(std::int32_t id, std::string_view title, std::string
     fresh.title = title;
     fresh.subtitle = subtitle;
     fresh.id = id;
-    fresh.maxVisibleOptions = 8;
+    fresh.maxVisibleOptions = RowsShown(style);
     fresh.init = std::move(init);
     // An empty init throws here, before the registry is touched.
     fresh.init(&fresh);
@@ -175,14 +176,22 @@ void Controller::RunFrameTasks() {
 void Controller::FrameTick() {
     // The game has drawn the last frame: its texts can be reused.
     frameTexts.Reset();
-    ReadInput();
+    // While the game's keyboard is open it takes the player's keys.
+    const bool typingThisFrame = typing.open;
+    if (typingThisFrame) {
+        ReadKeyboard();
+    } else {
+        ReadInput();
+    }
     if (currentSubmenu == nullptr) {
         // A start-up that registered no page 0 has nothing to show: no input
         // is acted on and the prompts stay as when closed.
         UpdatePrompts();
         return;
     }
-    Navigate();
+    if (!typingThisFrame) {
+        Navigate();
+    }
     SuppressGameControls();
 
     if (isOpen) {

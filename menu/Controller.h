@@ -2,7 +2,9 @@
 // the player got there and what the player asked for this frame.
 #pragma once
 
+#include "menu/Mouse.h"
 #include "menu/Submenu.h"
+#include "menu/TextEntry.h"
 
 #include <cstdint>
 #include <functional>
@@ -50,6 +52,14 @@ struct Controller {
     // running one in place.
     std::list<std::function<void()>> frameTasks;
 
+    // The mouse acts on the open menu while keyboard and mouse are in use;
+    // off unless a plug-in turns it on.
+    bool mouseEnabled = false;
+    Pointer pointer;
+    // The game's keyboard a text row opened: while it is open the menu takes
+    // no other input.
+    Typing typing;
+
     // Registration: init fills a fresh submenu once, then the registry entry
     // for id takes over all of it. The last registration of an id wins.
     // The Submenu* init receives is valid during init only: the page is moved
@@ -88,6 +98,15 @@ struct Controller {
     void Navigate();
     void SuppressGameControls();
     void SetOpen(bool open);
+
+    // The mouse's share of the frame's requests (menu/Mouse.cpp).
+    void ReadMouse();
+    // The keyboard a text row opened: asked once a frame while it is open
+    // (menu/TextEntry.cpp).
+    void OpenKeyboard(std::int32_t row);
+    void ReadKeyboard();
+    // After the keyboard: Select and Back wait until their controls are up.
+    void SettleAfterKeyboard();
 };
 
 // The selected row of the shown submenu, or nullptr when there is none (no

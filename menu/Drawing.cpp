@@ -3,13 +3,17 @@
 #include "host/NativeInvoker.h"
 #include "host/Natives.h"
 #include "menu/Controller.h"
+#include "menu/Layout.h"
 #include "menu/Number.h"
 #include "menu/Option.h"
 #include "menu/ScreenMetrics.h"
+#include "menu/Style.h"
 #include "menu/Text.h"
+#include "menu/TextEntry.h"
 
 #include <algorithm>
 #include <cstdint>
+#include <optional>
 
 // Layout values are pixels of a 1920 x 1080 picture; rows are rowPitch apart,
 // so the list follows the screen height while everything else stays fixed.
@@ -17,34 +21,8 @@ namespace Menu {
 
 namespace {
 
-constexpr const char* GenericTextures = "generic_textures";
 constexpr const char* MenuTextures = "menu_textures";
-
-struct Colour {
-    int red;
-    int green;
-    int blue;
-    int alpha;
-};
-
-constexpr Colour White = {255, 255, 255, 255};
-constexpr int DimmedAlpha = 110; // a disabled row's texts and badge are white this faint
-constexpr Colour HighlightRed = {255, 0, 0, 255};
-constexpr Colour RowBoxGrey = {50, 50, 50, 110};
-constexpr Colour CounterGrey = {144, 144, 144, 230};
-
-// The menu column's centre line, and where right-aligned row texts end.
-constexpr float CentreX = 313.0f;
-constexpr float RowTextRight = 526.0f;
-
-// A badge stands at the row's right end, where the texts end otherwise; they
-// end left of it then.
-constexpr float BadgeCentreX = 511.0f;
-constexpr float BadgeSize = 30.0f;
-constexpr float BesideBadgeRight = 490.0f;
-
-constexpr FontIndex BodyFont = 0;
-constexpr FontIndex TitleFont = 16;
+constexpr const char* GenericTextures = "generic_textures";
 
 // The title's line on the banner and the subtitle's below it.
 constexpr float TitleY = 79.0f;
@@ -72,42 +50,15 @@ void DrawCornerSprite(const char* dictionary, const char* texture, float left, f
                      colour);
 }
 
-// White texts; a row's are fainter while it is disabled.
-void DrawWhiteText(TextPieces text, FontIndex font, TextAlignment alignment, int size, float x, float y,
-                   int alpha = White.alpha) {
-    DrawText(text, font, White.red, White.green, White.blue, alpha, alignment, size, x, y, 0);
+void DrawStyledText(TextPieces text, FontIndex font, Colour colour, TextAlignment alignment, int size,
+                    float x, float y, int letterSpacing = 0) {
+    DrawText(text, font, colour.red, colour.green, colour.blue, colour.alpha, alignment, size, x, y,
+             letterSpacing);
 }
 
-void DrawWhiteText(std::string_view text, FontIndex font, TextAlignment alignment, int size, float x, float y,
-                   int alpha = White.alpha) {
-    DrawText(text, font, White.red, White.green, White.blue, alpha, alignment, size, x, y, 0);
-}
-
-// The values every part of the menu is placed by, for the shown submenu.
-struct Window {
-    std::int64_t selected;   // sel
-    std::int64_t visible;    // V
-    std::int64_t rows;       // N
-    std::int64_t placesUsed; // m = min(N, V)
-    std::int64_t highlight;  // h = min(sel, V - 1)
-};
-
-// Widened: nothing here can overflow whatever the fields hold.
-Window ShownWindow() {
-    const Controller& controller = *menuController;
-    const Submenu& submenu = *controller.currentSubmenu;
-    Window window;
-    window.selected = controller.selectedIndex;
-    window.visible = submenu.maxVisibleOptions;
-    window.rows = submenu.optionCount;
-    window.placesUsed = std::min(window.rows, window.visible);
-    window.highlight = std::min(window.selected, window.visible - 1);
-    return window;
-}
-
-// y of a layout line `count` row pitches below `top`.
-float RowsBelow(float top, std::int64_t count) {
-    return top + static_cast<float>(count) * rowPitch;
+void DrawStyledText(std::string_view text, FontIndex font, Colour colour, TextAlignment alignment, int size,
+                    float x, float y) {
+    DrawStyledText(TextPieces(&text, 1), font, colour, alignment, size, x, y);
 }
 
 } // namespace
@@ -124,40 +75,57 @@ void DrawSprite(const char* dictionary, const char* texture, float centreX, floa
 
 void DrawBackground() {
     const Window window = ShownWindow();
+    const Columns columns = ColumnsOf(style);
     const bool hiddenAbove = window.selected >= window.visible;
     const bool hiddenBelow = window.rows > window.visible && window.selected != window.rows - 1;
     const float lowerTop = RowsBelow(244.0f, window.placesUsed);
+    const float rightScrollerLeft = columns.right - columns.scrollerHalf;
 
-    DrawCornerSprite(GenericTextures, "inkroller_1a", 25.0f, 25.0f, 576.0f, 1026.0f, {0, 0, 0, 230});
-    DrawCornerSprite(GenericTextures, "menu_header_1a", 92.0f, 51.8f, 442.0f, 108.0f, White);
-    DrawLayoutSprite(GenericTextures, "menu_bar", CentreX, 974.0f, 442.0f, 2.0f, 45.0f, {255, 255, 255, 175});
+    DrawCornerSprite(style.backgroundDictionary.c_str(), style.backgroundTexture.c_str(),
+                     columns.backdropLeft, 25.0f, columns.backdropWidth, 1026.0f, style.backgroundColour);
+    DrawCornerSprite(style.headerDictionary.c_str(), style.headerTexture.c_str(), columns.left, 51.8f,
+                     columns.width, 108.0f, style.headerColour);
+    DrawLayoutSprite(GenericTextures, "menu_bar", columns.centre, 974.0f, columns.width, 2.0f, 45.0f,
+                     style.barColour);
 
-    DrawCornerSprite(MenuTextures, "scroller_left_top", 92.0f, 215.0f, 206.0f, 25.0f, White);
-    DrawCornerSprite(MenuTextures, "scroller_right_top", 328.0f, 215.0f, 206.0f, 25.0f, White);
-    DrawLayoutSprite(MenuTextures, hiddenAbove ? "scroller_arrow_top" : "scroller_line_up", CentreX, 227.5f,
-                     30.0f, 25.0f, 0.0f, White);
+    DrawCornerSprite(MenuTextures, "scroller_left_top", columns.left, 215.0f, columns.scrollerHalf, 25.0f,
+                     White);
+    DrawCornerSprite(MenuTextures, "scroller_right_top", rightScrollerLeft, 215.0f, columns.scrollerHalf,
+                     25.0f, White);
+    DrawLayoutSprite(MenuTextures, hiddenAbove ? "scroller_arrow_top" : "scroller_line_up", columns.centre,
+                     227.5f, 30.0f, 25.0f, 0.0f, White);
 
-    DrawCornerSprite(MenuTextures, "scroller_left_bottom", 92.0f, lowerTop, 206.0f, 25.0f, White);
-    DrawCornerSprite(MenuTextures, "scroller_right_bottom", 328.0f, lowerTop, 206.0f, 25.0f, White);
-    DrawLayoutSprite(MenuTextures, hiddenBelow ? "scroller_arrow_bottom" : "scroller_line_down", CentreX,
-                     RowsBelow(256.5f, window.placesUsed), 30.0f, 25.0f, 0.0f, White);
+    DrawCornerSprite(MenuTextures, "scroller_left_bottom", columns.left, lowerTop, columns.scrollerHalf,
+                     25.0f, White);
+    DrawCornerSprite(MenuTextures, "scroller_right_bottom", rightScrollerLeft, lowerTop, columns.scrollerHalf,
+                     25.0f, White);
+    DrawLayoutSprite(MenuTextures, hiddenBelow ? "scroller_arrow_bottom" : "scroller_line_down",
+                     columns.centre, RowsBelow(256.5f, window.placesUsed), 30.0f, 25.0f, 0.0f, White);
 }
 
 void DrawHighlight() {
     const std::int64_t slot = ShownWindow().highlight;
+    const Columns columns = ColumnsOf(style);
     const float middle = RowsBelow(270.0f, slot);
-    DrawLayoutSprite(MenuTextures, "crafting_highlight_l", 87.0f, middle, 19.0f, 57.0f, 0.0f, HighlightRed);
-    DrawLayoutSprite(MenuTextures, "crafting_highlight_r", 539.0f, middle, 19.0f, 57.0f, 0.0f, HighlightRed);
-    DrawLayoutSprite(MenuTextures, "crafting_highlight_t", CentreX, RowsBelow(247.0f, slot), 454.0f, 22.0f,
-                     0.0f, HighlightRed);
-    DrawLayoutSprite(MenuTextures, "crafting_highlight_b", CentreX, RowsBelow(293.0f, slot), 454.0f, 22.0f,
-                     0.0f, HighlightRed);
+    const float across = columns.width + 12.0f; // the top and bottom reach 6 pixels past each side
+    const Colour colour = style.highlightColour;
+    DrawLayoutSprite(MenuTextures, "crafting_highlight_l", columns.left - columns.highlightOutside, middle,
+                     19.0f, 57.0f, 0.0f, colour);
+    DrawLayoutSprite(MenuTextures, "crafting_highlight_r", columns.right + columns.highlightOutside, middle,
+                     19.0f, 57.0f, 0.0f, colour);
+    DrawLayoutSprite(MenuTextures, "crafting_highlight_t", columns.centre, RowsBelow(247.0f, slot), across,
+                     22.0f, 0.0f, colour);
+    DrawLayoutSprite(MenuTextures, "crafting_highlight_b", columns.centre, RowsBelow(293.0f, slot), across,
+                     22.0f, 0.0f, colour);
 }
 
 void DrawTitles() {
     const Submenu& submenu = *menuController->currentSubmenu;
-    DrawWhiteText(submenu.title, TitleFont, TextAlignment::Center, 45, CentreX, TitleY);
-    DrawWhiteText(submenu.subtitle, TitleFont, TextAlignment::Center, 23, CentreX, SubtitleY);
+    const float centre = ColumnsOf(style).centre;
+    DrawStyledText(submenu.title, style.titleFont, style.titleColour, TextAlignment::Center, style.titleSize,
+                   centre, TitleY);
+    DrawStyledText(submenu.subtitle, style.subtitleFont, style.subtitleColour, TextAlignment::Center,
+                   style.subtitleSize, centre, SubtitleY);
 }
 
 void DrawCounter() {
@@ -165,70 +133,72 @@ void DrawCounter() {
     const DecimalText position = Decimal(window.selected + 1);
     const DecimalText rows = Decimal(window.rows);
     const std::string_view counter[] = {position.View(), " of ", rows.View()};
-    DrawText(counter, BodyFont, CounterGrey.red, CounterGrey.green, CounterGrey.blue, CounterGrey.alpha,
-             TextAlignment::Right, 20, 534.0f, RowsBelow(243.0f, window.placesUsed), -1);
+    DrawStyledText(counter, style.rowFont, style.counterColour, TextAlignment::Right, style.counterSize,
+                   ColumnsOf(style).right, RowsBelow(243.0f, window.placesUsed), -1);
 }
 
 namespace {
 
-// A list's or number's value, between the arrows while selected.
-void DrawValue(std::string_view shown, bool selected, float rightEnd, float lineY, int alpha) {
-    const std::string_view arrowed[] = {LeftArrow, shown, RightArrow};
-    const TextPieces value = selected ? TextPieces(arrowed) : TextPieces(arrowed + 1, 1);
-    DrawWhiteText(value, BodyFont, TextAlignment::Right, 22, rightEnd, lineY, alpha);
-}
-
-// What stands at a row's right end: a list's or number's value (between the
-// arrows while selected), the tick box, right-hand text, a badge. Inlined
-// into the loop over the rows, as the row itself is: fewer instructions in
-// every frame than a call.
-[[gnu::always_inline]] inline void DrawRightEnd(Option& row, std::int64_t slot, bool selected, int alpha) {
-    const bool badged = !row.badgeTexture.empty();
-    const float rightEnd = badged ? BesideBadgeRight : RowTextRight;
-    const float lineY = RowsBelow(254.0f, slot);
-    if (row.isNumber) {
-        // As the target holds it now, whoever changed it.
-        ShowNumber(row);
-        DrawValue(row.valueText, selected, rightEnd, lineY, alpha);
-    } else if (row.isList) {
-        DrawValue(row.valueText, selected, rightEnd, lineY, alpha);
-    }
-    if (row.isToggle) {
-        // The tick images sit a pixel above the labels.
-        const float tickY = RowsBelow(253.0f, slot);
-        if (row.toggleTarget != nullptr && *row.toggleTarget) {
-            DrawWhiteText(Tick, BodyFont, TextAlignment::Right, 22, rightEnd, tickY, alpha);
-        }
-        DrawWhiteText(TickBox, BodyFont, TextAlignment::Right, 22, rightEnd, tickY, alpha);
-    }
-    if (!row.rightText.empty() && !row.isList && !row.isNumber && !row.isToggle) {
-        DrawWhiteText(row.rightText, BodyFont, TextAlignment::Right, 22, rightEnd, lineY, alpha);
-    }
-    if (badged) {
-        DrawLayoutSprite(row.badgeDictionary.c_str(), row.badgeTexture.c_str(), BadgeCentreX,
-                         RowsBelow(270.0f, slot), BadgeSize, BadgeSize, 0.0f,
-                         {White.red, White.green, White.blue, alpha});
-    }
-}
-
-} // namespace
-
-namespace {
-
-// Which rows the window shows and where: the first V rows until the
-// selection passes them, then the V rows that end at the selection.
+// The row's right end and everything the loop over the rows places by, set up
+// once a frame.
 struct RowPlaces {
     explicit RowPlaces(const Window& window)
         : selected(window.selected), lastTopRow(window.visible - 1),
           showsTop(window.selected <= window.visible - 1), aboveScrolled(window.selected - window.visible),
-          scrolledShift(window.visible - 1 - window.selected) {}
+          scrolledShift(window.visible - 1 - window.selected), columns(ColumnsOf(style)) {}
 
     std::int64_t selected;
     std::int64_t lastTopRow;    // V - 1
     bool showsTop;              // sel <= V - 1
     std::int64_t aboveScrolled; // sel - V: the scrolled window starts after it
     std::int64_t scrolledShift; // V - 1 - sel: from a row to its slot when scrolled
+    Columns columns;
 };
+
+// A list's or number's value, between the arrows while selected.
+void DrawValue(std::string_view shown, bool selected, float rightEnd, float lineY, Colour colour) {
+    const std::string_view arrowed[] = {LeftArrow, shown, RightArrow};
+    const TextPieces value = selected ? TextPieces(arrowed) : TextPieces(arrowed + 1, 1);
+    DrawStyledText(value, style.rowFont, colour, TextAlignment::Right, style.rowSize, rightEnd, lineY);
+}
+
+// What stands at a row's right end: a list's or number's value (between the
+// arrows while selected), the tick box, right-hand text, a badge. Inlined
+// into the loop over the rows, as the row itself is: fewer instructions in
+// every frame than a call.
+[[gnu::always_inline]] inline void DrawRightEnd(Option& row, const Columns& columns, std::int64_t slot,
+                                                bool selected, Colour colour) {
+    const bool badged = !row.badgeTexture.empty();
+    const float rightEnd = ValueRightOf(row, columns);
+    const float lineY = RowsBelow(254.0f, slot);
+    if (row.isNumber) {
+        // As the target holds it now, whoever changed it.
+        ShowNumber(row);
+        DrawValue(row.valueText, selected, rightEnd, lineY, colour);
+    } else if (row.isList) {
+        DrawValue(row.valueText, selected, rightEnd, lineY, colour);
+    } else if (row.isTextEntry) {
+        ShowTypedValue(row); // its string may have changed since the last frame
+    }
+    if (row.isToggle) {
+        // The tick images sit a pixel above the labels.
+        const float tickY = RowsBelow(253.0f, slot);
+        if (row.toggleTarget != nullptr && *row.toggleTarget) {
+            DrawStyledText(Tick, style.rowFont, colour, TextAlignment::Right, style.rowSize, rightEnd, tickY);
+        }
+        DrawStyledText(TickBox, style.rowFont, colour, TextAlignment::Right, style.rowSize, rightEnd, tickY);
+    }
+    if (!row.rightText.empty() && !row.isList && !row.isNumber && !row.isToggle) {
+        DrawStyledText(row.rightText, style.rowFont, colour, TextAlignment::Right, style.rowSize, rightEnd,
+                       lineY);
+    }
+    if (badged) {
+        const Colour badgeColour = row.isDisabled ? style.disabledTextColour : White;
+        DrawLayoutSprite(row.badgeDictionary.c_str(), row.badgeTexture.c_str(),
+                         columns.valueRight - BadgeCentreInside, RowsBelow(270.0f, slot), BadgeSize,
+                         BadgeSize, 0.0f, badgeColour);
+    }
+}
 
 // One row in the shown window: box, label, description, and its right end.
 // Inlined into the loop over the rows, which then sets up the places once.
@@ -239,25 +209,31 @@ struct RowPlaces {
     const bool drawn = inTop || inScrolled;
     const std::int64_t slot = inTop ? row : row + places.scrolledShift;
     const bool selected = row == places.selected;
-    constexpr int alphas[] = {White.alpha, DimmedAlpha};
-    const int alpha = alphas[option.isDisabled ? 1 : 0];
+    const Columns& columns = places.columns;
+    const Colour textColour = option.isDisabled ? style.disabledTextColour
+                              : selected        ? style.selectedTextColour
+                                                : style.rowTextColour;
 
     if (drawn) {
         const float labelY = RowsBelow(254.0f, slot);
         if (option.isSeparator) {
-            DrawWhiteText(option.text, TitleFont, TextAlignment::Center, 22, CentreX, labelY, alpha);
+            const Colour colour = option.isDisabled ? style.disabledTextColour : style.separatorColour;
+            DrawStyledText(option.text, style.separatorFont, colour, TextAlignment::Center, style.rowSize,
+                           columns.centre, labelY);
         } else {
-            DrawLayoutSprite(GenericTextures, "selection_box_bg_1c", CentreX, RowsBelow(270.0f, slot), 442.0f,
-                             52.0f, 0.0f, RowBoxGrey);
-            DrawWhiteText(option.text, BodyFont, TextAlignment::Left, 22, 100.0f, labelY, alpha);
+            DrawLayoutSprite(GenericTextures, "selection_box_bg_1c", columns.centre, RowsBelow(270.0f, slot),
+                             columns.width, 52.0f, 0.0f, style.rowBoxColour);
+            DrawStyledText(option.text, style.rowFont, textColour, TextAlignment::Left, style.rowSize,
+                           columns.labelLeft, labelY);
         }
     }
     if (selected && !option.isSeparator) {
-        DrawWhiteText(option.description, BodyFont, TextAlignment::Center, 18, CentreX, 980.0f);
+        DrawStyledText(option.description, style.descriptionFont, style.descriptionColour,
+                       TextAlignment::Center, style.descriptionSize, columns.centre, 980.0f);
     }
-    if (drawn && (option.isList || option.isToggle || option.isNumber || !option.rightText.empty() ||
-                  !option.badgeTexture.empty())) {
-        DrawRightEnd(option, slot, selected, alpha);
+    if (drawn && (option.isList || option.isToggle || option.isNumber || option.isTextEntry ||
+                  !option.rightText.empty() || !option.badgeTexture.empty())) {
+        DrawRightEnd(option, columns, slot, selected, textColour);
     }
 }
 
@@ -268,11 +244,11 @@ void Option::Draw() {
 }
 
 void DrawRows(Submenu& submenu) {
-    const RowPlaces window(ShownWindow());
+    const RowPlaces places(ShownWindow());
     auto& options = submenu.options;
     for (std::int32_t i = 0; i < submenu.optionCount; ++i) {
         if (static_cast<std::size_t>(i) < options.size()) {
-            DrawRow(options[static_cast<std::size_t>(i)], window);
+            DrawRow(options[static_cast<std::size_t>(i)], places);
         }
     }
 }

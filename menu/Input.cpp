@@ -98,6 +98,8 @@ void Controller::ReadInput() {
     backRequested = Confirmed(backPrompt, backPressed);
 
     ReadHeldSteps(*this);
+    ReadMouse();
+    SettleAfterKeyboard();
 }
 
 } // namespace Menu

@@ -158,6 +158,8 @@ bool Select(Controller& menu) {
         }
     } else if (option->isNumber) {
         CallAction(submenu, row);
+    } else if (option->isTextEntry) {
+        menu.OpenKeyboard(row);
     }
     PlayFrontendSound("SELECT", "HUD_SHOP_SOUNDSET");
     return true;
@@ -276,6 +278,12 @@ Option* SelectedRow() {
         ShowNumber(*row); // other code may have changed its target
     }
     return row;
+}
+
+void RunRowAction(Submenu& submenu, std::int32_t row) {
+    if (RowAt(submenu, row) != nullptr) {
+        CallAction(submenu, row);
+    }
 }
 
 void Controller::Navigate() {

@@ -54,6 +54,13 @@ struct Option {
     // page is shown or the menu opened with the selection on it.
     std::function<void()> onHover;
 
+    // Text entry: Select opens the game's on-screen keyboard on *textTarget
+    // (not owned; it lives as long as the process), at most textMaxLength
+    // characters; rightText shows the value.
+    bool isTextEntry = false;
+    std::string* textTarget = nullptr;
+    std::int32_t textMaxLength = 0;
+
     // Sets text; a list whose value text was never filled shows its value from now on.
     void SetText(std::string newText);
 

@@ -68,6 +68,13 @@ struct Submenu {
     // A row that opens the submenu registered under targetId on Select.
     Option& AddSubmenuLink(std::string_view text, std::string_view description, std::int32_t targetId);
 
+    // A row whose Select opens the game's on-screen keyboard on *target, at
+    // most maxLength characters; the text typed goes into *target and action
+    // runs after. Throws std::invalid_argument for a null target or a
+    // maxLength below 1.
+    Option& AddTextEntry(std::string_view text, std::string_view description, std::string* target,
+                         std::int32_t maxLength, std::function<void()> action = {});
+
     // A heading row that up and down step over.
     Option& AddSeparator(std::string_view text);
 

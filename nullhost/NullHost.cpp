@@ -1,10 +1,12 @@
 #include "nullhost/NullHost.h"
 
+#include "host/GameControls.h"
 #include "host/Natives.h"
 #include "host/PluginMain.h"
 #include "host/ScriptHook.h"
 #include "nullhost/CallStream.h"
 
+#include <cstring>
 #include <stdexcept>
 
 namespace {
@@ -42,6 +44,13 @@ std::uint64_t Answer(std::uint64_t hash) {
         return NullHost::PlayerCharacter;
     case Native::ControlJustPressed:
         return pressedControl != 0 && argumentCount > 1 && arguments[1] == pressedControl;
+    case Native::DisabledControlNormal: {
+        const float place = argumentCount > 1 && arguments[1] == Control::INPUT_CURSOR_X ? NullHost::CursorX
+                                                                                         : NullHost::CursorY;
+        std::uint32_t bits = 0;
+        std::memcpy(&bits, &place, sizeof bits);
+        return bits;
+    }
     default:
         return 0;
     }

@@ -17,6 +17,9 @@ inline constexpr std::uint64_t FirstPromptHandle = 1;
 inline constexpr std::uint64_t GameStringHandle = 0x5000;
 inline constexpr std::uint64_t PlayerCharacter = 0x40;
 inline constexpr DWORD TickCount = 1000000;
+// Where the mouse's cursor stands, fractions of the screen: on the fourth voice row.
+inline constexpr float CursorX = 0.1f;
+inline constexpr float CursorY = 0.4f;
 
 // Forgets registrations and the call in progress.
 void Reset();

@@ -73,6 +73,8 @@ std::string_view ScenarioName(Scenario scenario) {
         return "ten_rows";
     case Scenario::RowKinds:
         return "row_kinds";
+    case Scenario::MouseOnRow:
+        return "mouse";
     }
     return "?";
 }
@@ -150,6 +152,9 @@ void StartScenario(Scenario scenario) {
     if (scenario == Scenario::RowKinds) {
         menuController->AddSubmenu(1, "Voices", "Player", AddVoiceOptions);
         menuController->AddSubmenu(0, "Quorvane Dev Tools", "Row kinds", AddRowKinds);
+    }
+    if (scenario == Scenario::MouseOnRow) {
+        menuController->mouseEnabled = true;
     }
     if (scenario != Scenario::Closed) {
         NullHost::TapKey(PluginKeys::Toggle);

@@ -12,10 +12,12 @@ enum class Scenario {
     VoiceMenuOpen,   // the main submenu's six voice rows
     TenRowsScrolled, // list, toggle, link and separator rows, last row selected
     RowKinds,        // number, disabled, right-text and badge rows, a number selected
+    MouseOnRow,      // the voice rows with the mouse on, the cursor at rest on a row
 };
 
 inline constexpr Scenario AllScenarios[] = {Scenario::Closed, Scenario::VoiceMenuOpen,
-                                            Scenario::TenRowsScrolled, Scenario::RowKinds};
+                                            Scenario::TenRowsScrolled, Scenario::RowKinds,
+                                            Scenario::MouseOnRow};
 
 std::string_view ScenarioName(Scenario scenario);
 std::optional<Scenario> ScenarioNamed(std::string_view name);

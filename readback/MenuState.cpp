@@ -34,10 +34,6 @@ bool HasImage(const Text& text, std::string_view texture) {
                        [&](const TextPiece& piece) { return piece.isImage && piece.texture == texture; });
 }
 
-bool InTitleFont(const Text& text) {
-    return !text.format.pieces.empty() && text.format.pieces.front().font.face == "title";
-}
-
 // The y of the first sprite with this texture at its top edge (centre when
 // centre is asked), if the frame drew one.
 std::optional<float> SpriteY(const Drawing& drawing, std::string_view texture, bool topEdge) {
@@ -47,6 +43,10 @@ std::optional<float> SpriteY(const Drawing& drawing, std::string_view texture, b
         }
     }
     return std::nullopt;
+}
+
+bool InTitleFont(const Text& text) {
+    return !text.format.pieces.empty() && text.format.pieces.front().font.face == "title";
 }
 
 } // namespace
@@ -75,9 +75,12 @@ MenuState ReadMenu(const Drawing& drawing) {
         }
         const Text& text = item.text;
         const std::string plain = text.Plain();
-        if (InTitleFont(text) && text.y < listTop && headerTitles < 2) {
+        if (text.y < listTop && (text.format.align == Align::Center || InTitleFont(text)) &&
+            headerTitles < 2) {
             (headerTitles++ == 0 ? state.title : state.subtitle) = plain;
-        } else if (!InTitleFont(text) && !state.counter && (state.counter = ReadRowCounter(plain))) {
+        } else if (text.format.align != Align::Center && !state.counter &&
+                   (state.counter = ReadRowCounter(plain))) {
+            // Not a heading row, which stands centred whatever its text.
             state.counterText = plain;
         } else if (highlightTop && highlightBottom && text.y > *highlightTop && text.y < *highlightBottom) {
             // In the highlight: the label first, then a value, a toggle's tick
@@ -118,6 +121,42 @@ MenuState ReadMenu(const sim::Frame& frame) {
     MenuState state = ReadMenu(ReadDrawing(frame, Reading::Lenient));
     state.sounds = ReadSounds(frame);
     return state;
+}
+
+std::optional<ScreenPlace> RowPlace(const Drawing& drawing, int row, std::string& why) {
+    // The layout's rows are screenHeight x 0.051 apart, so this far in fractions.
+    constexpr float RowPitch = 0.051f;
+    const MenuState menu = ReadMenu(drawing);
+    const Sprite* left = nullptr;
+    const Sprite* middle = nullptr;
+    const Sprite* lowerScroller = nullptr;
+    for (const DrawItem& item : drawing.items) {
+        const std::string_view texture = item.isText ? std::string_view() : item.sprite.texture;
+        if (texture == "crafting_highlight_l" && left == nullptr) {
+            left = &item.sprite;
+        } else if (texture == HighlightTopTexture && middle == nullptr) {
+            middle = &item.sprite;
+        } else if (texture == "scroller_left_bottom" && lowerScroller == nullptr) {
+            lowerScroller = &item.sprite;
+        }
+    }
+    if (!menu.open || !menu.counter || left == nullptr || middle == nullptr || lowerScroller == nullptr) {
+        why = "the menu is not drawn";
+        return std::nullopt;
+    }
+    if (row < 1 || row > menu.counter->rows) {
+        why = "the page has rows 1 to " + std::to_string(menu.counter->rows);
+        return std::nullopt;
+    }
+    // The highlight stands on the selected row; the others a pitch apart from it.
+    const float y = left->y + static_cast<float>(row - menu.counter->row) * RowPitch;
+    const float listTop = SpriteY(drawing, ListTopTexture, true).value_or(0.0f);
+    const float listBottom = lowerScroller->y - lowerScroller->height / 2.0f;
+    if (!(y > listTop && y < listBottom)) {
+        why = "row " + std::to_string(row) + " is scrolled out of sight";
+        return std::nullopt;
+    }
+    return ScreenPlace{(left->x + middle->x) / 2.0f, y};
 }
 
 } // namespace readback

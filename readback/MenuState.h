@@ -47,9 +47,11 @@ struct MenuState {
     std::vector<Sound> sounds;
 };
 
-// The header's texts stand above the list, whose top is the upper scroller:
-// the first in the title font is the title, the next the subtitle. A title-font
-// text in the list (a separator row) is neither.
+// The header's texts stand above the list, whose top is the upper scroller,
+// centred (in whatever font the menu's look gives them) or in the title font:
+// the first is the title, the next the subtitle. A text in the list (a
+// separator row) is neither, and a centred one (a heading row) is never the
+// counter.
 MenuState ReadMenu(const Drawing& drawing);
 
 // The frontend sounds the frame played, in order.
@@ -57,5 +59,18 @@ std::vector<Sound> ReadSounds(const sim::Frame& frame);
 
 // Both, the drawing read leniently.
 MenuState ReadMenu(const sim::Frame& frame);
+
+// A place on the screen, fractions of its width and height.
+struct ScreenPlace {
+    float x = 0.0f;
+    float y = 0.0f;
+};
+
+// Where a player points to reach row `row` (counted from 1, as the counter
+// counts) of the page the drawing shows: on its label, halfway down its box.
+// Rows stand 0.051 of the screen's height apart, the selected one inside the
+// highlight. Nothing when the menu is not drawn or the row is not among
+// those shown; why goes into `why`.
+std::optional<ScreenPlace> RowPlace(const Drawing& drawing, int row, std::string& why);
 
 } // namespace readback

@@ -26,10 +26,16 @@ std::string DescribePage(const readback::MenuState& menu) {
     return "page " + sim::Quoted(menu.title) + " " + sim::Quoted(menu.subtitle);
 }
 
+// A list's or number's value between its arrows; on a row without one (a
+// text row) the text at its right, which is that row's value.
+const std::string& ShownValue(const readback::MenuState& menu) {
+    return menu.selectedValue.empty() ? menu.selectedRight : menu.selectedValue;
+}
+
 std::string DescribeRow(const readback::MenuState& menu, RowDetail detail) {
     std::string shown = "row " + sim::Quoted(menu.selectedRow);
     if (detail == RowDetail::Value) {
-        shown += menu.selectedValue.empty() ? " with no value" : " value " + sim::Quoted(menu.selectedValue);
+        shown += ShownValue(menu).empty() ? " with no value" : " value " + sim::Quoted(ShownValue(menu));
     } else if (detail == RowDetail::On || detail == RowDetail::Off) {
         shown += !menu.selectedToggle ? " with no tick box" : *menu.selectedToggle ? " on" : " off";
     } else if (detail == RowDetail::Right) {
@@ -49,7 +55,7 @@ bool RowHolds(const Expectation& expected, const readback::MenuState& menu) {
     case RowDetail::None:
         return true;
     case RowDetail::Value:
-        return menu.selectedValue == expected.value;
+        return ShownValue(menu) == expected.value;
     case RowDetail::On:
         return menu.selectedToggle == true;
     case RowDetail::Off:

@@ -1,5 +1,8 @@
 #include "session/Play.h"
 
+#include "readback/FrameDrawing.h"
+#include "readback/MenuState.h"
+
 namespace session {
 namespace {
 
@@ -17,7 +20,74 @@ Action Only(ActionKind kind) {
     return action;
 }
 
+// The one action of a mouse's or keyboard's step.
+Action MouseOrKeyboardAction(const SessionStep& step) {
+    Action action;
+    switch (step.kind) {
+    case StepKind::PointAt:
+        action.input = driver::MoveCursor(step.x, step.y);
+        break;
+    case StepKind::PointAtRow:
+        action.kind = ActionKind::PointAtRow;
+        action.row = step.row;
+        break;
+    case StepKind::Type:
+        action.kind = ActionKind::Type;
+        action.text = step.text;
+        break;
+    case StepKind::KeyboardDone:
+        action.kind = ActionKind::FinishKeyboard;
+        break;
+    default:
+        action.kind = ActionKind::CancelKeyboard;
+        break;
+    }
+    return action;
+}
+
+// A pointing at a row, read off the last frame, or the keyboard's doing.
+void PlayMouseOrKeyboard(const Action& action, const SessionStep& step, int framesRun,
+                         driver::Runner& runner) {
+    if (action.kind != ActionKind::PointAtRow) {
+        ActOnKeyboard(action, runner.host().game);
+        return;
+    }
+    RequireFrame(step, framesRun);
+    std::string why;
+    const std::optional<driver::InputEvent> move = PointAtRow(step, runner.host().recorder.Last(), why);
+    if (!move) {
+        throw SessionError("line " + std::to_string(step.line) + ": " + step.source + ": " + why);
+    }
+    driver::Apply(runner, *move);
+}
+
 } // namespace
+
+std::optional<driver::InputEvent> PointAtRow(const SessionStep& step, const sim::Frame& last,
+                                             std::string& why) {
+    const auto place =
+        readback::RowPlace(readback::ReadDrawing(last, readback::Reading::Lenient), step.row, why);
+    if (!place) {
+        return std::nullopt;
+    }
+    return driver::MoveCursor(place->x, place->y);
+}
+
+void ActOnKeyboard(const Action& action, sim::Game& game) {
+    switch (action.kind) {
+    case ActionKind::Type:
+        game.keyboard.Type(action.text);
+        break;
+    case ActionKind::FinishKeyboard:
+        game.keyboard.Finish();
+        break;
+    case ActionKind::CancelKeyboard:
+        game.keyboard.Cancel();
+        break;
+    default:
+        break;
+    }
+}
 
 driver::InputEvent ActionStream::Press(const Input& input) {
     if (!input.isKey) {
@@ -76,6 +146,13 @@ void ActionStream::Expand(const SessionStep& step, const std::function<void(cons
     case StepKind::Snapshot:
         act(Only(ActionKind::Snapshot));
         break;
+    case StepKind::PointAt:
+    case StepKind::PointAtRow:
+    case StepKind::Type:
+    case StepKind::KeyboardDone:
+    case StepKind::KeyboardCancel:
+        act(MouseOrKeyboardAction(step));
+        break;
     }
 }
 
@@ -126,6 +203,12 @@ int RunSession(const std::vector<SessionStep>& steps, driver::Runner& runner,
                 if (observer.snapshot) {
                     observer.snapshot(step, number - 1, host.recorder.Last());
                 }
+                break;
+            case ActionKind::PointAtRow:
+            case ActionKind::Type:
+            case ActionKind::FinishKeyboard:
+            case ActionKind::CancelKeyboard:
+                PlayMouseOrKeyboard(action, step, number, runner);
                 break;
             }
         });

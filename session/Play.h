@@ -22,6 +22,10 @@ enum class ActionKind {
     LoseGlobals, // the script globals cannot be reached from now on
     Expect,      // check the last frame run
     Snapshot,    // keep the last frame run
+    PointAtRow,  // the cursor onto a row of the last frame's page
+    Type,        // the on-screen keyboard's box holds a text now
+    FinishKeyboard,
+    CancelKeyboard,
 };
 
 struct Action {
@@ -29,7 +33,16 @@ struct Action {
     driver::InputEvent input;
     bool on = false;                // Gamepad
     std::uint32_t milliseconds = 0; // PassTime
+    int row = 0;                    // PointAtRow, from 1
+    std::string text = {};          // Type
 };
+
+// Where the cursor goes to point at the step's row (from 1) of the page the
+// frame shows; nothing when that row is not shown, and why.
+std::optional<driver::InputEvent> PointAtRow(const SessionStep& step, const sim::Frame& last,
+                                             std::string& why);
+// The keyboard's steps acted out on the game.
+void ActOnKeyboard(const Action& action, sim::Game& game);
 
 // Turns steps into actions, in order. It remembers the keys held, so a
 // press of a held key is an auto-repeat, as Windows reports it.

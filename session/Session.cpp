@@ -1,6 +1,7 @@
 #include "session/Session.h"
 
 #include "driver/Runner.h"
+#include "host/GameControls.h"
 #include "host/MenuControls.h"
 #include "host/PluginKeys.h"
 #include "session/Words.h"
@@ -9,6 +10,7 @@
 #include <cctype>
 #include <cerrno>
 #include <charconv>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -20,8 +22,9 @@ namespace {
 
 constexpr int MaxWait = 100000;
 constexpr int MaxPass = 60000;
-constexpr const char* StepNames =
-    "press, release, repeat, tap, chord, gamepad, wait, pass, globals lost, expect, snapshot";
+constexpr const char* StepNames = "press, release, repeat, tap, chord, gamepad, wait, pass, globals lost, "
+                                  "point at, click, right click, wheel, type, keyboard, expect, snapshot";
+constexpr int MaxRow = 100000;
 
 bool ReadCount(const std::string& text, int& value) {
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
@@ -108,7 +111,8 @@ void ReadInput(Reading& line, SessionStep& step) {
                                     [&](const Input& input) { return input.name == Lowered(argument); });
     if (found == inputs.end()) {
         line.Fail("unknown key or control \"" + argument +
-                  "\" (F8, Shift, up, down, left, right, select, back)");
+                  "\" (F8, Shift, up, down, left, right, select, back, mouse-left, mouse-right, wheel-up, "
+                  "wheel-down)");
     }
     if (step.kind == StepKind::Repeat && !found->isKey) {
         line.Fail("only keys repeat (F8, Shift), not \"" + argument + "\"");
@@ -148,6 +152,92 @@ void ReadSnapshot(Reading& line, SessionStep& step) {
     }
 }
 
+// The mouse: the cursor onto a row or a place, the buttons and the wheel
+// (taps of their controls).
+
+const Input& InputNamed(std::string_view name) {
+    const auto& inputs = SessionInputs();
+    return *std::find_if(inputs.begin(), inputs.end(),
+                         [&](const Input& input) { return input.name == name; });
+}
+
+void TapOf(Reading& line, SessionStep& step, std::string_view input) {
+    step.kind = StepKind::Tap;
+    step.input = InputNamed(input);
+    line.frameRun = true;
+}
+
+// Any float strtof reads, "nan" and "inf" included: a session may hand the
+// plug-in a place the game should never report.
+bool ReadFraction(const std::string& text, float& value) {
+    char* end = nullptr;
+    value = std::strtof(text.c_str(), &end);
+    return !text.empty() && end == text.c_str() + text.size();
+}
+
+void ReadPoint(Reading& line, SessionStep& step) {
+    const std::vector<std::string>& words = line.words;
+    const bool at = words.size() == 4 && Lowered(words[1]) == "at";
+    if (at && Lowered(words[2]) == "row") {
+        if (!ReadCount(words[3], step.row) || step.row < 1 || step.row > MaxRow) {
+            line.Fail("point at row takes a row from 1 to " + std::to_string(MaxRow) + ", not \"" + words[3] +
+                      "\"");
+        }
+        step.kind = StepKind::PointAtRow;
+    } else if (!at || !ReadFraction(words[2], step.x) || !ReadFraction(words[3], step.y)) {
+        line.Fail("write \"point at row N\" or \"point at X Y\" (fractions of the screen), not \"" +
+                  line.source + "\"");
+    }
+}
+
+void ReadClick(Reading& line, SessionStep& step) {
+    if (line.words.size() != 1) {
+        line.Fail("\"click\" and \"right click\" take nothing more, got \"" + line.source + "\"");
+    }
+    TapOf(line, step, "mouse-left");
+}
+
+void ReadRightClick(Reading& line, SessionStep& step) {
+    if (line.words.size() < 2 || Lowered(line.words[1]) != "click") {
+        line.Fail("unknown step \"" + line.words[0] + "\" (" + StepNames + ")");
+    }
+    if (line.words.size() != 2) {
+        line.Fail("\"click\" and \"right click\" take nothing more, got \"" + line.source + "\"");
+    }
+    TapOf(line, step, "mouse-right");
+}
+
+void ReadWheel(Reading& line, SessionStep& step) {
+    const std::string way = line.words.size() == 2 ? Lowered(line.words[1]) : "";
+    if (way != "up" && way != "down") {
+        line.Fail("write \"wheel up\" or \"wheel down\", not \"" + line.source + "\"");
+    }
+    TapOf(line, step, way == "up" ? "wheel-up" : "wheel-down");
+}
+
+// The game's on-screen keyboard: what its box holds, and its end.
+
+void ReadType(Reading& line, SessionStep& step) {
+    std::vector<Word> typed;
+    try {
+        typed = SplitWords(line.text);
+    } catch (const std::invalid_argument& mistake) {
+        line.Fail(mistake.what());
+    }
+    if (typed.size() != 2 || !typed[1].quoted) {
+        line.Fail("type takes one text in double quotes, as in type \"Arthur\", not \"" + line.source + "\"");
+    }
+    step.text = typed[1].text;
+}
+
+void ReadKeyboardEnd(Reading& line, SessionStep& step) {
+    const std::string end = line.words.size() == 2 ? Lowered(line.words[1]) : "";
+    if (end != "done" && end != "cancel") {
+        line.Fail("write \"keyboard done\" or \"keyboard cancel\", not \"" + line.source + "\"");
+    }
+    step.kind = end == "done" ? StepKind::KeyboardDone : StepKind::KeyboardCancel;
+}
+
 // Each step by its verb: the kind it makes, whether it takes exactly one
 // argument, and what reads the rest of its line.
 struct StepForm {
@@ -169,6 +259,12 @@ constexpr StepForm StepForms[] = {
     {"globals", StepKind::LoseGlobals, false, ReadGlobalsLost},
     {"expect", StepKind::Expect, false, ReadExpect},
     {"snapshot", StepKind::Snapshot, true, ReadSnapshot},
+    {"point", StepKind::PointAt, false, ReadPoint},
+    {"click", StepKind::Tap, false, ReadClick},
+    {"right", StepKind::Tap, false, ReadRightClick},
+    {"wheel", StepKind::Tap, false, ReadWheel},
+    {"type", StepKind::Type, false, ReadType},
+    {"keyboard", StepKind::KeyboardDone, false, ReadKeyboardEnd},
 };
 
 const StepForm* FormOf(std::string_view verb) {
@@ -201,10 +297,18 @@ SessionStep ReadStep(Reading& line) {
 const std::vector<Input>& SessionInputs() {
     // The game's menu controls, as the plug-in queries them.
     static const std::vector<Input> inputs = {
-        {"f8", true, PluginKeys::Toggle},       {"shift", true, PluginKeys::FastStep},
-        {"up", false, Menu::UpControl},         {"down", false, Menu::DownControl},
-        {"left", false, Menu::LeftControl},     {"right", false, Menu::RightControl},
-        {"select", false, Menu::SelectControl}, {"back", false, Menu::BackControl},
+        {"f8", true, PluginKeys::Toggle},
+        {"shift", true, PluginKeys::FastStep},
+        {"up", false, Menu::UpControl},
+        {"down", false, Menu::DownControl},
+        {"left", false, Menu::LeftControl},
+        {"right", false, Menu::RightControl},
+        {"select", false, Menu::SelectControl},
+        {"back", false, Menu::BackControl},
+        {"mouse-left", false, Control::INPUT_CURSOR_ACCEPT},
+        {"mouse-right", false, Control::INPUT_CURSOR_CANCEL},
+        {"wheel-up", false, Control::INPUT_CURSOR_SCROLL_UP},
+        {"wheel-down", false, Control::INPUT_CURSOR_SCROLL_DOWN},
     };
     return inputs;
 }

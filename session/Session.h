@@ -16,6 +16,17 @@
 //   wait N                    run N frames (1 to 100000)
 //   pass N ms                 N milliseconds go by before the next frame (1 to 60000)
 //   globals lost              the game's script globals cannot be reached from now on
+//   point at row N            the mouse's cursor onto row N of the page shown
+//                             (counted from 1, as the counter counts)
+//   point at X Y              the cursor to (X, Y), fractions of the screen
+//   click / right click       the left or right mouse button, tapped
+//   wheel up / wheel down     one notch of the mouse wheel
+//                             (the mouse buttons and wheel are also keys for
+//                             press, release and tap: mouse-left, mouse-right,
+//                             wheel-up, wheel-down)
+//   type "TEXT"               the game's on-screen keyboard now holds TEXT
+//   keyboard done             the player finishes the keyboard
+//   keyboard cancel           the player cancels it
 //   expect ...                the last frame run must show this (session/Expectation.h)
 //   snapshot NAME             keep the last frame run as NAME.png
 #pragma once
@@ -41,7 +52,12 @@ enum class StepKind {
     Pass,
     LoseGlobals,
     Expect,
-    Snapshot
+    Snapshot,
+    PointAt,
+    PointAtRow,
+    Type,
+    KeyboardDone,
+    KeyboardCancel
 };
 
 // A key on the keyboard (through the hook's keyboard handler) or a game control.
@@ -61,6 +77,10 @@ struct SessionStep {
     std::uint32_t milliseconds = 0; // Pass
     Expectation expectation;        // Expect
     std::string name;               // Snapshot: letters, digits, ".", "_" and "-" only
+    float x = 0.0f;                 // PointAt
+    float y = 0.0f;                 //
+    int row = 0;                    // PointAtRow, from 1
+    std::string text = {};          // Type
 };
 
 class SessionError : public std::runtime_error {

@@ -1,11 +1,13 @@
 #include "sim/Game.h"
 
+#include "host/GameControls.h"
 #include "host/Natives.h"
 #include "sim/NativeTable.h"
 
 #include <algorithm>
 #include <bit>
 #include <cctype>
+#include <cstring>
 #include <type_traits>
 #include <utility>
 
@@ -54,6 +56,8 @@ struct Game::Answers {
     void AddInput();
     void AddPrompts();
     void AddGameStrings();
+    void AddMouse();
+    void AddKeyboard();
 
     static const Answers& All() {
         static const Answers all = [] {
@@ -65,6 +69,8 @@ struct Game::Answers {
             answers.AddInput();
             answers.AddPrompts();
             answers.AddGameStrings();
+            answers.AddMouse();
+            answers.AddKeyboard();
             return answers;
         }();
         return all;
@@ -179,6 +185,12 @@ void Game::EndFrame() {
     justPressed_.clear();
     justReleased_.clear();
     disabledControls.clear();
+    cursorShown = false;
+    // A keyboard's end is answered in one frame; after it none is active.
+    if (keyboardAnswered_) {
+        keyboard.state = OnscreenKeyboard::State::Closed;
+        keyboardAnswered_ = false;
+    }
     // Game strings live for the frame that made them.
     gameStrings_.clear();
 }
@@ -257,6 +269,97 @@ void Game::Answers::AddGameStrings() {
         const std::uint64_t handle = game.nextGameString_++;
         game.gameStrings_[handle] = TextArg(call, 2);
         return handle;
+    });
+}
+
+// The mouse: the cursor's position is a control's value, read even while disabled.
+
+void Game::Answers::AddMouse() {
+    Add(Native::SetMouseCursorThisFrame, [](Game& game, NativeCall&) { game.cursorShown = true; });
+    Add(Native::DisabledControlNormal, [](Game& game, NativeCall& call) {
+        const std::uint32_t control = Arg(call, 1);
+        const float value = control == Control::INPUT_CURSOR_X   ? game.cursorX
+                            : control == Control::INPUT_CURSOR_Y ? game.cursorY
+                            : game.ControlHeld(control)          ? 1.0f
+                                                                 : 0.0f;
+        std::uint32_t bits = 0;
+        std::memcpy(&bits, &value, sizeof bits);
+        return bits;
+    });
+    Add(Native::DisabledControlJustReleased,
+        [](Game& game, NativeCall& call) { return game.justReleased_.count(Arg(call, 1)) != 0; });
+}
+
+// The on-screen keyboard.
+
+namespace {
+
+// Where the first `characters` UTF-8 characters of text end.
+std::size_t CharactersEnd(const std::string& text, std::size_t characters) {
+    std::size_t at = 0;
+    for (; at < text.size(); ++at) {
+        const bool continuation = (static_cast<unsigned char>(text[at]) & 0xc0) == 0x80;
+        if (!continuation && characters-- == 0) {
+            break;
+        }
+    }
+    return at;
+}
+
+} // namespace
+
+void OnscreenKeyboard::Type(const std::string& typed) {
+    if (state == State::Editing) {
+        text = typed.substr(0, CharactersEnd(typed, static_cast<std::size_t>(std::max(maxLength, 0))));
+    }
+}
+
+void OnscreenKeyboard::Finish() {
+    if (state == State::Editing) {
+        state = State::Finished;
+    }
+}
+
+void OnscreenKeyboard::Cancel() {
+    if (state == State::Editing) {
+        state = State::Cancelled;
+    }
+}
+
+void Game::Answers::AddKeyboard() {
+    Add(Native::DisplayOnscreenKeyboard, [](Game& game, NativeCall& call) {
+        OnscreenKeyboard& box = game.keyboard;
+        box.state = OnscreenKeyboard::State::Editing;
+        box.textType = IntArg(call, 0);
+        box.title = TextArg(call, 1);
+        box.defaultText = TextArg(call, 3);
+        box.maxLength = IntArg(call, 7);
+        box.text.clear();
+        box.Type(box.defaultText);
+    });
+    Add(Native::UpdateOnscreenKeyboard, [](Game& game, NativeCall&) -> std::uint32_t {
+        switch (game.keyboard.state) {
+        case OnscreenKeyboard::State::Editing:
+            return 0;
+        case OnscreenKeyboard::State::Finished:
+            game.keyboardAnswered_ = true;
+            return 1;
+        case OnscreenKeyboard::State::Cancelled:
+            game.keyboardAnswered_ = true;
+            return 2;
+        case OnscreenKeyboard::State::Closed:
+            break;
+        }
+        return 3;
+    });
+    // Null unless the keyboard was answered finished in this frame.
+    Add(Native::OnscreenKeyboardResult, [](Game& game, NativeCall&) -> std::uint64_t {
+        const OnscreenKeyboard& box = game.keyboard;
+        if (!game.keyboardAnswered_ || box.state != OnscreenKeyboard::State::Finished || box.nullResult) {
+            return 0;
+        }
+        game.keyboardResult_ = box.rawResult.value_or(box.text);
+        return reinterpret_cast<std::uintptr_t>(game.keyboardResult_.c_str());
     });
 }
 

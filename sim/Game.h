@@ -32,12 +32,42 @@ struct Prompt {
     std::optional<bool> forcePressCompleted;
 };
 
+// The game's on-screen keyboard: opened by the plug-in, typed into and
+// finished or cancelled by the player.
+struct OnscreenKeyboard {
+    enum class State { Closed, Editing, Finished, Cancelled };
+    State state = State::Closed;
+    std::int32_t textType = 0;
+    std::string title;
+    std::string defaultText;
+    std::int32_t maxLength = 0;
+    std::string text; // what the box holds: the default, then what the player typed
+    // Tests: the bytes the result hands over in place of text, as a game with
+    // other limits might (no NUL inside); nullResult hands over none.
+    std::optional<std::string> rawResult;
+    bool nullResult = false;
+
+    // The player's doing, each only while editing. The box takes at most
+    // maxLength characters, as the game's does: more are cut off.
+    void Type(const std::string& typed);
+    void Finish();
+    void Cancel();
+};
+
 class Game {
   public:
     // Controls: held state plus this frame's edges.
     void PressControl(std::uint32_t control);
     void ReleaseControl(std::uint32_t control);
     bool gamepad = false; // the input-device query answers "keyboard and mouse" while false
+
+    // The mouse: where the cursor stands, as INPUT_CURSOR_X and _Y read it
+    // (fractions of the screen), and whether the plug-in showed it this frame.
+    float cursorX = 0.5f;
+    float cursorY = 0.5f;
+    bool cursorShown = false;
+
+    OnscreenKeyboard keyboard;
 
     std::uint32_t playerCharacter = 0x2a;
     std::uint32_t player = 0x1;  // the player, as PLAYER::PLAYER_ID answers
@@ -85,6 +115,8 @@ class Game {
     std::set<std::uint32_t> held_;
     std::set<std::uint32_t> justPressed_;
     std::set<std::uint32_t> justReleased_;
+    bool keyboardAnswered_ = false;                     // finished or cancelled was answered this frame
+    std::string keyboardResult_;                        // what the result hands over, kept for the frame
     std::uint64_t nextGameString_ = 0x5354520000000001; // "STR" plus a count
     std::unordered_map<std::uint64_t, std::string> gameStrings_;
 };

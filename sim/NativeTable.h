@@ -13,7 +13,7 @@ namespace sim {
 //   i  32-bit signed integer     u  32-bit name hash (hex)
 //   h  32-bit handle             c  32-bit control hash (the game's name, or hex)
 //   b  boolean                   f  32-bit float
-//   t  text (location of a NUL-terminated string)
+//   t  text (location of a NUL-terminated string); as a result, a text or null
 //   g  64-bit game string        -  no result
 //   v  vector: three floats, each in its own 8-byte slot (results only)
 //   I U H B F  the location of one of i u h b f: an out-parameter the game

@@ -69,6 +69,21 @@ INSTANTIATE_TEST_SUITE_P(Scenarios, AllocationTest, ::testing::ValuesIn(AllScena
                              return std::string(ScenarioName(scenario.param));
                          });
 
+// The mouse's frame is a real one: the cursor shown, its place read, the two
+// buttons and the wheel asked, and the four cursor controls taken from the game.
+TEST(MouseAllocationTest, TheMouseFrameMakesItsElevenCallsMore) {
+    StartScenario(Scenario::VoiceMenuOpen);
+    for (int i = 0; i < WarmUpFrames; ++i) {
+        RunFrame();
+    }
+    const std::size_t open = RecordFrame().calls;
+    StartScenario(Scenario::MouseOnRow);
+    for (int i = 0; i < WarmUpFrames; ++i) {
+        RunFrame();
+    }
+    EXPECT_EQ(RecordFrame().calls, open + 11);
+}
+
 // Moving changes which texts are drawn and in what order; once every row has
 // been selected, the frame's texts fit in memory the menu already holds.
 TEST(MovingAllocationTest, ASecondPassThroughTheRowsAllocatesNothing) {

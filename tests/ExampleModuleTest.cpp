@@ -65,6 +65,15 @@ TEST_F(ExampleModuleTest, TheLinkOpensThePageAndEachActionReadsItsOwnRow) {
     Tap(Menu::LeftControl);
     EXPECT_EQ(Description(), "Value 3 of 3: Farewell.") << "left from the first value wraps";
 
+    Tap(Menu::DownControl);
+    Tap(Menu::SelectControl);
+    ASSERT_EQ(host.game.keyboard.state, sim::OnscreenKeyboard::State::Editing) << "the text row opened it";
+    EXPECT_EQ(host.game.keyboard.text, "Arthur") << "on the row's value";
+    host.game.keyboard.Type("Sadie");
+    host.game.keyboard.Finish();
+    runner.RunFrame();
+    EXPECT_EQ(Description(), "Typed: Sadie.");
+
     host.game.clockHours = 14;
     Tap(Menu::DownControl); // over the separator
     Tap(Menu::SelectControl);

@@ -273,7 +273,8 @@ TEST_F(ExpectationCheckTest, NumbersRightHandTextDisabledRowsAndTheDescription) 
     const std::pair<const char*, std::optional<std::string>> onTheHorse[] = {
         {R"(row "Buy horse" right "$25")", std::nullopt},
         {R"(row "Buy horse" right "$30")", R"(row "Buy horse" right "$25")"},
-        {R"(row "Buy horse" value "$25")", R"(row "Buy horse" with no value)"},
+        // Without arrows the text at the right is the value, as a text row shows its own.
+        {R"(row "Buy horse" value "$30")", R"(row "Buy horse" value "$25")"},
         {R"(row "Buy horse" disabled)", std::nullopt},
         {R"(row "Buy horse" enabled)", R"(row "Buy horse" disabled)"},
         {R"(description "Costs $25.")", std::nullopt},
@@ -293,6 +294,79 @@ TEST(ExpectationFailureTest, NamesTheFileLineAndBothSides) {
                                  ParseExpectation(R"(row "Greeting" value "Evening")"),
                                  R"(row "Greeting" value "Howdy")"),
         R"(examples/example.session:14: expected row "Greeting" value "Evening", the frame showed row "Greeting" value "Howdy")");
+}
+
+} // namespace
+
+namespace {
+
+// Pointing at a row reads where the frame drew it, scrolled or not, as a
+// player aims; a row not drawn cannot be pointed at.
+class PointAtRowTest : public MenuTest {
+  protected:
+    std::optional<driver::InputEvent> Aim(int row, std::string& why) {
+        session::SessionStep step;
+        step.row = row;
+        return session::PointAtRow(step, host.recorder.Last(), why);
+    }
+    // The slot (from 0) a place lands in, as the menu's rows stand.
+    static float Slot(const driver::InputEvent& at) {
+        return (at.y * static_cast<float>(screenHeight) - 270.0f) / rowPitch;
+    }
+};
+
+TEST_F(PointAtRowTest, TheRowsMiddleWhereverTheWindowStandsAndNothingForARowNotDrawn) {
+    std::string why;
+    Start();
+    EXPECT_FALSE(Aim(1, why));
+    EXPECT_EQ(why, "the menu is not drawn");
+
+    ReleaseF8();
+    runner.RunFrame();
+    SetMainRows([](Menu::Submenu* main) {
+        for (int i = 0; i < 12; ++i) {
+            main->AddOption("row " + std::to_string(i), "", {});
+        }
+    });
+    runner.RunFrame();
+    const std::optional<driver::InputEvent> third = Aim(3, why);
+    ASSERT_TRUE(third);
+    EXPECT_EQ(third->kind, driver::InputKind::MoveCursor);
+    EXPECT_NEAR(Slot(*third), 2.0f, 0.01f);
+    EXPECT_GT(third->x * screenWidth, 92.0f) << "on the label, inside the column";
+    EXPECT_LT(third->x * screenWidth, 313.0f);
+    EXPECT_FALSE(Aim(9, why));
+    EXPECT_EQ(why, "row 9 is scrolled out of sight");
+    EXPECT_FALSE(Aim(13, why));
+    EXPECT_EQ(why, "the page has rows 1 to 12");
+
+    Controller().selectedIndex = 11; // rows 4 to 11 drawn, counted 5 to 12
+    runner.RunFrame();
+    const std::optional<driver::InputEvent> fifth = Aim(5, why);
+    ASSERT_TRUE(fifth);
+    EXPECT_NEAR(Slot(*fifth), 0.0f, 0.01f);
+    EXPECT_FALSE(Aim(4, why)) << why;
+}
+
+TEST_F(PointAtRowTest, TheMouseAndTheKeyboardStepsReachTheGame) {
+    Start();
+    session::RunSession(session::ParseSession("point at 0.25 0.75\ntype \"ignored\""), runner, {});
+    EXPECT_EQ(host.game.cursorX, 0.25f);
+    EXPECT_EQ(host.game.cursorY, 0.75f);
+    EXPECT_EQ(host.game.keyboard.text, "") << "typed with no keyboard open, it goes nowhere";
+
+    host.game.keyboard.state = sim::OnscreenKeyboard::State::Editing;
+    host.game.keyboard.maxLength = 4;
+    session::RunSession(session::ParseSession("type \"Arthur\"\nkeyboard done"), runner, {});
+    EXPECT_EQ(host.game.keyboard.text, "Arth") << "the game's box takes no more than its length";
+    EXPECT_EQ(host.game.keyboard.state, sim::OnscreenKeyboard::State::Finished);
+
+    host.game.keyboard.state = sim::OnscreenKeyboard::State::Editing;
+    session::RunSession(session::ParseSession("keyboard cancel"), runner, {});
+    EXPECT_EQ(host.game.keyboard.state, sim::OnscreenKeyboard::State::Cancelled);
+    EXPECT_THROW(session::RunSession(session::ParseSession("wait 1\npoint at row 2"), runner, {}),
+                 session::SessionError)
+        << "the menu is closed: the session cannot be played on";
 }
 
 } // namespace

@@ -7,8 +7,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <filesystem>
 #include <fstream>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -87,11 +89,14 @@ TEST(SessionTest, TheDefaultSessionReads) {
 }
 
 TEST(SessionTest, MistakesNameTheirLine) {
-    EXPECT_EQ(ErrorOf("wait 1\njump F8"), "line 2: unknown step \"jump\" (press, release, repeat, tap, "
-                                          "chord, gamepad, wait, pass, globals lost, expect, snapshot)");
+    EXPECT_EQ(
+        ErrorOf("wait 1\njump F8"),
+        "line 2: unknown step \"jump\" (press, release, repeat, tap, chord, gamepad, wait, pass, globals "
+        "lost, point at, click, right click, wheel, type, keyboard, expect, snapshot)");
     EXPECT_EQ(ErrorOf("chord F8"), "line 1: chord takes no argument, got \"chord F8\"");
     EXPECT_EQ(ErrorOf("press F9"),
-              "line 1: unknown key or control \"F9\" (F8, Shift, up, down, left, right, select, back)");
+              "line 1: unknown key or control \"F9\" (F8, Shift, up, down, left, right, select, back, "
+              "mouse-left, mouse-right, wheel-up, wheel-down)");
     EXPECT_EQ(ErrorOf("press"),
               "line 1: expected a step and one argument, as in \"press F8\", got \"press\"");
     EXPECT_EQ(ErrorOf("wait 1 2"),
@@ -105,6 +110,57 @@ TEST(SessionTest, MistakesNameTheirLine) {
               "line 1: snapshot \"open\" before any frame has run (add \"wait 1\")");
     EXPECT_EQ(ErrorOf("wait 1\nsnapshot a\nsnapshot A"), "line 3: snapshot \"A\" is taken twice")
         << "names that differ in case are one file on some systems";
+}
+
+TEST(SessionTest, TheMouseAndTheKeyboardStepsRead) {
+    const auto steps = ParseSession("point at row 3\npoint at 0.25 1e-1\npoint at nan -inf\nclick\n"
+                                    "Right Click\nwheel down\nwheel UP\ntap mouse-left\n"
+                                    "type \"Arthur \\\"Morgan\\\"\"\nkeyboard done\nkeyboard cancel");
+    ASSERT_EQ(steps.size(), 11u);
+    EXPECT_EQ(steps[0].kind, StepKind::PointAtRow);
+    EXPECT_EQ(steps[0].row, 3);
+    EXPECT_EQ(steps[1].kind, StepKind::PointAt);
+    EXPECT_EQ(steps[1].x, 0.25f);
+    EXPECT_EQ(steps[1].y, 0.1f);
+    EXPECT_TRUE(std::isnan(steps[2].x)) << "a place the game should never report can still be played";
+    EXPECT_EQ(steps[2].y, -std::numeric_limits<float>::infinity());
+    const std::pair<std::size_t, std::uint32_t> taps[] = {{3, Control::INPUT_CURSOR_ACCEPT},
+                                                          {4, Control::INPUT_CURSOR_CANCEL},
+                                                          {5, Control::INPUT_CURSOR_SCROLL_DOWN},
+                                                          {6, Control::INPUT_CURSOR_SCROLL_UP},
+                                                          {7, Control::INPUT_CURSOR_ACCEPT}};
+    for (const auto& [at, control] : taps) {
+        EXPECT_EQ(steps[at].kind, StepKind::Tap) << steps[at].source;
+        EXPECT_EQ(steps[at].input.code, control) << steps[at].source;
+        EXPECT_FALSE(steps[at].input.isKey) << steps[at].source;
+    }
+    EXPECT_EQ(steps[8].kind, StepKind::Type);
+    EXPECT_EQ(steps[8].text, "Arthur \"Morgan\"");
+    EXPECT_EQ(steps[9].kind, StepKind::KeyboardDone);
+    EXPECT_EQ(steps[10].kind, StepKind::KeyboardCancel);
+    EXPECT_EQ(ErrorOf("click\nexpect menu open"), "no error") << "a click runs frames";
+}
+
+TEST(SessionTest, TheMouseAndTheKeyboardStepsNameTheirMistakes) {
+    EXPECT_EQ(ErrorOf("point at row 0"), "line 1: point at row takes a row from 1 to 100000, not \"0\"");
+    EXPECT_EQ(ErrorOf("point at row x"), "line 1: point at row takes a row from 1 to 100000, not \"x\"");
+    for (const char* wrong : {"point at 0.5", "point 0.5 0.5", "point at 0.5 half", "point at 1 2 3"}) {
+        EXPECT_EQ(ErrorOf(wrong),
+                  std::string("line 1: write \"point at row N\" or \"point at X Y\" (fractions "
+                              "of the screen), not \"") +
+                      wrong + "\"");
+    }
+    EXPECT_EQ(ErrorOf("click twice"),
+              "line 1: \"click\" and \"right click\" take nothing more, got \"click twice\"");
+    EXPECT_EQ(ErrorOf("wheel left"), "line 1: write \"wheel up\" or \"wheel down\", not \"wheel left\"");
+    EXPECT_EQ(ErrorOf("type Arthur"),
+              "line 1: type takes one text in double quotes, as in type \"Arthur\", not \"type Arthur\"");
+    EXPECT_EQ(
+        ErrorOf("type \"a\" \"b\""),
+        "line 1: type takes one text in double quotes, as in type \"Arthur\", not \"type \"a\" \"b\"\"");
+    EXPECT_NE(ErrorOf("type \"open").find("line 1: "), std::string::npos) << "a quote left open";
+    EXPECT_EQ(ErrorOf("keyboard"),
+              "line 1: write \"keyboard done\" or \"keyboard cancel\", not \"keyboard\"");
 }
 
 TEST(SessionTest, SnapshotNamesCannotLeaveTheOutputFolder) {
@@ -139,9 +195,10 @@ TEST(SessionTest, AByteOrderMarkAtTheStartIsSkipped) {
     ASSERT_EQ(steps.size(), 2u);
     EXPECT_EQ(steps[0].source, "wait 2");
     EXPECT_EQ(steps[0].frames, 2);
-    EXPECT_EQ(ErrorOf("wait 1\n\xef\xbb\xbfwait 1"),
-              "line 2: unknown step \"\xef\xbb\xbfwait\" (press, release, "
-              "repeat, tap, chord, gamepad, wait, pass, globals lost, expect, snapshot)")
+    EXPECT_EQ(
+        ErrorOf("wait 1\n\xef\xbb\xbfwait 1"),
+        "line 2: unknown step \"\xef\xbb\xbfwait\" (press, release, repeat, tap, chord, gamepad, "
+        "wait, pass, globals lost, point at, click, right click, wheel, type, keyboard, expect, snapshot)")
         << "only at the start of the file";
 
     const std::string path = std::filesystem::temp_directory_path() / "qdt_session_bom.session";

@@ -12,20 +12,25 @@
 namespace scenario {
 
 enum class StepKind {
-    Input,         // the player's input as the driver plays it: a key, a control or a frame
-    UseGamepad,    // the input-device query answers "gamepad" from now on
-    UseKeyboard,   // ... and "keyboard and mouse" again
-    LoseGlobals,   // getGlobalPtr answers null from now on
-    PassTime,      // milliseconds between two frames, real or simulated
-    RestartScript, // the host starts the registered routine from the beginning
-    Unload,        // the host frees the plug-in
-    Expect,        // a session's expectation about the last frame (value: its number)
+    Input,          // the player's input as the driver plays it: a key, a control or a frame
+    UseGamepad,     // the input-device query answers "gamepad" from now on
+    UseKeyboard,    // ... and "keyboard and mouse" again
+    LoseGlobals,    // getGlobalPtr answers null from now on
+    PassTime,       // milliseconds between two frames, real or simulated
+    RestartScript,  // the host starts the registered routine from the beginning
+    Unload,         // the host frees the plug-in
+    Expect,         // a session's expectation about the last frame (value: its number)
+    PointAtRow,     // a session's cursor onto a row of the last frame (value: its number)
+    TypeText,       // the on-screen keyboard's box holds text
+    FinishKeyboard, // the player finishes the on-screen keyboard
+    CancelKeyboard, // ... or cancels it
 };
 
 struct Step {
     StepKind kind = StepKind::Input;
     std::uint32_t value = 0;       // milliseconds or expectation
     driver::InputEvent input = {}; // Input: one game frame unless it says otherwise
+    std::string text = {};         // TypeText
 };
 
 // The player's input, as steps both machines play.

@@ -4,8 +4,10 @@
 #include "driver/Runner.h"
 #include "host/PluginKeys.h"
 #include "sim/NativeTable.h"
+#include "sim/Quoting.h"
 #include "tests/scenarios/Machine.h"
 
+#include <charconv>
 #include <cstdio>
 #include <map>
 
@@ -94,6 +96,13 @@ void WriteHookLog(const sim::StandInHook& host, std::size_t from, Writer& out) {
     }
 }
 
+// Floats as the record prints them: the shortest text that reads back the same.
+std::string Fraction(float value) {
+    char buffer[32];
+    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
+    return std::string(buffer, end);
+}
+
 std::string DescribeInput(const driver::InputEvent& input) {
     switch (input.kind) {
     case driver::InputKind::KeyDown:
@@ -106,6 +115,8 @@ std::string DescribeInput(const driver::InputEvent& input) {
         return "press control " + Hex(input.code);
     case driver::InputKind::ReleaseControl:
         return "release control " + Hex(input.code);
+    case driver::InputKind::MoveCursor:
+        return "move the cursor to " + Fraction(input.x) + " " + Fraction(input.y);
     case driver::InputKind::NextFrame:
         break;
     }
@@ -130,6 +141,14 @@ std::string DescribeStep(const Step& step) {
         return "unload the plug-in";
     case StepKind::Expect:
         return "expect " + std::to_string(step.value);
+    case StepKind::PointAtRow:
+        return "point at a row (" + std::to_string(step.value) + ")";
+    case StepKind::TypeText:
+        return "type " + sim::Quoted(step.text);
+    case StepKind::FinishKeyboard:
+        return "finish the on-screen keyboard";
+    case StepKind::CancelKeyboard:
+        return "cancel the on-screen keyboard";
     }
     return "?";
 }
@@ -196,6 +215,22 @@ Record RunScenario(const Scenario& scenario, const std::string& pluginPath, cons
             if (hooks.expect) {
                 hooks.expect(step.value, host.recorder.Last(), host);
             }
+            break;
+        case StepKind::PointAtRow:
+            if (const auto move =
+                    hooks.point ? hooks.point(step.value, host.recorder.Last()) : std::nullopt) {
+                out.Line("  the cursor to " + Fraction(move->x) + " " + Fraction(move->y));
+                driver::Apply(runner, *move);
+            }
+            break;
+        case StepKind::TypeText:
+            host.game.keyboard.Type(step.text);
+            break;
+        case StepKind::FinishKeyboard:
+            host.game.keyboard.Finish();
+            break;
+        case StepKind::CancelKeyboard:
+            host.game.keyboard.Cancel();
             break;
         case StepKind::UseGamepad:
             host.game.gamepad = true;

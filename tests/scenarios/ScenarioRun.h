@@ -4,10 +4,12 @@
 
 #include "tests/scenarios/Scenario.h"
 
+#include "driver/InputSequences.h"
 #include "sim/StandInHook.h"
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 
 namespace scenario {
@@ -22,6 +24,8 @@ struct RunHooks {
     std::function<void(const sim::Frame& frame)> frame;
     std::function<void(std::uint32_t expectation, const sim::Frame& last, const sim::StandInHook& host)>
         expect;
+    // Where a PointAtRow step puts the cursor; nothing leaves it where it is.
+    std::function<std::optional<driver::InputEvent>(std::uint32_t step, const sim::Frame& last)> point;
 };
 
 Record RunScenario(const Scenario& scenario, const std::string& pluginPath, const RunHooks& hooks = {});

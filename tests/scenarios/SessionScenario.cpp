@@ -14,6 +14,7 @@ SessionRecord RunSessionFile(const std::string& path, const std::string& pluginP
     const std::vector<session::SessionStep> steps = session::LoadSession(path);
     Scenario played{SessionName(path), {}, {}};
     std::vector<const session::SessionStep*> expectations;
+    std::vector<const session::SessionStep*> pointings;
     session::ActionStream stream;
     for (const session::SessionStep& step : steps) {
         stream.Expand(step, [&](const session::Action& action) {
@@ -36,6 +37,22 @@ SessionRecord RunSessionFile(const std::string& path, const std::string& pluginP
                 break;
             case session::ActionKind::Snapshot:
                 break; // pictures are the preview's
+            case session::ActionKind::PointAtRow:
+                played.steps.push_back({StepKind::PointAtRow, static_cast<std::uint32_t>(pointings.size())});
+                pointings.push_back(&step);
+                break;
+            case session::ActionKind::Type: {
+                Step typed{StepKind::TypeText};
+                typed.text = action.text;
+                played.steps.push_back(typed);
+                break;
+            }
+            case session::ActionKind::FinishKeyboard:
+                played.steps.push_back({StepKind::FinishKeyboard});
+                break;
+            case session::ActionKind::CancelKeyboard:
+                played.steps.push_back({StepKind::CancelKeyboard});
+                break;
             }
         });
     }
@@ -50,6 +67,16 @@ SessionRecord RunSessionFile(const std::string& path, const std::string& pluginP
             result.failures.push_back(
                 session::DescribeFailure(path, step.line, step.expectation, *shortfall));
         }
+    };
+    hooks.point = [&](std::uint32_t number, const sim::Frame& last) -> std::optional<driver::InputEvent> {
+        const session::SessionStep& step = *pointings.at(number);
+        std::string why;
+        const std::optional<driver::InputEvent> move = session::PointAtRow(step, last, why);
+        if (!move) {
+            result.failures.push_back(path + ":" + std::to_string(step.line) + ": " + step.source + ": " +
+                                      why);
+        }
+        return move;
     };
     result.record = RunScenario(played, pluginPath, hooks);
     return result;

@@ -7,6 +7,7 @@
 #include "session/Words.h"
 #include "tools/preview/ContactSheet.h"
 #include "tools/preview/OutputFolder.h"
+#include "tools/render/GameOverlays.h"
 #include "tools/render/PictureOptions.h"
 #include "tools/render/PromptBoard.h"
 #include "tools/render/PromptStrip.h"
@@ -109,8 +110,8 @@ std::string Joined(const std::vector<std::string>& parts) {
 class PreviewRun {
   public:
     PreviewRun(const Options& options, const driver::Screen& screen, preview::OutputFolder& out,
-               const preview::Look& look, std::ofstream& record)
-        : options_(options), screen_(screen), out_(out), look_(look), record_(record) {}
+               const preview::Look& look, std::ofstream& record, const sim::Game& game)
+        : options_(options), screen_(screen), out_(out), look_(look), record_(record), game_(game) {}
 
     session::SessionObserver Observer() {
         session::SessionObserver observer;
@@ -181,6 +182,11 @@ class PreviewRun {
         preview::Picture picture =
             preview::Render(scene, screen_.WindowWidth(), screen_.WindowHeight(), look_);
         preview::DrawPrompts(picture, prompts_.Shown());
+        // What the game draws over the frame on its own.
+        preview::DrawKeyboard(picture, game_.keyboard);
+        if (const auto cursor = preview::ShownCursor(frame)) {
+            preview::DrawCursor(picture, *cursor);
+        }
         picture.WritePng(path.string());
         sheet_.Add(step.name, picture);
         char line[64];
@@ -194,6 +200,7 @@ class PreviewRun {
     preview::OutputFolder& out_;
     preview::Look look_;
     std::ofstream& record_;
+    const sim::Game& game_;
     std::vector<std::string> pictureLines_;
     preview::ContactSheet sheet_;
     preview::SessionSummary told_;
@@ -221,7 +228,7 @@ int Preview(const Options& options) {
 
     std::printf("session %s on %s, game window %dx%d\nwhat happened:\n", options.session.c_str(),
                 options.module.c_str(), screen.WindowWidth(), screen.WindowHeight());
-    PreviewRun run(options, screen, out, look.Get(), record);
+    PreviewRun run(options, screen, out, look.Get(), record, host.game);
     const int frames = session::RunSession(steps, runner, run.Observer());
     runner.Unload();
     record.close();

@@ -1,5 +1,6 @@
 #include "tools/workbench/GameInput.h"
 
+#include "host/GameControls.h"
 #include "host/MenuControls.h"
 #include "host/PluginKeys.h"
 #include "tools/workbench/PadMapping.h"
@@ -65,6 +66,22 @@ void GameInput::Button(std::string_view name, bool down) {
             recentButtons_.erase(recentButtons_.begin());
         }
     }
+}
+
+void GameInput::MoveCursor(float x, float y) {
+    Queue(Device::Keyboard);
+    Queue({driver::MoveCursor(x, y)});
+}
+
+void GameInput::MouseButton(bool left, bool down) {
+    Queue(Device::Keyboard);
+    const std::uint32_t control = left ? Control::INPUT_CURSOR_ACCEPT : Control::INPUT_CURSOR_CANCEL;
+    Queue({{down ? driver::InputKind::PressControl : driver::InputKind::ReleaseControl, control}});
+}
+
+void GameInput::Wheel(bool up) {
+    Queue(Device::Keyboard);
+    Queue(driver::Wheel(up));
 }
 
 std::string GameInput::LastButtons() const {

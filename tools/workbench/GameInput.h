@@ -26,8 +26,9 @@ KeyBinding BindingFor(SDL_Keycode key);
 
 // The help line shown under the picture.
 inline constexpr const char* HelpLine = "F8 open/close   Shift fast steps   arrows move   Enter select   "
-                                        "Backspace back   G keyboard/controller   C controller chord   "
-                                        "F12 screenshot   F9 record session   Esc quit";
+                                        "Backspace back   mouse point, click, wheel, right click back   "
+                                        "G keyboard/controller   C controller chord   F12 screenshot   "
+                                        "F9 record session   Esc quit";
 
 // Events wait in order for the frames that take them: a game control
 // changes at most once a frame, so a quick tap (press and release between
@@ -46,6 +47,12 @@ class GameInput {
     // direction going down or up: every control bound to it, and the input
     // device switched to a controller.
     void Button(std::string_view name, bool down);
+    // The mouse over the game picture: the cursor to (x, y), fractions of
+    // the screen; a button going down or up (left: Select's click, right:
+    // Back's); a notch of the wheel. Each is keyboard and mouse in use.
+    void MoveCursor(float x, float y);
+    void MouseButton(bool left, bool down);
+    void Wheel(bool up);
     // The buttons pressed last, the newest last: "RB, A".
     std::string LastButtons() const;
     // Before each frame: hands over the events this frame can take.

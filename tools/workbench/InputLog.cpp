@@ -5,6 +5,7 @@ namespace workbench {
 void InputLog::Restart() {
     entries_.clear();
     snapshotNames_.clear();
+    typedTexts_.clear();
     start_ = now_;
     frames_ = 0;
     paused_ = false;
@@ -28,6 +29,10 @@ void InputLog::Input(const driver::InputEvent& event) {
         break;
     case driver::InputKind::NextFrame:
         return; // frames come through Frame, with their time
+    case driver::InputKind::MoveCursor:
+        now_.cursorX = event.x;
+        now_.cursorY = event.y;
+        break;
     }
     if (Keeping()) {
         entries_.push_back({EntryKind::Input, event, 0});
@@ -50,6 +55,7 @@ void InputLog::Frame(std::uint32_t tickCount) {
         entries_.clear();
         entries_.shrink_to_fit();
         snapshotNames_.clear();
+        typedTexts_.clear();
         return;
     }
     entries_.push_back({EntryKind::Frame, {}, tickCount});
@@ -60,6 +66,19 @@ void InputLog::Snapshot(const std::string& name) {
     if (Keeping() && frames_ > 0) {
         entries_.push_back({EntryKind::Snapshot, {}, static_cast<std::uint32_t>(snapshotNames_.size())});
         snapshotNames_.push_back(name);
+    }
+}
+
+void InputLog::Typed(const std::string& text) {
+    if (Keeping()) {
+        entries_.push_back({EntryKind::Typed, {}, static_cast<std::uint32_t>(typedTexts_.size())});
+        typedTexts_.push_back(text);
+    }
+}
+
+void InputLog::KeyboardEnded(bool done) {
+    if (Keeping()) {
+        entries_.push_back({done ? EntryKind::KeyboardDone : EntryKind::KeyboardCancelled, {}, 0});
     }
 }
 

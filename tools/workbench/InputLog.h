@@ -19,12 +19,22 @@ class InputLog {
     // window waiting too long after a rebuild.
     static constexpr int MaxFrames = 100000;
 
-    enum class EntryKind : std::uint8_t { Input, Gamepad, Frame, Snapshot };
+    // Typed and the keyboard's end: the player's doing on the game's on-screen keyboard.
+    enum class EntryKind : std::uint8_t {
+        Input,
+        Gamepad,
+        Frame,
+        Snapshot,
+        Typed,
+        KeyboardDone,
+        KeyboardCancelled
+    };
     struct Entry {
         EntryKind kind = EntryKind::Frame;
         driver::InputEvent input; // Input (never NextFrame: frames are their own entries)
-        std::uint32_t value =
-            0; // Gamepad: 1 for a controller; Frame: the tick count; Snapshot: its name's index
+        // Gamepad: 1 for a controller; Frame: the tick count; Snapshot: its
+        // name's index; Typed: the text's index
+        std::uint32_t value = 0;
     };
 
     // What was held and reported when the log began; a replay starts from it.
@@ -32,6 +42,8 @@ class InputLog {
         bool gamepad = false;
         std::set<std::uint32_t> heldControls;
         std::set<std::uint32_t> keysDown;
+        float cursorX = 0.5f; // where the mouse's cursor stands
+        float cursorY = 0.5f;
     };
 
     // Begins a new log from what is held now.
@@ -44,12 +56,16 @@ class InputLog {
     void Frame(std::uint32_t tickCount);
     // The frame run last was written as a picture named name.
     void Snapshot(const std::string& name);
+    // The on-screen keyboard's box now holds text; the player finished or cancelled it.
+    void Typed(const std::string& text);
+    void KeyboardEnded(bool done);
 
     // Past MaxFrames the log stops: it no longer says how the plug-in got where it is.
     bool Full() const { return full_; }
     int Frames() const { return frames_; }
     const std::vector<Entry>& Entries() const { return entries_; }
     const std::vector<std::string>& SnapshotNames() const { return snapshotNames_; }
+    const std::vector<std::string>& TypedTexts() const { return typedTexts_; }
     const Start& AtStart() const { return start_; }
     // What is held and reported now, whether or not the log keeps entries.
     const Start& Now() const { return now_; }
@@ -59,6 +75,7 @@ class InputLog {
 
     std::vector<Entry> entries_;
     std::vector<std::string> snapshotNames_;
+    std::vector<std::string> typedTexts_;
     Start start_;
     Start now_;
     int frames_ = 0;

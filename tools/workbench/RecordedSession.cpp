@@ -3,9 +3,11 @@
 #include "host/MenuControls.h"
 #include "session/Session.h"
 #include "sim/ControlTable.h"
+#include "sim/Game.h"
 #include "sim/Quoting.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cstdio>
 #include <optional>
 #include <set>
@@ -69,6 +71,13 @@ bool SpokenFor(std::uint32_t control) {
                        [&](const session::Input& input) { return !input.isKey && sameButton(input.code); });
 }
 
+// A fraction of the screen as the shortest text that reads back the same.
+std::string Fraction(float value) {
+    char buffer[32];
+    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
+    return std::string(buffer, end);
+}
+
 // The log's entries as session lines, each at the frame it is played
 // before. The chord is read from what the game holds: the menu toggles in the
 // frame the chord's button comes up while the modifier is held, however the
@@ -81,6 +90,10 @@ class SessionLines {
     void Add(std::string text) { lines_.push_back({frames_, 0, std::move(text)}); }
 
     void Input(const driver::InputEvent& input) {
+        if (input.kind == driver::InputKind::MoveCursor) {
+            Point(input.x, input.y);
+            return;
+        }
         const bool control =
             input.kind == driver::InputKind::PressControl || input.kind == driver::InputKind::ReleaseControl;
         const bool press = input.kind == driver::InputKind::PressControl ||
@@ -100,6 +113,17 @@ class SessionLines {
         } else if (!control || !SpokenFor(input.code)) {
             Add(Unnamed(input));
         }
+    }
+
+    // The cursor's moves between two frames end where the last one put it.
+    void Point(float x, float y) {
+        std::string line = "point at " + Fraction(x) + " " + Fraction(y);
+        if (lastPoint_ && *lastPoint_ == lines_.size() - 1 && lines_.back().at == frames_) {
+            lines_.back().text = std::move(line);
+            return;
+        }
+        Add(std::move(line));
+        lastPoint_ = lines_.size() - 1;
     }
 
     void Frame() {
@@ -150,6 +174,7 @@ class SessionLines {
     bool chordButtonWasDown_;
     std::optional<std::size_t> selectPress_;
     std::optional<std::size_t> selectRelease_;
+    std::optional<std::size_t> lastPoint_;
     int frames_ = 0;
 };
 
@@ -195,6 +220,9 @@ std::string WriteSession(const InputLog& log, const readback::MenuState& end, co
     if (start.gamepad) {
         text << "gamepad on\n";
     }
+    if (const sim::Game fresh; start.cursorX != fresh.cursorX || start.cursorY != fresh.cursorY) {
+        text << "point at " << Fraction(start.cursorX) << " " << Fraction(start.cursorY) << "\n";
+    }
     for (const std::uint32_t key : start.keysDown) {
         const driver::InputEvent down{driver::InputKind::KeyDown, key};
         const std::string name = SessionName(down);
@@ -222,6 +250,17 @@ std::string WriteSession(const InputLog& log, const readback::MenuState& end, co
             break;
         case EntryKind::Snapshot:
             lines.Add("snapshot " + log.SnapshotNames()[entry.value]);
+            break;
+        case EntryKind::Typed: {
+            const std::string& typed = log.TypedTexts()[entry.value];
+            lines.Add("type " + sim::Quoted(typed));
+            break;
+        }
+        case EntryKind::KeyboardDone:
+            lines.Add("keyboard done");
+            break;
+        case EntryKind::KeyboardCancelled:
+            lines.Add("keyboard cancel");
             break;
         }
     }

@@ -31,6 +31,24 @@ std::uint32_t LastFrameTick(const InputLog& log) {
     return 0;
 }
 
+// The input device the game reports and where the mouse's cursor stands.
+void SetDevices(sim::Game& game, const InputLog::Start& state) {
+    game.gamepad = state.gamepad;
+    game.cursorX = state.cursorX;
+    game.cursorY = state.cursorY;
+}
+
+// What the player did on the game's on-screen keyboard; nothing for another entry.
+void ReplayKeyboard(const InputLog& log, const InputLog::Entry& entry, sim::OnscreenKeyboard& keyboard) {
+    if (entry.kind == InputLog::EntryKind::Typed) {
+        keyboard.Type(log.TypedTexts().at(entry.value));
+    } else if (entry.kind == InputLog::EntryKind::KeyboardDone) {
+        keyboard.Finish();
+    } else if (entry.kind == InputLog::EntryKind::KeyboardCancelled) {
+        keyboard.Cancel();
+    }
+}
+
 } // namespace
 
 ReplayResult Replay(const InputLog& log, driver::Runner& runner, std::uint32_t endTick,
@@ -41,7 +59,7 @@ ReplayResult Replay(const InputLog& log, driver::Runner& runner, std::uint32_t e
 
     HoldControls(host.game, log.Now().heldControls, log.AtStart().heldControls);
     host.game.EndFrame(); // held as the log began, not pressed now
-    host.game.gamepad = log.AtStart().gamepad;
+    SetDevices(host.game, log.AtStart());
     // The new module's handler has never seen the keys that were down when the log began.
     for (const std::uint32_t key : log.AtStart().keysDown) {
         runner.KeyDown(key);
@@ -79,7 +97,8 @@ ReplayResult Replay(const InputLog& log, driver::Runner& runner, std::uint32_t e
             }
             ++result.frames;
             break;
-        case InputLog::EntryKind::Snapshot:
+        default: // a snapshot, or what was done on the game's keyboard
+            ReplayKeyboard(log, entry, host.game.keyboard);
             break;
         }
     }
@@ -88,7 +107,7 @@ ReplayResult Replay(const InputLog& log, driver::Runner& runner, std::uint32_t e
     // the log; the game holds what it held before the replay.
     HoldControls(host.game, held, log.Now().heldControls);
     host.game.EndFrame();
-    host.game.gamepad = log.Now().gamepad;
+    SetDevices(host.game, log.Now());
     host.tickCount = endTick;
     result.milliseconds =
         std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();

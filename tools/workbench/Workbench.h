@@ -6,6 +6,7 @@
 #include "driver/Runner.h"
 #include "tools/render/Picture.h"
 #include "tools/render/PromptBoard.h"
+#include "tools/render/Scene.h"
 #include "tools/render/Textures.h"
 #include "tools/workbench/Controllers.h"
 #include "tools/workbench/GameInput.h"
@@ -24,7 +25,9 @@
 #include <chrono>
 #include <cstdint>
 #include <optional>
+#include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace workbench {
@@ -47,7 +50,18 @@ class Workbench {
     // Reloads a module replaced on disk once it is whole.
     void FollowModule();
     void HandleEvents();
+    // The mouse on the game picture, as the game's cursor reads it.
+    void HandleMouse(const SDL_Event& event);
+    std::optional<std::pair<float, float>> OnPicture(int windowX, int windowY, bool clamp) const;
+    // The game's on-screen keyboard: a text box in the window while it is open.
+    void FollowKeyboard();
+    // True when the event was the box's: text, a key down while it is open,
+    // or the key up of one that went down into it.
+    bool TypeInto(const SDL_Event& event);
+    void EditBox(SDL_Keycode key);
+    void SetTyped(const std::string& text);
     void RunFrame();
+    void DrawPicture(const sim::Frame& frame, const preview::Scene& scene);
     void Show();
     void Screenshot();
     void Record();
@@ -71,6 +85,9 @@ class Workbench {
     preview::PromptBoard prompts_;                   // what the module's prompts are, from its first frame on
     std::vector<preview::ShownPrompt> promptsDrawn_; // the prompts the picture shows
     sim::Frame drawn_;                               // the calls of the frame the picture shows
+    std::string overlaysDrawn_;                      // the cursor and keyboard the picture shows
+    std::optional<std::string> typing_;              // while the game's keyboard is open: its box
+    std::set<SDL_Keycode> typedKeys_;                // keys down into the box, not yet up
     bool pictureNew_ = false;                        // not yet on the window
     Clock::time_point start_ = Clock::now();
     Clock::time_point chromeDrawn_{};

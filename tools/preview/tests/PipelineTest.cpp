@@ -180,17 +180,18 @@ TEST(ShippedPipelineTest, TheDefaultSessionOpensMovesToTheFourthRowSelectsItAndC
 TEST(PipelineTest, TheSummaryTellsPagesListsTogglesAndActionsInTheMenusWords) {
     std::vector<std::string> events;
     Play(session::ParseSession("wait 2\ntap F8\ntap up\ntap select\ntap select\ntap down\ntap right\n"
-                               "tap down\ntap select\ntap down\ntap select\ntap back\ntap back\ntap back\n"),
+                               "tap down\ntap down\ntap select\ntap down\ntap select\ntap back\ntap back\n"
+                               "tap back\n"),
          {}, Collect(events), QDT_EXAMPLE_MODULE);
-    EXPECT_EQ(
-        events,
-        (std::vector<std::string>{
-            "menu opened", "moved up to \"Example page\", 7 of 7", "entered \"Example\" (depth 1)",
-            "toggle \"Show hints\" on", "moved down to \"Greeting\", 2 of 8",
-            "list \"Greeting\" stepped right to \"Farewell\"", "moved down to \"Read the clock\", 4 of 8",
-            "selected \"Read the clock\"", "moved down to \"Second page\", 5 of 8",
-            "entered \"Example\" \"Second page\" (depth 2)", "back to \"Example\" \"Example page\", row 5",
-            "back to \"Quorvane Dev Tools\", row 7", "menu closed"}));
+    EXPECT_EQ(events,
+              (std::vector<std::string>{
+                  "menu opened", "moved up to \"Example page\", 7 of 7", "entered \"Example\" (depth 1)",
+                  "toggle \"Show hints\" on", "moved down to \"Greeting\", 2 of 9",
+                  "list \"Greeting\" stepped right to \"Farewell\"", "moved down to \"Nickname\", 3 of 9",
+                  "moved down to \"Read the clock\", 5 of 9", "selected \"Read the clock\"",
+                  "moved down to \"Second page\", 6 of 9", "entered \"Example\" \"Second page\" (depth 2)",
+                  "back to \"Example\" \"Example page\", row 6", "back to \"Quorvane Dev Tools\", row 7",
+                  "menu closed"}));
 }
 
 // An action that waits with scriptWait finishes frames later, in a frame

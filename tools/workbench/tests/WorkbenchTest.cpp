@@ -2,6 +2,7 @@
 // driven with real key events from xdotool. Its standard output says what
 // happened; screenshots say what was drawn.
 #include "tests/support/PixelChecks.h"
+#include "tools/workbench/Panel.h"
 
 #include <X11/Xlib.h>
 #include <gtest/gtest.h>
@@ -174,6 +175,32 @@ class WorkbenchTest : public ::testing::Test {
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
     }
 
+    // xdotool's mouse command (move, click 1, click 3, click 5) on the workbench's window.
+    void Mouse(const std::string& command) {
+        ASSERT_EQ(std::system(("timeout 15 xdotool " + command).c_str()), 0) << command;
+    }
+
+    // The mouse onto the middle of a row box's slot (from 0) in the picture,
+    // which the workbench lays out in its window as LayOut says.
+    void PointAtSlot(int slot) {
+        const std::string geometry = folder_ / "geometry.txt";
+        ASSERT_EQ(std::system((std::string("timeout 15 xdotool search --name '^") + WindowTitle +
+                               "$' getwindowgeometry --shell > " + geometry)
+                                  .c_str()),
+                  0);
+        const std::string shell = ReadFile(geometry);
+        const auto value = [&shell](const std::string& name) {
+            const std::size_t at = shell.find(name + "=");
+            return at == std::string::npos ? 0 : std::atoi(shell.c_str() + at + name.size() + 1);
+        };
+        const workbench::Layout layout = workbench::LayOut(value("WIDTH"), value("HEIGHT"), 1920, 1080);
+        const double rowMiddle = (270.0 + slot * 1080.0 * 0.051) / 1080.0;
+        const int x = layout.pictureX + static_cast<int>(200.0 / 1920.0 * layout.pictureWidth);
+        const int y = layout.pictureY + static_cast<int>(rowMiddle * layout.pictureHeight);
+        Mouse(std::string("mousemove --window $(xdotool search --name '^") + WindowTitle +
+              "$' | head -n 1) " + std::to_string(x) + " " + std::to_string(y));
+    }
+
     Picture Screenshot() {
         Key("F12");
         const std::string line = WaitForLine("screenshot ");
@@ -341,6 +368,55 @@ TEST_F(WorkbenchTest, ReplacedModuleIsReloadedAndABrokenOneLeavesTheWorkbenchWai
     EXPECT_NE(recorded.find("\nsnapshot workbench-1\n"), std::string::npos) << recorded;
     EXPECT_TRUE(recorded.ends_with("\nexpect menu closed\n")) << recorded;
 
+    Key("Escape");
+    EXPECT_EQ(ExitStatus(), 0);
+}
+
+// The example module turns the mouse on and has a text row: the real mouse
+// over the picture points, clicks, scrolls and goes back, and the game's
+// keyboard takes typed keys; a recorded session plays it all again.
+TEST_F(WorkbenchTest, TheMousePointsAndClicksAndTheGamesKeyboardTakesTypedText) {
+    Start(QDT_EXAMPLE_MODULE);
+    Key("F8");
+    EXPECT_EQ(WaitForLine("menu: "), "menu: open 'Quorvane Dev Tools' / 'Main Menu' row 1 of 7") << Output();
+    PointAtSlot(2);
+    EXPECT_EQ(WaitForLine("menu: "), "menu: open 'Quorvane Dev Tools' / 'Main Menu' row 3 of 7") << Output();
+    Key("Up Up Up"); // to the last row: the link
+    EXPECT_EQ(WaitForLine("menu: "), "menu: open 'Quorvane Dev Tools' / 'Main Menu' row 2 of 7") << Output();
+    EXPECT_EQ(WaitForLine("menu: "), "menu: open 'Quorvane Dev Tools' / 'Main Menu' row 1 of 7") << Output();
+    EXPECT_EQ(WaitForLine("menu: "), "menu: open 'Quorvane Dev Tools' / 'Main Menu' row 7 of 7") << Output();
+    Key("Return");
+    EXPECT_EQ(WaitForLine("menu: "), "menu: open 'Example' / 'Example page' row 1 of 9") << Output();
+
+    PointAtSlot(1); // where the cursor rested on the page left selects nothing here
+    EXPECT_EQ(WaitForLine("menu: "), "menu: open 'Example' / 'Example page' row 2 of 9") << Output();
+    PointAtSlot(2); // the text row
+    EXPECT_EQ(WaitForLine("menu: "), "menu: open 'Example' / 'Example page' row 3 of 9") << Output();
+    Mouse("click 1");
+    EXPECT_EQ(WaitForLine("keyboard: "), "keyboard: open") << Output();
+    Key("BackSpace BackSpace BackSpace BackSpace BackSpace BackSpace");
+    ASSERT_EQ(std::system("timeout 15 xdotool type --delay 30 Sadie"), 0);
+    Key("Return");
+    EXPECT_EQ(WaitForLine("keyboard: "), "keyboard: closed") << Output();
+
+    Mouse("click 5"); // the wheel, a notch down: over the heading to the clock
+    EXPECT_EQ(WaitForLine("menu: "), "menu: open 'Example' / 'Example page' row 5 of 9") << Output();
+    Key("F9");
+    const std::string recorded = WaitForLine("session ");
+    ASSERT_FALSE(recorded.empty()) << Output();
+    const std::string sessionPath = recorded.substr(std::string("session ").size());
+    const std::string session = ReadFile(sessionPath);
+    EXPECT_NE(session.find("\ntype \"Sadie\"\nkeyboard done\n"), std::string::npos) << session;
+    EXPECT_NE(session.find("\npress mouse-left\n"), std::string::npos) << session;
+    EXPECT_NE(session.find("\npoint at "), std::string::npos) << session;
+    EXPECT_TRUE(session.ends_with("expect row \"Read the clock\"\n")) << session;
+    const std::string preview = std::string(QDT_PREVIEW) + " --module " + QDT_EXAMPLE_MODULE + " --session " +
+                                sessionPath + " --out " + (folder_ / "replayed").string() + " > " +
+                                (folder_ / "preview.txt").string() + " 2>&1";
+    EXPECT_EQ(std::system(preview.c_str()), 0) << ReadFile(folder_ / "preview.txt");
+
+    Mouse("click 3"); // the right button: Back
+    EXPECT_EQ(WaitForLine("menu: "), "menu: open 'Quorvane Dev Tools' / 'Main Menu' row 7 of 7") << Output();
     Key("Escape");
     EXPECT_EQ(ExitStatus(), 0);
 }

@@ -1,0 +1,17 @@
+#include "menu/Layout.h"
+
+namespace Menu {
+
+std::optional<std::int64_t> RowInSlot(const Window& window, std::int64_t slot) {
+    if (slot < 0 || slot >= window.placesUsed) {
+        return std::nullopt;
+    }
+    const std::int64_t row =
+        window.selected <= window.visible - 1 ? slot : slot + window.selected - window.visible + 1;
+    if (row < 0 || row >= window.rows || SlotOf(window, row) != slot) {
+        return std::nullopt;
+    }
+    return row;
+}
+
+} // namespace Menu

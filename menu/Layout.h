@@ -1,0 +1,74 @@
+// Where the shown page's rows stand: the window of rows a page shows and the
+// slot each shown row takes, for drawing and for the mouse alike. Vertical
+// places are pixels of the 1080-line layout; rows are rowPitch apart.
+#pragma once
+
+#include "menu/Controller.h"
+#include "menu/ScreenMetrics.h"
+#include "menu/Style.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <optional>
+
+namespace Menu {
+
+// The values every part of the menu is placed by, for the shown submenu;
+// widened, so nothing here can overflow whatever the fields hold.
+struct Window {
+    std::int64_t selected;   // sel
+    std::int64_t visible;    // V
+    std::int64_t rows;       // N
+    std::int64_t placesUsed; // m = min(N, V)
+    std::int64_t highlight;  // h = min(sel, V - 1)
+};
+
+// Inline, as SlotOf and RowsBelow: each row's drawing asks for them.
+inline Window ShownWindow() {
+    const Controller& controller = *menuController;
+    const Submenu& submenu = *controller.currentSubmenu;
+    Window window;
+    window.selected = controller.selectedIndex;
+    window.visible = submenu.maxVisibleOptions;
+    window.rows = submenu.optionCount;
+    window.placesUsed = std::min(window.rows, window.visible);
+    window.highlight = std::min(window.selected, window.visible - 1);
+    return window;
+}
+
+// The slot (0 at the top) row stands in, or nothing when it is not shown:
+// the window shows the first V rows until the selection passes them, then
+// ends at the selection.
+inline std::optional<std::int64_t> SlotOf(const Window& window, std::int64_t row) {
+    if (window.selected <= window.visible - 1 && row <= window.visible - 1) {
+        return row;
+    }
+    if (window.selected - window.visible < row && row <= window.selected) {
+        return row - window.selected + window.visible - 1;
+    }
+    return std::nullopt;
+}
+// The row shown in a slot, or nothing for a slot no row takes.
+std::optional<std::int64_t> RowInSlot(const Window& window, std::int64_t slot);
+
+// y of a layout line `count` row pitches below `top`.
+inline float RowsBelow(float top, std::int64_t count) {
+    return top + static_cast<float>(count) * rowPitch;
+}
+
+// A row's box: from RowBoxTop to RowBoxTop + RowBoxHeight in its slot.
+inline constexpr float RowBoxTop = 244.0f;
+inline constexpr float RowBoxHeight = 52.0f;
+
+// A badge stands at a row's right end, where the values end otherwise; they
+// end left of it then. Pixels inside Columns::valueRight.
+inline constexpr float BadgeSize = 30.0f;
+inline constexpr float BadgeCentreInside = 15.0f;
+inline constexpr float BesideBadgeInside = 36.0f;
+
+// Where a row's value, tick box or right-hand text ends.
+inline float ValueRightOf(const Option& row, const Columns& columns) {
+    return row.badgeTexture.empty() ? columns.valueRight : columns.valueRight - BesideBadgeInside;
+}
+
+} // namespace Menu
