@@ -195,11 +195,7 @@ void Controller::FrameTick() {
     SuppressGameControls();
 
     if (isOpen) {
-        DrawBackground();
-        DrawHighlight();
-        DrawTitles();
-        DrawCounter();
-        DrawRows(*currentSubmenu);
+        DrawMenu(*currentSubmenu);
         NativeInvoker::Invoke(Native::RadarDisplaySwitch, 0);
     }
 

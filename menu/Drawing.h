@@ -11,15 +11,9 @@ void DrawSprite(const char* dictionary, const char* texture, float centreX, floa
 // The game wants this immediately before every sprite.
 void PrepareSpriteDraw();
 
-// Backdrop, banner, separator bar and the scroller with its indicators.
-void DrawBackground();
-// The red frame around the selected row.
-void DrawHighlight();
-// The submenu's title on the banner and its subtitle beneath.
-void DrawTitles();
-// "3 of 6" at the right end of the lower scroller.
-void DrawCounter();
-// Option::Draw on each of the submenu's optionCount rows that exists, in order.
-void DrawRows(Submenu& submenu);
+// The open menu on the shown submenu, back to front: backdrop, banner and
+// scroller, the highlight, the titles, the counter ("3 of 6"), then
+// Option::Draw on each of its optionCount rows that exists, in order.
+void DrawMenu(Submenu& submenu);
 
 } // namespace Menu
