@@ -142,10 +142,10 @@ void DrawCounter(const Window& window, const Columns& columns) {
 // The row's right end and everything the loop over the rows places by, set up
 // once a frame.
 struct RowPlaces {
-    RowPlaces(const Window& window, const Columns& columns)
+    RowPlaces(const Window& window, const Columns& shownColumns)
         : selected(window.selected), lastTopRow(window.visible - 1),
           showsTop(window.selected <= window.visible - 1), aboveScrolled(window.selected - window.visible),
-          scrolledShift(window.visible - 1 - window.selected), columns(columns) {}
+          scrolledShift(window.visible - 1 - window.selected), columns(shownColumns) {}
 
     std::int64_t selected;
     std::int64_t lastTopRow;    // V - 1
