@@ -18,7 +18,11 @@ void Option::SetText(std::string newText) {
     }
 }
 
-Option& Submenu::Append(Option option) {
+Option& Submenu::Append(Option option, std::string_view text, std::string_view description,
+                        std::function<void()> action) {
+    option.SetText(std::string(text));
+    option.description = description;
+    option.action = std::move(action);
     option.index = static_cast<std::int32_t>(options.size());
     options.push_back(std::move(option));
     ++optionCount;
@@ -27,11 +31,7 @@ Option& Submenu::Append(Option option) {
 
 Option& Submenu::AddOption(std::string_view text, std::string_view description,
                            std::function<void()> action) {
-    Option option;
-    option.SetText(std::string(text));
-    option.description = description;
-    option.action = std::move(action);
-    return Append(std::move(option));
+    return Append(Option{}, text, description, std::move(action));
 }
 
 Option& Submenu::AddToggle(std::string_view text, std::string_view description, bool* target,
@@ -40,10 +40,7 @@ Option& Submenu::AddToggle(std::string_view text, std::string_view description, 
     option.isAction = false;
     option.isToggle = true;
     option.toggleTarget = target;
-    option.SetText(std::string(text));
-    option.description = description;
-    option.action = std::move(action);
-    return Append(std::move(option));
+    return Append(std::move(option), text, description, std::move(action));
 }
 
 Option& Submenu::AddList(std::string_view text, std::string_view description, std::vector<std::string> values,
@@ -64,11 +61,7 @@ Option& Submenu::AddList(std::string_view text, std::string_view description, st
     option.isList = true;
     option.listValues = std::move(values);
     option.listIndex = startIndex;
-    // Kind, values and index first, so the text rule fills the value shown.
-    option.SetText(std::string(text));
-    option.description = description;
-    option.action = std::move(action);
-    return Append(std::move(option));
+    return Append(std::move(option), text, description, std::move(action));
 }
 
 Option& Submenu::AddNumber(std::string_view text, std::string_view description, std::int32_t* target,
@@ -84,11 +77,8 @@ Option& Submenu::AddNumber(std::string_view text, std::string_view description, 
     option.numberMin = min;
     option.numberMax = max;
     option.numberStep = step;
-    option.SetText(std::string(text));
-    option.description = description;
-    option.action = std::move(action);
     ShowNumber(option);
-    return Append(std::move(option));
+    return Append(std::move(option), text, description, std::move(action));
 }
 
 Option& Submenu::AddNumber(std::string_view text, std::string_view description, float* target, float min,
@@ -107,11 +97,8 @@ Option& Submenu::AddNumber(std::string_view text, std::string_view description, 
     option.numberMax = max;
     option.numberStep = step;
     option.decimals = decimals;
-    option.SetText(std::string(text));
-    option.description = description;
-    option.action = std::move(action);
     ShowNumber(option);
-    return Append(std::move(option));
+    return Append(std::move(option), text, description, std::move(action));
 }
 
 Option& Submenu::AddSubmenuLink(std::string_view text, std::string_view description, std::int32_t targetId) {
@@ -119,16 +106,13 @@ Option& Submenu::AddSubmenuLink(std::string_view text, std::string_view descript
     option.isAction = false;
     option.isSubmenuLink = true;
     option.targetSubmenuId = targetId;
-    option.SetText(std::string(text));
-    option.description = description;
-    return Append(std::move(option));
+    return Append(std::move(option), text, description);
 }
 
 Option& Submenu::AddSeparator(std::string_view text) {
     Option option;
     option.isSeparator = true;
-    option.SetText(std::string(text));
-    return Append(std::move(option));
+    return Append(std::move(option), text);
 }
 
 } // namespace Menu

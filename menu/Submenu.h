@@ -79,7 +79,10 @@ struct Submenu {
     Option& AddSeparator(std::string_view text);
 
   private:
-    Option& Append(Option option);
+    // Sets the row's text (after its kind: a list's value follows from it),
+    // description and action, then adds it at the end.
+    Option& Append(Option option, std::string_view text, std::string_view description = {},
+                   std::function<void()> action = {});
 };
 
 } // namespace Menu

@@ -104,10 +104,7 @@ Option& Submenu::AddTextEntry(std::string_view text, std::string_view descriptio
     option.textTarget = target;
     option.textMaxLength = maxLength;
     option.rightText = *target;
-    option.SetText(std::string(text));
-    option.description = description;
-    option.action = std::move(action);
-    return Append(std::move(option));
+    return Append(std::move(option), text, description, std::move(action));
 }
 
 void Controller::OpenKeyboard(std::int32_t row) {
