@@ -35,13 +35,15 @@ struct Style {
     Colour headerColour = White;
     Colour titleColour = White;
     Colour subtitleColour = White;
-    Colour rowTextColour = White;                     // labels, values and tick boxes
-    Colour rowBoxColour = {50, 50, 50, 110};          // the box behind each row
-    Colour selectedTextColour = White;                // the selected row's label, value and tick box
-    Colour disabledTextColour = {255, 255, 255, 110}; // a disabled row's texts and badge
-    Colour highlightColour = {255, 0, 0, 255};        // the frame around the selected row
-    Colour separatorColour = White;                   // a heading row's text
-    Colour barColour = {255, 255, 255, 175};          // the rule above the description
+    Colour rowTextColour = White;            // labels, values and tick boxes
+    Colour rowBoxColour = {50, 50, 50, 110}; // the box behind each row
+    Colour selectedTextColour = White;       // the selected row's label, value and tick box
+    // A disabled row's texts and badge. Sessions and the preview tell a
+    // disabled row by its label's alpha below 255, so keep the others' at 255.
+    Colour disabledTextColour = {255, 255, 255, 110};
+    Colour highlightColour = {255, 0, 0, 255}; // the frame around the selected row
+    Colour separatorColour = White;            // a heading row's text
+    Colour barColour = {255, 255, 255, 175};   // the rule above the description
     Colour descriptionColour = White;
     Colour counterColour = {144, 144, 144, 230};
 

@@ -238,4 +238,43 @@ TEST_F(MouseTest, APageShowingNoRowsAndAnotherLookAreHitWhereTheyAreDrawn) {
     EXPECT_EQ(Controller().selectedIndex, 3);
 }
 
+// Numbers step by their arrows as lists do, beside a badge too; a disabled
+// row refuses the click as it refuses Select; the cursor's selection runs
+// the row's hover as the keys' does.
+TEST_F(MouseTest, TheNewerRowsAnswerTheMouseAsTheyAnswerTheKeys) {
+    StartWithMouse();
+    static std::int32_t hour = 2;
+    static std::int32_t badged = 0;
+    hour = 2;
+    badged = 0;
+    int hovered = 0;
+    bool bought = false;
+    SetMainRows([&](Submenu* submenu) {
+        submenu->AddNumber("Hour", "", &hour, 0, 23, 1);
+        Menu::Option& horse = submenu->AddOption("Buy horse", "", [&bought] { bought = true; });
+        horse.isDisabled = true;
+        horse.onHover = [&hovered] { ++hovered; };
+        Menu::Option& badgedRow = submenu->AddNumber("Badged", "", &badged, 0, 9, 1);
+        badgedRow.badgeDictionary = "generic_textures";
+        badgedRow.badgeTexture = "tick";
+    });
+    PointAtSlot(0, 520.0f); // the right arrow, at the row's right end
+    Click();
+    EXPECT_EQ(hour, 3);
+    // "3": the left arrow ends 5 pixels before the value, about 12 pixels wide.
+    PointAtSlot(0, 526.0f - 18.0f - 5.0f - 12.0f - 5.0f - 9.0f);
+    Click();
+    EXPECT_EQ(hour, 2);
+
+    PointAtSlot(1);
+    EXPECT_EQ(hovered, 1) << "the cursor moving onto the row";
+    Click();
+    EXPECT_FALSE(bought);
+    EXPECT_EQ(Sounds(), std::vector<std::string>{"UNAFFORDABLE/Ledger_Sounds"});
+
+    PointAtSlot(2, 520.0f - 36.0f); // beside the badge the arrows stand further left
+    Click();
+    EXPECT_EQ(badged, 1);
+}
+
 } // namespace

@@ -121,6 +121,12 @@ TEST_F(StyleTest, TexturesColoursFontsAndSizesAreTheLooks) {
     EXPECT_EQ(frame.TextsStartingWith("Row 2").at(0).colour, (readback::Colour{255, 255, 255, 255}))
         << "rows not selected keep the rows' colour";
     EXPECT_EQ(frame.TextsStartingWith("Fixture row 1.").at(0).colour, (readback::Colour{200, 200, 200, 255}));
+
+    Menu::style.disabledTextColour = {90, 90, 90, 255};
+    Shown().options[0].isDisabled = true;
+    runner.RunFrame();
+    EXPECT_EQ(Drawn().TextsStartingWith("Row 1").at(0).colour, (readback::Colour{90, 90, 90, 255}))
+        << "disabled, selected or not";
 }
 
 TEST_F(StyleTest, RowsShownIsWhatAPageTakesAsItIsRegisteredAtLeastOne) {

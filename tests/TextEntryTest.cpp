@@ -86,6 +86,20 @@ TEST_F(TextEntryTest, SelectOpensTheKeyboardOnTheValueAndTheMenuOnlyAsksItWhileI
     EXPECT_TRUE(seen.empty());
 }
 
+// Disabled, a text row refuses as every row does; its value still follows
+// its string, changed by other code, and dims with it.
+TEST_F(TextEntryTest, ADisabledTextRowRefusesAndStillShowsItsString) {
+    StartWithTextRow();
+    Shown().options[0].isDisabled = true;
+    Tap(Menu::SelectControl);
+    EXPECT_EQ(Count("MISC::DISPLAY_ONSCREEN_KEYBOARD"), 0);
+    EXPECT_EQ(host.game.keyboard.state, State::Closed);
+    EXPECT_EQ(Sounds(), std::vector<std::string>{"UNAFFORDABLE/Ledger_Sounds"});
+    name = "Dutch";
+    runner.RunFrame();
+    EXPECT_EQ(ValueShown(), "Dutch");
+}
+
 TEST_F(TextEntryTest, FinishedTheTypedTextIsTheValueAndTheActionRunsForItsRow) {
     StartWithTextRow();
     Tap(Menu::SelectControl);
