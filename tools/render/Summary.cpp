@@ -117,6 +117,17 @@ std::string WentBack(const MenuState* before, const MenuState& now, std::optiona
            Listed({PageName(before, now), now.counter ? "row " + std::to_string(now.counter->row) : ""});
 }
 
+// The selected row's text at its right changed while it stayed selected: a
+// text row took what the player typed, or code wrote the row anew.
+std::string Changed(const MenuState* before, const MenuState& now) {
+    const bool sameRow = before != nullptr && before->open && now.open && !PageChanged(before, now) &&
+                         before->selectedRow == now.selectedRow && !now.selectedRow.empty();
+    if (!sameRow || !now.selectedValue.empty() || before->selectedRight == now.selectedRight) {
+        return "";
+    }
+    return SelectedLabel(now) + " changed to " + sim::Quoted(now.selectedRight);
+}
+
 } // namespace
 
 std::vector<std::string> TellEvents(const MenuState* before, const MenuState& now, const std::string& voice,
@@ -148,6 +159,9 @@ std::vector<std::string> TellEvents(const MenuState* before, const MenuState& no
             events.push_back(std::move(event));
         }
     }
+    if (std::string changed = Changed(before, now); !changed.empty()) {
+        events.push_back(std::move(changed));
+    }
     if (!voice.empty() && !voiceTold) {
         events.push_back("voice " + voice + " applied");
     }
@@ -174,9 +188,11 @@ void SessionSummary::Saw(const session::SessionStep& step) {
 }
 
 FrameSummary SessionSummary::Next(const sim::Frame& frame, const session::SessionStep* running) {
-    // The menu's tick reads the input device first; a frame that starts
-    // otherwise goes on with a tick an earlier frame began.
-    const bool beginsTick = !frame.empty() && frame.front().Is(Native::InputDeviceQuery);
+    // The menu's tick reads the input device first, or the game's keyboard
+    // while one is open; a frame that starts otherwise goes on with a tick
+    // an earlier frame began.
+    const bool beginsTick = !frame.empty() && (frame.front().Is(Native::InputDeviceQuery) ||
+                                               frame.front().Is(Native::UpdateOnscreenKeyboard));
     if (beginsTick || !started_) {
         started_ = true;
         beforeTick_ = shown_;

@@ -223,6 +223,32 @@ TEST(PipelineTest, WhatAWaitingActionDidIsCreditedToTheStepThatSelectedIt) {
                   "line 7: back to \"Waiting\" \"Main page\", row 2"}));
 }
 
+// While the game's keyboard is open the menu's frames begin with asking it:
+// what the player typed is told when it lands, and credited to the step that
+// finished the keyboard.
+TEST(PipelineTest, TypedTextIsToldWhenTheKeyboardFinishesAndCreditedToThatStep) {
+    const std::vector<session::SessionStep> steps = session::ParseSession(
+        "wait 2\ntap F8\ntap up\ntap select\ntap down\ntap down\ntap select\ntype \"Sadie\"\nwait 2\n"
+        "keyboard done\nwait 1\n");
+    sim::StandInHook host;
+    driver::Runner runner(host);
+    runner.Load(driver::Plugin::Load(QDT_EXAMPLE_MODULE));
+    preview::SessionSummary told;
+    std::vector<std::string> credited;
+    session::SessionObserver observer;
+    observer.step = [&](const session::SessionStep& step) { told.Saw(step); };
+    observer.frame = [&](int, const session::SessionStep& step, const sim::Frame& frame) {
+        const preview::FrameSummary summary = told.Next(frame, &step);
+        for (const std::string& event : summary.events) {
+            credited.push_back("line " + std::to_string(summary.cause->line) + ": " + event);
+        }
+    };
+    session::RunSession(steps, runner, observer);
+    runner.Unload();
+    ASSERT_FALSE(credited.empty());
+    EXPECT_EQ(credited.back(), "line 10: \"Nickname\" changed to \"Sadie\"");
+}
+
 // The open menu shows the Select and Back prompts with the keys of the
 // device in use; a closed one shows none.
 TEST(PipelineTest, TheOpenMenuShowsItsPromptsWithTheKeysOrButtonsInUse) {

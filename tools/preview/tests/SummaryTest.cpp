@@ -104,6 +104,20 @@ TEST(SummaryTest, NumbersAreSteppedToTheirValueAndADisabledRowRefuses) {
     EXPECT_EQ(Told({horse}), Events{"refused \"Buy horse\""}) << "the sound, from a row drawn otherwise";
 }
 
+TEST(SummaryTest, TheTextBesideTheSelectedRowIsToldWhenItChanges) {
+    MenuState typing = Shown("Example", "Example page", "Nickname", 3, 9);
+    typing.selectedRight = "Arthur";
+    MenuState typed = typing;
+    typed.selectedRight = "Sadie";
+    MenuState emptied = typed;
+    emptied.selectedRight = "";
+    EXPECT_EQ(Told({typing, typing, typed, emptied}),
+              (Events{"\"Nickname\" changed to \"Sadie\"", "\"Nickname\" changed to \"\""}));
+    MenuState other = Shown("Example", "Example page", "Greeting", 2, 9, {"NAV_UP"});
+    other.selectedRight = "Sadie";
+    EXPECT_EQ(Told({typing, other}), Events{"moved up to \"Greeting\", 2 of 9"}) << "another row";
+}
+
 TEST(SummaryTest, TheVoiceAnActionAppliedBelongsToItsSelection) {
     std::optional<int> depth = 0;
     const MenuState voiceRow = Shown("Main", "Main Menu", "Set voice: B", 2, 6, {"SELECT"});
