@@ -139,22 +139,6 @@ void DrawCounter(const Window& window, const Columns& columns) {
                    columns.right, RowsBelow(243.0f, window.placesUsed), -1);
 }
 
-// The row's right end and everything the loop over the rows places by, set up
-// once a frame.
-struct RowPlaces {
-    RowPlaces(const Window& window, const Columns& shownColumns)
-        : selected(window.selected), lastTopRow(window.visible - 1),
-          showsTop(window.selected <= window.visible - 1), aboveScrolled(window.selected - window.visible),
-          scrolledShift(window.visible - 1 - window.selected), columns(shownColumns) {}
-
-    std::int64_t selected;
-    std::int64_t lastTopRow;    // V - 1
-    bool showsTop;              // sel <= V - 1
-    std::int64_t aboveScrolled; // sel - V: the scrolled window starts after it
-    std::int64_t scrolledShift; // V - 1 - sel: from a row to its slot when scrolled
-    Columns columns;
-};
-
 // A list's or number's value, between the arrows while selected.
 void DrawValue(std::string_view shown, bool selected, float rightEnd, float lineY, Colour colour) {
     const std::string_view arrowed[] = {LeftArrow, shown, RightArrow};
@@ -201,15 +185,13 @@ void DrawValue(std::string_view shown, bool selected, float rightEnd, float line
 }
 
 // One row in the shown window: box, label, description, and its right end.
-// Inlined into the loop over the rows, which then sets up the places once.
-[[gnu::always_inline]] inline void DrawRow(Option& option, const RowPlaces& places) {
+// Inlined into the loop over the rows, which works out the window and columns once.
+[[gnu::always_inline]] inline void DrawRow(Option& option, const Window& window, const Columns& columns) {
     const std::int64_t row = option.index;
-    const bool inTop = places.showsTop && row <= places.lastTopRow;
-    const bool inScrolled = places.aboveScrolled < row && row <= places.selected;
-    const bool drawn = inTop || inScrolled;
-    const std::int64_t slot = inTop ? row : row + places.scrolledShift;
-    const bool selected = row == places.selected;
-    const Columns& columns = places.columns;
+    const std::optional<std::int64_t> shownAt = SlotOf(window, row);
+    const bool drawn = shownAt.has_value();
+    const std::int64_t slot = shownAt.value_or(0);
+    const bool selected = row == window.selected;
     const Colour textColour = option.isDisabled ? style.disabledTextColour
                               : selected        ? style.selectedTextColour
                                                 : style.rowTextColour;
@@ -240,7 +222,7 @@ void DrawValue(std::string_view shown, bool selected, float rightEnd, float line
 } // namespace
 
 void Option::Draw() {
-    DrawRow(*this, RowPlaces(ShownWindow(), ColumnsOf(style)));
+    DrawRow(*this, ShownWindow(), ColumnsOf(style));
 }
 
 void DrawMenu(Submenu& submenu) {
@@ -250,11 +232,10 @@ void DrawMenu(Submenu& submenu) {
     DrawHighlight(window, columns);
     DrawTitles(submenu, columns);
     DrawCounter(window, columns);
-    const RowPlaces places(window, columns);
     auto& options = submenu.options;
     for (std::int32_t i = 0; i < submenu.optionCount; ++i) {
         if (static_cast<std::size_t>(i) < options.size()) {
-            DrawRow(options[static_cast<std::size_t>(i)], places);
+            DrawRow(options[static_cast<std::size_t>(i)], window, columns);
         }
     }
 }
