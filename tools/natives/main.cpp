@@ -1,6 +1,7 @@
 // Adds a native to host/NativeList.h by its public name and checks the list,
 // both against the reference of the game's natives the modder has downloaded.
 #include "tools/cli/CommandLine.h"
+#include "tools/cli/InputFile.h"
 #include "tools/natives/Add.h"
 #include "tools/natives/Check.h"
 #include "tools/natives/NativeList.h"
@@ -10,22 +11,11 @@
 #include <exception>
 #include <fstream>
 #include <optional>
-#include <sstream>
 #include <stdexcept>
 #include <string>
 #include <variant>
 
 namespace {
-
-std::string ReadFile(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
-        throw std::runtime_error("cannot read " + path);
-    }
-    std::ostringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
 
 // A file's mistakes name the file.
 template <typename Read> auto Within(const std::string& path, Read read) {
@@ -39,7 +29,7 @@ template <typename Read> auto Within(const std::string& path, Read read) {
 
 // The line goes after the last, on a line of its own.
 void Append(const std::string& path, const std::string& line) {
-    const std::string text = ReadFile(path);
+    const std::string text = commandline::ReadInputFile(path);
     std::ofstream file(path, std::ios::binary | std::ios::app);
     file << (text.empty() || text.back() == '\n' ? "" : "\n") << line << '\n';
     if (!file) {
@@ -126,13 +116,15 @@ int main(int argc, char** argv) {
         return *status;
     }
     try {
-        const natives::NativesFile file =
-            Within(options.database, [&] { return natives::ReadNativesFile(ReadFile(options.database)); });
+        const natives::NativesFile file = Within(options.database, [&] {
+            return natives::ReadNativesFile(commandline::ReadInputFile(options.database));
+        });
         for (const std::string& skipped : file.skipped) {
             std::fprintf(stderr, "qdt_natives: %s: skipped %s\n", options.database.c_str(), skipped.c_str());
         }
-        const std::vector<natives::ListEntry> list =
-            Within(options.listPath, [&] { return natives::ReadNativeList(ReadFile(options.listPath)); });
+        const std::vector<natives::ListEntry> list = Within(options.listPath, [&] {
+            return natives::ReadNativeList(commandline::ReadInputFile(options.listPath));
+        });
         return options.add ? Add(options, list, file) : Check(options, list, file);
     } catch (const std::exception& error) {
         std::fprintf(stderr, "qdt_natives: %s\n", error.what());

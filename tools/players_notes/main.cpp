@@ -2,31 +2,16 @@
 // page's rows as the built plug-in shows them in the stand-in, the keys and
 // buttons by the names the game's control list gives them.
 #include "tools/cli/CommandLine.h"
+#include "tools/cli/InputFile.h"
 #include "tools/players_notes/MainPageRows.h"
 #include "tools/players_notes/NotesTemplate.h"
 
 #include <cstdio>
 #include <exception>
-#include <fstream>
 #include <optional>
-#include <sstream>
 #include <stdexcept>
 #include <string>
 #include <vector>
-
-namespace {
-
-std::string ReadFile(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
-        throw std::runtime_error("cannot read " + path);
-    }
-    std::ostringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
-
-} // namespace
 
 int main(int argc, char** argv) {
     std::string module = QDT_PLUGIN_MODULE;
@@ -71,7 +56,7 @@ int main(int argc, char** argv) {
                 out += row + '\n';
             }
         } else {
-            out = release::FillNotes(ReadFile(notesTemplate), facts);
+            out = release::FillNotes(commandline::ReadInputFile(notesTemplate), facts);
         }
         std::fwrite(out.data(), 1, out.size(), stdout);
         return 0;

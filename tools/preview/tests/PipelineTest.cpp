@@ -194,15 +194,12 @@ TEST(PipelineTest, TheSummaryTellsPagesListsTogglesAndActionsInTheMenusWords) {
                   "menu closed"}));
 }
 
-// An action that waits with scriptWait finishes frames later, in a frame
-// another step runs: what it did is credited to the step that selected it,
-// and told against the page it was selected on.
-TEST(PipelineTest, WhatAWaitingActionDidIsCreditedToTheStepThatSelectedIt) {
-    const std::vector<session::SessionStep> steps =
-        session::ParseSession("wait 1\ntap F8\ntap select\ntap down\ntap down\ntap select\ntap back\n");
+// What the preview tells of each frame of the session on the module, each
+// event with the line of the step it is credited to.
+std::vector<std::string> Credited(const std::vector<session::SessionStep>& steps, const char* module) {
     sim::StandInHook host;
     driver::Runner runner(host);
-    runner.Load(driver::Plugin::Load(QDT_WAITING_MODULE));
+    runner.Load(driver::Plugin::Load(module));
     preview::SessionSummary told;
     std::vector<std::string> credited;
     session::SessionObserver observer;
@@ -215,6 +212,16 @@ TEST(PipelineTest, WhatAWaitingActionDidIsCreditedToTheStepThatSelectedIt) {
     };
     session::RunSession(steps, runner, observer);
     runner.Unload();
+    return credited;
+}
+
+// An action that waits with scriptWait finishes frames later, in a frame
+// another step runs: what it did is credited to the step that selected it,
+// and told against the page it was selected on.
+TEST(PipelineTest, WhatAWaitingActionDidIsCreditedToTheStepThatSelectedIt) {
+    const std::vector<session::SessionStep> steps =
+        session::ParseSession("wait 1\ntap F8\ntap select\ntap down\ntap down\ntap select\ntap back\n");
+    const std::vector<std::string> credited = Credited(steps, QDT_WAITING_MODULE);
     EXPECT_EQ(credited,
               (std::vector<std::string>{
                   "line 2: menu opened", "line 3: selected \"Wait and speak\": voice VOFX_WAITED applied",
@@ -230,21 +237,7 @@ TEST(PipelineTest, TypedTextIsToldWhenTheKeyboardFinishesAndCreditedToThatStep) 
     const std::vector<session::SessionStep> steps = session::ParseSession(
         "wait 2\ntap F8\ntap up\ntap select\ntap down\ntap down\ntap select\ntype \"Sadie\"\nwait 2\n"
         "keyboard done\nwait 1\n");
-    sim::StandInHook host;
-    driver::Runner runner(host);
-    runner.Load(driver::Plugin::Load(QDT_EXAMPLE_MODULE));
-    preview::SessionSummary told;
-    std::vector<std::string> credited;
-    session::SessionObserver observer;
-    observer.step = [&](const session::SessionStep& step) { told.Saw(step); };
-    observer.frame = [&](int, const session::SessionStep& step, const sim::Frame& frame) {
-        const preview::FrameSummary summary = told.Next(frame, &step);
-        for (const std::string& event : summary.events) {
-            credited.push_back("line " + std::to_string(summary.cause->line) + ": " + event);
-        }
-    };
-    session::RunSession(steps, runner, observer);
-    runner.Unload();
+    const std::vector<std::string> credited = Credited(steps, QDT_EXAMPLE_MODULE);
     ASSERT_FALSE(credited.empty());
     EXPECT_EQ(credited.back(), "line 10: \"Nickname\" changed to \"Sadie\"");
 }

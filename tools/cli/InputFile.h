@@ -1,0 +1,12 @@
+// A file a tool was given on its command line, read whole.
+#pragma once
+
+#include <string>
+
+namespace commandline {
+
+// The file's bytes as they are; throws std::runtime_error naming the path
+// when it cannot be opened.
+std::string ReadInputFile(const std::string& path);
+
+} // namespace commandline
