@@ -15,6 +15,10 @@ QDT_CONTROL(INPUT_GAME_MENU_DOWN, 0x4403f97f, "Arrow Down", "", "D-pad down")
 QDT_CONTROL(INPUT_GAME_MENU_LEFT, 0xad7fcc5b, "Arrow Left", "", "D-pad left")
 QDT_CONTROL(INPUT_GAME_MENU_RIGHT, 0x65f9ec5b, "Arrow Right", "", "D-pad right")
 
+// A window's worth of rows at a time, on a page longer than its window.
+QDT_CONTROL(INPUT_FRONTEND_RT, 0x6fed71bc, "Page Up", "", "RT")
+QDT_CONTROL(INPUT_FRONTEND_LT, 0x51104035, "Page Down", "", "LT")
+
 // The controller chord that opens and closes the menu: A released while RB is held.
 QDT_CONTROL(INPUT_FRONTEND_RB, 0x17bec168, "E", "", "RB")
 QDT_CONTROL(INPUT_CONTEXT_A, 0x5181713d, "Space", "", "A")

@@ -14,6 +14,9 @@ inline constexpr std::uint32_t UpControl = Control::INPUT_GAME_MENU_UP;
 inline constexpr std::uint32_t DownControl = Control::INPUT_GAME_MENU_DOWN;
 inline constexpr std::uint32_t LeftControl = Control::INPUT_GAME_MENU_LEFT;
 inline constexpr std::uint32_t RightControl = Control::INPUT_GAME_MENU_RIGHT;
+// Asked only while the shown page holds more rows than its window.
+inline constexpr std::uint32_t PageUpControl = Control::INPUT_FRONTEND_RT;
+inline constexpr std::uint32_t PageDownControl = Control::INPUT_FRONTEND_LT;
 
 // Shown as the game's "Select" and "Back" prompts while the menu is open.
 inline constexpr std::uint32_t SelectControl = Control::INPUT_GAME_MENU_ACCEPT;

@@ -30,6 +30,8 @@ struct Controller {
     bool downPressed = false;
     bool leftPressed = false;
     bool rightPressed = false;
+    bool pageUpPressed = false;   // asked only on a page longer than its window
+    bool pageDownPressed = false; //
     std::uint32_t selectPrompt = 0;
     std::uint32_t backPrompt = 0;
     bool selectRequested = false;
@@ -98,6 +100,9 @@ struct Controller {
     void Navigate();
     void SuppressGameControls();
     void SetOpen(bool open);
+    // Page Up and Down, while the shown page is longer than its window
+    // (menu/Input.cpp).
+    void ReadPageJumps();
 
     // The mouse's share of the frame's requests (menu/Mouse.cpp).
     void ReadMouse();

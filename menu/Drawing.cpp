@@ -186,8 +186,8 @@ void DrawValue(std::string_view shown, bool selected, float rightEnd, float line
 
 // One row in the shown window: box, label, description, and its right end.
 // Inlined into the loop over the rows, which works out the window and columns once.
-[[gnu::always_inline]] inline void DrawRow(Option& option, const Window& window, const Columns& columns) {
-    const std::int64_t row = option.index;
+[[gnu::always_inline]] inline void DrawRow(Option& option, std::int64_t row, const Window& window,
+                                           const Columns& columns) {
     const std::optional<std::int64_t> shownAt = SlotOf(window, row);
     const bool drawn = shownAt.has_value();
     const std::int64_t slot = shownAt.value_or(0);
@@ -222,7 +222,7 @@ void DrawValue(std::string_view shown, bool selected, float rightEnd, float line
 } // namespace
 
 void Option::Draw() {
-    DrawRow(*this, ShownWindow(), ColumnsOf(style));
+    DrawRow(*this, index, ShownWindow(), ColumnsOf(style));
 }
 
 void DrawMenu(Submenu& submenu) {
@@ -232,11 +232,18 @@ void DrawMenu(Submenu& submenu) {
     DrawHighlight(window, columns);
     DrawTitles(submenu, columns);
     DrawCounter(window, columns);
-    auto& options = submenu.options;
-    for (std::int32_t i = 0; i < submenu.optionCount; ++i) {
-        if (static_cast<std::size_t>(i) < options.size()) {
-            DrawRow(options[static_cast<std::size_t>(i)], window, columns);
-        }
+    // Only the window's rows: a page of thousands costs what its shown rows
+    // cost. The selected row always lies in it, unless a window of no rows
+    // leaves only its description to draw.
+    const std::int64_t present =
+        std::min<std::int64_t>(window.rows, static_cast<std::int64_t>(submenu.options.size()));
+    const std::int64_t first = FirstShownRow(window);
+    const std::int64_t end = std::min(present, first + std::max<std::int64_t>(window.visible, 0));
+    if (window.selected >= 0 && window.selected < std::min(first, present)) {
+        DrawRow(submenu.options[static_cast<std::size_t>(window.selected)], window.selected, window, columns);
+    }
+    for (std::int64_t row = std::max<std::int64_t>(first, 0); row < end; ++row) {
+        DrawRow(submenu.options[static_cast<std::size_t>(row)], row, window, columns);
     }
 }
 

@@ -78,6 +78,18 @@ void ReadHeldSteps(Controller& menu) {
 
 } // namespace
 
+void Controller::ReadPageJumps() {
+    pageUpPressed = false;
+    pageDownPressed = false;
+    // A short page (every page of the shipped menu) never asks for them.
+    if (!isOpen || currentSubmenu == nullptr ||
+        RowCount(*currentSubmenu) <= currentSubmenu->maxVisibleOptions) {
+        return;
+    }
+    pageUpPressed = Invoke<bool>(Native::ControlJustPressed, controlGroup, PageUpControl);
+    pageDownPressed = Invoke<bool>(Native::ControlJustPressed, controlGroup, PageDownControl);
+}
+
 void Controller::ReadInput() {
     controlGroup = Invoke<bool>(Native::InputDeviceQuery, 0) ? KeyboardGroup : GamepadGroup;
 
@@ -98,6 +110,7 @@ void Controller::ReadInput() {
     backRequested = Confirmed(backPrompt, backPressed);
 
     ReadHeldSteps(*this);
+    ReadPageJumps();
     ReadMouse();
     SettleAfterKeyboard();
 }

@@ -6,8 +6,7 @@ std::optional<std::int64_t> RowInSlot(const Window& window, std::int64_t slot) {
     if (slot < 0 || slot >= window.placesUsed) {
         return std::nullopt;
     }
-    const std::int64_t row =
-        window.selected <= window.visible - 1 ? slot : slot + window.selected - window.visible + 1;
+    const std::int64_t row = FirstShownRow(window) + slot;
     if (row < 0 || row >= window.rows || SlotOf(window, row) != slot) {
         return std::nullopt;
     }

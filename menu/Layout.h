@@ -48,6 +48,10 @@ inline std::optional<std::int64_t> SlotOf(const Window& window, std::int64_t row
     }
     return std::nullopt;
 }
+// The row in the window's top slot, by the same rule.
+inline std::int64_t FirstShownRow(const Window& window) {
+    return window.selected <= window.visible - 1 ? 0 : window.selected - window.visible + 1;
+}
 // The row shown in a slot, or nothing for a slot no row takes.
 std::optional<std::int64_t> RowInSlot(const Window& window, std::int64_t slot);
 

@@ -209,6 +209,46 @@ bool MoveDown(Controller& menu) {
     return true;
 }
 
+// The nearest row from `row` on in the way of the jump that is not a
+// heading; when only headings lie that way, the nearest one back towards
+// `from` (which is no heading, or the jump stays there).
+std::int32_t OffHeadings(Submenu& submenu, std::int32_t row, std::int32_t from, bool down) {
+    const std::int32_t way = down ? 1 : -1;
+    for (std::int32_t ahead = row; RowAt(submenu, ahead) != nullptr; ahead += way) {
+        if (!IsSeparatorRow(submenu, ahead)) {
+            return ahead;
+        }
+    }
+    for (std::int32_t back = row; back != from; back -= way) {
+        if (!IsSeparatorRow(submenu, back)) {
+            return back;
+        }
+    }
+    return from;
+}
+
+// Page Up or Down: a window's worth of rows, stopping at the first or last
+// row without wrapping; headings are passed over as a move passes them.
+bool JumpPage(Controller& menu, bool down) {
+    if (SelectedOption(menu) == nullptr) {
+        return false;
+    }
+    Submenu& submenu = *menu.currentSubmenu;
+    const std::int64_t window = std::max(submenu.maxVisibleOptions, 1);
+    const std::int64_t last = RowCount(submenu) - 1;
+    const std::int64_t target =
+        std::clamp(menu.selectedIndex + (down ? window : -window), std::int64_t{0}, last);
+    const std::int32_t row =
+        OffHeadings(submenu, static_cast<std::int32_t>(target), menu.selectedIndex, down);
+    if (row == menu.selectedIndex) {
+        return true; // already at the end
+    }
+    menu.selectedIndex = row;
+    PlayFrontendSound(down ? "NAV_DOWN" : "NAV_UP", "Ledger_Sounds");
+    HoverSelectedRow(menu);
+    return true;
+}
+
 // A press steps a list or a number; a held control's repeat (repeated) steps
 // only a number.
 bool StepSideways(Controller& menu, bool right, bool repeated) {
@@ -256,6 +296,12 @@ void ActOnRequests(Controller& menu) {
         return;
     }
     if (menu.downPressed && !MoveDown(menu)) {
+        return;
+    }
+    if (menu.pageUpPressed && !JumpPage(menu, false)) {
+        return;
+    }
+    if (menu.pageDownPressed && !JumpPage(menu, true)) {
         return;
     }
     const bool left = menu.leftPressed || menu.leftRepeated;

@@ -111,8 +111,8 @@ void ReadInput(Reading& line, SessionStep& step) {
                                     [&](const Input& input) { return input.name == Lowered(argument); });
     if (found == inputs.end()) {
         line.Fail("unknown key or control \"" + argument +
-                  "\" (F8, Shift, up, down, left, right, select, back, mouse-left, mouse-right, wheel-up, "
-                  "wheel-down)");
+                  "\" (F8, Shift, up, down, left, right, select, back, page-up, page-down, mouse-left, "
+                  "mouse-right, wheel-up, wheel-down)");
     }
     if (step.kind == StepKind::Repeat && !found->isKey) {
         line.Fail("only keys repeat (F8, Shift), not \"" + argument + "\"");
@@ -305,6 +305,8 @@ const std::vector<Input>& SessionInputs() {
         {"right", false, Menu::RightControl},
         {"select", false, Menu::SelectControl},
         {"back", false, Menu::BackControl},
+        {"page-up", false, Menu::PageUpControl},
+        {"page-down", false, Menu::PageDownControl},
         {"mouse-left", false, Control::INPUT_CURSOR_ACCEPT},
         {"mouse-right", false, Control::INPUT_CURSOR_CANCEL},
         {"wheel-up", false, Control::INPUT_CURSOR_SCROLL_UP},

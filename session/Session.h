@@ -3,8 +3,9 @@
 // pictures. One step a line; "#" starts a comment (outside quotes).
 //
 //   press KEY / release KEY   KEY: F8, Shift (keyboard keys) or up, down,
-//                             left, right, select, back (the game's menu
-//                             controls); a press of a held key repeats
+//                             left, right, select, back, page-up, page-down
+//                             (the game's menu controls); a press of a held
+//                             key repeats
 //   repeat KEY                an auto-repeated key down (F8 or Shift)
 //   tap KEY                   press, one frame, release, one frame
 //   chord                     the controller chord: hold the menu modifier and

@@ -96,7 +96,7 @@ TEST(SessionTest, MistakesNameTheirLine) {
     EXPECT_EQ(ErrorOf("chord F8"), "line 1: chord takes no argument, got \"chord F8\"");
     EXPECT_EQ(ErrorOf("press F9"),
               "line 1: unknown key or control \"F9\" (F8, Shift, up, down, left, right, select, back, "
-              "mouse-left, mouse-right, wheel-up, wheel-down)");
+              "page-up, page-down, mouse-left, mouse-right, wheel-up, wheel-down)");
     EXPECT_EQ(ErrorOf("press"),
               "line 1: expected a step and one argument, as in \"press F8\", got \"press\"");
     EXPECT_EQ(ErrorOf("wait 1 2"),

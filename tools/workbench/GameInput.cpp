@@ -24,6 +24,10 @@ KeyBinding BindingFor(SDL_Keycode key) {
         return {KeyRole::Control, Menu::LeftControl};
     case SDLK_RIGHT:
         return {KeyRole::Control, Menu::RightControl};
+    case SDLK_PAGEUP:
+        return {KeyRole::Control, Menu::PageUpControl};
+    case SDLK_PAGEDOWN:
+        return {KeyRole::Control, Menu::PageDownControl};
     case SDLK_RETURN:
     case SDLK_KP_ENTER:
         return {KeyRole::Control, Menu::SelectControl};
