@@ -27,7 +27,9 @@ void Rebuild(Submenu& entry) {
     fresh.maxVisibleOptions = entry.maxVisibleOptions;
     fresh.isDynamic = entry.isDynamic;
     fresh.init = entry.init;
+    fresh.filter.text = entry.filter.text; // what the player typed holds
     fresh.init(&fresh);
+    ApplyFilter(fresh);
     entry = std::move(fresh);
 }
 
@@ -82,6 +84,7 @@ void Controller::AddSubmenu(std::int32_t id, std::string_view title, std::string
     fresh.init = std::move(init);
     // An empty init throws here, before the registry is touched.
     fresh.init(&fresh);
+    ApplyFilter(fresh);
 
     // Assigning into the existing entry keeps it in place, so a currentSubmenu
     // that points at it shows the new contents.

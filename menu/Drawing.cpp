@@ -6,6 +6,7 @@
 #include "menu/Layout.h"
 #include "menu/Number.h"
 #include "menu/Option.h"
+#include "menu/Rows.h"
 #include "menu/ScreenMetrics.h"
 #include "menu/Style.h"
 #include "menu/Text.h"
@@ -222,7 +223,11 @@ void DrawValue(std::string_view shown, bool selected, float rightEnd, float line
 } // namespace
 
 void Option::Draw() {
-    DrawRow(*this, index, ShownWindow(), ColumnsOf(style));
+    // Where a filter shows the row, if it does.
+    const std::optional<std::int32_t> row = ShownPosition(*menuController->currentSubmenu, index);
+    if (row) {
+        DrawRow(*this, *row, ShownWindow(), ColumnsOf(style));
+    }
 }
 
 void DrawMenu(Submenu& submenu) {
@@ -235,15 +240,19 @@ void DrawMenu(Submenu& submenu) {
     // Only the window's rows: a page of thousands costs what its shown rows
     // cost. The selected row always lies in it, unless a window of no rows
     // leaves only its description to draw.
-    const std::int64_t present =
-        std::min<std::int64_t>(window.rows, static_cast<std::int64_t>(submenu.options.size()));
+    const std::int64_t present = RowCount(submenu);
     const std::int64_t first = FirstShownRow(window);
     const std::int64_t end = std::min(present, first + std::max<std::int64_t>(window.visible, 0));
+    const auto draw = [&](std::int64_t row) {
+        if (Option* option = RowAt(submenu, static_cast<std::int32_t>(row))) {
+            DrawRow(*option, row, window, columns);
+        }
+    };
     if (window.selected >= 0 && window.selected < std::min(first, present)) {
-        DrawRow(submenu.options[static_cast<std::size_t>(window.selected)], window.selected, window, columns);
+        draw(window.selected);
     }
     for (std::int64_t row = std::max<std::int64_t>(first, 0); row < end; ++row) {
-        DrawRow(submenu.options[static_cast<std::size_t>(row)], row, window, columns);
+        draw(row);
     }
 }
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "menu/Controller.h"
+#include "menu/Rows.h"
 #include "menu/ScreenMetrics.h"
 #include "menu/Style.h"
 
@@ -30,7 +31,7 @@ inline Window ShownWindow() {
     Window window;
     window.selected = controller.selectedIndex;
     window.visible = submenu.maxVisibleOptions;
-    window.rows = submenu.optionCount;
+    window.rows = CountedRows(submenu);
     window.placesUsed = std::min(window.rows, window.visible);
     window.highlight = std::min(window.selected, window.visible - 1);
     return window;

@@ -60,6 +60,9 @@ struct Option {
     bool isTextEntry = false;
     std::string* textTarget = nullptr;
     std::int32_t textMaxLength = 0;
+    // The page's filter row (Submenu::AddFilter): a text row whose text is
+    // the page's filter.text, with no textTarget.
+    bool isFilter = false;
 
     // Sets text; a list whose value text was never filled shows its value from now on.
     void SetText(std::string newText);

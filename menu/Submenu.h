@@ -1,6 +1,7 @@
 // One page of the menu: a title, a subtitle and its rows.
 #pragma once
 
+#include "menu/Filter.h"
 #include "menu/Option.h"
 
 #include <cstdint>
@@ -30,6 +31,8 @@ struct Submenu {
     // a rebuild, and when one of them leaves it. Set them in init.
     std::function<void()> onEnter;
     std::function<void()> onLeave;
+    // What the filter row typed and the rows it leaves shown (menu/Filter.h).
+    RowFilter filter;
 
     // Each adder returns the row it added, to set more of it
     // (page->AddOption(...).rightText = "$25"): valid until the next row is
@@ -74,6 +77,15 @@ struct Submenu {
     // maxLength below 1.
     Option& AddTextEntry(std::string_view text, std::string_view description, std::string* target,
                          std::int32_t maxLength, std::function<void()> action = {});
+
+    // A row that takes typed text through the game's keyboard, as a text row
+    // does, and shows only the rows after it whose label holds that text
+    // (ASCII letters in either case), each under its heading; "No match"
+    // when none does. The counter, moves and the mouse see only what is
+    // shown. The text is the page's own: it holds across a link and Back
+    // and a rebuild; an empty text shows every row. One a page: a second
+    // takes the first one's place.
+    Option& AddFilter(std::string_view text, std::string_view description);
 
     // A heading row that up and down step over.
     Option& AddSeparator(std::string_view text);

@@ -109,11 +109,14 @@ Option& Submenu::AddTextEntry(std::string_view text, std::string_view descriptio
 
 void Controller::OpenKeyboard(std::int32_t row) {
     const Option* option = RowAt(*currentSubmenu, row);
-    if (option == nullptr || option->textTarget == nullptr) {
+    const std::string* typedBefore = option == nullptr  ? nullptr
+                                     : option->isFilter ? &currentSubmenu->filter.text
+                                                        : option->textTarget;
+    if (typedBefore == nullptr) {
         return;
     }
-    Invoke(Native::DisplayOnscreenKeyboard, DefaultTextType, option->text.c_str(), "",
-           option->textTarget->c_str(), "", "", "", option->textMaxLength);
+    Invoke(Native::DisplayOnscreenKeyboard, DefaultTextType, option->text.c_str(), "", typedBefore->c_str(),
+           "", "", "", option->textMaxLength);
     typing = {true, currentSubmenu, row, false};
 }
 
@@ -132,7 +135,14 @@ void Controller::ReadKeyboard() {
     const char* result = Invoke<const char*>(Native::OnscreenKeyboardResult);
     // The row is found again: the page may have been registered anew meanwhile.
     Option* option = RowAt(*ended.page, ended.row);
-    if (result == nullptr || option == nullptr || !option->isTextEntry || option->textTarget == nullptr) {
+    if (result == nullptr || option == nullptr || !option->isTextEntry) {
+        return;
+    }
+    if (option->isFilter) {
+        SetFilterText(*ended.page, TypedText(result, option->textMaxLength));
+        return;
+    }
+    if (option->textTarget == nullptr) {
         return;
     }
     *option->textTarget = TypedText(result, option->textMaxLength);

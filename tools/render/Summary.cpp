@@ -117,6 +117,20 @@ std::string WentBack(const MenuState* before, const MenuState& now, std::optiona
            Listed({PageName(before, now), now.counter ? "row " + std::to_string(now.counter->row) : ""});
 }
 
+// A filter row shows its text and what it matched at its right,
+// "\"arab\": 3 of 2000" (menu/Filter.cpp): told with the page filtered.
+std::string Filtered(const MenuState& now) {
+    const std::string& right = now.selectedRight;
+    const std::size_t close = right.rfind("\": ");
+    if (right.empty() || right.front() != '"' || close == std::string::npos || close == 0 ||
+        !readback::ReadRowCounter(right.substr(close + 3))) {
+        return "";
+    }
+    const std::string& page = now.subtitle.empty() ? now.title : now.subtitle;
+    return "filtered " + sim::Quoted(page) + " by " + sim::Quoted(right.substr(1, close - 1)) + ": " +
+           right.substr(close + 3);
+}
+
 // The selected row's text at its right changed while it stayed selected: a
 // text row took what the player typed, or code wrote the row anew.
 std::string Changed(const MenuState* before, const MenuState& now) {
@@ -125,7 +139,8 @@ std::string Changed(const MenuState* before, const MenuState& now) {
     if (!sameRow || !now.selectedValue.empty() || before->selectedRight == now.selectedRight) {
         return "";
     }
-    return SelectedLabel(now) + " changed to " + sim::Quoted(now.selectedRight);
+    const std::string filtered = Filtered(now);
+    return filtered.empty() ? SelectedLabel(now) + " changed to " + sim::Quoted(now.selectedRight) : filtered;
 }
 
 } // namespace

@@ -116,6 +116,17 @@ TEST(SummaryTest, TheTextBesideTheSelectedRowIsToldWhenItChanges) {
     MenuState other = Shown("Example", "Example page", "Greeting", 2, 9, {"NAV_UP"});
     other.selectedRight = "Sadie";
     EXPECT_EQ(Told({typing, other}), Events{"moved up to \"Greeting\", 2 of 9"}) << "another row";
+
+    MenuState filter = Shown("Example", "Horses", "Find a horse", 1, 2000);
+    MenuState filtered = Shown("Example", "Horses", "Find a horse", 1, 7);
+    filtered.selectedRight = "\"arab\": 5 of 1979";
+    MenuState quoted = filtered;
+    quoted.selectedRight = "\"say \"hi\"\": 0 of 1979";
+    MenuState cleared = filter;
+    EXPECT_EQ(
+        Told({filter, filtered, quoted, cleared}),
+        (Events{"filtered \"Horses\" by \"arab\": 5 of 1979",
+                "filtered \"Horses\" by \"say \\\"hi\\\"\": 0 of 1979", "\"Find a horse\" changed to \"\""}));
 }
 
 TEST(SummaryTest, TheVoiceAnActionAppliedBelongsToItsSelection) {
