@@ -1,11 +1,12 @@
 // Counts what one steady frame costs in ways that repeat from run to run:
-//   qdt_frame_costs instructions SCENARIO frame|replay|row|list_value|page
+//   qdt_frame_costs instructions SCENARIO frame|replay|row|list_value|page|registration|filter
 //       one frame, or its replayed native calls, or the first frame after a
-//       change, between callgrind's collection toggles (run it under
+//       change, between callgrind's collection toggles; or registering
+//       (registration) or filtering (filter) the long page's 2,000 rows (run it under
 //       valgrind --tool=callgrind --collect-atstart=no)
 //   qdt_frame_costs allocations SCENARIO FRAMES
 //       prints the heap allocations made over FRAMES steady frames
-// SCENARIO is closed, open, ten_rows or row_kinds.
+// SCENARIO is closed, open, ten_rows, row_kinds, mouse or long_page.
 #include "nullhost/AllocationCounter.h"
 #include "nullhost/SteadyFrames.h"
 #include "tools/cli/CommandLine.h"
@@ -42,7 +43,26 @@ int CountInstructionsAfter(Scenario scenario, Change change) {
     return 0;
 }
 
+// The long page's registration (under an id of its own, so no page is
+// replaced) or its filtering, on its own.
+int CountLongPageWork(std::string_view what) {
+    StartScenario(Scenario::LongPage);
+    WarmUp();
+    constexpr std::int32_t SpareId = 9;
+    CALLGRIND_TOGGLE_COLLECT;
+    if (what == "registration") {
+        RegisterLongPage(SpareId);
+    } else {
+        FilterLongPage("arab");
+    }
+    CALLGRIND_TOGGLE_COLLECT;
+    return 0;
+}
+
 int CountInstructions(Scenario scenario, std::string_view what) {
+    if (what == "registration" || what == "filter") {
+        return CountLongPageWork(what);
+    }
     if (const auto change = ChangeNamed(what)) {
         return CountInstructionsAfter(scenario, *change);
     }
@@ -105,9 +125,10 @@ int main(int argc, char** argv) {
     instructions
         ->add_option("WHAT", what,
                      "frame, replay, or the first frame after a change: row (another row), list_value (the "
-                     "list's next value), page (another page)")
+                     "list's next value), page (another page); or the long page's registration or filter "
+                     "(whatever the scenario)")
         ->required()
-        ->check(CLI::IsMember({"frame", "replay", "row", "list_value", "page"}));
+        ->check(CLI::IsMember({"frame", "replay", "row", "list_value", "page", "registration", "filter"}));
 
     CLI::App* allocations =
         app.add_subcommand("allocations", "prints the heap allocations made over FRAMES steady frames");

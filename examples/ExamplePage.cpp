@@ -51,6 +51,7 @@ void AddExampleRows(Menu::Submenu* page) {
     page->AddSeparator("Actions");
     page->AddOption("Read the clock", "Asks the game for the hour.", ReadClock);
     page->AddSubmenuLink("Second page", "Opens one more page; Back returns here.", ExampleSecondPageId);
+    page->AddSubmenuLink("Horses", "Two thousand rows: Page Up and Down, and a filter.", HorsesPageId);
     page->AddSeparator("A small mod");
     page->AddSubmenuLink("Camp", "The clock, sleep and stamina.", CampPageId);
     page->AddSubmenuLink("Cores", "Health, stamina and dead eye, as the game has them.", CoresPageId);
@@ -67,4 +68,5 @@ void RegisterExamplePages() {
     menuController->AddSubmenu(ExampleSecondPageId, "Example", "Second page", AddSecondPageRows);
     RegisterCampPage();
     RegisterCoresPage();
+    RegisterHorsesPage();
 }

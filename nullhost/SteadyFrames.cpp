@@ -8,6 +8,8 @@
 #include <cstddef>
 #include <cstdint>
 #include <stdexcept>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -56,6 +58,28 @@ void AddRowKinds(Menu::Submenu* submenu) {
     submenu->AddNumber("Horses", "Not for sale.", &horses, 0, 9, 1).isDisabled = true;
 }
 
+// The long page: a filter row, then rows named as a stable's horses, every
+// seventh an Arabian. The labels are made once, before anything is measured.
+constexpr std::size_t LongPageRows = 2000;
+
+const std::vector<std::string>& LongPageLabels() {
+    static const std::vector<std::string> labels = [] {
+        std::vector<std::string> made;
+        for (std::size_t row = 1; row < LongPageRows; ++row) {
+            made.push_back((row % 7 == 0 ? "Arabian horse " : "Stable horse ") + std::to_string(row));
+        }
+        return made;
+    }();
+    return labels;
+}
+
+void AddLongPage(Menu::Submenu* submenu) {
+    submenu->AddFilter("Find a horse", "Type part of a name.");
+    for (const std::string& label : LongPageLabels()) {
+        submenu->AddOption(label, "Select makes it yours.", {});
+    }
+}
+
 void ForgetLoadedState() {
     RebuildProcessState();
     NullHost::Reset();
@@ -75,6 +99,8 @@ std::string_view ScenarioName(Scenario scenario) {
         return "row_kinds";
     case Scenario::MouseOnRow:
         return "mouse";
+    case Scenario::LongPage:
+        return "long_page";
     }
     return "?";
 }
@@ -153,6 +179,11 @@ void StartScenario(Scenario scenario) {
         menuController->AddSubmenu(1, "Voices", "Player", AddVoiceOptions);
         menuController->AddSubmenu(0, "Quorvane Dev Tools", "Row kinds", AddRowKinds);
     }
+    if (scenario == Scenario::LongPage) {
+        menuController->AddSubmenu(1, "Voices", "Player", AddVoiceOptions);
+        RegisterLongPage(0);
+        menuController->selectedIndex = static_cast<std::int32_t>(LongPageRows / 2);
+    }
     if (scenario == Scenario::MouseOnRow) {
         menuController->mouseEnabled = true;
     }
@@ -163,6 +194,14 @@ void StartScenario(Scenario scenario) {
             throw std::logic_error("F8 did not open the menu");
         }
     }
+}
+
+void RegisterLongPage(std::int32_t id) {
+    menuController->AddSubmenu(id, "Quorvane Dev Tools", "Horses", AddLongPage);
+}
+
+void FilterLongPage(std::string_view text) {
+    Menu::SetFilterText(submenuRegistry[0], std::string(text));
 }
 
 void RunFrame() {

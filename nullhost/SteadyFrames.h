@@ -13,11 +13,12 @@ enum class Scenario {
     TenRowsScrolled, // list, toggle, link and separator rows, last row selected
     RowKinds,        // number, disabled, right-text and badge rows, a number selected
     MouseOnRow,      // the voice rows with the mouse on, the cursor at rest on a row
+    LongPage,        // 2,000 rows under a filter row, the 1,000th selected
 };
 
-inline constexpr Scenario AllScenarios[] = {Scenario::Closed, Scenario::VoiceMenuOpen,
+inline constexpr Scenario AllScenarios[] = {Scenario::Closed,          Scenario::VoiceMenuOpen,
                                             Scenario::TenRowsScrolled, Scenario::RowKinds,
-                                            Scenario::MouseOnRow};
+                                            Scenario::MouseOnRow,      Scenario::LongPage};
 
 std::string_view ScenarioName(Scenario scenario);
 std::optional<Scenario> ScenarioNamed(std::string_view name);
@@ -36,6 +37,11 @@ bool MakeChange(Change change);
 
 // Loads the plug-in afresh into the null host and brings it to the scenario's state.
 void StartScenario(Scenario scenario);
+// The long page's own costs: registering its 2,000 rows under id (their
+// labels are made once, before), and filtering the main page's rows by text.
+void RegisterLongPage(std::int32_t id);
+void FilterLongPage(std::string_view text);
+
 // One frame: what the script routine does between two waits.
 void RunFrame();
 // One frame, with its native calls recorded.

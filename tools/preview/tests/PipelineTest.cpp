@@ -186,10 +186,10 @@ TEST(PipelineTest, TheSummaryTellsPagesListsTogglesAndActionsInTheMenusWords) {
     EXPECT_EQ(events,
               (std::vector<std::string>{
                   "menu opened", "moved up to \"Example page\", 7 of 7", "entered \"Example\" (depth 1)",
-                  "toggle \"Show hints\" on", "moved down to \"Greeting\", 2 of 9",
-                  "list \"Greeting\" stepped right to \"Farewell\"", "moved down to \"Nickname\", 3 of 9",
-                  "moved down to \"Read the clock\", 5 of 9", "selected \"Read the clock\"",
-                  "moved down to \"Second page\", 6 of 9", "entered \"Example\" \"Second page\" (depth 2)",
+                  "toggle \"Show hints\" on", "moved down to \"Greeting\", 2 of 10",
+                  "list \"Greeting\" stepped right to \"Farewell\"", "moved down to \"Nickname\", 3 of 10",
+                  "moved down to \"Read the clock\", 5 of 10", "selected \"Read the clock\"",
+                  "moved down to \"Second page\", 6 of 10", "entered \"Example\" \"Second page\" (depth 2)",
                   "back to \"Example\" \"Example page\", row 6", "back to \"Quorvane Dev Tools\", row 7",
                   "menu closed"}));
 }

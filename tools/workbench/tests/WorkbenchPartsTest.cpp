@@ -231,7 +231,7 @@ TEST_F(ModuleSwapTest, ASeparatorRowIsNotTakenForTheSubtitle) {
         Tap(key);
         Shown();
     }
-    EXPECT_EQ(workbench::Describe(Shown()), "open 'Example' / 'Example page' row 1 of 9");
+    EXPECT_EQ(workbench::Describe(Shown()), "open 'Example' / 'Example page' row 1 of 10");
 }
 
 // The keys reach the example's newer rows as the game's controls do: a page

@@ -386,12 +386,12 @@ TEST_F(WorkbenchTest, TheMousePointsAndClicksAndTheGamesKeyboardTakesTypedText) 
     EXPECT_EQ(WaitForLine("menu: "), "menu: open 'Quorvane Dev Tools' / 'Main Menu' row 1 of 7") << Output();
     EXPECT_EQ(WaitForLine("menu: "), "menu: open 'Quorvane Dev Tools' / 'Main Menu' row 7 of 7") << Output();
     Key("Return");
-    EXPECT_EQ(WaitForLine("menu: "), "menu: open 'Example' / 'Example page' row 1 of 9") << Output();
+    EXPECT_EQ(WaitForLine("menu: "), "menu: open 'Example' / 'Example page' row 1 of 10") << Output();
 
     PointAtSlot(1); // where the cursor rested on the page left selects nothing here
-    EXPECT_EQ(WaitForLine("menu: "), "menu: open 'Example' / 'Example page' row 2 of 9") << Output();
+    EXPECT_EQ(WaitForLine("menu: "), "menu: open 'Example' / 'Example page' row 2 of 10") << Output();
     PointAtSlot(2); // the text row
-    EXPECT_EQ(WaitForLine("menu: "), "menu: open 'Example' / 'Example page' row 3 of 9") << Output();
+    EXPECT_EQ(WaitForLine("menu: "), "menu: open 'Example' / 'Example page' row 3 of 10") << Output();
     Mouse("click 1");
     EXPECT_EQ(WaitForLine("keyboard: "), "keyboard: open") << Output();
     Key("BackSpace BackSpace BackSpace BackSpace BackSpace BackSpace");
@@ -400,7 +400,7 @@ TEST_F(WorkbenchTest, TheMousePointsAndClicksAndTheGamesKeyboardTakesTypedText) 
     EXPECT_EQ(WaitForLine("keyboard: "), "keyboard: closed") << Output();
 
     Mouse("click 5"); // the wheel, a notch down: over the heading to the clock
-    EXPECT_EQ(WaitForLine("menu: "), "menu: open 'Example' / 'Example page' row 5 of 9") << Output();
+    EXPECT_EQ(WaitForLine("menu: "), "menu: open 'Example' / 'Example page' row 5 of 10") << Output();
     Key("F9");
     const std::string recorded = WaitForLine("session ");
     ASSERT_FALSE(recorded.empty()) << Output();
