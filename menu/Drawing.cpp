@@ -220,6 +220,15 @@ void DrawValue(std::string_view shown, bool selected, float rightEnd, float line
     }
 }
 
+// A row drawn on its own, out of the loop over the window's rows; not
+// inlined, so the loop stays the one inlined copy.
+[[gnu::noinline]] void DrawRowOutsideTheLoop(Submenu& submenu, std::int64_t row, const Window& window,
+                                             const Columns& columns) {
+    if (Option* option = RowAt(submenu, static_cast<std::int32_t>(row))) {
+        DrawRow(*option, row, window, columns);
+    }
+}
+
 } // namespace
 
 void Option::Draw() {
@@ -243,16 +252,17 @@ void DrawMenu(Submenu& submenu) {
     const std::int64_t present = RowCount(submenu);
     const std::int64_t first = FirstShownRow(window);
     const std::int64_t end = std::min(present, first + std::max<std::int64_t>(window.visible, 0));
-    const auto draw = [&](std::int64_t row) {
-        if (Option* option = RowAt(submenu, static_cast<std::int32_t>(row))) {
+    if (window.selected >= 0 && window.selected < std::min(first, present)) {
+        DrawRowOutsideTheLoop(submenu, window.selected, window, columns);
+    }
+    // Unfiltered, the rows below `present` are the options themselves.
+    const bool filtered = submenu.filter.active;
+    for (std::int64_t row = std::max<std::int64_t>(first, 0); row < end; ++row) {
+        Option* option = filtered ? RowAt(submenu, static_cast<std::int32_t>(row))
+                                  : &submenu.options[static_cast<std::size_t>(row)];
+        if (option != nullptr) {
             DrawRow(*option, row, window, columns);
         }
-    };
-    if (window.selected >= 0 && window.selected < std::min(first, present)) {
-        draw(window.selected);
-    }
-    for (std::int64_t row = std::max<std::int64_t>(first, 0); row < end; ++row) {
-        draw(row);
     }
 }
 
