@@ -83,8 +83,14 @@ bool Controllers::Handle(const SDL_Event& event) {
     case SDL_CONTROLLERAXISMOTION:
         if (Pad* pad = Find(event.caxis.which)) {
             const auto axis = static_cast<SDL_GameControllerAxis>(event.caxis.axis);
-            std::string_view& stick = axis == SDL_CONTROLLER_AXIS_LEFTX ? pad->stickX : pad->stickY;
-            const std::string_view now = StickDirection(axis, event.caxis.value, stick);
+            const bool trigger =
+                axis == SDL_CONTROLLER_AXIS_TRIGGERLEFT || axis == SDL_CONTROLLER_AXIS_TRIGGERRIGHT;
+            std::string_view& stick = axis == SDL_CONTROLLER_AXIS_LEFTX          ? pad->stickX
+                                      : axis == SDL_CONTROLLER_AXIS_TRIGGERLEFT  ? pad->triggerLeft
+                                      : axis == SDL_CONTROLLER_AXIS_TRIGGERRIGHT ? pad->triggerRight
+                                                                                 : pad->stickY;
+            const std::string_view now = trigger ? TriggerButton(axis, event.caxis.value, stick)
+                                                 : StickDirection(axis, event.caxis.value, stick);
             if (now != stick) {
                 Press(*pad, stick, false);
                 stick = now;

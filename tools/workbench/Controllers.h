@@ -33,6 +33,8 @@ class Controllers {
         std::vector<std::string_view> held; // buttons and stick directions down
         std::string_view stickX;
         std::string_view stickY;
+        std::string_view triggerLeft;
+        std::string_view triggerRight;
     };
     Pad* Find(SDL_JoystickID id);
     void Press(Pad& pad, std::string_view button, bool down);

@@ -43,9 +43,10 @@ std::vector<std::uint32_t> ControlsOfButton(std::string_view name) {
     return controls;
 }
 
+constexpr int Hold = SDL_JOYSTICK_AXIS_MAX / 2;
+constexpr int LetGo = SDL_JOYSTICK_AXIS_MAX / 4;
+
 std::string_view StickDirection(SDL_GameControllerAxis axis, int value, std::string_view held) {
-    constexpr int Hold = SDL_JOYSTICK_AXIS_MAX / 2;
-    constexpr int LetGo = SDL_JOYSTICK_AXIS_MAX / 4;
     // SDL's y axis grows downwards, as the screen's does.
     const bool across = axis == SDL_CONTROLLER_AXIS_LEFTX;
     if (!across && axis != SDL_CONTROLLER_AXIS_LEFTY) {
@@ -57,6 +58,16 @@ std::string_view StickDirection(SDL_GameControllerAxis axis, int value, std::str
         return towards;
     }
     return std::abs(value) < LetGo || held != towards ? "" : held;
+}
+
+std::string_view TriggerButton(SDL_GameControllerAxis axis, int value, std::string_view held) {
+    if (axis != SDL_CONTROLLER_AXIS_TRIGGERLEFT && axis != SDL_CONTROLLER_AXIS_TRIGGERRIGHT) {
+        return "";
+    }
+    if (value > Hold) {
+        return axis == SDL_CONTROLLER_AXIS_TRIGGERLEFT ? "LT" : "RT";
+    }
+    return value < LetGo ? "" : held;
 }
 
 } // namespace workbench

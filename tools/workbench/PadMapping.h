@@ -21,5 +21,8 @@ std::vector<std::uint32_t> ControlsOfButton(std::string_view name);
 // (or "") after the axis moved to value. Past half-way it holds, under a
 // quarter it lets go, so a stick wobbling at the edge does not tap.
 std::string_view StickDirection(SDL_GameControllerAxis axis, int value, std::string_view held);
+// The same for a trigger, by the table's name for it ("LT", "RT"), which
+// pages a long page; "" for another axis.
+std::string_view TriggerButton(SDL_GameControllerAxis axis, int value, std::string_view held);
 
 } // namespace workbench

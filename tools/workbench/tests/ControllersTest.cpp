@@ -1,6 +1,7 @@
 // A controller's buttons and stick as the game's controls, without a display:
 // the mapping from the control table, and the menu played with it.
 #include "host/GameControls.h"
+#include "host/MenuControls.h"
 #include "tools/render/Scene.h"
 #include "tools/render/Summary.h"
 #include "tools/workbench/GameInput.h"
@@ -52,6 +53,22 @@ TEST(PadMappingTest, TheLeftStickHoldsPastHalfWayAndLetsGoUnderAQuarter) {
     EXPECT_EQ(move(SDL_CONTROLLER_AXIS_LEFTX, -32768), "D-pad left");
     EXPECT_EQ(move(SDL_CONTROLLER_AXIS_LEFTX, 12000), "") << "swung past the middle";
     EXPECT_EQ(StickDirection(SDL_CONTROLLER_AXIS_RIGHTY, 32767, ""), "") << "only the left stick moves";
+}
+
+TEST(PadMappingTest, TheTriggersAreTheButtonsThatPageALongPage) {
+    std::string_view held;
+    const auto pull = [&](SDL_GameControllerAxis axis, int value) {
+        return held = workbench::TriggerButton(axis, value, held);
+    };
+    EXPECT_EQ(pull(SDL_CONTROLLER_AXIS_TRIGGERLEFT, 12000), "");
+    EXPECT_EQ(pull(SDL_CONTROLLER_AXIS_TRIGGERLEFT, 30000), "LT");
+    EXPECT_EQ(pull(SDL_CONTROLLER_AXIS_TRIGGERLEFT, 12000), "LT") << "a wobble is no second tap";
+    EXPECT_EQ(pull(SDL_CONTROLLER_AXIS_TRIGGERLEFT, 0), "");
+    EXPECT_EQ(pull(SDL_CONTROLLER_AXIS_TRIGGERRIGHT, 32767), "RT");
+    EXPECT_EQ(ControlsOfButton("LT"), (std::vector<std::uint32_t>{Menu::PageDownControl}));
+    EXPECT_EQ(ControlsOfButton("RT"), (std::vector<std::uint32_t>{Menu::PageUpControl}));
+    EXPECT_EQ(workbench::TriggerButton(SDL_CONTROLLER_AXIS_LEFTX, 32767, ""), "")
+        << "the stick is no trigger";
 }
 
 class ControllerPlayTest : public ::testing::Test {
