@@ -2,9 +2,7 @@
 // plug-in's main page with a link to the example page, then the example,
 // with the mouse on and a look of its own.
 #include "examples/ExamplePage.h"
-#include "menu/Controller.h"
-#include "menu/Pages.h"
-#include "menu/Style.h"
+#include "menu/Menu.h"
 #include "voices/VoiceMenu.h"
 
 void InitializeMenu() {

@@ -1,5 +1,5 @@
 // The game controls the open menu takes away from the game.
-#include "menu/Controller.h"
+#include "menu/Menu.h"
 
 #include "host/GameControls.h"
 #include "host/NativeInvoker.h"

@@ -1,4 +1,4 @@
-#include "menu/Controller.h"
+#include "menu/Menu.h"
 
 #include "host/NativeInvoker.h"
 #include "host/Natives.h"

@@ -2,10 +2,9 @@
 
 #include "host/NativeInvoker.h"
 #include "host/Natives.h"
-#include "menu/Controller.h"
 #include "menu/Layout.h"
+#include "menu/Menu.h"
 #include "menu/Number.h"
-#include "menu/Option.h"
 #include "menu/ScreenMetrics.h"
 #include "menu/Style.h"
 #include "menu/Text.h"

@@ -1,6 +1,6 @@
 // What the player asked for this frame, read from the keyboard table, the
 // game's controls and the two prompts.
-#include "menu/Controller.h"
+#include "menu/Menu.h"
 
 #include "host/KeyStates.h"
 #include "host/MenuControls.h"

@@ -3,7 +3,7 @@
 // places are pixels of the 1080-line layout; rows are rowPitch apart.
 #pragma once
 
-#include "menu/Controller.h"
+#include "menu/Menu.h"
 #include "menu/ScreenMetrics.h"
 #include "menu/Style.h"
 

@@ -1,7 +1,7 @@
 // The mouse on the open menu, while keyboard and mouse are in use: the game's
 // cursor is shown, a cursor moving onto a row selects it, a click selects or
 // steps, the wheel moves, a right click goes back.
-#include "menu/Controller.h"
+#include "menu/Menu.h"
 
 #include "host/GameControls.h"
 #include "host/NativeInvoker.h"

@@ -1,6 +1,6 @@
 // Moving over the rows, running them, entering and leaving submenus, as
 // the frame's requests ask.
-#include "menu/Controller.h"
+#include "menu/Menu.h"
 
 #include "host/KeyStates.h"
 #include "host/PluginKeys.h"

@@ -1,5 +1,5 @@
 // Opening and closing the menu: its sound and the radar.
-#include "menu/Controller.h"
+#include "menu/Menu.h"
 
 #include "host/NativeInvoker.h"
 #include "host/Natives.h"

@@ -1,4 +1,4 @@
-#include "menu/Submenu.h"
+#include "menu/Menu.h"
 
 #include "menu/Number.h"
 

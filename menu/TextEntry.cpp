@@ -1,6 +1,6 @@
 // Text rows: Select opens the game's on-screen keyboard, which the menu then
 // asks once a frame until the player finishes or cancels it.
-#include "menu/Controller.h"
+#include "menu/Menu.h"
 
 #include "host/GameControls.h"
 #include "host/MenuControls.h"

@@ -1,6 +1,6 @@
 #include "tests/support/PluginFixture.h"
 
-#include "menu/Controller.h"
+#include "menu/Menu.h"
 
 #include <functional>
 

@@ -1,4 +1,4 @@
-#include "menu/Submenu.h"
+#include "menu/Menu.h"
 
 #include <gtest/gtest.h>
 

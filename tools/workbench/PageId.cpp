@@ -1,6 +1,6 @@
 #include "tools/workbench/PageId.h"
 
-#include "menu/Controller.h"
+#include "menu/Menu.h"
 
 #include <elf.h>
 #include <fcntl.h>
