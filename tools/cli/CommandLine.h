@@ -1,4 +1,4 @@
-// The one command-line layout of every tool, on CLI11: --help prints the usage
+// The one way every tool reads its command line, on CLI11: --help prints the usage
 // line, what the program does and its arguments on stdout and exits 0; a
 // mistake prints the program's name, the reason and the same help on stderr
 // and exits 2, before the program does any work.
