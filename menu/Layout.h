@@ -29,7 +29,7 @@ inline Window ShownWindow() {
     const Submenu& submenu = *controller.currentSubmenu;
     Window window;
     window.selected = controller.selectedIndex;
-    window.visible = submenu.maxVisibleOptions;
+    window.visible = RowsShown(style);
     window.rows = submenu.optionCount;
     window.placesUsed = std::min(window.rows, window.visible);
     window.highlight = std::min(window.selected, window.visible - 1);

@@ -20,13 +20,10 @@
 
 #include "host/NativeInvoker.h"
 #include "host/Natives.h"
-#include "menu/Mouse.h"
-#include "menu/TextEntry.h"
+#include "menu/FrameState.h"
 
 #include <cstdint>
 #include <functional>
-#include <limits>
-#include <list>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -46,7 +43,7 @@ struct Option {
     std::function<void()> action; // set: what Select (and a list's or number's step) runs
     std::int32_t index = 0;       // position in the page's options
 
-    // Kind flags: Select looks at them in this order.
+    // Kind flags, set by the adders.
     bool isAction = true;
     bool isToggle = false;
     bool isList = false;
@@ -69,8 +66,9 @@ struct Option {
     std::int32_t textMaxLength = 0;       // text entry: at most this many characters
 
     bool isDisabled = false; // set: drawn dimmed; Select, left and right play the refusal sound
-    // set, on action and link rows: drawn right-aligned where a list's value
-    // stands (a text entry row shows its value there).
+    // set, on action, link and separator rows: drawn right-aligned where a
+    // list's value stands (a text entry row shows its value there). A list,
+    // number or toggle row shows its value there: registering its page throws.
     std::string rightText;
     std::string badgeDictionary; // set: a texture drawn as a small icon at the row's right end,
     std::string badgeTexture;    // none while empty
@@ -81,13 +79,9 @@ struct Option {
     // Sets text; a list whose value text was never filled shows its value from now on.
     void SetText(std::string newText);
 
-    // The frame's own: the markers an action's run sets, the value a
-    // number's valueText shows, and the row's drawing.
-    bool steppedLeft = false;
-    bool steppedRight = false;
-    bool invoking = false;
-    bool valueTextInitialized = false;
-    double numberShown = std::numeric_limits<double>::quiet_NaN();
+    // The frame's own: the markers an action's run sets, what the shown
+    // value was made from (menu/FrameState.h), and the row's drawing.
+    RowFrameState frame;
     void Draw();
 };
 
@@ -102,7 +96,6 @@ struct Submenu {
     std::string title;
     std::string subtitle;
     std::int32_t id = -1;
-    std::int32_t maxVisibleOptions = 8;
     std::int32_t optionCount = 0;
     bool isDynamic = false; // its init runs again each time it is shown (AddDynamicSubmenu)
 
@@ -169,7 +162,9 @@ struct Controller {
     bool mouseEnabled = false;
 
     // init fills a fresh page once, then the registry entry for id takes it
-    // over; the last registration of an id wins. The main page is 0; Back on a
+    // over; the last registration of an id wins. Throws
+    // std::invalid_argument, registering nothing, for a list, number or
+    // toggle row given a rightText. The main page is 0; Back on a
     // page below 1 closes the menu; a link to an id never registered only
     // plays the Select sound.
     void AddSubmenu(std::int32_t id, std::string_view title, std::string_view subtitle,
@@ -190,9 +185,8 @@ struct Controller {
     // order added. A task that throws is dropped.
     void AddFrameTask(std::function<void()> task);
 
-    // The frame's own: what the player asked for this frame (the frame tick
-    // reads these), the prompts, the held steps' timers, the cursor and the
-    // game's keyboard, and the frame's steps.
+    // What the player asked for this frame, which the frame tick reads, and
+    // the prompts: the frame writes them as it reads the input.
     std::uint32_t controlGroup = 0; // 0 with keyboard and mouse, 2 otherwise
     bool toggleRequested = false;
     bool backPressed = false;
@@ -205,25 +199,14 @@ struct Controller {
     std::uint32_t backPrompt = 0;
     bool selectRequested = false;
     bool backRequested = false;
-    bool leftRepeated = false;  // a held left steps this frame
-    bool rightRepeated = false; // a held right steps this frame
-    bool repeatArmed = false;   // left or right went down on the selected number row and is held
-    std::uint32_t nextRepeatAt = 0;
-    std::list<std::function<void()>> frameTasks; // a list: a task added by a task keeps the rest in place
-    Pointer pointer;
-    Typing typing; // while the game's keyboard is open the menu takes no other input
 
+    // The frame's own: its state between frames (menu/FrameState.h) and its
+    // steps (menu/FrameSteps.h); the script routine runs the tick and the tasks.
+    ControllerFrameState frame;
     void EnterSubmenu(std::int32_t id);
     void GoBack();
     void FrameTick();
     void RunFrameTasks();
-    void ReadInput();
-    void Navigate();
-    void SuppressGameControls();
-    void ReadMouse();
-    void OpenKeyboard(std::int32_t row);
-    void ReadKeyboard();
-    void SettleAfterKeyboard();
 };
 
 // The selected row of the shown page, or nullptr when there is none. An action
@@ -286,8 +269,7 @@ struct Style {
     int descriptionSize = 18;
     int counterSize = 20;
 
-    // The rows a page shows at once, given to each page as it is registered
-    // (Submenu::maxVisibleOptions); below 1 a page shows 1.
+    // The rows every page shows at once; below 1 a page shows 1.
     std::int32_t rowsShown = 8;
     // The menu column's left edge and width in pixels of the 1920 x 1080
     // layout. A width below MinimumWidth is drawn at MinimumWidth; a value

@@ -11,7 +11,7 @@
 
 namespace Menu {
 
-// The rows a page registered now shows: style.rowsShown, at least 1.
+// The rows a page shows: style.rowsShown, at least 1.
 inline std::int32_t RowsShown(const Style& look) {
     return std::max(look.rowsShown, 1);
 }
