@@ -18,6 +18,7 @@
 // records is the frame's own.
 #pragma once
 
+#include "host/MenuArt.h"
 #include "host/NativeInvoker.h"
 #include "host/Natives.h"
 #include "menu/FrameState.h"
@@ -236,10 +237,10 @@ using FontIndex = int;
 // the first frame. The defaults are the game's own ledger look.
 struct Style {
     // A texture is a dictionary the game has loaded and a texture in it.
-    std::string backgroundDictionary = "generic_textures";
-    std::string backgroundTexture = "inkroller_1a";
-    std::string headerDictionary = "generic_textures";
-    std::string headerTexture = "menu_header_1a";
+    std::string backgroundDictionary = MenuArt::Backdrop.dictionary;
+    std::string backgroundTexture = MenuArt::Backdrop.name;
+    std::string headerDictionary = MenuArt::Banner.dictionary;
+    std::string headerTexture = MenuArt::Banner.name;
 
     Colour backgroundColour = {0, 0, 0, 230};
     Colour headerColour = White;

@@ -178,7 +178,7 @@ void ReadMouse(Controller& menu) {
     if (menu.frame.pointer.shown && row != before && selectable && row != menu.selectedIndex) {
         const bool up = row < menu.selectedIndex;
         menu.selectedIndex = row;
-        PlayFrontendSound(up ? "NAV_UP" : "NAV_DOWN", "Ledger_Sounds");
+        PlayFrontendSound(up ? MenuArt::UpSound : MenuArt::DownSound);
         HoverSelectedRow(menu);
     }
     menu.frame.pointer = {true, onScreen, x, y, menu.frame.pointer.overMenu};

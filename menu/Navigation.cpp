@@ -126,7 +126,7 @@ bool StepNumberRow(Submenu& submenu, std::int32_t row, bool right) {
 
 // A disabled row's answer to Select, left and right.
 void Refuse() {
-    PlayFrontendSound("UNAFFORDABLE", "Ledger_Sounds");
+    PlayFrontendSound(MenuArt::RefusedSound);
 }
 
 // Each step below that needs the selected row answers false when the submenu
@@ -162,7 +162,7 @@ bool Select(Controller& menu) {
     } else if (option->isTextEntry) {
         OpenKeyboard(menu, row);
     }
-    PlayFrontendSound("SELECT", "HUD_SHOP_SOUNDSET");
+    PlayFrontendSound(MenuArt::SelectSound);
     return true;
 }
 
@@ -185,7 +185,7 @@ bool MoveUp(Controller& menu) {
         row = RowCount(submenu) - 1;
     }
     menu.selectedIndex = row;
-    PlayFrontendSound("NAV_UP", "Ledger_Sounds");
+    PlayFrontendSound(MenuArt::UpSound);
     HoverSelectedRow(menu);
     return true;
 }
@@ -205,7 +205,7 @@ bool MoveDown(Controller& menu) {
         row = 0;
     }
     menu.selectedIndex = row;
-    PlayFrontendSound("NAV_DOWN", "Ledger_Sounds");
+    PlayFrontendSound(MenuArt::DownSound);
     HoverSelectedRow(menu);
     return true;
 }
@@ -228,7 +228,7 @@ bool StepSideways(Controller& menu, bool right, bool repeated) {
                          : option->isList && !repeated ? StepList(submenu, menu.selectedIndex, right)
                                                        : false;
     if (stepped) {
-        PlayFrontendSound(right ? "NAV_RIGHT" : "NAV_LEFT", "PAUSE_MENU_SOUNDSET");
+        PlayFrontendSound(right ? MenuArt::RightSound : MenuArt::LeftSound);
     }
     return true;
 }
@@ -246,12 +246,12 @@ void ActOnRequests(Controller& menu) {
     if (menu.backRequested && !menu.toggleRequested) {
         if (menu.currentSubmenu->id < 1) {
             // Closing keeps the submenu and row, so the menu opens again where it was.
-            PlayFrontendSound("BACK", "HUD_SHOP_SOUNDSET");
+            PlayFrontendSound(MenuArt::BackSound);
             menu.SetOpen(false);
             return;
         }
         menu.GoBack();
-        PlayFrontendSound("BACK", "HUD_SHOP_SOUNDSET");
+        PlayFrontendSound(MenuArt::BackSound);
     }
     if (menu.upPressed && !MoveUp(menu)) {
         return;
