@@ -1,11 +1,13 @@
 // The workbench's parts that need no display: the file watch, the module
 // swap and the keys as the plug-in receives them.
+#include "host/MenuControls.h"
 #include "tools/workbench/FrameSummary.h"
 #include "tools/workbench/GameInput.h"
 #include "tools/workbench/LiveModule.h"
 #include "tools/workbench/ModuleWatch.h"
 #include "tools/workbench/PageId.h"
 
+#include <SDL_keyboard.h>
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -251,6 +253,24 @@ TEST_F(ModuleSwapTest, TheExamplesCoresAndCampPlayInTheWorkbench) {
     }
     EXPECT_EQ(workbench::Describe(Shown()), "open 'Example' / 'Camp' row 1 of 5");
     EXPECT_EQ(host.game.clockHours, 13) << "the hour row set the game's clock";
+}
+
+// The desktop keys reach the menu's controls through the game's default
+// bindings; the workbench's own keys come before them.
+TEST(GameInputTest, KeysReachTheControlsTheGameBindsThemTo) {
+    const std::pair<SDL_Keycode, std::uint32_t> keys[] = {
+        {SDLK_UP, Menu::UpControl},         {SDLK_DOWN, Menu::DownControl},
+        {SDLK_LEFT, Menu::LeftControl},     {SDLK_RIGHT, Menu::RightControl},
+        {SDLK_RETURN, Menu::SelectControl}, {SDLK_KP_ENTER, Menu::SelectControl},
+        {SDLK_BACKSPACE, Menu::BackControl}};
+    for (const auto& [key, control] : keys) {
+        const workbench::KeyBinding binding = workbench::BindingFor(key);
+        EXPECT_EQ(binding.role, workbench::KeyRole::Control) << SDL_GetKeyName(key);
+        EXPECT_EQ(binding.code, control) << SDL_GetKeyName(key);
+    }
+    EXPECT_EQ(workbench::BindingFor(SDLK_ESCAPE).role, workbench::KeyRole::Quit)
+        << "the game binds Esc to Back too; the workbench keeps it for quitting";
+    EXPECT_EQ(workbench::BindingFor(SDLK_x).role, workbench::KeyRole::None);
 }
 
 TEST(FrameSummaryTest, ReadsTheTitlesAndTheCounterAndNothingElse) {
