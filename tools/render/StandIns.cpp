@@ -7,7 +7,7 @@
 #include <cmath>
 #include <numbers>
 
-namespace preview {
+namespace render {
 namespace {
 
 struct Box {
@@ -256,4 +256,4 @@ void DrawStandIn(cairo_t* cr, std::string_view dictionary, std::string_view text
     cairo_restore(cr);
 }
 
-} // namespace preview
+} // namespace render

@@ -6,7 +6,7 @@
 
 #include <algorithm>
 
-namespace preview {
+namespace render {
 namespace {
 
 using readback::MenuState;
@@ -218,4 +218,4 @@ FrameSummary SummariseFrame(const sim::Frame& frame) {
     return summary;
 }
 
-} // namespace preview
+} // namespace render

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-namespace preview {
+namespace render {
 
 struct FrameSummary {
     // In the order they happened: "menu opened", "moved down to \"Row 4\", 4 of 6",
@@ -58,4 +58,4 @@ class SessionSummary {
 // One frame on its own: nothing known of the frame before it.
 FrameSummary SummariseFrame(const sim::Frame& frame);
 
-} // namespace preview
+} // namespace render

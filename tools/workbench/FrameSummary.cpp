@@ -1,7 +1,7 @@
 #include "tools/workbench/FrameSummary.h"
 
 namespace workbench {
-FrameSummary Summarize(const preview::Scene& scene) {
+FrameSummary Summarize(const render::Scene& scene) {
     const readback::MenuState shown = readback::ReadMenu(scene);
     FrameSummary summary{shown.open, shown.title, shown.subtitle};
     if (shown.counter) {

@@ -22,7 +22,7 @@ struct FrameSummary {
 
 // The title and subtitle are the header's texts; a separator row, also in the
 // title font, is neither.
-FrameSummary Summarize(const preview::Scene& scene);
+FrameSummary Summarize(const render::Scene& scene);
 
 // One line: "closed", or "open 'Title' / 'Subtitle' row 2 of 6".
 std::string Describe(const FrameSummary& summary);

@@ -120,7 +120,7 @@ void Workbench::KeepPlace(bool first) {
         Replay(log_, runner_, host_.tickCount, [this](const sim::Frame& frame) { prompts_.Read(frame); });
     MarkPluginFrame(false);
     log_.Pause(false);
-    const FrameSummary summary = Summarize(preview::BuildScene(host_.recorder.Last()));
+    const FrameSummary summary = Summarize(render::BuildScene(host_.recorder.Last()));
     const Place replayed{summary, ReadPageId(live_.MenuControllerSlot(), summary)};
     std::printf("kept the place: %d frames replayed in %.0f ms\n", replay.frames, replay.milliseconds);
     const std::string change = DescribePlaceChange(shownPlace_, replayed);
@@ -287,9 +287,9 @@ void Workbench::FollowKeyboard() {
 // The game picture drawn again when the frame shows something else: its
 // drawing, the prompts, or what the game draws on its own (the cursor, the
 // keyboard's box), which change without a drawing call changing.
-void Workbench::DrawPicture(const sim::Frame& frame, const preview::Scene& scene) {
-    std::vector<preview::ShownPrompt> prompts = prompts_.Shown();
-    const std::optional<readback::ScreenPlace> cursor = preview::ShownCursor(frame);
+void Workbench::DrawPicture(const sim::Frame& frame, const render::Scene& scene) {
+    std::vector<render::ShownPrompt> prompts = prompts_.Shown();
+    const std::optional<readback::ScreenPlace> cursor = render::ShownCursor(frame);
     std::string overlays = typing_ ? "typing " + *typing_ : "";
     if (cursor) {
         overlays += " cursor " + std::to_string(cursor->x) + " " + std::to_string(cursor->y);
@@ -297,11 +297,11 @@ void Workbench::DrawPicture(const sim::Frame& frame, const preview::Scene& scene
     if (options_.redraw || !picture_ || !SameDrawing(frame, drawn_) || prompts != promptsDrawn_ ||
         overlays != overlaysDrawn_) {
         const Clock::time_point renderStart = Clock::now();
-        picture_.emplace(preview::Render(scene, options_.screenWidth, options_.screenHeight, look_.Get()));
-        preview::DrawPrompts(*picture_, prompts);
-        preview::DrawKeyboard(*picture_, host_.game.keyboard);
+        picture_.emplace(render::Render(scene, options_.screenWidth, options_.screenHeight, look_.Get()));
+        render::DrawPrompts(*picture_, prompts);
+        render::DrawKeyboard(*picture_, host_.game.keyboard);
         if (cursor) {
-            preview::DrawCursor(*picture_, *cursor);
+            render::DrawCursor(*picture_, *cursor);
         }
         overlaysDrawn_ = std::move(overlays);
         promptsDrawn_ = std::move(prompts);
@@ -327,10 +327,10 @@ void Workbench::RunFrame() {
     stats_.pluginMs.Add(pluginMs);
     content_.pluginMs = pluginMs;
     // A voice applied shows in no picture: said on standard output, for scripts and tests.
-    if (const std::string voice = preview::SummariseFrame(frame).voice; !voice.empty()) {
+    if (const std::string voice = render::SummariseFrame(frame).voice; !voice.empty()) {
         std::printf("voice: %s\n", voice.c_str());
     }
-    const preview::Scene scene = preview::BuildScene(frame);
+    const render::Scene scene = render::BuildScene(frame);
     prompts_.Read(frame);
     FollowKeyboard();
     DrawPicture(frame, scene);

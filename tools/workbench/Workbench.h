@@ -61,7 +61,7 @@ class Workbench {
     void EditBox(SDL_Keycode key);
     void SetTyped(const std::string& text);
     void RunFrame();
-    void DrawPicture(const sim::Frame& frame, const preview::Scene& scene);
+    void DrawPicture(const sim::Frame& frame, const render::Scene& scene);
     void Show();
     void Screenshot();
     void Record();
@@ -80,10 +80,10 @@ class Workbench {
     PanelContent content_;
     Stats stats_;
     WindowTextures textures_;
-    preview::LoadedLook look_;
-    std::optional<preview::Picture> picture_;
-    preview::PromptBoard prompts_;                   // what the module's prompts are, from its first frame on
-    std::vector<preview::ShownPrompt> promptsDrawn_; // the prompts the picture shows
+    render::LoadedLook look_;
+    std::optional<render::Picture> picture_;
+    render::PromptBoard prompts_;                   // what the module's prompts are, from its first frame on
+    std::vector<render::ShownPrompt> promptsDrawn_; // the prompts the picture shows
     sim::Frame drawn_;                               // the calls of the frame the picture shows
     std::string overlaysDrawn_;                      // the cursor and keyboard the picture shows
     std::optional<std::string> typing_;              // while the game's keyboard is open: its box

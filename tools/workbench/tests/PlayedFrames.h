@@ -31,10 +31,10 @@ class PlayedFrames : public ::testing::Test {
         log.Frame(tick);
         return frame;
     }
-    workbench::FrameSummary Shown() { return workbench::Summarize(preview::BuildScene(Frame())); }
+    workbench::FrameSummary Shown() { return workbench::Summarize(render::BuildScene(Frame())); }
     readback::MenuState Menu() const { return readback::ReadMenu(host.recorder.Last()); }
     workbench::Place Place() const {
-        const workbench::FrameSummary shown = workbench::Summarize(preview::BuildScene(host.recorder.Last()));
+        const workbench::FrameSummary shown = workbench::Summarize(render::BuildScene(host.recorder.Last()));
         return {shown, workbench::ReadPageId(live.MenuControllerSlot(), shown)};
     }
 

@@ -113,7 +113,7 @@ class ModuleSwapTest : public ::testing::Test {
         input.Deliver();
         return runner.RunFrame();
     }
-    FrameSummary Shown() { return workbench::Summarize(preview::BuildScene(Frame())); }
+    FrameSummary Shown() { return workbench::Summarize(render::BuildScene(Frame())); }
 
     // A key's press and release, both between the same two frames.
     void Tap(SDL_Keycode key) {
@@ -274,9 +274,9 @@ TEST(GameInputTest, KeysReachTheControlsTheGameBindsThemTo) {
 }
 
 TEST(FrameSummaryTest, ReadsTheTitlesAndTheCounterAndNothingElse) {
-    preview::Scene scene;
+    render::Scene scene;
     const auto text = [&scene](const char* markup) {
-        preview::DrawItem item;
+        render::DrawItem item;
         item.isText = true;
         item.text.format = readback::ParseMarkup(markup);
         scene.items.push_back(item);
