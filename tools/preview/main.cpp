@@ -49,7 +49,7 @@ std::optional<int> ReadOptions(int argc, char** argv, Options& options) {
                  "by default it fills the 1920x1080 screen. First it removes the files its last run wrote\n"
                  "in DIR (listed in DIR/qdt_preview-files.txt), and no others.",
                  "qdt_preview");
-    commandline::UseLayout(app);
+    cli::UseLayout(app);
     app.add_option("--session", options.session, "the session to play")
         ->type_name("FILE")
         ->capture_default_str();
@@ -64,7 +64,7 @@ std::optional<int> ReadOptions(int argc, char** argv, Options& options) {
         ->type_name("FILE")
         ->capture_default_str();
     render::AddLookOptions(app, options.look);
-    return commandline::Parse(app, argc, argv);
+    return cli::Parse(app, argc, argv);
 }
 
 constexpr std::string_view SheetName = "contact-sheet";

@@ -19,7 +19,7 @@ std::optional<int> ReadOptions(int argc, char** argv, Options& options) {
         "was. Standard output gets one line per event (opened, reloaded, kept, error,\n"
         "menu, voice, controller, screenshot, session) and the figures at the end (stats).",
         "qdt_workbench");
-    commandline::UseLayout(app);
+    cli::UseLayout(app);
     app.add_option("MODULE", options.module, "the plug-in module to run")
         ->type_name("FILE")
         ->capture_default_str();
@@ -44,7 +44,7 @@ std::optional<int> ReadOptions(int argc, char** argv, Options& options) {
     app.add_option("--record", options.record,
                    "writes what was played as a session to FILE when the window closes and on F9")
         ->type_name("FILE");
-    return commandline::Parse(app, argc, argv);
+    return cli::Parse(app, argc, argv);
 }
 
 } // namespace workbench
