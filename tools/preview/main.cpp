@@ -57,9 +57,9 @@ std::optional<int> ReadOptions(int argc, char** argv, Options& options) {
         ->type_name("DIR")
         ->capture_default_str();
     render::AddPictureSizeOption(app, "--screen", options.screenWidth, options.screenHeight,
-                                  "the screen the plug-in finds (1920x1080)");
+                                 "the screen the plug-in finds (1920x1080)");
     render::AddPictureSideOption(app, "--window-width", options.windowWidth,
-                                  "the game window's width, when narrower than the screen");
+                                 "the game window's width, when narrower than the screen");
     app.add_option("--module", options.module, "the plug-in module to load")
         ->type_name("FILE")
         ->capture_default_str();
@@ -167,7 +167,7 @@ class PreviewRun {
         record_ << "== frame " << number << " (" << frame.size() << " native calls)\n";
         WriteCalls(record_, frame);
         prompts_.Read(frame);
-        const render::FrameSummary summary = told_.Next(frame, &step);
+        const render::FrameEvents summary = told_.Next(frame, &step);
         if (!summary.events.empty()) {
             std::printf("  frame %d (line %d: %s): %s\n", number, summary.cause->line,
                         summary.cause->source.c_str(), Joined(summary.events).c_str());
@@ -179,8 +179,7 @@ class PreviewRun {
     void Snapshot(const session::SessionStep& step, int number, const sim::Frame& frame) {
         const render::Scene scene = render::BuildScene(frame);
         const fs::path path = out_.File(step.name + ".png");
-        render::Picture picture =
-            render::Render(scene, screen_.WindowWidth(), screen_.WindowHeight(), look_);
+        render::Picture picture = render::Render(scene, screen_.WindowWidth(), screen_.WindowHeight(), look_);
         render::DrawPrompts(picture, prompts_.Shown());
         // What the game draws over the frame on its own.
         render::DrawKeyboard(picture, game_.keyboard);

@@ -188,7 +188,7 @@ void SessionSummary::Saw(const session::SessionStep& step) {
     }
 }
 
-FrameSummary SessionSummary::Next(const sim::Frame& frame, const session::SessionStep* running) {
+FrameEvents SessionSummary::Next(const sim::Frame& frame, const session::SessionStep* running) {
     // The menu's tick reads the input device first, or the game's keyboard
     // while one is open; a frame that starts otherwise goes on with a tick
     // an earlier frame began.
@@ -202,7 +202,7 @@ FrameSummary SessionSummary::Next(const sim::Frame& frame, const session::Sessio
                          : running;
     }
     MenuState now = readback::ReadMenu(frame);
-    FrameSummary summary;
+    FrameEvents summary;
     summary.voice = AppliedVoice(frame);
     summary.events = TellEvents(beforeTick_ ? &*beforeTick_ : nullptr, now, summary.voice, depth_);
     summary.cause = tickCause_;
@@ -210,8 +210,8 @@ FrameSummary SessionSummary::Next(const sim::Frame& frame, const session::Sessio
     return summary;
 }
 
-FrameSummary SummariseFrame(const sim::Frame& frame) {
-    FrameSummary summary;
+FrameEvents SummariseFrame(const sim::Frame& frame) {
+    FrameEvents summary;
     summary.voice = AppliedVoice(frame);
     std::optional<int> depth;
     summary.events = TellEvents(nullptr, readback::ReadMenu(frame), summary.voice, depth);

@@ -79,7 +79,7 @@ void DrawFacts(PanelLines& lines, const PanelContent& content) {
     lines.Line(content.summary.open ? "Menu open" : "Menu closed", 20, 28);
     cairo_set_font_size(cr, 14);
     SetColour(cr, 0.85, 0.85, 0.85);
-    const FrameSummary& summary = content.summary;
+    const ShownPage& summary = content.summary;
     const std::string page = content.pageId.empty() ? "" : "page " + content.pageId + ": ";
     lines.Line(summary.open ? page + "'" + summary.title + "' / '" + summary.subtitle + "'"
                             : "page: (not shown)",

@@ -9,9 +9,9 @@
 #include "tools/render/Summary.h"
 #include "tools/workbench/CrashReport.h"
 #include "tools/workbench/FrameComparison.h"
-#include "tools/workbench/FrameSummary.h"
 #include "tools/workbench/PageId.h"
 #include "tools/workbench/RecordedSession.h"
+#include "tools/workbench/ShownPage.h"
 
 #include "readback/MenuState.h"
 
@@ -120,7 +120,7 @@ void Workbench::KeepPlace(bool first) {
         Replay(log_, runner_, host_.tickCount, [this](const sim::Frame& frame) { prompts_.Read(frame); });
     MarkPluginFrame(false);
     log_.Pause(false);
-    const FrameSummary summary = Summarize(render::BuildScene(host_.recorder.Last()));
+    const ShownPage summary = Summarize(render::BuildScene(host_.recorder.Last()));
     const Place replayed{summary, ReadPageId(live_.MenuControllerSlot(), summary)};
     std::printf("kept the place: %d frames replayed in %.0f ms\n", replay.frames, replay.milliseconds);
     const std::string change = DescribePlaceChange(shownPlace_, replayed);
@@ -335,7 +335,7 @@ void Workbench::RunFrame() {
     FollowKeyboard();
     DrawPicture(frame, scene);
 
-    const FrameSummary summary = Summarize(scene);
+    const ShownPage summary = Summarize(scene);
     const std::optional<int> pageId = ReadPageId(live_.MenuControllerSlot(), summary);
     if (live_.Loaded()) {
         shownPlace_ = {summary, pageId};

@@ -205,7 +205,7 @@ std::vector<std::string> Credited(const std::vector<session::SessionStep>& steps
     session::SessionObserver observer;
     observer.step = [&](const session::SessionStep& step) { told.Saw(step); };
     observer.frame = [&](int, const session::SessionStep& step, const sim::Frame& frame) {
-        const render::FrameSummary summary = told.Next(frame, &step);
+        const render::FrameEvents summary = told.Next(frame, &step);
         for (const std::string& event : summary.events) {
             credited.push_back("line " + std::to_string(summary.cause->line) + ": " + event);
         }

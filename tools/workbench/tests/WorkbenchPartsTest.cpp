@@ -1,11 +1,11 @@
 // The workbench's parts that need no display: the file watch, the module
 // swap and the keys as the plug-in receives them.
 #include "host/MenuControls.h"
-#include "tools/workbench/FrameSummary.h"
 #include "tools/workbench/GameInput.h"
 #include "tools/workbench/LiveModule.h"
 #include "tools/workbench/ModuleWatch.h"
 #include "tools/workbench/PageId.h"
+#include "tools/workbench/ShownPage.h"
 
 #include <SDL_keyboard.h>
 #include <gtest/gtest.h>
@@ -21,7 +21,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
-using workbench::FrameSummary;
+using workbench::ShownPage;
 constexpr workbench::ModuleChange None = workbench::ModuleChange::None;
 constexpr workbench::ModuleChange BeingWritten = workbench::ModuleChange::BeingWritten;
 constexpr workbench::ModuleChange Ready = workbench::ModuleChange::Ready;
@@ -113,7 +113,7 @@ class ModuleSwapTest : public ::testing::Test {
         input.Deliver();
         return runner.RunFrame();
     }
-    FrameSummary Shown() { return workbench::Summarize(render::BuildScene(Frame())); }
+    ShownPage Shown() { return workbench::Summarize(render::BuildScene(Frame())); }
 
     // A key's press and release, both between the same two frames.
     void Tap(SDL_Keycode key) {
@@ -208,7 +208,7 @@ TEST_F(ModuleSwapTest, ThePageIdIsReadFromThePluginWhenItAgreesWithWhatWasDrawn)
     Frame();
     EXPECT_EQ(workbench::ReadPageId(live.MenuControllerSlot(), Shown()), std::nullopt) << "closed";
     Tap(SDLK_F8);
-    FrameSummary shown = Shown();
+    ShownPage shown = Shown();
     EXPECT_EQ(workbench::ReadPageId(live.MenuControllerSlot(), shown), 0);
     Tap(SDLK_RETURN);
     Shown();
@@ -217,7 +217,7 @@ TEST_F(ModuleSwapTest, ThePageIdIsReadFromThePluginWhenItAgreesWithWhatWasDrawn)
     EXPECT_EQ(workbench::ReadPageId(live.MenuControllerSlot(), shown), 7);
 
     // State that disagrees with the screen, or no state at all, is no page id.
-    FrameSummary other = shown;
+    ShownPage other = shown;
     other.rows = 2;
     EXPECT_EQ(workbench::ReadPageId(live.MenuControllerSlot(), other), std::nullopt);
     EXPECT_EQ(workbench::ReadPageId(8, shown), std::nullopt) << "an unmapped address reads as nothing";
