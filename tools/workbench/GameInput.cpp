@@ -87,7 +87,7 @@ void GameInput::Button(std::string_view name, bool down) {
     if (controls.empty()) {
         return;
     }
-    Queue(Device::Controller);
+    Queue(Device::Gamepad);
     for (const std::uint32_t control : controls) {
         Queue({{down ? driver::InputKind::PressControl : driver::InputKind::ReleaseControl, control}});
     }
@@ -163,7 +163,7 @@ void GameInput::Deliver() {
         if (event.device != Device::Unchanged) {
             bool& gamepad = runner_.host().game.gamepad;
             const bool before = gamepad;
-            gamepad = event.device == Device::Switch ? !gamepad : event.device == Device::Controller;
+            gamepad = event.device == Device::Switch ? !gamepad : event.device == Device::Gamepad;
             if (log_ != nullptr && gamepad != before) {
                 log_->Gamepad(gamepad);
             }

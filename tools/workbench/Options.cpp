@@ -26,9 +26,9 @@ std::optional<int> ReadOptions(int argc, char** argv, Options& options) {
     app.add_option("--out", options.out, "where F12 writes screenshots and F9 sessions (the current folder)")
         ->type_name("DIR");
     render::AddPictureSizeOption(app, "--screen", options.screenWidth, options.screenHeight,
-                                  "the game screen the plug-in finds (1920x1080)");
+                                 "the game screen the plug-in finds (1920x1080)");
     render::AddPictureSizeOption(app, "--window", options.windowWidth, options.windowHeight,
-                                  "the window's size at the start (1800x760)");
+                                 "the window's size at the start (1800x760)");
     app.add_option("--frames", options.frames, "quits by itself after N frames")
         ->type_name("N")
         ->check(CLI::Range(1, 100000000));

@@ -66,7 +66,7 @@ Workbench::Workbench(const Options& options, SDL_Renderer* renderer)
     clockBase_ = host_.tickCount;
     content_.module = options.module;
     if (options.virtualController) {
-        virtualController_.emplace();
+        virtualGamepad_.emplace();
     }
 }
 
@@ -137,7 +137,7 @@ void Workbench::HandleEvents() {
             chromeDirty_ = true;
         } else if (event.type == SDL_WINDOWEVENT && event.window.event == SDL_WINDOWEVENT_EXPOSED) {
             chromeDirty_ = true;
-        } else if (controllers_.Handle(event)) {
+        } else if (gamepads_.Handle(event)) {
             chromeDirty_ = true;
         } else if (TypeInto(event)) {
             // the game's keyboard takes the keys while it is open
@@ -357,7 +357,7 @@ void Workbench::RunFrame() {
         keyFrame_.reset(); // a key that changed nothing visible (a move in a one-row page)
     }
     content_.gamepad = host_.game.gamepad;
-    content_.controller = controllers_.Name();
+    content_.controller = gamepads_.Name();
     content_.buttons = input_.LastButtons();
 }
 
@@ -465,8 +465,8 @@ int Workbench::Run() {
     const Clock::time_point first = next;
     while (!quit_) {
         SetClock();
-        if (virtualController_) {
-            virtualController_->Play();
+        if (virtualGamepad_) {
+            virtualGamepad_->Play();
         }
         HandleEvents();
         if (quit_) {
