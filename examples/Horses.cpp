@@ -4,7 +4,7 @@
 // the page a window at a time.
 #include "examples/ExamplePage.h"
 
-#include "menu/Controller.h"
+#include "menu/Menu.h"
 
 #include <cstdint>
 #include <string>

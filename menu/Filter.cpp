@@ -2,7 +2,6 @@
 #include "menu/Filter.h"
 
 #include "menu/Rows.h"
-#include "menu/Submenu.h"
 
 #include <algorithm>
 #include <utility>

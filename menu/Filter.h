@@ -3,7 +3,7 @@
 // mouse count through (menu/Rows.h).
 #pragma once
 
-#include "menu/Option.h"
+#include "menu/Menu.h"
 
 #include <cstdint>
 #include <optional>
@@ -13,23 +13,10 @@
 
 namespace Menu {
 
-struct Submenu;
-
 // The game's keyboard takes at most this many characters for a filter.
 inline constexpr std::int32_t FilterMaxLength = 64;
 // In RowFilter::shown: the dimmed "No match" row.
 inline constexpr std::int32_t NoMatchRow = -1;
-
-struct RowFilter {
-    std::int32_t row = -1; // the filter row's index; -1: the page has none
-    std::string text;      // as typed; empty shows every row
-    // While the text is not empty: the rows shown, by index, in order.
-    bool active = false;
-    std::vector<std::int32_t> shown;
-    std::int32_t matches = 0;    // rows below the filter whose label holds the text
-    std::int32_t candidates = 0; // rows below the filter, headings aside
-    Option noMatch;              // the row shown when none matches
-};
 
 // Whether label holds text, ASCII letters in either case alike.
 bool LabelHolds(std::string_view label, std::string_view text);

@@ -3,7 +3,8 @@
 // counted from 0 in the order shown.
 #pragma once
 
-#include "menu/Submenu.h"
+#include "menu/Filter.h"
+#include "menu/Menu.h"
 
 #include <algorithm>
 #include <cstddef>
