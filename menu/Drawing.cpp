@@ -3,6 +3,7 @@
 #include "host/NativeInvoker.h"
 #include "host/Natives.h"
 #include "menu/Controller.h"
+#include "menu/Geometry.h"
 #include "menu/Layout.h"
 #include "menu/Number.h"
 #include "menu/Option.h"
@@ -15,18 +16,15 @@
 #include <cstdint>
 #include <optional>
 
-// Layout values are pixels of a 1920 x 1080 picture; rows are rowPitch apart,
-// so the list follows the screen height while everything else stays fixed.
+// Places and sizes are pixels of the reference picture (menu/Geometry.h);
+// rows are rowPitch apart, so the list follows the screen height while
+// everything else stays fixed.
 namespace Menu {
 
 namespace {
 
 constexpr const char* MenuTextures = "menu_textures";
 constexpr const char* GenericTextures = "generic_textures";
-
-// The title's line on the banner and the subtitle's below it.
-constexpr float TitleY = 79.0f;
-constexpr float SubtitleY = 172.0f;
 
 constexpr std::string_view LeftArrow =
     "<img src='img://menu_textures/selection_arrow_left' height='18' width='18'/> ";
@@ -80,54 +78,59 @@ namespace {
 void DrawBackground(const Window& window, const Columns& columns) {
     const bool hiddenAbove = window.selected >= window.visible;
     const bool hiddenBelow = window.rows > window.visible && window.selected != window.rows - 1;
-    const float lowerTop = RowsBelow(244.0f, window.placesUsed);
+    const float lowerTop = RowsBelow(RowBoxTop, window.placesUsed);
     const float rightScrollerLeft = columns.right - columns.scrollerHalf;
 
     DrawCornerSprite(style.backgroundDictionary.c_str(), style.backgroundTexture.c_str(),
-                     columns.backdropLeft, 25.0f, columns.backdropWidth, 1026.0f, style.backgroundColour);
-    DrawCornerSprite(style.headerDictionary.c_str(), style.headerTexture.c_str(), columns.left, 51.8f,
-                     columns.width, 108.0f, style.headerColour);
-    DrawLayoutSprite(GenericTextures, "menu_bar", columns.centre, 974.0f, columns.width, 2.0f, 45.0f,
-                     style.barColour);
+                     columns.backdropLeft, BackdropTop, columns.backdropWidth, BackdropHeight,
+                     style.backgroundColour);
+    DrawCornerSprite(style.headerDictionary.c_str(), style.headerTexture.c_str(), columns.left, BannerTop,
+                     columns.width, BannerHeight, style.headerColour);
+    DrawLayoutSprite(GenericTextures, "menu_bar", columns.centre, DescriptionBarCentre, columns.width,
+                     DescriptionBarHeight, DescriptionBarRotation, style.barColour);
 
-    DrawCornerSprite(MenuTextures, "scroller_left_top", columns.left, 215.0f, columns.scrollerHalf, 25.0f,
-                     White);
-    DrawCornerSprite(MenuTextures, "scroller_right_top", rightScrollerLeft, 215.0f, columns.scrollerHalf,
-                     25.0f, White);
+    DrawCornerSprite(MenuTextures, "scroller_left_top", columns.left, UpperScrollerTop, columns.scrollerHalf,
+                     ScrollerHeight, White);
+    DrawCornerSprite(MenuTextures, "scroller_right_top", rightScrollerLeft, UpperScrollerTop,
+                     columns.scrollerHalf, ScrollerHeight, White);
     DrawLayoutSprite(MenuTextures, hiddenAbove ? "scroller_arrow_top" : "scroller_line_up", columns.centre,
-                     227.5f, 30.0f, 25.0f, 0.0f, White);
+                     UpperScrollerTop + ScrollerHeight / 2.0f, ScrollerIndicatorWidth, ScrollerHeight, 0.0f,
+                     White);
 
     DrawCornerSprite(MenuTextures, "scroller_left_bottom", columns.left, lowerTop, columns.scrollerHalf,
-                     25.0f, White);
+                     ScrollerHeight, White);
     DrawCornerSprite(MenuTextures, "scroller_right_bottom", rightScrollerLeft, lowerTop, columns.scrollerHalf,
-                     25.0f, White);
+                     ScrollerHeight, White);
     DrawLayoutSprite(MenuTextures, hiddenBelow ? "scroller_arrow_bottom" : "scroller_line_down",
-                     columns.centre, RowsBelow(256.5f, window.placesUsed), 30.0f, 25.0f, 0.0f, White);
+                     columns.centre, RowsBelow(RowBoxTop + ScrollerHeight / 2.0f, window.placesUsed),
+                     ScrollerIndicatorWidth, ScrollerHeight, 0.0f, White);
 }
 
 // The frame around the selected row.
 void DrawHighlight(const Window& window, const Columns& columns) {
     const std::int64_t slot = window.highlight;
-    const float middle = RowsBelow(270.0f, slot);
-    const float across = columns.width + 12.0f; // the top and bottom reach 6 pixels past each side
+    const float middle = RowsBelow(SlotCentre, slot);
+    const float across = columns.width + 2.0f * HighlightEdgeReach;
     const Colour colour = style.highlightColour;
     DrawLayoutSprite(MenuTextures, "crafting_highlight_l", columns.left - columns.highlightOutside, middle,
-                     19.0f, 57.0f, 0.0f, colour);
+                     HighlightSideWidth, HighlightSideHeight, 0.0f, colour);
     DrawLayoutSprite(MenuTextures, "crafting_highlight_r", columns.right + columns.highlightOutside, middle,
-                     19.0f, 57.0f, 0.0f, colour);
-    DrawLayoutSprite(MenuTextures, "crafting_highlight_t", columns.centre, RowsBelow(247.0f, slot), across,
-                     22.0f, 0.0f, colour);
-    DrawLayoutSprite(MenuTextures, "crafting_highlight_b", columns.centre, RowsBelow(293.0f, slot), across,
-                     22.0f, 0.0f, colour);
+                     HighlightSideWidth, HighlightSideHeight, 0.0f, colour);
+    DrawLayoutSprite(MenuTextures, "crafting_highlight_t", columns.centre,
+                     RowsBelow(SlotCentre - HighlightEdgeFromCentre, slot), across, HighlightEdgeHeight, 0.0f,
+                     colour);
+    DrawLayoutSprite(MenuTextures, "crafting_highlight_b", columns.centre,
+                     RowsBelow(SlotCentre + HighlightEdgeFromCentre, slot), across, HighlightEdgeHeight, 0.0f,
+                     colour);
 }
 
 // The submenu's title on the banner and its subtitle beneath.
 void DrawTitles(const Submenu& submenu, const Columns& columns) {
     const float centre = columns.centre;
     DrawStyledText(submenu.title, style.titleFont, style.titleColour, TextAlignment::Center, style.titleSize,
-                   centre, TitleY);
+                   centre, TitleTop);
     DrawStyledText(submenu.subtitle, style.subtitleFont, style.subtitleColour, TextAlignment::Center,
-                   style.subtitleSize, centre, SubtitleY);
+                   style.subtitleSize, centre, SubtitleTop);
 }
 
 // "3 of 6" at the right end of the lower scroller.
@@ -136,7 +139,7 @@ void DrawCounter(const Window& window, const Columns& columns) {
     const DecimalText rows = Decimal(window.rows);
     const std::string_view counter[] = {position.View(), " of ", rows.View()};
     DrawStyledText(counter, style.rowFont, style.counterColour, TextAlignment::Right, style.counterSize,
-                   columns.right, RowsBelow(243.0f, window.placesUsed), -1);
+                   columns.right, RowsBelow(CounterTop, window.placesUsed), -1);
 }
 
 // A list's or number's value, between the arrows while selected.
@@ -154,7 +157,7 @@ void DrawValue(std::string_view shown, bool selected, float rightEnd, float line
                                                 bool selected, Colour colour) {
     const bool badged = !row.badgeTexture.empty();
     const float rightEnd = ValueRightOf(row, columns);
-    const float lineY = RowsBelow(254.0f, slot);
+    const float lineY = RowsBelow(RowTextTop, slot);
     if (row.isNumber) {
         // As the target holds it now, whoever changed it.
         ShowNumber(row);
@@ -165,8 +168,7 @@ void DrawValue(std::string_view shown, bool selected, float rightEnd, float line
         ShowTypedValue(row); // its string may have changed since the last frame
     }
     if (row.isToggle) {
-        // The tick images sit a pixel above the labels.
-        const float tickY = RowsBelow(253.0f, slot);
+        const float tickY = RowsBelow(TickTop, slot);
         if (row.toggleTarget != nullptr && *row.toggleTarget) {
             DrawStyledText(Tick, style.rowFont, colour, TextAlignment::Right, style.rowSize, rightEnd, tickY);
         }
@@ -179,7 +181,7 @@ void DrawValue(std::string_view shown, bool selected, float rightEnd, float line
     if (badged) {
         const Colour badgeColour = row.isDisabled ? style.disabledTextColour : White;
         DrawLayoutSprite(row.badgeDictionary.c_str(), row.badgeTexture.c_str(),
-                         columns.valueRight - BadgeCentreInside, RowsBelow(270.0f, slot), BadgeSize,
+                         columns.valueRight - BadgeCentreInside, RowsBelow(SlotCentre, slot), BadgeSize,
                          BadgeSize, 0.0f, badgeColour);
     }
 }
@@ -197,21 +199,22 @@ void DrawValue(std::string_view shown, bool selected, float rightEnd, float line
                                                 : style.rowTextColour;
 
     if (drawn) {
-        const float labelY = RowsBelow(254.0f, slot);
+        const float labelY = RowsBelow(RowTextTop, slot);
         if (option.isSeparator) {
             const Colour colour = option.isDisabled ? style.disabledTextColour : style.separatorColour;
             DrawStyledText(option.text, style.separatorFont, colour, TextAlignment::Center, style.rowSize,
                            columns.centre, labelY);
         } else {
-            DrawLayoutSprite(GenericTextures, "selection_box_bg_1c", columns.centre, RowsBelow(270.0f, slot),
-                             columns.width, 52.0f, 0.0f, style.rowBoxColour);
+            DrawLayoutSprite(GenericTextures, "selection_box_bg_1c", columns.centre,
+                             RowsBelow(SlotCentre, slot), columns.width, RowBoxHeight, 0.0f,
+                             style.rowBoxColour);
             DrawStyledText(option.text, style.rowFont, textColour, TextAlignment::Left, style.rowSize,
                            columns.labelLeft, labelY);
         }
     }
     if (selected && !option.isSeparator) {
         DrawStyledText(option.description, style.descriptionFont, style.descriptionColour,
-                       TextAlignment::Center, style.descriptionSize, columns.centre, 980.0f);
+                       TextAlignment::Center, style.descriptionSize, columns.centre, DescriptionTop);
     }
     if (drawn && (option.isList || option.isToggle || option.isNumber || option.isTextEntry ||
                   !option.rightText.empty() || !option.badgeTexture.empty())) {

@@ -8,6 +8,7 @@
 #include "host/Natives.h"
 #include "menu/ControlGroups.h"
 #include "menu/Events.h"
+#include "menu/Geometry.h"
 #include "menu/Layout.h"
 #include "menu/Rows.h"
 #include "menu/ScreenMetrics.h"
@@ -23,10 +24,6 @@ namespace Menu {
 namespace {
 
 using NativeInvoker::Invoke;
-
-// The menu's backdrop, top to bottom, in layout pixels.
-constexpr float MenuTop = 25.0f;
-constexpr float MenuBottom = 1051.0f;
 
 // A list's arrows are 18 pixels wide and stand a space away from its value.
 constexpr float ArrowWidth = 18.0f;
@@ -159,7 +156,8 @@ void Controller::ReadMouse() {
     const Columns columns = ColumnsOf(style);
     const bool onScreen = CursorInLayout(read.x, read.y, x, y);
     pointer.overMenu = onScreen && x >= columns.backdropLeft &&
-                       x <= columns.backdropLeft + columns.backdropWidth && y >= MenuTop && y <= MenuBottom;
+                       x <= columns.backdropLeft + columns.backdropWidth && y >= BackdropTop &&
+                       y <= BackdropBottom;
     const std::int32_t row = pointer.overMenu ? RowUnder(*this, x, y) : NoRow;
     const Option* option = RowAt(*currentSubmenu, row);
     // A heading cannot be selected, by the cursor no more than by the keys.

@@ -6,5 +6,5 @@
 
 extern float screenWidth;        // primary screen, pixels
 extern float screenHeight;       // primary screen, pixels
-extern float rowPitch;           // screenHeight * 0.051: the distance between menu rows
+extern float rowPitch;           // screenHeight * RowPitchFactor: the distance between menu rows
 extern std::int32_t windowWidth; // the game window once measured; scales text sizes

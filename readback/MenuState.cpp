@@ -1,6 +1,7 @@
 #include "readback/MenuState.h"
 
 #include "host/Natives.h"
+#include "menu/Geometry.h"
 
 #include <algorithm>
 #include <charconv>
@@ -124,8 +125,6 @@ MenuState ReadMenu(const sim::Frame& frame) {
 }
 
 std::optional<ScreenPlace> RowPlace(const Drawing& drawing, int row, std::string& why) {
-    // The layout's rows are screenHeight x 0.051 apart, so this far in fractions.
-    constexpr float RowPitch = 0.051f;
     const MenuState menu = ReadMenu(drawing);
     const Sprite* left = nullptr;
     const Sprite* middle = nullptr;
@@ -149,7 +148,7 @@ std::optional<ScreenPlace> RowPlace(const Drawing& drawing, int row, std::string
         return std::nullopt;
     }
     // The highlight stands on the selected row; the others a pitch apart from it.
-    const float y = left->y + static_cast<float>(row - menu.counter->row) * RowPitch;
+    const float y = left->y + static_cast<float>(row - menu.counter->row) * Menu::RowPitchFactor;
     const float listTop = SpriteY(drawing, ListTopTexture, true).value_or(0.0f);
     const float listBottom = lowerScroller->y - lowerScroller->height / 2.0f;
     if (!(y > listTop && y < listBottom)) {
