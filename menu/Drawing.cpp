@@ -15,10 +15,10 @@
 #include <algorithm>
 #include <cstdint>
 #include <optional>
+#include <string>
 
-// Places and sizes are pixels of the reference picture (menu/Geometry.h);
-// rows are rowPitch apart, so the list follows the screen height while
-// everything else stays fixed.
+// Places and sizes are pixels of the reference picture (menu/Geometry.h),
+// scaled to the game window as a whole (windowScale).
 namespace Menu {
 
 namespace {
@@ -26,20 +26,32 @@ namespace {
 constexpr const char* MenuTextures = "menu_textures";
 constexpr const char* GenericTextures = "generic_textures";
 
-constexpr std::string_view LeftArrow =
-    "<img src='img://menu_textures/selection_arrow_left' height='18' width='18'/> ";
-constexpr std::string_view RightArrow =
-    " <img src='img://menu_textures/selection_arrow_right' height='18' width='18'/>";
-constexpr const char* Tick = "<img src='img://generic_textures/tick' height='30' width='30'/>";
-constexpr const char* TickBox = "<img src='img://generic_textures/tick_box' height='30' width='30'/>";
+std::string ImageTag(std::string_view texture, int side, const WindowScale& window) {
+    const std::string scaled = std::to_string(ScaledWhole(side, window));
+    return std::string("<img src='img://").append(texture) + "' height='" + scaled + "' width='" + scaled +
+           "'/>";
+}
+
+const TextImages& TextImagesFor(const WindowScale& window) {
+    TextImages& images = textImages;
+    if (images.forHeight != window.heightScaled) {
+        images.leftArrow = ImageTag("menu_textures/selection_arrow_left", 18, window) + " ";
+        images.rightArrow = " " + ImageTag("menu_textures/selection_arrow_right", 18, window);
+        images.tick = ImageTag("generic_textures/tick", 30, window);
+        images.tickBox = ImageTag("generic_textures/tick_box", 30, window);
+        images.forHeight = window.heightScaled; // last: a failed allocation makes them again
+    }
+    return images;
+}
 
 // A sprite placed in layout pixels; inlined, as a frame draws about twenty.
 [[gnu::always_inline]] inline void DrawLayoutSprite(const char* dictionary, const char* texture,
                                                     float centreX, float centreY, float width, float height,
                                                     float rotation, Colour colour) {
     PrepareSpriteDraw();
-    DrawSprite(dictionary, texture, centreX / screenWidth, centreY / screenHeight, width / screenWidth,
-               height / screenHeight, rotation, colour.red, colour.green, colour.blue, colour.alpha);
+    const WindowScale& window = windowScale;
+    DrawSprite(dictionary, texture, centreX / window.width, centreY / window.height, width / window.width,
+               height / window.height, rotation, colour.red, colour.green, colour.blue, colour.alpha);
 }
 
 // A sprite given by its top-left corner in layout pixels.
@@ -144,7 +156,8 @@ void DrawCounter(const Window& window, const Columns& columns) {
 
 // A list's or number's value, between the arrows while selected.
 void DrawValue(std::string_view shown, bool selected, float rightEnd, float lineY, Colour colour) {
-    const std::string_view arrowed[] = {LeftArrow, shown, RightArrow};
+    const TextImages& images = TextImagesFor(windowScale);
+    const std::string_view arrowed[] = {images.leftArrow, shown, images.rightArrow};
     const TextPieces value = selected ? TextPieces(arrowed) : TextPieces(arrowed + 1, 1);
     DrawStyledText(value, style.rowFont, colour, TextAlignment::Right, style.rowSize, rightEnd, lineY);
 }
@@ -169,10 +182,13 @@ void DrawValue(std::string_view shown, bool selected, float rightEnd, float line
     }
     if (row.isToggle) {
         const float tickY = RowsBelow(TickTop, slot);
+        const TextImages& images = TextImagesFor(windowScale);
         if (row.toggleTarget != nullptr && *row.toggleTarget) {
-            DrawStyledText(Tick, style.rowFont, colour, TextAlignment::Right, style.rowSize, rightEnd, tickY);
+            DrawStyledText(images.tick, style.rowFont, colour, TextAlignment::Right, style.rowSize, rightEnd,
+                           tickY);
         }
-        DrawStyledText(TickBox, style.rowFont, colour, TextAlignment::Right, style.rowSize, rightEnd, tickY);
+        DrawStyledText(images.tickBox, style.rowFont, colour, TextAlignment::Right, style.rowSize, rightEnd,
+                       tickY);
     }
     if (!row.rightText.empty() && !row.isList && !row.isNumber && !row.isToggle) {
         DrawStyledText(row.rightText, style.rowFont, colour, TextAlignment::Right, style.rowSize, rightEnd,

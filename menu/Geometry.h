@@ -2,8 +2,11 @@
 // 1920 x 1080 reference picture: the one copy the drawing, the mouse, the
 // read-back and the renderer all read. Vertical places of a row's parts are
 // those of the first slot; each further slot stands RowPitch lower.
-// Depends on nothing, so every layer can include it.
+// Depends on nothing of ours, so every layer can include it.
 #pragma once
+
+#include <algorithm>
+#include <cstdint>
 
 namespace Menu {
 
@@ -69,5 +72,41 @@ inline constexpr float HighlightOutside = 5;
 inline constexpr float BadgeSize = 30;
 inline constexpr float BadgeCentreInside = 15;
 inline constexpr float BesideBadgeInside = 36;
+
+// The game window the menu is drawn in. The whole reference picture is scaled
+// by one factor, `scale` = the window's height / 1080, so the menu keeps its
+// shape and its place at the left on any screen, ultrawide ones too: a place
+// x, y is handed to the game as x / width, y / height, the window measured in
+// reference pixels; a text's size is size x heightScaled / 1080, in whole
+// numbers. A window less than SmallestScaledHeight pixels high is drawn at
+// that height's scale.
+struct WindowScale {
+    std::int32_t pixelsWide = 1920;   // the window, in its own pixels
+    std::int32_t heightScaled = 1080; // its height, at least SmallestScaledHeight
+    float scale = 1;
+    float width = ReferenceWidth; // the window, in reference pixels
+    float height = ReferenceHeight;
+};
+
+inline constexpr std::int32_t SmallestScaledHeight = 100;
+
+// For a window of these sides, both above zero. At 1920 x 1080, or any
+// 16:9 size, width and height are exactly 1920 and 1080.
+inline WindowScale ScaleOfWindow(std::int32_t pixelsWide, std::int32_t pixelsHigh) {
+    WindowScale window;
+    window.pixelsWide = pixelsWide;
+    window.heightScaled = std::max(pixelsHigh, SmallestScaledHeight);
+    window.scale = static_cast<float>(window.heightScaled) / ReferenceHeight;
+    // Rounded once, from exact products: a 16:9 window is 1920 wide exactly.
+    window.width = static_cast<float>(double{ReferenceHeight} * pixelsWide / window.heightScaled);
+    window.height = static_cast<float>(double{ReferenceHeight} * pixelsHigh / window.heightScaled);
+    return window;
+}
+
+// A text's size or an image's side inside a text, given for the reference
+// picture, in whole pixels of this window.
+inline std::int64_t ScaledWhole(std::int64_t pixels, const WindowScale& window) {
+    return pixels * window.heightScaled / static_cast<std::int64_t>(ReferenceHeight);
+}
 
 } // namespace Menu

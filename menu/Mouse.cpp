@@ -139,8 +139,8 @@ bool CursorInLayout(float fractionX, float fractionY, float& x, float& y) {
     if (!(fractionX >= 0.0f && fractionX <= 1.0f && fractionY >= 0.0f && fractionY <= 1.0f)) {
         return false; // NaN fails every comparison
     }
-    x = fractionX * screenWidth;
-    y = fractionY * screenHeight;
+    x = fractionX * windowScale.width;
+    y = fractionY * windowScale.height;
     return true;
 }
 

@@ -48,7 +48,8 @@ struct Style {
     Colour descriptionColour = White;
     Colour counterColour = {144, 144, 144, 230};
 
-    // Fonts by their number in FontNames; sizes are for a 1920-pixel window.
+    // Fonts by their number in FontNames; sizes are for the 1920 x 1080
+    // reference picture and scale with the game window.
     FontIndex titleFont = 16;
     int titleSize = 45;
     FontIndex subtitleFont = 16;
