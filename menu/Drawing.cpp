@@ -1,12 +1,12 @@
 #include "menu/Drawing.h"
 
+#include "host/MenuArt.h"
 #include "host/NativeInvoker.h"
 #include "host/Natives.h"
-#include "menu/Controller.h"
 #include "menu/Geometry.h"
 #include "menu/Layout.h"
+#include "menu/Menu.h"
 #include "menu/Number.h"
-#include "menu/Option.h"
 #include "menu/ScreenMetrics.h"
 #include "menu/Style.h"
 #include "menu/Text.h"
@@ -23,22 +23,21 @@ namespace Menu {
 
 namespace {
 
-constexpr const char* MenuTextures = "menu_textures";
-constexpr const char* GenericTextures = "generic_textures";
-
-std::string ImageTag(std::string_view texture, int side, const WindowScale& window) {
-    const std::string scaled = std::to_string(ScaledWhole(side, window));
-    return std::string("<img src='img://").append(texture) + "' height='" + scaled + "' width='" + scaled +
-           "'/>";
+// A texture shown inside a text, its sides scaled with the window.
+std::string ImageTag(MenuArt::Texture texture, float side, const WindowScale& window) {
+    const std::string scaled = std::to_string(ScaledWhole(static_cast<std::int64_t>(side), window));
+    return std::string("<img src='img://") + texture.dictionary + "/" + texture.name + "' height='" + scaled +
+           "' width='" + scaled + "'/>";
 }
 
+// The images inside a row's texts, made again only when the scale changes.
 const TextImages& TextImagesFor(const WindowScale& window) {
     TextImages& images = textImages;
     if (images.forHeight != window.heightScaled) {
-        images.leftArrow = ImageTag("menu_textures/selection_arrow_left", 18, window) + " ";
-        images.rightArrow = " " + ImageTag("menu_textures/selection_arrow_right", 18, window);
-        images.tick = ImageTag("generic_textures/tick", 30, window);
-        images.tickBox = ImageTag("generic_textures/tick_box", 30, window);
+        images.leftArrow = ImageTag(MenuArt::ListArrowLeft, ListArrowSide, window) + " ";
+        images.rightArrow = " " + ImageTag(MenuArt::ListArrowRight, ListArrowSide, window);
+        images.tick = ImageTag(MenuArt::Tick, TickSide, window);
+        images.tickBox = ImageTag(MenuArt::TickBox, TickSide, window);
         images.forHeight = window.heightScaled; // last: a failed allocation makes them again
     }
     return images;
@@ -59,6 +58,17 @@ void DrawCornerSprite(const char* dictionary, const char* texture, float left, f
                       float height, Colour colour) {
     DrawLayoutSprite(dictionary, texture, left + width / 2.0f, top + height / 2.0f, width, height, 0.0f,
                      colour);
+}
+
+[[gnu::always_inline]] inline void DrawLayoutSprite(MenuArt::Texture texture, float centreX, float centreY,
+                                                    float width, float height, float rotation,
+                                                    Colour colour) {
+    DrawLayoutSprite(texture.dictionary, texture.name, centreX, centreY, width, height, rotation, colour);
+}
+
+void DrawCornerSprite(MenuArt::Texture texture, float left, float top, float width, float height,
+                      Colour colour) {
+    DrawCornerSprite(texture.dictionary, texture.name, left, top, width, height, colour);
 }
 
 void DrawStyledText(TextPieces text, FontIndex font, Colour colour, TextAlignment alignment, int size,
@@ -98,24 +108,24 @@ void DrawBackground(const Window& window, const Columns& columns) {
                      style.backgroundColour);
     DrawCornerSprite(style.headerDictionary.c_str(), style.headerTexture.c_str(), columns.left, BannerTop,
                      columns.width, BannerHeight, style.headerColour);
-    DrawLayoutSprite(GenericTextures, "menu_bar", columns.centre, DescriptionBarCentre, columns.width,
+    DrawLayoutSprite(MenuArt::DescriptionBar, columns.centre, DescriptionBarCentre, columns.width,
                      DescriptionBarHeight, DescriptionBarRotation, style.barColour);
 
-    DrawCornerSprite(MenuTextures, "scroller_left_top", columns.left, UpperScrollerTop, columns.scrollerHalf,
+    DrawCornerSprite(MenuArt::ScrollerLeftTop, columns.left, UpperScrollerTop, columns.scrollerHalf,
                      ScrollerHeight, White);
-    DrawCornerSprite(MenuTextures, "scroller_right_top", rightScrollerLeft, UpperScrollerTop,
-                     columns.scrollerHalf, ScrollerHeight, White);
-    DrawLayoutSprite(MenuTextures, hiddenAbove ? "scroller_arrow_top" : "scroller_line_up", columns.centre,
+    DrawCornerSprite(MenuArt::ScrollerRightTop, rightScrollerLeft, UpperScrollerTop, columns.scrollerHalf,
+                     ScrollerHeight, White);
+    DrawLayoutSprite(hiddenAbove ? MenuArt::ScrollerArrowUp : MenuArt::ScrollerLineUp, columns.centre,
                      UpperScrollerTop + ScrollerHeight / 2.0f, ScrollerIndicatorWidth, ScrollerHeight, 0.0f,
                      White);
 
-    DrawCornerSprite(MenuTextures, "scroller_left_bottom", columns.left, lowerTop, columns.scrollerHalf,
+    DrawCornerSprite(MenuArt::ScrollerLeftBottom, columns.left, lowerTop, columns.scrollerHalf,
                      ScrollerHeight, White);
-    DrawCornerSprite(MenuTextures, "scroller_right_bottom", rightScrollerLeft, lowerTop, columns.scrollerHalf,
+    DrawCornerSprite(MenuArt::ScrollerRightBottom, rightScrollerLeft, lowerTop, columns.scrollerHalf,
                      ScrollerHeight, White);
-    DrawLayoutSprite(MenuTextures, hiddenBelow ? "scroller_arrow_bottom" : "scroller_line_down",
-                     columns.centre, RowsBelow(RowBoxTop + ScrollerHeight / 2.0f, window.placesUsed),
-                     ScrollerIndicatorWidth, ScrollerHeight, 0.0f, White);
+    DrawLayoutSprite(hiddenBelow ? MenuArt::ScrollerArrowDown : MenuArt::ScrollerLineDown, columns.centre,
+                     RowsBelow(RowBoxTop + ScrollerHeight / 2.0f, window.placesUsed), ScrollerIndicatorWidth,
+                     ScrollerHeight, 0.0f, White);
 }
 
 // The frame around the selected row.
@@ -124,14 +134,14 @@ void DrawHighlight(const Window& window, const Columns& columns) {
     const float middle = RowsBelow(SlotCentre, slot);
     const float across = columns.width + 2.0f * HighlightEdgeReach;
     const Colour colour = style.highlightColour;
-    DrawLayoutSprite(MenuTextures, "crafting_highlight_l", columns.left - columns.highlightOutside, middle,
+    DrawLayoutSprite(MenuArt::HighlightLeft, columns.left - columns.highlightOutside, middle,
                      HighlightSideWidth, HighlightSideHeight, 0.0f, colour);
-    DrawLayoutSprite(MenuTextures, "crafting_highlight_r", columns.right + columns.highlightOutside, middle,
+    DrawLayoutSprite(MenuArt::HighlightRight, columns.right + columns.highlightOutside, middle,
                      HighlightSideWidth, HighlightSideHeight, 0.0f, colour);
-    DrawLayoutSprite(MenuTextures, "crafting_highlight_t", columns.centre,
+    DrawLayoutSprite(MenuArt::HighlightTop, columns.centre,
                      RowsBelow(SlotCentre - HighlightEdgeFromCentre, slot), across, HighlightEdgeHeight, 0.0f,
                      colour);
-    DrawLayoutSprite(MenuTextures, "crafting_highlight_b", columns.centre,
+    DrawLayoutSprite(MenuArt::HighlightBottom, columns.centre,
                      RowsBelow(SlotCentre + HighlightEdgeFromCentre, slot), across, HighlightEdgeHeight, 0.0f,
                      colour);
 }
@@ -221,9 +231,8 @@ void DrawValue(std::string_view shown, bool selected, float rightEnd, float line
             DrawStyledText(option.text, style.separatorFont, colour, TextAlignment::Center, style.rowSize,
                            columns.centre, labelY);
         } else {
-            DrawLayoutSprite(GenericTextures, "selection_box_bg_1c", columns.centre,
-                             RowsBelow(SlotCentre, slot), columns.width, RowBoxHeight, 0.0f,
-                             style.rowBoxColour);
+            DrawLayoutSprite(MenuArt::RowBox, columns.centre, RowsBelow(SlotCentre, slot), columns.width,
+                             RowBoxHeight, 0.0f, style.rowBoxColour);
             DrawStyledText(option.text, style.rowFont, textColour, TextAlignment::Left, style.rowSize,
                            columns.labelLeft, labelY);
         }

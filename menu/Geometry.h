@@ -67,6 +67,10 @@ inline constexpr float TextInset = 8;
 inline constexpr float BackdropOutside = 67;
 inline constexpr float HighlightOutside = 5;
 
+// The sides of the images inside a row's texts: a list's arrows, the tick box.
+inline constexpr float ListArrowSide = 18;
+inline constexpr float TickSide = 30;
+
 // A badge stands at a row's right end, where the values end otherwise; they
 // end left of it then. Pixels inside the values' right end.
 inline constexpr float BadgeSize = 30;

@@ -8,7 +8,7 @@
 
 #include <vector>
 
-namespace preview {
+namespace render {
 
 // Sizes in pixels of a 1080-line picture; other heights scale them.
 struct PromptStripLook {
@@ -44,4 +44,4 @@ std::vector<PromptPlace> PlacePrompts(const std::vector<ShownPrompt>& prompts, i
 
 void DrawPrompts(Picture& picture, const std::vector<ShownPrompt>& prompts);
 
-} // namespace preview
+} // namespace render
