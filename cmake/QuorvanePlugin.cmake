@@ -147,11 +147,12 @@ function(_quorvane_release_target target file_name version)
   string(REGEX REPLACE "\\.asi$" "" stem "${file_name}")
   set(archive ${CMAKE_BINARY_DIR}/${stem}-${version}-win64.zip)
   add_custom_command(OUTPUT ${archive}
-                     COMMAND ${CMAKE_COMMAND} -E tar cf ${archive} --format=zip --mtime=2000-01-01T00:00:00Z
+                     COMMAND ${CMAKE_COMMAND} -E tar cf ${archive} --format=zip "--mtime=2000-01-01 00:00:00 UTC"
                              $<TARGET_FILE_NAME:${target}>
                      WORKING_DIRECTORY $<TARGET_FILE_DIR:${target}>
                      DEPENDS ${target}
-                     COMMENT "Archive ${stem}-${version}-win64.zip")
+                     COMMENT "Archive ${stem}-${version}-win64.zip"
+                     VERBATIM)
   add_custom_target(${target}_release DEPENDS ${archive})
 endfunction()
 
