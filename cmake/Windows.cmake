@@ -17,8 +17,8 @@ add_subdirectory(session)
 add_subdirectory(tests/scenarios)
 
 # The product, QuorvaneDevTools.asi, a DLL that imports only the script hook
-# and Windows system libraries, and the example module, both made by
-# quorvane_add_plugin (cmake/QuorvanePlugin.cmake).
+# and Windows system libraries, made by quorvane_add_plugin
+# (cmake/QuorvanePlugin.cmake) as the example module below is.
 add_subdirectory(voices)
 
 # The host program: a game folder's worth of process around the real DLL. It
@@ -33,6 +33,7 @@ add_dependencies(qdt_scenarios QuorvaneDevTools)
 if(NOT QUORVANE_BUILD_TESTS)
   return()
 endif()
+# The example module, QuorvaneExample.asi, for the example's sessions under Wine.
 add_subdirectory(examples)
 add_dependencies(qdt_scenarios QuorvaneExample)
 
