@@ -72,7 +72,7 @@ endforeach()
 add_test(NAME standalone_mod
          COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/tests/check_standalone_mod.sh ${CMAKE_CURRENT_SOURCE_DIR}
                  ${QDT_NATIVE_BUILD_DIR} ${CMAKE_CURRENT_BINARY_DIR} ${CMAKE_CURRENT_BINARY_DIR}/standalone-mod
-                 ${CMAKE_OBJDUMP})
+                 ${CMAKE_OBJDUMP} ${CMAKE_RC_COMPILER})
 set_tests_properties(standalone_mod PROPERTIES LABELS wine RUN_SERIAL TRUE TIMEOUT 1200)
 
 # A script hook that reloads scripts frees and loads the DLL many times in

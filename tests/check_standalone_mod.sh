@@ -6,7 +6,7 @@
 # Then what a mod gets wrong: a session that fails, no InitializeMenu, a bad
 # FILE_NAME or VERSION; and the tree taken in by add_subdirectory and
 # FetchContent, which must define the two calls and none of our tests.
-#   check_standalone_mod.sh SOURCE_DIR NATIVE_BUILD WINDOWS_BUILD WORK_DIR OBJDUMP
+#   check_standalone_mod.sh SOURCE_DIR NATIVE_BUILD WINDOWS_BUILD WORK_DIR OBJDUMP WINDRES
 set -euo pipefail
 source_dir=$1
 native=$2
@@ -15,6 +15,7 @@ rm -rf "$4"
 mkdir -p "$4"
 work=$(cd "$4" && pwd)
 objdump=$5
+windres=$6
 prefix=$work/prefix
 template=$source_dir/examples/standalone-mod
 
@@ -92,6 +93,12 @@ dll=$work/windows/CampHelper.asi
 bash "$source_dir/tests/check_dll_tables.sh" "$objdump" "$dll" > /dev/null
 exported=$("$objdump" -p "$dll" | sed -n 's/^Name[[:space:]]*[0-9a-f]* //p')
 [ "$exported" = CampHelper.asi ] || fail "the DLL's export directory names it $exported, not CampHelper.asi"
+# The version resource carries the mod's own name and version.
+"$windres" -i "$dll" -O rc -o "$work/version.rc"
+for line in ' FILEVERSION 0, 1, 0, 0' '      VALUE "FileVersion", "0.1.0"' '      VALUE "ProductName", "CampHelper"' \
+  '      VALUE "OriginalFilename", "CampHelper.asi"'; do
+  grep -qxF -- "$line" "$work/version.rc" || fail "the DLL's version resource lacks: $line"
+done
 quietly "$work/windows.release.log" cmake --build "$work/windows" --target CampHelper_release
 unzip -Z1 "$work/windows/CampHelper-0.1.0-win64.zip" | grep -qx CampHelper.asi ||
   fail "CampHelper-0.1.0-win64.zip does not hold CampHelper.asi"
@@ -114,6 +121,13 @@ VERSION 1.2.0-beta|is not MAJOR.MINOR.PATCH
 VERSION 1.70000.0|does not fit the DLL's version resource
 |no version: give VERSION x.y.z
 CASES
+
+# A mod that asks for another major version is told the package does not fit.
+mkdir -p "$work/major-2"
+sed 's/QuorvaneMenu 1/QuorvaneMenu 2/' "$template/CMakeLists.txt" > "$work/major-2/CMakeLists.txt"
+cp "$template/CampHelper.cpp" "$template/camp-helper.session" "$work/major-2/"
+refused "$work/major-2.log" "compatible with requested version \"2\"" \
+  cmake -S "$work/major-2" -B "$work/major-2/build" -G Ninja -DCMAKE_PREFIX_PATH="$prefix"
 
 # The tree itself, taken in by a mod's build: the two calls, none of our tests.
 for way in add_subdirectory FetchContent; do
