@@ -56,6 +56,7 @@ struct Controller {
     // off unless a plug-in turns it on.
     bool mouseEnabled = false;
     Pointer pointer;
+    HeldWindow heldWindow;
     // The game's keyboard a text row opened: while it is open the menu takes
     // no other input.
     Typing typing;

@@ -78,8 +78,8 @@ namespace {
 
 // Backdrop, banner, separator bar and the scroller with its indicators.
 void DrawBackground(const Window& window, const Columns& columns) {
-    const bool hiddenAbove = window.selected >= window.visible;
-    const bool hiddenBelow = window.rows > window.visible && window.selected != window.rows - 1;
+    const bool hiddenAbove = window.first > 0;
+    const bool hiddenBelow = window.first + window.visible < window.rows;
     const float lowerTop = RowsBelow(244.0f, window.placesUsed);
     const float rightScrollerLeft = columns.right - columns.scrollerHalf;
 

@@ -122,6 +122,7 @@ void ActOnTheMenu(Controller& menu, const MouseReading& read, std::int32_t row, 
         return;
     }
     if (menu.selectedIndex != row) {
+        HoldShownWindow(menu);
         menu.selectedIndex = row;
         HoverSelectedRow(menu);
         // The hover may have rebuilt the page.
@@ -168,11 +169,13 @@ void Controller::ReadMouse() {
     // Only a cursor that moves onto another row selects it: one at rest, or
     // one the rows moved under (another page, the window scrolled), leaves
     // the selection to the keys and the wheel. Where it was is read in the
-    // rows as they stand now.
+    // rows as they stand now. The window stays where it is, so the row
+    // selected stays the one under the cursor.
     const std::int32_t before =
         pointer.shown && pointer.onScreen ? RowUnder(*this, pointer.x, pointer.y) : NoRow;
     if (pointer.shown && row != before && selectable && row != selectedIndex) {
         const bool up = row < selectedIndex;
+        HoldShownWindow(*this);
         selectedIndex = row;
         PlayFrontendSound(up ? "NAV_UP" : "NAV_DOWN", "Ledger_Sounds");
         HoverSelectedRow(*this);

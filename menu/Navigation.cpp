@@ -5,6 +5,7 @@
 #include "host/KeyStates.h"
 #include "host/PluginKeys.h"
 #include "menu/Events.h"
+#include "menu/Layout.h"
 #include "menu/Number.h"
 #include "menu/Rows.h"
 #include "menu/Sound.h"
@@ -35,11 +36,15 @@ void KeepSelectionOnARow(Controller& menu) {
     menu.selectedIndex = rows > 0 ? std::clamp(menu.selectedIndex, 0, rows - 1) : 0;
 }
 
-// Brings the selection back onto a row when navigation ends, however it ends.
+// Brings the selection back onto a row, and a window the cursor holds around
+// it, when navigation ends, however it ends.
 class SelectionKeeper {
   public:
     explicit SelectionKeeper(Controller& menu) : menu_(menu) {}
-    ~SelectionKeeper() { KeepSelectionOnARow(menu_); }
+    ~SelectionKeeper() {
+        KeepSelectionOnARow(menu_);
+        SettleHeldWindow(menu_);
+    }
     SelectionKeeper(const SelectionKeeper&) = delete;
     SelectionKeeper& operator=(const SelectionKeeper&) = delete;
 
