@@ -34,6 +34,8 @@ target_include_directories(QuorvaneDevTools PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
 set_target_properties(QuorvaneDevTools PROPERTIES PREFIX "" SUFFIX ".asi")
 target_link_options(QuorvaneDevTools PRIVATE -static -s -Wl,--exclude-all-symbols)
 target_link_libraries(QuorvaneDevTools PRIVATE ${HOOK_IMPORT_LIB})
+# The main page's title is the product's name.
+target_compile_definitions(QuorvaneDevTools PRIVATE QDT_PRODUCT_NAME="${QDT_PRODUCT_NAME}")
 
 enable_testing()
 add_test(NAME dll_tables
