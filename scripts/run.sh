@@ -9,7 +9,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 usage() {
   cat <<'TEXT'
 usage: scripts/run.sh [--session FILE] [--out DIR] [--screen WIDTHxHEIGHT] [--window-width N] [--module FILE]
-                     [--textures DIR] [--backdrop PNG]
+                     [--textures DIR] [--backdrop PNG] [--answers FILE]
   Installs what the builds need (Debian), builds the DLL (build/windows), the plug-in module and
   the preview (build/native), nothing else, with their output in out/build.log, then plays a
   session on the plug-in in the stand-in host. Prints what happened, each snapshot's picture and
@@ -22,6 +22,7 @@ usage: scripts/run.sh [--session FILE] [--out DIR] [--screen WIDTHxHEIGHT] [--wi
     --module FILE       another plug-in module (build/native/QuorvaneDevTools.so)
     --textures DIR      draw DIR/DICT/NAME.png in place of the stand-ins (qdt_preview --list-textures)
     --backdrop PNG      a picture behind the menu, scaled to the game window
+    --answers FILE      answer lines the session starts with: what a mod's natives answer
 TEXT
 }
 
@@ -30,7 +31,7 @@ out=("--out" "$root/out/preview") # unless the user gives one
 while [ $# -gt 0 ]; do
   case "$1" in
     -h | --help) usage; exit 0 ;;
-    --session | --out | --screen | --window-width | --module | --textures | --backdrop)
+    --session | --out | --screen | --window-width | --module | --textures | --backdrop | --answers)
       if [ $# -lt 2 ]; then
         echo "run.sh: $1 needs a value" >&2; usage >&2; exit 2
       fi

@@ -61,6 +61,12 @@ void PlayMouseOrKeyboard(const Action& action, const SessionStep& step, int fram
     driver::Apply(runner, *move);
 }
 
+void ExpandAnswer(const SessionStep& step, const std::function<void(const Action&)>& act) {
+    Action action = Only(ActionKind::Answer);
+    action.answer = &step.answer;
+    act(action);
+}
+
 } // namespace
 
 std::optional<driver::InputEvent> PointAtRow(const SessionStep& step, const sim::Frame& last,
@@ -153,6 +159,9 @@ void ActionStream::Expand(const SessionStep& step, const std::function<void(cons
     case StepKind::KeyboardCancel:
         act(MouseOrKeyboardAction(step));
         break;
+    case StepKind::Answer:
+        ExpandAnswer(step, act);
+        break;
     }
 }
 
@@ -209,6 +218,9 @@ int RunSession(const std::vector<SessionStep>& steps, driver::Runner& runner,
             case ActionKind::FinishKeyboard:
             case ActionKind::CancelKeyboard:
                 PlayMouseOrKeyboard(action, step, number, runner);
+                break;
+            case ActionKind::Answer:
+                Teach(host.game, *action.answer);
                 break;
             }
         });

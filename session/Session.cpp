@@ -22,8 +22,9 @@ namespace {
 
 constexpr int MaxWait = 100000;
 constexpr int MaxPass = 60000;
-constexpr const char* StepNames = "press, release, repeat, tap, chord, gamepad, wait, pass, globals lost, "
-                                  "point at, click, right click, wheel, type, keyboard, expect, snapshot";
+constexpr const char* StepNames =
+    "press, release, repeat, tap, chord, gamepad, wait, pass, globals lost, "
+    "point at, click, right click, wheel, type, keyboard, expect, snapshot, answer";
 constexpr int MaxRow = 100000;
 
 bool ReadCount(const std::string& text, int& value) {
@@ -238,6 +239,15 @@ void ReadKeyboardEnd(Reading& line, SessionStep& step) {
     step.kind = end == "done" ? StepKind::KeyboardDone : StepKind::KeyboardCancel;
 }
 
+// A mod's answer for the stand-in game, from this step on.
+void ReadAnswer(Reading& line, SessionStep& step) {
+    try {
+        step.answer = ParseAnswer(std::string_view(line.text).substr(line.text.find(line.words[0]) + 6));
+    } catch (const std::invalid_argument& mistake) {
+        line.Fail(mistake.what());
+    }
+}
+
 // Each step by its verb: the kind it makes, whether it takes exactly one
 // argument, and what reads the rest of its line.
 struct StepForm {
@@ -265,6 +275,7 @@ constexpr StepForm StepForms[] = {
     {"wheel", StepKind::Tap, false, ReadWheel},
     {"type", StepKind::Type, false, ReadType},
     {"keyboard", StepKind::KeyboardDone, false, ReadKeyboardEnd},
+    {"answer", StepKind::Answer, false, ReadAnswer},
 };
 
 const StepForm* FormOf(std::string_view verb) {
@@ -336,26 +347,55 @@ std::vector<SessionStep> ParseSession(std::string_view script) {
     return steps;
 }
 
-std::vector<SessionStep> LoadSession(const std::string& path) {
+namespace {
+
+// The file's text; a SessionError names what kept it from being read.
+std::string ReadScript(const std::string& path, const char* what) {
     // A directory opens as a file here and then reads as nothing at all.
     std::error_code ignored;
     if (std::filesystem::is_directory(path, ignored)) {
-        throw SessionError("cannot read session " + path + ": it is a directory");
+        throw SessionError(std::string("cannot read ") + what + " " + path + ": it is a directory");
     }
     std::ifstream file(path, std::ios::binary);
+    const auto cannot = [&] {
+        return SessionError(std::string("cannot read ") + what + " " + path + ": " + std::strerror(errno));
+    };
     if (!file) {
-        throw SessionError("cannot read session " + path + ": " + std::strerror(errno));
+        throw cannot();
     }
     std::ostringstream text;
     text << file.rdbuf();
     if (file.bad()) {
-        throw SessionError("cannot read session " + path + ": " + std::strerror(errno));
+        throw cannot();
     }
+    return text.str();
+}
+
+} // namespace
+
+std::vector<SessionStep> LoadSession(const std::string& path) {
+    const std::string script = ReadScript(path, "session");
     try {
-        return ParseSession(text.str());
+        return ParseSession(script);
     } catch (const SessionError& error) {
         throw SessionError(path + ": " + error.what());
     }
+}
+
+std::vector<SessionStep> LoadAnswers(const std::string& path) {
+    std::vector<SessionStep> steps;
+    try {
+        steps = ParseSession(ReadScript(path, "answers"));
+    } catch (const SessionError& error) {
+        throw SessionError(path + ": " + error.what());
+    }
+    for (const SessionStep& step : steps) {
+        if (step.kind != StepKind::Answer) {
+            throw SessionError(path + ": line " + std::to_string(step.line) +
+                               ": an answers file holds answer lines only, not \"" + step.source + "\"");
+        }
+    }
+    return steps;
 }
 
 } // namespace session

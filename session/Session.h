@@ -28,9 +28,12 @@
 //   keyboard done             the player finishes the keyboard
 //   keyboard cancel           the player cancels it
 //   expect ...                the last frame run must show this (session/Expectation.h)
+//   answer NATIVE(ARGS) -> V  from now on the game answers such a call with V
+//                             (session/Answers.h)
 //   snapshot NAME             keep the last frame run as NAME.png
 #pragma once
 
+#include "session/Answers.h"
 #include "session/Expectation.h"
 
 #include <cstdint>
@@ -57,7 +60,8 @@ enum class StepKind {
     PointAtRow,
     Type,
     KeyboardDone,
-    KeyboardCancel
+    KeyboardCancel,
+    Answer
 };
 
 // A key on the keyboard (through the hook's keyboard handler) or a game control.
@@ -81,6 +85,7 @@ struct SessionStep {
     float y = 0.0f;                 //
     int row = 0;                    // PointAtRow, from 1
     std::string text = {};          // Type
+    TaughtAnswer answer = {};       // Answer
 };
 
 class SessionError : public std::runtime_error {
@@ -94,5 +99,8 @@ const std::vector<Input>& SessionInputs();
 // Throws SessionError naming the line of the first mistake.
 std::vector<SessionStep> ParseSession(std::string_view script);
 std::vector<SessionStep> LoadSession(const std::string& path);
+// A file of answer lines only (comments and blank lines besides), which hold
+// from a session's start: the Answer steps to play before it.
+std::vector<SessionStep> LoadAnswers(const std::string& path);
 
 } // namespace session

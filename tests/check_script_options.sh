@@ -24,6 +24,7 @@ run() { "$@" > "$work/out" 2> "$work/err"; status=$?; }
 said() { grep -qF -- "$1" "$work/out" || fail "$2: its output lacks \"$1\": $(cat "$work/out" "$work/err")"; }
 
 printf 'wait 1\nsnapshot one\n' > "$work/one.session"
+printf 'answer CLOCK::GET_CLOCK_HOURS() -> 3\n' > "$work/night.answers"
 mkdir "$work/textures"
 run env QDT_PREVIEW="$preview" bash "$run_sh" --session "$work/one.session" --out "$work/first"
 cp "$work/first/one.png" "$work/backdrop.png" || fail "run.sh wrote no picture: $(cat "$work/err")"
@@ -32,7 +33,8 @@ cp "$work/first/one.png" "$work/backdrop.png" || fail "run.sh wrote no picture: 
 # Every run gives --out, a folder of its own, and the script's must not be added.
 declare -A value=(
   [--session]="$work/one.session" [--screen]=1280x720 [--window-width]=1000 [--module]="$module"
-  [--textures]="$work/textures" [--backdrop]="$work/backdrop.png" [--out]="(each run's own)")
+  [--textures]="$work/textures" [--backdrop]="$work/backdrop.png" [--out]="(each run's own)"
+  [--answers]="$work/night.answers")
 declare -A shows=(
   [--session]="session $work/one.session on" [--screen]="game window 1280x720"
   [--window-width]="game window 1000x" [--module]=" on $module, ")
@@ -50,7 +52,7 @@ done
 value=(
   [MODULE]="$module" [--screen]=1280x720 [--window]=800x600 [--out]="(each run's own)" [--frames]=2
   [--redraw]="" [--no-keep-place]="" [--record]="$work/recorded.session" [--textures]="$work/textures"
-  [--backdrop]="$work/backdrop.png")
+  [--backdrop]="$work/backdrop.png" [--answers]="$work/night.answers")
 shows=([MODULE]="opened $module" [--frames]="stats: 2 frames" [--record]="session $work/recorded.session")
 for option in $(offered "$workbench_sh"); do
   [ -n "${value[$option]+given}" ] || { fail "workbench.sh offers $option, and this test gives it no value"; continue; }

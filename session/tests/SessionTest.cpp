@@ -92,7 +92,7 @@ TEST(SessionTest, MistakesNameTheirLine) {
     EXPECT_EQ(
         ErrorOf("wait 1\njump F8"),
         "line 2: unknown step \"jump\" (press, release, repeat, tap, chord, gamepad, wait, pass, globals "
-        "lost, point at, click, right click, wheel, type, keyboard, expect, snapshot)");
+        "lost, point at, click, right click, wheel, type, keyboard, expect, snapshot, answer)");
     EXPECT_EQ(ErrorOf("chord F8"), "line 1: chord takes no argument, got \"chord F8\"");
     EXPECT_EQ(ErrorOf("press F9"),
               "line 1: unknown key or control \"F9\" (F8, Shift, up, down, left, right, select, back, "
@@ -198,7 +198,8 @@ TEST(SessionTest, AByteOrderMarkAtTheStartIsSkipped) {
     EXPECT_EQ(
         ErrorOf("wait 1\n\xef\xbb\xbfwait 1"),
         "line 2: unknown step \"\xef\xbb\xbfwait\" (press, release, repeat, tap, chord, gamepad, "
-        "wait, pass, globals lost, point at, click, right click, wheel, type, keyboard, expect, snapshot)")
+        "wait, pass, globals lost, point at, click, right click, wheel, type, keyboard, expect, snapshot, "
+        "answer)")
         << "only at the start of the file";
 
     const std::string path = std::filesystem::temp_directory_path() / "qdt_session_bom.session";

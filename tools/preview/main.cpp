@@ -32,6 +32,7 @@ namespace fs = std::filesystem;
 
 struct Options {
     std::string session = QDT_DEFAULT_SESSION;
+    std::string answers; // answer lines the session starts with
     std::string out = "preview";
     std::string module = QDT_PLUGIN_MODULE;
     int screenWidth = 1920;
@@ -53,6 +54,8 @@ std::optional<int> ReadOptions(int argc, char** argv, Options& options) {
     app.add_option("--session", options.session, "the session to play")
         ->type_name("FILE")
         ->capture_default_str();
+    app.add_option("--answers", options.answers, "the answer lines the session starts with (a mod's natives)")
+        ->type_name("FILE");
     app.add_option("--out", options.out, "where the pictures and the record go")
         ->type_name("DIR")
         ->capture_default_str();
@@ -214,7 +217,10 @@ class PreviewRun {
 int Preview(const Options& options) {
     const driver::Screen screen{options.screenWidth, options.screenHeight, options.windowWidth};
     preview::LoadedLook look(options.look.textures, options.look.backdrop, std::cerr);
-    const std::vector<session::SessionStep> steps = session::LoadSession(options.session);
+    std::vector<session::SessionStep> steps =
+        options.answers.empty() ? std::vector<session::SessionStep>{} : session::LoadAnswers(options.answers);
+    const std::vector<session::SessionStep> script = session::LoadSession(options.session);
+    steps.insert(steps.end(), script.begin(), script.end());
     RejectSheetName(steps, options.session);
     preview::OutputFolder out(options.out);
     out.RemoveEarlierFiles();

@@ -41,6 +41,9 @@ std::optional<int> ReadOptions(int argc, char** argv, Options& options) {
         "--no-keep-place", [&options] { options.keepPlace = false; },
         "a reload starts the menu closed on its main page, as a game restart does,\n"
         "instead of replaying the input since the last fresh load to where it was");
+    app.add_option("--answers", options.answers,
+                   "teaches the stand-in game the answer lines of FILE (a mod's natives) at the start")
+        ->type_name("FILE");
     app.add_option("--record", options.record,
                    "writes what was played as a session to FILE when the window closes and on F9")
         ->type_name("FILE");
