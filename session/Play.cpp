@@ -126,8 +126,10 @@ void ActionStream::Expand(const SessionStep& step, const std::function<void(cons
         act({ActionKind::Input, {driver::InputKind::KeyRepeat, step.input.code}, false, 0});
         break;
     case StepKind::Tap:
-        play(driver::Tap(Press(step.input)));
-        keysDown_.erase(step.input.code);
+        for (int i = 0; i < step.times; ++i) {
+            play(driver::Tap(Press(step.input)));
+            keysDown_.erase(step.input.code);
+        }
         break;
     case StepKind::Chord:
         play(driver::Chord());

@@ -26,6 +26,7 @@ constexpr const char* StepNames =
     "press, release, repeat, tap, chord, gamepad, wait, pass, globals lost, "
     "point at, click, right click, wheel, type, keyboard, expect, snapshot, answer";
 constexpr int MaxRow = 100000;
+constexpr int MaxTimes = 1000;
 
 bool ReadCount(const std::string& text, int& value) {
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
@@ -122,6 +123,26 @@ void ReadInput(Reading& line, SessionStep& step) {
     line.frameRun = line.frameRun || step.kind == StepKind::Tap;
 }
 
+// A tap's count, the line's word at `at` when there is one.
+void ReadTimes(Reading& line, SessionStep& step, std::size_t at) {
+    if (line.words.size() <= at) {
+        return;
+    }
+    if (line.words.size() > at + 1 || !ReadCount(line.words[at], step.times) || step.times < 1 ||
+        step.times > MaxTimes) {
+        line.Fail("a count of taps is a number from 1 to " + std::to_string(MaxTimes) + ", as in \"" +
+                  line.words[0] + " ... 3\", not \"" + line.source + "\"");
+    }
+}
+
+void ReadTap(Reading& line, SessionStep& step) {
+    if (line.words.size() < 2) {
+        line.Fail("expected a step and one argument, as in \"press F8\", got \"" + line.source + "\"");
+    }
+    ReadInput(line, step);
+    ReadTimes(line, step, 2);
+}
+
 void ReadGamepad(Reading& line, SessionStep& step) {
     const std::string& argument = line.words[1];
     const std::string state = Lowered(argument);
@@ -192,28 +213,25 @@ void ReadPoint(Reading& line, SessionStep& step) {
 }
 
 void ReadClick(Reading& line, SessionStep& step) {
-    if (line.words.size() != 1) {
-        line.Fail("\"click\" and \"right click\" take nothing more, got \"" + line.source + "\"");
-    }
     TapOf(line, step, "mouse-left");
+    ReadTimes(line, step, 1);
 }
 
 void ReadRightClick(Reading& line, SessionStep& step) {
     if (line.words.size() < 2 || Lowered(line.words[1]) != "click") {
         line.Fail("unknown step \"" + line.words[0] + "\" (" + StepNames + ")");
     }
-    if (line.words.size() != 2) {
-        line.Fail("\"click\" and \"right click\" take nothing more, got \"" + line.source + "\"");
-    }
     TapOf(line, step, "mouse-right");
+    ReadTimes(line, step, 2);
 }
 
 void ReadWheel(Reading& line, SessionStep& step) {
-    const std::string way = line.words.size() == 2 ? Lowered(line.words[1]) : "";
+    const std::string way = line.words.size() >= 2 ? Lowered(line.words[1]) : "";
     if (way != "up" && way != "down") {
         line.Fail("write \"wheel up\" or \"wheel down\", not \"" + line.source + "\"");
     }
     TapOf(line, step, way == "up" ? "wheel-up" : "wheel-down");
+    ReadTimes(line, step, 2);
 }
 
 // The game's on-screen keyboard: what its box holds, and its end.
@@ -261,7 +279,7 @@ constexpr StepForm StepForms[] = {
     {"press", StepKind::Press, true, ReadInput},
     {"release", StepKind::Release, true, ReadInput},
     {"repeat", StepKind::Repeat, true, ReadInput},
-    {"tap", StepKind::Tap, true, ReadInput},
+    {"tap", StepKind::Tap, false, ReadTap},
     {"chord", StepKind::Chord, false, ReadChord},
     {"gamepad", StepKind::Gamepad, true, ReadGamepad},
     {"wait", StepKind::Wait, true, ReadWait},

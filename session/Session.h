@@ -6,7 +6,8 @@
 //                             left, right, select, back (the game's menu
 //                             controls); a press of a held key repeats
 //   repeat KEY                an auto-repeated key down (F8 or Shift)
-//   tap KEY                   press, one frame, release, one frame
+//   tap KEY [N]               press, one frame, release, one frame; N times
+//                             (1 to 1000) with a count
 //   chord                     the controller chord: hold the menu modifier and
 //                             the chord button, one frame, release the button,
 //                             one frame (the menu toggles), release the
@@ -19,8 +20,8 @@
 //   point at row N            the mouse's cursor onto row N of the page shown
 //                             (counted from 1, as the counter counts)
 //   point at X Y              the cursor to (X, Y), fractions of the screen
-//   click / right click       the left or right mouse button, tapped
-//   wheel up / wheel down     one notch of the mouse wheel
+//   click / right click [N]   the left or right mouse button, tapped (N times)
+//   wheel up / wheel down [N] one notch of the mouse wheel (N notches)
 //                             (the mouse buttons and wheel are also keys for
 //                             press, release and tap: mouse-left, mouse-right,
 //                             wheel-up, wheel-down)
@@ -76,6 +77,7 @@ struct SessionStep {
     int line = 0;
     std::string source;             // the line as written, without its comment
     Input input;                    // Press, Release, Repeat, Tap
+    int times = 1;                  // Tap: how many, one after the other
     bool on = false;                // Gamepad
     int frames = 0;                 // Wait
     std::uint32_t milliseconds = 0; // Pass

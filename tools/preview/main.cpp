@@ -159,6 +159,7 @@ class PreviewRun {
     }
 
     const std::vector<std::string>& Failures() const { return failures_; }
+    int FramesRun() const { return framesRun_; }
 
   private:
     void Step(const session::SessionStep& step) {
@@ -167,6 +168,7 @@ class PreviewRun {
     }
 
     void Frame(int number, const session::SessionStep& step, const sim::Frame& frame) {
+        framesRun_ = number + 1;
         record_ << "== frame " << number << " (" << frame.size() << " native calls)\n";
         WriteCalls(record_, frame);
         prompts_.Read(frame);
@@ -210,6 +212,7 @@ class PreviewRun {
     preview::PromptBoard prompts_;
     std::string voice_;
     bool anything_ = false;
+    int framesRun_ = 0;
     std::vector<std::string> failures_;
 };
 
@@ -235,7 +238,15 @@ int Preview(const Options& options) {
     std::printf("session %s on %s, game window %dx%d\nwhat happened:\n", options.session.c_str(),
                 options.module.c_str(), screen.WindowWidth(), screen.WindowHeight());
     PreviewRun run(options, screen, out, look.Get(), record, host.game);
-    const int frames = session::RunSession(steps, runner, run.Observer());
+    // A step that cannot be played (a row not drawn to point at) ends the
+    // session there; what it played so far is still written.
+    std::optional<std::string> mistake;
+    try {
+        session::RunSession(steps, runner, run.Observer());
+    } catch (const session::SessionError& error) {
+        mistake = options.session + ": " + error.what();
+    }
+    const int frames = run.FramesRun();
     runner.Unload();
     record.close();
     if (!record) {
@@ -246,6 +257,11 @@ int Preview(const Options& options) {
     std::printf("record of native calls, frame by frame:\n  %s\n", recordPath.string().c_str());
     for (const std::string& failure : run.Failures()) {
         std::fprintf(stderr, "%s\n", failure.c_str());
+    }
+    if (mistake) {
+        // A mistake in what was given, as one found reading the session is.
+        std::fprintf(stderr, "qdt_preview: %s\n", mistake->c_str());
+        return 2;
     }
     return run.Failures().empty() ? 0 : 1;
 }
