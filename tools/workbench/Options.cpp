@@ -15,8 +15,9 @@ std::optional<int> ReadOptions(int argc, char** argv, Options& options) {
         "controller plays too: D-pad and left stick move, A selects, B goes back, A released while RB is\n"
         "held is the chord; its input makes the game report a controller, a key switches back to the\n"
         "keyboard. A frame that draws what the last one drew is not drawn again, unless --redraw. A\n"
-        "reload replays the input since the module was loaded fresh, unseen, so the menu is back where it\n"
-        "was. Standard output gets one line per event (opened, reloaded, kept, error,\n"
+        "reload replays the input since the module was loaded fresh (idle frames past a few left out),\n"
+        "unseen, so the menu is back where it was. Standard output gets one line per event (opened,\n"
+        "reloaded, kept, error,\n"
         "menu, voice, controller, screenshot, session) and the figures at the end (stats).",
         "qdt_workbench");
     commandline::UseLayout(app);
