@@ -10,8 +10,8 @@ usage() {
   cat <<'TEXT'
 usage: scripts/run.sh [--session FILE] [--out DIR] [--screen WIDTHxHEIGHT] [--window-width N] [--module FILE]
                      [--textures DIR] [--backdrop PNG] [--answers FILE]
-  Installs what the builds need (Debian), builds the DLL (build/windows), the plug-in module and
-  the preview (build/native), nothing else, with their output in out/build.log, then plays a
+  Installs what the builds need (Debian), builds the DLL (build/windows), the plug-in module,
+  the preview and the natives tool qdt_natives (build/native), nothing else, with their output in out/build.log, then plays a
   session on the plug-in in the stand-in host. Prints what happened, each snapshot's picture and
   a contact sheet of them all, the record of every native call, then the DLL. The options go to
   qdt_preview:
@@ -60,10 +60,11 @@ if [ -z "$preview" ]; then
   started=$(date +%s)
   printf 'building the plug-in and the preview (log: %s) ...' "$log"
   quietly "$root/scripts/setup.sh"
-  # Only what this shows: the DLL, the module and the preview; scripts/test.sh
-  # builds the tests, benchmarks and workbench.
+  # Only what this shows, and the natives tool a new native's line comes
+  # from (docs/adding-a-page.md); scripts/test.sh builds the tests,
+  # benchmarks and workbench.
   quietly "$root/scripts/build.sh" windows QuorvaneDevTools
-  quietly "$root/scripts/build.sh" native QuorvaneDevTools qdt_preview
+  quietly "$root/scripts/build.sh" native QuorvaneDevTools qdt_preview qdt_natives
   echo " done in $(($(date +%s) - started)) s"
   preview="$root/build/native/tools/preview/qdt_preview"
 fi

@@ -82,4 +82,19 @@ for script in "$run_sh preview" "$workbench_sh workbench"; do
   run env QDT_PREVIEW="$work/stub" QDT_WORKBENCH="$work/stub" bash "$path" --screen 1280x720 --out mine
   [ "$(arguments)" = "--screen 1280x720 --out mine " ] || fail "${path##*/} --out mine hands on: $(arguments)"
 done
+
+# What run.sh builds, in a copy of the tree whose build steps only say what
+# they were asked: the guide's tools among it (the natives tool a new
+# native's line comes from).
+mkdir -p "$work/tree/scripts" "$work/tree/build/native/tools/preview"
+cp "$run_sh" "$work/tree/scripts/run.sh"
+printf '#!/bin/sh\necho "$@" >> "%s"\n' "$work/built" > "$work/tree/scripts/build.sh"
+printf '#!/bin/sh\n' > "$work/tree/scripts/setup.sh"
+cp "$work/stub" "$work/tree/build/native/tools/preview/qdt_preview"
+chmod +x "$work/tree/scripts/build.sh" "$work/tree/scripts/setup.sh"
+run bash "$work/tree/scripts/run.sh"
+[ "$status" -eq 0 ] || fail "run.sh with stand-in build steps: status $status: $(cat "$work/err")"
+for target in QuorvaneDevTools qdt_preview qdt_natives; do
+  grep -qw "$target" "$work/built" || fail "run.sh does not build $target: it built $(tr '\n' ';' < "$work/built")"
+done
 exit "$failed"
