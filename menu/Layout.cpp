@@ -23,11 +23,11 @@ std::int64_t FirstShownHeld(const HeldWindow& hold, std::int64_t selected, std::
 }
 
 void HoldShownWindow(Controller& menu) {
-    menu.heldWindow = {true, menu.currentSubmenu->id, ShownWindow().first};
+    menu.frame.heldWindow = {true, menu.currentSubmenu->id, ShownWindow().first};
 }
 
 void SettleHeldWindow(Controller& menu) {
-    HeldWindow& hold = menu.heldWindow;
+    HeldWindow& hold = menu.frame.heldWindow;
     if (!hold.held) {
         return;
     }

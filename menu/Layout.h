@@ -3,7 +3,7 @@
 // places are pixels of the 1080-line layout; rows are rowPitch apart.
 #pragma once
 
-#include "menu/Controller.h"
+#include "menu/Menu.h"
 #include "menu/ScreenMetrics.h"
 #include "menu/Style.h"
 
@@ -40,10 +40,10 @@ inline Window ShownWindow() {
     const Submenu& submenu = *controller.currentSubmenu;
     Window window;
     window.selected = controller.selectedIndex;
-    window.visible = submenu.maxVisibleOptions;
+    window.visible = RowsShown(style);
     window.rows = submenu.optionCount;
     window.placesUsed = std::min(window.rows, window.visible);
-    const HeldWindow& hold = controller.heldWindow;
+    const HeldWindow& hold = controller.frame.heldWindow;
     window.first = hold.held && hold.page == submenu.id && window.visible > 0
                        ? FirstShownHeld(hold, window.selected, window.visible, window.rows)
                        : FirstShownBySelection(window.selected, window.visible);

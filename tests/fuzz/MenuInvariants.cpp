@@ -34,7 +34,7 @@ std::string CheckSubmenu(std::int32_t key, const Menu::Submenu& submenu) {
         if (option.index != static_cast<std::int32_t>(i)) {
             return row + " has index " + Id(option.index);
         }
-        if (option.invoking || option.steppedLeft || option.steppedRight) {
+        if (option.frame.invoking || option.frame.steppedLeft || option.frame.steppedRight) {
             return row + " keeps a call marker set";
         }
         if (!option.isList) {
