@@ -24,8 +24,8 @@ struct HeldWindow {
     std::int64_t first = 0; // the first row shown
 };
 
-// Where a cursor position read from the game (fractions of the screen) lands
-// in layout pixels; false for a position that is no place on the screen (not
+// Where a cursor position read from the game (fractions of the game window)
+// lands in reference pixels; false for a position that is no place on the screen (not
 // a number, infinite, or outside 0..1).
 bool CursorInLayout(float fractionX, float fractionY, float& x, float& y);
 
