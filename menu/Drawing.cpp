@@ -6,6 +6,7 @@
 #include "menu/Layout.h"
 #include "menu/Number.h"
 #include "menu/Option.h"
+#include "menu/Rows.h"
 #include "menu/ScreenMetrics.h"
 #include "menu/Style.h"
 #include "menu/Text.h"
@@ -232,11 +233,10 @@ void DrawMenu(Submenu& submenu) {
     DrawHighlight(window, columns);
     DrawTitles(submenu, columns);
     DrawCounter(window, columns);
-    auto& options = submenu.options;
-    for (std::int32_t i = 0; i < submenu.optionCount; ++i) {
-        if (static_cast<std::size_t>(i) < options.size()) {
-            DrawRow(options[static_cast<std::size_t>(i)], window, columns);
-        }
+    // The rows navigation sees: a count above the rows held draws no more, one below hides the rest.
+    const std::int32_t rows = RowCount(submenu);
+    for (std::int32_t i = 0; i < rows; ++i) {
+        DrawRow(submenu.options[static_cast<std::size_t>(i)], window, columns);
     }
 }
 

@@ -147,6 +147,17 @@ TEST_F(TextEntryTest, CancelledNotActiveOrNoResultTheValueStays) {
     EXPECT_EQ(Controller().selectedIndex, 1) << "the menu takes its input again after each";
 }
 
+TEST_F(TextEntryTest, APageRegisteredAgainWithoutTheRowTakesNoText) {
+    StartWithTextRow();
+    Tap(Menu::SelectControl);
+    SetMainRows([](Submenu*) {});
+    Finish("Sadie");
+    EXPECT_EQ(name, "Arthur");
+    EXPECT_TRUE(seen.empty());
+    runner.RunFrame();
+    EXPECT_EQ(Count("MISC::UPDATE_ONSCREEN_KEYBOARD"), 0) << "the keyboard ended all the same";
+}
+
 TEST_F(TextEntryTest, AnAnswerTheGameDoesNotGiveEndsTheKeyboardAsCancelled) {
     StartWithTextRow();
     Tap(Menu::SelectControl);
