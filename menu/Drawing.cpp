@@ -11,6 +11,7 @@
 #include "menu/Style.h"
 #include "menu/Text.h"
 #include "menu/TextEntry.h"
+#include "menu/Utf8.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -178,6 +179,9 @@ void DrawValue(std::string_view shown, bool selected, float rightEnd, float line
                        lineY);
     }
     if (badged) {
+        // The game is handed valid UTF-8 only: the row's names are made so, once.
+        ReplaceInvalidUtf8(row.badgeDictionary.data(), row.badgeDictionary.size());
+        ReplaceInvalidUtf8(row.badgeTexture.data(), row.badgeTexture.size());
         const Colour badgeColour = row.isDisabled ? style.disabledTextColour : White;
         DrawLayoutSprite(row.badgeDictionary.c_str(), row.badgeTexture.c_str(),
                          columns.valueRight - BadgeCentreInside, RowsBelow(270.0f, slot), BadgeSize,

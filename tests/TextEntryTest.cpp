@@ -88,6 +88,16 @@ TEST_F(TextEntryTest, SelectOpensTheKeyboardOnTheValueAndTheMenuOnlyAsksItWhileI
 
 // Disabled, a text row refuses as every row does; its value still follows
 // its string, changed by other code, and dims with it.
+TEST_F(TextEntryTest, TheKeyboardIsHandedTheRowsTextsAsValidUtf8) {
+    StartOpen();
+    name = "Ar\xffthur";
+    SetMainRows([this](Submenu* submenu) { submenu->AddTextEntry("N\xc3(me", "", &name, 10); });
+    Tap(Menu::SelectControl);
+    EXPECT_EQ(host.game.keyboard.title, "N?(me");
+    EXPECT_EQ(host.game.keyboard.defaultText, "Ar?thur");
+    EXPECT_EQ(name, "Ar\xffthur") << "the row's own string is the plug-in's";
+}
+
 TEST_F(TextEntryTest, ADisabledTextRowRefusesAndStillShowsItsString) {
     StartWithTextRow();
     Shown().options[0].isDisabled = true;
