@@ -189,7 +189,10 @@ void Controller::FrameTick() {
         UpdatePrompts();
         return;
     }
-    if (!typingThisFrame) {
+    if (typingThisFrame) {
+        // The rows may have been replaced meanwhile: no navigation, but the selection stays on one.
+        selectedIndex = NearestRow(*currentSubmenu, selectedIndex);
+    } else {
         Navigate();
     }
     SuppressGameControls();

@@ -168,6 +168,21 @@ TEST_F(TextEntryTest, APageRegisteredAgainWithoutTheRowTakesNoText) {
     EXPECT_EQ(Count("MISC::UPDATE_ONSCREEN_KEYBOARD"), 0) << "the keyboard ended all the same";
 }
 
+TEST_F(TextEntryTest, RowsReplacedWhileTypingKeepTheSelectionOnARow) {
+    StartWithTextRow();
+    Tap(Menu::DownControl);
+    SetMainRows([this](Submenu* submenu) {
+        submenu->AddOption("Before", "", {});
+        submenu->AddTextEntry("Name", "", &name, 10);
+    });
+    Tap(Menu::SelectControl);
+    ASSERT_EQ(host.game.keyboard.state, State::Editing);
+    SetMainRows([](Submenu* submenu) { submenu->AddOption("Only", "", {}); });
+    runner.RunFrame();
+    EXPECT_EQ(Controller().selectedIndex, 0);
+    EXPECT_EQ(ReadDrawing(host.recorder.Last()).texts.at(2).Inner(), "1 of 1");
+}
+
 TEST_F(TextEntryTest, AnAnswerTheGameDoesNotGiveEndsTheKeyboardAsCancelled) {
     StartWithTextRow();
     Tap(Menu::SelectControl);
