@@ -34,18 +34,6 @@ std::size_t Utf8Length(const unsigned char* text, std::size_t at, std::size_t en
     return length;
 }
 
-bool IsValidUtf8(std::string_view text) {
-    const auto* bytes = reinterpret_cast<const unsigned char*>(text.data());
-    for (std::size_t at = 0; at < text.size();) {
-        const std::size_t length = Utf8Length(bytes, at, text.size());
-        if (length == 0) {
-            return false;
-        }
-        at += length;
-    }
-    return true;
-}
-
 void ReplaceInvalidUtf8(char* text, std::size_t length) {
     const auto* bytes = reinterpret_cast<const unsigned char*>(text);
     for (std::size_t at = 0; at < length;) {

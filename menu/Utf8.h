@@ -2,7 +2,6 @@
 #pragma once
 
 #include <cstddef>
-#include <string_view>
 
 namespace Menu {
 
@@ -10,8 +9,6 @@ namespace Menu {
 // end), or 0 when the bytes there are no valid character: no stray
 // continuation byte, no overlong form, no surrogate, nothing past U+10FFFF.
 std::size_t Utf8Length(const unsigned char* text, std::size_t at, std::size_t end);
-
-bool IsValidUtf8(std::string_view text);
 
 // Each byte that is not part of a valid character becomes '?', in place, so
 // the text keeps its length.

@@ -148,3 +148,20 @@ std::string CheckCalls(const sim::Frame& frame, const FrameAsks& asks) {
     }
     return {};
 }
+
+std::string CheckMarkupFill(const Menu::MarkupValues& values) {
+    for (std::size_t i = 0; i + 1 < values.size(); ++i) {
+        if (values[i].find("%s") != std::string_view::npos) {
+            return {}; // the builder promises nothing then
+        }
+    }
+    std::string built;
+    Menu::FillMarkup(built, values);
+    std::string filled;
+    Menu::FillPlaceholders(filled, Menu::MarkupTemplate, values);
+    const std::vector<std::string> owned(values.begin(), values.end());
+    if (built != filled || filled != Menu::FillPlaceholders(Menu::MarkupTemplate, owned)) {
+        return "the markup builder and the placeholder filler disagree: " + built;
+    }
+    return {};
+}

@@ -1,6 +1,7 @@
 // What must hold of every native call a frame makes, read from the record.
 #pragma once
 
+#include "menu/Text.h"
 #include "sim/Recorder.h"
 
 #include <string>
@@ -22,3 +23,8 @@ bool IsValidUtf8(std::string_view text);
 // control is asked that `asks` forbids, and every sprite's centre is on the
 // screen (but the rule above the description, which the design turns by 45 degrees).
 std::string CheckCalls(const sim::Frame& frame, const FrameAsks& asks);
+
+// The markup builder the frame uses and the plain placeholder filler agree
+// (the builder's promise: when only the text drawn may hold "%s"); empty
+// when they do.
+std::string CheckMarkupFill(const Menu::MarkupValues& values);

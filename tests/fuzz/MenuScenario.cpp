@@ -243,10 +243,20 @@ class Scenario {
         }
     }
 
+    bool FillMarkupOfHostileValues() {
+        const std::vector<std::string>& texts = HostileTexts();
+        Menu::MarkupValues values;
+        for (std::string_view& value : values) {
+            value = texts[in_.Pick(texts.size())];
+        }
+        result_.broken = CheckMarkupFill(values);
+        return result_.broken.empty();
+    }
+
     // One step of the input; false once an invariant broke.
     bool PlayOne() {
         sim::Game& game = host_.game;
-        switch (in_.Pick(28)) {
+        switch (in_.Pick(29)) {
         case 0:
             return RunFrame();
         case 1: {
@@ -339,6 +349,8 @@ class Scenario {
             break;
         case 26:
             return HoldAcrossTime();
+        case 27:
+            return FillMarkupOfHostileValues();
         default: {
             const std::size_t frames = 1 + in_.Pick(16);
             for (std::size_t i = 0; i < frames; ++i) {

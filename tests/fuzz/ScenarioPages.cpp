@@ -3,6 +3,7 @@
 #include "tests/fuzz/MenuInvariants.h"
 
 #include "host/ProcessState.h"
+#include "menu/Text.h"
 
 #include <array>
 #include <limits>
@@ -46,6 +47,11 @@ constexpr std::array<std::int32_t, 6> wholeChanges = {intMin, intMax, -1, 0, 5, 
 constexpr std::array<float, 8> realChanges = {notANumber, infinity, -infinity, 3.4e38f,
                                               -1e12f,     1e-7f,    0.05f,     -0.5f};
 
+// The target at index, or none past the last.
+template <typename Targets> auto* Target(Targets& targets, std::size_t index) {
+    return index < targets.size() ? &targets[index] : nullptr;
+}
+
 template <typename Table> auto PickFrom(ByteReader& in, const Table& table) {
     return table[in.Pick(table.size())];
 }
@@ -67,7 +73,8 @@ const std::vector<std::string>& HostileTexts() {
         "~r~<FONT SIZE='99'>",
         "%s%s",
         std::string(2000, '\xe9'),
-        "\xed\xa0\x80\xf4\x90\x80\x80\xc0\xaf",
+        "\xed\xa0\x80\xf4\x90\x80\x80\xc0\xaf\xe2\x82(",
+        std::string("cut\0here", 8),
     };
     return texts;
 }
@@ -103,7 +110,7 @@ EventPlan ScenarioPages::ReadEvent() {
 }
 
 void ScenarioPages::ReadNumber(RowPlan& row) {
-    row.target = in_.Pick(wholeTargets.size());
+    row.target = in_.Pick(wholeTargets.size() + 1); // the last is none, which the adders refuse
     if (row.kind == Kind::Whole) {
         row.wholeMin = PickFrom(in_, wholeValues);
         row.wholeMax = PickFrom(in_, wholeValues);
@@ -131,13 +138,16 @@ RowPlan ScenarioPages::ReadRow() {
         row.action = ReadEvent();
         break;
     case Kind::Text:
-        row.target = in_.Pick(textTargets.size());
+        row.target = in_.Pick(textTargets.size() + 1);
         row.maxLength = PickFrom(in_, maxLengths);
         row.action = ReadEvent();
         break;
     default:                                           // action, toggle, list
         row.target = in_.Pick(toggleFlags.size() + 1); // toggle: the last is none
-        row.values = 1 + in_.Pick(maxListValues);
+        row.values = in_.Pick(maxListValues + 1);
+        if (row.kind == Kind::List) {
+            row.start = static_cast<std::int32_t>(in_.Pick(row.values + 1));
+        }
         row.action = ReadEvent();
         break;
     }
@@ -256,7 +266,23 @@ void ScenarioPages::Run(const EventPlan& plan) {
     case Behaviour::ChangeTargets:
         ChangeTargets();
         return;
+    case Behaviour::Draw:
+        DrawOwnTexts();
+        return;
     }
+}
+
+void ScenarioPages::DrawOwnTexts() {
+    if (Option* row = Menu::SelectedRow()) {
+        row->Draw();
+    }
+    const std::size_t n = changes_++;
+    constexpr std::array<float, 4> places = {notANumber, 3e38f, -3e38f, 100.0f};
+    const auto alignment = static_cast<Menu::TextAlignment>(n % 4); // 3 is no alignment
+    // Right-aligned text stands at whole pixels, which any x gives; the others take x as it is.
+    const float x = alignment == Menu::TextAlignment::Right ? places[n / 4 % places.size()] : places[3];
+    Menu::DrawText(HostileTexts()[n % HostileTexts().size()], static_cast<int>(n % 3) - 1, 255, 255, 255, 255,
+                   alignment, 22, x, 500.0f, 0);
 }
 
 std::function<void()> ScenarioPages::Event(const EventPlan& plan) {
@@ -290,27 +316,27 @@ Option& ScenarioPages::AddRow(Submenu& page, const RowPlan& row, std::size_t at)
     }
     switch (row.kind) {
     case Kind::Toggle:
-        return page.AddToggle(text, "a toggle",
-                              row.target < toggleFlags.size() ? &toggleFlags[row.target] : nullptr, action);
+        return page.AddToggle(text, "a toggle", Target(toggleFlags, row.target), action);
     case Kind::List: {
         std::vector<std::string> values;
         for (std::size_t v = 0; v < row.values; ++v) {
             values.push_back("value " + std::to_string(v));
         }
-        return page.AddList(text, "a list", std::move(values), action);
+        return row.start == 0 ? page.AddList(text, "a list", std::move(values), action)
+                              : page.AddList(text, "a list", std::move(values), row.start, action);
     }
     case Kind::Link:
         return page.AddSubmenuLink(text, "a link", row.id);
     case Kind::Separator:
         return page.AddSeparator(text);
     case Kind::Whole:
-        return page.AddNumber(text, "a whole number", &wholeTargets[row.target], row.wholeMin, row.wholeMax,
-                              row.wholeStep, action);
+        return page.AddNumber(text, "a whole number", Target(wholeTargets, row.target), row.wholeMin,
+                              row.wholeMax, row.wholeStep, action);
     case Kind::Real:
-        return page.AddNumber(text, "a real number", &realTargets[row.target], row.realMin, row.realMax,
-                              row.realStep, row.decimals, action);
+        return page.AddNumber(text, "a real number", Target(realTargets, row.target), row.realMin,
+                              row.realMax, row.realStep, row.decimals, action);
     case Kind::Text:
-        return page.AddTextEntry(text, "a text", &textTargets[row.target], row.maxLength, action);
+        return page.AddTextEntry(text, "a text", Target(textTargets, row.target), row.maxLength, action);
     default:
         return page.AddOption(text, "an action", action);
     }

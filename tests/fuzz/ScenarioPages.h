@@ -30,6 +30,7 @@ enum class Behaviour : std::uint8_t {
     Open,
     ToggleMouse,
     ChangeTargets,
+    Draw, // the selected row drawn by the plug-in, and a text of its own at places no row has
     Count
 };
 
@@ -48,7 +49,8 @@ struct RowPlan {
     EventPlan action;
     std::int32_t id = 0;    // link: the page it opens
     std::size_t target = 0; // toggle, number and text rows: which target
-    std::size_t values = 1; // list
+    std::size_t values = 1; // list: 0 is refused
+    std::int32_t start = 0; // list: the value shown first; `values` is refused
     std::int32_t wholeMin = 0, wholeMax = 0, wholeStep = 1;
     float realMin = 0.0f, realMax = 0.0f, realStep = 1.0f;
     std::int32_t decimals = 0;
@@ -98,6 +100,7 @@ class ScenarioPages {
     Menu::Option& AddRow(Menu::Submenu& page, const RowPlan& row, std::size_t at);
     void Decorate(Menu::Option& option, const RowPlan& row);
     void Run(const EventPlan& plan);
+    void DrawOwnTexts();
 
     ByteReader& in_;
     std::vector<PagePlan> templates_;
