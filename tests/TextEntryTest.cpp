@@ -141,9 +141,17 @@ TEST_F(TextEntryTest, EndedWithoutANewValueTheValueStays) {
         const char* end;
         std::function<void()> ending;
     } cases[] = {
-        {"cancelled", [&box] { box.Type("Dutch"), box.Cancel(); }},
+        {"cancelled",
+         [&box] {
+             box.Type("Dutch");
+             box.Cancel();
+         }},
         {"closed by the game", [&box] { box.state = State::Closed; }},
-        {"finished without a result", [&box] { box.nullResult = true, box.Type("Dutch"), box.Finish(); }},
+        {"finished without a result",
+         [&box] {
+             box.nullResult = true;
+             box.Finish();
+         }},
         {"an answer the game does not give",
          [this] {
              host.game.answerOverride = [](const sim::NativeCall& call) -> std::optional<std::uint64_t> {
@@ -152,7 +160,10 @@ TEST_F(TextEntryTest, EndedWithoutANewValueTheValueStays) {
              };
          }},
         {"its page registered again without it",
-         [this, &box] { SetMainRows([](Submenu*) {}), box.Finish(); }},
+         [this, &box] {
+             SetMainRows([](Submenu*) {});
+             box.Finish();
+         }},
     };
     for (const auto& c : cases) {
         Controller().selectedIndex = 0;
