@@ -154,6 +154,11 @@ void Controller::GoBack() {
         currentSubmenu = &submenuRegistry[0];
         selectedIndex = savedSelection[0];
     }
+    // The page may have been registered anew meanwhile: a saved row that is
+    // gone or a heading now moves as after a rebuild.
+    if (!currentSubmenu->isDynamic) {
+        KeepSelectionOnANewRow(*this);
+    }
     Arrive(*this);
 }
 
