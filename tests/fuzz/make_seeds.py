@@ -2,8 +2,8 @@
 """Writes the menu fuzzer's seed corpus (tests/fuzz/corpus) and its dictionary
 (tests/fuzz/menu.dict) in the input format MenuScenario.cpp, ScenarioPages.cpp
 and ScenarioGame.cpp read. Each seed is one readable scenario; the fuzzer
-mutates them into others. Inputs the fuzzer found are kept beside the seeds
-under names of their own (found-*), which this leaves alone."""
+mutates them into others. Inputs that once broke the menu are kept beside the
+seeds under names of their own, which this leaves alone."""
 import os
 import struct
 
