@@ -86,6 +86,10 @@ TEST_F(MenuInvariantsTest, StackAndSavedRowsOutOfStepAreCaught) {
     Controller().savedSelection = {{0, 0}};
     Controller().submenuStack = {0, 0};
     EXPECT_NE(Check(true), "") << "two descents in one frame";
+    Controller().submenuStack = {0, 5};
+    Controller().savedSelection = {{0, 0}, {5, 0}};
+    WitnessPageOpened();
+    EXPECT_EQ(Check(true), "") << "two descents in one frame, one by the plug-in's own OpenSubmenu";
     Controller().submenuStack = {0, 99};
     EXPECT_NE(Check(false), "") << "an unregistered id on the stack";
 }

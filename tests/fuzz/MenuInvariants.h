@@ -24,6 +24,9 @@ NavigationBefore TakeNavigationBefore();
 // Every fuzzed row's action calls this as it starts: an action runs for the
 // selected row, and a disabled row's never runs. The next check reports it.
 void WitnessRowAction();
+// Every fuzzed event that calls Controller::OpenSubmenu calls this first: the
+// frame's pages may then change by more than one Select or Back.
+void WitnessPageOpened();
 
 // The first invariant the frame just run broke, or an empty text. `before`
 // is compared only when the same controller ran the frame; `radarKnown` says

@@ -258,6 +258,7 @@ void ScenarioPages::Run(const EventPlan& plan) {
         }
         return;
     case Behaviour::Open:
+        WitnessPageOpened();
         menuController->OpenSubmenu(plan.id);
         return;
     case Behaviour::ToggleMouse:
