@@ -20,7 +20,7 @@ constexpr std::size_t maxTemplates = 8;
 constexpr std::size_t maxRows = 23; // past a window of 8 and a Shift step of 10
 constexpr std::size_t maxListValues = 5;
 constexpr std::size_t maxTaskPlans = 4;
-constexpr std::size_t maxTasksAdded = 24; // tasks that add tasks stop here
+constexpr std::size_t maxTasksAdded = 8; // tasks that add tasks stop here
 constexpr std::size_t maxEventDepth = 4;
 
 constexpr std::int32_t intMin = std::numeric_limits<std::int32_t>::min();
@@ -72,7 +72,7 @@ const std::vector<std::string>& HostileTexts() {
         "\xc3\xa9t\xc3\xa9 \xf0\x9f\x90\x8e",
         "~r~<FONT SIZE='99'>",
         "%s%s",
-        std::string(2000, '\xe9'),
+        std::string(300, '\xe9'),
         "\xed\xa0\x80\xf4\x90\x80\x80\xc0\xaf\xe2\x82(",
         std::string("cut\0here", 8),
     };
