@@ -84,8 +84,13 @@ void Controller::AddSubmenu(std::int32_t id, std::string_view title, std::string
     fresh.init(&fresh);
 
     // Assigning into the existing entry keeps it in place, so a currentSubmenu
-    // that points at it shows the new contents.
-    submenuRegistry[id] = std::move(fresh);
+    // that points at it shows the new contents, the selection on one of its
+    // rows even when no navigation follows (a frame task registered it).
+    Submenu& entry = submenuRegistry[id];
+    entry = std::move(fresh);
+    if (currentSubmenu == &entry) {
+        selectedIndex = NearestRow(entry, selectedIndex);
+    }
 }
 
 void Controller::AddDynamicSubmenu(std::int32_t id, std::string_view title, std::string_view subtitle,

@@ -395,6 +395,12 @@ TEST_F(NavigationTest, ASubmenuReRegisteredWithFewerRowsKeepsTheSelectionOnARow)
     Tap(Menu::DownControl);
     EXPECT_EQ(Controller().selectedIndex, 0) << "from the last row, down wraps";
     EXPECT_EQ(Sounds(), std::vector<std::string>{"NAV_DOWN/Ledger_Sounds"});
+
+    SetMainRows(Rows(6));
+    Controller().selectedIndex = 5;
+    Controller().AddFrameTask([this] { SetMainRows(Rows(2)); });
+    runner.RunFrame();
+    EXPECT_EQ(Controller().selectedIndex, 1) << "registered by a frame task, after the frame's navigation";
 }
 
 TEST_F(NavigationTest, ASavedRowRestoredIntoAChangedParentLandsOnARow) {
