@@ -81,6 +81,11 @@ TEST_F(MenuInvariantsTest, StackAndSavedRowsOutOfStepAreCaught) {
 
     Controller().savedSelection = {{0, 2}};
     EXPECT_NE(Check(true), "") << "the saved row is not the row descended from";
+    before.asks.mouseOff = false;
+    EXPECT_EQ(Check(true), "") << "unless the cursor selected it first";
+    Controller().savedSelection = {{0, 7}};
+    EXPECT_NE(Check(true), "") << "a row the parent does not have";
+    before.asks.mouseOff = true;
     Controller().savedSelection = {{0, 0}, {5, 0}};
     EXPECT_NE(Check(false), "") << "a row saved for a submenu not on the stack";
     Controller().savedSelection = {{0, 0}};
