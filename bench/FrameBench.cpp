@@ -58,14 +58,14 @@ int main(int argc, char** argv) {
         "Google Benchmark's --benchmark_... flags go through to it (--benchmark_filter=REGEX,\n"
         "--benchmark_repetitions=N, ...).",
         "qdt_frame_bench");
-    commandline::UseLayout(app);
+    cli::UseLayout(app);
     app.allow_extras();
     app.allow_windows_style_options(false);
-    if (const std::optional<int> status = commandline::Parse(app, argc, argv)) {
+    if (const std::optional<int> status = cli::Parse(app, argc, argv)) {
         return *status;
     }
     const auto mistake = [&app](const std::string& argument) {
-        return commandline::Mistake(app, "the following argument was not expected: " + argument);
+        return cli::Mistake(app, "the following argument was not expected: " + argument);
     };
     std::vector<std::string> flags = app.remaining();
     for (const std::string& flag : flags) {

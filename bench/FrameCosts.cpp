@@ -68,11 +68,11 @@ int CountInstructions(Scenario scenario, std::string_view what) {
 int CountAllocations(Scenario scenario, int frames) {
     StartScenario(scenario);
     WarmUp();
-    AllocationCounter::Start();
+    nullhost::allocation_counter::Start();
     for (int i = 0; i < frames; ++i) {
         RunFrame();
     }
-    const std::uint64_t allocations = AllocationCounter::Stop();
+    const std::uint64_t allocations = nullhost::allocation_counter::Stop();
     std::printf("%llu\n", static_cast<unsigned long long>(allocations));
     return 0;
 }
@@ -91,7 +91,7 @@ void AddScenarioArgument(CLI::App& command, std::string& name) {
 int main(int argc, char** argv) {
     CLI::App app("Counts what one steady frame costs in ways that repeat from run to run.",
                  "qdt_frame_costs");
-    commandline::UseLayout(app);
+    cli::UseLayout(app);
     // At most one; none is told after the parse, so that an unknown option is told first.
     app.require_subcommand(0, 1);
     std::string scenarioName;
@@ -115,11 +115,11 @@ int main(int argc, char** argv) {
     int frames = 0;
     allocations->add_option("FRAMES", frames, "how many frames")->required()->check(CLI::PositiveNumber);
 
-    if (const std::optional<int> status = commandline::Parse(app, argc, argv)) {
+    if (const std::optional<int> status = cli::Parse(app, argc, argv)) {
         return *status;
     }
     if (!instructions->parsed() && !allocations->parsed()) {
-        return commandline::Mistake(app, "a subcommand is required: instructions or allocations");
+        return cli::Mistake(app, "a subcommand is required: instructions or allocations");
     }
     // The name was checked against the list, so it is known.
     const Scenario scenario = *ScenarioNamed(scenarioName);

@@ -8,7 +8,7 @@
 set(QDT_PLUGIN_LAYERS boundary menu pages entry)
 set(QDT_PLUGIN_boundary
   host/ControlList.h host/GameControls.h host/GameWindow.h host/KeyStates.cpp host/KeyStates.h
-  host/MenuControls.h host/NativeInvoker.h host/NativeList.h host/Natives.h host/Platform.h host/PluginKeys.h
+  host/MenuArt.h host/MenuControls.h host/NativeInvoker.h host/NativeList.h host/Natives.h host/Platform.h host/PluginKeys.h
   host/ScriptHook.h host/windows/)
 set(QDT_PLUGIN_menu menu/)
 # And the sources of every target made with qdt_page_objects, wherever they lie.

@@ -3,9 +3,7 @@
 // amount set on a float row.
 #include "examples/ExamplePage.h"
 
-#include "host/NativeInvoker.h"
-#include "host/Natives.h"
-#include "menu/Controller.h"
+#include "menu/Menu.h"
 
 #include <cstdint>
 #include <string>

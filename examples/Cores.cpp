@@ -3,9 +3,7 @@
 // fills a core; a full one cannot be filled and shows a tick.
 #include "examples/ExamplePage.h"
 
-#include "host/NativeInvoker.h"
-#include "host/Natives.h"
-#include "menu/Controller.h"
+#include "menu/Menu.h"
 
 #include <cstdint>
 #include <string>

@@ -2,14 +2,11 @@
 // plug-in's main page with a link to the example page, then the example,
 // with the mouse on and a look of its own.
 #include "examples/ExamplePage.h"
-#include "menu/Controller.h"
-#include "menu/Pages.h"
-#include "menu/Style.h"
+#include "menu/Menu.h"
 #include "voices/VoiceMenu.h"
 
 void InitializeMenu() {
-    // A look of its own, set before the first page is registered: the rows
-    // shown is what each page takes from the look as it is registered.
+    // A look of its own, read every frame from the first one.
     Menu::style.rowsShown = 6;
     Menu::style.left = 120.0f;
     Menu::style.width = 500.0f;

@@ -1,8 +1,6 @@
 #include "examples/ExamplePage.h"
 
-#include "host/NativeInvoker.h"
-#include "host/Natives.h"
-#include "menu/Controller.h"
+#include "menu/Menu.h"
 
 #include <cstdint>
 #include <string>

@@ -4,7 +4,7 @@
 #include "host/KeyStates.h"
 #include "host/ProcessState.h"
 #include "host/ScriptHook.h"
-#include "menu/Pages.h"
+#include "menu/Menu.h"
 #include "menu/Prompts.h"
 
 #include <cstdint>

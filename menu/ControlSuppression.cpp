@@ -1,5 +1,6 @@
 // The game controls the open menu takes away from the game.
-#include "menu/Controller.h"
+#include "menu/FrameSteps.h"
+#include "menu/Menu.h"
 
 #include "host/GameControls.h"
 #include "host/NativeInvoker.h"
@@ -27,11 +28,11 @@ constexpr std::uint32_t suppressedControls[] = {
 
 } // namespace
 
-void Controller::SuppressGameControls() {
-    if (!isOpen) {
+void SuppressGameControls(Controller& menu) {
+    if (!menu.isOpen) {
         return;
     }
-    if (controlGroup == GamepadGroup) {
+    if (menu.controlGroup == GamepadGroup) {
         // A game build without this global answers null: skip the write.
         if (std::uint64_t* global = getGlobalPtr(GamepadMenuGlobal)) {
             *global = 2;
@@ -41,7 +42,7 @@ void Controller::SuppressGameControls() {
         }
     }
     for (const std::uint32_t control : suppressedControls) {
-        NativeInvoker::Invoke(Native::DisableControl, controlGroup, control, 0);
+        NativeInvoker::Invoke(Native::DisableControl, menu.controlGroup, control, 0);
     }
 }
 

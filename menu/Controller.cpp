@@ -1,4 +1,5 @@
-#include "menu/Controller.h"
+#include "menu/FrameSteps.h"
+#include "menu/Menu.h"
 
 #include "host/NativeInvoker.h"
 #include "host/Natives.h"
@@ -10,11 +11,26 @@
 #include "menu/TextStore.h"
 
 #include <algorithm>
+#include <stdexcept>
 #include <utility>
 
 namespace Menu {
 
 namespace {
+
+// Runs the page's init on it. A list, number or toggle row shows its own
+// value where a right-hand text would stand, so one given a right-hand text
+// is refused rather than drawn without it.
+void Fill(Submenu& page) {
+    page.init(&page);
+    for (const Option& row : page.options) {
+        if (!row.rightText.empty() && (row.isList || row.isNumber || row.isToggle)) {
+            throw std::invalid_argument("a list, number or toggle row shows its value where rightText "
+                                        "stands: \"" +
+                                        row.text + "\" takes none");
+        }
+    }
+}
 
 // Runs the page's init again on a fresh page with the same header, which
 // then takes the entry's place (where currentSubmenu may point). An init
@@ -24,10 +40,9 @@ void Rebuild(Submenu& entry) {
     fresh.title = entry.title;
     fresh.subtitle = entry.subtitle;
     fresh.id = entry.id;
-    fresh.maxVisibleOptions = entry.maxVisibleOptions;
     fresh.isDynamic = entry.isDynamic;
     fresh.init = entry.init;
-    fresh.init(&fresh);
+    Fill(fresh);
     entry = std::move(fresh);
 }
 
@@ -78,10 +93,9 @@ void Controller::AddSubmenu(std::int32_t id, std::string_view title, std::string
     fresh.title = title;
     fresh.subtitle = subtitle;
     fresh.id = id;
-    fresh.maxVisibleOptions = RowsShown(style);
     fresh.init = std::move(init);
-    // An empty init throws here, before the registry is touched.
-    fresh.init(&fresh);
+    // An empty init or a refused row throws here, before the registry is touched.
+    Fill(fresh);
 
     // Assigning into the existing entry keeps it in place, so a currentSubmenu
     // that points at it shows the new contents, the selection on one of its
@@ -168,17 +182,17 @@ void Controller::GoBack() {
 }
 
 void Controller::AddFrameTask(std::function<void()> task) {
-    frameTasks.push_back(std::move(task));
+    frame.frameTasks.push_back(std::move(task));
 }
 
 void Controller::RunFrameTasks() {
-    for (auto task = frameTasks.begin(); task != frameTasks.end();) {
+    for (auto task = frame.frameTasks.begin(); task != frame.frameTasks.end();) {
         try {
             (*task)();
             ++task;
         } catch (...) {
             // The menu and the other tasks go on without it.
-            task = frameTasks.erase(task);
+            task = frame.frameTasks.erase(task);
         }
     }
 }
@@ -187,11 +201,11 @@ void Controller::FrameTick() {
     // The game has drawn the last frame: its texts can be reused.
     frameTexts.Reset();
     // While the game's keyboard is open it takes the player's keys.
-    const bool typingThisFrame = typing.open;
+    const bool typingThisFrame = frame.typing.open;
     if (typingThisFrame) {
-        ReadKeyboard();
+        ReadKeyboard(*this);
     } else {
-        ReadInput();
+        ReadInput(*this);
     }
     if (currentSubmenu == nullptr) {
         // A start-up that registered no page 0 has nothing to show: no input
@@ -203,9 +217,9 @@ void Controller::FrameTick() {
         // The rows may have been replaced meanwhile: no navigation, but the selection stays on one.
         selectedIndex = NearestRow(*currentSubmenu, selectedIndex);
     } else {
-        Navigate();
+        Navigate(*this);
     }
-    SuppressGameControls();
+    SuppressGameControls(*this);
 
     if (isOpen) {
         DrawMenu(*currentSubmenu);

@@ -1,11 +1,11 @@
 #include "menu/Drawing.h"
 
+#include "host/MenuArt.h"
 #include "host/NativeInvoker.h"
 #include "host/Natives.h"
-#include "menu/Controller.h"
 #include "menu/Layout.h"
+#include "menu/Menu.h"
 #include "menu/Number.h"
-#include "menu/Option.h"
 #include "menu/Rows.h"
 #include "menu/ScreenMetrics.h"
 #include "menu/Style.h"
@@ -23,19 +23,12 @@ namespace Menu {
 
 namespace {
 
-constexpr const char* MenuTextures = "menu_textures";
-constexpr const char* GenericTextures = "generic_textures";
-
 // The title's line on the banner and the subtitle's below it.
 constexpr float TitleY = 79.0f;
 constexpr float SubtitleY = 172.0f;
 
-constexpr std::string_view LeftArrow =
-    "<img src='img://menu_textures/selection_arrow_left' height='18' width='18'/> ";
-constexpr std::string_view RightArrow =
-    " <img src='img://menu_textures/selection_arrow_right' height='18' width='18'/>";
-constexpr const char* Tick = "<img src='img://generic_textures/tick' height='30' width='30'/>";
-constexpr const char* TickBox = "<img src='img://generic_textures/tick_box' height='30' width='30'/>";
+constexpr std::string_view LeftArrow = MenuArt::ListArrowLeftImage;
+constexpr std::string_view RightArrow = MenuArt::ListArrowRightImage;
 
 // A sprite placed in layout pixels; inlined, as a frame draws about twenty.
 [[gnu::always_inline]] inline void DrawLayoutSprite(const char* dictionary, const char* texture,
@@ -51,6 +44,17 @@ void DrawCornerSprite(const char* dictionary, const char* texture, float left, f
                       float height, Colour colour) {
     DrawLayoutSprite(dictionary, texture, left + width / 2.0f, top + height / 2.0f, width, height, 0.0f,
                      colour);
+}
+
+[[gnu::always_inline]] inline void DrawLayoutSprite(MenuArt::Texture texture, float centreX, float centreY,
+                                                    float width, float height, float rotation,
+                                                    Colour colour) {
+    DrawLayoutSprite(texture.dictionary, texture.name, centreX, centreY, width, height, rotation, colour);
+}
+
+void DrawCornerSprite(MenuArt::Texture texture, float left, float top, float width, float height,
+                      Colour colour) {
+    DrawCornerSprite(texture.dictionary, texture.name, left, top, width, height, colour);
 }
 
 void DrawStyledText(TextPieces text, FontIndex font, Colour colour, TextAlignment alignment, int size,
@@ -89,22 +93,20 @@ void DrawBackground(const Window& window, const Columns& columns) {
                      columns.backdropLeft, 25.0f, columns.backdropWidth, 1026.0f, style.backgroundColour);
     DrawCornerSprite(style.headerDictionary.c_str(), style.headerTexture.c_str(), columns.left, 51.8f,
                      columns.width, 108.0f, style.headerColour);
-    DrawLayoutSprite(GenericTextures, "menu_bar", columns.centre, 974.0f, columns.width, 2.0f, 45.0f,
+    DrawLayoutSprite(MenuArt::DescriptionBar, columns.centre, 974.0f, columns.width, 2.0f, 45.0f,
                      style.barColour);
 
-    DrawCornerSprite(MenuTextures, "scroller_left_top", columns.left, 215.0f, columns.scrollerHalf, 25.0f,
+    DrawCornerSprite(MenuArt::ScrollerLeftTop, columns.left, 215.0f, columns.scrollerHalf, 25.0f, White);
+    DrawCornerSprite(MenuArt::ScrollerRightTop, rightScrollerLeft, 215.0f, columns.scrollerHalf, 25.0f,
                      White);
-    DrawCornerSprite(MenuTextures, "scroller_right_top", rightScrollerLeft, 215.0f, columns.scrollerHalf,
-                     25.0f, White);
-    DrawLayoutSprite(MenuTextures, hiddenAbove ? "scroller_arrow_top" : "scroller_line_up", columns.centre,
-                     227.5f, 30.0f, 25.0f, 0.0f, White);
+    DrawLayoutSprite(hiddenAbove ? MenuArt::ScrollerArrowUp : MenuArt::ScrollerLineUp, columns.centre, 227.5f,
+                     30.0f, 25.0f, 0.0f, White);
 
-    DrawCornerSprite(MenuTextures, "scroller_left_bottom", columns.left, lowerTop, columns.scrollerHalf,
-                     25.0f, White);
-    DrawCornerSprite(MenuTextures, "scroller_right_bottom", rightScrollerLeft, lowerTop, columns.scrollerHalf,
-                     25.0f, White);
-    DrawLayoutSprite(MenuTextures, hiddenBelow ? "scroller_arrow_bottom" : "scroller_line_down",
-                     columns.centre, RowsBelow(256.5f, window.placesUsed), 30.0f, 25.0f, 0.0f, White);
+    DrawCornerSprite(MenuArt::ScrollerLeftBottom, columns.left, lowerTop, columns.scrollerHalf, 25.0f, White);
+    DrawCornerSprite(MenuArt::ScrollerRightBottom, rightScrollerLeft, lowerTop, columns.scrollerHalf, 25.0f,
+                     White);
+    DrawLayoutSprite(hiddenBelow ? MenuArt::ScrollerArrowDown : MenuArt::ScrollerLineDown, columns.centre,
+                     RowsBelow(256.5f, window.placesUsed), 30.0f, 25.0f, 0.0f, White);
 }
 
 // The frame around the selected row.
@@ -113,14 +115,14 @@ void DrawHighlight(const Window& window, const Columns& columns) {
     const float middle = RowsBelow(270.0f, slot);
     const float across = columns.width + 12.0f; // the top and bottom reach 6 pixels past each side
     const Colour colour = style.highlightColour;
-    DrawLayoutSprite(MenuTextures, "crafting_highlight_l", columns.left - columns.highlightOutside, middle,
-                     19.0f, 57.0f, 0.0f, colour);
-    DrawLayoutSprite(MenuTextures, "crafting_highlight_r", columns.right + columns.highlightOutside, middle,
-                     19.0f, 57.0f, 0.0f, colour);
-    DrawLayoutSprite(MenuTextures, "crafting_highlight_t", columns.centre, RowsBelow(247.0f, slot), across,
-                     22.0f, 0.0f, colour);
-    DrawLayoutSprite(MenuTextures, "crafting_highlight_b", columns.centre, RowsBelow(293.0f, slot), across,
-                     22.0f, 0.0f, colour);
+    DrawLayoutSprite(MenuArt::HighlightLeft, columns.left - columns.highlightOutside, middle, 19.0f, 57.0f,
+                     0.0f, colour);
+    DrawLayoutSprite(MenuArt::HighlightRight, columns.right + columns.highlightOutside, middle, 19.0f, 57.0f,
+                     0.0f, colour);
+    DrawLayoutSprite(MenuArt::HighlightTop, columns.centre, RowsBelow(247.0f, slot), across, 22.0f, 0.0f,
+                     colour);
+    DrawLayoutSprite(MenuArt::HighlightBottom, columns.centre, RowsBelow(293.0f, slot), across, 22.0f, 0.0f,
+                     colour);
 }
 
 // The submenu's title on the banner and its subtitle beneath.
@@ -170,9 +172,11 @@ void DrawValue(std::string_view shown, bool selected, float rightEnd, float line
         // The tick images sit a pixel above the labels.
         const float tickY = RowsBelow(253.0f, slot);
         if (row.toggleTarget != nullptr && *row.toggleTarget) {
-            DrawStyledText(Tick, style.rowFont, colour, TextAlignment::Right, style.rowSize, rightEnd, tickY);
+            DrawStyledText(MenuArt::TickImage, style.rowFont, colour, TextAlignment::Right, style.rowSize,
+                           rightEnd, tickY);
         }
-        DrawStyledText(TickBox, style.rowFont, colour, TextAlignment::Right, style.rowSize, rightEnd, tickY);
+        DrawStyledText(MenuArt::TickBoxImage, style.rowFont, colour, TextAlignment::Right, style.rowSize,
+                       rightEnd, tickY);
     }
     if (!row.rightText.empty() && !row.isList && !row.isNumber && !row.isToggle) {
         DrawStyledText(row.rightText, style.rowFont, colour, TextAlignment::Right, style.rowSize, rightEnd,
@@ -208,8 +212,8 @@ void DrawValue(std::string_view shown, bool selected, float rightEnd, float line
             DrawStyledText(option.text, style.separatorFont, colour, TextAlignment::Center, style.rowSize,
                            columns.centre, labelY);
         } else {
-            DrawLayoutSprite(GenericTextures, "selection_box_bg_1c", columns.centre, RowsBelow(270.0f, slot),
-                             columns.width, 52.0f, 0.0f, style.rowBoxColour);
+            DrawLayoutSprite(MenuArt::RowBox, columns.centre, RowsBelow(270.0f, slot), columns.width, 52.0f,
+                             0.0f, style.rowBoxColour);
             DrawStyledText(option.text, style.rowFont, textColour, TextAlignment::Left, style.rowSize,
                            columns.labelLeft, labelY);
         }

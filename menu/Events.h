@@ -1,7 +1,7 @@
 // Running the events pages and rows carry.
 #pragma once
 
-#include "menu/Controller.h"
+#include "menu/Menu.h"
 
 #include <functional>
 

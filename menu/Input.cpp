@@ -1,6 +1,7 @@
 // What the player asked for this frame, read from the keyboard table, the
 // game's controls and the two prompts.
-#include "menu/Controller.h"
+#include "menu/FrameSteps.h"
+#include "menu/Menu.h"
 
 #include "host/KeyStates.h"
 #include "host/MenuControls.h"
@@ -51,55 +52,56 @@ bool Reached(std::uint32_t now, std::uint32_t moment) {
 // long enough. Only then are the held controls asked, so a menu without a
 // number row makes no call for them.
 void ReadHeldSteps(Controller& menu) {
-    menu.leftRepeated = false;
-    menu.rightRepeated = false;
+    menu.frame.leftRepeated = false;
+    menu.frame.rightRepeated = false;
     if (!NumberRowSelected(menu)) {
-        menu.repeatArmed = false;
+        menu.frame.repeatArmed = false;
         return;
     }
     const bool leftHeld = Invoke<bool>(Native::ControlPressedDisabledAware, menu.controlGroup, LeftControl);
     const bool rightHeld = Invoke<bool>(Native::ControlPressedDisabledAware, menu.controlGroup, RightControl);
     if (menu.leftPressed || menu.rightPressed) {
-        menu.repeatArmed = true;
-        menu.nextRepeatAt = GetTickCount() + RepeatDelayMs;
+        menu.frame.repeatArmed = true;
+        menu.frame.nextRepeatAt = GetTickCount() + RepeatDelayMs;
         return;
     }
     if (!leftHeld && !rightHeld) {
-        menu.repeatArmed = false;
+        menu.frame.repeatArmed = false;
         return;
     }
     const std::uint32_t now = GetTickCount();
-    if (menu.repeatArmed && Reached(now, menu.nextRepeatAt)) {
-        menu.leftRepeated = leftHeld;
-        menu.rightRepeated = rightHeld;
-        menu.nextRepeatAt = now + RepeatIntervalMs;
+    if (menu.frame.repeatArmed && Reached(now, menu.frame.nextRepeatAt)) {
+        menu.frame.leftRepeated = leftHeld;
+        menu.frame.rightRepeated = rightHeld;
+        menu.frame.nextRepeatAt = now + RepeatIntervalMs;
     }
 }
 
 } // namespace
 
-void Controller::ReadInput() {
-    controlGroup = Invoke<bool>(Native::InputDeviceQuery, 0) ? KeyboardGroup : GamepadGroup;
+void ReadInput(Controller& menu) {
+    menu.controlGroup = Invoke<bool>(Native::InputDeviceQuery, 0) ? KeyboardGroup : GamepadGroup;
 
     // The keyboard comes first; the chord is not even queried when F8 toggles.
-    toggleRequested =
+    menu.toggleRequested =
         ConsumeKeyRelease(PluginKeys::Toggle, ToggleWindowMs) ||
         (Invoke<bool>(Native::ControlPressedDisabledAware, GamepadGroup, ChordModifierControl) &&
          Invoke<bool>(Native::ControlJustReleased, GamepadGroup, ChordControl));
 
-    acceptPressed = Invoke<bool>(Native::ControlJustReleased, controlGroup, SelectControl);
-    backPressed = Invoke<bool>(Native::ControlJustReleased, controlGroup, BackControl);
-    upPressed = Invoke<bool>(Native::ControlJustPressed, controlGroup, UpControl);
-    downPressed = Invoke<bool>(Native::ControlJustPressed, controlGroup, DownControl);
-    leftPressed = Invoke<bool>(Native::ControlJustPressedDisabledAware, controlGroup, LeftControl);
-    rightPressed = Invoke<bool>(Native::ControlJustPressedDisabledAware, controlGroup, RightControl);
+    menu.acceptPressed = Invoke<bool>(Native::ControlJustReleased, menu.controlGroup, SelectControl);
+    menu.backPressed = Invoke<bool>(Native::ControlJustReleased, menu.controlGroup, BackControl);
+    menu.upPressed = Invoke<bool>(Native::ControlJustPressed, menu.controlGroup, UpControl);
+    menu.downPressed = Invoke<bool>(Native::ControlJustPressed, menu.controlGroup, DownControl);
+    menu.leftPressed = Invoke<bool>(Native::ControlJustPressedDisabledAware, menu.controlGroup, LeftControl);
+    menu.rightPressed =
+        Invoke<bool>(Native::ControlJustPressedDisabledAware, menu.controlGroup, RightControl);
 
-    selectRequested = Confirmed(selectPrompt, acceptPressed);
-    backRequested = Confirmed(backPrompt, backPressed);
+    menu.selectRequested = Confirmed(menu.selectPrompt, menu.acceptPressed);
+    menu.backRequested = Confirmed(menu.backPrompt, menu.backPressed);
 
-    ReadHeldSteps(*this);
-    ReadMouse();
-    SettleAfterKeyboard();
+    ReadHeldSteps(menu);
+    ReadMouse(menu);
+    SettleAfterKeyboard(menu);
 }
 
 } // namespace Menu

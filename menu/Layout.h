@@ -3,7 +3,7 @@
 // places are pixels of the 1080-line layout; rows are rowPitch apart.
 #pragma once
 
-#include "menu/Controller.h"
+#include "menu/Menu.h"
 #include "menu/ScreenMetrics.h"
 #include "menu/Style.h"
 
@@ -29,7 +29,7 @@ inline Window ShownWindow() {
     const Submenu& submenu = *controller.currentSubmenu;
     Window window;
     window.selected = controller.selectedIndex;
-    window.visible = submenu.maxVisibleOptions;
+    window.visible = RowsShown(style);
     window.rows = submenu.optionCount;
     window.placesUsed = std::min(window.rows, window.visible);
     window.highlight = std::min(window.selected, window.visible - 1);

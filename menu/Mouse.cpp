@@ -1,7 +1,8 @@
 // The mouse on the open menu, while keyboard and mouse are in use: the game's
 // cursor is shown, a cursor moving onto a row selects it, a click selects or
 // steps, the wheel moves, a right click goes back.
-#include "menu/Controller.h"
+#include "menu/FrameSteps.h"
+#include "menu/Menu.h"
 
 #include "host/GameControls.h"
 #include "host/NativeInvoker.h"
@@ -147,10 +148,11 @@ bool CursorInLayout(float fractionX, float fractionY, float& x, float& y) {
     return true;
 }
 
-void Controller::ReadMouse() {
-    pointer.overMenu = false;
-    if (!mouseEnabled || !isOpen || controlGroup != KeyboardGroup || currentSubmenu == nullptr) {
-        pointer.shown = false;
+void ReadMouse(Controller& menu) {
+    menu.frame.pointer.overMenu = false;
+    if (!menu.mouseEnabled || !menu.isOpen || menu.controlGroup != KeyboardGroup ||
+        menu.currentSubmenu == nullptr) {
+        menu.frame.pointer.shown = false;
         return;
     }
     const MouseReading read = ReadTheMouse();
@@ -158,10 +160,11 @@ void Controller::ReadMouse() {
     float y = 0.0f;
     const Columns columns = ColumnsOf(style);
     const bool onScreen = CursorInLayout(read.x, read.y, x, y);
-    pointer.overMenu = onScreen && x >= columns.backdropLeft &&
-                       x <= columns.backdropLeft + columns.backdropWidth && y >= MenuTop && y <= MenuBottom;
-    const std::int32_t row = pointer.overMenu ? RowUnder(*this, x, y) : NoRow;
-    const Option* option = RowAt(*currentSubmenu, row);
+    menu.frame.pointer.overMenu = onScreen && x >= columns.backdropLeft &&
+                                  x <= columns.backdropLeft + columns.backdropWidth && y >= MenuTop &&
+                                  y <= MenuBottom;
+    const std::int32_t row = menu.frame.pointer.overMenu ? RowUnder(menu, x, y) : NoRow;
+    const Option* option = RowAt(*menu.currentSubmenu, row);
     // A heading cannot be selected, by the cursor no more than by the keys.
     const bool selectable = option != nullptr && !option->isSeparator;
 
@@ -169,17 +172,18 @@ void Controller::ReadMouse() {
     // one the rows moved under (another page, the window scrolled), leaves
     // the selection to the keys and the wheel. Where it was is read in the
     // rows as they stand now.
-    const std::int32_t before =
-        pointer.shown && pointer.onScreen ? RowUnder(*this, pointer.x, pointer.y) : NoRow;
-    if (pointer.shown && row != before && selectable && row != selectedIndex) {
-        const bool up = row < selectedIndex;
-        selectedIndex = row;
-        PlayFrontendSound(up ? "NAV_UP" : "NAV_DOWN", "Ledger_Sounds");
-        HoverSelectedRow(*this);
+    const std::int32_t before = menu.frame.pointer.shown && menu.frame.pointer.onScreen
+                                    ? RowUnder(menu, menu.frame.pointer.x, menu.frame.pointer.y)
+                                    : NoRow;
+    if (menu.frame.pointer.shown && row != before && selectable && row != menu.selectedIndex) {
+        const bool up = row < menu.selectedIndex;
+        menu.selectedIndex = row;
+        PlayFrontendSound(up ? MenuArt::UpSound : MenuArt::DownSound);
+        HoverSelectedRow(menu);
     }
-    pointer = {true, onScreen, x, y, pointer.overMenu};
-    if (pointer.overMenu) {
-        ActOnTheMenu(*this, read, selectable ? row : NoRow, x);
+    menu.frame.pointer = {true, onScreen, x, y, menu.frame.pointer.overMenu};
+    if (menu.frame.pointer.overMenu) {
+        ActOnTheMenu(menu, read, selectable ? row : NoRow, x);
     }
 }
 

@@ -1,6 +1,7 @@
 // Moving over the rows, running them, entering and leaving submenus, as
 // the frame's requests ask.
-#include "menu/Controller.h"
+#include "menu/FrameSteps.h"
+#include "menu/Menu.h"
 
 #include "host/KeyStates.h"
 #include "host/PluginKeys.h"
@@ -59,9 +60,9 @@ class MarkerReset {
     MarkerReset(Submenu& submenu, std::int32_t row) : submenu_(submenu), row_(row) {}
     ~MarkerReset() {
         if (Option* option = RowAt(submenu_, row_)) {
-            option->invoking = false;
-            option->steppedLeft = false;
-            option->steppedRight = false;
+            option->frame.invoking = false;
+            option->frame.steppedLeft = false;
+            option->frame.steppedRight = false;
         }
     }
     MarkerReset(const MarkerReset&) = delete;
@@ -81,7 +82,7 @@ void CallAction(Submenu& submenu, std::int32_t row) {
         return;
     }
     const std::function<void()> action = option.action;
-    option.invoking = true;
+    option.frame.invoking = true;
     action();
 }
 
@@ -101,8 +102,8 @@ bool StepList(Submenu& submenu, std::int32_t row, bool right) {
     } else {
         next = index <= 0 || index > count - 1 ? count - 1 : index - 1;
     }
-    option.steppedLeft = !right;
-    option.steppedRight = right;
+    option.frame.steppedLeft = !right;
+    option.frame.steppedRight = right;
     option.listIndex = next;
     option.valueText = option.listValues[static_cast<std::size_t>(next)];
     CallAction(submenu, row);
@@ -116,15 +117,15 @@ bool StepNumberRow(Submenu& submenu, std::int32_t row, bool right) {
         return false;
     }
     ShowNumber(option);
-    option.steppedLeft = !right;
-    option.steppedRight = right;
+    option.frame.steppedLeft = !right;
+    option.frame.steppedRight = right;
     CallAction(submenu, row);
     return true;
 }
 
 // A disabled row's answer to Select, left and right.
 void Refuse() {
-    PlayFrontendSound("UNAFFORDABLE", "Ledger_Sounds");
+    PlayFrontendSound(MenuArt::RefusedSound);
 }
 
 // Each step below that needs the selected row answers false when the submenu
@@ -158,9 +159,9 @@ bool Select(Controller& menu) {
     } else if (option->isNumber) {
         CallAction(submenu, row);
     } else if (option->isTextEntry) {
-        menu.OpenKeyboard(row);
+        OpenKeyboard(menu, row);
     }
-    PlayFrontendSound("SELECT", "HUD_SHOP_SOUNDSET");
+    PlayFrontendSound(MenuArt::SelectSound);
     return true;
 }
 
@@ -183,7 +184,7 @@ bool MoveUp(Controller& menu) {
         row = RowCount(submenu) - 1;
     }
     menu.selectedIndex = row;
-    PlayFrontendSound("NAV_UP", "Ledger_Sounds");
+    PlayFrontendSound(MenuArt::UpSound);
     HoverSelectedRow(menu);
     return true;
 }
@@ -203,7 +204,7 @@ bool MoveDown(Controller& menu) {
         row = 0;
     }
     menu.selectedIndex = row;
-    PlayFrontendSound("NAV_DOWN", "Ledger_Sounds");
+    PlayFrontendSound(MenuArt::DownSound);
     HoverSelectedRow(menu);
     return true;
 }
@@ -226,7 +227,7 @@ bool StepSideways(Controller& menu, bool right, bool repeated) {
                          : option->isList && !repeated ? StepList(submenu, menu.selectedIndex, right)
                                                        : false;
     if (stepped) {
-        PlayFrontendSound(right ? "NAV_RIGHT" : "NAV_LEFT", "PAUSE_MENU_SOUNDSET");
+        PlayFrontendSound(right ? MenuArt::RightSound : MenuArt::LeftSound);
     }
     return true;
 }
@@ -244,12 +245,12 @@ void ActOnRequests(Controller& menu) {
     if (menu.backRequested && !menu.toggleRequested) {
         if (menu.currentSubmenu->id < 1) {
             // Closing keeps the submenu and row, so the menu opens again where it was.
-            PlayFrontendSound("BACK", "HUD_SHOP_SOUNDSET");
+            PlayFrontendSound(MenuArt::BackSound);
             menu.SetOpen(false);
             return;
         }
         menu.GoBack();
-        PlayFrontendSound("BACK", "HUD_SHOP_SOUNDSET");
+        PlayFrontendSound(MenuArt::BackSound);
     }
     if (menu.upPressed && !MoveUp(menu)) {
         return;
@@ -257,11 +258,11 @@ void ActOnRequests(Controller& menu) {
     if (menu.downPressed && !MoveDown(menu)) {
         return;
     }
-    const bool left = menu.leftPressed || menu.leftRepeated;
+    const bool left = menu.leftPressed || menu.frame.leftRepeated;
     if (left && !StepSideways(menu, false, !menu.leftPressed)) {
         return;
     }
-    if (menu.rightPressed || menu.rightRepeated) {
+    if (menu.rightPressed || menu.frame.rightRepeated) {
         StepSideways(menu, true, !menu.rightPressed);
     }
 }
@@ -285,11 +286,11 @@ void RunRowAction(Submenu& submenu, std::int32_t row) {
     }
 }
 
-void Controller::Navigate() {
-    KeepSelectionOnARow(*this);
+void Navigate(Controller& menu) {
+    KeepSelectionOnARow(menu);
     // Also when an action that replaced the rows throws and so ends the frame.
-    const SelectionKeeper keeper(*this);
-    ActOnRequests(*this);
+    const SelectionKeeper keeper(menu);
+    ActOnRequests(menu);
 }
 
 } // namespace Menu

@@ -124,11 +124,11 @@ void ShowNumber(Option& row) {
                          : row.floatTarget != nullptr ? static_cast<double>(*row.floatTarget)
                                                       : 0.0;
     // A NaN never equals itself, so it is shown afresh each time, as "?".
-    if (value == row.numberShown) {
+    if (value == row.frame.numberShown) {
         return;
     }
     row.valueText.assign(NumberText(row).View());
-    row.numberShown = value;
+    row.frame.numberShown = value;
 }
 
 } // namespace Menu

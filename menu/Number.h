@@ -1,7 +1,7 @@
 // Number rows: a step of their value and the text it is shown as.
 #pragma once
 
-#include "menu/Option.h"
+#include "menu/Menu.h"
 #include "menu/Text.h"
 
 namespace Menu {

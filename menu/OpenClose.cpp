@@ -1,5 +1,5 @@
 // Opening and closing the menu: its sound and the radar.
-#include "menu/Controller.h"
+#include "menu/Menu.h"
 
 #include "host/NativeInvoker.h"
 #include "host/Natives.h"
@@ -11,9 +11,9 @@ namespace Menu {
 void Controller::SetOpen(bool open) {
     isOpen = open;
     if (isOpen) {
-        PlayFrontendSound("MENU_ENTER", "HUD_PLAYER_MENU");
+        PlayFrontendSound(MenuArt::OpenSound);
     } else {
-        PlayFrontendSound("MENU_CLOSE", "HUD_PLAYER_MENU");
+        PlayFrontendSound(MenuArt::CloseSound);
     }
     NativeInvoker::Invoke(Native::RadarDisplaySwitch, isOpen ? 0 : 1);
     if (open) {

@@ -2,7 +2,7 @@
 
 #include "host/NativeInvoker.h"
 #include "host/Natives.h"
-#include "menu/Controller.h"
+#include "menu/Menu.h"
 
 using NativeInvoker::Invoke;
 

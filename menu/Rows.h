@@ -2,7 +2,7 @@
 // than are present.
 #pragma once
 
-#include "menu/Submenu.h"
+#include "menu/Menu.h"
 
 #include <algorithm>
 #include <cstddef>

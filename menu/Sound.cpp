@@ -3,7 +3,7 @@
 #include "host/NativeInvoker.h"
 #include "host/Natives.h"
 
-void PlayFrontendSound(const char* sound, const char* soundset) {
-    NativeInvoker::Invoke(Native::StopFrontendSound, sound, soundset);
-    NativeInvoker::Invoke(Native::PlayFrontendSound, sound, soundset, 1, 0);
+void PlayFrontendSound(MenuArt::Sound sound) {
+    NativeInvoker::Invoke(Native::StopFrontendSound, sound.name, sound.soundset);
+    NativeInvoker::Invoke(Native::PlayFrontendSound, sound.name, sound.soundset, 1, 0);
 }

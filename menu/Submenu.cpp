@@ -1,4 +1,4 @@
-#include "menu/Submenu.h"
+#include "menu/Menu.h"
 
 #include "menu/Number.h"
 
@@ -10,11 +10,11 @@ namespace Menu {
 
 void Option::SetText(std::string newText) {
     text = std::move(newText);
-    if (isList && !valueTextInitialized && !listValues.empty()) {
+    if (isList && !frame.valueTextInitialized && !listValues.empty()) {
         // The value at listIndex: the first unless the list was given a start.
         const bool inside = listIndex >= 0 && static_cast<std::size_t>(listIndex) < listValues.size();
         valueText = listValues[inside ? static_cast<std::size_t>(listIndex) : 0];
-        valueTextInitialized = true;
+        frame.valueTextInitialized = true;
     }
 }
 

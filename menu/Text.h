@@ -1,6 +1,8 @@
 // All menu text goes through the game's text markup, drawn by DrawText.
 #pragma once
 
+#include "menu/Menu.h"
+
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -10,8 +12,6 @@
 #include <vector>
 
 namespace Menu {
-
-using FontIndex = int;
 
 enum class TextAlignment : int { Left = 0, Center = 1, Right = 2 };
 

@@ -1,6 +1,7 @@
 // Text rows: Select opens the game's on-screen keyboard, which the menu then
 // asks once a frame until the player finishes or cancels it.
-#include "menu/Controller.h"
+#include "menu/FrameSteps.h"
+#include "menu/Menu.h"
 
 #include "host/GameControls.h"
 #include "host/MenuControls.h"
@@ -73,8 +74,8 @@ Option& Submenu::AddTextEntry(std::string_view text, std::string_view descriptio
     return Append(std::move(option), text, description, std::move(action));
 }
 
-void Controller::OpenKeyboard(std::int32_t row) {
-    const Option* option = RowAt(*currentSubmenu, row);
+void OpenKeyboard(Controller& menu, std::int32_t row) {
+    const Option* option = RowAt(*menu.currentSubmenu, row);
     if (option == nullptr || option->textTarget == nullptr) {
         return;
     }
@@ -85,18 +86,18 @@ void Controller::OpenKeyboard(std::int32_t row) {
     ReplaceInvalidUtf8(shown.data(), shown.size());
     Invoke(Native::DisplayOnscreenKeyboard, DefaultTextType, title.c_str(), "", shown.c_str(), "", "", "",
            option->textMaxLength);
-    typing = {true, currentSubmenu, row, false};
+    menu.frame.typing = {true, menu.currentSubmenu, row, false};
 }
 
-void Controller::ReadKeyboard() {
+void ReadKeyboard(Controller& menu) {
     const auto answer = Invoke<std::int32_t>(Native::UpdateOnscreenKeyboard);
     if (answer == StillEditing) {
         return;
     }
     // Cancelled, no keyboard at all, or an answer the game does not give:
     // the value stays. The result is read in the frame that says finished.
-    const Typing ended = typing;
-    typing = {false, nullptr, -1, true};
+    const Typing ended = menu.frame.typing;
+    menu.frame.typing = {false, nullptr, -1, true};
     if (answer != Finished) {
         return;
     }
@@ -108,21 +109,22 @@ void Controller::ReadKeyboard() {
     }
     *option->textTarget = TypedText(result, option->textMaxLength);
     option->rightText = *option->textTarget;
-    if (currentSubmenu == ended.page && selectedIndex == ended.row) {
+    if (menu.currentSubmenu == ended.page && menu.selectedIndex == ended.row) {
         RunRowAction(*ended.page, ended.row);
     }
 }
 
-void Controller::SettleAfterKeyboard() {
-    if (!typing.settling) {
+void SettleAfterKeyboard(Controller& menu) {
+    if (!menu.frame.typing.settling) {
         return;
     }
     // The key that finished the keyboard is still down, or comes up now:
     // it must not select the text row again.
-    selectRequested = false;
-    backRequested = false;
-    typing.settling = Invoke<bool>(Native::ControlPressedDisabledAware, controlGroup, SelectControl) ||
-                      Invoke<bool>(Native::ControlPressedDisabledAware, controlGroup, BackControl);
+    menu.selectRequested = false;
+    menu.backRequested = false;
+    menu.frame.typing.settling =
+        Invoke<bool>(Native::ControlPressedDisabledAware, menu.controlGroup, SelectControl) ||
+        Invoke<bool>(Native::ControlPressedDisabledAware, menu.controlGroup, BackControl);
 }
 
 void ShowTypedValue(Option& option) {

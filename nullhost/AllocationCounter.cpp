@@ -43,7 +43,7 @@ void* AllocateAlignedOrThrow(std::size_t size, std::align_val_t alignment) {
 
 } // namespace
 
-namespace AllocationCounter {
+namespace nullhost::allocation_counter {
 
 void Start() {
     allocations.store(0, std::memory_order_relaxed);
@@ -55,7 +55,7 @@ std::uint64_t Stop() {
     return allocations.load(std::memory_order_relaxed);
 }
 
-} // namespace AllocationCounter
+} // namespace nullhost::allocation_counter
 
 void* operator new(std::size_t size) {
     return AllocateOrThrow(size);

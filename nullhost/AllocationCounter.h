@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-namespace AllocationCounter {
+namespace nullhost::allocation_counter {
 
 // Counting covers only the span between Start and Stop, so a program's own
 // bookkeeping outside it is not charged to the code measured inside it.
@@ -12,4 +12,4 @@ void Start();
 // Stops counting and answers the allocations since Start.
 std::uint64_t Stop();
 
-} // namespace AllocationCounter
+} // namespace nullhost::allocation_counter

@@ -25,7 +25,7 @@ std::uint64_t pendingHash = 0;
 std::uint64_t arguments[MaxArguments] = {};
 int argumentCount = 0;
 std::uint64_t resultSlot = 0;
-std::uint64_t nextPrompt = NullHost::FirstPromptHandle;
+std::uint64_t nextPrompt = nullhost::FirstPromptHandle;
 std::uint32_t pressedControl = 0;
 
 std::uint64_t global = 0;
@@ -39,14 +39,14 @@ std::uint64_t Answer(std::uint64_t hash) {
     case Native::BeginPrompt:
         return nextPrompt++;
     case Native::MakeLiteralGameString:
-        return NullHost::GameStringHandle;
+        return nullhost::GameStringHandle;
     case Native::GetPlayerCharacter:
-        return NullHost::PlayerCharacter;
+        return nullhost::PlayerCharacter;
     case Native::ControlJustPressed:
         return pressedControl != 0 && argumentCount > 1 && arguments[1] == pressedControl;
     case Native::DisabledControlNormal: {
-        const float place = argumentCount > 1 && arguments[1] == Control::INPUT_CURSOR_X ? NullHost::CursorX
-                                                                                         : NullHost::CursorY;
+        const float place = argumentCount > 1 && arguments[1] == Control::INPUT_CURSOR_X ? nullhost::CursorX
+                                                                                         : nullhost::CursorY;
         std::uint32_t bits = 0;
         std::memcpy(&bits, &place, sizeof bits);
         return bits;
@@ -62,7 +62,7 @@ char windowStandIn;
 
 } // namespace
 
-namespace NullHost {
+namespace nullhost {
 
 void Reset() {
     script = nullptr;
@@ -110,7 +110,7 @@ std::uint64_t GlobalLookups() {
     return globalLookups;
 }
 
-} // namespace NullHost
+} // namespace nullhost
 
 extern "C" {
 
@@ -163,7 +163,7 @@ BOOL GetWindowRect(HWND, RECT* rect) {
     return TRUE;
 }
 DWORD GetTickCount() {
-    return NullHost::TickCount;
+    return nullhost::TickCount;
 }
 void ReleaseRuntimeMemory() {}
 }

@@ -9,7 +9,7 @@
 
 struct CallStream;
 
-namespace NullHost {
+namespace nullhost {
 
 // Answers that keep a frame on its common path: keyboard and mouse in use,
 // two prompts, one game string for every text, one player character.
@@ -37,4 +37,4 @@ void RecordInto(CallStream* stream);
 // getGlobalPtr calls so far; a recorded stream does not hold them.
 std::uint64_t GlobalLookups();
 
-} // namespace NullHost
+} // namespace nullhost

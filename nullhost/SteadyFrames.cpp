@@ -58,7 +58,7 @@ void AddRowKinds(Menu::Submenu* submenu) {
 
 void ForgetLoadedState() {
     RebuildProcessState();
-    NullHost::Reset();
+    nullhost::Reset();
 }
 
 } // namespace
@@ -140,7 +140,7 @@ bool MakeChange(Change change) {
 
 void StartScenario(Scenario scenario) {
     ForgetLoadedState();
-    NullHost::LoadAndRunToFirstWait();
+    nullhost::LoadAndRunToFirstWait();
     if (!menuController) {
         throw std::logic_error("the plug-in's start-up failed");
     }
@@ -157,7 +157,7 @@ void StartScenario(Scenario scenario) {
         menuController->mouseEnabled = true;
     }
     if (scenario != Scenario::Closed) {
-        NullHost::TapKey(PluginKeys::Toggle);
+        nullhost::TapKey(PluginKeys::Toggle);
         RunFrame();
         if (!menuController->isOpen) {
             throw std::logic_error("F8 did not open the menu");
@@ -172,18 +172,18 @@ void RunFrame() {
 
 CallStream RecordFrame() {
     struct Recording {
-        explicit Recording(CallStream& stream) { NullHost::RecordInto(&stream); }
-        ~Recording() { NullHost::RecordInto(nullptr); }
+        explicit Recording(CallStream& stream) { nullhost::RecordInto(&stream); }
+        ~Recording() { nullhost::RecordInto(nullptr); }
         Recording(const Recording&) = delete;
         Recording& operator=(const Recording&) = delete;
     };
     CallStream stream;
-    const std::uint64_t lookups = NullHost::GlobalLookups();
+    const std::uint64_t lookups = nullhost::GlobalLookups();
     {
         const Recording recording(stream);
         RunFrame();
     }
-    if (NullHost::GlobalLookups() != lookups) {
+    if (nullhost::GlobalLookups() != lookups) {
         throw std::logic_error("a frame that writes a script global cannot be replayed");
     }
     return stream;

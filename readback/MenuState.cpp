@@ -1,5 +1,6 @@
 #include "readback/MenuState.h"
 
+#include "host/MenuArt.h"
 #include "host/Natives.h"
 
 #include <algorithm>
@@ -9,11 +10,12 @@
 namespace readback {
 namespace {
 
-constexpr const char* ListTopTexture = "scroller_left_top";
-constexpr const char* HighlightTopTexture = "crafting_highlight_t";
-constexpr const char* HighlightBottomTexture = "crafting_highlight_b";
-constexpr const char* DescriptionBarTexture = "menu_bar"; // the description is the text below it
-constexpr const char* LeftArrowTexture = "selection_arrow_left";
+constexpr const char* ListTopTexture = MenuArt::ScrollerLeftTop.name;
+constexpr const char* HighlightTopTexture = MenuArt::HighlightTop.name;
+constexpr const char* HighlightBottomTexture = MenuArt::HighlightBottom.name;
+constexpr const char* DescriptionBarTexture =
+    MenuArt::DescriptionBar.name; // the description is the text below it
+constexpr const char* LeftArrowTexture = MenuArt::ListArrowLeft.name;
 
 std::string Trimmed(const std::string& text) {
     const std::size_t first = text.find_first_not_of(' ');
@@ -88,9 +90,9 @@ MenuState ReadMenu(const Drawing& drawing) {
             if (state.selectedRow.empty()) {
                 state.selectedRow = plain;
                 state.selectedDisabled = text.colour.alpha < 255;
-            } else if (HasImage(text, "tick_box")) {
+            } else if (HasImage(text, MenuArt::TickBox.name)) {
                 state.selectedToggle = state.selectedToggle.value_or(false);
-            } else if (HasImage(text, "tick")) {
+            } else if (HasImage(text, MenuArt::Tick.name)) {
                 state.selectedToggle = true;
             } else if (text.format.align != Align::Right) {
                 continue;
@@ -132,11 +134,11 @@ std::optional<ScreenPlace> RowPlace(const Drawing& drawing, int row, std::string
     const Sprite* lowerScroller = nullptr;
     for (const DrawItem& item : drawing.items) {
         const std::string_view texture = item.isText ? std::string_view() : item.sprite.texture;
-        if (texture == "crafting_highlight_l" && left == nullptr) {
+        if (texture == MenuArt::HighlightLeft.name && left == nullptr) {
             left = &item.sprite;
         } else if (texture == HighlightTopTexture && middle == nullptr) {
             middle = &item.sprite;
-        } else if (texture == "scroller_left_bottom" && lowerScroller == nullptr) {
+        } else if (texture == MenuArt::ScrollerLeftBottom.name && lowerScroller == nullptr) {
             lowerScroller = &item.sprite;
         }
     }

@@ -24,18 +24,18 @@ constexpr int WarmUpFrames = 10;
 constexpr int CountedFrames = 1000;
 
 std::uint64_t AllocationsOverFrames(int frames) {
-    AllocationCounter::Start();
+    nullhost::allocation_counter::Start();
     for (int i = 0; i < frames; ++i) {
         RunFrame();
     }
-    return AllocationCounter::Stop();
+    return nullhost::allocation_counter::Stop();
 }
 
 // A frame with the down control just pressed, then one with nothing pressed.
 void MoveDown() {
-    NullHost::PressControl(Menu::DownControl);
+    nullhost::PressControl(Menu::DownControl);
     RunFrame();
-    NullHost::PressControl(0);
+    nullhost::PressControl(0);
     RunFrame();
 }
 
@@ -43,10 +43,10 @@ class AllocationTest : public ::testing::TestWithParam<Scenario> {};
 
 TEST(AllocationCounterTest, CountsOnlyBetweenStartAndStop) {
     auto before = std::make_unique<int>(1);
-    AllocationCounter::Start();
+    nullhost::allocation_counter::Start();
     auto during = std::make_unique<int>(2);
     std::vector<int> grown(100, 3);
-    const std::uint64_t counted = AllocationCounter::Stop();
+    const std::uint64_t counted = nullhost::allocation_counter::Stop();
     auto after = std::make_unique<int>(4);
     EXPECT_EQ(counted, 2u);
 }
@@ -100,11 +100,11 @@ TEST(MovingAllocationTest, ASecondPassThroughTheRowsAllocatesNothing) {
             << "row " << option.index << " was never selected";
     }
 
-    AllocationCounter::Start();
+    nullhost::allocation_counter::Start();
     for (std::int32_t i = 0; i < rows; ++i) {
         MoveDown();
     }
-    EXPECT_EQ(AllocationCounter::Stop(), 0u);
+    EXPECT_EQ(nullhost::allocation_counter::Stop(), 0u);
 }
 
 // The selected number stepped every frame, from its first value to the end,
@@ -121,11 +121,11 @@ TEST(MovingAllocationTest, SteppingANumberAllocatesNothing) {
     });
     RunFrame();
     ASSERT_EQ(*hour->numberTarget, 1) << "a step a frame";
-    AllocationCounter::Start();
+    nullhost::allocation_counter::Start();
     for (int i = 0; i < 30; ++i) {
         RunFrame();
     }
-    EXPECT_EQ(AllocationCounter::Stop(), 0u);
+    EXPECT_EQ(nullhost::allocation_counter::Stop(), 0u);
     EXPECT_EQ(*hour->numberTarget, 23) << "up to its end";
     EXPECT_EQ(hour->valueText, "23");
 }

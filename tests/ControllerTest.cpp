@@ -1,6 +1,6 @@
 #include "tests/support/PluginFixture.h"
 
-#include "menu/Controller.h"
+#include "menu/Menu.h"
 
 #include <functional>
 
@@ -29,7 +29,6 @@ TEST_F(ControllerTest, InitSeesAFreshSubmenuOnceAndTheRegistryKeepsItsRows) {
         EXPECT_EQ(fresh->title, "Title");
         EXPECT_EQ(fresh->subtitle, "Sub");
         EXPECT_EQ(fresh->id, 4);
-        EXPECT_EQ(fresh->maxVisibleOptions, 8);
         EXPECT_EQ(fresh->optionCount, 0);
         EXPECT_TRUE(fresh->options.empty());
         EXPECT_NE(fresh, &submenuRegistry[4]) << "init fills a temporary, not the entry";
@@ -73,6 +72,45 @@ TEST_F(ControllerTest, EmptyInitFailsBeforeTheRegistryChanges) {
     EXPECT_EQ(submenuRegistry.at(3).title, "Kept");
     EXPECT_THROW(controller.AddSubmenu(9, "", "", nullptr), std::bad_function_call);
     EXPECT_EQ(submenuRegistry.count(9), 0u);
+}
+
+// A list, number or toggle row draws its value where a right-hand text would
+// stand: one given a right-hand text is refused, at registration and at a
+// rebuild alike, and the page registered before stays.
+TEST_F(ControllerTest, ARightHandTextWhereARowShowsItsValueIsRefused) {
+    static bool flag = false;
+    static std::int32_t number = 0;
+    const std::vector<std::pair<const char*, std::function<Menu::Option&(Submenu*)>>> rows = {
+        {"toggle", [](Submenu* page) -> Menu::Option& { return page->AddToggle("t", "", &flag); }},
+        {"list",
+         [](Submenu* page) -> Menu::Option& {
+             return page->AddList("l", "", {"a", "b"});
+         }},
+        {"number", [](Submenu* page) -> Menu::Option& { return page->AddNumber("n", "", &number, 0, 9, 1); }},
+        {"action", [](Submenu* page) -> Menu::Option& { return page->AddOption("a", "", {}); }},
+        {"link", [](Submenu* page) -> Menu::Option& { return page->AddSubmenuLink("k", "", 3); }},
+        {"heading", [](Submenu* page) -> Menu::Option& { return page->AddSeparator("h"); }},
+    };
+    for (const auto& [kind, add] : rows) {
+        const bool refused =
+            kind == std::string("toggle") || kind == std::string("list") || kind == std::string("number");
+        controller.AddSubmenu(3, "Kept", "", Rows(1));
+        const auto init = [&add](Submenu* page) { add(page).rightText = "$25"; };
+        if (refused) {
+            EXPECT_THROW(controller.AddSubmenu(3, "Lost", "", init), std::invalid_argument) << kind;
+            EXPECT_EQ(submenuRegistry.at(3).title, "Kept") << kind;
+        } else {
+            controller.AddSubmenu(3, "Shown", "", init);
+            EXPECT_EQ(submenuRegistry.at(3).options.at(0).rightText, "$25") << kind;
+        }
+    }
+    bool late = false;
+    controller.AddSubmenu(5, "Dynamic", "", [&late](Submenu* page) {
+        page->AddToggle("t", "", &flag).rightText = late ? "$25" : "";
+    });
+    late = true;
+    EXPECT_THROW(controller.RefreshSubmenu(5), std::invalid_argument);
+    EXPECT_EQ(submenuRegistry.at(5).options.at(0).rightText, "") << "the page stays as it was";
 }
 
 TEST_F(ControllerTest, OpenSubmenuMovesBetweenLevels) {

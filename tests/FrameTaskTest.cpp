@@ -51,7 +51,7 @@ TEST_F(FrameTaskTest, ATaskThatThrowsIsDroppedAndTheRestGoOn) {
     EXPECT_EQ(before, 4);
     EXPECT_EQ(failing, 2) << "dropped after it threw";
     EXPECT_EQ(after, 4) << "the task after it ran in the same frame";
-    EXPECT_EQ(Controller().frameTasks.size(), 2u);
+    EXPECT_EQ(Controller().frame.frameTasks.size(), 2u);
     EXPECT_TRUE(Controller().isOpen) << "the menu goes on";
     EXPECT_FALSE(host.Fiber()->ExceptionEscaped());
 }

@@ -59,7 +59,7 @@ TEST_F(MenuInvariantsTest, AListOffItsValuesOrShowingAnotherValueIsCaught) {
     EXPECT_NE(Check(), "") << "valueText still shows x";
     list.valueText = "y";
     EXPECT_EQ(Check(), "");
-    list.invoking = true;
+    list.frame.invoking = true;
     EXPECT_NE(Check(), "") << "a call marker outlived its call";
 }
 

@@ -141,7 +141,8 @@ TEST_F(NavigationTest, ListStepsWrapAndTellTheActionWhichWayTheyWent) {
     expectSight(1, true, false, 0, "A");
     expectSight(2, true, false, 2, "C");
     expectSight(3, false, true, 0, "A");
-    EXPECT_FALSE(list.invoking || list.steppedLeft || list.steppedRight) << "markers end with the step";
+    EXPECT_FALSE(list.frame.invoking || list.frame.steppedLeft || list.frame.steppedRight)
+        << "markers end with the step";
 
     Tap({Menu::LeftControl, Menu::RightControl});
     EXPECT_EQ(list.valueText, "A");
@@ -202,7 +203,7 @@ TEST_F(NavigationTest, ListWithoutAnActionStillSteps) {
     Tap(Menu::RightControl);
     EXPECT_EQ(Shown().options[0].valueText, "B");
     EXPECT_EQ(Shown().options[0].listIndex, 1);
-    EXPECT_FALSE(Shown().options[0].steppedRight);
+    EXPECT_FALSE(Shown().options[0].frame.steppedRight);
     EXPECT_EQ(Sounds(), std::vector<std::string>{"NAV_RIGHT/PAUSE_MENU_SOUNDSET"});
 }
 
@@ -256,7 +257,7 @@ TEST_F(NavigationTest, SelectActsByTheFirstKindFlagThenAlwaysSounds) {
     EXPECT_FALSE(flag) << "acted as a plain action";
     ASSERT_EQ(seen.size(), 1u);
     EXPECT_TRUE(seen[0].invoking);
-    EXPECT_FALSE(Shown().options[0].invoking);
+    EXPECT_FALSE(Shown().options[0].frame.invoking);
 
     selectRow(1);
     selectRow(1);
@@ -464,7 +465,7 @@ TEST_F(NavigationTest, AnActionThatReplacesItsOwnRowsLeavesNavigationOnTheNewRow
     EXPECT_EQ(runs, 1);
     EXPECT_EQ(Shown().optionCount, 2);
     EXPECT_EQ(Controller().selectedIndex, 1);
-    EXPECT_FALSE(Shown().options[1].invoking || Shown().options[1].steppedRight);
+    EXPECT_FALSE(Shown().options[1].frame.invoking || Shown().options[1].frame.steppedRight);
 
     SetMainRows([&runs](Submenu* submenu) {
         Rows(4)(submenu);
@@ -496,7 +497,7 @@ TEST_F(NavigationTest, AnActionThatReplacesItsRowsAndThenThrowsLeavesTheSelectio
     EXPECT_TRUE(Sounds().empty()) << "the failed action ends the frame";
     EXPECT_EQ(Shown().optionCount, 2);
     EXPECT_EQ(Controller().selectedIndex, 1);
-    EXPECT_FALSE(Shown().options[1].invoking);
+    EXPECT_FALSE(Shown().options[1].frame.invoking);
     EXPECT_FALSE(host.Fiber()->ExceptionEscaped());
 
     Tap(Menu::DownControl);
@@ -520,7 +521,7 @@ TEST_F(NavigationTest, AListWhoseValuesWereEmptiedStepsNowhere) {
     EXPECT_EQ(runs, 0);
     EXPECT_EQ(list.listIndex, 0);
     EXPECT_EQ(list.valueText, "A");
-    EXPECT_FALSE(list.steppedLeft || list.steppedRight);
+    EXPECT_FALSE(list.frame.steppedLeft || list.frame.steppedRight);
 
     list.listValues = {"A", "B", "C"};
     list.listIndex = 7;

@@ -55,8 +55,8 @@ TEST_F(NumberRowTest, StepsStopAtTheEndsAndSelectRunsTheAction) {
     ASSERT_EQ(seen.size(), 3u);
     EXPECT_TRUE(seen[2].invoking && !seen[2].steppedLeft && !seen[2].steppedRight);
     EXPECT_EQ(Sounds(), std::vector<std::string>{"SELECT/HUD_SHOP_SOUNDSET"});
-    EXPECT_FALSE(Shown().options[0].invoking || Shown().options[0].steppedLeft ||
-                 Shown().options[0].steppedRight);
+    EXPECT_FALSE(Shown().options[0].frame.invoking || Shown().options[0].frame.steppedLeft ||
+                 Shown().options[0].frame.steppedRight);
 }
 
 TEST_F(NumberRowTest, AStepPastAnEndLandsOnTheEnd) {

@@ -1,4 +1,4 @@
-#include "menu/Submenu.h"
+#include "menu/Menu.h"
 
 #include <gtest/gtest.h>
 
@@ -12,7 +12,6 @@ using Menu::Submenu;
 TEST(SubmenuTest, FreshSubmenuAndPlainRowsHaveTheirDefaults) {
     Submenu submenu;
     EXPECT_EQ(submenu.id, -1);
-    EXPECT_EQ(submenu.maxVisibleOptions, 8);
     EXPECT_EQ(submenu.optionCount, 0);
     EXPECT_TRUE(submenu.options.empty());
     EXPECT_TRUE(submenu.title.empty());
@@ -32,7 +31,8 @@ TEST(SubmenuTest, FreshSubmenuAndPlainRowsHaveTheirDefaults) {
         EXPECT_EQ(row.description, "about row " + std::to_string(i));
         EXPECT_TRUE(row.isAction);
         EXPECT_FALSE(row.isToggle || row.isList || row.isSubmenuLink || row.isSeparator);
-        EXPECT_FALSE(row.steppedLeft || row.steppedRight || row.invoking || row.valueTextInitialized);
+        EXPECT_FALSE(row.frame.steppedLeft || row.frame.steppedRight || row.frame.invoking ||
+                     row.frame.valueTextInitialized);
         EXPECT_EQ(row.listIndex, 0);
         EXPECT_EQ(row.targetSubmenuId, -1);
         EXPECT_EQ(row.toggleTarget, nullptr);
@@ -64,7 +64,7 @@ TEST(SubmenuTest, AddersSetOneKindAndKeepIndicesCounted) {
     EXPECT_TRUE(list.isList);
     EXPECT_FALSE(list.isAction);
     EXPECT_EQ(list.valueText, "A") << "a list shows its first value once its text is set";
-    EXPECT_TRUE(list.valueTextInitialized);
+    EXPECT_TRUE(list.frame.valueTextInitialized);
     EXPECT_EQ(list.listIndex, 0);
 
     const Option& link = submenu.options[3];
@@ -100,7 +100,7 @@ TEST(SubmenuTest, TextRuleFillsTheValueOnlyOnce) {
     Option plain;
     plain.SetText("plain");
     EXPECT_TRUE(plain.valueText.empty());
-    EXPECT_FALSE(plain.valueTextInitialized);
+    EXPECT_FALSE(plain.frame.valueTextInitialized);
 }
 
 TEST(SubmenuTest, CopiedToggleRowsFlipTheSameFlag) {

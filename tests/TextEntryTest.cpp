@@ -117,7 +117,7 @@ TEST_F(TextEntryTest, FinishedTheTypedTextIsTheValueAndTheActionRunsForItsRow) {
     EXPECT_EQ(name, "Sadie");
     ASSERT_EQ(seen.size(), 1u);
     EXPECT_TRUE(seen[0].invoking);
-    EXPECT_FALSE(Shown().options[0].invoking) << "only while the action runs";
+    EXPECT_FALSE(Shown().options[0].frame.invoking) << "only while the action runs";
     EXPECT_EQ(ValueShown(), "Sadie") << "drawn in the same frame";
     EXPECT_EQ(Count("MISC::GET_ONSCREEN_KEYBOARD_RESULT"), 1) << "read in the frame that said finished";
 

@@ -42,7 +42,6 @@ TEST_F(ShippedVoiceMenuTest, MainSubmenuHoldsTheSixVoiceRowsInOrder) {
     EXPECT_EQ(main.id, 0);
     EXPECT_EQ(main.title, "Quorvane Dev Tools");
     EXPECT_EQ(main.subtitle, "Main Menu");
-    EXPECT_EQ(main.maxVisibleOptions, 8);
     ASSERT_EQ(main.optionCount, 6);
     ASSERT_EQ(main.options.size(), 6u);
     for (std::size_t i = 0; i < 6; ++i) {
@@ -121,7 +120,7 @@ TEST_F(ShippedVoiceMenuNavigationTest, F8ThreeDownsAndSelectApplyTheFourthVoice)
               }));
     EXPECT_EQ(host.game.voices.at(host.game.playerCharacter), hash);
     EXPECT_TRUE(Controller().isOpen) << "the menu stays open after a voice";
-    EXPECT_FALSE(Shown().options[3].invoking);
+    EXPECT_FALSE(Shown().options[3].frame.invoking);
 }
 
 } // namespace

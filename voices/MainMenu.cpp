@@ -1,6 +1,5 @@
-#include "menu/Pages.h"
+#include "menu/Menu.h"
 
-#include "menu/Controller.h"
 #include "voices/VoiceMenu.h"
 
 void InitializeMenu() {

@@ -1,8 +1,6 @@
 #include "voices/VoiceMenu.h"
 
-#include "host/NativeInvoker.h"
-#include "host/Natives.h"
-#include "menu/Submenu.h"
+#include "menu/Menu.h"
 
 #include <cstdint>
 

@@ -35,7 +35,7 @@ std::string CheckSubmenu(std::int32_t key, const Menu::Submenu& submenu) {
         if (option.index != static_cast<std::int32_t>(i)) {
             return row + " has index " + Id(option.index);
         }
-        if (option.invoking || option.steppedLeft || option.steppedRight) {
+        if (option.frame.invoking || option.frame.steppedLeft || option.frame.steppedRight) {
             return row + " keeps a call marker set";
         }
         if (!option.isList) {
@@ -159,7 +159,7 @@ NavigationBefore TakeNavigationBefore() {
     disabledRowRan.clear(); // a frame's own doing is told after it
     pageOpened = false;
     if (menuController != nullptr) {
-        before.asks.typing = menuController->typing.open;
+        before.asks.typing = menuController->frame.typing.open;
         before.asks.mouseOff = !menuController->mouseEnabled;
     }
     if (menuController == nullptr || menuController->currentSubmenu == nullptr) {

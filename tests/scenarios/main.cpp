@@ -59,7 +59,7 @@ int main(int argc, char** argv) {
                  "FILE:LINE: expected ..., the frame showed ...; any of them, or a failed host check,\n"
                  "ends it with status 1.",
                  "qdt_scenarios");
-    commandline::UseLayout(app);
+    cli::UseLayout(app);
     app.add_option("--plugin", pluginPath, "loads another build of the plug-in")->type_name("PATH");
     app.add_flag("--list", list, "names the scenarios");
     app.add_option("--session", sessions, "plays a session file too (repeatable)")
@@ -67,7 +67,7 @@ int main(int argc, char** argv) {
         ->allow_extra_args(false);
     app.add_flag("--check", checkOnly, "prints no record, only what failed");
     app.add_option("SCENARIO", names, "a scenario to run")->check(CLI::IsMember(ScenarioNames()));
-    if (const std::optional<int> status = commandline::Parse(app, argc, argv)) {
+    if (const std::optional<int> status = cli::Parse(app, argc, argv)) {
         return *status;
     }
     if (list) {

@@ -1,7 +1,6 @@
 #include "tests/support/FixturePages.h"
 
-#include "menu/Controller.h"
-#include "menu/Pages.h"
+#include "menu/Menu.h"
 
 #include <string>
 

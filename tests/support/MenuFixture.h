@@ -91,7 +91,7 @@ struct ActionSight {
 inline std::function<void()> Watch(std::vector<ActionSight>& seen, std::size_t row) {
     return [&seen, row] {
         const Menu::Option& option = menuController->currentSubmenu->options.at(row);
-        seen.push_back(
-            {option.invoking, option.steppedLeft, option.steppedRight, option.listIndex, option.valueText});
+        seen.push_back({option.frame.invoking, option.frame.steppedLeft, option.frame.steppedRight,
+                        option.listIndex, option.valueText});
     };
 }

@@ -14,8 +14,8 @@
 
 namespace pixel_checks {
 
-using preview::Picture;
-using preview::Pixel;
+using render::Picture;
+using render::Pixel;
 
 // The distance between rows on a screen of this height, as the plug-in computes it.
 inline double RowPitch(int screenHeight) {
@@ -48,7 +48,7 @@ inline Pixel Over(Pixel under, int red, int green, int blue, int alpha) {
 
 // The ink backdrop over the world, and a row box over the ink.
 inline Pixel Ink() {
-    return Over(preview::WorldColour, 0, 0, 0, 230);
+    return Over(render::WorldColour, 0, 0, 0, 230);
 }
 inline Pixel RowBox() {
     return Over(Ink(), 50, 50, 50, 110);

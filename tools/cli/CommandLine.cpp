@@ -5,7 +5,7 @@
 #include <sstream>
 #include <string>
 
-namespace commandline {
+namespace cli {
 
 namespace {
 
@@ -51,4 +51,4 @@ int Mistake(const CLI::App& app, const std::string& reason) {
     return 2;
 }
 
-} // namespace commandline
+} // namespace cli

@@ -1,4 +1,4 @@
-// The one command-line layout of every tool, on CLI11: --help prints the usage
+// The one way every tool reads its command line, on CLI11: --help prints the usage
 // line, what the program does and its arguments on stdout and exits 0; a
 // mistake prints the program's name, the reason and the same help on stderr
 // and exits 2, before the program does any work.
@@ -9,7 +9,7 @@
 #include <optional>
 #include <string>
 
-namespace commandline {
+namespace cli {
 
 // Gives the tool the shared help layout; its description follows the usage line.
 void UseLayout(CLI::App& app);
@@ -21,4 +21,4 @@ std::optional<int> Parse(CLI::App& app, int argc, char** argv);
 // A mistake the tool finds itself after parsing, told as Parse tells one; the exit status.
 int Mistake(const CLI::App& app, const std::string& reason);
 
-} // namespace commandline
+} // namespace cli

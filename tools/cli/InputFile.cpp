@@ -4,7 +4,7 @@
 #include <sstream>
 #include <stdexcept>
 
-namespace commandline {
+namespace cli {
 
 std::string ReadInputFile(const std::string& path) {
     std::ifstream file(path, std::ios::binary);
@@ -16,4 +16,4 @@ std::string ReadInputFile(const std::string& path) {
     return text.str();
 }
 
-} // namespace commandline
+} // namespace cli

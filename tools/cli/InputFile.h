@@ -3,10 +3,10 @@
 
 #include <string>
 
-namespace commandline {
+namespace cli {
 
 // The file's bytes as they are; throws std::runtime_error naming the path
 // when it cannot be opened.
 std::string ReadInputFile(const std::string& path);
 
-} // namespace commandline
+} // namespace cli

@@ -29,7 +29,7 @@ template <typename Read> auto Within(const std::string& path, Read read) {
 
 // The line goes after the last, on a line of its own.
 void Append(const std::string& path, const std::string& line) {
-    const std::string text = commandline::ReadInputFile(path);
+    const std::string text = cli::ReadInputFile(path);
     std::ofstream file(path, std::ios::binary | std::ios::app);
     file << (text.empty() || text.back() == '\n' ? "" : "\n") << line << '\n';
     if (!file) {
@@ -52,7 +52,7 @@ std::optional<int> ReadOptions(int argc, char** argv, Options& options) {
                  "a hash to a name, params and return_type) to add a native to host/NativeList.h by its "
                  "public name, or to check the list against it.",
                  "qdt_natives");
-    commandline::UseLayout(app);
+    cli::UseLayout(app);
     app.add_option("--db", options.database, "the natives file (needed)")->type_name("FILE");
     app.add_option("--list", options.listPath, "the native list")->type_name("FILE")->capture_default_str();
     app.require_subcommand(0, 1);
@@ -67,15 +67,15 @@ std::optional<int> ReadOptions(int argc, char** argv, Options& options) {
     add->add_flag("--write", options.write, "appends the line to the list, unless the list holds the native");
     app.add_subcommand("check", "compares every line of the list with the file: prints each disagreement and "
                                 "exits 1, or exits 0 when all agree");
-    if (const std::optional<int> status = commandline::Parse(app, argc, argv)) {
+    if (const std::optional<int> status = cli::Parse(app, argc, argv)) {
         return status;
     }
     // Checked here, not by CLI11, so that a mistyped option is the reason given.
     if (options.database.empty()) {
-        return commandline::Mistake(app, "--db FILE is needed");
+        return cli::Mistake(app, "--db FILE is needed");
     }
     if (app.get_subcommands().empty()) {
-        return commandline::Mistake(app, "add or check?");
+        return cli::Mistake(app, "add or check?");
     }
     options.add = add->parsed();
     return std::nullopt;
@@ -116,15 +116,13 @@ int main(int argc, char** argv) {
         return *status;
     }
     try {
-        const natives::NativesFile file = Within(options.database, [&] {
-            return natives::ReadNativesFile(commandline::ReadInputFile(options.database));
-        });
+        const natives::NativesFile file = Within(
+            options.database, [&] { return natives::ReadNativesFile(cli::ReadInputFile(options.database)); });
         for (const std::string& skipped : file.skipped) {
             std::fprintf(stderr, "qdt_natives: %s: skipped %s\n", options.database.c_str(), skipped.c_str());
         }
-        const std::vector<natives::ListEntry> list = Within(options.listPath, [&] {
-            return natives::ReadNativeList(commandline::ReadInputFile(options.listPath));
-        });
+        const std::vector<natives::ListEntry> list = Within(
+            options.listPath, [&] { return natives::ReadNativeList(cli::ReadInputFile(options.listPath)); });
         return options.add ? Add(options, list, file) : Check(options, list, file);
     } catch (const std::exception& error) {
         std::fprintf(stderr, "qdt_natives: %s\n", error.what());

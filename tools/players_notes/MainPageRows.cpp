@@ -9,7 +9,7 @@
 
 #include <stdexcept>
 
-namespace release {
+namespace players_notes {
 
 namespace {
 
@@ -53,4 +53,4 @@ std::vector<std::string> ReadMainPageRows(const std::string& modulePath) {
     return rows;
 }
 
-} // namespace release
+} // namespace players_notes

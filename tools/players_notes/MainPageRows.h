@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
-namespace release {
+namespace players_notes {
 
 // The labels, top to bottom. Throws std::runtime_error when the module does
 // not load, the menu does not open or shows no row counter.
 std::vector<std::string> ReadMainPageRows(const std::string& modulePath);
 
-} // namespace release
+} // namespace players_notes

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <stdexcept>
 
-namespace release {
+namespace players_notes {
 
 namespace {
 
@@ -141,4 +141,4 @@ std::string FillNotes(std::string_view notesTemplate, const NotesFacts& facts) {
     return notes;
 }
 
-} // namespace release
+} // namespace players_notes

@@ -13,7 +13,7 @@
 #include <string_view>
 #include <vector>
 
-namespace release {
+namespace players_notes {
 
 struct NotesFacts {
     std::vector<std::string> mainPageRows;
@@ -24,4 +24,4 @@ struct NotesFacts {
 // it cannot fill, so no note reaches players half filled in.
 std::string FillNotes(std::string_view notesTemplate, const NotesFacts& facts);
 
-} // namespace release
+} // namespace players_notes

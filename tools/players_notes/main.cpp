@@ -23,7 +23,7 @@ int main(int argc, char** argv) {
         "stand-in (F8, then down until the counter comes round), and the keys and buttons named as in "
         "host/ControlList.h. Placeholders are listed in tools/players_notes/NotesTemplate.h.",
         "qdt_players_notes");
-    commandline::UseLayout(app);
+    cli::UseLayout(app);
     app.add_option("TEMPLATE", notesTemplate, "the notes' template (release/README.txt.in)")
         ->type_name("FILE");
     app.add_option("--module", module, "the plug-in module whose rows are listed")->type_name("FILE");
@@ -31,22 +31,22 @@ int main(int argc, char** argv) {
         ->type_name("NAME=VALUE")
         ->allow_extra_args(false);
     app.add_flag("--rows", rowsOnly, "print the main page's rows, one a line, and nothing else");
-    if (const std::optional<int> status = commandline::Parse(app, argc, argv)) {
+    if (const std::optional<int> status = cli::Parse(app, argc, argv)) {
         return *status;
     }
-    release::NotesFacts facts;
+    players_notes::NotesFacts facts;
     for (const std::string& setting : settings) {
         const std::size_t equals = setting.find('=');
         if (equals == std::string::npos || equals == 0) {
-            return commandline::Mistake(app, "--set takes NAME=VALUE, not " + setting);
+            return cli::Mistake(app, "--set takes NAME=VALUE, not " + setting);
         }
         facts.values[setting.substr(0, equals)] = setting.substr(equals + 1);
     }
     if (!rowsOnly && notesTemplate.empty()) {
-        return commandline::Mistake(app, "a TEMPLATE is needed, or --rows");
+        return cli::Mistake(app, "a TEMPLATE is needed, or --rows");
     }
     try {
-        facts.mainPageRows = release::ReadMainPageRows(module);
+        facts.mainPageRows = players_notes::ReadMainPageRows(module);
         if (facts.mainPageRows.empty()) {
             throw std::runtime_error("the main page of " + module + " shows no rows");
         }
@@ -56,7 +56,7 @@ int main(int argc, char** argv) {
                 out += row + '\n';
             }
         } else {
-            out = release::FillNotes(commandline::ReadInputFile(notesTemplate), facts);
+            out = players_notes::FillNotes(cli::ReadInputFile(notesTemplate), facts);
         }
         std::fwrite(out.data(), 1, out.size(), stdout);
         return 0;

@@ -7,14 +7,14 @@
 
 namespace preview {
 
-void ContactSheet::Add(const std::string& name, const Picture& picture) {
+void ContactSheet::Add(const std::string& name, const render::Picture& picture) {
     ++added_;
     if (Shown() >= MaxThumbnails) {
         return;
     }
     const double scale = static_cast<double>(thumbnailWidth_) / picture.Width();
     const int height = std::max(1, static_cast<int>(picture.Height() * scale + 0.5));
-    Picture thumbnail(thumbnailWidth_, height, Background);
+    render::Picture thumbnail(thumbnailWidth_, height, Background);
     cairo_t* cr = cairo_create(thumbnail.Surface());
     cairo_scale(cr, scale, scale);
     cairo_set_source_surface(cr, picture.Surface(), 0.0, 0.0);
@@ -25,7 +25,7 @@ void ContactSheet::Add(const std::string& name, const Picture& picture) {
     thumbnails_.push_back({name, std::move(thumbnail)});
 }
 
-Picture ContactSheet::Render() const {
+render::Picture ContactSheet::Render() const {
     if (thumbnails_.empty()) {
         throw std::logic_error("a contact sheet needs at least one snapshot");
     }
@@ -36,8 +36,8 @@ Picture ContactSheet::Render() const {
         thumbnailHeight = std::max(thumbnailHeight, thumbnail.picture.Height());
     }
     const int cellHeight = thumbnailHeight + LabelHeight;
-    Picture sheet(Padding + columns * (thumbnailWidth_ + Padding), Padding + rows * (cellHeight + Padding),
-                  Background);
+    render::Picture sheet(Padding + columns * (thumbnailWidth_ + Padding),
+                          Padding + rows * (cellHeight + Padding), Background);
     cairo_t* cr = cairo_create(sheet.Surface());
     for (int i = 0; i < Shown(); ++i) {
         const Thumbnail& thumbnail = thumbnails_[static_cast<std::size_t>(i)];

@@ -20,25 +20,25 @@ class ContactSheet {
     static constexpr double LabelSize = 24.0;
     static constexpr int LabelHeight = 40;
     static constexpr int LabelBaselineAboveBottom = 11;
-    static constexpr Pixel Background{34, 34, 34};
-    static constexpr Pixel LabelColour{230, 230, 230};
+    static constexpr render::Pixel Background{34, 34, 34};
+    static constexpr render::Pixel LabelColour{230, 230, 230};
 
     // A narrower thumbnail is for tests that need no reading.
     explicit ContactSheet(int thumbnailWidth = ReadableWidth) : thumbnailWidth_(thumbnailWidth) {}
 
     // Keeps a scaled-down copy; snapshots past the limit are only counted.
-    void Add(const std::string& name, const Picture& picture);
+    void Add(const std::string& name, const render::Picture& picture);
     int Added() const { return added_; }
     int Shown() const { return static_cast<int>(thumbnails_.size()); }
 
     // Columns of thumbnails, row by row in the order added, each above its
     // name. Throws std::logic_error when nothing was added.
-    Picture Render() const;
+    render::Picture Render() const;
 
   private:
     struct Thumbnail {
         std::string name;
-        Picture picture;
+        render::Picture picture;
     };
 
     int thumbnailWidth_;

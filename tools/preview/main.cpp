@@ -37,7 +37,7 @@ struct Options {
     int screenWidth = 1920;
     int screenHeight = 1080;
     int windowWidth = 0; // 0: as wide as the screen
-    preview::LookOptions look;
+    render::LookOptions look;
 };
 
 // Reads the command line into options; an exit status when the program is to stop there.
@@ -49,22 +49,22 @@ std::optional<int> ReadOptions(int argc, char** argv, Options& options) {
                  "by default it fills the 1920x1080 screen. First it removes the files its last run wrote\n"
                  "in DIR (listed in DIR/qdt_preview-files.txt), and no others.",
                  "qdt_preview");
-    commandline::UseLayout(app);
+    cli::UseLayout(app);
     app.add_option("--session", options.session, "the session to play")
         ->type_name("FILE")
         ->capture_default_str();
     app.add_option("--out", options.out, "where the pictures and the record go")
         ->type_name("DIR")
         ->capture_default_str();
-    preview::AddPictureSizeOption(app, "--screen", options.screenWidth, options.screenHeight,
-                                  "the screen the plug-in finds (1920x1080)");
-    preview::AddPictureSideOption(app, "--window-width", options.windowWidth,
-                                  "the game window's width, when narrower than the screen");
+    render::AddPictureSizeOption(app, "--screen", options.screenWidth, options.screenHeight,
+                                 "the screen the plug-in finds (1920x1080)");
+    render::AddPictureSideOption(app, "--window-width", options.windowWidth,
+                                 "the game window's width, when narrower than the screen");
     app.add_option("--module", options.module, "the plug-in module to load")
         ->type_name("FILE")
         ->capture_default_str();
-    preview::AddLookOptions(app, options.look);
-    return commandline::Parse(app, argc, argv);
+    render::AddLookOptions(app, options.look);
+    return cli::Parse(app, argc, argv);
 }
 
 constexpr std::string_view SheetName = "contact-sheet";
@@ -110,7 +110,7 @@ std::string Joined(const std::vector<std::string>& parts) {
 class PreviewRun {
   public:
     PreviewRun(const Options& options, const driver::Screen& screen, preview::OutputFolder& out,
-               const preview::Look& look, std::ofstream& record, const sim::Game& game)
+               const render::Look& look, std::ofstream& record, const sim::Game& game)
         : options_(options), screen_(screen), out_(out), look_(look), record_(record), game_(game) {}
 
     session::SessionObserver Observer() {
@@ -167,7 +167,7 @@ class PreviewRun {
         record_ << "== frame " << number << " (" << frame.size() << " native calls)\n";
         WriteCalls(record_, frame);
         prompts_.Read(frame);
-        const preview::FrameSummary summary = told_.Next(frame, &step);
+        const render::FrameEvents summary = told_.Next(frame, &step);
         if (!summary.events.empty()) {
             std::printf("  frame %d (line %d: %s): %s\n", number, summary.cause->line,
                         summary.cause->source.c_str(), Joined(summary.events).c_str());
@@ -177,15 +177,14 @@ class PreviewRun {
     }
 
     void Snapshot(const session::SessionStep& step, int number, const sim::Frame& frame) {
-        const preview::Scene scene = preview::BuildScene(frame);
+        const render::Scene scene = render::BuildScene(frame);
         const fs::path path = out_.File(step.name + ".png");
-        preview::Picture picture =
-            preview::Render(scene, screen_.WindowWidth(), screen_.WindowHeight(), look_);
-        preview::DrawPrompts(picture, prompts_.Shown());
+        render::Picture picture = render::Render(scene, screen_.WindowWidth(), screen_.WindowHeight(), look_);
+        render::DrawPrompts(picture, prompts_.Shown());
         // What the game draws over the frame on its own.
-        preview::DrawKeyboard(picture, game_.keyboard);
-        if (const auto cursor = preview::ShownCursor(frame)) {
-            preview::DrawCursor(picture, *cursor);
+        render::DrawKeyboard(picture, game_.keyboard);
+        if (const auto cursor = render::ShownCursor(frame)) {
+            render::DrawCursor(picture, *cursor);
         }
         picture.WritePng(path.string());
         sheet_.Add(step.name, picture);
@@ -198,13 +197,13 @@ class PreviewRun {
     const Options& options_;
     const driver::Screen& screen_;
     preview::OutputFolder& out_;
-    preview::Look look_;
+    render::Look look_;
     std::ofstream& record_;
     const sim::Game& game_;
     std::vector<std::string> pictureLines_;
     preview::ContactSheet sheet_;
-    preview::SessionSummary told_;
-    preview::PromptBoard prompts_;
+    render::SessionSummary told_;
+    render::PromptBoard prompts_;
     std::string voice_;
     bool anything_ = false;
     std::vector<std::string> failures_;
@@ -213,7 +212,7 @@ class PreviewRun {
 // Plays the session and writes what it made; the program's exit status.
 int Preview(const Options& options) {
     const driver::Screen screen{options.screenWidth, options.screenHeight, options.windowWidth};
-    preview::LoadedLook look(options.look.textures, options.look.backdrop, std::cerr);
+    render::LoadedLook look(options.look.textures, options.look.backdrop, std::cerr);
     const std::vector<session::SessionStep> steps = session::LoadSession(options.session);
     RejectSheetName(steps, options.session);
     preview::OutputFolder out(options.out);
@@ -252,7 +251,7 @@ int main(int argc, char** argv) {
         return *status;
     }
     if (options.look.listTextures) {
-        preview::ListTextures(std::cout);
+        render::ListTextures(std::cout);
         return 0;
     }
     try {

@@ -9,7 +9,7 @@
 #include <cstring>
 #include <string>
 
-namespace preview {
+namespace render {
 namespace {
 
 using Sizes = OverlayLook;
@@ -110,4 +110,4 @@ void DrawKeyboard(Picture& picture, const sim::OnscreenKeyboard& keyboard) {
     cairo_destroy(cr);
 }
 
-} // namespace preview
+} // namespace render

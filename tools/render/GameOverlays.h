@@ -10,7 +10,7 @@
 
 #include <optional>
 
-namespace preview {
+namespace render {
 
 // Sizes in pixels of a 1080-line picture; other heights scale them.
 struct OverlayLook {
@@ -39,4 +39,4 @@ void DrawCursor(Picture& picture, readback::ScreenPlace place);
 // text it holds with a caret, and how many characters it takes.
 void DrawKeyboard(Picture& picture, const sim::OnscreenKeyboard& keyboard);
 
-} // namespace preview
+} // namespace render

@@ -5,7 +5,7 @@
 #include <stdexcept>
 #include <utility>
 
-namespace preview {
+namespace render {
 
 Picture::Picture(int width, int height, Pixel colour)
     : width_(width), height_(height),
@@ -62,4 +62,4 @@ void Picture::WritePng(const std::string& path) const {
     }
 }
 
-} // namespace preview
+} // namespace render

@@ -5,7 +5,7 @@
 
 #include <string>
 
-namespace preview {
+namespace render {
 
 struct Pixel {
     int red = 0;
@@ -40,4 +40,4 @@ class Picture {
     cairo_surface_t* surface_ = nullptr;
 };
 
-} // namespace preview
+} // namespace render

@@ -2,7 +2,7 @@
 
 #include <charconv>
 
-namespace preview {
+namespace render {
 
 bool ReadWholeNumber(std::string_view text, int& value, int smallest, int largest) {
     int read = 0;
@@ -73,4 +73,4 @@ void AddLookOptions(CLI::App& app, LookOptions& options) {
     app.add_flag("--list-textures", options.listTextures, "prints every DICT/NAME the menu draws and stops");
 }
 
-} // namespace preview
+} // namespace render

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-namespace preview {
+namespace render {
 
 // A whole number from smallest to largest, nothing else in the text.
 bool ReadWholeNumber(std::string_view text, int& value, int smallest, int largest);
@@ -33,4 +33,4 @@ struct LookOptions {
 };
 void AddLookOptions(CLI::App& app, LookOptions& options);
 
-} // namespace preview
+} // namespace render

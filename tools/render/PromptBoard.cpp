@@ -5,7 +5,7 @@
 
 #include <algorithm>
 
-namespace preview {
+namespace render {
 
 PromptBoard::Prompt& PromptBoard::Find(std::uint32_t handle) {
     auto found = std::find_if(prompts_.begin(), prompts_.end(),
@@ -56,4 +56,4 @@ std::vector<ShownPrompt> PromptBoard::Shown() const {
     return shown;
 }
 
-} // namespace preview
+} // namespace render

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-namespace preview {
+namespace render {
 
 struct ShownPrompt {
     std::string text; // "Select"
@@ -41,4 +41,4 @@ class PromptBoard {
     bool gamepad_ = false;
 };
 
-} // namespace preview
+} // namespace render

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <numbers>
 
-namespace preview {
+namespace render {
 namespace {
 
 using Sizes = PromptStripLook;
@@ -84,4 +84,4 @@ void DrawPrompts(Picture& picture, const std::vector<ShownPrompt>& prompts) {
     cairo_destroy(cr);
 }
 
-} // namespace preview
+} // namespace render

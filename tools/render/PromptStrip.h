@@ -7,7 +7,7 @@
 
 #include <vector>
 
-namespace preview {
+namespace render {
 
 // Sizes in pixels of a 1080-line picture; other heights scale them.
 struct PromptStripLook {
@@ -43,4 +43,4 @@ std::vector<PromptPlace> PlacePrompts(const std::vector<ShownPrompt>& prompts, i
 
 void DrawPrompts(Picture& picture, const std::vector<ShownPrompt>& prompts);
 
-} // namespace preview
+} // namespace render

@@ -13,7 +13,7 @@
 #include <string>
 #include <string_view>
 
-namespace preview {
+namespace render {
 namespace {
 
 using Context = std::unique_ptr<cairo_t, decltype(&cairo_destroy)>;
@@ -305,4 +305,4 @@ Picture Render(const Scene& scene, int width, int height, const Look& look) {
     return picture;
 }
 
-} // namespace preview
+} // namespace render

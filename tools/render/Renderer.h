@@ -8,7 +8,7 @@
 
 #include <string_view>
 
-namespace preview {
+namespace render {
 
 // The game world behind the menu: one flat colour, so an empty frame is plain.
 inline constexpr Pixel WorldColour{92, 100, 88};
@@ -48,4 +48,4 @@ void DrawLabel(cairo_t* cr, std::string_view text, double centreX, double baseli
 // them, and its backdrop for the world's flat colour.
 Picture Render(const Scene& scene, int width, int height, const Look& look = {});
 
-} // namespace preview
+} // namespace render

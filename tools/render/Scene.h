@@ -4,7 +4,7 @@
 
 #include "readback/FrameDrawing.h"
 
-namespace preview {
+namespace render {
 
 using readback::Align;
 using readback::Colour;
@@ -20,4 +20,4 @@ inline Scene BuildScene(const sim::Frame& frame) {
     return readback::ReadDrawing(frame, readback::Reading::Lenient);
 }
 
-} // namespace preview
+} // namespace render

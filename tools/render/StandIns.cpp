@@ -1,11 +1,13 @@
 #include "tools/render/StandIns.h"
 
+#include "host/MenuArt.h"
+
 #include <algorithm>
 #include <array>
 #include <cmath>
 #include <numbers>
 
-namespace preview {
+namespace render {
 namespace {
 
 struct Box {
@@ -192,37 +194,36 @@ void Missing(cairo_t* cr, Box box, const Colour&) {
 }
 
 struct StandIn {
-    std::string_view dictionary;
-    std::string_view texture;
+    MenuArt::Texture texture;
     Shape shape;
 };
 
 constexpr StandIn standIns[] = {
-    {"generic_textures", "inkroller_1a", InkRoller},
-    {"generic_textures", "menu_header_1a", HeaderBanner},
-    {"generic_textures", "menu_bar", Fill},
-    {"generic_textures", "selection_box_bg_1c", Fill},
-    {"generic_textures", "tick", Tick},
-    {"generic_textures", "tick_box", TickBox},
-    {"menu_textures", "scroller_left_top", ScrollerLeftTop},
-    {"menu_textures", "scroller_right_top", ScrollerRightTop},
-    {"menu_textures", "scroller_left_bottom", ScrollerLeftBottom},
-    {"menu_textures", "scroller_right_bottom", ScrollerRightBottom},
-    {"menu_textures", "scroller_line_up", ScrollerLineUp},
-    {"menu_textures", "scroller_line_down", ScrollerLineDown},
-    {"menu_textures", "scroller_arrow_top", ArrowUp},
-    {"menu_textures", "scroller_arrow_bottom", ArrowDown},
-    {"menu_textures", "crafting_highlight_l", HighlightSide},
-    {"menu_textures", "crafting_highlight_r", HighlightSide},
-    {"menu_textures", "crafting_highlight_t", HighlightEdge},
-    {"menu_textures", "crafting_highlight_b", HighlightEdge},
-    {"menu_textures", "selection_arrow_left", ArrowLeft},
-    {"menu_textures", "selection_arrow_right", ArrowRight},
+    {MenuArt::Backdrop, InkRoller},
+    {MenuArt::Banner, HeaderBanner},
+    {MenuArt::DescriptionBar, Fill},
+    {MenuArt::RowBox, Fill},
+    {MenuArt::Tick, Tick},
+    {MenuArt::TickBox, TickBox},
+    {MenuArt::ScrollerLeftTop, ScrollerLeftTop},
+    {MenuArt::ScrollerRightTop, ScrollerRightTop},
+    {MenuArt::ScrollerLeftBottom, ScrollerLeftBottom},
+    {MenuArt::ScrollerRightBottom, ScrollerRightBottom},
+    {MenuArt::ScrollerLineUp, ScrollerLineUp},
+    {MenuArt::ScrollerLineDown, ScrollerLineDown},
+    {MenuArt::ScrollerArrowUp, ArrowUp},
+    {MenuArt::ScrollerArrowDown, ArrowDown},
+    {MenuArt::HighlightLeft, HighlightSide},
+    {MenuArt::HighlightRight, HighlightSide},
+    {MenuArt::HighlightTop, HighlightEdge},
+    {MenuArt::HighlightBottom, HighlightEdge},
+    {MenuArt::ListArrowLeft, ArrowLeft},
+    {MenuArt::ListArrowRight, ArrowRight},
 };
 
 Shape Find(std::string_view dictionary, std::string_view texture) {
     for (const StandIn& standIn : standIns) {
-        if (standIn.dictionary == dictionary && standIn.texture == texture) {
+        if (standIn.texture.dictionary == dictionary && standIn.texture.name == texture) {
             return standIn.shape;
         }
     }
@@ -232,7 +233,7 @@ Shape Find(std::string_view dictionary, std::string_view texture) {
 constexpr auto knownTextures = [] {
     std::array<TextureName, std::size(standIns)> names{};
     for (std::size_t i = 0; i < names.size(); ++i) {
-        names[i] = TextureName{standIns[i].dictionary, standIns[i].texture};
+        names[i] = TextureName{standIns[i].texture.dictionary, standIns[i].texture.name};
     }
     return names;
 }();
@@ -255,4 +256,4 @@ void DrawStandIn(cairo_t* cr, std::string_view dictionary, std::string_view text
     cairo_restore(cr);
 }
 
-} // namespace preview
+} // namespace render

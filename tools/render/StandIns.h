@@ -9,7 +9,7 @@
 #include <span>
 #include <string_view>
 
-namespace preview {
+namespace render {
 
 // Draws the stand-in for dictionary/texture filling the box (0, 0) to
 // (width, height) of the current user space, tinted as the game tints a
@@ -25,4 +25,4 @@ std::span<const TextureName> KnownTextures();
 void DrawStandIn(cairo_t* cr, std::string_view dictionary, std::string_view texture, double width,
                  double height, Colour tint);
 
-} // namespace preview
+} // namespace render

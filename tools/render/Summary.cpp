@@ -1,11 +1,12 @@
 #include "tools/render/Summary.h"
 
+#include "host/MenuArt.h"
 #include "host/Natives.h"
 #include "sim/Quoting.h"
 
 #include <algorithm>
 
-namespace preview {
+namespace render {
 namespace {
 
 using readback::MenuState;
@@ -104,7 +105,7 @@ std::string Selected(const MenuState* before, const MenuState& now, const std::s
 
 // Empty when the menu closed in the frame: "menu closed" says it.
 std::string WentBack(const MenuState* before, const MenuState& now, std::optional<int>& depth) {
-    if (!now.open && Played(now, "MENU_CLOSE")) {
+    if (!now.open && Played(now, MenuArt::CloseSound.name)) {
         return "";
     }
     if (!PageChanged(before, now)) {
@@ -137,20 +138,20 @@ std::vector<std::string> TellEvents(const MenuState* before, const MenuState& no
     for (const readback::Sound& sound : now.sounds) {
         const std::string& name = sound.name;
         std::string event;
-        if (name == "MENU_ENTER") {
+        if (name == MenuArt::OpenSound.name) {
             event = "menu opened";
-        } else if (name == "MENU_CLOSE") {
+        } else if (name == MenuArt::CloseSound.name) {
             event = "menu closed";
-        } else if (name == "NAV_UP" || name == "NAV_DOWN") {
-            event = Moved(name == "NAV_UP" ? "up" : "down", now);
-        } else if (name == "NAV_LEFT" || name == "NAV_RIGHT") {
-            event = Stepped(name == "NAV_LEFT" ? "left" : "right", now);
-        } else if (name == "SELECT") {
+        } else if (name == MenuArt::UpSound.name || name == MenuArt::DownSound.name) {
+            event = Moved(name == MenuArt::UpSound.name ? "up" : "down", now);
+        } else if (name == MenuArt::LeftSound.name || name == MenuArt::RightSound.name) {
+            event = Stepped(name == MenuArt::LeftSound.name ? "left" : "right", now);
+        } else if (name == MenuArt::SelectSound.name) {
             event = Selected(before, now, voice, depth);
             voiceTold = voiceTold || !voice.empty();
-        } else if (name == "BACK") {
+        } else if (name == MenuArt::BackSound.name) {
             event = WentBack(before, now, depth);
-        } else if (name == "UNAFFORDABLE") {
+        } else if (name == MenuArt::RefusedSound.name) {
             event = Refused(now);
         } else {
             event = "sound " + name;
@@ -187,7 +188,7 @@ void SessionSummary::Saw(const session::SessionStep& step) {
     }
 }
 
-FrameSummary SessionSummary::Next(const sim::Frame& frame, const session::SessionStep* running) {
+FrameEvents SessionSummary::Next(const sim::Frame& frame, const session::SessionStep* running) {
     // The menu's tick reads the input device first, or the game's keyboard
     // while one is open; a frame that starts otherwise goes on with a tick
     // an earlier frame began.
@@ -201,7 +202,7 @@ FrameSummary SessionSummary::Next(const sim::Frame& frame, const session::Sessio
                          : running;
     }
     MenuState now = readback::ReadMenu(frame);
-    FrameSummary summary;
+    FrameEvents summary;
     summary.voice = AppliedVoice(frame);
     summary.events = TellEvents(beforeTick_ ? &*beforeTick_ : nullptr, now, summary.voice, depth_);
     summary.cause = tickCause_;
@@ -209,12 +210,12 @@ FrameSummary SessionSummary::Next(const sim::Frame& frame, const session::Sessio
     return summary;
 }
 
-FrameSummary SummariseFrame(const sim::Frame& frame) {
-    FrameSummary summary;
+FrameEvents SummariseFrame(const sim::Frame& frame) {
+    FrameEvents summary;
     summary.voice = AppliedVoice(frame);
     std::optional<int> depth;
     summary.events = TellEvents(nullptr, readback::ReadMenu(frame), summary.voice, depth);
     return summary;
 }
 
-} // namespace preview
+} // namespace render

@@ -12,9 +12,9 @@
 #include <string>
 #include <vector>
 
-namespace preview {
+namespace render {
 
-struct FrameSummary {
+struct FrameEvents {
     // In the order they happened: "menu opened", "moved down to \"Row 4\", 4 of 6",
     // "entered \"Camp\" (depth 1)", "toggle \"Show hints\" on", "stepped \"Hour\" to 13",
     // "refused \"Buy horse\" (disabled)", "menu closed", ...
@@ -44,7 +44,7 @@ class SessionSummary {
     // Each step, before it is played.
     void Saw(const session::SessionStep& step);
     // running: the step that ran the frame.
-    FrameSummary Next(const sim::Frame& frame, const session::SessionStep* running = nullptr);
+    FrameEvents Next(const sim::Frame& frame, const session::SessionStep* running = nullptr);
 
   private:
     std::optional<readback::MenuState> shown_;      // by the last frame
@@ -56,6 +56,6 @@ class SessionSummary {
 };
 
 // One frame on its own: nothing known of the frame before it.
-FrameSummary SummariseFrame(const sim::Frame& frame);
+FrameEvents SummariseFrame(const sim::Frame& frame);
 
-} // namespace preview
+} // namespace render

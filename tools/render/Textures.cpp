@@ -8,7 +8,7 @@
 #include <stdexcept>
 #include <utility>
 
-namespace preview {
+namespace render {
 namespace {
 
 std::uint32_t Key(Colour tint) {
@@ -130,4 +130,4 @@ void ListTextures(std::ostream& out) {
     }
 }
 
-} // namespace preview
+} // namespace render

@@ -16,7 +16,7 @@
 #include <string>
 #include <string_view>
 
-namespace preview {
+namespace render {
 
 // A PNG read with Cairo; Surface() is null when the file cannot be read.
 class PngImage {
@@ -75,4 +75,4 @@ class LoadedLook {
 // One DICT/NAME a line: every texture the menu draws.
 void ListTextures(std::ostream& out);
 
-} // namespace preview
+} // namespace render

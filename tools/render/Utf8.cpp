@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-namespace preview {
+namespace render {
 
 std::size_t Utf8CharacterLength(std::string_view text, std::size_t at) {
     const auto byte = [&text](std::size_t i) { return static_cast<unsigned char>(text[i]); };
@@ -54,4 +54,4 @@ std::string ValidUtf8(std::string_view text) {
     return valid;
 }
 
-} // namespace preview
+} // namespace render

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-namespace preview {
+namespace render {
 
 inline constexpr std::string_view ReplacementCharacter = "\xef\xbf\xbd"; // U+FFFD
 
@@ -17,4 +17,4 @@ std::size_t Utf8CharacterLength(std::string_view text, std::size_t at);
 // The text with each byte that starts no well-formed character replaced.
 std::string ValidUtf8(std::string_view text);
 
-} // namespace preview
+} // namespace render

@@ -3,12 +3,57 @@
 #include "host/GameControls.h"
 #include "host/MenuControls.h"
 #include "host/PluginKeys.h"
+#include "sim/ControlTable.h"
 #include "tools/workbench/PadMapping.h"
 
 #include <algorithm>
 
 namespace workbench {
 
+namespace {
+
+// The control table's name for a desktop key, as its default bindings are
+// written; "" for a key the table names nowhere.
+std::string_view TableKeyName(SDL_Keycode key) {
+    switch (key) {
+    case SDLK_UP:
+        return "Arrow Up";
+    case SDLK_DOWN:
+        return "Arrow Down";
+    case SDLK_LEFT:
+        return "Arrow Left";
+    case SDLK_RIGHT:
+        return "Arrow Right";
+    case SDLK_RETURN:
+        return "Enter";
+    case SDLK_KP_ENTER:
+        return "Numpad Enter";
+    case SDLK_BACKSPACE:
+        return "Backspace";
+    default:
+        return "";
+    }
+}
+
+// The menu's controls a desktop key reaches by the game's default bindings.
+KeyBinding MenuControlOf(SDL_Keycode key) {
+    constexpr std::uint32_t menuControls[] = {Menu::UpControl,    Menu::DownControl,   Menu::LeftControl,
+                                              Menu::RightControl, Menu::SelectControl, Menu::BackControl};
+    const std::string_view name = TableKeyName(key);
+    for (const std::uint32_t control : menuControls) {
+        const sim::ControlInfo* info = sim::FindControl(control);
+        if (!name.empty() && info != nullptr &&
+            std::find(info->keys.begin(), info->keys.end(), name) != info->keys.end()) {
+            return {KeyRole::Control, control};
+        }
+    }
+    return {};
+}
+
+} // namespace
+
+// The workbench's own keys first (Esc quits, though the game binds it to
+// Back too), then the plug-in's, then the game's bindings of the menu's controls.
 KeyBinding BindingFor(SDL_Keycode key) {
     switch (key) {
     case SDLK_F8:
@@ -16,19 +61,6 @@ KeyBinding BindingFor(SDL_Keycode key) {
     case SDLK_LSHIFT:
     case SDLK_RSHIFT:
         return {KeyRole::PluginKey, PluginKeys::FastStep};
-    case SDLK_UP:
-        return {KeyRole::Control, Menu::UpControl};
-    case SDLK_DOWN:
-        return {KeyRole::Control, Menu::DownControl};
-    case SDLK_LEFT:
-        return {KeyRole::Control, Menu::LeftControl};
-    case SDLK_RIGHT:
-        return {KeyRole::Control, Menu::RightControl};
-    case SDLK_RETURN:
-    case SDLK_KP_ENTER:
-        return {KeyRole::Control, Menu::SelectControl};
-    case SDLK_BACKSPACE:
-        return {KeyRole::Control, Menu::BackControl};
     case SDLK_c:
         return {KeyRole::Chord, Menu::ChordControl};
     case SDLK_g:
@@ -40,7 +72,7 @@ KeyBinding BindingFor(SDL_Keycode key) {
     case SDLK_ESCAPE:
         return {KeyRole::Quit, 0};
     default:
-        return {};
+        return MenuControlOf(key);
     }
 }
 
@@ -55,7 +87,7 @@ void GameInput::Button(std::string_view name, bool down) {
     if (controls.empty()) {
         return;
     }
-    Queue(Device::Controller);
+    Queue(Device::Gamepad);
     for (const std::uint32_t control : controls) {
         Queue({{down ? driver::InputKind::PressControl : driver::InputKind::ReleaseControl, control}});
     }
@@ -131,7 +163,7 @@ void GameInput::Deliver() {
         if (event.device != Device::Unchanged) {
             bool& gamepad = runner_.host().game.gamepad;
             const bool before = gamepad;
-            gamepad = event.device == Device::Switch ? !gamepad : event.device == Device::Controller;
+            gamepad = event.device == Device::Switch ? !gamepad : event.device == Device::Gamepad;
             if (log_ != nullptr && gamepad != before) {
                 log_->Gamepad(gamepad);
             }

@@ -60,7 +60,7 @@ class GameInput {
     bool Waiting() const { return !queue_.empty(); }
 
   private:
-    enum class Device { Unchanged, Switch, Keyboard, Controller };
+    enum class Device { Unchanged, Switch, Keyboard, Gamepad };
     struct Event {
         Device device = Device::Unchanged; // or else the input event
         driver::InputEvent input;

@@ -19,21 +19,21 @@ std::optional<int> ReadOptions(int argc, char** argv, Options& options) {
         "was. Standard output gets one line per event (opened, reloaded, kept, error,\n"
         "menu, voice, controller, screenshot, session) and the figures at the end (stats).",
         "qdt_workbench");
-    commandline::UseLayout(app);
+    cli::UseLayout(app);
     app.add_option("MODULE", options.module, "the plug-in module to run")
         ->type_name("FILE")
         ->capture_default_str();
     app.add_option("--out", options.out, "where F12 writes screenshots and F9 sessions (the current folder)")
         ->type_name("DIR");
-    preview::AddPictureSizeOption(app, "--screen", options.screenWidth, options.screenHeight,
-                                  "the game screen the plug-in finds (1920x1080)");
-    preview::AddPictureSizeOption(app, "--window", options.windowWidth, options.windowHeight,
-                                  "the window's size at the start (1800x760)");
+    render::AddPictureSizeOption(app, "--screen", options.screenWidth, options.screenHeight,
+                                 "the game screen the plug-in finds (1920x1080)");
+    render::AddPictureSizeOption(app, "--window", options.windowWidth, options.windowHeight,
+                                 "the window's size at the start (1800x760)");
     app.add_option("--frames", options.frames, "quits by itself after N frames")
         ->type_name("N")
         ->check(CLI::Range(1, 100000000));
     app.add_flag("--redraw", options.redraw, "draws and shows every frame, for measuring");
-    preview::AddLookOptions(app, options.look);
+    render::AddLookOptions(app, options.look);
     app.add_flag("--virtual-controller", options.virtualController,
                  "plays SDL's virtual controller from standard input: lines plug, unplug, press BUTTON,\n"
                  "release BUTTON, axis AXIS VALUE, in SDL's names (a, b, rightshoulder, dpdown, lefty)");
@@ -44,7 +44,7 @@ std::optional<int> ReadOptions(int argc, char** argv, Options& options) {
     app.add_option("--record", options.record,
                    "writes what was played as a session to FILE when the window closes and on F9")
         ->type_name("FILE");
-    return commandline::Parse(app, argc, argv);
+    return cli::Parse(app, argc, argv);
 }
 
 } // namespace workbench

@@ -17,7 +17,7 @@ struct Options {
     int windowHeight = 760;
     int frames = 0;      // 0: until closed
     bool redraw = false; // draw and show every frame, also when it repeats the last
-    preview::LookOptions look;
+    render::LookOptions look;
     bool virtualController = false; // SDL's, played from standard input
     bool keepPlace = true;          // a reload replays the input to where the menu was
     std::string record;             // the session file F9 and closing write; "" writes none at closing

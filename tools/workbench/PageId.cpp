@@ -1,6 +1,6 @@
 #include "tools/workbench/PageId.h"
 
-#include "menu/Controller.h"
+#include "menu/Menu.h"
 
 #include <elf.h>
 #include <fcntl.h>
@@ -114,7 +114,7 @@ std::uint64_t FindMenuControllerOffset(const std::string& moduleFile) {
     return 0;
 }
 
-std::optional<int> ReadPageId(std::uintptr_t slot, const FrameSummary& shown) {
+std::optional<int> ReadPageId(std::uintptr_t slot, const ShownPage& shown) {
     if (!shown.open || shown.rows == 0) {
         return std::nullopt;
     }

@@ -5,7 +5,7 @@
 // nothing rather than as nonsense or a crash.
 #pragma once
 
-#include "tools/workbench/FrameSummary.h"
+#include "tools/workbench/ShownPage.h"
 
 #include <cstdint>
 #include <optional>
@@ -17,6 +17,6 @@ namespace workbench {
 std::uint64_t FindMenuControllerOffset(const std::string& moduleFile);
 
 // slot: where the loaded module keeps its menu controller (load address plus offset).
-std::optional<int> ReadPageId(std::uintptr_t slot, const FrameSummary& shown);
+std::optional<int> ReadPageId(std::uintptr_t slot, const ShownPage& shown);
 
 } // namespace workbench

@@ -79,7 +79,7 @@ void DrawFacts(PanelLines& lines, const PanelContent& content) {
     lines.Line(content.summary.open ? "Menu open" : "Menu closed", 20, 28);
     cairo_set_font_size(cr, 14);
     SetColour(cr, 0.85, 0.85, 0.85);
-    const FrameSummary& summary = content.summary;
+    const ShownPage& summary = content.summary;
     const std::string page = content.pageId.empty() ? "" : "page " + content.pageId + ": ";
     lines.Line(summary.open ? page + "'" + summary.title + "' / '" + summary.subtitle + "'"
                             : "page: (not shown)",
@@ -124,13 +124,13 @@ void DrawCalls(PanelLines& lines, const PanelContent& content, int windowHeight)
 
 std::string FitLine(std::string_view text, double width, bool keepEnd,
                     const std::function<double(const std::string&)>& measure) {
-    const std::string valid = preview::ValidUtf8(text);
+    const std::string valid = render::ValidUtf8(text);
     const double full = measure(valid);
     if (full <= width) {
         return valid;
     }
     std::vector<std::size_t> starts; // of each character, then the end
-    for (std::size_t at = 0; at < valid.size(); at += preview::Utf8CharacterLength(valid, at)) {
+    for (std::size_t at = 0; at < valid.size(); at += render::Utf8CharacterLength(valid, at)) {
         starts.push_back(at);
     }
     const std::size_t count = starts.size();

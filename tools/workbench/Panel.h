@@ -2,7 +2,7 @@
 // and under it the status line and the help line.
 #pragma once
 
-#include "tools/workbench/FrameSummary.h"
+#include "tools/workbench/ShownPage.h"
 
 #include <cairo.h>
 
@@ -19,7 +19,7 @@ struct PanelContent {
     std::string module;
     StatusKind statusKind = StatusKind::Info;
     std::string status; // "reloaded", the loader's error, a screenshot's path
-    FrameSummary summary;
+    ShownPage summary;
     std::string pageId; // empty when the module does not say
     bool gamepad = false;
     std::string controller; // the one plugged in or used last; "" with none

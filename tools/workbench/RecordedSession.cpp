@@ -2,12 +2,11 @@
 
 #include "host/MenuControls.h"
 #include "session/Session.h"
+#include "session/Writer.h"
 #include "sim/ControlTable.h"
 #include "sim/Game.h"
-#include "sim/Quoting.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cstdio>
 #include <optional>
 #include <set>
@@ -20,6 +19,27 @@ namespace {
 
 using Entry = InputLog::Entry;
 using EntryKind = InputLog::EntryKind;
+using session::StepKind;
+using session::StepLine;
+
+session::SessionStep Step(StepKind kind) {
+    session::SessionStep step;
+    step.kind = kind;
+    return step;
+}
+
+std::string InputLine(bool press, const std::string& name) {
+    session::SessionStep step = Step(press ? StepKind::Press : StepKind::Release);
+    step.input.name = name;
+    return StepLine(step);
+}
+
+std::string PointLine(float x, float y) {
+    session::SessionStep step = Step(StepKind::PointAt);
+    step.x = x;
+    step.y = y;
+    return StepLine(step);
+}
 
 // The session's name for a key or control, as written: "F8", "Shift", "down".
 std::string SessionName(const driver::InputEvent& event) {
@@ -71,13 +91,6 @@ bool SpokenFor(std::uint32_t control) {
                        [&](const session::Input& input) { return !input.isKey && sameButton(input.code); });
 }
 
-// A fraction of the screen as the shortest text that reads back the same.
-std::string Fraction(float value) {
-    char buffer[32];
-    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
-    return std::string(buffer, end);
-}
-
 // The log's entries as session lines, each at the frame it is played
 // before. The chord is read from what the game holds: the menu toggles in the
 // frame the chord's button comes up while the modifier is held, however the
@@ -109,7 +122,7 @@ class SessionLines {
             if (control && input.code == Menu::SelectControl) {
                 (press ? selectPress_ : selectRelease_) = lines_.size();
             }
-            Add((press ? "press " : "release ") + name);
+            Add(InputLine(press, name));
         } else if (!control || !SpokenFor(input.code)) {
             Add(Unnamed(input));
         }
@@ -117,7 +130,7 @@ class SessionLines {
 
     // The cursor's moves between two frames end where the last one put it.
     void Point(float x, float y) {
-        std::string line = "point at " + Fraction(x) + " " + Fraction(y);
+        std::string line = PointLine(x, y);
         if (lastPoint_ && *lastPoint_ == lines_.size() - 1 && lines_.back().at == frames_) {
             lines_.back().text = std::move(line);
             return;
@@ -129,7 +142,7 @@ class SessionLines {
     void Frame() {
         const bool chordButtonDown = held_.count(Menu::ChordControl) != 0;
         if (chordButtonWasDown_ && !chordButtonDown && held_.count(Menu::ChordModifierControl) != 0) {
-            lines_.push_back({std::max(0, frames_ - 1), 3, "chord"});
+            lines_.push_back({std::max(0, frames_ - 1), 3, StepLine(Step(StepKind::Chord))});
             // The menu acts on no Select in the frame it toggles.
             if (selectRelease_ && lines_[*selectRelease_].at == frames_) {
                 lines_[*selectRelease_].text.clear();
@@ -149,7 +162,7 @@ class SessionLines {
         int played = 0;
         for (const Line& line : lines_) {
             if (line.at > played && !line.text.empty()) {
-                text << "wait " << line.at - played << "\n";
+                text << WaitLine(line.at - played) << "\n";
                 played = line.at;
             }
             if (!line.text.empty()) {
@@ -158,11 +171,17 @@ class SessionLines {
             }
         }
         if (frames_ > played) {
-            text << "wait " << frames_ - played << "\n";
+            text << WaitLine(frames_ - played) << "\n";
         }
     }
 
   private:
+    static std::string WaitLine(int frames) {
+        session::SessionStep wait = Step(StepKind::Wait);
+        wait.frames = frames;
+        return StepLine(wait);
+    }
+
     struct Line {
         int at = 0;     // frames run before it
         int frames = 0; // those it runs itself
@@ -178,36 +197,76 @@ class SessionLines {
     int frames_ = 0;
 };
 
+// The step an entry other than a frame or an input stands for.
+std::string EntryLine(const InputLog& log, const Entry& entry) {
+    session::SessionStep step;
+    switch (entry.kind) {
+    case EntryKind::Gamepad:
+        step.kind = StepKind::Gamepad;
+        step.on = entry.value != 0;
+        break;
+    case EntryKind::Snapshot:
+        step.kind = StepKind::Snapshot;
+        step.name = log.SnapshotNames()[entry.value];
+        break;
+    case EntryKind::Typed:
+        step.kind = StepKind::Type;
+        step.text = log.TypedTexts()[entry.value];
+        break;
+    case EntryKind::KeyboardDone:
+        step.kind = StepKind::KeyboardDone;
+        break;
+    default:
+        step.kind = StepKind::KeyboardCancel;
+        break;
+    }
+    return StepLine(step);
+}
+
 } // namespace
 
 std::string ExpectationsOf(const readback::MenuState& menu) {
-    std::ostringstream text;
+    std::vector<session::Expectation> said;
+    const auto say = [&said](session::ExpectKind kind) -> session::Expectation& {
+        said.emplace_back().kind = kind;
+        return said.back();
+    };
     if (!menu.open) {
-        text << "expect menu closed\n";
-        return text.str();
-    }
-    text << "expect menu open\n";
-    text << "expect page " << sim::Quoted(menu.title) << " " << sim::Quoted(menu.subtitle) << "\n";
-    if (menu.counter) {
-        text << "expect counter " << menu.counter->row << " of " << menu.counter->rows << "\n";
-    }
-    if (!menu.selectedRow.empty()) {
-        text << "expect row " << sim::Quoted(menu.selectedRow);
-        if (menu.selectedToggle) {
-            text << (*menu.selectedToggle ? " on" : " off");
-        } else if (!menu.selectedValue.empty()) {
-            text << " value " << sim::Quoted(menu.selectedValue);
+        say(session::ExpectKind::MenuClosed);
+    } else {
+        say(session::ExpectKind::MenuOpen);
+        session::Expectation& page = say(session::ExpectKind::Page);
+        page.title = menu.title;
+        page.subtitle = menu.subtitle;
+        if (menu.counter) {
+            say(session::ExpectKind::Counter).counter = *menu.counter;
         }
-        text << "\n";
+    }
+    if (menu.open && !menu.selectedRow.empty()) {
+        session::Expectation& row = say(session::ExpectKind::Row);
+        row.label = menu.selectedRow;
+        row.detail = menu.selectedToggle
+                         ? (*menu.selectedToggle ? session::RowDetail::On : session::RowDetail::Off)
+                     : menu.selectedValue.empty() ? session::RowDetail::None
+                                                  : session::RowDetail::Value;
+        row.value = menu.selectedValue;
         if (!menu.selectedRight.empty()) {
-            text << "expect row " << sim::Quoted(menu.selectedRow) << " right "
-                 << sim::Quoted(menu.selectedRight) << "\n";
+            session::Expectation& right = say(session::ExpectKind::Row);
+            right.label = menu.selectedRow;
+            right.detail = session::RowDetail::Right;
+            right.value = menu.selectedRight;
         }
         if (menu.selectedDisabled) {
-            text << "expect row " << sim::Quoted(menu.selectedRow) << " disabled\n";
+            session::Expectation& disabled = say(session::ExpectKind::Row);
+            disabled.label = menu.selectedRow;
+            disabled.detail = session::RowDetail::Disabled;
         }
     }
-    return text.str();
+    std::string text;
+    for (const session::Expectation& expectation : said) {
+        text += "expect " + session::ExpectationText(expectation) + "\n";
+    }
+    return text;
 }
 
 std::string WriteSession(const InputLog& log, const readback::MenuState& end, const std::string& header) {
@@ -218,21 +277,25 @@ std::string WriteSession(const InputLog& log, const readback::MenuState& end, co
     }
     const InputLog::Start& start = log.AtStart();
     if (start.gamepad) {
-        text << "gamepad on\n";
+        session::SessionStep gamepad = Step(StepKind::Gamepad);
+        gamepad.on = true;
+        text << StepLine(gamepad) << "\n";
     }
     if (const sim::Game fresh; start.cursorX != fresh.cursorX || start.cursorY != fresh.cursorY) {
-        text << "point at " << Fraction(start.cursorX) << " " << Fraction(start.cursorY) << "\n";
+        text << PointLine(start.cursorX, start.cursorY) << "\n";
     }
     for (const std::uint32_t key : start.keysDown) {
         const driver::InputEvent down{driver::InputKind::KeyDown, key};
         const std::string name = SessionName(down);
-        text << (name.empty() ? Unnamed(down) : "press " + name + "  # held when the log began") << "\n";
+        text << (name.empty() ? Unnamed(down) : InputLine(true, name) + "  # held when the log began")
+             << "\n";
     }
     for (const std::uint32_t control : start.heldControls) {
         const driver::InputEvent down{driver::InputKind::PressControl, control};
         const std::string name = SessionName(down);
         if (!name.empty() || !SpokenFor(control)) {
-            text << (name.empty() ? Unnamed(down) : "press " + name + "  # held when the log began") << "\n";
+            text << (name.empty() ? Unnamed(down) : InputLine(true, name) + "  # held when the log began")
+                 << "\n";
         }
     }
 
@@ -245,22 +308,8 @@ std::string WriteSession(const InputLog& log, const readback::MenuState& end, co
         case EntryKind::Input:
             lines.Input(entry.input);
             break;
-        case EntryKind::Gamepad:
-            lines.Add(std::string("gamepad ") + (entry.value != 0 ? "on" : "off"));
-            break;
-        case EntryKind::Snapshot:
-            lines.Add("snapshot " + log.SnapshotNames()[entry.value]);
-            break;
-        case EntryKind::Typed: {
-            const std::string& typed = log.TypedTexts()[entry.value];
-            lines.Add("type " + sim::Quoted(typed));
-            break;
-        }
-        case EntryKind::KeyboardDone:
-            lines.Add("keyboard done");
-            break;
-        case EntryKind::KeyboardCancelled:
-            lines.Add("keyboard cancel");
+        default:
+            lines.Add(EntryLine(log, entry));
             break;
         }
     }

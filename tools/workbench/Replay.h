@@ -4,8 +4,8 @@
 #pragma once
 
 #include "driver/Runner.h"
-#include "tools/workbench/FrameSummary.h"
 #include "tools/workbench/InputLog.h"
+#include "tools/workbench/ShownPage.h"
 
 #include <cstdint>
 #include <functional>
@@ -31,7 +31,7 @@ ReplayResult Replay(const InputLog& log, driver::Runner& runner, std::uint32_t e
 // Where the menu is: open or not, the page and the row. The page is its id
 // when the module says, or else its title and subtitle.
 struct Place {
-    FrameSummary shown;
+    ShownPage shown;
     std::optional<int> pageId;
 };
 

@@ -9,9 +9,9 @@
 #include "tools/render/Summary.h"
 #include "tools/workbench/CrashReport.h"
 #include "tools/workbench/FrameComparison.h"
-#include "tools/workbench/FrameSummary.h"
 #include "tools/workbench/PageId.h"
 #include "tools/workbench/RecordedSession.h"
+#include "tools/workbench/ShownPage.h"
 
 #include "readback/MenuState.h"
 
@@ -66,7 +66,7 @@ Workbench::Workbench(const Options& options, SDL_Renderer* renderer)
     clockBase_ = host_.tickCount;
     content_.module = options.module;
     if (options.virtualController) {
-        virtualController_.emplace();
+        virtualGamepad_.emplace();
     }
 }
 
@@ -120,7 +120,7 @@ void Workbench::KeepPlace(bool first) {
         Replay(log_, runner_, host_.tickCount, [this](const sim::Frame& frame) { prompts_.Read(frame); });
     MarkPluginFrame(false);
     log_.Pause(false);
-    const FrameSummary summary = Summarize(preview::BuildScene(host_.recorder.Last()));
+    const ShownPage summary = Summarize(render::BuildScene(host_.recorder.Last()));
     const Place replayed{summary, ReadPageId(live_.MenuControllerSlot(), summary)};
     std::printf("kept the place: %d frames replayed in %.0f ms\n", replay.frames, replay.milliseconds);
     const std::string change = DescribePlaceChange(shownPlace_, replayed);
@@ -137,7 +137,7 @@ void Workbench::HandleEvents() {
             chromeDirty_ = true;
         } else if (event.type == SDL_WINDOWEVENT && event.window.event == SDL_WINDOWEVENT_EXPOSED) {
             chromeDirty_ = true;
-        } else if (controllers_.Handle(event)) {
+        } else if (gamepads_.Handle(event)) {
             chromeDirty_ = true;
         } else if (TypeInto(event)) {
             // the game's keyboard takes the keys while it is open
@@ -287,9 +287,9 @@ void Workbench::FollowKeyboard() {
 // The game picture drawn again when the frame shows something else: its
 // drawing, the prompts, or what the game draws on its own (the cursor, the
 // keyboard's box), which change without a drawing call changing.
-void Workbench::DrawPicture(const sim::Frame& frame, const preview::Scene& scene) {
-    std::vector<preview::ShownPrompt> prompts = prompts_.Shown();
-    const std::optional<readback::ScreenPlace> cursor = preview::ShownCursor(frame);
+void Workbench::DrawPicture(const sim::Frame& frame, const render::Scene& scene) {
+    std::vector<render::ShownPrompt> prompts = prompts_.Shown();
+    const std::optional<readback::ScreenPlace> cursor = render::ShownCursor(frame);
     std::string overlays = typing_ ? "typing " + *typing_ : "";
     if (cursor) {
         overlays += " cursor " + std::to_string(cursor->x) + " " + std::to_string(cursor->y);
@@ -297,11 +297,11 @@ void Workbench::DrawPicture(const sim::Frame& frame, const preview::Scene& scene
     if (options_.redraw || !picture_ || !SameDrawing(frame, drawn_) || prompts != promptsDrawn_ ||
         overlays != overlaysDrawn_) {
         const Clock::time_point renderStart = Clock::now();
-        picture_.emplace(preview::Render(scene, options_.screenWidth, options_.screenHeight, look_.Get()));
-        preview::DrawPrompts(*picture_, prompts);
-        preview::DrawKeyboard(*picture_, host_.game.keyboard);
+        picture_.emplace(render::Render(scene, options_.screenWidth, options_.screenHeight, look_.Get()));
+        render::DrawPrompts(*picture_, prompts);
+        render::DrawKeyboard(*picture_, host_.game.keyboard);
         if (cursor) {
-            preview::DrawCursor(*picture_, *cursor);
+            render::DrawCursor(*picture_, *cursor);
         }
         overlaysDrawn_ = std::move(overlays);
         promptsDrawn_ = std::move(prompts);
@@ -327,15 +327,15 @@ void Workbench::RunFrame() {
     stats_.pluginMs.Add(pluginMs);
     content_.pluginMs = pluginMs;
     // A voice applied shows in no picture: said on standard output, for scripts and tests.
-    if (const std::string voice = preview::SummariseFrame(frame).voice; !voice.empty()) {
+    if (const std::string voice = render::SummariseFrame(frame).voice; !voice.empty()) {
         std::printf("voice: %s\n", voice.c_str());
     }
-    const preview::Scene scene = preview::BuildScene(frame);
+    const render::Scene scene = render::BuildScene(frame);
     prompts_.Read(frame);
     FollowKeyboard();
     DrawPicture(frame, scene);
 
-    const FrameSummary summary = Summarize(scene);
+    const ShownPage summary = Summarize(scene);
     const std::optional<int> pageId = ReadPageId(live_.MenuControllerSlot(), summary);
     if (live_.Loaded()) {
         shownPlace_ = {summary, pageId};
@@ -357,7 +357,7 @@ void Workbench::RunFrame() {
         keyFrame_.reset(); // a key that changed nothing visible (a move in a one-row page)
     }
     content_.gamepad = host_.game.gamepad;
-    content_.controller = controllers_.Name();
+    content_.controller = gamepads_.Name();
     content_.buttons = input_.LastButtons();
 }
 
@@ -465,8 +465,8 @@ int Workbench::Run() {
     const Clock::time_point first = next;
     while (!quit_) {
         SetClock();
-        if (virtualController_) {
-            virtualController_->Play();
+        if (virtualGamepad_) {
+            virtualGamepad_->Play();
         }
         HandleEvents();
         if (quit_) {

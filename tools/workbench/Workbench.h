@@ -8,8 +8,8 @@
 #include "tools/render/PromptBoard.h"
 #include "tools/render/Scene.h"
 #include "tools/render/Textures.h"
-#include "tools/workbench/Controllers.h"
 #include "tools/workbench/GameInput.h"
+#include "tools/workbench/Gamepads.h"
 #include "tools/workbench/InputLog.h"
 #include "tools/workbench/LiveModule.h"
 #include "tools/workbench/ModuleWatch.h"
@@ -17,7 +17,7 @@
 #include "tools/workbench/Panel.h"
 #include "tools/workbench/Replay.h"
 #include "tools/workbench/Stats.h"
-#include "tools/workbench/VirtualController.h"
+#include "tools/workbench/VirtualGamepad.h"
 #include "tools/workbench/WindowTextures.h"
 
 #include <SDL.h>
@@ -61,7 +61,7 @@ class Workbench {
     void EditBox(SDL_Keycode key);
     void SetTyped(const std::string& text);
     void RunFrame();
-    void DrawPicture(const sim::Frame& frame, const preview::Scene& scene);
+    void DrawPicture(const sim::Frame& frame, const render::Scene& scene);
     void Show();
     void Screenshot();
     void Record();
@@ -75,20 +75,20 @@ class Workbench {
     ModuleWatch watch_;
     InputLog log_;
     GameInput input_{runner_, &log_};
-    Controllers controllers_{input_};
-    std::optional<VirtualController> virtualController_;
+    Gamepads gamepads_{input_};
+    std::optional<VirtualGamepad> virtualGamepad_;
     PanelContent content_;
     Stats stats_;
     WindowTextures textures_;
-    preview::LoadedLook look_;
-    std::optional<preview::Picture> picture_;
-    preview::PromptBoard prompts_;                   // what the module's prompts are, from its first frame on
-    std::vector<preview::ShownPrompt> promptsDrawn_; // the prompts the picture shows
-    sim::Frame drawn_;                               // the calls of the frame the picture shows
-    std::string overlaysDrawn_;                      // the cursor and keyboard the picture shows
-    std::optional<std::string> typing_;              // while the game's keyboard is open: its box
-    std::set<SDL_Keycode> typedKeys_;                // keys down into the box, not yet up
-    bool pictureNew_ = false;                        // not yet on the window
+    render::LoadedLook look_;
+    std::optional<render::Picture> picture_;
+    render::PromptBoard prompts_;                   // what the module's prompts are, from its first frame on
+    std::vector<render::ShownPrompt> promptsDrawn_; // the prompts the picture shows
+    sim::Frame drawn_;                              // the calls of the frame the picture shows
+    std::string overlaysDrawn_;                     // the cursor and keyboard the picture shows
+    std::optional<std::string> typing_;             // while the game's keyboard is open: its box
+    std::set<SDL_Keycode> typedKeys_;               // keys down into the box, not yet up
+    bool pictureNew_ = false;                       // not yet on the window
     Clock::time_point start_ = Clock::now();
     Clock::time_point chromeDrawn_{};
     std::uint32_t clockBase_ = 0;

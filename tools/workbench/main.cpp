@@ -21,7 +21,7 @@ int main(int argc, char** argv) {
         return *status;
     }
     if (options.look.listTextures) {
-        preview::ListTextures(std::cout);
+        render::ListTextures(std::cout);
         return 0;
     }
     // Whoever reads the events reads them as they happen, also through a pipe.

@@ -15,11 +15,11 @@ TEST(MainPageRows, ReadsEveryRowOnceInOrder) {
     for (int row = 1; row <= FixtureMainRows; ++row) {
         expected.push_back("Row " + std::to_string(row));
     }
-    EXPECT_EQ(release::ReadMainPageRows(QDT_FIXTURE_MODULE), expected);
+    EXPECT_EQ(players_notes::ReadMainPageRows(QDT_FIXTURE_MODULE), expected);
 }
 
 TEST(MainPageRows, AModuleThatDoesNotLoadIsAnError) {
-    EXPECT_THROW(release::ReadMainPageRows("/nonexistent/Plugin.so"), std::runtime_error);
+    EXPECT_THROW(players_notes::ReadMainPageRows("/nonexistent/Plugin.so"), std::runtime_error);
 }
 
 } // namespace

@@ -7,8 +7,8 @@
 
 namespace {
 
-release::NotesFacts Facts() {
-    release::NotesFacts facts;
+players_notes::NotesFacts Facts() {
+    players_notes::NotesFacts facts;
     facts.mainPageRows = {"First row", "Second row", "Third row"};
     facts.values = {{"PRODUCT_NAME", "Some Tools"}, {"FILE_NAME", "SomeTools"}};
     return facts;
@@ -16,7 +16,7 @@ release::NotesFacts Facts() {
 
 std::string ErrorOf(const std::string& notesTemplate) {
     try {
-        release::FillNotes(notesTemplate, Facts());
+        players_notes::FillNotes(notesTemplate, Facts());
     } catch (const std::runtime_error& error) {
         return error.what();
     }
@@ -24,10 +24,10 @@ std::string ErrorOf(const std::string& notesTemplate) {
 }
 
 TEST(NotesTemplate, RowLinesRepeatPerRowAndValuesFillIn) {
-    EXPECT_EQ(release::FillNotes("@PRODUCT_NAME@ (@FILE_NAME@.asi) has @MAIN_PAGE_ROW_COUNT@ rows:\n"
-                                 "  - @MAIN_PAGE_ROW@ [@MAIN_PAGE_ROW@]\n"
-                                 "End, mail a@b.c or @ alone.",
-                                 Facts()),
+    EXPECT_EQ(players_notes::FillNotes("@PRODUCT_NAME@ (@FILE_NAME@.asi) has @MAIN_PAGE_ROW_COUNT@ rows:\n"
+                                       "  - @MAIN_PAGE_ROW@ [@MAIN_PAGE_ROW@]\n"
+                                       "End, mail a@b.c or @ alone.",
+                                       Facts()),
               "Some Tools (SomeTools.asi) has 3 rows:\n"
               "  - First row [First row]\n"
               "  - Second row [Second row]\n"
@@ -36,7 +36,7 @@ TEST(NotesTemplate, RowLinesRepeatPerRowAndValuesFillIn) {
 }
 
 TEST(NotesTemplate, KeysAndButtonsComeFromTheControlList) {
-    EXPECT_EQ(release::FillNotes(
+    EXPECT_EQ(players_notes::FillNotes(
                   "@key:toggle@; hold @button:INPUT_FRONTEND_RB@ and press @button:INPUT_CONTEXT_A@; "
                   "@keys:INPUT_GAME_MENU_ACCEPT@; @keys:INPUT_GAME_MENU_UP@; @key:fast@\n",
                   Facts()),

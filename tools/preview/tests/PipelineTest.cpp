@@ -31,7 +31,7 @@ using namespace pixel_checks;
 using driver::Screen;
 
 using EachFrame = std::function<void(const sim::Frame&)>;
-using ShownPrompts = std::map<std::string, std::vector<preview::ShownPrompt>>;
+using ShownPrompts = std::map<std::string, std::vector<render::ShownPrompt>>;
 
 // Plays a session on a module and renders each snapshot with its prompts, as
 // qdt_preview does. Pictures of the framework use the tests' own pages
@@ -45,7 +45,7 @@ std::map<std::string, Picture> Play(const std::vector<session::SessionStep>& ste
     driver::Runner runner(host);
     runner.Load(driver::Plugin::Load(module));
     std::map<std::string, Picture> pictures;
-    preview::PromptBoard prompts;
+    render::PromptBoard prompts;
     session::SessionObserver observer;
     observer.frame = [&](int, const session::SessionStep&, const sim::Frame& frame) {
         prompts.Read(frame);
@@ -54,8 +54,8 @@ std::map<std::string, Picture> Play(const std::vector<session::SessionStep>& ste
         }
     };
     observer.snapshot = [&](const session::SessionStep& step, int, const sim::Frame& frame) {
-        Picture picture = preview::Render(preview::BuildScene(frame), screen.width, screen.height);
-        preview::DrawPrompts(picture, prompts.Shown());
+        Picture picture = render::Render(render::BuildScene(frame), screen.width, screen.height);
+        render::DrawPrompts(picture, prompts.Shown());
         pictures.emplace(step.name, std::move(picture));
         if (shownPrompts != nullptr) {
             (*shownPrompts)[step.name] = prompts.Shown();
@@ -73,7 +73,7 @@ std::map<std::string, Picture> Play(const std::string& script, Screen screen = {
 
 // Collects what each frame's summary tells, in order, each frame against the one before.
 EachFrame Collect(std::vector<std::string>& events) {
-    return [&events, told = std::make_shared<preview::SessionSummary>()](const sim::Frame& frame) {
+    return [&events, told = std::make_shared<render::SessionSummary>()](const sim::Frame& frame) {
         for (const std::string& event : told->Next(frame).events) {
             events.push_back(event);
         }
@@ -93,9 +93,9 @@ EachFrame Collect(std::vector<std::string>& events) {
 
 TEST(PipelineTest, ClosedMenuFramesShowOnlyTheWorld) {
     const auto pictures = Play("wait 2\nsnapshot before\ntap F8\nsnapshot open\ntap F8\nsnapshot after\n");
-    EXPECT_EQ(CountNot(pictures.at("before"), preview::WorldColour), 0);
-    EXPECT_GT(CountNot(pictures.at("open"), preview::WorldColour), 100000) << "F8 opens the menu";
-    EXPECT_EQ(CountNot(pictures.at("after"), preview::WorldColour), 0) << "and F8 again closes it";
+    EXPECT_EQ(CountNot(pictures.at("before"), render::WorldColour), 0);
+    EXPECT_GT(CountNot(pictures.at("open"), render::WorldColour), 100000) << "F8 opens the menu";
+    EXPECT_EQ(CountNot(pictures.at("after"), render::WorldColour), 0) << "and F8 again closes it";
 }
 
 TEST(PipelineTest, HighlightStandsAroundTheSelectedRowAndMovesWithIt) {
@@ -119,8 +119,8 @@ TEST(PipelineTest, RowBoxesStandWhereTheLayoutPutsThem) {
     EXPECT_TRUE(Near(RowBoxSample(open, 7, 1080), Ink())) << "six rows leave the eighth slot empty";
     EXPECT_TRUE(Near(At(open, 200, 297.5), Ink())) << "ink between the first two boxes";
     EXPECT_TRUE(Near(At(open, 300, 1040), Ink()));
-    EXPECT_EQ(At(open, 620, 500), preview::WorldColour) << "the backdrop ends at 601";
-    EXPECT_EQ(At(open, 300, 1060), preview::WorldColour) << "the backdrop ends at 1051";
+    EXPECT_EQ(At(open, 620, 500), render::WorldColour) << "the backdrop ends at 601";
+    EXPECT_EQ(At(open, 300, 1060), render::WorldColour) << "the backdrop ends at 1051";
 }
 
 TEST(PipelineTest, A2560By1440ScreenSpreadsTheRowsByItsHeight) {
@@ -135,7 +135,7 @@ TEST(PipelineTest, A2560By1440ScreenSpreadsTheRowsByItsHeight) {
     EXPECT_FALSE(IsRed(At(third, pixel_checks::HighlightX(2), HighlightTop(2, 1080))))
         << "rows must not keep the 1080-line pitch";
     EXPECT_TRUE(Near(At(third, 300, 1040), Ink()));
-    EXPECT_EQ(At(third, 300, 1060), preview::WorldColour) << "the backdrop keeps its pixel size";
+    EXPECT_EQ(At(third, 300, 1060), render::WorldColour) << "the backdrop keeps its pixel size";
 }
 
 TEST(PipelineTest, TheChordOpensAndClosesTheMenuWithTheGamepadAsTheInputDevice) {
@@ -150,8 +150,8 @@ TEST(PipelineTest, TheChordOpensAndClosesTheMenuWithTheGamepadAsTheInputDevice) 
                                            call.Is(Native::DisableControl) && call.U32(0) == 2 ? 1 : 0;
                                    }
                                });
-    EXPECT_GT(CountNot(pictures.at("open"), preview::WorldColour), 100000);
-    EXPECT_EQ(CountNot(pictures.at("closed"), preview::WorldColour), 0);
+    EXPECT_GT(CountNot(pictures.at("open"), render::WorldColour), 100000);
+    EXPECT_EQ(CountNot(pictures.at("closed"), render::WorldColour), 0);
     EXPECT_EQ(events, (std::vector<std::string>{"menu opened", "menu closed"}));
     EXPECT_GT(gamepadSuppressions, 0) << "the open menu suppressed the controller's controls";
 }
@@ -161,13 +161,13 @@ TEST(ShippedPipelineTest, TheDefaultSessionOpensMovesToTheFourthRowSelectsItAndC
     std::vector<std::string> events;
     const auto pictures =
         Play(session::LoadSession(QDT_DEFAULT_SESSION), {}, Collect(events), QDT_PLUGIN_MODULE);
-    EXPECT_EQ(CountNot(pictures.at("01-closed"), preview::WorldColour), 0);
+    EXPECT_EQ(CountNot(pictures.at("01-closed"), render::WorldColour), 0);
     EXPECT_TRUE(HighlightOnlyAround(pictures.at("02-open"), 0, 1080));
     EXPECT_TRUE(HighlightOnlyAround(pictures.at("03-third-row"), 2, 1080));
     EXPECT_TRUE(HighlightOnlyAround(pictures.at("04-fourth-row"), 3, 1080));
     EXPECT_TRUE(HighlightOnlyAround(pictures.at("05-fourth-row-selected"), 3, 1080))
         << "selecting a voice keeps the menu open on its row";
-    EXPECT_EQ(CountNot(pictures.at("06-closed-again"), preview::WorldColour), 0);
+    EXPECT_EQ(CountNot(pictures.at("06-closed-again"), render::WorldColour), 0);
     EXPECT_EQ(events, (std::vector<std::string>{
                           "menu opened", "moved down to \"Set voice: VOFX_PLAYER_MALE02\", 2 of 6",
                           "moved down to \"Set voice: VOFX_PLAYER_MALE03\", 3 of 6",
@@ -200,12 +200,12 @@ std::vector<std::string> Credited(const std::vector<session::SessionStep>& steps
     sim::StandInHook host;
     driver::Runner runner(host);
     runner.Load(driver::Plugin::Load(module));
-    preview::SessionSummary told;
+    render::SessionSummary told;
     std::vector<std::string> credited;
     session::SessionObserver observer;
     observer.step = [&](const session::SessionStep& step) { told.Saw(step); };
     observer.frame = [&](int, const session::SessionStep& step, const sim::Frame& frame) {
-        const preview::FrameSummary summary = told.Next(frame, &step);
+        const render::FrameEvents summary = told.Next(frame, &step);
         for (const std::string& event : summary.events) {
             credited.push_back("line " + std::to_string(summary.cause->line) + ": " + event);
         }
@@ -249,13 +249,13 @@ TEST(PipelineTest, TheOpenMenuShowsItsPromptsWithTheKeysOrButtonsInUse) {
     const auto pictures = Play(session::ParseSession("wait 1\ntap F8\nsnapshot keys\ngamepad on\nwait 1\n"
                                                      "snapshot buttons\nchord\nsnapshot closed\n"),
                                {}, {}, QDT_FIXTURE_MODULE, &shown);
-    using Shown = std::vector<preview::ShownPrompt>;
+    using Shown = std::vector<render::ShownPrompt>;
     EXPECT_EQ(shown.at("keys"), (Shown{{"Select", "Enter"}, {"Back", "Backspace"}}));
     EXPECT_EQ(shown.at("buttons"), (Shown{{"Select", "A"}, {"Back", "B"}}));
     EXPECT_TRUE(shown.at("closed").empty());
-    const preview::PromptPlace back = preview::PlacePrompts(shown.at("keys"), 1920, 1080).at(1);
+    const render::PromptPlace back = render::PlacePrompts(shown.at("keys"), 1920, 1080).at(1);
     EXPECT_EQ(At(pictures.at("keys"), back.capLeft + 3, (back.capTop + back.capBottom) / 2),
-              preview::PromptStripLook::CapColour)
+              render::PromptStripLook::CapColour)
         << "drawn where they stand";
 }
 
@@ -266,7 +266,7 @@ TEST(PipelineTest, EveryTextureTheMenuDrawsIsListed) {
     Play(
         session::LoadSession(QDT_DEFAULT_SESSION), {},
         [&](const sim::Frame& frame) {
-            for (const preview::DrawItem& item : preview::BuildScene(frame).items) {
+            for (const render::DrawItem& item : render::BuildScene(frame).items) {
                 if (!item.isText) {
                     drawn.insert(item.sprite.dictionary + "/" + item.sprite.texture);
                 }
@@ -274,7 +274,7 @@ TEST(PipelineTest, EveryTextureTheMenuDrawsIsListed) {
         },
         QDT_PLUGIN_MODULE);
     std::ostringstream listed;
-    preview::ListTextures(listed);
+    render::ListTextures(listed);
     EXPECT_GE(drawn.size(), 10u);
     for (const std::string& name : drawn) {
         EXPECT_NE(listed.str().find(name + "\n"), std::string::npos) << name;

@@ -15,10 +15,10 @@
 namespace {
 
 using menu_record::Call;
-using preview::PromptBoard;
-using preview::PromptPlace;
-using preview::ShownPrompt;
-using Sizes = preview::PromptStripLook;
+using render::PromptBoard;
+using render::PromptPlace;
+using render::ShownPrompt;
+using Sizes = render::PromptStripLook;
 
 sim::NativeCall Made(std::uint32_t handle) {
     sim::NativeCall call = Call(Native::BeginPrompt, {});
@@ -78,7 +78,7 @@ TEST(PromptBoardTest, UnknownControlsAndShortCallsShowWhatCanBeRead) {
 
 TEST(PromptStripTest, PromptsStandInOrderEndingAtTheRightMarginAndScaleWithThePicture) {
     const Shown prompts = {{"Select", "Enter"}, {"Back", "Backspace"}};
-    const std::vector<PromptPlace> places = preview::PlacePrompts(prompts, 1920, 1080);
+    const std::vector<PromptPlace> places = render::PlacePrompts(prompts, 1920, 1080);
     ASSERT_EQ(places.size(), 2u);
     EXPECT_DOUBLE_EQ(places[1].textRight, 1920 - Sizes::RightMargin);
     EXPECT_LT(places[0].textRight, places[1].capLeft) << "Select before Back, apart";
@@ -92,18 +92,18 @@ TEST(PromptStripTest, PromptsStandInOrderEndingAtTheRightMarginAndScaleWithThePi
     EXPECT_GT(places[1].capRight - places[1].capLeft, places[0].capRight - places[0].capLeft)
         << "the cap fits its key's name";
 
-    const std::vector<PromptPlace> large = preview::PlacePrompts(prompts, 3840, 2160);
+    const std::vector<PromptPlace> large = render::PlacePrompts(prompts, 3840, 2160);
     const double fromRight = 1920 - places[0].capLeft;
     EXPECT_NEAR(3840 - large[0].capLeft, 2 * fromRight, 0.02 * fromRight)
         << "twice the height, twice the size";
-    EXPECT_TRUE(preview::PlacePrompts({}, 1920, 1080).empty());
+    EXPECT_TRUE(render::PlacePrompts({}, 1920, 1080).empty());
 }
 
 TEST(PromptStripTest, EachPromptIsAKeyCapWithItsKeyAndItsTextBesideIt) {
     const Shown prompts = {{"Select", "Enter"}};
-    preview::Picture picture(1920, 1080, preview::WorldColour);
-    preview::DrawPrompts(picture, prompts);
-    const PromptPlace place = preview::PlacePrompts(prompts, 1920, 1080).at(0);
+    render::Picture picture(1920, 1080, render::WorldColour);
+    render::DrawPrompts(picture, prompts);
+    const PromptPlace place = render::PlacePrompts(prompts, 1920, 1080).at(0);
     const double middle = (place.capTop + place.capBottom) / 2;
     EXPECT_EQ(picture.At(static_cast<int>(place.capLeft) + 3, static_cast<int>(middle)), Sizes::CapColour);
 
@@ -112,7 +112,7 @@ TEST(PromptStripTest, EachPromptIsAKeyCapWithItsKeyAndItsTextBesideIt) {
     int outside = 0;
     for (int y = 0; y < 1080; ++y) {
         for (int x = 0; x < 1920; ++x) {
-            const preview::Pixel pixel = picture.At(x, y);
+            const render::Pixel pixel = picture.At(x, y);
             // A pixel of slack for the edges' smoothing and the text's shadow.
             const bool inCap = x >= place.capLeft - 1 && x <= place.capRight + 1 && y >= place.capTop - 1 &&
                                y <= place.capBottom + 1;
@@ -120,16 +120,16 @@ TEST(PromptStripTest, EachPromptIsAKeyCapWithItsKeyAndItsTextBesideIt) {
                                 y <= place.capBottom + 2;
             keyInk += inCap && pixel.red < 100 ? 1 : 0;
             textInk += inText && pixel.red > 200 ? 1 : 0;
-            outside += !inCap && !inText && pixel != preview::WorldColour ? 1 : 0;
+            outside += !inCap && !inText && pixel != render::WorldColour ? 1 : 0;
         }
     }
     EXPECT_GT(keyInk, 50) << "the key's name on its cap";
     EXPECT_GT(textInk, 50) << "the prompt's text beside it";
     EXPECT_EQ(outside, 0) << "nothing elsewhere";
 
-    preview::Picture untouched(64, 64, preview::WorldColour);
-    preview::DrawPrompts(untouched, {});
-    EXPECT_EQ(pixel_checks::CountNot(untouched, preview::WorldColour), 0);
+    render::Picture untouched(64, 64, render::WorldColour);
+    render::DrawPrompts(untouched, {});
+    EXPECT_EQ(pixel_checks::CountNot(untouched, render::WorldColour), 0);
 }
 
 } // namespace

@@ -16,8 +16,8 @@ namespace {
 
 using namespace pixel_checks;
 using menu_record::FrameBuilder;
-using preview::BuildScene;
-using preview::Render;
+using render::BuildScene;
+using render::Render;
 
 const std::vector<std::string> voiceRows = {
     "Set voice: VOFX_PLAYER_MALE01",   "Set voice: VOFX_PLAYER_MALE02",   "Set voice: VOFX_PLAYER_MALE03",
@@ -71,9 +71,9 @@ TEST(RendererTest, RowBoxesStandInTheirSlotsOverTheInk) {
     EXPECT_TRUE(Near(At(picture, 200, 297.5), Ink()));
     // The backdrop spans 25 ... 601 by 25 ... 1051; the world is outside it.
     EXPECT_TRUE(Near(At(picture, 300, 1040), Ink()));
-    EXPECT_EQ(At(picture, 300, 1060), preview::WorldColour);
-    EXPECT_EQ(At(picture, 620, 500), preview::WorldColour);
-    EXPECT_EQ(At(picture, 10, 500), preview::WorldColour);
+    EXPECT_EQ(At(picture, 300, 1060), render::WorldColour);
+    EXPECT_EQ(At(picture, 620, 500), render::WorldColour);
+    EXPECT_EQ(At(picture, 10, 500), render::WorldColour);
 }
 
 TEST(RendererTest, AFrameWithoutDrawingIsTheWorldOnly) {
@@ -82,7 +82,7 @@ TEST(RendererTest, AFrameWithoutDrawingIsTheWorldOnly) {
         menu_record::Call(Native::PlayFrontendSound, {0, 0, 1, 0}, {"NAV_UP", "Ledger_Sounds"}));
     sounds.frame.push_back(menu_record::Call(Native::RadarDisplaySwitch, {1}));
     const Picture picture = Render(BuildScene(sounds.frame), 1920, 1080);
-    EXPECT_EQ(CountNot(picture, preview::WorldColour), 0);
+    EXPECT_EQ(CountNot(picture, render::WorldColour), 0);
 }
 
 TEST(RendererTest, PositionsAreFractionsOfTheScreenSoA2560By1440ScreenScalesThem) {
@@ -93,9 +93,9 @@ TEST(RendererTest, PositionsAreFractionsOfTheScreenSoA2560By1440ScreenScalesThem
     const Pixel white{255, 255, 255};
     EXPECT_EQ(picture.At(1153, 649), white);
     EXPECT_EQ(picture.At(1406, 790), white);
-    EXPECT_EQ(picture.At(1150, 720), preview::WorldColour);
-    EXPECT_EQ(picture.At(1410, 720), preview::WorldColour);
-    EXPECT_EQ(picture.At(1280, 646), preview::WorldColour);
+    EXPECT_EQ(picture.At(1150, 720), render::WorldColour);
+    EXPECT_EQ(picture.At(1410, 720), render::WorldColour);
+    EXPECT_EQ(picture.At(1280, 646), render::WorldColour);
 
     // The menu's rows follow the screen height: 73.44 pixels apart on 1440 lines.
     const Picture menu = RenderMenu(2, 2560, 1440);
@@ -115,9 +115,9 @@ TEST(RendererTest, SpritesTurnByTheirRotationInDegrees) {
     const Picture picture = Render(BuildScene(bars.frame), 1920, 1080);
     const Pixel white{255, 255, 255};
     EXPECT_EQ(picture.At(500, 420), white) << "a quarter turn stands the bar upright";
-    EXPECT_EQ(picture.At(580, 500), preview::WorldColour);
+    EXPECT_EQ(picture.At(580, 500), render::WorldColour);
     EXPECT_EQ(picture.At(1050, 550), white) << "45 degrees runs down to the right";
-    EXPECT_EQ(picture.At(1050, 450), preview::WorldColour);
+    EXPECT_EQ(picture.At(1050, 450), render::WorldColour);
 }
 
 TEST(RendererTest, UnknownTexturesShowAsMagentaBoxes) {
@@ -134,19 +134,19 @@ TEST(RendererTest, TextLandsWhereItsAlignmentAndMarginSay) {
     frame.Text("Set voice: VOFX_PLAYER_MALE01", "body", {}, menu_record::Left, 22, 100, 254);
     frame.Text("Main Menu", "title", {}, menu_record::Center, 23, 313, 172);
     frame.Text("1 of 6", "body", {144, 144, 144, 230}, menu_record::Right, 20, 534, 573.48f, -1);
-    const preview::Scene scene = BuildScene(frame.frame);
+    const render::Scene scene = BuildScene(frame.frame);
     ASSERT_EQ(scene.texts, 3);
 
-    const auto label = preview::PlaceText(scene.items[0].text, 1920, 1080);
+    const auto label = render::PlaceText(scene.items[0].text, 1920, 1080);
     EXPECT_NEAR(label.left, 100, 0.01);
     EXPECT_NEAR(label.top, 254, 0.01);
     EXPECT_GT(label.right, 300) << "a 29-character label at size 22";
 
-    const auto subtitle = preview::PlaceText(scene.items[1].text, 1920, 1080);
+    const auto subtitle = render::PlaceText(scene.items[1].text, 1920, 1080);
     EXPECT_NEAR((subtitle.left + subtitle.right) / 2, 313, 0.01);
     EXPECT_GT(subtitle.right - subtitle.left, 60);
 
-    const auto counter = preview::PlaceText(scene.items[2].text, 1920, 1080);
+    const auto counter = render::PlaceText(scene.items[2].text, 1920, 1080);
     EXPECT_NEAR(counter.right, 534, 0.01);
     EXPECT_LT(counter.left, 534 - 40);
 }
@@ -155,7 +155,7 @@ TEST(RendererTest, LetterSpacingAndSizeChangeTheWidth) {
     const auto width = [](int spacing, int size) {
         FrameBuilder frame(1920, 1080, 1920);
         frame.Text("1 of 6", "body", {}, menu_record::Left, size, 100, 100, spacing);
-        const auto bounds = preview::PlaceText(BuildScene(frame.frame).items.at(0).text, 1920, 1080);
+        const auto bounds = render::PlaceText(BuildScene(frame.frame).items.at(0).text, 1920, 1080);
         return bounds.right - bounds.left;
     };
     EXPECT_NEAR(width(0, 20) - width(-1, 20), 5.0, 0.01) << "six characters: five gaps";
@@ -167,11 +167,11 @@ TEST(RendererTest, TextTakesTheColourSetBeforeIt) {
     // A full block fills its cell, so its middle shows the colour alone.
     frame.Text("\xe2\x96\x88", "body", {20, 200, 40, 255}, menu_record::Center, 120, 960, 400);
     frame.Text("\xe2\x96\x88", "body", {}, menu_record::Center, 120, 960, 700);
-    const preview::Scene scene = BuildScene(frame.frame);
+    const render::Scene scene = BuildScene(frame.frame);
     const Picture picture = Render(scene, 1920, 1080);
     for (const auto& [item, colour] :
          {std::pair{0, Pixel{20, 200, 40}}, std::pair{1, Pixel{255, 255, 255}}}) {
-        const auto box = preview::PlaceText(scene.items[static_cast<std::size_t>(item)].text, 1920, 1080);
+        const auto box = render::PlaceText(scene.items[static_cast<std::size_t>(item)].text, 1920, 1080);
         EXPECT_EQ(At(picture, (box.left + box.right) / 2, (box.top + box.bottom) / 2), colour)
             << "text " << item;
     }
@@ -183,8 +183,8 @@ TEST(RendererTest, ImageTagsDrawTheirPicturesInline) {
     const auto render = [](const std::string& text) {
         FrameBuilder frame(1920, 1080, 1920);
         frame.Text(text, "body", {}, menu_record::Right, 22, 526, 253);
-        const preview::Scene scene = BuildScene(frame.frame);
-        return std::pair{Render(scene, 1920, 1080), preview::PlaceText(scene.items.at(0).text, 1920, 1080)};
+        const render::Scene scene = BuildScene(frame.frame);
+        return std::pair{Render(scene, 1920, 1080), render::PlaceText(scene.items.at(0).text, 1920, 1080)};
     };
     const auto [ticked, box] = render(tick + tickBox);
     const auto [empty, emptyBox] = render(tickBox);
@@ -198,7 +198,7 @@ TEST(RendererTest, ImageTagsDrawTheirPicturesInline) {
     const Pixel white{255, 255, 255};
     EXPECT_EQ(At(empty, emptyBox.left + 3.6, (emptyBox.top + emptyBox.bottom) / 2), white);
     EXPECT_EQ(At(ticked, box.left + 12.6, box.top + 21.6), white);
-    EXPECT_EQ(At(empty, emptyBox.left + 12.6, emptyBox.top + 21.6), preview::WorldColour);
+    EXPECT_EQ(At(empty, emptyBox.left + 12.6, emptyBox.top + 21.6), render::WorldColour);
 }
 
 TEST(RendererTest, BrokenValuesDrawNothingAndSpoilNothingAfter) {
@@ -215,8 +215,8 @@ TEST(RendererTest, BrokenValuesDrawNothingAndSpoilNothingAfter) {
 
     const Picture picture = Render(BuildScene(frame.frame), 1920, 1080);
     EXPECT_EQ(picture.At(960, 540), (Pixel{255, 0, 0})) << "the last sprite is still drawn";
-    EXPECT_EQ(picture.At(500, 500), preview::WorldColour);
-    EXPECT_EQ(picture.At(450, 450), preview::WorldColour);
+    EXPECT_EQ(picture.At(500, 500), render::WorldColour);
+    EXPECT_EQ(picture.At(450, 450), render::WorldColour);
 }
 
 int CountNotIn(const Picture& picture, int left, int top, int width, int height, Pixel colour) {

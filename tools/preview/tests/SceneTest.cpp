@@ -12,8 +12,8 @@ namespace {
 using menu_record::Bits;
 using menu_record::Call;
 using menu_record::FrameBuilder;
-using preview::BuildScene;
-using preview::Colour;
+using render::BuildScene;
+using render::Colour;
 
 TEST(SceneTest, SpritesKeepWhatTheGameWasHanded) {
     FrameBuilder frame(1920, 1080, 1920);
@@ -68,7 +68,7 @@ TEST(SceneTest, ShortRecordsAreCountedNotRead) {
     auto missingTexts = Call(Native::DisplayText, {1, Bits(0.1f), Bits(0.1f)});
     missingTexts.texts.clear();
     frame.push_back(missingTexts);
-    preview::Scene scene;
+    render::Scene scene;
     ASSERT_NO_THROW(scene = BuildScene(frame));
     EXPECT_TRUE(scene.items.empty());
     EXPECT_EQ(scene.unreadable, 3);

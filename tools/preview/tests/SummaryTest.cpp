@@ -42,7 +42,7 @@ Events Told(const std::vector<MenuState>& frames, std::optional<int> depth = 0) 
     Events told;
     const MenuState* before = nullptr;
     for (const MenuState& now : frames) {
-        for (std::string& event : preview::TellEvents(before, now, "", depth)) {
+        for (std::string& event : render::TellEvents(before, now, "", depth)) {
             told.push_back(std::move(event));
         }
         before = &now;
@@ -121,9 +121,9 @@ TEST(SummaryTest, TheTextBesideTheSelectedRowIsToldWhenItChanges) {
 TEST(SummaryTest, TheVoiceAnActionAppliedBelongsToItsSelection) {
     std::optional<int> depth = 0;
     const MenuState voiceRow = Shown("Main", "Main Menu", "Set voice: B", 2, 6, {"SELECT"});
-    EXPECT_EQ(preview::TellEvents(&voiceRow, voiceRow, "B", depth),
+    EXPECT_EQ(render::TellEvents(&voiceRow, voiceRow, "B", depth),
               Events{"selected \"Set voice: B\": voice B applied"});
-    EXPECT_EQ(preview::TellEvents(nullptr, Closed({"QUACK"}), "B", depth),
+    EXPECT_EQ(render::TellEvents(nullptr, Closed({"QUACK"}), "B", depth),
               (Events{"sound QUACK", "voice B applied"}))
         << "a voice without a selection is told after the frame's sounds";
     EXPECT_EQ(depth, 0) << "neither changed the depth";
@@ -132,7 +132,7 @@ TEST(SummaryTest, TheVoiceAnActionAppliedBelongsToItsSelection) {
 TEST(SummaryTest, WithoutTheFrameBeforeNoPageChangeOrDepthIsGuessed) {
     std::optional<int> unknown;
     const MenuState back = Shown("Main", "Main Menu", "Camp", 4, 6, {"BACK"});
-    EXPECT_EQ(preview::TellEvents(nullptr, back, "", unknown), Events{"back"});
+    EXPECT_EQ(render::TellEvents(nullptr, back, "", unknown), Events{"back"});
     EXPECT_EQ(
         Told({Shown("Main", "Main Menu", "Camp", 4, 6), Shown("Camp", "Tents", "Pitch", 1, 3, {"SELECT"})},
              std::nullopt),
@@ -151,15 +151,15 @@ TEST(SummaryTest, AFrameOnItsOwnReadsItsCounterAndItsVoice) {
     moved.Text("2 of 9", "body", {}, menu_record::Right, 20, 534, 560, -1);
     moved.frame.insert(moved.frame.begin(),
                        Call(Native::PlayFrontendSound, {0, 0, 1, 0}, {"NAV_DOWN", "HUD_SHOP_SOUNDSET"}));
-    EXPECT_EQ(preview::SummariseFrame(moved.frame).events, Events{"moved down to 2 of 9"})
+    EXPECT_EQ(render::SummariseFrame(moved.frame).events, Events{"moved down to 2 of 9"})
         << "a label with \" of \" in it is no counter";
 
     const sim::Frame named = {Call(Native::HashOfName, {0}, {"VOFX_PLAYER_MALE02"}),
                               Call(Native::SetVoiceByHash, {0x2a, 0x1234})};
-    EXPECT_EQ(preview::SummariseFrame(named).voice, "VOFX_PLAYER_MALE02");
+    EXPECT_EQ(render::SummariseFrame(named).voice, "VOFX_PLAYER_MALE02");
     const sim::Frame unnamed = {Call(Native::SetVoiceByHash, {0x2a, 0x1234})};
-    EXPECT_EQ(preview::SummariseFrame(unnamed).events, Events{"voice (unnamed) applied"});
-    EXPECT_TRUE(preview::SummariseFrame({}).events.empty());
+    EXPECT_EQ(render::SummariseFrame(unnamed).events, Events{"voice (unnamed) applied"});
+    EXPECT_TRUE(render::SummariseFrame({}).events.empty());
 }
 
 } // namespace

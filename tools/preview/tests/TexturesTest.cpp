@@ -52,12 +52,12 @@ TEST_F(TexturesTest, TheMenuDrawsATextureTintedWhereItsSpriteStandsAndKeepsStand
         return Pixel{200, 180, 90};
     });
     std::ostringstream warnings;
-    preview::TextureFolder textures(folder, warnings);
+    render::TextureFolder textures(folder, warnings);
     menu_record::Menu menu;
     menu.rows = {"first", "second"};
-    const preview::Scene scene = preview::BuildScene(menu_record::OpenMenu(menu));
-    const Picture once = preview::Render(scene, 1920, 1080, {&textures, nullptr});
-    const Picture twice = preview::Render(scene, 1920, 1080, {&textures, nullptr});
+    const render::Scene scene = render::BuildScene(menu_record::OpenMenu(menu));
+    const Picture once = render::Render(scene, 1920, 1080, {&textures, nullptr});
+    const Picture twice = render::Render(scene, 1920, 1080, {&textures, nullptr});
 
     // The highlight is red (255, 0, 0): only the texture's red is left. The row
     // box covers the piece's right part, from x = 92.
@@ -84,21 +84,21 @@ TEST_F(TexturesTest, ASpriteTurnsItsTextureWithItAndTheBackdropFillsTheWindow) {
         return y == 0 ? Pixel{255, 0, 0} : Pixel{255, 255, 0};
     });
     std::ostringstream warnings;
-    preview::TextureFolder textures(folder, warnings);
-    preview::LoadedLook look("", (folder / "backdrop.png").string(), warnings);
+    render::TextureFolder textures(folder, warnings);
+    render::LoadedLook look("", (folder / "backdrop.png").string(), warnings);
 
-    preview::Scene scene;
-    preview::DrawItem item;
-    item.sprite = preview::Sprite{"dict", "halves", 0.5f, 0.5f, 0.25f, 0.5f, 180.0f, {255, 255, 255, 255}};
+    render::Scene scene;
+    render::DrawItem item;
+    item.sprite = render::Sprite{"dict", "halves", 0.5f, 0.5f, 0.25f, 0.5f, 180.0f, {255, 255, 255, 255}};
     scene.items.push_back(item);
-    const Picture picture = preview::Render(scene, 200, 100, {&textures, look.Get().backdrop});
+    const Picture picture = render::Render(scene, 200, 100, {&textures, look.Get().backdrop});
     EXPECT_TRUE(Near(picture.At(80, 50), Pixel{0, 0, 255}))
         << "turned half round, the blue half is on the left";
     EXPECT_TRUE(Near(picture.At(120, 50), Pixel{0, 255, 0}));
     EXPECT_TRUE(Near(picture.At(10, 10), Pixel{255, 0, 0})) << "the backdrop scaled to the window";
     EXPECT_TRUE(Near(picture.At(190, 90), Pixel{255, 255, 0}));
 
-    EXPECT_THROW(preview::LoadedLook("", (folder / "dict").string(), warnings), std::runtime_error)
+    EXPECT_THROW(render::LoadedLook("", (folder / "dict").string(), warnings), std::runtime_error)
         << "a backdrop that is no PNG is an error, not a plain picture";
 }
 

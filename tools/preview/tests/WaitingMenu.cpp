@@ -3,8 +3,7 @@
 #include "host/NativeInvoker.h"
 #include "host/Natives.h"
 #include "host/ScriptHook.h"
-#include "menu/Controller.h"
-#include "menu/Pages.h"
+#include "menu/Menu.h"
 
 #include <cstdint>
 

@@ -60,7 +60,7 @@ class ControllerPlayTest : public ::testing::Test {
     void Frame() {
         host.recorder.Clear();
         input.Deliver();
-        for (const std::string& event : preview::SummariseFrame(runner.RunFrame()).events) {
+        for (const std::string& event : render::SummariseFrame(runner.RunFrame()).events) {
             events.push_back(event);
         }
     }

@@ -3,8 +3,7 @@
 // which gives the player a voice named after its row.
 #include "host/NativeInvoker.h"
 #include "host/Natives.h"
-#include "menu/Controller.h"
-#include "menu/Pages.h"
+#include "menu/Menu.h"
 
 #include <cstdint>
 #include <string>

@@ -119,17 +119,17 @@ TEST(InputLogTest, StopsAtItsCapAndKeepsNothingWhilePausedButFollowsWhatIsHeld) 
 }
 
 TEST(PlaceTest, IsThePageByItsIdWhenKnownAndTheRowShown) {
-    const workbench::FrameSummary tools{true, "Place Test", "Tools", 4, 5};
-    workbench::FrameSummary renamed = tools;
+    const workbench::ShownPage tools{true, "Place Test", "Tools", 4, 5};
+    workbench::ShownPage renamed = tools;
     renamed.subtitle = "Renamed tools";
     EXPECT_TRUE(workbench::SamePlace({tools, 4}, {renamed, 4})) << "a rebuild may rename the page";
     EXPECT_FALSE(workbench::SamePlace({tools, std::nullopt}, {renamed, std::nullopt}));
     EXPECT_FALSE(workbench::SamePlace({tools, 4}, {tools, 0}));
-    workbench::FrameSummary lower = tools;
+    workbench::ShownPage lower = tools;
     lower.row = 5;
     EXPECT_FALSE(workbench::SamePlace({tools, 4}, {lower, 4}));
-    EXPECT_FALSE(workbench::SamePlace({tools, 4}, {workbench::FrameSummary{}, std::nullopt}));
-    EXPECT_TRUE(workbench::SamePlace({workbench::FrameSummary{}, std::nullopt}, {{}, std::nullopt}));
+    EXPECT_FALSE(workbench::SamePlace({tools, 4}, {workbench::ShownPage{}, std::nullopt}));
+    EXPECT_TRUE(workbench::SamePlace({workbench::ShownPage{}, std::nullopt}, {{}, std::nullopt}));
 }
 
 } // namespace

@@ -1,8 +1,7 @@
 // A second plug-in for the workbench's reload tests, built in place of
 // voices/MainMenu.cpp: another main page, so a reload shows on screen, and a
 // second page with an id of its own.
-#include "menu/Controller.h"
-#include "menu/Pages.h"
+#include "menu/Menu.h"
 
 void InitializeMenu() {
     menuController->AddSubmenu(0, "Other Module", "Reloaded Page", [](Menu::Submenu* main) {

@@ -15,14 +15,14 @@ using workbench::FitLine;
 double Characters(const std::string& text) {
     double count = 0;
     for (std::size_t at = 0; at < text.size();
-         at += std::max<std::size_t>(1, preview::Utf8CharacterLength(text, at))) {
+         at += std::max<std::size_t>(1, render::Utf8CharacterLength(text, at))) {
         ++count;
     }
     return count;
 }
 
 bool WellFormed(const std::string& text) {
-    return preview::ValidUtf8(text) == text;
+    return render::ValidUtf8(text) == text;
 }
 
 TEST(PanelTest, ALongLineIsCutBetweenCharactersFromEitherEnd) {
@@ -54,7 +54,7 @@ TEST(PanelTest, MalformedBytesShowAsReplacementCharacters) {
 TEST(PanelTest, TheWholePanelIsDrawnWhateverTheTexts) {
     // A picture of the renderer's, as the workbench draws on: the font caches
     // it makes first are handed back at exit, after the panel's fonts.
-    const preview::Picture picture = preview::Render(preview::Scene{}, 1280, 720);
+    const render::Picture picture = render::Render(render::Scene{}, 1280, 720);
     const auto cr =
         std::unique_ptr<cairo_t, decltype(&cairo_destroy)>(cairo_create(picture.Surface()), cairo_destroy);
     workbench::PanelContent content;

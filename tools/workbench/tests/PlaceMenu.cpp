@@ -3,8 +3,7 @@
 // a change to the plug-in's main page leaves the tests alone.
 #include "host/NativeInvoker.h"
 #include "host/Natives.h"
-#include "menu/Controller.h"
-#include "menu/Pages.h"
+#include "menu/Menu.h"
 
 #include <cstdint>
 

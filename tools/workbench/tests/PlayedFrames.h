@@ -5,12 +5,12 @@
 
 #include "readback/MenuState.h"
 #include "tools/render/Scene.h"
-#include "tools/workbench/FrameSummary.h"
 #include "tools/workbench/GameInput.h"
 #include "tools/workbench/InputLog.h"
 #include "tools/workbench/LiveModule.h"
 #include "tools/workbench/PageId.h"
 #include "tools/workbench/Replay.h"
+#include "tools/workbench/ShownPage.h"
 
 #include <gtest/gtest.h>
 
@@ -31,10 +31,10 @@ class PlayedFrames : public ::testing::Test {
         log.Frame(tick);
         return frame;
     }
-    workbench::FrameSummary Shown() { return workbench::Summarize(preview::BuildScene(Frame())); }
+    workbench::ShownPage Shown() { return workbench::Summarize(render::BuildScene(Frame())); }
     readback::MenuState Menu() const { return readback::ReadMenu(host.recorder.Last()); }
     workbench::Place Place() const {
-        const workbench::FrameSummary shown = workbench::Summarize(preview::BuildScene(host.recorder.Last()));
+        const workbench::ShownPage shown = workbench::Summarize(render::BuildScene(host.recorder.Last()));
         return {shown, workbench::ReadPageId(live.MenuControllerSlot(), shown)};
     }
 

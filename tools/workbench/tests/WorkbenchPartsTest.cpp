@@ -1,11 +1,13 @@
 // The workbench's parts that need no display: the file watch, the module
 // swap and the keys as the plug-in receives them.
-#include "tools/workbench/FrameSummary.h"
+#include "host/MenuControls.h"
 #include "tools/workbench/GameInput.h"
 #include "tools/workbench/LiveModule.h"
 #include "tools/workbench/ModuleWatch.h"
 #include "tools/workbench/PageId.h"
+#include "tools/workbench/ShownPage.h"
 
+#include <SDL_keyboard.h>
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -19,7 +21,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
-using workbench::FrameSummary;
+using workbench::ShownPage;
 constexpr workbench::ModuleChange None = workbench::ModuleChange::None;
 constexpr workbench::ModuleChange BeingWritten = workbench::ModuleChange::BeingWritten;
 constexpr workbench::ModuleChange Ready = workbench::ModuleChange::Ready;
@@ -111,7 +113,7 @@ class ModuleSwapTest : public ::testing::Test {
         input.Deliver();
         return runner.RunFrame();
     }
-    FrameSummary Shown() { return workbench::Summarize(preview::BuildScene(Frame())); }
+    ShownPage Shown() { return workbench::Summarize(render::BuildScene(Frame())); }
 
     // A key's press and release, both between the same two frames.
     void Tap(SDL_Keycode key) {
@@ -206,7 +208,7 @@ TEST_F(ModuleSwapTest, ThePageIdIsReadFromThePluginWhenItAgreesWithWhatWasDrawn)
     Frame();
     EXPECT_EQ(workbench::ReadPageId(live.MenuControllerSlot(), Shown()), std::nullopt) << "closed";
     Tap(SDLK_F8);
-    FrameSummary shown = Shown();
+    ShownPage shown = Shown();
     EXPECT_EQ(workbench::ReadPageId(live.MenuControllerSlot(), shown), 0);
     Tap(SDLK_RETURN);
     Shown();
@@ -215,7 +217,7 @@ TEST_F(ModuleSwapTest, ThePageIdIsReadFromThePluginWhenItAgreesWithWhatWasDrawn)
     EXPECT_EQ(workbench::ReadPageId(live.MenuControllerSlot(), shown), 7);
 
     // State that disagrees with the screen, or no state at all, is no page id.
-    FrameSummary other = shown;
+    ShownPage other = shown;
     other.rows = 2;
     EXPECT_EQ(workbench::ReadPageId(live.MenuControllerSlot(), other), std::nullopt);
     EXPECT_EQ(workbench::ReadPageId(8, shown), std::nullopt) << "an unmapped address reads as nothing";
@@ -253,10 +255,28 @@ TEST_F(ModuleSwapTest, TheExamplesCoresAndCampPlayInTheWorkbench) {
     EXPECT_EQ(host.game.clockHours, 13) << "the hour row set the game's clock";
 }
 
+// The desktop keys reach the menu's controls through the game's default
+// bindings; the workbench's own keys come before them.
+TEST(GameInputTest, KeysReachTheControlsTheGameBindsThemTo) {
+    const std::pair<SDL_Keycode, std::uint32_t> keys[] = {
+        {SDLK_UP, Menu::UpControl},         {SDLK_DOWN, Menu::DownControl},
+        {SDLK_LEFT, Menu::LeftControl},     {SDLK_RIGHT, Menu::RightControl},
+        {SDLK_RETURN, Menu::SelectControl}, {SDLK_KP_ENTER, Menu::SelectControl},
+        {SDLK_BACKSPACE, Menu::BackControl}};
+    for (const auto& [key, control] : keys) {
+        const workbench::KeyBinding binding = workbench::BindingFor(key);
+        EXPECT_EQ(binding.role, workbench::KeyRole::Control) << SDL_GetKeyName(key);
+        EXPECT_EQ(binding.code, control) << SDL_GetKeyName(key);
+    }
+    EXPECT_EQ(workbench::BindingFor(SDLK_ESCAPE).role, workbench::KeyRole::Quit)
+        << "the game binds Esc to Back too; the workbench keeps it for quitting";
+    EXPECT_EQ(workbench::BindingFor(SDLK_x).role, workbench::KeyRole::None);
+}
+
 TEST(FrameSummaryTest, ReadsTheTitlesAndTheCounterAndNothingElse) {
-    preview::Scene scene;
+    render::Scene scene;
     const auto text = [&scene](const char* markup) {
-        preview::DrawItem item;
+        render::DrawItem item;
         item.isText = true;
         item.text.format = readback::ParseMarkup(markup);
         scene.items.push_back(item);

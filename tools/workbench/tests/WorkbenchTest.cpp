@@ -239,7 +239,7 @@ int InkBottomRight(const Picture& picture, const Picture* other = nullptr) {
     int count = 0;
     for (int y = picture.Height() - 100; y < picture.Height(); ++y) {
         for (int x = picture.Width() / 2; x < picture.Width(); ++x) {
-            count += picture.At(x, y) == (other != nullptr ? other->At(x, y) : preview::WorldColour) ? 0 : 1;
+            count += picture.At(x, y) == (other != nullptr ? other->At(x, y) : render::WorldColour) ? 0 : 1;
         }
     }
     return count;

@@ -1,4 +1,4 @@
-#include "tools/workbench/VirtualController.h"
+#include "tools/workbench/VirtualGamepad.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -9,7 +9,7 @@
 
 namespace workbench {
 
-VirtualController::VirtualController() {
+VirtualGamepad::VirtualGamepad() {
     std::thread([lines = lines_] {
         for (std::string line; std::getline(std::cin, line);) {
             const std::lock_guard<std::mutex> lock(lines->mutex);
@@ -18,11 +18,11 @@ VirtualController::VirtualController() {
     }).detach();
 }
 
-VirtualController::~VirtualController() {
+VirtualGamepad::~VirtualGamepad() {
     Unplug();
 }
 
-void VirtualController::Plug() {
+void VirtualGamepad::Plug() {
     if (joystick_ != nullptr) {
         return;
     }
@@ -34,7 +34,7 @@ void VirtualController::Plug() {
     }
 }
 
-void VirtualController::Unplug() {
+void VirtualGamepad::Unplug() {
     if (joystick_ == nullptr) {
         return;
     }
@@ -49,7 +49,7 @@ void VirtualController::Unplug() {
     }
 }
 
-void VirtualController::Run(const std::string& line) {
+void VirtualGamepad::Run(const std::string& line) {
     std::istringstream words(line);
     std::string verb;
     std::string name;
@@ -72,7 +72,7 @@ void VirtualController::Run(const std::string& line) {
     }
 }
 
-void VirtualController::Play() {
+void VirtualGamepad::Play() {
     // One line a frame: SDL reads the virtual controller's state once a frame,
     // so a press and its release played together would never be seen.
     std::string line;

@@ -13,12 +13,12 @@
 
 namespace workbench {
 
-class VirtualController {
+class VirtualGamepad {
   public:
-    VirtualController();
-    ~VirtualController();
-    VirtualController(const VirtualController&) = delete;
-    VirtualController& operator=(const VirtualController&) = delete;
+    VirtualGamepad();
+    ~VirtualGamepad();
+    VirtualGamepad(const VirtualGamepad&) = delete;
+    VirtualGamepad& operator=(const VirtualGamepad&) = delete;
 
     // On the loop's thread, before its events are read: plays the next line come, if any.
     void Play();

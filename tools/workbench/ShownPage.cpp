@@ -1,9 +1,9 @@
-#include "tools/workbench/FrameSummary.h"
+#include "tools/workbench/ShownPage.h"
 
 namespace workbench {
-FrameSummary Summarize(const preview::Scene& scene) {
+ShownPage Summarize(const render::Scene& scene) {
     const readback::MenuState shown = readback::ReadMenu(scene);
-    FrameSummary summary{shown.open, shown.title, shown.subtitle};
+    ShownPage summary{shown.open, shown.title, shown.subtitle};
     if (shown.counter) {
         summary.row = shown.counter->row;
         summary.rows = shown.counter->rows;
@@ -11,7 +11,7 @@ FrameSummary Summarize(const preview::Scene& scene) {
     return summary;
 }
 
-std::string Describe(const FrameSummary& summary) {
+std::string Describe(const ShownPage& summary) {
     if (!summary.open) {
         return "closed";
     }

@@ -1,4 +1,4 @@
-#include "tools/workbench/Controllers.h"
+#include "tools/workbench/Gamepads.h"
 
 #include "tools/workbench/PadMapping.h"
 
@@ -7,19 +7,19 @@
 
 namespace workbench {
 
-Controllers::~Controllers() {
+Gamepads::~Gamepads() {
     for (const Pad& pad : pads_) {
         SDL_GameControllerClose(pad.controller);
     }
 }
 
-Controllers::Pad* Controllers::Find(SDL_JoystickID id) {
+Gamepads::Pad* Gamepads::Find(SDL_JoystickID id) {
     const auto found =
         std::find_if(pads_.begin(), pads_.end(), [id](const Pad& pad) { return pad.id == id; });
     return found != pads_.end() ? &*found : nullptr;
 }
 
-void Controllers::Press(Pad& pad, std::string_view button, bool down) {
+void Gamepads::Press(Pad& pad, std::string_view button, bool down) {
     const auto held = std::find(pad.held.begin(), pad.held.end(), button);
     if (button.empty() || down == (held != pad.held.end())) {
         return;
@@ -33,7 +33,7 @@ void Controllers::Press(Pad& pad, std::string_view button, bool down) {
     input_.Button(button, down);
 }
 
-void Controllers::Added(int deviceIndex) {
+void Gamepads::Added(int deviceIndex) {
     SDL_GameController* controller = SDL_GameControllerOpen(deviceIndex);
     if (controller == nullptr) {
         std::printf("error: cannot open controller %d (%s)\n", deviceIndex, SDL_GetError());
@@ -50,7 +50,7 @@ void Controllers::Added(int deviceIndex) {
     std::printf("controller: added %s\n", name_.c_str());
 }
 
-void Controllers::Removed(SDL_JoystickID id) {
+void Gamepads::Removed(SDL_JoystickID id) {
     Pad* pad = Find(id);
     if (pad == nullptr) {
         return;
@@ -65,7 +65,7 @@ void Controllers::Removed(SDL_JoystickID id) {
     name_ = pads_.empty() ? "" : pads_.back().name;
 }
 
-bool Controllers::Handle(const SDL_Event& event) {
+bool Gamepads::Handle(const SDL_Event& event) {
     switch (event.type) {
     case SDL_CONTROLLERDEVICEADDED:
         Added(event.cdevice.which);

@@ -13,12 +13,12 @@
 
 namespace workbench {
 
-class Controllers {
+class Gamepads {
   public:
-    explicit Controllers(GameInput& input) : input_(input) {}
-    ~Controllers();
-    Controllers(const Controllers&) = delete;
-    Controllers& operator=(const Controllers&) = delete;
+    explicit Gamepads(GameInput& input) : input_(input) {}
+    ~Gamepads();
+    Gamepads(const Gamepads&) = delete;
+    Gamepads& operator=(const Gamepads&) = delete;
 
     // True when the event was a controller's; changes print a line.
     bool Handle(const SDL_Event& event);

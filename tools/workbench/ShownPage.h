@@ -10,21 +10,21 @@
 
 namespace workbench {
 
-struct FrameSummary {
+struct ShownPage {
     bool open = false; // the frame drew anything
     std::string title;
     std::string subtitle;
     int row = 0; // from the "N of M" counter, 1-based; 0 without one
     int rows = 0;
 
-    friend bool operator==(const FrameSummary&, const FrameSummary&) = default;
+    friend bool operator==(const ShownPage&, const ShownPage&) = default;
 };
 
 // The title and subtitle are the header's texts; a separator row, also in the
 // title font, is neither.
-FrameSummary Summarize(const preview::Scene& scene);
+ShownPage Summarize(const render::Scene& scene);
 
 // One line: "closed", or "open 'Title' / 'Subtitle' row 2 of 6".
-std::string Describe(const FrameSummary& summary);
+std::string Describe(const ShownPage& summary);
 
 } // namespace workbench
