@@ -3,8 +3,6 @@
 // and the frame summaries know them by these names.
 #pragma once
 
-#include <string_view>
-
 namespace MenuArt {
 
 // A texture: a dictionary the game has loaded and a texture in it.
@@ -37,31 +35,8 @@ inline constexpr Texture HighlightBottom = {MenuTextures, "crafting_highlight_b"
 inline constexpr Texture ListArrowLeft = {MenuTextures, "selection_arrow_left"};
 inline constexpr Texture ListArrowRight = {MenuTextures, "selection_arrow_right"};
 
-// The textures a text shows inline, as the game's markup writes them.
-inline constexpr const char* ListArrowLeftImage =
-    "<img src='img://menu_textures/selection_arrow_left' height='18' width='18'/> ";
-inline constexpr const char* ListArrowRightImage =
-    " <img src='img://menu_textures/selection_arrow_right' height='18' width='18'/>";
-inline constexpr const char* TickImage = "<img src='img://generic_textures/tick' height='30' width='30'/>";
-inline constexpr const char* TickBoxImage =
-    "<img src='img://generic_textures/tick_box' height='30' width='30'/>";
-
-// Whether an image's markup names that texture ("img://DICTIONARY/NAME'"):
-// the markup above is written out whole, and held to the table by this.
-constexpr bool Shows(std::string_view image, Texture texture) {
-    const std::string_view path = std::string_view(texture.dictionary);
-    const std::string_view name = texture.name;
-    const std::size_t at = image.find("img://");
-    if (at == std::string_view::npos) {
-        return false;
-    }
-    const std::string_view rest = image.substr(at + 6);
-    return rest.substr(0, path.size()) == path && rest.substr(path.size(), 1) == "/" &&
-           rest.substr(path.size() + 1, name.size()) == name &&
-           rest.substr(path.size() + 1 + name.size(), 1) == "'";
-}
-static_assert(Shows(ListArrowLeftImage, ListArrowLeft) && Shows(ListArrowRightImage, ListArrowRight) &&
-              Shows(TickImage, Tick) && Shows(TickBoxImage, TickBox) && !Shows(TickBoxImage, Tick));
+// The list's arrows and the ticks are shown inside texts, as img:// tags the
+// drawing writes at the window's scale (menu/Drawing.cpp).
 
 // A frontend sound: its name and its sound set.
 struct Sound {

@@ -16,27 +16,32 @@ namespace {
 // Windows parks a minimised window here, shrunk to its caption bar.
 constexpr LONG MinimisedPosition = -32000;
 
-// The width of the game's picture, when the rectangle shows one: not a
-// minimised window (the player alt-tabbed away while the game loaded), not
-// empty or inside out, not wider than an int.
-std::optional<std::int32_t> PictureWidth(const RECT& rect) {
-    if (rect.left == MinimisedPosition && rect.top == MinimisedPosition) {
+// One side of the game's picture, when the rectangle shows one: not empty or
+// inside out, not longer than an int.
+std::optional<std::int32_t> PictureSide(LONG from, LONG to) {
+    const std::int64_t side = std::int64_t{to} - from;
+    if (side <= 0 || side > INT32_MAX) {
         return std::nullopt;
     }
-    const std::int64_t width = std::int64_t{rect.right} - rect.left;
-    if (width <= 0 || width > INT32_MAX) {
-        return std::nullopt;
-    }
-    return static_cast<std::int32_t>(width);
+    return static_cast<std::int32_t>(side);
 }
 
-// Text is scaled by the game window; when it tells nothing, the screen width stays.
+// The menu is scaled to the game window; when its rectangle shows no picture
+// (a minimised window: the player alt-tabbed away while the game loaded), or
+// there is none, the screen's size stays.
 void MeasureGameWindow() {
     HWND window = FindWindowA(nullptr, GameWindowTitle);
     RECT rect = {};
-    if (window != nullptr && GetWindowRect(window, &rect)) {
-        windowWidth = PictureWidth(rect).value_or(windowWidth);
+    if (window != nullptr && GetWindowRect(window, &rect) &&
+        !(rect.left == MinimisedPosition && rect.top == MinimisedPosition)) {
+        const std::optional<std::int32_t> width = PictureSide(rect.left, rect.right);
+        const std::optional<std::int32_t> height = PictureSide(rect.top, rect.bottom);
+        if (width && height) {
+            windowWidth = *width;
+            windowHeight = *height;
+        }
     }
+    windowScale = Menu::ScaleOfWindow(windowWidth, windowHeight);
 }
 
 void StartUp() {

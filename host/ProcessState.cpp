@@ -1,6 +1,7 @@
 #include "host/ProcessState.h"
 
 #include "host/Platform.h"
+#include "menu/Geometry.h"
 
 #include <algorithm>
 #include <iterator>
@@ -29,12 +30,15 @@ int ScreenMetric(int index, int reference) {
     STATE(menuController)                                                                                    \
     STATE(screenWidth, static_cast<float>(ScreenMetric(SM_CXSCREEN, 1920)))                                  \
     STATE(screenHeight, static_cast<float>(ScreenMetric(SM_CYSCREEN, 1080)))                                 \
-    STATE(rowPitch, screenHeight * 0.051f)                                                                   \
+    STATE(rowPitch, Menu::RowPitch)                                                                          \
     STATE(Menu::FontNames, "body", "body1", "catalog1", "catalog2", "catalog3", "catalog4", "catalog5",      \
           "chalk", "Debug_BOLD", "FixedWidthNumbers", "Font5", "gamername", "handwritten", "ledger",         \
           "RockstarTAG", "SOCIAL_CLUB_COND_BOLD", "title", "wantedPostersGeneric")                           \
     STATE(windowWidth, ScreenMetric(SM_CXSCREEN, 1920))                                                      \
+    STATE(windowHeight, ScreenMetric(SM_CYSCREEN, 1080))                                                     \
+    STATE(windowScale, Menu::ScaleOfWindow(windowWidth, windowHeight))                                       \
     STATE(Menu::frameTexts)                                                                                  \
+    STATE(Menu::textImages)                                                                                  \
     STATE(Menu::style)
 
 #define QDT_DEFINE(name, ...) decltype(name) name{__VA_ARGS__};

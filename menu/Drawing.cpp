@@ -3,6 +3,7 @@
 #include "host/MenuArt.h"
 #include "host/NativeInvoker.h"
 #include "host/Natives.h"
+#include "menu/Geometry.h"
 #include "menu/Layout.h"
 #include "menu/Menu.h"
 #include "menu/Number.h"
@@ -16,27 +17,42 @@
 #include <algorithm>
 #include <cstdint>
 #include <optional>
+#include <string>
 
-// Layout values are pixels of a 1920 x 1080 picture; rows are rowPitch apart,
-// so the list follows the screen height while everything else stays fixed.
+// Places and sizes are pixels of the reference picture (menu/Geometry.h),
+// scaled to the game window as a whole (windowScale).
 namespace Menu {
 
 namespace {
 
-// The title's line on the banner and the subtitle's below it.
-constexpr float TitleY = 79.0f;
-constexpr float SubtitleY = 172.0f;
+// A texture shown inside a text, its sides scaled with the window.
+std::string ImageTag(MenuArt::Texture texture, float side, const WindowScale& window) {
+    const std::string scaled = std::to_string(ScaledWhole(static_cast<std::int64_t>(side), window));
+    return std::string("<img src='img://") + texture.dictionary + "/" + texture.name + "' height='" + scaled +
+           "' width='" + scaled + "'/>";
+}
 
-constexpr std::string_view LeftArrow = MenuArt::ListArrowLeftImage;
-constexpr std::string_view RightArrow = MenuArt::ListArrowRightImage;
+// The images inside a row's texts, made again only when the scale changes.
+const TextImages& TextImagesFor(const WindowScale& window) {
+    TextImages& images = textImages;
+    if (images.forHeight != window.heightScaled) {
+        images.leftArrow = ImageTag(MenuArt::ListArrowLeft, ListArrowSide, window) + " ";
+        images.rightArrow = " " + ImageTag(MenuArt::ListArrowRight, ListArrowSide, window);
+        images.tick = ImageTag(MenuArt::Tick, TickSide, window);
+        images.tickBox = ImageTag(MenuArt::TickBox, TickSide, window);
+        images.forHeight = window.heightScaled; // last: a failed allocation makes them again
+    }
+    return images;
+}
 
 // A sprite placed in layout pixels; inlined, as a frame draws about twenty.
 [[gnu::always_inline]] inline void DrawLayoutSprite(const char* dictionary, const char* texture,
                                                     float centreX, float centreY, float width, float height,
                                                     float rotation, Colour colour) {
     PrepareSpriteDraw();
-    DrawSprite(dictionary, texture, centreX / screenWidth, centreY / screenHeight, width / screenWidth,
-               height / screenHeight, rotation, colour.red, colour.green, colour.blue, colour.alpha);
+    const WindowScale& window = windowScale;
+    DrawSprite(dictionary, texture, centreX / window.width, centreY / window.height, width / window.width,
+               height / window.height, rotation, colour.red, colour.green, colour.blue, colour.alpha);
 }
 
 // A sprite given by its top-left corner in layout pixels.
@@ -86,42 +102,49 @@ namespace {
 void DrawBackground(const Window& window, const Columns& columns) {
     const bool hiddenAbove = window.selected >= window.visible;
     const bool hiddenBelow = window.rows > window.visible && window.selected != window.rows - 1;
-    const float lowerTop = RowsBelow(244.0f, window.placesUsed);
+    const float lowerTop = RowsBelow(RowBoxTop, window.placesUsed);
     const float rightScrollerLeft = columns.right - columns.scrollerHalf;
 
     DrawCornerSprite(style.backgroundDictionary.c_str(), style.backgroundTexture.c_str(),
-                     columns.backdropLeft, 25.0f, columns.backdropWidth, 1026.0f, style.backgroundColour);
-    DrawCornerSprite(style.headerDictionary.c_str(), style.headerTexture.c_str(), columns.left, 51.8f,
-                     columns.width, 108.0f, style.headerColour);
-    DrawLayoutSprite(MenuArt::DescriptionBar, columns.centre, 974.0f, columns.width, 2.0f, 45.0f,
-                     style.barColour);
+                     columns.backdropLeft, BackdropTop, columns.backdropWidth, BackdropHeight,
+                     style.backgroundColour);
+    DrawCornerSprite(style.headerDictionary.c_str(), style.headerTexture.c_str(), columns.left, BannerTop,
+                     columns.width, BannerHeight, style.headerColour);
+    DrawLayoutSprite(MenuArt::DescriptionBar, columns.centre, DescriptionBarCentre, columns.width,
+                     DescriptionBarHeight, DescriptionBarRotation, style.barColour);
 
-    DrawCornerSprite(MenuArt::ScrollerLeftTop, columns.left, 215.0f, columns.scrollerHalf, 25.0f, White);
-    DrawCornerSprite(MenuArt::ScrollerRightTop, rightScrollerLeft, 215.0f, columns.scrollerHalf, 25.0f,
+    DrawCornerSprite(MenuArt::ScrollerLeftTop, columns.left, UpperScrollerTop, columns.scrollerHalf,
+                     ScrollerHeight, White);
+    DrawCornerSprite(MenuArt::ScrollerRightTop, rightScrollerLeft, UpperScrollerTop, columns.scrollerHalf,
+                     ScrollerHeight, White);
+    DrawLayoutSprite(hiddenAbove ? MenuArt::ScrollerArrowUp : MenuArt::ScrollerLineUp, columns.centre,
+                     UpperScrollerTop + ScrollerHeight / 2.0f, ScrollerIndicatorWidth, ScrollerHeight, 0.0f,
                      White);
-    DrawLayoutSprite(hiddenAbove ? MenuArt::ScrollerArrowUp : MenuArt::ScrollerLineUp, columns.centre, 227.5f,
-                     30.0f, 25.0f, 0.0f, White);
 
-    DrawCornerSprite(MenuArt::ScrollerLeftBottom, columns.left, lowerTop, columns.scrollerHalf, 25.0f, White);
-    DrawCornerSprite(MenuArt::ScrollerRightBottom, rightScrollerLeft, lowerTop, columns.scrollerHalf, 25.0f,
-                     White);
+    DrawCornerSprite(MenuArt::ScrollerLeftBottom, columns.left, lowerTop, columns.scrollerHalf,
+                     ScrollerHeight, White);
+    DrawCornerSprite(MenuArt::ScrollerRightBottom, rightScrollerLeft, lowerTop, columns.scrollerHalf,
+                     ScrollerHeight, White);
     DrawLayoutSprite(hiddenBelow ? MenuArt::ScrollerArrowDown : MenuArt::ScrollerLineDown, columns.centre,
-                     RowsBelow(256.5f, window.placesUsed), 30.0f, 25.0f, 0.0f, White);
+                     RowsBelow(RowBoxTop + ScrollerHeight / 2.0f, window.placesUsed), ScrollerIndicatorWidth,
+                     ScrollerHeight, 0.0f, White);
 }
 
 // The frame around the selected row.
 void DrawHighlight(const Window& window, const Columns& columns) {
     const std::int64_t slot = window.highlight;
-    const float middle = RowsBelow(270.0f, slot);
-    const float across = columns.width + 12.0f; // the top and bottom reach 6 pixels past each side
+    const float middle = RowsBelow(SlotCentre, slot);
+    const float across = columns.width + 2.0f * HighlightEdgeReach;
     const Colour colour = style.highlightColour;
-    DrawLayoutSprite(MenuArt::HighlightLeft, columns.left - columns.highlightOutside, middle, 19.0f, 57.0f,
-                     0.0f, colour);
-    DrawLayoutSprite(MenuArt::HighlightRight, columns.right + columns.highlightOutside, middle, 19.0f, 57.0f,
-                     0.0f, colour);
-    DrawLayoutSprite(MenuArt::HighlightTop, columns.centre, RowsBelow(247.0f, slot), across, 22.0f, 0.0f,
+    DrawLayoutSprite(MenuArt::HighlightLeft, columns.left - columns.highlightOutside, middle,
+                     HighlightSideWidth, HighlightSideHeight, 0.0f, colour);
+    DrawLayoutSprite(MenuArt::HighlightRight, columns.right + columns.highlightOutside, middle,
+                     HighlightSideWidth, HighlightSideHeight, 0.0f, colour);
+    DrawLayoutSprite(MenuArt::HighlightTop, columns.centre,
+                     RowsBelow(SlotCentre - HighlightEdgeFromCentre, slot), across, HighlightEdgeHeight, 0.0f,
                      colour);
-    DrawLayoutSprite(MenuArt::HighlightBottom, columns.centre, RowsBelow(293.0f, slot), across, 22.0f, 0.0f,
+    DrawLayoutSprite(MenuArt::HighlightBottom, columns.centre,
+                     RowsBelow(SlotCentre + HighlightEdgeFromCentre, slot), across, HighlightEdgeHeight, 0.0f,
                      colour);
 }
 
@@ -129,9 +152,9 @@ void DrawHighlight(const Window& window, const Columns& columns) {
 void DrawTitles(const Submenu& submenu, const Columns& columns) {
     const float centre = columns.centre;
     DrawStyledText(submenu.title, style.titleFont, style.titleColour, TextAlignment::Center, style.titleSize,
-                   centre, TitleY);
+                   centre, TitleTop);
     DrawStyledText(submenu.subtitle, style.subtitleFont, style.subtitleColour, TextAlignment::Center,
-                   style.subtitleSize, centre, SubtitleY);
+                   style.subtitleSize, centre, SubtitleTop);
 }
 
 // "3 of 6" at the right end of the lower scroller.
@@ -140,12 +163,13 @@ void DrawCounter(const Window& window, const Columns& columns) {
     const DecimalText rows = Decimal(window.rows);
     const std::string_view counter[] = {position.View(), " of ", rows.View()};
     DrawStyledText(counter, style.rowFont, style.counterColour, TextAlignment::Right, style.counterSize,
-                   columns.right, RowsBelow(243.0f, window.placesUsed), -1);
+                   columns.right, RowsBelow(CounterTop, window.placesUsed), -1);
 }
 
 // A list's or number's value, between the arrows while selected.
 void DrawValue(std::string_view shown, bool selected, float rightEnd, float lineY, Colour colour) {
-    const std::string_view arrowed[] = {LeftArrow, shown, RightArrow};
+    const TextImages& images = TextImagesFor(windowScale);
+    const std::string_view arrowed[] = {images.leftArrow, shown, images.rightArrow};
     const TextPieces value = selected ? TextPieces(arrowed) : TextPieces(arrowed + 1, 1);
     DrawStyledText(value, style.rowFont, colour, TextAlignment::Right, style.rowSize, rightEnd, lineY);
 }
@@ -158,7 +182,7 @@ void DrawValue(std::string_view shown, bool selected, float rightEnd, float line
                                                 bool selected, Colour colour) {
     const bool badged = !row.badgeTexture.empty();
     const float rightEnd = ValueRightOf(row, columns);
-    const float lineY = RowsBelow(254.0f, slot);
+    const float lineY = RowsBelow(RowTextTop, slot);
     if (row.isNumber) {
         // As the target holds it now, whoever changed it.
         ShowNumber(row);
@@ -169,14 +193,14 @@ void DrawValue(std::string_view shown, bool selected, float rightEnd, float line
         ShowTypedValue(row); // its string may have changed since the last frame
     }
     if (row.isToggle) {
-        // The tick images sit a pixel above the labels.
-        const float tickY = RowsBelow(253.0f, slot);
+        const float tickY = RowsBelow(TickTop, slot);
+        const TextImages& images = TextImagesFor(windowScale);
         if (row.toggleTarget != nullptr && *row.toggleTarget) {
-            DrawStyledText(MenuArt::TickImage, style.rowFont, colour, TextAlignment::Right, style.rowSize,
-                           rightEnd, tickY);
+            DrawStyledText(images.tick, style.rowFont, colour, TextAlignment::Right, style.rowSize, rightEnd,
+                           tickY);
         }
-        DrawStyledText(MenuArt::TickBoxImage, style.rowFont, colour, TextAlignment::Right, style.rowSize,
-                       rightEnd, tickY);
+        DrawStyledText(images.tickBox, style.rowFont, colour, TextAlignment::Right, style.rowSize, rightEnd,
+                       tickY);
     }
     if (!row.rightText.empty() && !row.isList && !row.isNumber && !row.isToggle) {
         DrawStyledText(row.rightText, style.rowFont, colour, TextAlignment::Right, style.rowSize, rightEnd,
@@ -188,7 +212,7 @@ void DrawValue(std::string_view shown, bool selected, float rightEnd, float line
         ReplaceInvalidUtf8(row.badgeTexture.data(), row.badgeTexture.size());
         const Colour badgeColour = row.isDisabled ? style.disabledTextColour : White;
         DrawLayoutSprite(row.badgeDictionary.c_str(), row.badgeTexture.c_str(),
-                         columns.valueRight - BadgeCentreInside, RowsBelow(270.0f, slot), BadgeSize,
+                         columns.valueRight - BadgeCentreInside, RowsBelow(SlotCentre, slot), BadgeSize,
                          BadgeSize, 0.0f, badgeColour);
     }
 }
@@ -206,21 +230,21 @@ void DrawValue(std::string_view shown, bool selected, float rightEnd, float line
                                                 : style.rowTextColour;
 
     if (drawn) {
-        const float labelY = RowsBelow(254.0f, slot);
+        const float labelY = RowsBelow(RowTextTop, slot);
         if (option.isSeparator) {
             const Colour colour = option.isDisabled ? style.disabledTextColour : style.separatorColour;
             DrawStyledText(option.text, style.separatorFont, colour, TextAlignment::Center, style.rowSize,
                            columns.centre, labelY);
         } else {
-            DrawLayoutSprite(MenuArt::RowBox, columns.centre, RowsBelow(270.0f, slot), columns.width, 52.0f,
-                             0.0f, style.rowBoxColour);
+            DrawLayoutSprite(MenuArt::RowBox, columns.centre, RowsBelow(SlotCentre, slot), columns.width,
+                             RowBoxHeight, 0.0f, style.rowBoxColour);
             DrawStyledText(option.text, style.rowFont, textColour, TextAlignment::Left, style.rowSize,
                            columns.labelLeft, labelY);
         }
     }
     if (selected && !option.isSeparator) {
         DrawStyledText(option.description, style.descriptionFont, style.descriptionColour,
-                       TextAlignment::Center, style.descriptionSize, columns.centre, 980.0f);
+                       TextAlignment::Center, style.descriptionSize, columns.centre, DescriptionTop);
     }
     if (drawn && (option.isList || option.isToggle || option.isNumber || option.isTextEntry ||
                   !option.rightText.empty() || !option.badgeTexture.empty())) {

@@ -1,8 +1,10 @@
 // Where the shown page's rows stand: the window of rows a page shows and the
 // slot each shown row takes, for drawing and for the mouse alike. Vertical
-// places are pixels of the 1080-line layout; rows are rowPitch apart.
+// places are pixels of the reference picture (menu/Geometry.h); rows are
+// rowPitch apart.
 #pragma once
 
+#include "menu/Geometry.h"
 #include "menu/Menu.h"
 #include "menu/ScreenMetrics.h"
 #include "menu/Style.h"
@@ -55,16 +57,6 @@ std::optional<std::int64_t> RowInSlot(const Window& window, std::int64_t slot);
 inline float RowsBelow(float top, std::int64_t count) {
     return top + static_cast<float>(count) * rowPitch;
 }
-
-// A row's box: from RowBoxTop to RowBoxTop + RowBoxHeight in its slot.
-inline constexpr float RowBoxTop = 244.0f;
-inline constexpr float RowBoxHeight = 52.0f;
-
-// A badge stands at a row's right end, where the values end otherwise; they
-// end left of it then. Pixels inside Columns::valueRight.
-inline constexpr float BadgeSize = 30.0f;
-inline constexpr float BadgeCentreInside = 15.0f;
-inline constexpr float BesideBadgeInside = 36.0f;
 
 // Where a row's value, tick box or right-hand text ends.
 inline float ValueRightOf(const Option& row, const Columns& columns) {

@@ -258,7 +258,7 @@ struct Style {
     Colour descriptionColour = White;
     Colour counterColour = {144, 144, 144, 230};
 
-    // Sizes are for a 1920-pixel window.
+    // Sizes are for the 1920 x 1080 picture; they scale with the game window.
     FontIndex titleFont = 16;
     int titleSize = 45;
     FontIndex subtitleFont = 16;

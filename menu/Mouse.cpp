@@ -9,6 +9,7 @@
 #include "host/Natives.h"
 #include "menu/ControlGroups.h"
 #include "menu/Events.h"
+#include "menu/Geometry.h"
 #include "menu/Layout.h"
 #include "menu/Rows.h"
 #include "menu/ScreenMetrics.h"
@@ -25,12 +26,8 @@ namespace {
 
 using NativeInvoker::Invoke;
 
-// The menu's backdrop, top to bottom, in layout pixels.
-constexpr float MenuTop = 25.0f;
-constexpr float MenuBottom = 1051.0f;
-
 // A list's arrows are 18 pixels wide and stand a space away from its value.
-constexpr float ArrowWidth = 18.0f;
+constexpr float ArrowWidth = ListArrowSide;
 constexpr float ArrowGap = 5.0f;
 // The game tells no text widths: a body-font character is about half the
 // font size wide, which places the left arrow near enough for a click, and
@@ -143,8 +140,8 @@ bool CursorInLayout(float fractionX, float fractionY, float& x, float& y) {
     if (!(fractionX >= 0.0f && fractionX <= 1.0f && fractionY >= 0.0f && fractionY <= 1.0f)) {
         return false; // NaN fails every comparison
     }
-    x = fractionX * screenWidth;
-    y = fractionY * screenHeight;
+    x = fractionX * windowScale.width;
+    y = fractionY * windowScale.height;
     return true;
 }
 
@@ -161,8 +158,8 @@ void ReadMouse(Controller& menu) {
     const Columns columns = ColumnsOf(style);
     const bool onScreen = CursorInLayout(read.x, read.y, x, y);
     menu.frame.pointer.overMenu = onScreen && x >= columns.backdropLeft &&
-                                  x <= columns.backdropLeft + columns.backdropWidth && y >= MenuTop &&
-                                  y <= MenuBottom;
+                                  x <= columns.backdropLeft + columns.backdropWidth && y >= BackdropTop &&
+                                  y <= BackdropBottom;
     const std::int32_t row = menu.frame.pointer.overMenu ? RowUnder(menu, x, y) : NoRow;
     const Option* option = RowAt(*menu.currentSubmenu, row);
     // A heading cannot be selected, by the cursor no more than by the keys.

@@ -14,8 +14,8 @@ struct Pointer {
     bool overMenu = false; // this frame: the cursor controls are the menu's
 };
 
-// Where a cursor position read from the game (fractions of the screen) lands
-// in layout pixels; false for a position that is no place on the screen (not
+// Where a cursor position read from the game (fractions of the game window)
+// lands in reference pixels; false for a position that is no place on the screen (not
 // a number, infinite, or outside 0..1).
 bool CursorInLayout(float fractionX, float fractionY, float& x, float& y);
 

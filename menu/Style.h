@@ -2,6 +2,7 @@
 // menu/Menu.h): the rows a page shows and the places of the menu's column.
 #pragma once
 
+#include "menu/Geometry.h"
 #include "menu/Menu.h"
 
 #include <algorithm>
@@ -35,19 +36,17 @@ inline Columns ColumnsOf(const Style& look) {
     const float left = std::isfinite(look.left) ? look.left : Style::DefaultLeft;
     const float width =
         std::isfinite(look.width) ? std::max(look.width, Style::MinimumWidth) : Style::DefaultWidth;
-    // The scroller's indicator stands between its halves, this wide.
-    constexpr float indicator = 30.0f;
     Columns columns;
     columns.left = left;
     columns.width = width;
     columns.right = left + width;
     columns.centre = left + width / 2.0f;
-    columns.labelLeft = left + 8.0f;
-    columns.valueRight = columns.right - 8.0f;
-    columns.scrollerHalf = (width - indicator) / 2.0f;
-    columns.backdropLeft = left - 67.0f;
-    columns.backdropWidth = width + 134.0f;
-    columns.highlightOutside = 5.0f;
+    columns.labelLeft = left + TextInset;
+    columns.valueRight = columns.right - TextInset;
+    columns.scrollerHalf = (width - ScrollerIndicatorWidth) / 2.0f;
+    columns.backdropLeft = left - BackdropOutside;
+    columns.backdropWidth = width + 2.0f * BackdropOutside;
+    columns.highlightOutside = HighlightOutside;
     return columns;
 }
 

@@ -247,28 +247,28 @@ void DrawText(TextPieces text, FontIndex font, int red, int green, int blue, int
     }
     key.fontName = fontName.data();
     key.fontNameLength = fontName.size();
-    // Sizes are for a 1920-pixel window. Widened so an absurd window width
+    // Sizes are for the reference picture. Widened so an absurd window
     // cannot overflow; for any real one this is the 32-bit result.
-    key.size = std::int64_t{size} * windowWidth / 1920;
+    key.size = ScaledWhole(size, windowScale);
     key.letterSpacing = letterSpacing;
 
-    const float yFraction = y / screenHeight;
+    const float yFraction = y / windowScale.height;
     float xFraction = 0.0f;
     switch (alignment) {
     case TextAlignment::Center: {
-        const float fraction = x / screenWidth;
+        const float fraction = x / windowScale.width;
         xFraction = fraction + fraction - 1.0f;
         key.alignment = TextAlignment::Center;
         break;
     }
     case TextAlignment::Right:
-        // The game right-aligns against a margin measured in whole pixels from the screen's right edge.
-        key.margin = std::int64_t{WholePixels(screenWidth)} - WholePixels(x);
+        // The game right-aligns against a margin measured in whole pixels from the window's right edge.
+        key.margin = std::int64_t{windowScale.pixelsWide} - WholePixels(x * windowScale.scale);
         key.alignment = TextAlignment::Right;
         break;
     default:
         // Left, and any value that is no alignment at all.
-        xFraction = x / screenWidth;
+        xFraction = x / windowScale.width;
         key.alignment = TextAlignment::Left;
         break;
     }

@@ -2,6 +2,7 @@
 
 #include "host/MenuArt.h"
 #include "host/Natives.h"
+#include "menu/Geometry.h"
 
 #include <algorithm>
 #include <charconv>
@@ -126,8 +127,6 @@ MenuState ReadMenu(const sim::Frame& frame) {
 }
 
 std::optional<ScreenPlace> RowPlace(const Drawing& drawing, int row, std::string& why) {
-    // The layout's rows are screenHeight x 0.051 apart, so this far in fractions.
-    constexpr float RowPitch = 0.051f;
     const MenuState menu = ReadMenu(drawing);
     const Sprite* left = nullptr;
     const Sprite* middle = nullptr;
@@ -151,7 +150,7 @@ std::optional<ScreenPlace> RowPlace(const Drawing& drawing, int row, std::string
         return std::nullopt;
     }
     // The highlight stands on the selected row; the others a pitch apart from it.
-    const float y = left->y + static_cast<float>(row - menu.counter->row) * RowPitch;
+    const float y = left->y + static_cast<float>(row - menu.counter->row) * Menu::RowPitchFactor;
     const float listTop = SpriteY(drawing, ListTopTexture, true).value_or(0.0f);
     const float listBottom = lowerScroller->y - lowerScroller->height / 2.0f;
     if (!(y > listTop && y < listBottom)) {

@@ -68,7 +68,7 @@ struct ScreenPlace {
 
 // Where a player points to reach row `row` (counted from 1, as the counter
 // counts) of the page the drawing shows: on its label, halfway down its box.
-// Rows stand 0.051 of the screen's height apart, the selected one inside the
+// Rows stand Menu::RowPitchFactor of the game window's height apart, the selected one inside the
 // highlight. Nothing when the menu is not drawn or the row is not among
 // those shown; why goes into `why`.
 std::optional<ScreenPlace> RowPlace(const Drawing& drawing, int row, std::string& why);

@@ -361,25 +361,37 @@ TEST_F(DrawingTest, AClosedMenuDrawsNothing) {
     }
 }
 
-TEST_F(DrawingTest, RowsFollowTheScreenHeightAndPositionsTheScreen) {
+// The whole menu scales with the window's height: a 16:9 window of any size
+// is handed the same fractions, an ultrawide one the same pixels, at the left.
+TEST_F(DrawingTest, TheMenuScalesWithTheWindowsHeightAndKeepsItsShape) {
     // Compared with a tolerance only here: 655.56 is the decimal the layout
     // quotes for 270 + 7R, not the single-precision value itself.
     ShowRows(NumberedRows(8));
-    DrawnFrame drawn = DrawAt(0);
-    EXPECT_NEAR(drawn.SpritesNamed("selection_box_bg_1c").at(7).y * 1080.0f, 655.56f, 1e-3f);
+    EXPECT_NEAR(DrawAt(0).SpritesNamed("selection_box_bg_1c").at(7).y * 1080.0f, 655.56f, 1e-3f);
+    const DrawnFrame full = DrawAt(2);
 
-    screenWidth = 1280.0f;
-    screenHeight = 720.0f;
-    rowPitch = 720.0f * 0.051f;
+    windowScale = Menu::ScaleOfWindow(1280, 720);
+    DrawnFrame drawn = DrawAt(2);
+    EXPECT_EQ(drawn.sprites, full.sprites);
+    ASSERT_EQ(drawn.texts.size(), full.texts.size());
+    for (std::size_t i = 0; i < drawn.texts.size(); ++i) {
+        EXPECT_EQ(drawn.texts[i].y, full.texts[i].y) << drawn.texts[i].markup;
+    }
+    EXPECT_EQ(drawn.TextsStartingWith("row 7").at(0).Attribute("SIZE"), "14");
+    EXPECT_EQ(drawn.texts.at(2).Attribute("RIGHTMARGIN"), "924") << "1280 - 534 x 2/3";
+
+    windowScale = Menu::ScaleOfWindow(3440, 1440); // 2580 x 1080 reference pixels
     drawn = DrawAt(2);
-    EXPECT_EQ(Slice(drawn.sprites, 0, 9), Background(8, "scroller_line_up", "scroller_line_down"));
-    EXPECT_EQ(drawn.SpritesNamed("selection_box_bg_1c").at(7).y, (270.0f + 7.0f * rowPitch) / 720.0f);
-    EXPECT_EQ(Slice(drawn.sprites, 9, 4), Highlight(2));
-    const DrawnText label = drawn.TextsStartingWith("row 7").at(0);
-    EXPECT_EQ(label.x, menu_layout::Label.x / 1280.0f);
-    EXPECT_EQ(label.y, (menu_layout::Label.top + 7.0f * rowPitch) / 720.0f);
-    EXPECT_EQ(label.Attribute("SIZE"), "22") << "the window is still 1920 wide";
-    EXPECT_EQ(drawn.texts.at(2).Attribute("RIGHTMARGIN"), "746");
+    ASSERT_EQ(drawn.sprites.size(), full.sprites.size());
+    for (std::size_t i = 0; i < drawn.sprites.size(); ++i) {
+        const DrawnSprite& sprite = drawn.sprites[i];
+        EXPECT_FLOAT_EQ(sprite.x, full.sprites[i].x * 1920.0f / 2580.0f) << sprite.texture;
+        EXPECT_FLOAT_EQ(sprite.width, full.sprites[i].width * 1920.0f / 2580.0f) << sprite.texture;
+        EXPECT_EQ(sprite.y, full.sprites[i].y) << sprite.texture;
+        EXPECT_EQ(sprite.height, full.sprites[i].height) << sprite.texture;
+    }
+    EXPECT_EQ(drawn.TextsStartingWith("row 7").at(0).Attribute("SIZE"), "29");
+    EXPECT_EQ(drawn.texts.at(2).Attribute("RIGHTMARGIN"), "2728") << "3440 - 534 x 4/3";
 }
 
 TEST_F(DrawingTest, TextsStayValidUntilTheNextFrameAndReuseTheirMemory) {

@@ -6,9 +6,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
 #include <cmath>
 #include <optional>
+#include <string>
 
 namespace {
 
@@ -84,9 +86,8 @@ struct Machine {
     int screenWidth;
     int screenHeight;
     std::optional<RECT> window; // none: no game window
-    int layoutWidth;            // screen the positions divide by
-    int layoutHeight;
-    int textWidth; // window width the text sizes follow
+    int windowWidth;            // the window the menu must be drawn for
+    int windowHeight;
 };
 
 std::ostream& operator<<(std::ostream& out, const Machine& machine) {
@@ -124,13 +125,15 @@ TEST_P(HostileMachineTest, TheOpenMenuIsLaidOutForARealPicture) {
                     std::isfinite(sprite.height))
             << sprite;
     }
-    const float width = static_cast<float>(machine.layoutWidth);
-    const float height = static_cast<float>(machine.layoutHeight);
-    EXPECT_EQ(drawn.sprites.front().x, 313.0f / width) << "the backdrop's centre";
-    EXPECT_EQ(drawn.sprites.front().y, 538.0f / height);
+    // The whole menu at one scale, the window's height / 1080 (of 100 lines below that).
+    const std::int64_t scaledHeight = std::max(machine.windowHeight, 100);
+    const double scale = static_cast<double>(scaledHeight) / 1080.0;
+    EXPECT_NEAR(drawn.sprites.front().x, 313.0 * scale / machine.windowWidth, 1e-6)
+        << "the backdrop's centre";
+    EXPECT_NEAR(drawn.sprites.front().y, 538.0 * scale / machine.windowHeight, 1e-6);
 
-    const auto size = [&machine](int layoutSize) {
-        return std::to_string(std::int64_t{layoutSize} * machine.textWidth / 1920);
+    const auto size = [scaledHeight](int layoutSize) {
+        return std::to_string(std::int64_t{layoutSize} * scaledHeight / 1080);
     };
     for (const DrawnText& text : drawn.texts) {
         EXPECT_TRUE(std::isfinite(text.x) && std::isfinite(text.y)) << text.markup;
@@ -141,24 +144,29 @@ TEST_P(HostileMachineTest, TheOpenMenuIsLaidOutForARealPicture) {
 
     const DrawnText& counter = drawn.texts.at(2);
     EXPECT_EQ(counter.Inner(), "1 of 6");
-    EXPECT_EQ(counter.Attribute("RIGHTMARGIN"), std::to_string(std::int64_t{machine.layoutWidth} - 534));
+    EXPECT_NEAR(std::stod(counter.Attribute("RIGHTMARGIN")), machine.windowWidth - 534.0 * scale, 1.0);
 }
 
 constexpr RECT FullHd = {0, 0, 1920, 1080};
 
 INSTANTIATE_TEST_SUITE_P(
     Answers, HostileMachineTest,
-    ::testing::Values(Machine{"SaneNarrowWindow", 2560, 1440, RECT{0, 0, 1280, 720}, 2560, 1440, 1280},
-                      Machine{"WidthBeyondAnInt", 1920, 1080, RECT{-2, 0, INT_MAX, 1080}, 1920, 1080, 1920},
-                      Machine{"ZeroWidth", 2560, 1440, RECT{100, 0, 100, 1080}, 2560, 1440, 2560},
-                      Machine{"NegativeWidth", 1920, 1080, RECT{1280, 0, 0, 720}, 1920, 1080, 1920},
+    ::testing::Values(Machine{"SaneNarrowWindow", 2560, 1440, RECT{0, 0, 1280, 720}, 1280, 720},
+                      Machine{"UltrawideScreen", 3440, 1440, std::nullopt, 3440, 1440},
+                      Machine{"WidthBeyondAnInt", 1920, 1080, RECT{-2, 0, INT_MAX, 1080}, 1920, 1080},
+                      Machine{"HeightBeyondAnInt", 2560, 1440, RECT{0, -2, 1280, INT_MAX}, 2560, 1440},
+                      Machine{"ZeroWidth", 2560, 1440, RECT{100, 0, 100, 1080}, 2560, 1440},
+                      Machine{"ZeroHeight", 2560, 1440, RECT{0, 50, 1280, 50}, 2560, 1440},
+                      Machine{"NegativeWidth", 1920, 1080, RECT{1280, 0, 0, 720}, 1920, 1080},
+                      // Drawn at the scale of a 100-line window: the menu is still there, tiny.
+                      Machine{"TinyWindow", 1920, 1080, RECT{0, 0, 160, 40}, 160, 40},
                       // Minimised during loading: parked at -32000 with a caption-sized rectangle.
-                      Machine{"MinimisedWindow", 2560, 1440, RECT{-32000, -32000, -31840, -31972}, 2560, 1440,
-                              2560},
-                      Machine{"NoScreenSize", 0, 0, RECT{0, 0, 1280, 720}, 1920, 1080, 1280},
-                      Machine{"NoScreenSizeNoWindow", 0, 0, std::nullopt, 1920, 1080, 1920},
-                      Machine{"NegativeScreenSize", -1, -768, std::nullopt, 1920, 1080, 1920},
-                      Machine{"HugeScreen", INT_MAX, INT_MAX, FullHd, INT_MAX, INT_MAX, 1920}),
+                      Machine{"MinimisedWindow", 2560, 1440, RECT{-32000, -32000, -31840, -31972}, 2560,
+                              1440},
+                      Machine{"NoScreenSize", 0, 0, RECT{0, 0, 1280, 720}, 1280, 720},
+                      Machine{"NoScreenSizeNoWindow", 0, 0, std::nullopt, 1920, 1080},
+                      Machine{"NegativeScreenSize", -1, -768, std::nullopt, 1920, 1080},
+                      Machine{"HugeScreen", INT_MAX, INT_MAX, FullHd, 1920, 1080}),
     [](const ::testing::TestParamInfo<Machine>& answer) { return std::string(answer.param.name); });
 
 } // namespace

@@ -1,6 +1,7 @@
 // The mouse on the open menu: off unless a plug-in turns it on, a cursor that
 // moves onto a row selects it, clicks select and step, the wheel moves, a
 // right click goes back, and a click or a position off the menu does nothing.
+#include "tests/DrawnFrame.h"
 #include "tests/support/MenuFixture.h"
 
 #include "host/GameControls.h"
@@ -302,6 +303,28 @@ TEST_F(MouseTest, TheNewerRowsAnswerTheMouseAsTheyAnswerTheKeys) {
     PointAtSlot(2, 520.0f - 36.0f); // beside the badge the arrows stand further left
     Click();
     EXPECT_EQ(badged, 1);
+}
+
+// Wherever the frame drew a row, in a window of any size, the cursor finds
+// it there: near its box's bottom edge, on its label's side.
+TEST_F(MouseTest, EachRowIsWhereItIsDrawnInAWindowOfAnySize) {
+    StartWithMouse();
+    int chosen = -1;
+    SetMainRows(Rows(3, &chosen));
+    for (const auto& [width, height] :
+         {std::pair{1280, 720}, std::pair{3440, 1440}, std::pair{3840, 2160}, std::pair{160, 40}}) {
+        windowScale = Menu::ScaleOfWindow(width, height);
+        const DrawnFrame drawn = ReadDrawing(runner.RunFrame());
+        const std::vector<DrawnSprite> boxes = drawn.SpritesNamed("selection_box_bg_1c");
+        ASSERT_EQ(boxes.size(), 3u);
+        for (const std::size_t row : {2u, 0u, 1u}) {
+            host.game.cursorX = boxes[row].x - boxes[row].width * 0.4f;
+            host.game.cursorY = boxes[row].y + boxes[row].height * 0.4f;
+            runner.RunFrame();
+            Click();
+            EXPECT_EQ(chosen, static_cast<int>(row)) << width << "x" << height;
+        }
+    }
 }
 
 } // namespace

@@ -105,7 +105,9 @@ TEST_F(ScriptMainTest, StartUpCreatesPromptsOpensTheMainSubmenuClosedAndMeasures
     EXPECT_TRUE(controller.savedSelection.empty());
     EXPECT_EQ(controller.selectPrompt, 1u);
     EXPECT_EQ(controller.backPrompt, 2u);
-    EXPECT_EQ(windowWidth, 1280) << "text scales with the game window, not the screen";
+    EXPECT_EQ(windowWidth, 1280) << "the menu scales with the game window, not the screen";
+    EXPECT_EQ(windowHeight, 720);
+    EXPECT_EQ(windowScale.scale, 720.0f / 1080.0f);
     EXPECT_EQ(screenWidth, 1920.0f);
     EXPECT_EQ(host.game.prompts.at(1).text, "Select");
     EXPECT_EQ(host.game.prompts.at(2).control, Menu::BackControl);
@@ -128,6 +130,8 @@ TEST_F(ScriptMainTest, WindowWidthFallsBackToTheScreenWhenTheWindowCannotBeMeasu
     runner.RestartScript();
     runner.RunFrame();
     EXPECT_EQ(windowWidth, 1920) << "the rectangle cannot be read";
+    EXPECT_EQ(windowHeight, 1080) << "the screen's height stays too";
+    EXPECT_EQ(windowScale.scale, 1.0f);
 }
 
 // FindWindowA ignores case on Windows (and under Wine); the stand-in must too,

@@ -112,30 +112,46 @@ TEST_F(DrawTextTest, EachAlignmentPlacesTheTextItsOwnWay) {
     EXPECT_EQ(right.y, 243.0f / 1080.0f);
 }
 
-TEST_F(DrawTextTest, RightMarginTruncatesBothScreenWidthAndX) {
-    screenWidth = 1366.9f;
-    EXPECT_EQ(Draw("v", 0, TextAlignment::Right, 22, 526.9f, 254.0f).Attribute("RIGHTMARGIN"), "840");
-    screenWidth = 1280.0f;
-    EXPECT_EQ(Draw("v", 0, TextAlignment::Right, 22, 526.0f, 254.0f).Attribute("RIGHTMARGIN"), "754");
+// A text is placed and sized by the window's height alone: s = height / 1080
+// (of 100 below that), places x * s and y * s in the window's pixels, the
+// right margin whole pixels from its right edge, sizes size * s truncated.
+TEST_F(DrawTextTest, PlacesSizesAndMarginsScaleWithTheWindowsHeight) {
+    struct Case {
+        int width;
+        int height;
+        const char* labelSize; // 22
+        const char* titleSize; // 45
+        const char* margin;    // right end at 526.9
+        float scale;
+    };
+    const Case cases[] = {
+        {1920, 1080, "22", "45", "1394", 1.0f},           {1280, 720, "14", "30", "929", 720.0f / 1080},
+        {2560, 1440, "29", "60", "1858", 1440.0f / 1080}, {3440, 1440, "29", "60", "2738", 1440.0f / 1080},
+        {3840, 2160, "44", "90", "2787", 2.0f},           {1920, 1200, "24", "50", "1335", 1200.0f / 1080},
+        {160, 90, "2", "4", "112", 100.0f / 1080}, // drawn at the scale of 100 lines
+    };
+    for (const Case& c : cases) {
+        windowScale = Menu::ScaleOfWindow(c.width, c.height);
+        const DrawnText label = Draw("label", 0, TextAlignment::Left, 22, 100.0f, 254.0f);
+        EXPECT_EQ(label.Attribute("SIZE"), c.labelSize) << c.width << "x" << c.height;
+        EXPECT_NEAR(label.x * static_cast<float>(c.width), 100.0f * c.scale, 1e-3f)
+            << c.width << "x" << c.height;
+        EXPECT_NEAR(label.y * static_cast<float>(c.height), 254.0f * c.scale, 1e-3f)
+            << c.width << "x" << c.height;
+        const DrawnText title = Draw("t", 16, TextAlignment::Center, 45, 313.0f, 79.0f);
+        EXPECT_EQ(title.Attribute("SIZE"), c.titleSize) << c.width << "x" << c.height;
+        EXPECT_NEAR((title.x + 1.0f) / 2.0f * static_cast<float>(c.width), 313.0f * c.scale, 1e-3f);
+        EXPECT_EQ(Draw("v", 0, TextAlignment::Right, 22, 526.9f, 254.0f).Attribute("RIGHTMARGIN"), c.margin)
+            << c.width << "x" << c.height;
+    }
 }
 
-TEST_F(DrawTextTest, SizeFollowsTheWindowNotTheScreen) {
-    windowWidth = 1280;
-    const DrawnText small = Draw("label", 0, TextAlignment::Left, 22, 100.0f, 254.0f);
-    EXPECT_EQ(small.Attribute("SIZE"), "14");
-    EXPECT_EQ(small.x, 100.0f / 1920.0f) << "positions still divide by the screen";
-
-    windowWidth = 2560;
-    EXPECT_EQ(Draw("t", 16, TextAlignment::Center, 45, 313.0f, 79.0f).Attribute("SIZE"), "60");
-    EXPECT_EQ(Draw("t", 0, TextAlignment::Left, 22, 100.0f, 254.0f).Attribute("SIZE"), "29");
-
-    windowWidth = 1920;
-    EXPECT_EQ(Draw("t", 0, TextAlignment::Left, 22, 100.0f, 254.0f).Attribute("SIZE"), "22");
-}
-
-TEST_F(DrawTextTest, AnAbsurdWindowWidthDoesNotOverflowTheSize) {
-    windowWidth = 100000000; // 45 x this is past 32 bits
-    EXPECT_EQ(Draw("t", 16, TextAlignment::Center, 45, 313.0f, 79.0f).Attribute("SIZE"), "2343750");
+TEST_F(DrawTextTest, AnAbsurdWindowDoesNotOverflowTheSizeOrTheMargin) {
+    windowScale = Menu::ScaleOfWindow(INT_MAX, 1080000000); // 45 x its height is past 32 bits
+    const DrawnText title = Draw("t", 16, TextAlignment::Center, 45, 313.0f, 79.0f);
+    EXPECT_EQ(title.Attribute("SIZE"), "45000000");
+    EXPECT_EQ(Draw("v", 0, TextAlignment::Right, 22, 526.0f, 254.0f).Attribute("RIGHTMARGIN"),
+              std::to_string(std::int64_t{INT_MAX} - 526000000));
 }
 
 TEST_F(DrawTextTest, TheTextGoesInUnchanged) {
@@ -207,7 +223,7 @@ TEST_F(DrawTextTest, EveryMarkupIsTheFilledTemplateWhateverTheLastFrameDrew) {
     const std::string_view texts[] = {
         "",           "Row 1",   "Row 2", "Set voice: VOFX_PLAYER_MALE01",
         "100%s sure", "Vi\0s"sv, "Vi"sv,  "<img src='img://generic_textures/tick' height='30' width='30'/>"};
-    const int windows[] = {1920, 1920, 1920, 1280};
+    const int windowHeights[] = {1080, 1080, 1080, 720};
     const char* const alignNames[] = {"Left", "Center", "Right"};
 
     std::mt19937 random(22);
@@ -215,7 +231,8 @@ TEST_F(DrawTextTest, EveryMarkupIsTheFilledTemplateWhateverTheLastFrameDrew) {
         return std::uniform_int_distribution<std::size_t>(0, count - 1)(random);
     };
     for (int frame = 0; frame < 300; ++frame) {
-        windowWidth = windows[pick(std::size(windows))];
+        const int windowHeight = windowHeights[pick(std::size(windowHeights))];
+        windowScale = Menu::ScaleOfWindow(windowHeight * 16 / 9, windowHeight);
         host.recorder.BeginFrame();
         Menu::frameTexts.Reset();
         std::vector<std::string> expected;
@@ -225,12 +242,15 @@ TEST_F(DrawTextTest, EveryMarkupIsTheFilledTemplateWhateverTheLastFrameDrew) {
             const std::string_view text = texts[pick(std::size(texts))];
             Menu::DrawText(text, kind.font, 1, 2, 3, 4, kind.alignment, kind.size, kind.x, 500.0f,
                            kind.letterSpacing);
-            const int margin = kind.alignment == TextAlignment::Right ? 1920 - static_cast<int>(kind.x) : 0;
+            const int margin =
+                kind.alignment == TextAlignment::Right
+                    ? windowHeight * 16 / 9 - static_cast<int>(double{kind.x} * windowHeight / 1080.0)
+                    : 0;
             expected.push_back(Menu::FillPlaceholders(
                 Menu::MarkupTemplate,
                 {std::to_string(margin), alignNames[static_cast<int>(kind.alignment)],
                  Menu::FontNames[static_cast<std::size_t>(kind.font)], std::to_string(kind.letterSpacing),
-                 std::to_string(kind.size * windowWidth / 1920),
+                 std::to_string(kind.size * windowHeight / 1080),
                  std::string(text.substr(0, text.find('\0')))}));
         }
         const DrawnFrame drawn = ReadDrawing(host.recorder.Last());

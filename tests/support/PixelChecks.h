@@ -22,20 +22,25 @@ inline double RowPitch(int screenHeight) {
     return static_cast<double>(menu_layout::RowPitch(static_cast<float>(screenHeight)));
 }
 
-// Layout pixels of the slot's centre line and of the highlight's edges.
+// The whole menu grows with the screen's height: layout pixels times this.
+inline double Scale(int screenHeight) {
+    return screenHeight / 1080.0;
+}
+
+// Pixels of the slot's centre line and of the highlight's edges.
 inline double SlotCentre(int slot, int screenHeight) {
-    return menu_layout::SlotCentre + slot * RowPitch(screenHeight);
+    return menu_layout::SlotCentre * Scale(screenHeight) + slot * RowPitch(screenHeight);
 }
 inline double HighlightTop(int slot, int screenHeight) {
-    return menu_layout::HighlightTop + slot * RowPitch(screenHeight);
+    return menu_layout::HighlightTop * Scale(screenHeight) + slot * RowPitch(screenHeight);
 }
 inline double HighlightBottom(int slot, int screenHeight) {
-    return menu_layout::HighlightBottom + slot * RowPitch(screenHeight);
+    return menu_layout::HighlightBottom * Scale(screenHeight) + slot * RowPitch(screenHeight);
 }
 
 // Where the highlight's left and right pieces and its top and bottom edges stand across.
-inline double HighlightX(std::size_t piece) {
-    return static_cast<double>(menu_layout::Highlight(0, 0.0f).at(piece).x);
+inline double HighlightX(std::size_t piece, int screenHeight = 1080) {
+    return static_cast<double>(menu_layout::Highlight(0, 0.0f).at(piece).x) * Scale(screenHeight);
 }
 
 // The colour under another drawn with alpha over it.
@@ -83,10 +88,10 @@ inline ::testing::AssertionResult HighlightAround(const Picture& picture, int sl
         const char* side;
         double x;
         double y;
-    } sides[] = {{"left", HighlightX(0), centre},
-                 {"right", HighlightX(1), centre},
-                 {"top", HighlightX(2), HighlightTop(slot, screenHeight)},
-                 {"bottom", HighlightX(3), HighlightBottom(slot, screenHeight)}};
+    } sides[] = {{"left", HighlightX(0, screenHeight), centre},
+                 {"right", HighlightX(1, screenHeight), centre},
+                 {"top", HighlightX(2, screenHeight), HighlightTop(slot, screenHeight)},
+                 {"bottom", HighlightX(3, screenHeight), HighlightBottom(slot, screenHeight)}};
     for (const auto& side : sides) {
         const Pixel p = At(picture, side.x, side.y);
         if (!IsRed(p)) {
@@ -100,9 +105,10 @@ inline ::testing::AssertionResult HighlightAround(const Picture& picture, int sl
 
 inline ::testing::AssertionResult NoHighlightAround(const Picture& picture, int slot, int screenHeight) {
     const double centre = SlotCentre(slot, screenHeight) - 20;
-    for (const auto& [x, y] : {std::pair{HighlightX(0), centre}, std::pair{HighlightX(1), centre},
-                               std::pair{HighlightX(2), HighlightTop(slot, screenHeight)},
-                               std::pair{HighlightX(3), HighlightBottom(slot, screenHeight)}}) {
+    for (const auto& [x, y] :
+         {std::pair{HighlightX(0, screenHeight), centre}, std::pair{HighlightX(1, screenHeight), centre},
+          std::pair{HighlightX(2, screenHeight), HighlightTop(slot, screenHeight)},
+          std::pair{HighlightX(3, screenHeight), HighlightBottom(slot, screenHeight)}}) {
         if (IsRed(At(picture, x, y))) {
             return ::testing::AssertionFailure()
                    << "slot " << slot << " has red at (" << x << ", " << y << ")";
@@ -113,7 +119,7 @@ inline ::testing::AssertionResult NoHighlightAround(const Picture& picture, int 
 
 // A point inside the row box's left margin, clear of the label and the highlight.
 inline Pixel RowBoxSample(const Picture& picture, int slot, int screenHeight) {
-    return At(picture, 95, SlotCentre(slot, screenHeight));
+    return At(picture, 95 * Scale(screenHeight), SlotCentre(slot, screenHeight));
 }
 
 inline int CountNot(const Picture& picture, Pixel colour) {

@@ -3,6 +3,7 @@
 // while it is open. Drawn in a look of our own, as the prompts are.
 #pragma once
 
+#include "menu/Geometry.h"
 #include "readback/MenuState.h"
 #include "sim/Game.h"
 #include "sim/Recorder.h"
@@ -14,7 +15,7 @@ namespace render {
 
 // Sizes in pixels of a 1080-line picture; other heights scale them.
 struct OverlayLook {
-    static constexpr double LayoutHeight = 1080.0;
+    static constexpr double LayoutHeight = Menu::ReferenceHeight;
     static constexpr double CursorHeight = 26.0;
     static constexpr double BoxWidth = 760.0;
     static constexpr double BoxHeight = 190.0;

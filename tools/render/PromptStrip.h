@@ -2,6 +2,7 @@
 // our own: each a rounded key cap with its key or button, then its text.
 #pragma once
 
+#include "menu/Geometry.h"
 #include "tools/render/Picture.h"
 #include "tools/render/PromptBoard.h"
 
@@ -11,7 +12,7 @@ namespace render {
 
 // Sizes in pixels of a 1080-line picture; other heights scale them.
 struct PromptStripLook {
-    static constexpr double LayoutHeight = 1080.0;
+    static constexpr double LayoutHeight = Menu::ReferenceHeight;
     static constexpr double RightMargin = 56.0;
     static constexpr double CentreAboveBottom = 52.0; // the caps' middle
     static constexpr double CapHeight = 34.0;

@@ -60,21 +60,22 @@ class FrameBuilder {
     void Sprite(const char* dictionary, const char* texture, float x, float y, float w, float h,
                 float rotation, int red, int green, int blue, int alpha) {
         frame.push_back(Call(Native::PrepareSpriteDraw, {0}));
-        frame.push_back(Call(Native::DrawSprite,
-                             {0, 0, Bits(x / width_), Bits(y / height_), Bits(w / width_), Bits(h / height_),
-                              Bits(rotation), Int(red), Int(green), Int(blue), Int(alpha), 0},
-                             {dictionary, texture}));
+        frame.push_back(
+            Call(Native::DrawSprite,
+                 {0, 0, Bits(x * scale / width_), Bits(y * scale / height_), Bits(w * scale / width_),
+                  Bits(h * scale / height_), Bits(rotation), Int(red), Int(green), Int(blue), Int(alpha), 0},
+                 {dictionary, texture}));
     }
 
     void Text(const std::string& text, const std::string& face, Rgba colour, Align align, int size, float x,
               float y, int spacing = 0) {
         std::string margin = "0";
-        float xN = x / width_;
+        float xN = x * scale / width_;
         if (align == Center) {
             xN = xN + xN - 1.0f;
         } else if (align == Right) {
             xN = 0.0f;
-            margin = std::to_string(static_cast<int>(width_) - static_cast<int>(x));
+            margin = std::to_string(static_cast<int>(width_) - static_cast<int>(x * scale));
         }
         const char* alignName = align == Left ? "Left" : align == Center ? "Center" : "Right";
         const std::string markup = Markup(margin, alignName, face, spacing, size * windowWidth_ / 1920, text);
@@ -83,8 +84,13 @@ class FrameBuilder {
         const std::uint64_t gameString = 0x5354520000000001 + frame.size();
         frame.push_back(Call(Native::MakeLiteralGameString, {10, 0, 0}, {"", "LITERAL_STRING", markup}));
         frame.back().result = gameString;
-        frame.push_back(Call(Native::DisplayText, {gameString, Bits(xN), Bits(y / height_)}, {markup}));
+        frame.push_back(
+            Call(Native::DisplayText, {gameString, Bits(xN), Bits(y * scale / height_)}, {markup}));
     }
+
+    // Places and sizes are layout pixels times this: the menu's scale on the
+    // screen, its height / 1080; 1 for frames built in the screen's pixels.
+    float scale = 1.0f;
 
     float RowPitch() const { return menu_layout::RowPitch(height_); }
 
@@ -112,7 +118,8 @@ inline sim::Frame OpenMenu(const Menu& menu) {
     namespace layout = menu_layout;
     constexpr int V = layout::VisibleRows;
     FrameBuilder b(menu.screenWidth, menu.screenHeight, menu.screenWidth);
-    const float R = b.RowPitch();
+    b.scale = static_cast<float>(menu.screenHeight) / 1080.0f;
+    const float R = menu_layout::RowPitch(1080.0f);
     const int n = static_cast<int>(menu.rows.size());
     const int sel = menu.selected;
     const int placesUsed = n < V ? n : V;

@@ -123,7 +123,7 @@ TEST(PipelineTest, RowBoxesStandWhereTheLayoutPutsThem) {
     EXPECT_EQ(At(open, 300, 1060), render::WorldColour) << "the backdrop ends at 1051";
 }
 
-TEST(PipelineTest, A2560By1440ScreenSpreadsTheRowsByItsHeight) {
+TEST(PipelineTest, A2560By1440ScreenScalesTheWholeMenuByItsHeight) {
     const Screen large{2560, 1440};
     const auto pictures = Play("wait 1\ntap F8\ntap down\ntap down\nsnapshot third\n", large);
     const Picture& third = pictures.at("third");
@@ -134,8 +134,10 @@ TEST(PipelineTest, A2560By1440ScreenSpreadsTheRowsByItsHeight) {
     }
     EXPECT_FALSE(IsRed(At(third, pixel_checks::HighlightX(2), HighlightTop(2, 1080))))
         << "rows must not keep the 1080-line pitch";
-    EXPECT_TRUE(Near(At(third, 300, 1040), Ink()));
-    EXPECT_EQ(At(third, 300, 1060), render::WorldColour) << "the backdrop keeps its pixel size";
+    EXPECT_TRUE(Near(At(third, 300, 1390), Ink()));
+    EXPECT_EQ(At(third, 300, 1410), render::WorldColour) << "the backdrop ends at 1051 x 4/3";
+    EXPECT_TRUE(Near(At(third, 790, 500), Ink()));
+    EXPECT_EQ(At(third, 810, 500), render::WorldColour) << "and at 601 x 4/3 across";
 }
 
 TEST(PipelineTest, TheChordOpensAndClosesTheMenuWithTheGamepadAsTheInputDevice) {

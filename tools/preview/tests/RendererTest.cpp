@@ -97,7 +97,7 @@ TEST(RendererTest, PositionsAreFractionsOfTheScreenSoA2560By1440ScreenScalesThem
     EXPECT_EQ(picture.At(1410, 720), render::WorldColour);
     EXPECT_EQ(picture.At(1280, 646), render::WorldColour);
 
-    // The menu's rows follow the screen height: 73.44 pixels apart on 1440 lines.
+    // The whole menu grows with the screen's height: its rows 73.44 pixels apart on 1440 lines.
     const Picture menu = RenderMenu(2, 2560, 1440);
     EXPECT_TRUE(HighlightAround(menu, 2, 1440));
     EXPECT_TRUE(NoHighlightAround(menu, 1, 1440));
