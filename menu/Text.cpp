@@ -262,8 +262,10 @@ void DrawText(TextPieces text, FontIndex font, int red, int green, int blue, int
         break;
     }
     case TextAlignment::Right:
-        // The game right-aligns against a margin measured in whole pixels from the window's right edge.
-        key.margin = std::int64_t{windowScale.pixelsWide} - WholePixels(x * windowScale.scale);
+        // The game right-aligns against a margin of whole reference pixels
+        // from the window's right edge, so a 16:9 window of any size keeps
+        // the 1080p margin.
+        key.margin = std::int64_t{WholePixels(windowScale.width)} - WholePixels(x);
         key.alignment = TextAlignment::Right;
         break;
     default:

@@ -378,7 +378,7 @@ TEST_F(DrawingTest, TheMenuScalesWithTheWindowsHeightAndKeepsItsShape) {
         EXPECT_EQ(drawn.texts[i].y, full.texts[i].y) << drawn.texts[i].markup;
     }
     EXPECT_EQ(drawn.TextsStartingWith("row 7").at(0).Attribute("SIZE"), "14");
-    EXPECT_EQ(drawn.texts.at(2).Attribute("RIGHTMARGIN"), "924") << "1280 - 534 x 2/3";
+    EXPECT_EQ(drawn.texts.at(2).Attribute("RIGHTMARGIN"), "1386") << "1920 - 534 reference pixels";
 
     windowScale = Menu::ScaleOfWindow(3440, 1440); // 2580 x 1080 reference pixels
     drawn = DrawAt(2);
@@ -391,7 +391,7 @@ TEST_F(DrawingTest, TheMenuScalesWithTheWindowsHeightAndKeepsItsShape) {
         EXPECT_EQ(sprite.height, full.sprites[i].height) << sprite.texture;
     }
     EXPECT_EQ(drawn.TextsStartingWith("row 7").at(0).Attribute("SIZE"), "29");
-    EXPECT_EQ(drawn.texts.at(2).Attribute("RIGHTMARGIN"), "2728") << "3440 - 534 x 4/3";
+    EXPECT_EQ(drawn.texts.at(2).Attribute("RIGHTMARGIN"), "2046") << "2580 - 534 reference pixels";
 }
 
 TEST_F(DrawingTest, TextsStayValidUntilTheNextFrameAndReuseTheirMemory) {
