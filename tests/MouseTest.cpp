@@ -129,6 +129,39 @@ TEST_F(MouseTest, AHeadingAndThePlacesBesideTheRowsSelectNothing) {
     EXPECT_EQ(Controller().selectedIndex, 0) << "right of the column, on the backdrop";
 }
 
+// The column's edges belong to it; a hair outside either is the backdrop.
+TEST_F(MouseTest, TheColumnsEdgesAreOnItAndAHairOutsideIsNot) {
+    StartWithMouse();
+    const Menu::Columns columns = Menu::ColumnsOf(Menu::style);
+    // A cursor fraction that lands exactly on x in layout pixels.
+    const auto exactly = [](float x) {
+        float fraction = x / screenWidth;
+        while (fraction * screenWidth < x) {
+            fraction = std::nextafter(fraction, 1.0f);
+        }
+        while (fraction * screenWidth > x) {
+            fraction = std::nextafter(fraction, 0.0f);
+        }
+        EXPECT_EQ(fraction * screenWidth, x);
+        return fraction;
+    };
+    const struct {
+        float x;
+        bool on;
+    } places[] = {{columns.left, true},
+                  {std::nextafter(columns.left, 0.0f), false},
+                  {columns.right, true},
+                  {std::nextafter(columns.right, 2000.0f), false}};
+    int slot = 1;
+    for (const auto& place : places) {
+        host.game.cursorX = exactly(place.x);
+        host.game.cursorY = (270.0f + static_cast<float>(slot) * rowPitch) / screenHeight;
+        runner.RunFrame();
+        EXPECT_EQ(Controller().selectedIndex == slot, place.on) << place.x;
+        ++slot;
+    }
+}
+
 TEST_F(MouseTest, AClickIsSelectOnTheRowUnderTheCursorAndOnAListsArrowsAStep) {
     StartWithMouse();
     int ran = -1;
