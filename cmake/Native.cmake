@@ -13,6 +13,10 @@ if(QDT_FUZZ)
   add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer
                       -fno-sanitize-recover=all -D_GLIBCXX_ASSERTIONS)
   add_link_options(-fsanitize=address,undefined)
+  # Source-based coverage too, for the report of what the committed corpus reaches.
+  # A run outside CTest writes its profile into the build tree, not where it was started.
+  add_compile_options(-fprofile-instr-generate=${CMAKE_BINARY_DIR}/default.profraw -fcoverage-mapping)
+  add_link_options(-fprofile-instr-generate)
 endif()
 
 if(QUORVANE_BUILD_TESTS AND NOT QDT_FUZZ)

@@ -7,10 +7,12 @@
 #include "menu/Layout.h"
 #include "menu/Menu.h"
 #include "menu/Number.h"
+#include "menu/Rows.h"
 #include "menu/ScreenMetrics.h"
 #include "menu/Style.h"
 #include "menu/Text.h"
 #include "menu/TextEntry.h"
+#include "menu/Utf8.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -98,8 +100,8 @@ namespace {
 
 // Backdrop, banner, separator bar and the scroller with its indicators.
 void DrawBackground(const Window& window, const Columns& columns) {
-    const bool hiddenAbove = window.selected >= window.visible;
-    const bool hiddenBelow = window.rows > window.visible && window.selected != window.rows - 1;
+    const bool hiddenAbove = window.first > 0;
+    const bool hiddenBelow = window.first + window.visible < window.rows;
     const float lowerTop = RowsBelow(RowBoxTop, window.placesUsed);
     const float rightScrollerLeft = columns.right - columns.scrollerHalf;
 
@@ -205,6 +207,9 @@ void DrawValue(std::string_view shown, bool selected, float rightEnd, float line
                        lineY);
     }
     if (badged) {
+        // The game is handed valid UTF-8 only: the row's names are made so, once.
+        ReplaceInvalidUtf8(row.badgeDictionary.data(), row.badgeDictionary.size());
+        ReplaceInvalidUtf8(row.badgeTexture.data(), row.badgeTexture.size());
         const Colour badgeColour = row.isDisabled ? style.disabledTextColour : White;
         DrawLayoutSprite(row.badgeDictionary.c_str(), row.badgeTexture.c_str(),
                          columns.valueRight - BadgeCentreInside, RowsBelow(SlotCentre, slot), BadgeSize,
@@ -260,11 +265,10 @@ void DrawMenu(Submenu& submenu) {
     DrawHighlight(window, columns);
     DrawTitles(submenu, columns);
     DrawCounter(window, columns);
-    auto& options = submenu.options;
-    for (std::int32_t i = 0; i < submenu.optionCount; ++i) {
-        if (static_cast<std::size_t>(i) < options.size()) {
-            DrawRow(options[static_cast<std::size_t>(i)], window, columns);
-        }
+    // The rows navigation sees: a count above the rows held draws no more, one below hides the rest.
+    const std::int32_t rows = RowCount(submenu);
+    for (std::int32_t i = 0; i < rows; ++i) {
+        DrawRow(submenu.options[static_cast<std::size_t>(i)], window, columns);
     }
 }
 

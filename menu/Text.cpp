@@ -4,6 +4,7 @@
 #include "host/Natives.h"
 #include "menu/ScreenMetrics.h"
 #include "menu/TextStore.h"
+#include "menu/Utf8.h"
 
 #include <algorithm>
 #include <array>
@@ -170,6 +171,9 @@ const MarkupSlot* NearbySlotWithKey(std::size_t at, const MarkupKey& key) {
         slot.textAt = textAt;
     }
     WriteTextAndEnd(slot.markup.data() + slot.textAt, pieces, textLength);
+    // The game is handed valid UTF-8 only. A text that was not then never
+    // matches the slot, and is built again each frame.
+    ReplaceInvalidUtf8(slot.markup.data() + slot.textAt, textLength);
     slot.textLength = textLength;
     slot.key = key;
 }
@@ -258,8 +262,10 @@ void DrawText(TextPieces text, FontIndex font, int red, int green, int blue, int
         break;
     }
     case TextAlignment::Right:
-        // The game right-aligns against a margin measured in whole pixels from the window's right edge.
-        key.margin = std::int64_t{windowScale.pixelsWide} - WholePixels(x * windowScale.scale);
+        // The game right-aligns against a margin of whole reference pixels
+        // from the window's right edge, so a 16:9 window of any size keeps
+        // the 1080p margin.
+        key.margin = std::int64_t{WholePixels(windowScale.width)} - WholePixels(x);
         key.alignment = TextAlignment::Right;
         break;
     default:

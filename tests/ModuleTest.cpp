@@ -144,7 +144,8 @@ TEST_P(HostileMachineTest, TheOpenMenuIsLaidOutForARealPicture) {
 
     const DrawnText& counter = drawn.texts.at(2);
     EXPECT_EQ(counter.Inner(), "1 of 6");
-    EXPECT_NEAR(std::stod(counter.Attribute("RIGHTMARGIN")), machine.windowWidth - 534.0 * scale, 1.0);
+    EXPECT_NEAR(std::stod(counter.Attribute("RIGHTMARGIN")) * scale, machine.windowWidth - 534.0 * scale,
+                1.5);
 }
 
 constexpr RECT FullHd = {0, 0, 1920, 1080};

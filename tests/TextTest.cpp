@@ -114,7 +114,7 @@ TEST_F(DrawTextTest, EachAlignmentPlacesTheTextItsOwnWay) {
 
 // A text is placed and sized by the window's height alone: s = height / 1080
 // (of 100 below that), places x * s and y * s in the window's pixels, the
-// right margin whole pixels from its right edge, sizes size * s truncated.
+// right margin whole reference pixels from its right edge, sizes size * s truncated.
 TEST_F(DrawTextTest, PlacesSizesAndMarginsScaleWithTheWindowsHeight) {
     struct Case {
         int width;
@@ -125,10 +125,10 @@ TEST_F(DrawTextTest, PlacesSizesAndMarginsScaleWithTheWindowsHeight) {
         float scale;
     };
     const Case cases[] = {
-        {1920, 1080, "22", "45", "1394", 1.0f},           {1280, 720, "14", "30", "929", 720.0f / 1080},
-        {2560, 1440, "29", "60", "1858", 1440.0f / 1080}, {3440, 1440, "29", "60", "2738", 1440.0f / 1080},
-        {3840, 2160, "44", "90", "2787", 2.0f},           {1920, 1200, "24", "50", "1335", 1200.0f / 1080},
-        {160, 90, "2", "4", "112", 100.0f / 1080}, // drawn at the scale of 100 lines
+        {1920, 1080, "22", "45", "1394", 1.0f},           {1280, 720, "14", "30", "1394", 720.0f / 1080},
+        {2560, 1440, "29", "60", "1394", 1440.0f / 1080}, {3440, 1440, "29", "60", "2054", 1440.0f / 1080},
+        {3840, 2160, "44", "90", "1394", 2.0f},           {1920, 1200, "24", "50", "1202", 1200.0f / 1080},
+        {160, 90, "2", "4", "1202", 100.0f / 1080}, // drawn at the scale of 100 lines
     };
     for (const Case& c : cases) {
         windowScale = Menu::ScaleOfWindow(c.width, c.height);
@@ -150,8 +150,8 @@ TEST_F(DrawTextTest, AnAbsurdWindowDoesNotOverflowTheSizeOrTheMargin) {
     windowScale = Menu::ScaleOfWindow(INT_MAX, 1080000000); // 45 x its height is past 32 bits
     const DrawnText title = Draw("t", 16, TextAlignment::Center, 45, 313.0f, 79.0f);
     EXPECT_EQ(title.Attribute("SIZE"), "45000000");
-    EXPECT_EQ(Draw("v", 0, TextAlignment::Right, 22, 526.0f, 254.0f).Attribute("RIGHTMARGIN"),
-              std::to_string(std::int64_t{INT_MAX} - 526000000));
+    EXPECT_EQ(Draw("v", 0, TextAlignment::Right, 22, 526.0f, 254.0f).Attribute("RIGHTMARGIN"), "1621")
+        << "a window 2147.48 reference pixels wide";
 }
 
 TEST_F(DrawTextTest, TheTextGoesInUnchanged) {
@@ -242,10 +242,8 @@ TEST_F(DrawTextTest, EveryMarkupIsTheFilledTemplateWhateverTheLastFrameDrew) {
             const std::string_view text = texts[pick(std::size(texts))];
             Menu::DrawText(text, kind.font, 1, 2, 3, 4, kind.alignment, kind.size, kind.x, 500.0f,
                            kind.letterSpacing);
-            const int margin =
-                kind.alignment == TextAlignment::Right
-                    ? windowHeight * 16 / 9 - static_cast<int>(double{kind.x} * windowHeight / 1080.0)
-                    : 0;
+            // In reference pixels: any 16:9 window is 1920 of them wide.
+            const int margin = kind.alignment == TextAlignment::Right ? 1920 - static_cast<int>(kind.x) : 0;
             expected.push_back(Menu::FillPlaceholders(
                 Menu::MarkupTemplate,
                 {std::to_string(margin), alignNames[static_cast<int>(kind.alignment)],

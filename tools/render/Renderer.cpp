@@ -1,5 +1,6 @@
 #include "tools/render/Renderer.h"
 
+#include "menu/Geometry.h"
 #include "tools/render/StandIns.h"
 #include "tools/render/Utf8.h"
 
@@ -98,7 +99,9 @@ Line LayOut(cairo_t* cr, const Text& text, int width, int height) {
     }
 
     const double boxLeft = static_cast<double>(text.x) * width;
-    const double boxRight = width - static_cast<double>(text.format.rightMargin);
+    // The margin is in reference pixels, as the menu's scale makes them.
+    const double boxRight =
+        width - static_cast<double>(text.format.rightMargin) * Menu::ScaleOfWindow(width, height).scale;
     double left = boxLeft;
     if (text.format.align == Align::Center) {
         left = (boxLeft + boxRight) / 2 - total / 2;

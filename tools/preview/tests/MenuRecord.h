@@ -75,7 +75,7 @@ class FrameBuilder {
             xN = xN + xN - 1.0f;
         } else if (align == Right) {
             xN = 0.0f;
-            margin = std::to_string(static_cast<int>(width_) - static_cast<int>(x * scale));
+            margin = std::to_string(static_cast<int>(1080.0 * width_ / height_) - static_cast<int>(x));
         }
         const char* alignName = align == Left ? "Left" : align == Center ? "Center" : "Right";
         const std::string markup = Markup(margin, alignName, face, spacing, size * windowWidth_ / 1920, text);

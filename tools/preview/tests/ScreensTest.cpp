@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -42,12 +43,13 @@ struct Measured {
 
 // Where a text's box anchors it, as the game lays it out: its left end, its
 // centre or its right end.
-double TextAnchor(const readback::Text& text, double width) {
+double TextAnchor(const readback::Text& text, double width, double height) {
     switch (text.format.align) {
     case Align::Center:
         return (text.x + 1.0) / 2.0 * width;
     case Align::Right:
-        return width - text.format.rightMargin;
+        // The margin is in reference pixels.
+        return width - text.format.rightMargin * std::max(height, 100.0) / 1080.0;
     default:
         return text.x * width;
     }
@@ -62,7 +64,7 @@ std::vector<Measured> Measure(const Drawing& drawing, double width, double heigh
             continue;
         }
         const readback::Text& text = item.text;
-        Measured measured{text.Plain(), {TextAnchor(text, width), text.y * height}};
+        Measured measured{text.Plain(), {TextAnchor(text, width, height), text.y * height}};
         for (const readback::TextPiece& piece : text.format.pieces) {
             measured.pixels.push_back(piece.font.size);
             if (piece.isImage) {
