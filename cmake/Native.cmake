@@ -13,9 +13,13 @@ if(QDT_FUZZ)
   add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer
                       -fno-sanitize-recover=all -D_GLIBCXX_ASSERTIONS)
   add_link_options(-fsanitize=address,undefined)
+  # Source-based coverage too, for the report of what the committed corpus reaches.
+  # A run outside CTest writes its profile into the build tree, not where it was started.
+  add_compile_options(-fprofile-instr-generate=${CMAKE_BINARY_DIR}/default.profraw -fcoverage-mapping)
+  add_link_options(-fprofile-instr-generate)
 endif()
 
-if(NOT QDT_FUZZ)
+if(QUORVANE_BUILD_TESTS AND NOT QDT_FUZZ)
   find_package(GTest REQUIRED)
 endif()
 enable_testing()
@@ -65,6 +69,7 @@ endfunction()
 
 add_subdirectory(tools/cli)
 add_subdirectory(host)
+add_subdirectory(voices)
 add_subdirectory(sim)
 add_subdirectory(driver)
 
@@ -76,26 +81,37 @@ endif()
 
 add_subdirectory(readback)
 add_subdirectory(session)
-include(cmake/SessionTests.cmake)
-add_subdirectory(examples)
+# The session runner, qdt_scenarios, which a mod's session tests run too.
+add_subdirectory(tests/scenarios)
 
-add_subdirectory(nullhost)
-add_subdirectory(bench)
+if(QUORVANE_BUILD_TESTS)
+  include(cmake/SessionTests.cmake)
+  add_subdirectory(examples)
+  add_subdirectory(nullhost)
+  add_subdirectory(bench)
+endif()
 
-# The preview draws frames with Cairo and finds its fonts with fontconfig.
-find_package(PkgConfig REQUIRED)
-pkg_check_modules(CAIRO REQUIRED IMPORTED_TARGET cairo fontconfig)
-add_subdirectory(tools/render)
-add_subdirectory(tools/preview)
-add_subdirectory(tools/workbench)
-add_subdirectory(tools/players_notes)
-add_subdirectory(tools/natives)
+if(QUORVANE_BUILD_TOOLS)
+  # The preview draws frames with Cairo and finds its fonts with fontconfig.
+  find_package(PkgConfig REQUIRED)
+  pkg_check_modules(CAIRO REQUIRED IMPORTED_TARGET cairo fontconfig)
+  add_subdirectory(tools/render)
+  add_subdirectory(tools/preview)
+  add_subdirectory(tools/workbench)
+  add_subdirectory(tools/players_notes)
+  add_subdirectory(tools/natives)
+endif()
 
-add_subdirectory(tests)
+if(QUORVANE_BUILD_TESTS)
+  add_subdirectory(tests)
+  # Last, when every target is known: the layers, for the include check. The
+  # sanitizer builds leave some targets out (the benchmarks, the window test), so
+  # the check runs in the plain build, which has them all.
+  if(NOT QDT_SANITIZE)
+    include(cmake/Layers.cmake)
+  endif()
+endif()
 
-# Last, when every target is known: the layers, for the include check. The
-# sanitizer builds leave some targets out (the benchmarks, the window test), so
-# the check runs in the plain build, which has them all.
-if(NOT QDT_SANITIZE)
-  include(cmake/Layers.cmake)
+if(PROJECT_IS_TOP_LEVEL AND QUORVANE_BUILD_TOOLS)
+  include(cmake/Install.cmake)
 endif()

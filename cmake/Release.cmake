@@ -1,22 +1,6 @@
-# The released DLL: its version resource, a link that gives the same bytes from
-# any folder, the archive target and the checks on both.
-# Names and version: release/product.conf (cmake/Product.cmake).
-enable_language(RC)
-
-configure_file(${CMAKE_CURRENT_SOURCE_DIR}/release/version.rc.in ${CMAKE_CURRENT_BINARY_DIR}/version.rc @ONLY)
-target_sources(QuorvaneDevTools PRIVATE ${CMAKE_CURRENT_BINARY_DIR}/version.rc)
-# The export directory names the DLL too: as players have it, not as the build folder does.
-file(CONFIGURE OUTPUT ${CMAKE_CURRENT_BINARY_DIR}/module-name.def CONTENT "LIBRARY \"@QDT_FILE_NAME@.asi\"\nEXPORTS\n" @ONLY)
-target_sources(QuorvaneDevTools PRIVATE ${CMAKE_CURRENT_BINARY_DIR}/module-name.def)
-
-# No build folder may leak into the bytes: not the sources' (file names in
-# macros), not the link's (the image base hashed from the output path, the
-# time stamp of the link).
-target_compile_options(QuorvaneDevTools PRIVATE
-  -ffile-prefix-map=${CMAKE_CURRENT_SOURCE_DIR}=.
-  -ffile-prefix-map=${CMAKE_CURRENT_BINARY_DIR}=.)
-target_link_options(QuorvaneDevTools PRIVATE -Wl,--no-insert-timestamp -Wl,--disable-auto-image-base)
-
+# The released DLL's archive target and the checks on the DLL and the archive.
+# quorvane_add_plugin gives the DLL its version resource and a link that gives
+# the same bytes from any folder (voices/CMakeLists.txt).
 set(QDT_DIST_DIR ${CMAKE_CURRENT_SOURCE_DIR}/dist CACHE PATH "Where the release archive goes")
 add_custom_target(release
   COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/scripts/package.sh $<TARGET_FILE:QuorvaneDevTools>

@@ -16,24 +16,26 @@ add_subdirectory(readback)
 add_subdirectory(session)
 add_subdirectory(tests/scenarios)
 
-# The product: QuorvaneDevTools.asi, a DLL that imports only the script hook
-# and Windows system libraries.
-set(HOOK_IMPORT_LIB ${CMAKE_CURRENT_BINARY_DIR}/libScriptHookRDR2.a)
-add_custom_command(
-  OUTPUT ${HOOK_IMPORT_LIB}
-  COMMAND ${CMAKE_DLLTOOL} --input-def ${CMAKE_CURRENT_SOURCE_DIR}/host/ScriptHookRDR2.def
-          --output-lib ${HOOK_IMPORT_LIB}
-  DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/host/ScriptHookRDR2.def
-  COMMENT "Import library for ScriptHookRDR2.dll")
-add_custom_target(hook_import_lib DEPENDS ${HOOK_IMPORT_LIB})
+# The product, QuorvaneDevTools.asi, a DLL that imports only the script hook
+# and Windows system libraries, made by quorvane_add_plugin
+# (cmake/QuorvanePlugin.cmake) as the example module below is.
+add_subdirectory(voices)
 
-# The one piece only the DLL has: giving back its own runtime's memory at unload.
-add_library(QuorvaneDevTools MODULE ${QDT_PLUGIN_SOURCES} host/windows/RuntimeMemory.cpp)
-add_dependencies(QuorvaneDevTools hook_import_lib)
-target_include_directories(QuorvaneDevTools PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
-set_target_properties(QuorvaneDevTools PROPERTIES PREFIX "" SUFFIX ".asi")
-target_link_options(QuorvaneDevTools PRIVATE -static -s -Wl,--exclude-all-symbols)
-target_link_libraries(QuorvaneDevTools PRIVATE ${HOOK_IMPORT_LIB})
+# The host program: a game folder's worth of process around the real DLL. It
+# lies next to ScriptHookRDR2.dll and QuorvaneDevTools.asi, as a game does.
+# A mod's session tests run it under Wine (quorvane_add_sessions).
+add_executable(qdt_scenarios tests/scenarios/main.cpp tests/scenarios/MachineWindows.cpp)
+target_link_libraries(qdt_scenarios PRIVATE qdt_scenario_run qdt_command_line)
+target_link_options(qdt_scenarios PRIVATE -static)
+add_dependencies(qdt_scenarios QuorvaneDevTools)
+
+# Inside a mod's build, nothing more.
+if(NOT QUORVANE_BUILD_TESTS)
+  return()
+endif()
+# The example module, QuorvaneExample.asi, for the example's sessions under Wine.
+add_subdirectory(examples)
+add_dependencies(qdt_scenarios QuorvaneExample)
 
 enable_testing()
 add_test(NAME dll_tables
@@ -44,24 +46,6 @@ add_test(NAME dll_tables
 set(QDT_NATIVE_BUILD_DIR ${CMAKE_CURRENT_SOURCE_DIR}/build/native CACHE PATH
     "Native build whose scenario records the Wine run is compared with, and whose plug-in the notes are read from")
 include(cmake/Release.cmake)
-
-# The host program: a game folder's worth of process around the real DLL. It
-# lies next to ScriptHookRDR2.dll and QuorvaneDevTools.asi, as a game does.
-add_executable(qdt_scenarios tests/scenarios/main.cpp tests/scenarios/MachineWindows.cpp)
-target_link_libraries(qdt_scenarios PRIVATE qdt_scenario_run qdt_command_line)
-target_link_options(qdt_scenarios PRIVATE -static)
-add_dependencies(qdt_scenarios QuorvaneDevTools QuorvaneExample)
-
-# The example page's module, built and linked as the plug-in is, for the
-# example's sessions under Wine: QuorvaneExample.asi stays in the build folder
-# and never goes into the release archive.
-add_library(QuorvaneExample MODULE ${QDT_PLUGIN_FRAMEWORK_SOURCES} examples/ExamplePage.cpp examples/Camp.cpp
-                                   examples/Cores.cpp examples/ExampleMainMenu.cpp host/windows/RuntimeMemory.cpp)
-foreach(property INCLUDE_DIRECTORIES LINK_OPTIONS LINK_LIBRARIES PREFIX SUFFIX)
-  get_target_property(value QuorvaneDevTools ${property})
-  set_target_properties(QuorvaneExample PROPERTIES ${property} "${value}")
-endforeach()
-add_dependencies(QuorvaneExample hook_import_lib)
 
 # Compared with the native build's records of the same scenarios and sessions:
 # tests/sessions/ on the plug-in, examples/ on the example module. The
@@ -82,6 +66,14 @@ foreach(part main shipped)
                    $<TARGET_FILE:QuorvaneExample>)
   set_tests_properties(${name} PROPERTIES LABELS "${labels}" RUN_SERIAL TRUE TIMEOUT 1200)
 endforeach()
+
+# The template mod from a package installed out of build/native (with this
+# build's Wine runner), natively and under Wine: tests/check_standalone_mod.sh.
+add_test(NAME standalone_mod
+         COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/tests/check_standalone_mod.sh ${CMAKE_CURRENT_SOURCE_DIR}
+                 ${QDT_NATIVE_BUILD_DIR} ${CMAKE_CURRENT_BINARY_DIR} ${CMAKE_CURRENT_BINARY_DIR}/standalone-mod
+                 ${CMAKE_OBJDUMP} ${CMAKE_RC_COMPILER})
+set_tests_properties(standalone_mod PROPERTIES LABELS wine RUN_SERIAL TRUE TIMEOUT 1200)
 
 # A script hook that reloads scripts frees and loads the DLL many times in
 # one process: 200 cycles of load, open, free must stop growing its memory.

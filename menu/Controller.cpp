@@ -101,8 +101,13 @@ void Controller::AddSubmenu(std::int32_t id, std::string_view title, std::string
     Fill(fresh);
 
     // Assigning into the existing entry keeps it in place, so a currentSubmenu
-    // that points at it shows the new contents.
-    submenuRegistry[id] = std::move(fresh);
+    // that points at it shows the new contents, the selection on one of its
+    // rows even when no navigation follows (a frame task registered it).
+    Submenu& entry = submenuRegistry[id];
+    entry = std::move(fresh);
+    if (currentSubmenu == &entry) {
+        selectedIndex = NearestRow(entry, selectedIndex);
+    }
 }
 
 void Controller::AddDynamicSubmenu(std::int32_t id, std::string_view title, std::string_view subtitle,
@@ -171,6 +176,11 @@ void Controller::GoBack() {
         currentSubmenu = &submenuRegistry[0];
         selectedIndex = savedSelection[0];
     }
+    // The page may have been registered anew meanwhile: a saved row that is
+    // gone or a heading now moves as after a rebuild.
+    if (!currentSubmenu->isDynamic) {
+        KeepSelectionOnANewRow(*this);
+    }
     Arrive(*this);
 }
 
@@ -206,7 +216,10 @@ void Controller::FrameTick() {
         UpdatePrompts();
         return;
     }
-    if (!typingThisFrame) {
+    if (typingThisFrame) {
+        // The rows may have been replaced meanwhile: no navigation, but the selection stays on one.
+        selectedIndex = NearestRow(*currentSubmenu, selectedIndex);
+    } else {
         Navigate(*this);
     }
     SuppressGameControls(*this);

@@ -12,6 +12,7 @@
 #include "menu/Style.h"
 #include "menu/Text.h"
 #include "menu/TextEntry.h"
+#include "menu/Utf8.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -99,8 +100,8 @@ namespace {
 
 // Backdrop, banner, separator bar and the scroller with its indicators.
 void DrawBackground(const Window& window, const Columns& columns) {
-    const bool hiddenAbove = window.selected >= window.visible;
-    const bool hiddenBelow = window.rows > window.visible && window.selected != window.rows - 1;
+    const bool hiddenAbove = window.first > 0;
+    const bool hiddenBelow = window.first + window.visible < window.rows;
     const float lowerTop = RowsBelow(RowBoxTop, window.placesUsed);
     const float rightScrollerLeft = columns.right - columns.scrollerHalf;
 
@@ -206,6 +207,9 @@ void DrawValue(std::string_view shown, bool selected, float rightEnd, float line
                        lineY);
     }
     if (badged) {
+        // The game is handed valid UTF-8 only: the row's names are made so, once.
+        ReplaceInvalidUtf8(row.badgeDictionary.data(), row.badgeDictionary.size());
+        ReplaceInvalidUtf8(row.badgeTexture.data(), row.badgeTexture.size());
         const Colour badgeColour = row.isDisabled ? style.disabledTextColour : White;
         DrawLayoutSprite(row.badgeDictionary.c_str(), row.badgeTexture.c_str(),
                          columns.valueRight - BadgeCentreInside, RowsBelow(SlotCentre, slot), BadgeSize,
@@ -278,7 +282,7 @@ void DrawMenu(Submenu& submenu) {
     // cost. The selected row always lies in it, unless a window of no rows
     // leaves only its description to draw.
     const std::int64_t present = RowCount(submenu);
-    const std::int64_t first = FirstShownRow(window);
+    const std::int64_t first = window.first;
     const std::int64_t end = std::min(present, first + std::max<std::int64_t>(window.visible, 0));
     if (window.selected >= 0 && window.selected < std::min(first, present)) {
         DrawRowOutsideTheLoop(submenu, window.selected, window, columns);

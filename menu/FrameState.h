@@ -36,6 +36,8 @@ struct ControllerFrameState {
     // every running one in place.
     std::list<std::function<void()>> frameTasks;
     Pointer pointer;
+    // The rows shown the cursor holds where they are (menu/Layout.h).
+    HeldWindow heldWindow;
     // The game's keyboard a text row opened: while it is open the menu takes
     // no other input.
     Typing typing;

@@ -23,8 +23,19 @@ struct Window {
     std::int64_t visible;    // V
     std::int64_t rows;       // N
     std::int64_t placesUsed; // m = min(N, V)
-    std::int64_t highlight;  // h = min(sel, V - 1)
+    std::int64_t first;      // the first row shown
+    std::int64_t highlight;  // h = sel - first, the selection's slot
 };
+
+// The window shows the first V rows until the selection passes them, then
+// ends at the selection.
+inline std::int64_t FirstShownBySelection(std::int64_t selected, std::int64_t visible) {
+    return selected <= visible - 1 ? 0 : selected - visible + 1;
+}
+// The first row of a window the cursor holds (menu/Mouse.h), kept around the
+// selection and filled to the last row.
+std::int64_t FirstShownHeld(const HeldWindow& hold, std::int64_t selected, std::int64_t visible,
+                            std::int64_t rows);
 
 // Inline, as SlotOf and RowsBelow: each row's drawing asks for them.
 inline Window ShownWindow() {
@@ -35,26 +46,26 @@ inline Window ShownWindow() {
     window.visible = RowsShown(style);
     window.rows = CountedRows(submenu);
     window.placesUsed = std::min(window.rows, window.visible);
-    window.highlight = std::min(window.selected, window.visible - 1);
+    const HeldWindow& hold = controller.frame.heldWindow;
+    window.first = hold.held && hold.page == submenu.id && window.visible > 0
+                       ? FirstShownHeld(hold, window.selected, window.visible, window.rows)
+                       : FirstShownBySelection(window.selected, window.visible);
+    window.highlight = window.selected - window.first;
     return window;
 }
 
-// The slot (0 at the top) row stands in, or nothing when it is not shown:
-// the window shows the first V rows until the selection passes them, then
-// ends at the selection.
+// The slot (0 at the top) row stands in, or nothing when it is not shown.
 inline std::optional<std::int64_t> SlotOf(const Window& window, std::int64_t row) {
-    if (window.selected <= window.visible - 1 && row <= window.visible - 1) {
-        return row;
-    }
-    if (window.selected - window.visible < row && row <= window.selected) {
-        return row - window.selected + window.visible - 1;
+    if (row >= window.first && row - window.first <= window.visible - 1) {
+        return row - window.first;
     }
     return std::nullopt;
 }
-// The row in the window's top slot, by the same rule.
-inline std::int64_t FirstShownRow(const Window& window) {
-    return window.selected <= window.visible - 1 ? 0 : window.selected - window.visible + 1;
-}
+// The cursor holds the shown window where it is, on the shown page.
+void HoldShownWindow(Controller& menu);
+// Stores where a held window stands now, or lets it go: on another page, or
+// where the selection alone places the window the same.
+void SettleHeldWindow(Controller& menu);
 // The row shown in a slot, or nothing for a slot no row takes.
 std::optional<std::int64_t> RowInSlot(const Window& window, std::int64_t slot);
 

@@ -13,6 +13,7 @@
 //   The look ............ Menu::Style, Menu::Colour, Menu::style
 //   Calling a native .... NativeInvoker::Invoke, Native::* (host/NativeList.h lists them)
 //   Process-wide names .. menuController, submenuRegistry, Menu::SelectedRow, InitializeMenu
+//   The menu's version .. QUORVANE_MENU_VERSION (QuorvaneMenuVersion.h, written by the build)
 //
 // A mod writes the fields marked "set" (in init, or from an action on its own
 // row), reads the others and calls what is declared here; the rest of the
@@ -24,6 +25,7 @@
 #include "host/Natives.h"
 #include "menu/FrameState.h"
 
+#include <QuorvaneMenuVersion.h>
 #include <cstdint>
 #include <functional>
 #include <memory>

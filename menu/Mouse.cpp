@@ -120,6 +120,7 @@ void ActOnTheMenu(Controller& menu, const MouseReading& read, std::int32_t row, 
         return;
     }
     if (menu.selectedIndex != row) {
+        HoldShownWindow(menu);
         menu.selectedIndex = row;
         HoverSelectedRow(menu);
         // The hover may have rebuilt the page.
@@ -168,12 +169,14 @@ void ReadMouse(Controller& menu) {
     // Only a cursor that moves onto another row selects it: one at rest, or
     // one the rows moved under (another page, the window scrolled), leaves
     // the selection to the keys and the wheel. Where it was is read in the
-    // rows as they stand now.
+    // rows as they stand now. The window stays where it is, so the row
+    // selected stays the one under the cursor.
     const std::int32_t before = menu.frame.pointer.shown && menu.frame.pointer.onScreen
                                     ? RowUnder(menu, menu.frame.pointer.x, menu.frame.pointer.y)
                                     : NoRow;
     if (menu.frame.pointer.shown && row != before && selectable && row != menu.selectedIndex) {
         const bool up = row < menu.selectedIndex;
+        HoldShownWindow(menu);
         menu.selectedIndex = row;
         PlayFrontendSound(up ? MenuArt::UpSound : MenuArt::DownSound);
         HoverSelectedRow(menu);

@@ -14,6 +14,16 @@ struct Pointer {
     bool overMenu = false; // this frame: the cursor controls are the menu's
 };
 
+// The window of rows the cursor holds where it is: a row the cursor selects
+// is selected within the rows shown, so the row under the cursor stays the
+// one the cursor chose. Moves of the keys and the wheel keep the selection in
+// it; once it shows what the selection alone would, it is let go.
+struct HeldWindow {
+    bool held = false;
+    std::int32_t page = 0;  // the id of the page it holds
+    std::int64_t first = 0; // the first row shown
+};
+
 // Where a cursor position read from the game (fractions of the game window)
 // lands in reference pixels; false for a position that is no place on the screen (not
 // a number, infinite, or outside 0..1).

@@ -6,6 +6,7 @@
 #include "host/KeyStates.h"
 #include "host/PluginKeys.h"
 #include "menu/Events.h"
+#include "menu/Layout.h"
 #include "menu/Number.h"
 #include "menu/Rows.h"
 #include "menu/Sound.h"
@@ -33,15 +34,18 @@ bool IsSeparatorRow(Submenu& submenu, std::int32_t row) {
 // of naming one that is gone. With no rows it is row 0, as on a page that
 // never had any: the counter reads "1 of 0" and the highlight takes the first slot.
 void KeepSelectionOnARow(Controller& menu) {
-    const std::int32_t rows = RowCount(*menu.currentSubmenu);
-    menu.selectedIndex = rows > 0 ? std::clamp(menu.selectedIndex, 0, rows - 1) : 0;
+    menu.selectedIndex = NearestRow(*menu.currentSubmenu, menu.selectedIndex);
 }
 
-// Brings the selection back onto a row when navigation ends, however it ends.
+// Brings the selection back onto a row, and a window the cursor holds around
+// it, when navigation ends, however it ends.
 class SelectionKeeper {
   public:
     explicit SelectionKeeper(Controller& menu) : menu_(menu) {}
-    ~SelectionKeeper() { KeepSelectionOnARow(menu_); }
+    ~SelectionKeeper() {
+        KeepSelectionOnARow(menu_);
+        SettleHeldWindow(menu_);
+    }
     SelectionKeeper(const SelectionKeeper&) = delete;
     SelectionKeeper& operator=(const SelectionKeeper&) = delete;
 

@@ -29,6 +29,12 @@ inline std::int64_t CountedRows(const Submenu& submenu) {
                                  : submenu.optionCount;
 }
 
+// The row nearest to `row`, or row 0 when the page has none (the counter reads "1 of 0").
+inline std::int32_t NearestRow(const Submenu& submenu, std::int32_t row) {
+    const std::int32_t rows = RowCount(submenu);
+    return rows > 0 ? std::clamp(row, 0, rows - 1) : 0;
+}
+
 inline Option* RowAt(Submenu& submenu, std::int32_t row) {
     if (row < 0 || row >= RowCount(submenu)) {
         return nullptr;

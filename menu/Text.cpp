@@ -4,6 +4,7 @@
 #include "host/Natives.h"
 #include "menu/ScreenMetrics.h"
 #include "menu/TextStore.h"
+#include "menu/Utf8.h"
 
 #include <algorithm>
 #include <array>
@@ -170,6 +171,9 @@ const MarkupSlot* NearbySlotWithKey(std::size_t at, const MarkupKey& key) {
         slot.textAt = textAt;
     }
     WriteTextAndEnd(slot.markup.data() + slot.textAt, pieces, textLength);
+    // The game is handed valid UTF-8 only. A text that was not then never
+    // matches the slot, and is built again each frame.
+    ReplaceInvalidUtf8(slot.markup.data() + slot.textAt, textLength);
     slot.textLength = textLength;
     slot.key = key;
 }

@@ -10,6 +10,7 @@
 #include "menu/ControlGroups.h"
 #include "menu/Filter.h"
 #include "menu/Rows.h"
+#include "menu/Utf8.h"
 
 #include <cstddef>
 #include <stdexcept>
@@ -26,41 +27,6 @@ constexpr std::int32_t StillEditing = 0;
 constexpr std::int32_t Finished = 1;
 
 constexpr std::int32_t DefaultTextType = 0;
-
-// The length of the UTF-8 character starting at text[at] (all of it within
-// end), or 0 when the bytes there are no valid character: no stray
-// continuation byte, no overlong form, no surrogate, nothing past U+10FFFF.
-std::size_t Utf8Length(const unsigned char* text, std::size_t at, std::size_t end) {
-    const unsigned char lead = text[at];
-    if (lead < 0x80) {
-        return 1;
-    }
-    std::size_t length = 0;
-    unsigned char low = 0x80;
-    unsigned char high = 0xbf;
-    if (lead >= 0xc2 && lead <= 0xdf) {
-        length = 2;
-    } else if (lead >= 0xe0 && lead <= 0xef) {
-        length = 3;
-        low = lead == 0xe0 ? 0xa0 : 0x80;
-        high = lead == 0xed ? 0x9f : 0xbf;
-    } else if (lead >= 0xf0 && lead <= 0xf4) {
-        length = 4;
-        low = lead == 0xf0 ? 0x90 : 0x80;
-        high = lead == 0xf4 ? 0x8f : 0xbf;
-    } else {
-        return 0;
-    }
-    if (end - at < length || text[at + 1] < low || text[at + 1] > high) {
-        return 0;
-    }
-    for (std::size_t i = 2; i < length; ++i) {
-        if (text[at + i] < 0x80 || text[at + i] > 0xbf) {
-            return 0;
-        }
-    }
-    return length;
-}
 
 } // namespace
 
@@ -117,8 +83,13 @@ void OpenKeyboard(Controller& menu, std::int32_t row) {
     if (typedBefore == nullptr) {
         return;
     }
-    Invoke(Native::DisplayOnscreenKeyboard, DefaultTextType, option->text.c_str(), "", typedBefore->c_str(),
-           "", "", "", option->textMaxLength);
+    // The game is handed valid UTF-8 only, whatever the row and its string hold.
+    std::string title = option->text;
+    ReplaceInvalidUtf8(title.data(), title.size());
+    std::string shown = *typedBefore;
+    ReplaceInvalidUtf8(shown.data(), shown.size());
+    Invoke(Native::DisplayOnscreenKeyboard, DefaultTextType, title.c_str(), "", shown.c_str(), "", "", "",
+           option->textMaxLength);
     menu.frame.typing = {true, menu.currentSubmenu, row, false};
 }
 

@@ -9,9 +9,10 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 usage() {
   cat <<'TEXT'
 usage: scripts/run.sh [--session FILE] [--out DIR] [--screen WIDTHxHEIGHT] [--window-width N] [--module FILE]
-                     [--textures DIR] [--backdrop PNG]
-  Installs what the builds need (Debian), builds the DLL (build/windows), the plug-in module and
-  the preview (build/native), nothing else, with their output in out/build.log, then plays a
+                     [--textures DIR] [--backdrop PNG] [--answers FILE]
+  Installs what the builds need (Debian), builds the DLL (build/windows), the plug-in module, the
+  preview, the natives tool qdt_natives and what `cmake --install build/native` packs for mods (the
+  tools, the session runners), no tests, with their output in out/build.log, then plays a
   session on the plug-in in the stand-in host. Prints what happened, each snapshot's picture and
   a contact sheet of them all, the record of every native call, then the DLL. The options go to
   qdt_preview:
@@ -22,6 +23,7 @@ usage: scripts/run.sh [--session FILE] [--out DIR] [--screen WIDTHxHEIGHT] [--wi
     --module FILE       another plug-in module (build/native/QuorvaneDevTools.so)
     --textures DIR      draw DIR/DICT/NAME.png in place of the stand-ins (qdt_preview --list-textures)
     --backdrop PNG      a picture behind the menu, scaled to the game window
+    --answers FILE      answer lines the session starts with: what a mod's natives answer
 TEXT
 }
 
@@ -30,7 +32,7 @@ out=("--out" "$root/out/preview") # unless the user gives one
 while [ $# -gt 0 ]; do
   case "$1" in
     -h | --help) usage; exit 0 ;;
-    --session | --out | --screen | --window-width | --module | --textures | --backdrop)
+    --session | --out | --screen | --window-width | --module | --textures | --backdrop | --answers)
       if [ $# -lt 2 ]; then
         echo "run.sh: $1 needs a value" >&2; usage >&2; exit 2
       fi
@@ -59,10 +61,12 @@ if [ -z "$preview" ]; then
   started=$(date +%s)
   printf 'building the plug-in and the preview (log: %s) ...' "$log"
   quietly "$root/scripts/setup.sh"
-  # Only what this shows: the DLL, the module and the preview; scripts/test.sh
-  # builds the tests, benchmarks and workbench.
-  quietly "$root/scripts/build.sh" windows QuorvaneDevTools
-  quietly "$root/scripts/build.sh" native QuorvaneDevTools qdt_preview
+  # What this shows (the DLL, the module, the preview) and what
+  # `cmake --install build/native` puts into the menu's package: the tools and
+  # the session runners (docs/using-as-a-library.md). scripts/test.sh builds
+  # the tests and benchmarks.
+  quietly "$root/scripts/build.sh" windows QuorvaneDevTools qdt_scenarios
+  quietly "$root/scripts/build.sh" native QuorvaneDevTools qdt_preview qdt_scenarios qdt_workbench qdt_natives
   echo " done in $(($(date +%s) - started)) s"
   preview="$root/build/native/tools/preview/qdt_preview"
 fi

@@ -87,7 +87,7 @@ if ! $quick; then
   # The menu fuzzer, for a bounded time from the committed seeds; a crash or a
   # broken invariant fails the run and leaves the input in build/fuzz/tests/fuzz/findings.
   stage fuzz
-  grep -h "^menu fuzzer:" "$root/build/fuzz/Testing/Temporary/LastTest.log" 2> /dev/null || true
+  grep -h -e "^menu fuzzer:" -e "^menu/ lines run" "$root/build/fuzz/Testing/Temporary/LastTest.log" 2> /dev/null || true
 
   stage windows
 

@@ -9,6 +9,7 @@ usage() {
   cat <<'TEXT'
 usage: scripts/workbench.sh [MODULE] [--screen WIDTHxHEIGHT] [--window WIDTHxHEIGHT] [--out DIR] [--frames N]
                              [--redraw] [--no-keep-place] [--record FILE] [--textures DIR] [--backdrop PNG]
+                             [--answers FILE]
   Installs what the build needs (Debian), builds qdt_workbench and the plug-in (build/native), then
   opens a window on MODULE (build/native/QuorvaneDevTools.so) running in the stand-in host. F8 opens
   the menu; rebuilding the module reloads it, back on the page and row it showed (--no-keep-place:
@@ -22,7 +23,7 @@ out=("--out" "$root/out/workbench") # unless the user gives one
 while [ $# -gt 0 ]; do
   case "$1" in
     -h | --help) usage; exit 0 ;;
-    --screen | --window | --out | --frames | --record | --textures | --backdrop)
+    --screen | --window | --out | --frames | --record | --textures | --backdrop | --answers)
       if [ $# -lt 2 ]; then
         echo "workbench.sh: $1 needs a value" >&2; usage >&2; exit 2
       fi

@@ -51,6 +51,10 @@ struct Expectation {
     CallPattern call;
 };
 
+// A call as "expect call" writes it: NAME(ARGUMENTS); throws
+// std::invalid_argument with the reason.
+CallPattern ParseCall(std::string_view text);
+
 // Reads what follows "expect"; throws std::invalid_argument with the reason.
 Expectation ParseExpectation(std::string_view text);
 

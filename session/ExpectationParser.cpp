@@ -34,6 +34,8 @@ std::string_view AfterWords(std::string_view text, int count) {
     return at == std::string_view::npos ? std::string_view{} : text.substr(at);
 }
 
+} // namespace
+
 CallPattern ParseCall(std::string_view text) {
     const std::size_t open = text.find('(');
     const std::size_t close = text.rfind(')');
@@ -67,6 +69,8 @@ CallPattern ParseCall(std::string_view text) {
     }
     return pattern;
 }
+
+namespace {
 
 // What follows "expect", word by word.
 class ExpectLine {

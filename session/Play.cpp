@@ -61,6 +61,12 @@ void PlayMouseOrKeyboard(const Action& action, const SessionStep& step, int fram
     driver::Apply(runner, *move);
 }
 
+void ExpandAnswer(const SessionStep& step, const std::function<void(const Action&)>& act) {
+    Action action = Only(ActionKind::Answer);
+    action.answer = &step.answer;
+    act(action);
+}
+
 } // namespace
 
 std::optional<driver::InputEvent> PointAtRow(const SessionStep& step, const sim::Frame& last,
@@ -120,8 +126,10 @@ void ActionStream::Expand(const SessionStep& step, const std::function<void(cons
         act({ActionKind::Input, {driver::InputKind::KeyRepeat, step.input.code}, false, 0});
         break;
     case StepKind::Tap:
-        play(driver::Tap(Press(step.input)));
-        keysDown_.erase(step.input.code);
+        for (int i = 0; i < step.times; ++i) {
+            play(driver::Tap(Press(step.input)));
+            keysDown_.erase(step.input.code);
+        }
         break;
     case StepKind::Chord:
         play(driver::Chord());
@@ -152,6 +160,9 @@ void ActionStream::Expand(const SessionStep& step, const std::function<void(cons
     case StepKind::KeyboardDone:
     case StepKind::KeyboardCancel:
         act(MouseOrKeyboardAction(step));
+        break;
+    case StepKind::Answer:
+        ExpandAnswer(step, act);
         break;
     }
 }
@@ -209,6 +220,9 @@ int RunSession(const std::vector<SessionStep>& steps, driver::Runner& runner,
             case ActionKind::FinishKeyboard:
             case ActionKind::CancelKeyboard:
                 PlayMouseOrKeyboard(action, step, number, runner);
+                break;
+            case ActionKind::Answer:
+                Teach(host.game, *action.answer);
                 break;
             }
         });

@@ -26,15 +26,17 @@ enum class ActionKind {
     Type,        // the on-screen keyboard's box holds a text now
     FinishKeyboard,
     CancelKeyboard,
+    Answer, // the game answers a call so from now on
 };
 
 struct Action {
     ActionKind kind = ActionKind::Input;
     driver::InputEvent input;
-    bool on = false;                // Gamepad
-    std::uint32_t milliseconds = 0; // PassTime
-    int row = 0;                    // PointAtRow, from 1
-    std::string text = {};          // Type
+    bool on = false;                      // Gamepad
+    std::uint32_t milliseconds = 0;       // PassTime
+    int row = 0;                          // PointAtRow, from 1
+    std::string text = {};                // Type
+    const TaughtAnswer* answer = nullptr; // Answer: the step's, valid while it is played
 };
 
 // Where the cursor goes to point at the step's row (from 1) of the page the

@@ -22,9 +22,11 @@ namespace {
 
 constexpr int MaxWait = 100000;
 constexpr int MaxPass = 60000;
-constexpr const char* StepNames = "press, release, repeat, tap, chord, gamepad, wait, pass, globals lost, "
-                                  "point at, click, right click, wheel, type, keyboard, expect, snapshot";
+constexpr const char* StepNames =
+    "press, release, repeat, tap, chord, gamepad, wait, pass, globals lost, "
+    "point at, click, right click, wheel, type, keyboard, expect, snapshot, answer";
 constexpr int MaxRow = 100000;
+constexpr int MaxTimes = 1000;
 
 bool ReadCount(const std::string& text, int& value) {
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
@@ -121,6 +123,26 @@ void ReadInput(Reading& line, SessionStep& step) {
     line.frameRun = line.frameRun || step.kind == StepKind::Tap;
 }
 
+// A tap's count, the line's word at `at` when there is one.
+void ReadTimes(Reading& line, SessionStep& step, std::size_t at) {
+    if (line.words.size() <= at) {
+        return;
+    }
+    if (line.words.size() > at + 1 || !ReadCount(line.words[at], step.times) || step.times < 1 ||
+        step.times > MaxTimes) {
+        line.Fail("a count of taps is a number from 1 to " + std::to_string(MaxTimes) + ", as in \"" +
+                  line.words[0] + " ... 3\", not \"" + line.source + "\"");
+    }
+}
+
+void ReadTap(Reading& line, SessionStep& step) {
+    if (line.words.size() < 2) {
+        line.Fail("expected a step and one argument, as in \"press F8\", got \"" + line.source + "\"");
+    }
+    ReadInput(line, step);
+    ReadTimes(line, step, 2);
+}
+
 void ReadGamepad(Reading& line, SessionStep& step) {
     const std::string& argument = line.words[1];
     const std::string state = Lowered(argument);
@@ -191,28 +213,25 @@ void ReadPoint(Reading& line, SessionStep& step) {
 }
 
 void ReadClick(Reading& line, SessionStep& step) {
-    if (line.words.size() != 1) {
-        line.Fail("\"click\" and \"right click\" take nothing more, got \"" + line.source + "\"");
-    }
     TapOf(line, step, "mouse-left");
+    ReadTimes(line, step, 1);
 }
 
 void ReadRightClick(Reading& line, SessionStep& step) {
     if (line.words.size() < 2 || Lowered(line.words[1]) != "click") {
         line.Fail("unknown step \"" + line.words[0] + "\" (" + StepNames + ")");
     }
-    if (line.words.size() != 2) {
-        line.Fail("\"click\" and \"right click\" take nothing more, got \"" + line.source + "\"");
-    }
     TapOf(line, step, "mouse-right");
+    ReadTimes(line, step, 2);
 }
 
 void ReadWheel(Reading& line, SessionStep& step) {
-    const std::string way = line.words.size() == 2 ? Lowered(line.words[1]) : "";
+    const std::string way = line.words.size() >= 2 ? Lowered(line.words[1]) : "";
     if (way != "up" && way != "down") {
         line.Fail("write \"wheel up\" or \"wheel down\", not \"" + line.source + "\"");
     }
     TapOf(line, step, way == "up" ? "wheel-up" : "wheel-down");
+    ReadTimes(line, step, 2);
 }
 
 // The game's on-screen keyboard: what its box holds, and its end.
@@ -238,6 +257,15 @@ void ReadKeyboardEnd(Reading& line, SessionStep& step) {
     step.kind = end == "done" ? StepKind::KeyboardDone : StepKind::KeyboardCancel;
 }
 
+// A mod's answer for the stand-in game, from this step on.
+void ReadAnswer(Reading& line, SessionStep& step) {
+    try {
+        step.answer = ParseAnswer(std::string_view(line.text).substr(line.text.find(line.words[0]) + 6));
+    } catch (const std::invalid_argument& mistake) {
+        line.Fail(mistake.what());
+    }
+}
+
 // Each step by its verb: the kind it makes, whether it takes exactly one
 // argument, and what reads the rest of its line.
 struct StepForm {
@@ -251,7 +279,7 @@ constexpr StepForm StepForms[] = {
     {"press", StepKind::Press, true, ReadInput},
     {"release", StepKind::Release, true, ReadInput},
     {"repeat", StepKind::Repeat, true, ReadInput},
-    {"tap", StepKind::Tap, true, ReadInput},
+    {"tap", StepKind::Tap, false, ReadTap},
     {"chord", StepKind::Chord, false, ReadChord},
     {"gamepad", StepKind::Gamepad, true, ReadGamepad},
     {"wait", StepKind::Wait, true, ReadWait},
@@ -265,6 +293,7 @@ constexpr StepForm StepForms[] = {
     {"wheel", StepKind::Tap, false, ReadWheel},
     {"type", StepKind::Type, false, ReadType},
     {"keyboard", StepKind::KeyboardDone, false, ReadKeyboardEnd},
+    {"answer", StepKind::Answer, false, ReadAnswer},
 };
 
 const StepForm* FormOf(std::string_view verb) {
@@ -338,26 +367,55 @@ std::vector<SessionStep> ParseSession(std::string_view script) {
     return steps;
 }
 
-std::vector<SessionStep> LoadSession(const std::string& path) {
+namespace {
+
+// The file's text; a SessionError names what kept it from being read.
+std::string ReadScript(const std::string& path, const char* what) {
     // A directory opens as a file here and then reads as nothing at all.
     std::error_code ignored;
     if (std::filesystem::is_directory(path, ignored)) {
-        throw SessionError("cannot read session " + path + ": it is a directory");
+        throw SessionError(std::string("cannot read ") + what + " " + path + ": it is a directory");
     }
     std::ifstream file(path, std::ios::binary);
+    const auto cannot = [&] {
+        return SessionError(std::string("cannot read ") + what + " " + path + ": " + std::strerror(errno));
+    };
     if (!file) {
-        throw SessionError("cannot read session " + path + ": " + std::strerror(errno));
+        throw cannot();
     }
     std::ostringstream text;
     text << file.rdbuf();
     if (file.bad()) {
-        throw SessionError("cannot read session " + path + ": " + std::strerror(errno));
+        throw cannot();
     }
+    return text.str();
+}
+
+} // namespace
+
+std::vector<SessionStep> LoadSession(const std::string& path) {
+    const std::string script = ReadScript(path, "session");
     try {
-        return ParseSession(text.str());
+        return ParseSession(script);
     } catch (const SessionError& error) {
         throw SessionError(path + ": " + error.what());
     }
+}
+
+std::vector<SessionStep> LoadAnswers(const std::string& path) {
+    std::vector<SessionStep> steps;
+    try {
+        steps = ParseSession(ReadScript(path, "answers"));
+    } catch (const SessionError& error) {
+        throw SessionError(path + ": " + error.what());
+    }
+    for (const SessionStep& step : steps) {
+        if (step.kind != StepKind::Answer) {
+            throw SessionError(path + ": line " + std::to_string(step.line) +
+                               ": an answers file holds answer lines only, not \"" + step.source + "\"");
+        }
+    }
+    return steps;
 }
 
 } // namespace session

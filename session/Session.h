@@ -7,7 +7,8 @@
 //                             (the game's menu controls); a press of a held
 //                             key repeats
 //   repeat KEY                an auto-repeated key down (F8 or Shift)
-//   tap KEY                   press, one frame, release, one frame
+//   tap KEY [N]               press, one frame, release, one frame; N times
+//                             (1 to 1000) with a count
 //   chord                     the controller chord: hold the menu modifier and
 //                             the chord button, one frame, release the button,
 //                             one frame (the menu toggles), release the
@@ -20,8 +21,8 @@
 //   point at row N            the mouse's cursor onto row N of the page shown
 //                             (counted from 1, as the counter counts)
 //   point at X Y              the cursor to (X, Y), fractions of the screen
-//   click / right click       the left or right mouse button, tapped
-//   wheel up / wheel down     one notch of the mouse wheel
+//   click / right click [N]   the left or right mouse button, tapped (N times)
+//   wheel up / wheel down [N] one notch of the mouse wheel (N notches)
 //                             (the mouse buttons and wheel are also keys for
 //                             press, release and tap: mouse-left, mouse-right,
 //                             wheel-up, wheel-down)
@@ -29,9 +30,12 @@
 //   keyboard done             the player finishes the keyboard
 //   keyboard cancel           the player cancels it
 //   expect ...                the last frame run must show this (session/Expectation.h)
+//   answer NATIVE(ARGS) -> V  from now on the game answers such a call with V
+//                             (session/Answers.h)
 //   snapshot NAME             keep the last frame run as NAME.png
 #pragma once
 
+#include "session/Answers.h"
 #include "session/Expectation.h"
 
 #include <cstdint>
@@ -58,7 +62,8 @@ enum class StepKind {
     PointAtRow,
     Type,
     KeyboardDone,
-    KeyboardCancel
+    KeyboardCancel,
+    Answer
 };
 
 // A key on the keyboard (through the hook's keyboard handler) or a game control.
@@ -73,6 +78,7 @@ struct SessionStep {
     int line = 0;
     std::string source;             // the line as written, without its comment
     Input input;                    // Press, Release, Repeat, Tap
+    int times = 1;                  // Tap: how many, one after the other
     bool on = false;                // Gamepad
     int frames = 0;                 // Wait
     std::uint32_t milliseconds = 0; // Pass
@@ -82,6 +88,7 @@ struct SessionStep {
     float y = 0.0f;                 //
     int row = 0;                    // PointAtRow, from 1
     std::string text = {};          // Type
+    TaughtAnswer answer = {};       // Answer
 };
 
 class SessionError : public std::runtime_error {
@@ -95,5 +102,8 @@ const std::vector<Input>& SessionInputs();
 // Throws SessionError naming the line of the first mistake.
 std::vector<SessionStep> ParseSession(std::string_view script);
 std::vector<SessionStep> LoadSession(const std::string& path);
+// A file of answer lines only (comments and blank lines besides), which hold
+// from a session's start: the Answer steps to play before it.
+std::vector<SessionStep> LoadAnswers(const std::string& path);
 
 } // namespace session

@@ -71,7 +71,8 @@ INSTANTIATE_TEST_SUITE_P(Scenarios, AllocationTest, ::testing::ValuesIn(AllScena
 
 // The mouse's frame is a real one: the cursor shown, its place read, the two
 // buttons and the wheel asked, and the four cursor controls taken from the game.
-TEST(MouseAllocationTest, TheMouseFrameMakesItsElevenCallsMore) {
+// It reads the shipped main page's mouse (off) and look (the cursor on a row).
+TEST(ShippedMouseAllocationTest, TheMouseFrameMakesItsElevenCallsMore) {
     StartScenario(Scenario::VoiceMenuOpen);
     for (int i = 0; i < WarmUpFrames; ++i) {
         RunFrame();

@@ -327,13 +327,21 @@ TEST_F(DrawingTest, AnEmptySubmenuDrawsItsFrameAndCounterOnly) {
     EXPECT_EQ(emptied.texts.at(2).Inner(), "1 of 0");
 }
 
-TEST_F(DrawingTest, ACountBeyondTheRowsDrawsOnlyTheRowsThatExist) {
-    ShowRows(NumberedRows(3));
-    submenuRegistry.at(0).optionCount = 9;
-    const DrawnFrame drawn = DrawAt(0);
-    EXPECT_EQ(drawn.TextsStartingWith("row ").size(), 3u);
-    EXPECT_EQ(drawn.texts.at(2).Inner(), "1 of 9");
-    EXPECT_EQ(drawn.sprites.at(8).texture, "scroller_arrow_bottom");
+// The count and the rows held can differ: the rows drawn are the fewer of them.
+TEST_F(DrawingTest, ACountAboveOrBelowTheRowsHeldDrawsTheFewer) {
+    const struct {
+        std::int32_t count;
+        std::size_t drawn;
+        const char* counter;
+    } cases[] = {{9, 3, "1 of 9"}, {2, 2, "1 of 2"}, {0, 0, "1 of 0"}};
+    for (const auto& c : cases) {
+        ShowRows(NumberedRows(3));
+        submenuRegistry.at(0).optionCount = c.count;
+        const DrawnFrame drawn = DrawAt(0);
+        EXPECT_EQ(drawn.TextsStartingWith("row ").size(), c.drawn) << c.count;
+        EXPECT_EQ(drawn.SpritesNamed("selection_box_bg_1c").size(), c.drawn) << c.count;
+        EXPECT_EQ(drawn.texts.at(2).Inner(), c.counter);
+    }
 }
 
 TEST_F(DrawingTest, AClosedMenuDrawsNothing) {

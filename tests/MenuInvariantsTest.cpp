@@ -4,8 +4,14 @@
 
 #include "tests/fuzz/MenuInvariants.h"
 
+#include "host/GameControls.h"
+#include "host/MenuControls.h"
 #include "host/NativeInvoker.h"
 #include "host/Natives.h"
+
+#include <cmath>
+#include <functional>
+#include <limits>
 
 namespace {
 
@@ -75,11 +81,20 @@ TEST_F(MenuInvariantsTest, StackAndSavedRowsOutOfStepAreCaught) {
 
     Controller().savedSelection = {{0, 2}};
     EXPECT_NE(Check(true), "") << "the saved row is not the row descended from";
+    before.asks.mouseOff = false;
+    EXPECT_EQ(Check(true), "") << "unless the cursor selected it first";
+    Controller().savedSelection = {{0, 7}};
+    EXPECT_NE(Check(true), "") << "a row the parent does not have";
+    before.asks.mouseOff = true;
     Controller().savedSelection = {{0, 0}, {5, 0}};
     EXPECT_NE(Check(false), "") << "a row saved for a submenu not on the stack";
     Controller().savedSelection = {{0, 0}};
     Controller().submenuStack = {0, 0};
     EXPECT_NE(Check(true), "") << "two descents in one frame";
+    Controller().submenuStack = {0, 5};
+    Controller().savedSelection = {{0, 0}, {5, 0}};
+    WitnessPageOpened();
+    EXPECT_EQ(Check(true), "") << "two descents in one frame, one by the plug-in's own OpenSubmenu";
     Controller().submenuStack = {0, 99};
     EXPECT_NE(Check(false), "") << "an unregistered id on the stack";
 }
@@ -105,3 +120,94 @@ TEST_F(MenuInvariantsTest, CallsOfUnknownNativesOrWithWrongArgumentsAreCaught) {
 }
 
 } // namespace
+
+// Each rule over the frame's calls, broken by one planted call; the same call
+// is fine where the rule does not forbid it.
+TEST_F(MenuInvariantsTest, EachRuleOverTheCallsCatchesItsPlantedFault) {
+    using NativeInvoker::Invoke;
+    constexpr float nan = std::numeric_limits<float>::quiet_NaN();
+    const FrameAsks typing{true, false};
+    const FrameAsks mouseOff{false, true};
+    const struct {
+        const char* fault;
+        std::function<void()> plant;
+        FrameAsks asks;
+        bool broken;
+    } cases[] = {
+        {"NaN", [] { Invoke(Native::DisplayText, std::uint64_t{1}, nan, 0.5f); }, {}, true},
+        {"infinite", [] { Invoke(Native::DisplayText, std::uint64_t{1}, 0.5f, -HUGE_VALF); }, {}, true},
+        {"not UTF-8", [] { Invoke(Native::PlayFrontendSound, "NAV\xff", "set", 1, 0); }, {}, true},
+        {"markup cut",
+         [] {
+             Invoke(Native::MakeLiteralGameString, 10, "LITERAL_STRING", "<TEXTFORMAT><P>~s~a</FONT></P>");
+         },
+         {},
+         true},
+        {"markup closed",
+         [] {
+             Invoke(Native::MakeLiteralGameString, 10, "LITERAL_STRING",
+                    "<TEXTFORMAT><P>~s~a</FONT></P><TEXTFORMAT>");
+         },
+         {},
+         false},
+        {"asked while typing", [] { Invoke(Native::ControlJustPressed, 0, Menu::UpControl); }, typing, true},
+        {"asked, not typing", [] { Invoke(Native::ControlJustPressed, 0, Menu::UpControl); }, {}, false},
+        {"cursor shown", [] { Invoke(Native::SetMouseCursorThisFrame); }, mouseOff, true},
+        {"cursor read", [] { Invoke(Native::DisabledControlNormal, 0, Control::INPUT_CURSOR_X); }, mouseOff,
+         true},
+        {"a control, mouse off", [] { Invoke(Native::ControlJustPressed, 0, Menu::UpControl); }, mouseOff,
+         false},
+        {"sprite off screen",
+         [] {
+             Invoke(Native::DrawSprite, "generic_textures", "tick", 1.01f, 0.5f, 0.1f, 0.1f, 0.0f, 255, 255,
+                    255, 255, 0);
+         },
+         {},
+         true},
+        {"the turned rule",
+         [] {
+             Invoke(Native::DrawSprite, "generic_textures", "menu_bar", -0.2f, 0.5f, 0.1f, 0.1f, 45.0f, 255,
+                    255, 255, 255, 0);
+         },
+         {},
+         false},
+    };
+    for (const auto& c : cases) {
+        host.recorder.Clear();
+        c.plant();
+        EXPECT_EQ(CheckCalls(host.recorder.Last(), c.asks).empty(), !c.broken) << c.fault;
+    }
+}
+
+TEST_F(MenuInvariantsTest, ASelectionMovedOntoAHeadingAmidRowsIsCaught) {
+    menuController->AddSubmenu(0, "Main", "", [](Menu::Submenu* submenu) {
+        submenu->AddOption("a", "", {});
+        submenu->AddSeparator("heading");
+        submenu->AddOption("b", "", {});
+        submenu->AddSeparator("last");
+    });
+    Controller().selectedIndex = 1;
+    EXPECT_NE(Check(), "") << "moved there from row 0";
+    Controller().selectedIndex = 3;
+    EXPECT_EQ(Check(), "") << "the last row, where a wrap up lands";
+    Controller().selectedIndex = 1;
+    before = TakeNavigationBefore();
+    EXPECT_EQ(Check(), "") << "where it already stood";
+
+    menuController->AddSubmenu(0, "Main", "", [](Menu::Submenu* submenu) {
+        for (const char* heading : {"x", "y", "z"}) {
+            submenu->AddSeparator(heading);
+        }
+    });
+    before = {};
+    EXPECT_EQ(Check(), "") << "no row but headings";
+}
+
+TEST_F(MenuInvariantsTest, ADisabledRowsActionRunningIsCaught) {
+    WitnessRowAction();
+    EXPECT_EQ(Check(), "");
+    menuController->currentSubmenu->options[0].isDisabled = true;
+    WitnessRowAction();
+    EXPECT_NE(Check(), "");
+    EXPECT_EQ(Check(), "") << "told once";
+}

@@ -5,10 +5,12 @@
 #include "tests/support/MenuFixture.h"
 
 #include "host/GameControls.h"
+#include "menu/Layout.h"
 #include "menu/Style.h"
 
 #include <cmath>
 #include <limits>
+#include <tuple>
 
 namespace {
 
@@ -127,6 +129,39 @@ TEST_F(MouseTest, AHeadingAndThePlacesBesideTheRowsSelectNothing) {
     EXPECT_EQ(Controller().selectedIndex, 0) << "right of the column, on the backdrop";
 }
 
+// The column's edges belong to it; a hair outside either is the backdrop.
+TEST_F(MouseTest, TheColumnsEdgesAreOnItAndAHairOutsideIsNot) {
+    StartWithMouse();
+    const Menu::Columns columns = Menu::ColumnsOf(Menu::style);
+    // A cursor fraction that lands exactly on x in layout pixels.
+    const auto exactly = [](float x) {
+        float fraction = x / screenWidth;
+        while (fraction * screenWidth < x) {
+            fraction = std::nextafter(fraction, 1.0f);
+        }
+        while (fraction * screenWidth > x) {
+            fraction = std::nextafter(fraction, 0.0f);
+        }
+        EXPECT_EQ(fraction * screenWidth, x);
+        return fraction;
+    };
+    const struct {
+        float x;
+        bool on;
+    } places[] = {{columns.left, true},
+                  {std::nextafter(columns.left, 0.0f), false},
+                  {columns.right, true},
+                  {std::nextafter(columns.right, 2000.0f), false}};
+    int slot = 1;
+    for (const auto& place : places) {
+        host.game.cursorX = exactly(place.x);
+        host.game.cursorY = (270.0f + static_cast<float>(slot) * rowPitch) / screenHeight;
+        runner.RunFrame();
+        EXPECT_EQ(Controller().selectedIndex == slot, place.on) << place.x;
+        ++slot;
+    }
+}
+
 TEST_F(MouseTest, AClickIsSelectOnTheRowUnderTheCursorAndOnAListsArrowsAStep) {
     StartWithMouse();
     int ran = -1;
@@ -212,15 +247,30 @@ TEST_F(MouseTest, InAScrolledPageTheRowUnderTheCursorIsTheOneDrawnThere) {
     EXPECT_EQ(ran, 11);
     PointAtSlot(6);
     EXPECT_EQ(Controller().selectedIndex, 10) << "row 10 stood in slot 6";
-    // Rows 3 to 10 are drawn now, row 3 in slot 0.
+    // The window stays where it is while the cursor selects within it: rows
+    // 4 to 11 still, so a click, frames later, acts on the row pointed at.
     PointAtSlot(0);
-    EXPECT_EQ(Controller().selectedIndex, 3);
-    // The window jumped to the top rows: slot 0 is row 0 now, but the cursor
-    // did not move onto it.
+    EXPECT_EQ(Controller().selectedIndex, 4);
     runner.RunFrames(2);
-    EXPECT_EQ(Controller().selectedIndex, 3);
+    EXPECT_EQ(Controller().selectedIndex, 4);
     Click();
-    EXPECT_EQ(ran, 0) << "a click takes the row drawn under the cursor now";
+    EXPECT_EQ(ran, 4) << "a click takes the row drawn under the cursor";
+    // The keys move within the held window; past its top it follows the
+    // selection, and once at the top rows the selection alone places it.
+    for (const auto& [control, selected, first] : {std::tuple{Menu::DownControl, 5, 4},
+                                                   {Menu::UpControl, 4, 4},
+                                                   {Menu::UpControl, 3, 3},
+                                                   {Menu::UpControl, 2, 2},
+                                                   {Menu::UpControl, 1, 1},
+                                                   {Menu::UpControl, 0, 0},
+                                                   {Menu::DownControl, 1, 0},
+                                                   {Menu::UpControl, 0, 0},
+                                                   {Menu::UpControl, 11, 4}}) {
+        driver::Play(runner, driver::TapControl(control));
+        EXPECT_EQ(Controller().selectedIndex, selected);
+        EXPECT_EQ(Menu::ShownWindow().first, first) << "on row " << selected;
+    }
+    EXPECT_FALSE(Controller().frame.heldWindow.held);
 }
 
 TEST_F(MouseTest, AnotherLookIsHitWhereItIsDrawn) {

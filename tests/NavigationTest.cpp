@@ -396,9 +396,15 @@ TEST_F(NavigationTest, ASubmenuReRegisteredWithFewerRowsKeepsTheSelectionOnARow)
     Tap(Menu::DownControl);
     EXPECT_EQ(Controller().selectedIndex, 0) << "from the last row, down wraps";
     EXPECT_EQ(Sounds(), std::vector<std::string>{"NAV_DOWN/Ledger_Sounds"});
+
+    SetMainRows(Rows(6));
+    Controller().selectedIndex = 5;
+    Controller().AddFrameTask([this] { SetMainRows(Rows(2)); });
+    runner.RunFrame();
+    EXPECT_EQ(Controller().selectedIndex, 1) << "registered by a frame task, after the frame's navigation";
 }
 
-TEST_F(NavigationTest, ASavedRowRestoredIntoAShrunkenParentComesBackToItsLastRow) {
+TEST_F(NavigationTest, ASavedRowRestoredIntoAChangedParentLandsOnARow) {
     StartOpen();
     Controller().AddSubmenu(5, "Child", "", Rows(3));
     SetMainRows([](Submenu* submenu) {
@@ -419,6 +425,29 @@ TEST_F(NavigationTest, ASavedRowRestoredIntoAShrunkenParentComesBackToItsLastRow
     Controller().currentSubmenu = &submenuRegistry.at(5);
     Tap({Menu::BackControl, Menu::UpControl});
     EXPECT_EQ(Controller().selectedIndex, 0) << "up moves from the restored row, brought back to 1";
+
+    // A saved row that is a heading now moves as after a rebuild: down to a row, else up.
+    const struct {
+        std::vector<bool> headings;
+        std::int32_t saved;
+        std::int32_t restored;
+    } parents[] = {{{false, true, false}, 1, 2}, {{false, false, true}, 2, 1}, {{true, true}, 1, 0}};
+    for (const auto& parent : parents) {
+        SetMainRows([&parent](Submenu* submenu) {
+            for (const bool heading : parent.headings) {
+                if (heading) {
+                    submenu->AddSeparator("heading");
+                } else {
+                    submenu->AddOption("row", "", {});
+                }
+            }
+        });
+        Controller().savedSelection[0] = parent.saved;
+        Controller().submenuStack = {0};
+        Controller().currentSubmenu = &submenuRegistry.at(5);
+        Tap(Menu::BackControl);
+        EXPECT_EQ(Controller().selectedIndex, parent.restored);
+    }
 }
 
 TEST_F(NavigationTest, AnActionThatReplacesItsOwnRowsLeavesNavigationOnTheNewRows) {

@@ -221,9 +221,13 @@ TEST_F(NumberRowTest, AddersRefuseWhatCannotBeANumber) {
     EXPECT_THROW(page.AddNumber("A", "", &real, 0.0f, 1.0f, -0.1f, 1), std::invalid_argument);
     EXPECT_THROW(page.AddNumber("A", "", &real, 0.0f, 1.0f, 0.1f, 7), std::invalid_argument);
     EXPECT_THROW(page.AddNumber("A", "", &real, std::nanf(""), 1.0f, 0.1f, 1), std::invalid_argument);
+    EXPECT_THROW(page.AddNumber("A", "", &real, -3e38f, 3e38f, 1.0f, 0), std::invalid_argument)
+        << "a range wider than a float holds";
     EXPECT_EQ(page.optionCount, 0);
 
     whole = 4;
+    page.AddNumber("Widest", "", &real, -1.5e38f, 1.5e38f, 1e37f, 6);
+    EXPECT_EQ(page.optionCount, 1) << "the widest range a float holds";
     const Menu::Option& row = page.AddNumber("Whole", "", &whole, 0, 9, 1);
     EXPECT_TRUE(row.isNumber && !row.isAction && !row.isList);
     EXPECT_EQ(row.valueText, "4") << "shows its value from the start";

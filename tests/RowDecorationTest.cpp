@@ -153,3 +153,21 @@ TEST_F(RowDecorationTest, ADisabledRowIsDimmedButItsDescriptionIsNot) {
 }
 
 } // namespace
+
+// The game is handed valid UTF-8 only: each byte of no valid character in a
+// label, a right-hand text or a badge's names becomes '?'; valid ones stay.
+TEST_F(RowDecorationTest, TextsThatAreNotUtf8ReachTheGameWithQuestionMarks) {
+    const auto rows = [](Menu::Submenu* page) {
+        Menu::Option& row = page->AddOption("L\xff\xc3(abel \xc3\xa9", "", {});
+        row.rightText = "\xed\xa0\x80$5";
+        row.badgeDictionary = "dict\xfe";
+        row.badgeTexture = "\xc0\xaficon";
+    };
+    for (int frame = 0; frame < 2; ++frame) { // built afresh, then again from the same rows
+        const DrawnFrame drawn = Draw(rows, 0);
+        Only(drawn, "L??(abel \xc3\xa9");
+        Only(drawn, "???$5");
+        ASSERT_EQ(drawn.SpritesNamed("??icon").size(), 1u);
+        EXPECT_EQ(drawn.SpritesNamed("??icon")[0].dictionary, "dict?");
+    }
+}

@@ -88,6 +88,16 @@ TEST_F(TextEntryTest, SelectOpensTheKeyboardOnTheValueAndTheMenuOnlyAsksItWhileI
 
 // Disabled, a text row refuses as every row does; its value still follows
 // its string, changed by other code, and dims with it.
+TEST_F(TextEntryTest, TheKeyboardIsHandedTheRowsTextsAsValidUtf8) {
+    StartOpen();
+    name = "Ar\xffthur";
+    SetMainRows([this](Submenu* submenu) { submenu->AddTextEntry("N\xc3(me", "", &name, 10); });
+    Tap(Menu::SelectControl);
+    EXPECT_EQ(host.game.keyboard.title, "N?(me");
+    EXPECT_EQ(host.game.keyboard.defaultText, "Ar?thur");
+    EXPECT_EQ(name, "Ar\xffthur") << "the row's own string is the plug-in's";
+}
+
 TEST_F(TextEntryTest, ADisabledTextRowRefusesAndStillShowsItsString) {
     StartWithTextRow();
     Shown().options[0].isDisabled = true;
@@ -121,46 +131,71 @@ TEST_F(TextEntryTest, FinishedTheTypedTextIsTheValueAndTheActionRunsForItsRow) {
     EXPECT_EQ(ValueShown(), "John");
 }
 
-TEST_F(TextEntryTest, CancelledNotActiveOrNoResultTheValueStays) {
+// Each way the keyboard can end without a new value: the value stays, no
+// action runs, the keyboard is no longer asked and the keys move again. The
+// page registered anew without the row comes last, as it takes the row away.
+TEST_F(TextEntryTest, EndedWithoutANewValueTheValueStays) {
     StartWithTextRow();
-    Tap(Menu::SelectControl);
-    host.game.keyboard.Type("Dutch");
-    host.game.keyboard.Cancel();
-    runner.RunFrame();
-    EXPECT_EQ(name, "Arthur");
-    EXPECT_EQ(Count("MISC::GET_ONSCREEN_KEYBOARD_RESULT"), 0);
-
-    runner.RunFrame(); // Select and Back count again once their controls are seen up
-    Tap(Menu::SelectControl);
-    host.game.keyboard.state = State::Closed; // the game closed it on its own
-    runner.RunFrame();
-    EXPECT_EQ(name, "Arthur");
-
-    runner.RunFrame();
-    Tap(Menu::SelectControl);
-    ASSERT_EQ(host.game.keyboard.state, State::Editing);
-    host.game.keyboard.nullResult = true;
-    Finish("Dutch");
-    EXPECT_EQ(name, "Arthur");
-    EXPECT_TRUE(seen.empty()) << "no action without a new value";
-    Tap(Menu::DownControl);
-    EXPECT_EQ(Controller().selectedIndex, 1) << "the menu takes its input again after each";
+    sim::OnscreenKeyboard& box = host.game.keyboard;
+    const struct {
+        const char* end;
+        std::function<void()> ending;
+    } cases[] = {
+        {"cancelled",
+         [&box] {
+             box.Type("Dutch");
+             box.Cancel();
+         }},
+        {"closed by the game", [&box] { box.state = State::Closed; }},
+        {"finished without a result",
+         [&box] {
+             box.nullResult = true;
+             box.Finish();
+         }},
+        {"an answer the game does not give",
+         [this] {
+             host.game.answerOverride = [](const sim::NativeCall& call) -> std::optional<std::uint64_t> {
+                 return call.Is(Native::UpdateOnscreenKeyboard) ? std::optional<std::uint64_t>(0xffffffffu)
+                                                                : std::nullopt;
+             };
+         }},
+        {"its page registered again without it",
+         [this, &box] {
+             SetMainRows([](Submenu*) {});
+             box.Finish();
+         }},
+    };
+    for (const auto& c : cases) {
+        Controller().selectedIndex = 0;
+        runner.RunFrame(); // Select counts again once its control is seen up
+        Tap(Menu::SelectControl);
+        ASSERT_EQ(box.state, State::Editing) << c.end;
+        c.ending();
+        runner.RunFrame();
+        host.game.answerOverride = {};
+        box.nullResult = false;
+        EXPECT_EQ(name, "Arthur") << c.end;
+        EXPECT_TRUE(seen.empty()) << c.end;
+        runner.RunFrame();
+        EXPECT_EQ(Count("MISC::UPDATE_ONSCREEN_KEYBOARD"), 0) << c.end;
+        Tap(Menu::DownControl);
+        EXPECT_EQ(Controller().selectedIndex, Shown().optionCount > 1 ? 1 : 0) << c.end;
+    }
 }
 
-TEST_F(TextEntryTest, AnAnswerTheGameDoesNotGiveEndsTheKeyboardAsCancelled) {
+TEST_F(TextEntryTest, RowsReplacedWhileTypingKeepTheSelectionOnARow) {
     StartWithTextRow();
-    Tap(Menu::SelectControl);
-    host.game.answerOverride = [](const sim::NativeCall& call) -> std::optional<std::uint64_t> {
-        if (call.Is(Native::UpdateOnscreenKeyboard)) {
-            return 0xffffffffu; // -1
-        }
-        return std::nullopt;
-    };
-    runner.RunFrame();
-    host.game.answerOverride = {};
-    EXPECT_EQ(name, "Arthur");
     Tap(Menu::DownControl);
-    EXPECT_EQ(Controller().selectedIndex, 1);
+    SetMainRows([this](Submenu* submenu) {
+        submenu->AddOption("Before", "", {});
+        submenu->AddTextEntry("Name", "", &name, 10);
+    });
+    Tap(Menu::SelectControl);
+    ASSERT_EQ(host.game.keyboard.state, State::Editing);
+    SetMainRows([](Submenu* submenu) { submenu->AddOption("Only", "", {}); });
+    runner.RunFrame();
+    EXPECT_EQ(Controller().selectedIndex, 0);
+    EXPECT_EQ(ReadDrawing(host.recorder.Last()).texts.at(2).Inner(), "1 of 1");
 }
 
 TEST_F(TextEntryTest, TheKeyThatFinishedTheKeyboardDoesNotOpenItAgain) {

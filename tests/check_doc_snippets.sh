@@ -6,7 +6,10 @@
 # holding all its lines, with its own includes taken out and the snippet's
 # put in, must compile. With --natives, each `qdt_natives ... add NAME` the
 # page shows is run on the natives file (against a copy of the list without
-# NAME) and must print a line one of the page's snippets shows.
+# NAME) and must print a line one of the page's snippets shows. A session
+# snippet (a text block) is a stretch of one of the .session FILEs, played
+# as the page shows it: the steps the same and in order, the file free to
+# check and snapshot more in between.
 #   check_doc_snippets.sh [--natives QDT_NATIVES NATIVES_FILE NATIVE_LIST] CXX ROOT PAGE FILE...
 set -euo pipefail
 tool=""
@@ -55,18 +58,60 @@ check_block() {
   fi
 }
 
+# A session's steps, one a line, without comments and blanks.
+steps_of() { sed -e 's/[[:space:]]*#.*$//' -e 's/^[[:space:]]*//' -e 's/[[:space:]]*$//' -e '/^$/d'; }
+
+# Whether the steps of block stand in a session file as a stretch of it.
+session_holds() {
+  local file=$1 block=$2
+  local -a want have
+  mapfile -t want < <(steps_of <<<"$block")
+  mapfile -t have < <(steps_of <"$file")
+  local start at i
+  for ((start = 0; start < ${#have[@]}; start++)); do
+    [[ ${have[start]} == "${want[0]}" ]] || continue
+    i=0
+    for ((at = start; at < ${#have[@]} && i < ${#want[@]}; at++)); do
+      if [[ ${have[at]} == "${want[i]}" ]]; then
+        i=$((i + 1))
+      elif [[ ! ${have[at]} =~ ^(expect|snapshot)[[:space:]] ]]; then
+        break
+      fi
+    done
+    [[ $i -lt ${#want[@]} ]] || return 0
+  done
+  return 1
+}
+
+check_session_block() {
+  local file
+  checked=$((checked + 1))
+  for file in "${files[@]}"; do
+    [[ $file == *.session ]] || continue
+    session_holds "$file" "$1" && return 0
+  done
+  echo "no session plays the steps of the snippet that begins: $(steps_of <<<"$1" | head -n 1)"
+  missing=$((missing + 1))
+}
+
 code=0 block=""
 while IFS= read -r line; do
   stripped=${line#"${line%%[![:space:]]*}"}
   case "$stripped" in
     '```cpp') code=1; block=""; continue ;;
     '```sh') code=sh; continue ;;
+    '```text') code=text; block=""; continue ;;
     '```'*)
       if [[ $code == 1 ]]; then check_block "${block%$'\n'}"; fi
+      if [[ $code == text ]]; then check_session_block "$block"; fi
       code=0
       continue
       ;;
   esac
+  if [[ $code == text ]]; then
+    block+=$stripped$'\n'
+    continue
+  fi
   if [[ $code == sh && $stripped =~ qdt_natives\ .*\ add\ ([A-Z_0-9]+::[A-Z_0-9]+) ]]; then
     additions+=("${BASH_REMATCH[1]}")
   fi

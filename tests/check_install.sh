@@ -3,18 +3,30 @@
 # script hook, installs beside it and records what it wrote, says what it
 # replaced, and on --uninstall removes only its own file, and only unchanged.
 # Renamed in release/product.conf, it names what it installed under the old
-# name, and with --replace takes that out on the same terms.
-#   check_install.sh INSTALL_SH
+# name, and with --replace takes that out on the same terms. With FILE_NAME,
+# all of it for a product of that file name (a fork's), whatever its place
+# among the game's own files.
+#   check_install.sh INSTALL_SH [FILE_NAME]
 set -uo pipefail
 install=$1
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
+if [ $# -gt 1 ]; then
+  mkdir -p "$work/named/scripts" "$work/named/release"
+  cp "$install" "$work/named/scripts/install.sh"
+  sed "s/^QDT_FILE_NAME=.*/QDT_FILE_NAME=\"$2\"/" "$(dirname "$install")/../release/product.conf" \
+    > "$work/named/release/product.conf"
+  install="$work/named/scripts/install.sh"
+fi
 failed=0
 fail() { echo "FAIL: $*" >&2; failed=1; }
 # Runs install.sh; its status, stdout and stderr land in $status, $work/out and $work/err.
 run() { bash "$install" "$@" > "$work/out" 2> "$work/err"; status=$?; }
 said() { grep -qF -- "$2" "$work/$1" || fail "install.sh $3: $1 lacks \"$2\": $(cat "$work/$1")"; }
 sum() { sha256sum < "$1" | cut -d' ' -f1; }
+# The names in a folder, in one order whatever the locale: as a sorted list of NAMEs would give them.
+names() { ls -A "$1" | LC_ALL=C sort | tr '\n' ' '; }
+sorted() { printf '%s\n' "$@" | LC_ALL=C sort | tr '\n' ' '; }
 
 printf 'first build' > "$work/first.asi"
 printf 'second build, longer' > "$work/second.asi"
@@ -51,7 +63,7 @@ ls "$work/game" | grep -q partial && fail "a partial file was left behind"
 run --uninstall "$work/game"
 [ "$status" -eq 0 ] || fail "uninstall: status $status: $(cat "$work/err")"
 [ ! -e "$asi" ] && [ ! -e "$record" ] || fail "uninstall left its files: $(ls "$work/game")"
-[ "$(ls "$work/game" | tr '\n' ' ')" = "RDR2.exe ScriptHookRDR2.dll " ] ||
+[ "$(names "$work/game")" = "$(sorted RDR2.exe ScriptHookRDR2.dll)" ] ||
   fail "uninstall touched other files: $(ls "$work/game")"
 
 run --uninstall "$work/game"
@@ -75,20 +87,21 @@ cp "$work/game/ScriptHookRDR2.dll" "$work/game/RDR2.exe" "$work/game2/"
 game2="$work/game2"
 old="$game2/$name.asi"
 fork() { bash "$work/fork/scripts/install.sh" "$@" > "$work/out" 2> "$work/err"; status=$?; }
-left() { ls "$game2" | tr "\n" " "; }
+left() { names "$game2"; }
 
 run --dll "$work/first.asi" "$game2"
 fork --dll "$work/second.asi" "$game2"
 [ "$status" -eq 0 ] || fail "the renamed install: status $status: $(cat "$work/err")"
 said out "warning: install.sh installed $old here before" "renamed"
 said out "Give --replace to take it out" "renamed"
-[ "$(left)" = "$name.asi $name.install RDR2.exe RenamedFork.asi RenamedFork.install ScriptHookRDR2.dll " ] ||
+[ "$(left)" = "$(sorted "$name.asi" "$name.install" RDR2.exe RenamedFork.asi RenamedFork.install \
+  ScriptHookRDR2.dll)" ] ||
   fail "the renamed install without --replace: the folder holds $(left)"
 
 fork --uninstall "$game2"
 [ "$status" -eq 0 ] || fail "the renamed uninstall: status $status: $(cat "$work/err")"
 said out "warning: install.sh installed $old here before" "renamed, on --uninstall"
-[ "$(left)" = "$name.asi $name.install RDR2.exe ScriptHookRDR2.dll " ] ||
+[ "$(left)" = "$(sorted "$name.asi" "$name.install" RDR2.exe ScriptHookRDR2.dll)" ] ||
   fail "the renamed uninstall without --replace: the folder holds $(left)"
 
 printf ' patched' >> "$old"
@@ -101,12 +114,12 @@ cp "$work/first.asi" "$old"
 fork --replace --dll "$work/second.asi" "$game2"
 [ "$status" -eq 0 ] || fail "--replace: status $status: $(cat "$work/err")"
 said out "removed $old" "--replace"
-[ "$(left)" = "RDR2.exe RenamedFork.asi RenamedFork.install ScriptHookRDR2.dll " ] ||
+[ "$(left)" = "$(sorted RDR2.exe RenamedFork.asi RenamedFork.install ScriptHookRDR2.dll)" ] ||
   fail "--replace: the folder holds $(left)"
 
 run --dll "$work/first.asi" "$game2"
 fork --uninstall --replace "$game2"
 [ "$status" -eq 0 ] || fail "--uninstall --replace: status $status: $(cat "$work/err")"
-[ "$(left)" = "RDR2.exe ScriptHookRDR2.dll " ] || fail "--uninstall --replace: the folder holds $(left)"
+[ "$(left)" = "$(sorted RDR2.exe ScriptHookRDR2.dll)" ] || fail "--uninstall --replace: the folder holds $(left)"
 
 exit "$failed"

@@ -24,6 +24,7 @@ run() { "$@" > "$work/out" 2> "$work/err"; status=$?; }
 said() { grep -qF -- "$1" "$work/out" || fail "$2: its output lacks \"$1\": $(cat "$work/out" "$work/err")"; }
 
 printf 'wait 1\nsnapshot one\n' > "$work/one.session"
+printf 'answer CLOCK::GET_CLOCK_HOURS() -> 3\n' > "$work/night.answers"
 mkdir "$work/textures"
 run env QDT_PREVIEW="$preview" bash "$run_sh" --session "$work/one.session" --out "$work/first"
 cp "$work/first/one.png" "$work/backdrop.png" || fail "run.sh wrote no picture: $(cat "$work/err")"
@@ -32,7 +33,8 @@ cp "$work/first/one.png" "$work/backdrop.png" || fail "run.sh wrote no picture: 
 # Every run gives --out, a folder of its own, and the script's must not be added.
 declare -A value=(
   [--session]="$work/one.session" [--screen]=1280x720 [--window-width]=1000 [--module]="$module"
-  [--textures]="$work/textures" [--backdrop]="$work/backdrop.png" [--out]="(each run's own)")
+  [--textures]="$work/textures" [--backdrop]="$work/backdrop.png" [--out]="(each run's own)"
+  [--answers]="$work/night.answers")
 declare -A shows=(
   [--session]="session $work/one.session on" [--screen]="game window 1280x720"
   [--window-width]="game window 1000x" [--module]=" on $module, ")
@@ -50,7 +52,7 @@ done
 value=(
   [MODULE]="$module" [--screen]=1280x720 [--window]=800x600 [--out]="(each run's own)" [--frames]=2
   [--redraw]="" [--no-keep-place]="" [--record]="$work/recorded.session" [--textures]="$work/textures"
-  [--backdrop]="$work/backdrop.png")
+  [--backdrop]="$work/backdrop.png" [--answers]="$work/night.answers")
 shows=([MODULE]="opened $module" [--frames]="stats: 2 frames" [--record]="session $work/recorded.session")
 for option in $(offered "$workbench_sh"); do
   [ -n "${value[$option]+given}" ] || { fail "workbench.sh offers $option, and this test gives it no value"; continue; }
@@ -79,5 +81,20 @@ for script in "$run_sh preview" "$workbench_sh workbench"; do
     fail "${path##*/} with no --out hands on: $(arguments)"
   run env QDT_PREVIEW="$work/stub" QDT_WORKBENCH="$work/stub" bash "$path" --screen 1280x720 --out mine
   [ "$(arguments)" = "--screen 1280x720 --out mine " ] || fail "${path##*/} --out mine hands on: $(arguments)"
+done
+
+# What run.sh builds, in a copy of the tree whose build steps only say what
+# they were asked: the guide's tools among it (the natives tool a new
+# native's line comes from).
+mkdir -p "$work/tree/scripts" "$work/tree/build/native/tools/preview"
+cp "$run_sh" "$work/tree/scripts/run.sh"
+printf '#!/bin/sh\necho "$@" >> "%s"\n' "$work/built" > "$work/tree/scripts/build.sh"
+printf '#!/bin/sh\n' > "$work/tree/scripts/setup.sh"
+cp "$work/stub" "$work/tree/build/native/tools/preview/qdt_preview"
+chmod +x "$work/tree/scripts/build.sh" "$work/tree/scripts/setup.sh"
+run bash "$work/tree/scripts/run.sh"
+[ "$status" -eq 0 ] || fail "run.sh with stand-in build steps: status $status: $(cat "$work/err")"
+for target in QuorvaneDevTools qdt_preview qdt_natives; do
+  grep -qw "$target" "$work/built" || fail "run.sh does not build $target: it built $(tr '\n' ';' < "$work/built")"
 done
 exit "$failed"

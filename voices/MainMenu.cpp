@@ -3,5 +3,6 @@
 #include "voices/VoiceMenu.h"
 
 void InitializeMenu() {
-    menuController->AddSubmenu(0, "Quorvane Dev Tools", "Main Menu", AddVoiceOptions);
+    // Titled as the product is named (release/product.conf, which the build hands in).
+    menuController->AddSubmenu(0, QDT_PRODUCT_NAME, "Main Menu", AddVoiceOptions);
 }

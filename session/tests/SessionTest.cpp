@@ -92,7 +92,7 @@ TEST(SessionTest, MistakesNameTheirLine) {
     EXPECT_EQ(
         ErrorOf("wait 1\njump F8"),
         "line 2: unknown step \"jump\" (press, release, repeat, tap, chord, gamepad, wait, pass, globals "
-        "lost, point at, click, right click, wheel, type, keyboard, expect, snapshot)");
+        "lost, point at, click, right click, wheel, type, keyboard, expect, snapshot, answer)");
     EXPECT_EQ(ErrorOf("chord F8"), "line 1: chord takes no argument, got \"chord F8\"");
     EXPECT_EQ(ErrorOf("press F9"),
               "line 1: unknown key or control \"F9\" (F8, Shift, up, down, left, right, select, back, "
@@ -150,8 +150,9 @@ TEST(SessionTest, TheMouseAndTheKeyboardStepsNameTheirMistakes) {
                               "of the screen), not \"") +
                       wrong + "\"");
     }
-    EXPECT_EQ(ErrorOf("click twice"),
-              "line 1: \"click\" and \"right click\" take nothing more, got \"click twice\"");
+    EXPECT_EQ(
+        ErrorOf("click twice"),
+        "line 1: a count of taps is a number from 1 to 1000, as in \"click ... 3\", not \"click twice\"");
     EXPECT_EQ(ErrorOf("wheel left"), "line 1: write \"wheel up\" or \"wheel down\", not \"wheel left\"");
     EXPECT_EQ(ErrorOf("type Arthur"),
               "line 1: type takes one text in double quotes, as in type \"Arthur\", not \"type Arthur\"");
@@ -198,7 +199,8 @@ TEST(SessionTest, AByteOrderMarkAtTheStartIsSkipped) {
     EXPECT_EQ(
         ErrorOf("wait 1\n\xef\xbb\xbfwait 1"),
         "line 2: unknown step \"\xef\xbb\xbfwait\" (press, release, repeat, tap, chord, gamepad, "
-        "wait, pass, globals lost, point at, click, right click, wheel, type, keyboard, expect, snapshot)")
+        "wait, pass, globals lost, point at, click, right click, wheel, type, keyboard, expect, snapshot, "
+        "answer)")
         << "only at the start of the file";
 
     const std::string path = std::filesystem::temp_directory_path() / "qdt_session_bom.session";
@@ -275,6 +277,27 @@ TEST_F(SessionRunTest, TapsTakeTwoFramesAndSnapshotsSeeTheLastFrame) {
                                               "step snapshot after-tap", "snapshot after-tap of frame 2"}));
     EXPECT_FALSE(Ask(host, Native::ControlPressedDisabledAware, {0, Control::INPUT_GAME_MENU_UP}))
         << "the tap let the control go";
+}
+
+// A count repeats a tap: each of them its own press and release frames.
+TEST_F(SessionRunTest, ACountRepeatsATap) {
+    EXPECT_EQ(session::RunSession(ParseSession("wait 1\ntap down 3\nclick 2\nwheel up 4\nright click 1"),
+                                  runner, {}),
+              1 + 2 * (3 + 2 + 4 + 1));
+    const std::pair<const char*, const char*> mistakes[] = {
+        {"tap down 0",
+         "line 1: a count of taps is a number from 1 to 1000, as in \"tap ... 3\", not \"tap down 0\""},
+        {"tap down 1001",
+         "line 1: a count of taps is a number from 1 to 1000, as in \"tap ... 3\", not \"tap down 1001\""},
+        {"tap down 2 3",
+         "line 1: a count of taps is a number from 1 to 1000, as in \"tap ... 3\", not \"tap down 2 3\""},
+        {"wheel up many",
+         "line 1: a count of taps is a number from 1 to 1000, as in \"wheel ... 3\", not \"wheel up many\""},
+        {"tap", "line 1: expected a step and one argument, as in \"press F8\", got \"tap\""},
+    };
+    for (const auto& [line, mistake] : mistakes) {
+        EXPECT_EQ(ErrorOf(line), mistake) << line;
+    }
 }
 
 TEST_F(SessionRunTest, TheRecordKeepsOnlyTheFrameBeingRun) {

@@ -1,11 +1,12 @@
 #include "tests/fuzz/MenuInvariants.h"
 
 #include "host/ProcessState.h"
-#include "sim/NativeTable.h"
+#include "menu/Rows.h"
 
 #include <algorithm>
 #include <cstddef>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -55,6 +56,10 @@ std::string CheckSubmenu(std::int32_t key, const Menu::Submenu& submenu) {
     return {};
 }
 
+// What the fuzzed plug-in told during the frame (WitnessRowAction, WitnessPageOpened).
+std::string disabledRowRan;
+bool pageOpened = false;
+
 std::string CheckNavigation(const NavigationBefore& before, bool sameController) {
     const Menu::Controller& menu = *menuController;
     const auto shown =
@@ -84,7 +89,8 @@ std::string CheckNavigation(const NavigationBefore& before, bool sameController)
             return "a row is saved for submenu " + Id(id) + ", which is not on the stack";
         }
     }
-    if (!sameController || !before.running) {
+    // A plug-in's own OpenSubmenu may move through pages any way it likes.
+    if (!sameController || !before.running || pageOpened) {
         return {};
     }
     // A frame descends at most once (Select) and goes back at most once (Back).
@@ -96,8 +102,11 @@ std::string CheckNavigation(const NavigationBefore& before, bool sameController)
         ascended.pop_back();
     }
     if (after == descended) {
+        // The cursor may select another row of the page in the frame before a click descends from it.
         const auto saved = menu.savedSelection.find(before.currentId);
-        if (saved == menu.savedSelection.end() || saved->second != before.selectedIndex) {
+        const bool cursorRow = !before.asks.mouseOff && saved != menu.savedSelection.end() &&
+                               Menu::RowAt(submenuRegistry.at(before.currentId), saved->second) != nullptr;
+        if (saved == menu.savedSelection.end() || (saved->second != before.selectedIndex && !cursorRow)) {
             return "descending from submenu " + Id(before.currentId) + " did not save row " +
                    Id(before.selectedIndex);
         }
@@ -107,20 +116,26 @@ std::string CheckNavigation(const NavigationBefore& before, bool sameController)
     return {};
 }
 
-// Every call names a native the plug-in is meant to call, with exactly the
-// arguments it takes, and no text argument is a null location.
-std::string CheckCalls(const sim::Frame& frame) {
-    for (const sim::NativeCall& call : frame) {
-        if (call.info == nullptr) {
-            return "an unknown native: " + sim::Describe(call);
-        }
-        if (call.args.size() != call.info->arguments.size()) {
-            return "wrong argument count: " + sim::Describe(call);
-        }
-        for (std::size_t i = 0; i < call.args.size(); ++i) {
-            if (call.info->arguments[i] == 't' && call.args[i] == 0) {
-                return "a null text: " + sim::Describe(call);
-            }
+// A heading holds the selection only where the keys' design puts it: row 0
+// (a page shown, a wrap down), the last row (a wrap up), beside another
+// heading (only one is stepped over), where it already stood, or when no
+// row but headings is there.
+std::string CheckHeading(const NavigationBefore& before) {
+    const Menu::Controller& menu = *menuController;
+    Menu::Submenu& page = *menu.currentSubmenu;
+    const std::int32_t rows = Menu::RowCount(page);
+    const std::int32_t at = menu.selectedIndex;
+    const auto heading = [&page](std::int32_t row) {
+        const Menu::Option* option = Menu::RowAt(page, row);
+        return option != nullptr && option->isSeparator;
+    };
+    if (!heading(at) || at == 0 || at == rows - 1 || heading(at - 1) || heading(at + 1) ||
+        (before.running && before.currentId == page.id && before.selectedIndex == at)) {
+        return {};
+    }
+    for (std::int32_t row = 0; row < rows; ++row) {
+        if (!heading(row)) {
+            return "the selection is on heading row " + Id(at) + " of submenu " + Id(page.id);
         }
     }
     return {};
@@ -128,8 +143,25 @@ std::string CheckCalls(const sim::Frame& frame) {
 
 } // namespace
 
+void WitnessRowAction() {
+    const Menu::Option* row = Menu::SelectedRow();
+    if (row != nullptr && row->isDisabled && disabledRowRan.empty()) {
+        disabledRowRan = "the action of disabled row " + Id(row->index) + " ran";
+    }
+}
+
+void WitnessPageOpened() {
+    pageOpened = true;
+}
+
 NavigationBefore TakeNavigationBefore() {
     NavigationBefore before;
+    disabledRowRan.clear(); // a frame's own doing is told after it
+    pageOpened = false;
+    if (menuController != nullptr) {
+        before.asks.typing = menuController->frame.typing.open;
+        before.asks.mouseOff = !menuController->mouseEnabled;
+    }
     if (menuController == nullptr || menuController->currentSubmenu == nullptr) {
         return before;
     }
@@ -150,7 +182,13 @@ std::string CheckAfterFrame(const NavigationBefore& before, bool sameController,
     if (fiber != nullptr && (fiber->ExceptionEscaped() || fiber->Returned())) {
         return "the script routine ended";
     }
-    if (std::string broken = CheckCalls(host.recorder.Last()); !broken.empty()) {
+    if (!disabledRowRan.empty()) {
+        return std::exchange(disabledRowRan, {});
+    }
+    // A restarted script's controller starts with the mouse off and no keyboard.
+    FrameAsks asks = before.asks;
+    asks.typing = asks.typing && sameController;
+    if (std::string broken = CheckCalls(host.recorder.Last(), asks); !broken.empty()) {
         return broken;
     }
     for (const auto& [key, submenu] : submenuRegistry) {
@@ -162,6 +200,9 @@ std::string CheckAfterFrame(const NavigationBefore& before, bool sameController,
         return {};
     }
     if (std::string broken = CheckNavigation(before, sameController); !broken.empty()) {
+        return broken;
+    }
+    if (std::string broken = CheckHeading(sameController ? before : NavigationBefore{}); !broken.empty()) {
         return broken;
     }
     if (radarKnown && host.game.radarShown == menuController->isOpen) {

@@ -2,6 +2,8 @@
 // and whatever the game answered.
 #pragma once
 
+#include "tests/fuzz/CallInvariants.h"
+
 #include "sim/StandInHook.h"
 
 #include <cstdint>
@@ -14,9 +16,17 @@ struct NavigationBefore {
     std::int32_t currentId = 0;
     std::int32_t selectedIndex = 0; // as navigation will see it: on a row when there are rows
     std::vector<std::int32_t> stack;
+    FrameAsks asks;
 };
 
 NavigationBefore TakeNavigationBefore();
+
+// Every fuzzed row's action calls this as it starts: an action runs for the
+// selected row, and a disabled row's never runs. The next check reports it.
+void WitnessRowAction();
+// Every fuzzed event that calls Controller::OpenSubmenu calls this first: the
+// frame's pages may then change by more than one Select or Back.
+void WitnessPageOpened();
 
 // The first invariant the frame just run broke, or an empty text. `before`
 // is compared only when the same controller ran the frame; `radarKnown` says

@@ -3,8 +3,11 @@
 #include "host/PluginKeys.h"
 #include "tests/fuzz/ByteReader.h"
 #include "tests/fuzz/MenuInvariants.h"
+#include "tests/fuzz/ScenarioGame.h"
+#include "tests/fuzz/ScenarioPages.h"
 
 #include "driver/Runner.h"
+#include "host/GameControls.h"
 #include "host/MenuControls.h"
 #include "host/Natives.h"
 #include "host/PluginMain.h"
@@ -24,12 +27,19 @@ namespace {
 
 using Menu::Submenu;
 
-// Registered and unregistered ids alike, top level (below 1) and deeper.
-constexpr std::array<std::int32_t, 8> submenuIds = {0, 1, 2, 5, 7, -1, -3, 1000000};
-
-constexpr std::array<std::uint32_t, 8> controls = {
-    Menu::UpControl,     Menu::DownControl, Menu::LeftControl,          Menu::RightControl,
-    Menu::SelectControl, Menu::BackControl, Menu::ChordModifierControl, Menu::ChordControl,
+constexpr std::array<std::uint32_t, 12> controls = {
+    Menu::UpControl,
+    Menu::DownControl,
+    Menu::LeftControl,
+    Menu::RightControl,
+    Menu::SelectControl,
+    Menu::BackControl,
+    Menu::ChordModifierControl,
+    Menu::ChordControl,
+    Control::INPUT_CURSOR_ACCEPT,
+    Control::INPUT_CURSOR_CANCEL,
+    Control::INPUT_CURSOR_SCROLL_UP,
+    Control::INPUT_CURSOR_SCROLL_DOWN,
 };
 
 // Every native with a result, in host/NativeList.h's order: inputs pick them by position.
@@ -46,36 +56,14 @@ const std::vector<std::uint64_t>& AnsweredNatives() {
     return answered;
 }
 
-constexpr std::size_t maxTemplates = 8;
-constexpr std::size_t maxRows = 23; // past a window of 8 and a Shift step of 10
-constexpr std::size_t maxListValues = 5;
 constexpr int maxFrames = 400;
-
-// Flags behind toggle rows; a row's flag must outlive the row.
-std::array<bool, 3> toggleFlags;
-
-enum class Kind { Action, Toggle, List, Link, Separator };
-
-enum class Behaviour { Nothing, Empty, Throw, Reregister, ReregisterAndThrow, RegisterFailing };
-
-// One row of a template, as read from the input.
-struct RowPlan {
-    Kind kind = Kind::Action;
-    Behaviour behaviour = Behaviour::Nothing;
-    std::int32_t id = 0;           // re-registered, or linked to
-    std::size_t templateIndex = 0; // rows of the re-registration
-    int flag = -1;                 // toggle: index into toggleFlags, or -1 for none
-    std::size_t values = 1;        // list
-};
-
-using Template = std::vector<RowPlan>;
 
 class Scenario {
   public:
     explicit Scenario(std::span<const std::uint8_t> input) : in_(input) {}
 
     ScenarioResult Play() {
-        ReadTemplates();
+        pages_.Read();
         runner_.Load(driver::Plugin::Linked(&DllMain));
         if (!RunFrame()) {
             return result_;
@@ -83,115 +71,21 @@ class Scenario {
         const std::size_t registrations = 1 + in_.Pick(6);
         for (std::size_t i = 0; i < registrations; ++i) {
             // One read per statement: argument order differs between compilers.
-            const std::int32_t id = ReadId();
-            Register(id, in_.Pick(templates_.size()));
+            const std::int32_t id = PickId(in_);
+            Register(id, in_.Pick(pages_.TemplateCount()));
         }
+        pages_.InstallMenuEvents();
         while (!in_.Exhausted() && result_.frames < maxFrames && PlayOne()) {
         }
         return result_;
     }
 
   private:
-    std::int32_t ReadId() { return submenuIds[in_.Pick(submenuIds.size())]; }
-
-    void ReadTemplates() {
-        templates_.resize(1 + in_.Pick(maxTemplates));
-        for (Template& rows : templates_) {
-            rows.resize(in_.Pick(maxRows + 1));
-            for (RowPlan& row : rows) {
-                row = ReadRow();
-            }
-        }
-    }
-
-    RowPlan ReadRow() {
-        RowPlan row;
-        row.kind = static_cast<Kind>(in_.Pick(5));
-        switch (row.kind) {
-        case Kind::Toggle:
-            row.flag = static_cast<int>(in_.Pick(toggleFlags.size() + 1)) - 1;
-            [[fallthrough]];
-        case Kind::Action:
-        case Kind::List:
-            row.behaviour = static_cast<Behaviour>(in_.Pick(6));
-            if (row.behaviour == Behaviour::Reregister || row.behaviour == Behaviour::ReregisterAndThrow ||
-                row.behaviour == Behaviour::RegisterFailing) {
-                row.id = ReadId();
-                row.templateIndex = in_.Pick(templates_.size());
-            }
-            row.values = 1 + in_.Pick(maxListValues);
-            break;
-        case Kind::Link:
-            row.id = ReadId();
-            break;
-        case Kind::Separator:
-            break;
-        }
-        return row;
-    }
-
+    // A template an adder refuses fails to register, as a plug-in's page would.
     void Register(std::int32_t id, std::size_t templateIndex) {
-        if (menuController == nullptr) {
-            return;
-        }
-        menuController->AddSubmenu(
-            id, "Submenu " + std::to_string(id), "fuzzed",
-            [this, templateIndex](Submenu* submenu) { Fill(*submenu, templateIndex); });
-    }
-
-    std::function<void()> Action(const RowPlan& row) {
-        switch (row.behaviour) {
-        case Behaviour::Nothing:
-            return [] {};
-        case Behaviour::Empty:
-            return {};
-        case Behaviour::Throw:
-            return [] { throw std::runtime_error("the action failed"); };
-        case Behaviour::Reregister:
-            return [this, row] { Register(row.id, row.templateIndex); };
-        case Behaviour::ReregisterAndThrow:
-            return [this, row] {
-                Register(row.id, row.templateIndex);
-                throw std::runtime_error("the action failed after registering");
-            };
-        case Behaviour::RegisterFailing:
-            return [row] {
-                menuController->AddSubmenu(row.id, "Failing", "",
-                                           [](Submenu*) { throw std::runtime_error("the init failed"); });
-            };
-        }
-        return {};
-    }
-
-    void Fill(Submenu& submenu, std::size_t templateIndex) {
-        const Template& rows = templates_[templateIndex];
-        for (std::size_t i = 0; i < rows.size(); ++i) {
-            const RowPlan& row = rows[i];
-            const std::string text = "row " + std::to_string(i);
-            switch (row.kind) {
-            case Kind::Action:
-                submenu.AddOption(text, "an action", Action(row));
-                break;
-            case Kind::Toggle:
-                submenu.AddToggle(text, "a toggle",
-                                  row.flag >= 0 ? &toggleFlags[static_cast<std::size_t>(row.flag)] : nullptr,
-                                  Action(row));
-                break;
-            case Kind::List: {
-                std::vector<std::string> values;
-                for (std::size_t v = 0; v < row.values; ++v) {
-                    values.push_back("value " + std::to_string(v));
-                }
-                submenu.AddList(text, "a list", std::move(values), Action(row));
-                break;
-            }
-            case Kind::Link:
-                submenu.AddSubmenuLink(text, "a link", row.id);
-                break;
-            case Kind::Separator:
-                submenu.AddSeparator(text);
-                break;
-            }
+        try {
+            pages_.Register(id, templateIndex);
+        } catch (const std::exception&) {
         }
     }
 
@@ -264,11 +158,9 @@ class Scenario {
                       : prompt.forcePressCompleted) = answer;
     }
 
-    void ForceAnswer() {
-        const std::vector<std::uint64_t>& answered = AnsweredNatives();
-        const std::uint64_t hash = answered[in_.Pick(answered.size())];
-        if (in_.Pick(2) == 0) {
-            answers_[hash] = in_.Unsigned<std::uint64_t>();
+    void ForceAnswer(std::uint64_t hash, std::optional<std::uint64_t> answer) {
+        if (answer) {
+            answers_[hash] = *answer;
         } else {
             answers_.erase(hash);
         }
@@ -278,9 +170,44 @@ class Scenario {
         };
     }
 
+    void ForceAnyAnswer() {
+        const std::vector<std::uint64_t>& answered = AnsweredNatives();
+        const std::uint64_t hash = answered[in_.Pick(answered.size())];
+        const bool set = in_.Pick(2) == 0;
+        ForceAnswer(hash, set ? std::optional(in_.Unsigned<std::uint64_t>()) : std::nullopt);
+    }
+
+    // The game's keyboard answering still editing, finished, cancelled, not
+    // active, anything else, or as the game does.
+    void ForceKeyboardAnswer() {
+        const std::size_t choice = in_.Pick(6);
+        const std::optional<std::uint64_t> answer =
+            choice < 4    ? std::optional<std::uint64_t>(choice)
+            : choice == 4 ? std::optional<std::uint64_t>(in_.Unsigned<std::uint32_t>())
+                          : std::nullopt;
+        ForceAnswer(Native::UpdateOnscreenKeyboard, answer);
+    }
+
+    // A left or right held across a jump of the clock, then frames.
+    bool HoldAcrossTime() {
+        const std::uint32_t control = in_.Pick(2) == 0 ? Menu::LeftControl : Menu::RightControl;
+        host_.game.PressControl(control);
+        if (!RunFrame()) {
+            return false;
+        }
+        runner_.Advance(in_.Unsigned<std::uint32_t>());
+        for (std::size_t frames = 1 + in_.Pick(8); frames > 0; --frames) {
+            if (!RunFrame()) {
+                return false;
+            }
+        }
+        host_.game.ReleaseControl(control);
+        return true;
+    }
+
     // An init that throws must leave the registry as it was.
     bool RegisterFailingInit() {
-        const std::int32_t id = ReadId();
+        const std::int32_t id = PickId(in_);
         if (menuController == nullptr) {
             return true;
         }
@@ -304,10 +231,32 @@ class Scenario {
         return true;
     }
 
+    // What a plug-in's other code does between frames: rebuild, open, register, change values.
+    void RunEventBetweenFrames() {
+        const std::function<void()> event = pages_.Event(pages_.ReadEvent());
+        if (menuController == nullptr || !event) {
+            return;
+        }
+        try {
+            event();
+        } catch (const std::exception&) {
+        }
+    }
+
+    bool FillMarkupOfHostileValues() {
+        const std::vector<std::string>& texts = HostileTexts();
+        Menu::MarkupValues values;
+        for (std::string_view& value : values) {
+            value = texts[in_.Pick(texts.size())];
+        }
+        result_.broken = CheckMarkupFill(values);
+        return result_.broken.empty();
+    }
+
     // One step of the input; false once an invariant broke.
     bool PlayOne() {
         sim::Game& game = host_.game;
-        switch (in_.Pick(20)) {
+        switch (in_.Pick(29)) {
         case 0:
             return RunFrame();
         case 1: {
@@ -360,14 +309,14 @@ class Scenario {
             game.globalsMissing = !game.globalsMissing;
             break;
         case 14:
-            ForceAnswer();
+            ForceAnyAnswer();
             break;
         case 15:
             ForcePrompt();
             break;
         case 16: {
-            const std::int32_t id = ReadId();
-            Register(id, in_.Pick(templates_.size()));
+            const std::int32_t id = PickId(in_);
+            Register(id, in_.Pick(pages_.TemplateCount()));
             break;
         }
         case 17:
@@ -378,6 +327,30 @@ class Scenario {
             break;
         case 18:
             return RegisterFailingInit();
+        case 20:
+            PlaceCursor(in_, game);
+            break;
+        case 21:
+            if (menuController != nullptr) {
+                menuController->mouseEnabled = !menuController->mouseEnabled;
+            }
+            break;
+        case 22:
+            PlayKeyboard(in_, game);
+            break;
+        case 23:
+            ForceKeyboardAnswer();
+            break;
+        case 24:
+            SetLook(in_);
+            break;
+        case 25:
+            RunEventBetweenFrames();
+            break;
+        case 26:
+            return HoldAcrossTime();
+        case 27:
+            return FillMarkupOfHostileValues();
         default: {
             const std::size_t frames = 1 + in_.Pick(16);
             for (std::size_t i = 0; i < frames; ++i) {
@@ -392,7 +365,7 @@ class Scenario {
     }
 
     ByteReader in_;
-    std::vector<Template> templates_;
+    ScenarioPages pages_{in_};
     std::map<std::uint64_t, std::uint64_t> answers_;
     sim::StandInHook host_;
     driver::Runner runner_{host_};
@@ -406,7 +379,7 @@ class Scenario {
 
 ScenarioResult PlayScenario(std::span<const std::uint8_t> input) {
     RebuildProcessState();
-    toggleFlags = {};
+    ResetScenarioTargets();
     ScenarioResult result;
     {
         Scenario scenario(input);

@@ -24,6 +24,7 @@ enum class StepKind {
     TypeText,       // the on-screen keyboard's box holds text
     FinishKeyboard, // the player finishes the on-screen keyboard
     CancelKeyboard, // ... or cancels it
+    Answer,         // a session's answer, taught the game from now on (value: its number)
 };
 
 struct Step {

@@ -149,6 +149,8 @@ std::string DescribeStep(const Step& step) {
         return "finish the on-screen keyboard";
     case StepKind::CancelKeyboard:
         return "cancel the on-screen keyboard";
+    case StepKind::Answer:
+        return "answer (" + std::to_string(step.value) + ")";
     }
     return "?";
 }
@@ -231,6 +233,11 @@ Record RunScenario(const Scenario& scenario, const std::string& pluginPath, cons
             break;
         case StepKind::CancelKeyboard:
             host.game.keyboard.Cancel();
+            break;
+        case StepKind::Answer:
+            if (hooks.answer) {
+                hooks.answer(step.value, host.game);
+            }
             break;
         case StepKind::UseGamepad:
             host.game.gamepad = true;

@@ -26,6 +26,8 @@ struct RunHooks {
         expect;
     // Where a PointAtRow step puts the cursor; nothing leaves it where it is.
     std::function<std::optional<driver::InputEvent>(std::uint32_t step, const sim::Frame& last)> point;
+    // Teaches the game a session's answer.
+    std::function<void(std::uint32_t answer, sim::Game& game)> answer;
 };
 
 Record RunScenario(const Scenario& scenario, const std::string& pluginPath, const RunHooks& hooks = {});

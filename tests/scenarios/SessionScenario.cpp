@@ -10,11 +10,16 @@ std::string SessionName(const std::string& path) {
     return dot == std::string::npos || dot == 0 ? name : name.substr(0, dot);
 }
 
-SessionRecord RunSessionFile(const std::string& path, const std::string& pluginPath) {
-    const std::vector<session::SessionStep> steps = session::LoadSession(path);
+SessionRecord RunSessionFile(const std::string& path, const std::string& pluginPath,
+                             const std::string& answersPath) {
+    std::vector<session::SessionStep> steps =
+        answersPath.empty() ? std::vector<session::SessionStep>{} : session::LoadAnswers(answersPath);
+    const std::vector<session::SessionStep> script = session::LoadSession(path);
+    steps.insert(steps.end(), script.begin(), script.end());
     Scenario played{SessionName(path), {}, {}};
     std::vector<const session::SessionStep*> expectations;
     std::vector<const session::SessionStep*> pointings;
+    std::vector<const session::TaughtAnswer*> answers;
     session::ActionStream stream;
     for (const session::SessionStep& step : steps) {
         stream.Expand(step, [&](const session::Action& action) {
@@ -53,6 +58,10 @@ SessionRecord RunSessionFile(const std::string& path, const std::string& pluginP
             case session::ActionKind::CancelKeyboard:
                 played.steps.push_back({StepKind::CancelKeyboard});
                 break;
+            case session::ActionKind::Answer:
+                played.steps.push_back({StepKind::Answer, static_cast<std::uint32_t>(answers.size())});
+                answers.push_back(action.answer);
+                break;
             }
         });
     }
@@ -78,6 +87,7 @@ SessionRecord RunSessionFile(const std::string& path, const std::string& pluginP
         }
         return move;
     };
+    hooks.answer = [&](std::uint32_t number, sim::Game& game) { session::Teach(game, *answers.at(number)); };
     result.record = RunScenario(played, pluginPath, hooks);
     return result;
 }

@@ -19,7 +19,9 @@ struct SessionRecord {
 // The file's name without its folder and extension: the record's name.
 std::string SessionName(const std::string& path);
 
-// Throws session::SessionError when the file cannot be read or has a mistake.
-SessionRecord RunSessionFile(const std::string& path, const std::string& pluginPath);
+// Throws session::SessionError when the file (or the answers file, whose
+// answers hold from the start) cannot be read or has a mistake.
+SessionRecord RunSessionFile(const std::string& path, const std::string& pluginPath,
+                             const std::string& answersPath = {});
 
 } // namespace scenario

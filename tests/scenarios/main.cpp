@@ -52,6 +52,7 @@ int main(int argc, char** argv) {
     std::string pluginPath;
     std::vector<std::string> names;
     std::vector<std::string> sessions;
+    std::string answers;
     bool list = false;
     bool checkOnly = false;
     CLI::App app("Runs the named scenarios and sessions (all scenarios when none is named) on the plug-in\n"
@@ -65,6 +66,8 @@ int main(int argc, char** argv) {
     app.add_option("--session", sessions, "plays a session file too (repeatable)")
         ->type_name("FILE")
         ->allow_extra_args(false);
+    app.add_option("--answers", answers, "the answer lines every session starts with (a mod's natives)")
+        ->type_name("FILE");
     app.add_flag("--check", checkOnly, "prints no record, only what failed");
     app.add_option("SCENARIO", names, "a scenario to run")->check(CLI::IsMember(ScenarioNames()));
     if (const std::optional<int> status = cli::Parse(app, argc, argv)) {
@@ -105,7 +108,7 @@ int main(int argc, char** argv) {
                 std::printf("== session %s\n", scenario::SessionName(path).c_str());
                 std::fflush(stdout);
             }
-            const scenario::SessionRecord played = scenario::RunSessionFile(path, pluginPath);
+            const scenario::SessionRecord played = scenario::RunSessionFile(path, pluginPath, answers);
             for (const std::string& failure : played.failures) {
                 std::fprintf(stderr, "%s\n", failure.c_str());
             }

@@ -32,6 +32,7 @@ namespace fs = std::filesystem;
 
 struct Options {
     std::string session = QDT_DEFAULT_SESSION;
+    std::string answers; // answer lines the session starts with
     std::string out = "preview";
     std::string module = QDT_PLUGIN_MODULE;
     int screenWidth = 1920;
@@ -53,6 +54,8 @@ std::optional<int> ReadOptions(int argc, char** argv, Options& options) {
     app.add_option("--session", options.session, "the session to play")
         ->type_name("FILE")
         ->capture_default_str();
+    app.add_option("--answers", options.answers, "the answer lines the session starts with (a mod's natives)")
+        ->type_name("FILE");
     app.add_option("--out", options.out, "where the pictures and the record go")
         ->type_name("DIR")
         ->capture_default_str();
@@ -156,6 +159,7 @@ class PreviewRun {
     }
 
     const std::vector<std::string>& Failures() const { return failures_; }
+    int FramesRun() const { return framesRun_; }
 
   private:
     void Step(const session::SessionStep& step) {
@@ -164,6 +168,7 @@ class PreviewRun {
     }
 
     void Frame(int number, const session::SessionStep& step, const sim::Frame& frame) {
+        framesRun_ = number + 1;
         record_ << "== frame " << number << " (" << frame.size() << " native calls)\n";
         WriteCalls(record_, frame);
         prompts_.Read(frame);
@@ -206,6 +211,7 @@ class PreviewRun {
     render::PromptBoard prompts_;
     std::string voice_;
     bool anything_ = false;
+    int framesRun_ = 0;
     std::vector<std::string> failures_;
 };
 
@@ -213,7 +219,10 @@ class PreviewRun {
 int Preview(const Options& options) {
     const driver::Screen screen{options.screenWidth, options.screenHeight, options.windowWidth};
     render::LoadedLook look(options.look.textures, options.look.backdrop, std::cerr);
-    const std::vector<session::SessionStep> steps = session::LoadSession(options.session);
+    std::vector<session::SessionStep> steps =
+        options.answers.empty() ? std::vector<session::SessionStep>{} : session::LoadAnswers(options.answers);
+    const std::vector<session::SessionStep> script = session::LoadSession(options.session);
+    steps.insert(steps.end(), script.begin(), script.end());
     RejectSheetName(steps, options.session);
     preview::OutputFolder out(options.out);
     out.RemoveEarlierFiles();
@@ -228,7 +237,15 @@ int Preview(const Options& options) {
     std::printf("session %s on %s, game window %dx%d\nwhat happened:\n", options.session.c_str(),
                 options.module.c_str(), screen.WindowWidth(), screen.WindowHeight());
     PreviewRun run(options, screen, out, look.Get(), record, host.game);
-    const int frames = session::RunSession(steps, runner, run.Observer());
+    // A step that cannot be played (a row not drawn to point at) ends the
+    // session there; what it played so far is still written.
+    std::optional<std::string> mistake;
+    try {
+        session::RunSession(steps, runner, run.Observer());
+    } catch (const session::SessionError& error) {
+        mistake = options.session + ": " + error.what();
+    }
+    const int frames = run.FramesRun();
     runner.Unload();
     record.close();
     if (!record) {
@@ -239,6 +256,11 @@ int Preview(const Options& options) {
     std::printf("record of native calls, frame by frame:\n  %s\n", recordPath.string().c_str());
     for (const std::string& failure : run.Failures()) {
         std::fprintf(stderr, "%s\n", failure.c_str());
+    }
+    if (mistake) {
+        // A mistake in what was given, as one found reading the session is.
+        std::fprintf(stderr, "qdt_preview: %s\n", mistake->c_str());
+        return 2;
     }
     return run.Failures().empty() ? 0 : 1;
 }

@@ -8,6 +8,7 @@ void InputLog::Restart() {
     typedTexts_.clear();
     start_ = now_;
     frames_ = 0;
+    idleFrames_ = 0;
     paused_ = false;
     full_ = false;
 }
@@ -50,6 +51,14 @@ void InputLog::Frame(std::uint32_t tickCount) {
     if (!Keeping()) {
         return;
     }
+    const bool idle = now_.heldControls.empty() && now_.keysDown.empty();
+    if (!entries_.empty() && entries_.back().kind != EntryKind::Frame) {
+        idleFrames_ = 0;
+    }
+    if (idle && idleFrames_ >= IdleFramesKept) {
+        return;
+    }
+    ++idleFrames_;
     if (frames_ == MaxFrames) {
         full_ = true;
         entries_.clear();

@@ -18,6 +18,11 @@ class InputLog {
     // About 28 minutes at 60 frames a second; replaying more would keep the
     // window waiting too long after a rebuild.
     static constexpr int MaxFrames = 100000;
+    // Frames in a row with nothing handed over between them and nothing held
+    // change nothing a replay needs past the first few: beyond these the log
+    // keeps none, so a reload after an idle hour replays what one after an
+    // idle minute does. Their time still passes before the next input.
+    static constexpr int IdleFramesKept = 60;
 
     // Typed and the keyboard's end: the player's doing on the game's on-screen keyboard.
     enum class EntryKind : std::uint8_t {
@@ -60,7 +65,7 @@ class InputLog {
     void Typed(const std::string& text);
     void KeyboardEnded(bool done);
 
-    // Past MaxFrames the log stops: it no longer says how the plug-in got where it is.
+    // Past MaxFrames kept the log stops: it no longer says how the plug-in got where it is.
     bool Full() const { return full_; }
     int Frames() const { return frames_; }
     const std::vector<Entry>& Entries() const { return entries_; }
@@ -79,6 +84,7 @@ class InputLog {
     Start start_;
     Start now_;
     int frames_ = 0;
+    int idleFrames_ = 0; // frames kept since the last other entry
     bool paused_ = false;
     bool full_ = false;
 };

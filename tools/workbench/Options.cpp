@@ -15,8 +15,9 @@ std::optional<int> ReadOptions(int argc, char** argv, Options& options) {
         "controller plays too: D-pad and left stick move, A selects, B goes back, A released while RB is\n"
         "held is the chord; its input makes the game report a controller, a key switches back to the\n"
         "keyboard. A frame that draws what the last one drew is not drawn again, unless --redraw. A\n"
-        "reload replays the input since the module was loaded fresh, unseen, so the menu is back where it\n"
-        "was. Standard output gets one line per event (opened, reloaded, kept, error,\n"
+        "reload replays the input since the module was loaded fresh (idle frames past a few left out),\n"
+        "unseen, so the menu is back where it was. Standard output gets one line per event (opened,\n"
+        "reloaded, kept, error,\n"
         "menu, voice, controller, screenshot, session) and the figures at the end (stats).",
         "qdt_workbench");
     cli::UseLayout(app);
@@ -41,6 +42,9 @@ std::optional<int> ReadOptions(int argc, char** argv, Options& options) {
         "--no-keep-place", [&options] { options.keepPlace = false; },
         "a reload starts the menu closed on its main page, as a game restart does,\n"
         "instead of replaying the input since the last fresh load to where it was");
+    app.add_option("--answers", options.answers,
+                   "teaches the stand-in game the answer lines of FILE (a mod's natives) at the start")
+        ->type_name("FILE");
     app.add_option("--record", options.record,
                    "writes what was played as a session to FILE when the window closes and on F9")
         ->type_name("FILE");

@@ -21,6 +21,7 @@ struct Options {
     bool virtualController = false; // SDL's, played from standard input
     bool keepPlace = true;          // a reload replays the input to where the menu was
     std::string record;             // the session file F9 and closing write; "" writes none at closing
+    std::string answers;            // answer lines the stand-in game is taught at the start
 };
 
 // Reads the command line into options; an exit status when the program is to stop there.

@@ -2,6 +2,7 @@
 
 #include "driver/Screen.h"
 #include "host/PluginKeys.h"
+#include "session/Session.h"
 
 #include "tools/render/GameOverlays.h"
 #include "tools/render/PromptStrip.h"
@@ -67,6 +68,12 @@ Workbench::Workbench(const Options& options, SDL_Renderer* renderer)
     content_.module = options.module;
     if (options.virtualController) {
         virtualGamepad_.emplace();
+    }
+    // The game keeps them across reloads, as it keeps everything else.
+    if (!options.answers.empty()) {
+        for (const session::SessionStep& step : session::LoadAnswers(options.answers)) {
+            session::Teach(host_.game, step.answer);
+        }
     }
 }
 

@@ -105,6 +105,7 @@ TEST(InputLogTest, StopsAtItsCapAndKeepsNothingWhilePausedButFollowsWhatIsHeld) 
     EXPECT_TRUE(log.Now().gamepad);
 
     log.Pause(false);
+    log.Input({driver::InputKind::PressControl, Menu::DownControl}); // held: every frame is kept
     for (int frame = 0; frame < InputLog::MaxFrames; ++frame) {
         log.Frame(static_cast<std::uint32_t>(frame));
     }
@@ -116,6 +117,36 @@ TEST(InputLogTest, StopsAtItsCapAndKeepsNothingWhilePausedButFollowsWhatIsHeld) 
     log.Restart();
     EXPECT_FALSE(log.Full());
     EXPECT_EQ(log.Frames(), 0);
+}
+
+// An idle workbench: past a few frames with nothing handed over and nothing
+// held, the log keeps none, so a reload after an idle hour replays what one
+// after an idle minute does, and comes back to the same place.
+TEST_F(KeepPlaceTest, IdleFramesPastAFewAreNotReplayed) {
+    PlayToTheRenamedRow();
+    const int busy = log.Frames();
+    const auto idle = [this](int frames) {
+        for (int i = 0; i < frames; ++i) {
+            Frame();
+        }
+    };
+    idle(3600); // a minute
+    const int afterAMinute = log.Frames();
+    EXPECT_LE(afterAMinute, busy + InputLog::IdleFramesKept);
+    idle(7200);
+    EXPECT_EQ(log.Frames(), afterAMinute) << "two minutes more kept nothing more";
+
+    // A control held keeps every frame: what it does may take them all.
+    input.Key(workbench::BindingFor(SDLK_RIGHT), true, false);
+    idle(100);
+    input.Key(workbench::BindingFor(SDLK_RIGHT), false, false);
+    EXPECT_EQ(log.Frames(), afterAMinute + 100);
+
+    const workbench::Place before = Place();
+    const workbench::ReplayResult replay = Rebuild(QDT_PLACE_NEW);
+    EXPECT_EQ(replay.frames, log.Frames());
+    EXPECT_EQ(workbench::DescribePlaceChange(before, Place()), "");
+    EXPECT_EQ(Menu().selectedRow, "The new label");
 }
 
 TEST(PlaceTest, IsThePageByItsIdWhenKnownAndTheRowShown) {

@@ -415,7 +415,23 @@ TEST_F(WorkbenchTest, TheMousePointsAndClicksAndTheGamesKeyboardTakesTypedText) 
                                 (folder_ / "preview.txt").string() + " 2>&1";
     EXPECT_EQ(std::system(preview.c_str()), 0) << ReadFile(folder_ / "preview.txt");
 
+    // The page scrolled to its end: the cursor selects within the rows shown,
+    // which stay where they are, so a click acts on the row pointed at.
+    Key("Down Down Down"); // over the heading to the last row: rows 4 to 9 are shown
+    for (const char* row : {"6", "8", "9"}) {
+        EXPECT_EQ(WaitForLine("menu: "),
+                  std::string("menu: open 'Example' / 'Example page' row ") + row + " of 9")
+            << Output();
+    }
+    PointAtSlot(0); // the heading: nothing to select
+    PointAtSlot(2);
+    EXPECT_EQ(WaitForLine("menu: "), "menu: open 'Example' / 'Example page' row 6 of 9") << Output();
+    Mouse("click 1");
+    EXPECT_EQ(WaitForLine("menu: "), "menu: open 'Example' / 'Second page' row 1 of 1") << Output();
     Mouse("click 3"); // the right button: Back
+    EXPECT_EQ(WaitForLine("menu: "), "menu: open 'Example' / 'Example page' row 6 of 9") << Output();
+
+    Mouse("click 3");
     EXPECT_EQ(WaitForLine("menu: "), "menu: open 'Quorvane Dev Tools' / 'Main Menu' row 7 of 7") << Output();
     Key("Escape");
     EXPECT_EQ(ExitStatus(), 0);
