@@ -260,7 +260,14 @@ void ReadKeyboardEnd(Reading& line, SessionStep& step) {
 // A mod's answer for the stand-in game, from this step on.
 void ReadAnswer(Reading& line, SessionStep& step) {
     try {
-        step.answer = ParseAnswer(std::string_view(line.text).substr(line.text.find(line.words[0]) + 6));
+        const std::string_view written =
+            std::string_view(line.text).substr(line.text.find(line.words[0]) + 6);
+        step.answer = ParseAnswer(written);
+        // Kept as written, so the session's writer gives the same line back.
+        const std::size_t first = written.find_first_not_of(" \t");
+        const std::size_t last = written.find_last_not_of(" \t\r\n");
+        step.text =
+            first == std::string_view::npos ? "" : std::string(written.substr(first, last - first + 1));
     } catch (const std::invalid_argument& mistake) {
         line.Fail(mistake.what());
     }

@@ -105,6 +105,8 @@ std::string StepLine(const SessionStep& step) {
         return "point at row " + std::to_string(step.row);
     case StepKind::Type:
         return "type " + sim::Quoted(step.text);
+    case StepKind::Answer:
+        return "answer " + step.text;
     case StepKind::KeyboardDone:
         return "keyboard done";
     case StepKind::KeyboardCancel:

@@ -27,6 +27,8 @@ TEST(SessionWriterTest, EveryStepIsWrittenAsALineThatReadsBackAsTheSameStep) {
         {"point at row 3", "point at row 3"},
         {"point at 0.1 0.7", "point at 0.1 0.7"},
         {"type \"Sa\\\"die\\n\"", "type \"Sa\\\"die\\n\""},
+        {"answer CLOCK::GET_CLOCK_HOURS() -> 21", "answer CLOCK::GET_CLOCK_HOURS() -> 21"},
+        {"tap page-down", "tap page-down"},
         {"keyboard done", "keyboard done"},
         {"keyboard cancel", "keyboard cancel"},
         {"snapshot open-2", "snapshot open-2"},
