@@ -27,7 +27,7 @@ namespace {
 
 using Menu::Submenu;
 
-constexpr std::array<std::uint32_t, 12> controls = {
+constexpr std::array<std::uint32_t, 14> controls = {
     Menu::UpControl,
     Menu::DownControl,
     Menu::LeftControl,
@@ -40,6 +40,8 @@ constexpr std::array<std::uint32_t, 12> controls = {
     Control::INPUT_CURSOR_CANCEL,
     Control::INPUT_CURSOR_SCROLL_UP,
     Control::INPUT_CURSOR_SCROLL_DOWN,
+    Menu::PageUpControl,
+    Menu::PageDownControl,
 };
 
 // Every native with a result, in host/NativeList.h's order: inputs pick them by position.

@@ -75,6 +75,7 @@ const std::vector<std::string>& HostileTexts() {
         std::string(300, '\xe9'),
         "\xed\xa0\x80\xf4\x90\x80\x80\xc0\xaf\xe2\x82(",
         std::string("cut\0here", 8),
+        "ROW 1", // a filter's text that some rows hold, in another case
     };
     return texts;
 }
@@ -131,6 +132,7 @@ RowPlan ScenarioPages::ReadRow() {
         row.id = PickId(in_);
         break;
     case Kind::Separator:
+    case Kind::Filter:
         break;
     case Kind::Whole:
     case Kind::Real:
@@ -338,6 +340,8 @@ Option& ScenarioPages::AddRow(Submenu& page, const RowPlan& row, std::size_t at)
                               row.realMax, row.realStep, row.decimals, action);
     case Kind::Text:
         return page.AddTextEntry(text, "a text", Target(textTargets, row.target), row.maxLength, action);
+    case Kind::Filter:
+        return page.AddFilter(text, "a filter");
     default:
         return page.AddOption(text, "an action", action);
     }

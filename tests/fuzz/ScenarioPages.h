@@ -41,7 +41,7 @@ struct EventPlan {
     std::size_t task = 0;          // the task added
 };
 
-enum class Kind : std::uint8_t { Action, Toggle, List, Link, Separator, Whole, Real, Text, Count };
+enum class Kind : std::uint8_t { Action, Toggle, List, Link, Separator, Whole, Real, Text, Filter, Count };
 
 // One row of a template, as read from the input.
 struct RowPlan {

@@ -9,7 +9,7 @@ import struct
 
 IDS = {0: 0, 1: 1, 2: 2, 5: 3, 7: 4, -1: 5, -3: 6, 1000000: 7}
 CONTROLS = dict(up=0, down=1, left=2, right=3, select=4, back=5, modifier=6, chord=7,
-                click=8, right_click=9, wheel_up=10, wheel_down=11)
+                click=8, right_click=9, wheel_up=10, wheel_down=11, page_up=12, page_down=13)
 # The natives with a result, in host/NativeList.h's order.
 NATIVES = dict(input_device=0, pressed_disabled_aware=1, just_released=2, just_pressed=3,
                just_pressed_disabled_aware=4, prompt_valid=5, prompt_active=6, prompt_completed=7,
@@ -25,8 +25,8 @@ REAL_STEPS = {1e-6: 0, 0.1: 1, 0.25: 2, 1.0: 3, 1e30: 4, 0.0: 5, "nan": 6}
 MAX_LENGTHS = {1: 0, 2: 1, 10: 2, 100: 3, 4096: 4, 2**31 - 1: 5, 0: 6}
 # HostileTexts(): 0 empty, 1 "$25", 2 long, 3 control characters, 4 not UTF-8,
 # 5 accents and an emoji, 6 markup, 7 placeholders, 8 long and not UTF-8, 9 surrogates,
-# 10 a NUL inside.
-TEXTS = 11
+# 10 a NUL inside, 11 "ROW 1" (a filter's text some rows hold).
+TEXTS = 12
 
 
 def event(behaviour="nothing", id=0, template=0, task=0):
@@ -70,6 +70,10 @@ def link(id, **decorated):
 
 def separator(**decorated):
     return [4] + decoration(**decorated)
+
+
+def filter_row(**decorated):
+    return [8] + decoration(**decorated)
 
 
 def whole(lo, hi, step=1, target=0, does=None, **decorated):
@@ -439,6 +443,27 @@ DICTIONARY = {
 here = os.path.dirname(os.path.abspath(__file__))
 corpus = os.path.join(here, "corpus")
 os.makedirs(corpus, exist_ok=True)
+# A page longer than its window with a filter row: Page Up and Down, a text
+# some rows hold (headings shown only above a shown row), one none holds (the
+# dimmed "No match"), a link followed and Back with the filter still on, the
+# cursor over the filtered rows, then an empty text showing every row again.
+rows = [filter_row()] + [action() for _ in range(4)] + [separator()] + [action() for _ in range(5)] \
+    + [link(1), separator()] + [action() for _ in range(6)] + [separator(), action(), action()]
+SEEDS["long_filtered_page"] = header([rows, [action()]], [(0, 0), (1, 1)]) + f8() + frame() \
+    + tap("page_down") + frame() + tap("page_down") + frame() + tap("page_down") + frame() \
+    + tap("page_up") + frame() + tap("page_up") + frame() + tap("page_up") + frame() + tap("page_up") + frame() \
+    + tap("select") + frame() + typing(("type", 11), "finish") + frame() + frames(2) \
+    + tap("page_down") + frame() + tap("down") + frame() + tap("up") + frame() + tap("page_up") + frame() \
+    + mouse() + cursor(0, 2) + frame() + cursor(0, 1) + frame() + mouse() + frame() \
+    + tap("up") + frame() + tap("select") + frame() + typing(("type", 1), "finish") + frame() + frames(2) \
+    + tap("down") + frame() + tap("select") + frame() + tap("up") + frame() \
+    + tap("select") + frame() + typing(("type", 10), "finish") + frame() + frames(2) \
+    + tap("select") + frame() + typing(("type", 11), "finish") + frame() + frames(2) \
+    + tap("down") + tap("down") + tap("down") + frame() + tap("select") + frame() + tap("back") + frame() \
+    + tap("up") + tap("up") + tap("up") + frame() + tap("select") + frame() + typing(("type", 0), "finish") \
+    + frame() + frames(2) + tap("page_down") + frame()
+
+
 for name, data in SEEDS.items():
     assert len(data) <= 1024, (name, len(data))
     with open(os.path.join(corpus, name), "wb") as seed:
