@@ -45,7 +45,7 @@ void Gamepads::Added(int deviceIndex) {
         return;
     }
     const char* name = SDL_GameControllerName(controller);
-    pads_.push_back({controller, id, name != nullptr ? name : "controller", {}, {}, {}});
+    pads_.push_back({controller, id, name != nullptr ? name : "controller", {}, {}, {}, {}, {}});
     name_ = pads_.back().name;
     std::printf("controller: added %s\n", name_.c_str());
 }
