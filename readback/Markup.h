@@ -31,7 +31,7 @@ struct TextPiece {
 };
 
 struct TextFormat {
-    float rightMargin = 0.0f; // pixels kept free at the right of the screen
+    float rightMargin = 0.0f; // 1080p layout pixels kept free at the window's right
     Align align = Align::Left;
     std::vector<TextPiece> pieces;
 };
