@@ -48,6 +48,9 @@ struct RECT {
 #define DLL_PROCESS_ATTACH 1
 #define DLL_THREAD_ATTACH 2
 #define DLL_THREAD_DETACH 3
+#define MAX_PATH 260
+#define MOVEFILE_REPLACE_EXISTING 0x1
+#define MOVEFILE_WRITE_THROUGH 0x8
 
 // The stand-in loader looks the entry up by name, as the only visible symbol.
 #define QDT_PLUGIN_ENTRY __attribute__((visibility("default")))
@@ -58,6 +61,10 @@ QDT_HOST_API int GetSystemMetrics(int index);
 QDT_HOST_API HWND FindWindowA(const char* className, const char* windowName);
 QDT_HOST_API BOOL GetWindowRect(HWND window, RECT* rect);
 QDT_HOST_API DWORD GetTickCount();
+// The settings file's place and its replacement: the module's own path, and
+// a file moved over another in one step.
+QDT_HOST_API DWORD GetModuleFileNameA(HINSTANCE module, char* fileName, DWORD size);
+QDT_HOST_API BOOL MoveFileExA(const char* existing, const char* replacement, DWORD flags);
 }
 #endif
 

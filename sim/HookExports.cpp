@@ -1,4 +1,4 @@
-// The hook's nine functions, the four Windows functions and the runtime's
+// The hook's nine functions, the Windows functions and the runtime's
 // release, forwarded to the active stand-in host.
 #include "host/Platform.h"
 #include "host/ScriptHook.h"
@@ -6,6 +6,10 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <string>
 #include <string_view>
 
 using sim::StandInHook;
@@ -93,6 +97,31 @@ BOOL GetWindowRect(HWND window, RECT* rect) {
 DWORD GetTickCount() {
     const StandInHook* host = StandInHook::Active();
     return host != nullptr ? host->tickCount.load() : 0;
+}
+
+// Any module's path is the plug-in's, in the game folder; as on Windows, a
+// path longer than the buffer is cut to fit, ended, and the size answered.
+DWORD GetModuleFileNameA(HINSTANCE /*module*/, char* fileName, DWORD size) {
+    const StandInHook* host = StandInHook::Active();
+    if (host == nullptr || host->gameFolder.empty() || fileName == nullptr || size == 0) {
+        return 0;
+    }
+    const std::string path = host->gameFolder + "/" + host->moduleFileName;
+    const std::size_t copied = std::min<std::size_t>(path.size(), size - 1);
+    std::memcpy(fileName, path.data(), copied);
+    fileName[copied] = '\0';
+    return static_cast<DWORD>(path.size() < size ? copied : size);
+}
+
+// rename() replaces in one step on POSIX; without the flag an existing file stays.
+BOOL MoveFileExA(const char* existing, const char* replacement, DWORD flags) {
+    if (existing == nullptr || replacement == nullptr) {
+        return FALSE;
+    }
+    if ((flags & MOVEFILE_REPLACE_EXISTING) == 0 && std::filesystem::exists(replacement)) {
+        return FALSE;
+    }
+    return std::rename(existing, replacement) == 0 ? TRUE : FALSE;
 }
 
 // Natively the runtime is this process's own and stays: only counted.

@@ -42,6 +42,10 @@ class StandInHook {
     std::atomic<std::uint32_t> tickCount{1000000};
     bool windowRectFails = false;
     int runtimeMemoryReleases = 0; // the plug-in giving back its runtime's memory at unload
+    // The game's folder, where the plug-in's module lies under this name
+    // (GetModuleFileNameA); empty: Windows cannot say, and nothing is kept.
+    std::string gameFolder;
+    std::string moduleFileName = "QuorvaneDevTools.asi";
 
     // Game and record.
     Game game;
