@@ -290,6 +290,45 @@ TEST_F(SettingsTest, HotkeysTakenOrRebound) {
     EXPECT_EQ(targets.counted, 1);
 }
 
+// A player rebinds a kept row's key under [hotkeys]; a name that reads as
+// no key leaves the row's own, an empty one binds none.
+TEST_F(SettingsTest, AKeptRowsHotkeyIsReadFromTheFile) {
+    const struct {
+        const char* line;
+        std::uint32_t flips;
+        std::uint32_t doesNot;
+    } cases[] = {
+        {"camp.stamina = F6", F6, F5},
+        {"camp.stamina = F13", F5, F6},
+        {"CAMP.STAMINA = g", G, F5},
+        {"camp.stamina =", 0, F5},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.line);
+        RebuildProcessState();
+        targets = Targets{};
+        WriteAll(File(), std::string("[hotkeys]\r\n") + c.line + "\r\n");
+        Start();
+        PressKey(c.doesNot);
+        EXPECT_FALSE(targets.stamina);
+        if (c.flips != 0) {
+            PressKey(c.flips);
+            EXPECT_TRUE(targets.stamina);
+        }
+        EXPECT_NE(ReadAll(File()).find(std::string(c.line) + "\r\n"), std::string::npos) << "kept as written";
+        runner.Unload();
+    }
+}
+
+// The file is named after the module, so a renamed copy keeps its own.
+TEST_F(SettingsTest, TheFileIsNamedAfterTheModule) {
+    host.moduleFileName = "Ranch.Hand.asi";
+    WriteAll(folder / "Ranch.Hand.ini", "[camp]\r\nhour = 3\r\n");
+    Start();
+    EXPECT_EQ(targets.hour, 3);
+    EXPECT_FALSE(fs::exists(File()));
+}
+
 TEST_F(SettingsTest, AtMostOneWriteASecondAndNoneAtProcessExit) {
     Start();
     runner.Advance(1000);
