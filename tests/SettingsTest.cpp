@@ -252,6 +252,21 @@ TEST_F(SettingsTest, TheMenuKeyComesFromTheFile) {
         EXPECT_EQ(Setting("menu.key"), c.value) << "a name it cannot read stays as written";
         runner.Unload();
     }
+
+    // A letter typed into the game's keyboard is typing, not the menu key.
+    RebuildProcessState();
+    WriteAll(File(), "[menu]\r\nkey = M\r\n");
+    Start();
+    PressKey('M');
+    Controller().selectedIndex = 4;
+    Tap(Menu::SelectControl);
+    PressKey('M');
+    host.game.keyboard.Type("m");
+    host.game.keyboard.Finish();
+    runner.RunFrame();
+    runner.RunFrame();
+    EXPECT_TRUE(Controller().isOpen);
+    EXPECT_EQ(targets.name, "m");
 }
 
 // The first row registered keeps a key; none takes the menu key. A kept
@@ -283,11 +298,17 @@ TEST_F(SettingsTest, HotkeysTakenOrRebound) {
     EXPECT_TRUE(targets.stamina);
     EXPECT_TRUE(Controller().isOpen) << "the open menu stays open";
 
-    // Not while the game's keyboard takes the player's typing.
+    // Not while the game's keyboard takes the player's typing, nor just
+    // after it for a letter typed into it.
     Controller().selectedIndex = 4;
     Tap(Menu::SelectControl);
     PressKey(G);
+    host.game.keyboard.Type("g");
+    host.game.keyboard.Finish();
+    runner.RunFrame();
+    runner.RunFrame();
     EXPECT_EQ(targets.counted, 1);
+    EXPECT_EQ(targets.name, "g");
 }
 
 // A player rebinds a kept row's key under [hotkeys]; a name that reads as
