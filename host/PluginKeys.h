@@ -20,6 +20,9 @@ inline constexpr std::uint32_t F12 = 0x7b;
 // "0x75" (0x01..0xFE); nothing for any other name.
 inline std::optional<std::uint32_t> KeyOfName(std::string_view name) {
     const auto upper = [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; };
+    if (name.empty()) {
+        return std::nullopt;
+    }
     if (name.size() == 1) {
         const char c = upper(name[0]);
         if ((c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9')) {

@@ -236,7 +236,7 @@ TEST_F(SettingsTest, TheMenuKeyComesFromTheFile) {
         std::uint32_t doesNot;
     } cases[] = {
         {"F9", F9, PluginKeys::Toggle},     {"0x75", F6, PluginKeys::Toggle}, {"m", 'M', PluginKeys::Toggle},
-        {"banana", PluginKeys::Toggle, F9}, {"F13", PluginKeys::Toggle, F9},
+        {"banana", PluginKeys::Toggle, F9}, {"F13", PluginKeys::Toggle, F9},  {"", PluginKeys::Toggle, F9},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.value);

@@ -5,6 +5,7 @@
 #include "tests/fuzz/MenuInvariants.h"
 #include "tests/fuzz/ScenarioGame.h"
 #include "tests/fuzz/ScenarioPages.h"
+#include "tests/fuzz/ScenarioSettings.h"
 
 #include "driver/Runner.h"
 #include "host/GameControls.h"
@@ -21,6 +22,7 @@
 #include <map>
 #include <optional>
 #include <stdexcept>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -85,6 +87,7 @@ class Scenario {
   private:
     // A template an adder refuses fails to register, as a plug-in's page would.
     void Register(std::int32_t id, std::size_t templateIndex) {
+        registered_.emplace_back(id, templateIndex);
         try {
             pages_.Register(id, templateIndex);
         } catch (const std::exception&) {
@@ -353,6 +356,8 @@ class Scenario {
             return HoldAcrossTime();
         case 27:
             return FillMarkupOfHostileValues();
+        case 28:
+            return PlayKeptSettings();
         default: {
             const std::size_t frames = 1 + in_.Pick(16);
             for (std::size_t i = 0; i < frames; ++i) {
@@ -366,8 +371,47 @@ class Scenario {
         return true;
     }
 
+    // Settings kept across games: a hotkey's key tapped, the folder spoiled,
+    // or the game ended and started again on a settings file of the input's.
+    bool PlayKeptSettings() {
+        const std::size_t choice = in_.Pick(3);
+        if (choice == 0) {
+            const std::uint32_t key = scenarioHotkeys[in_.Pick(std::size(scenarioHotkeys))];
+            runner_.KeyDown(key);
+            runner_.KeyUp(key);
+            return true;
+        }
+        if (choice == 1) {
+            SpoilScenarioFolder(in_, host_);
+            return true;
+        }
+        if (host_.gameFolder.empty()) {
+            PlaceInScenarioFolder(host_);
+        }
+        runner_.Unload();
+        WriteScenarioSettings(in_, host_);
+        RebuildProcessState();
+        ResetScenarioTargets();
+        Menu::settings.enabled = true;
+        pages_.keepSettings = true;
+        runner_.Load(driver::Plugin::Linked(&DllMain));
+        restarted_ = true;
+        radarStale_ = !host_.game.radarShown;
+        if (!RunFrame()) {
+            return false;
+        }
+        // The game's pages, registered again as a plug-in's start-up would.
+        const std::vector<std::pair<std::int32_t, std::size_t>> pages = std::exchange(registered_, {});
+        for (const auto& [id, templateIndex] : pages) {
+            Register(id, templateIndex);
+        }
+        pages_.InstallMenuEvents();
+        return true;
+    }
+
     ByteReader in_;
     ScenarioPages pages_{in_};
+    std::vector<std::pair<std::int32_t, std::size_t>> registered_;
     std::map<std::uint64_t, std::uint64_t> answers_;
     sim::StandInHook host_;
     driver::Runner runner_{host_};
@@ -389,5 +433,6 @@ ScenarioResult PlayScenario(std::span<const std::uint8_t> input) {
     }
     // The rows' actions refer to the scenario, which is gone: drop them too.
     RebuildProcessState();
+    RemoveScenarioFolder();
     return result;
 }

@@ -352,6 +352,27 @@ void ScenarioPages::Fill(Submenu& page, std::size_t templateIndex) {
     page.onEnter = Event(plan.onEnter);
     page.onLeave = Event(plan.onLeave);
     for (std::size_t i = 0; i < plan.rows.size(); ++i) {
-        Decorate(AddRow(page, plan.rows[i], i), plan.rows[i]);
+        Option& option = AddRow(page, plan.rows[i], i);
+        Decorate(option, plan.rows[i]);
+        if (keepSettings) {
+            Keep(option, plan.rows[i], templateIndex, i);
+        }
+    }
+}
+
+// Names and keys follow from the template and the row's place, so a page
+// registered again after a restart keeps the same ones. A badge of 2 or 3
+// also asks for what registration refuses: a name no line holds, a hotkey
+// on a row that cannot run one.
+void ScenarioPages::Keep(Option& option, const RowPlan& row, std::size_t templateIndex,
+                         std::size_t at) const {
+    const bool value = row.kind == Kind::Toggle || row.kind == Kind::List || row.kind == Kind::Whole ||
+                       row.kind == Kind::Real || row.kind == Kind::Text;
+    if (value || row.badge == 2) {
+        option.savedAs =
+            row.badge == 2 ? "no dot" : "t" + std::to_string(templateIndex) + ".row " + std::to_string(at);
+    }
+    if (row.kind == Kind::Action || row.kind == Kind::Toggle || row.badge == 3) {
+        option.hotkey = scenarioHotkeys[(templateIndex + at) % std::size(scenarioHotkeys)];
     }
 }

@@ -88,6 +88,10 @@ class ScenarioPages {
     void InstallMenuEvents();
     std::size_t TemplateCount() const { return templates_.size(); }
 
+    // After a restart with settings kept: rows are kept under names and hold
+    // hotkeys, some of them refused, some on keys taken twice or the menu's.
+    bool keepSettings = false;
+
     EventPlan ReadEvent();
     std::function<void()> Event(const EventPlan& plan);
     // Values other code writes into the rows' targets, a new set each time.
@@ -99,6 +103,7 @@ class ScenarioPages {
     void Fill(Menu::Submenu& page, std::size_t templateIndex);
     Menu::Option& AddRow(Menu::Submenu& page, const RowPlan& row, std::size_t at);
     void Decorate(Menu::Option& option, const RowPlan& row);
+    void Keep(Menu::Option& option, const RowPlan& row, std::size_t templateIndex, std::size_t at) const;
     void Run(const EventPlan& plan);
     void DrawOwnTexts();
 
@@ -114,3 +119,6 @@ class ScenarioPages {
 
 // The targets rows point at: process-wide, as a plug-in's are; reset per scenario.
 void ResetScenarioTargets();
+
+// The keys kept rows' hotkeys take, the menu's own among them; 0 is none.
+inline constexpr std::uint32_t scenarioHotkeys[] = {0, 0x77, 'A', 0x74, '1', 0x74};

@@ -234,6 +234,40 @@ def markup(*texts):
     return [27] + list(texts)
 
 
+# Kept settings (ScenarioSettings.cpp): the values a player's file holds,
+# by index, and the key names; scenarioHotkeys by index.
+KEPT_VALUES = {"on": 0, "off": 1, "TRUE": 2, "0": 3, "value 1": 4, "value 9": 5, "23": 6, "-1": 7, "0.10": 8,
+               "1e999": 9, "nan": 10, "spaced": 11, "": 12, "not text": 13, "0.15": 14}
+KEY_NAMES = {"F8": 0, "F5": 1, "a": 2, "0x41": 3, "bogus": 4, "": 5, "0x00": 6}
+HOTKEYS = {"none": 0, "F8": 1, "A": 2, "F5": 3, "1": 4}
+
+
+def players_file(menu_key, pages, hotkeys):
+    """pages: three lists of six KEPT_VALUES names; hotkeys: two KEY_NAMES names."""
+    return [KEY_NAMES[menu_key]] + [KEPT_VALUES[v] for rows in pages for v in rows] + [KEY_NAMES[k] for k in hotkeys]
+
+
+def restart_game(file="as left", players=None, noise=()):
+    """The game ends and starts again on a settings file: none, as the last game left it, a player's,
+    64 bytes of noise, a player's after 70 KiB, a player's cut mid-line, a player's with a BOM and CRLF."""
+    kinds = ["none", "as left", "players", "noise", "huge", "cut", "bom"]
+    out = [28, 2, kinds.index(file)]
+    if file == "noise":
+        out += list(noise) + [0] * (64 - len(noise))
+    elif file in ("players", "huge", "cut", "bom"):
+        out += players
+    return out
+
+
+def hotkey(name):
+    return [28, 0, HOTKEYS[name]]
+
+
+def spoil_folder(how):
+    """gone: writes fail for want of the folder; taken: a folder stands where the file is written; mend."""
+    return [28, 1, ["gone", "taken", "mend"].index(how)]
+
+
 def downs(n):
     return sum((tap("down") + frame() for _ in range(n)), [])
 
@@ -439,6 +473,34 @@ DICTIONARY = {
     "markup": markup(0, 1, 2, 3, 4, 7),
     "dynamic_page": page([action()], dynamic=True, enter=event("refresh", 0)),
 }
+
+# Kept settings: rows of every kind kept, hotkeys (one on the menu's key, one
+# on a key taken), a page refused for a name no line holds; the game started
+# again on a player's file, then on spoiled ones, with writes that fail.
+kept = [toggle(0), lst(3), whole(0, 23), real(0.0, 1.0, 0.1, 2), text(10), action()]
+usual = players_file("F5", [["on", "value 1", "23", "0.10", "spaced", "TRUE"],
+                            ["off", "-1", "1e999", "nan", "", "not text"],
+                            ["0", "value 9", "-1", "0.10", "on", "off"]], ["a", "bogus"])
+# A player's file of values no row takes: not a switch, not among the values,
+# not a number, too many decimals, out of range, off the steps.
+unreadable = players_file("0x41", [["value 1", "value 9", "1e999", "0.15", "not text", "nan"],
+                                   ["on", "TRUE", "0.10", "-1", "23", "0"],
+                                   ["", "", "", "", "", ""]], ["F8", "0x00"])
+# Badges 1 and 2 ask for a name no line holds and a hotkey on a list: refused.
+SEEDS["kept_settings"] = header([kept, [action(), toggle(1), action()], [action(badge=1)], [lst(2, badge=2)]],
+                                [(0, 0), (5, 1), (7, 2), (2, 3)]) \
+    + restart_game("players", usual) + frame() + hotkey("F5") + frame() + f8() + frame() \
+    + tap("select") + frame() + tap("down") + frame() + tap("right") + frame() + tap("down") + frame() \
+    + tap("right") + frame() + tap("down") + frame() + tap("left") + frame() + advance(1500) + frame() \
+    + hotkey("F5") + frame() + hotkey("A") + frame() + f8() + frame() + frames(2) \
+    + restart_game("as left") + frames(2) + hotkey("F5") + frame() + key(0x74, 0) + frame() \
+    + spoil_folder("gone") + f8() + frame() + tap("select") + frame() + f8() + frame() \
+    + spoil_folder("taken") + f8() + frame() + tap("select") + frame() + f8() + frame() + advance(1500) + frame() \
+    + spoil_folder("mend") + advance(1500) + frame() + hotkey("A") + frame() \
+    + restart_game("noise", noise=b"\x00\xff[menu]\nkey = F5\n\x01") + frames(2) \
+    + restart_game("huge", usual) + frames(2) + restart_game("cut", usual) + frames(2) \
+    + restart_game("bom", unreadable) + frames(2) + restart_game("players", unreadable) + frames(2) + f8() + frame() + tap("select") + frame() \
+    + typing(("type", 5), "finish") + frame() + frames(2) + restart_game("none") + frames(2)
 
 here = os.path.dirname(os.path.abspath(__file__))
 corpus = os.path.join(here, "corpus")
