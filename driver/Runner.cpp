@@ -36,6 +36,22 @@ void Runner::Unload() {
     host_.AbandonScript();
 }
 
+void Runner::RestartGame() {
+    if (!plugin_) {
+        return;
+    }
+    const std::function<Plugin()> reopen = plugin_->Reopener();
+    Unload();
+    FreshGame();
+    Load(reopen());
+}
+
+void Runner::FreshGame() {
+    auto answers = std::move(host_.game.answerOverride);
+    host_.game = sim::Game{};
+    host_.game.answerOverride = std::move(answers);
+}
+
 void Runner::KeyDown(std::uint32_t key, bool repeat) {
     if (host_.keyboardHandler != nullptr) {
         host_.keyboardHandler(key, 1, 0, FALSE, FALSE, repeat ? TRUE : FALSE, FALSE);
