@@ -9,7 +9,7 @@ set(QDT_PLUGIN_LAYERS boundary menu pages entry)
 set(QDT_PLUGIN_boundary
   host/ControlList.h host/GameControls.h host/GameWindow.h host/KeyStates.cpp host/KeyStates.h
   host/MenuArt.h host/MenuControls.h host/NativeInvoker.h host/NativeList.h host/Natives.h host/Platform.h host/PluginKeys.h
-  host/ScriptHook.h host/SettingsFile.h host/windows/
+  host/ScriptHook.h host/SettingsDisk.cpp host/SettingsDisk.h host/SettingsFile.h host/windows/
   # The menu's places and sizes and its scale, which the read-back and the renderer read too.
   menu/Geometry.h)
 set(QDT_PLUGIN_menu menu/)

@@ -1,6 +1,7 @@
 // The camp: the game's hour as a number row that sets the clock and follows
 // it, sleep that only night allows, and stamina kept up every frame by an
-// amount set on a float row.
+// amount set on a float row; the stamina rows are kept in the settings file,
+// and F5 flips the toggle.
 #include "examples/ExamplePage.h"
 
 #include "menu/Menu.h"
@@ -76,9 +77,14 @@ void AddCampRows(Menu::Submenu* page) {
     sleep.rightText = IsNight(hour) ? "" : "night only";
     sleep.onHover = DescribeSleep;
     page->AddSeparator("Stamina");
-    page->AddToggle("Keep stamina up", "Refills stamina every frame, open or closed.", &keepStaminaUp);
+    Menu::Option& stamina =
+        page->AddToggle("Keep stamina up", "Refills stamina every frame, open or closed.", &keepStaminaUp);
+    stamina.savedAs = "camp.stamina";
+    // F5 flips it, the menu open or closed (the settings file may rebind it).
+    stamina.hotkey = 0x74;
     page->AddNumber("Refill per frame", "How much stamina each frame gives back.", &refillPerFrame, 0.0f,
-                    2.0f, 0.1f, 1);
+                    2.0f, 0.1f, 1)
+        .savedAs = "camp.refill";
 }
 
 } // namespace

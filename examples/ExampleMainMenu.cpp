@@ -20,6 +20,8 @@ void InitializeMenu() {
     Menu::style.separatorColour = {236, 186, 72, 255};
     Menu::style.descriptionColour = {200, 210, 230, 255};
     menuController->mouseEnabled = true;
+    // Remembered rows, the menu key and hotkeys, in QuorvaneExample.ini beside QuorvaneExample.asi.
+    Menu::settings.enabled = true;
 
     menuController->AddSubmenu(0, "Quorvane Dev Tools", "Main Menu", [](Menu::Submenu* main) {
         AddVoiceOptions(main);

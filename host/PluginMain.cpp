@@ -6,15 +6,20 @@
 #include "host/ScriptHook.h"
 #include "menu/Menu.h"
 #include "menu/Prompts.h"
+#include "menu/Settings.h"
 
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <string>
 
 namespace {
 
 // Windows parks a minimised window here, shrunk to its caption bar.
 constexpr LONG MinimisedPosition = -32000;
+
+// The longest path Windows hands back.
+constexpr DWORD MaxModulePath = 32768;
 
 // One side of the game's picture, when the rectangle shows one: not empty or
 // inside out, not longer than an int.
@@ -44,6 +49,22 @@ void MeasureGameWindow() {
     windowScale = Menu::ScaleOfWindow(windowWidth, windowHeight);
 }
 
+// The module's path with its extension replaced: RanchHand.ini beside
+// RanchHand.asi, so a renamed copy keeps its own. Empty when Windows cannot
+// say (or the path does not fit).
+std::string SettingsPath() {
+    std::string path(MaxModulePath, '\0');
+    const DWORD length = GetModuleFileNameA(pluginModule, path.data(), MaxModulePath);
+    if (length == 0 || length >= MaxModulePath) {
+        return {};
+    }
+    path.resize(length);
+    const std::size_t name = path.find_last_of("/\\");
+    const std::size_t dot = path.rfind('.');
+    const bool hasExtension = dot != std::string::npos && (name == std::string::npos || dot > name);
+    return path.substr(0, hasExtension ? dot : path.size()) + ".ini";
+}
+
 void StartUp() {
     menuController = std::make_unique<Menu::Controller>();
     Menu::Controller& controller = *menuController;
@@ -54,6 +75,9 @@ void StartUp() {
         CreatePrompt(controller.backPrompt, "Back", Menu::BackControl);
     }
     InitializeMenu();
+    if (Menu::settings.enabled) {
+        Menu::LoadSettings(SettingsPath());
+    }
     controller.OpenSubmenu(0);
     MeasureGameWindow();
 }
@@ -87,6 +111,7 @@ void ScriptMain() {
 
 extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID reserved) {
     if (reason == DLL_PROCESS_ATTACH) {
+        pluginModule = instance;
         scriptRegister(instance, ScriptMain);
         keyboardHandlerRegister(KeyboardHandler);
     } else if (reason == DLL_PROCESS_DETACH) {
@@ -96,6 +121,9 @@ extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID reserved
         // keeps would stay behind at every reload. A process that is ending
         // (reserved set) gets it all back anyway.
         if (reserved == nullptr) {
+            // A script reload: what changed in the last second is kept. An
+            // ending process may be past the point where files can be written.
+            Menu::WriteSettings(true);
             ReleaseRuntimeMemory();
         }
     }

@@ -1,6 +1,7 @@
 #include "host/ProcessState.h"
 
 #include "host/Platform.h"
+#include "host/PluginMain.h"
 #include "menu/Geometry.h"
 
 #include <algorithm>
@@ -39,7 +40,9 @@ int ScreenMetric(int index, int reference) {
     STATE(windowScale, Menu::ScaleOfWindow(windowWidth, windowHeight))                                       \
     STATE(Menu::frameTexts)                                                                                  \
     STATE(Menu::textImages)                                                                                  \
-    STATE(Menu::style)
+    STATE(Menu::style)                                                                                       \
+    STATE(Menu::settings)                                                                                    \
+    STATE(pluginModule)
 
 #define QDT_DEFINE(name, ...) decltype(name) name{__VA_ARGS__};
 QDT_PROCESS_STATE(QDT_DEFINE)

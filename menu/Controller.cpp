@@ -6,8 +6,10 @@
 #include "menu/Drawing.h"
 #include "menu/Events.h"
 #include "menu/Filter.h"
+#include "menu/Hotkeys.h"
 #include "menu/Prompts.h"
 #include "menu/Rows.h"
+#include "menu/Settings.h"
 #include "menu/Style.h"
 #include "menu/TextStore.h"
 
@@ -24,12 +26,21 @@ namespace {
 // is refused rather than drawn without it.
 void Fill(Submenu& page) {
     page.init(&page);
+    bool keeps = false;
     for (const Option& row : page.options) {
         if (!row.rightText.empty() && (row.isList || row.isNumber || row.isToggle)) {
             throw std::invalid_argument("a list, number or toggle row shows its value where rightText "
                                         "stands: \"" +
                                         row.text + "\" takes none");
         }
+        if (!row.savedAs.empty() || row.hotkey != 0) {
+            CheckKeptRow(row);
+            keeps = true;
+        }
+    }
+    // A page that held a hotkey before gives it up.
+    if (keeps || !settings.frame.hotkeys.empty()) {
+        TakeKeptRows(page);
     }
     ApplyFilter(page);
 }
@@ -209,6 +220,12 @@ void Controller::FrameTick() {
         ReadKeyboard(*this);
     } else {
         ReadInput(*this);
+        if (settings.frame.anyHotkey) {
+            RunHotkeys();
+        }
+    }
+    if (settings.frame.unsaved) {
+        WriteSettings(false);
     }
     if (currentSubmenu == nullptr) {
         // A start-up that registered no page 0 has nothing to show: no input

@@ -8,7 +8,6 @@
 #include "host/NativeInvoker.h"
 #include "host/Natives.h"
 #include "host/Platform.h"
-#include "host/PluginKeys.h"
 #include "menu/ControlGroups.h"
 #include "menu/Prompts.h"
 #include "menu/Rows.h"
@@ -96,9 +95,10 @@ void ReadPageJumps(Controller& menu) {
 void ReadInput(Controller& menu) {
     menu.controlGroup = Invoke<bool>(Native::InputDeviceQuery, 0) ? KeyboardGroup : GamepadGroup;
 
-    // The keyboard comes first; the chord is not even queried when F8 toggles.
+    // The keyboard comes first (F8, or the key the settings file names); the
+    // chord is not even queried when it toggles.
     menu.toggleRequested =
-        ConsumeKeyRelease(PluginKeys::Toggle, ToggleWindowMs) ||
+        ConsumeKeyRelease(settings.frame.menuKey, ToggleWindowMs) ||
         (Invoke<bool>(Native::ControlPressedDisabledAware, GamepadGroup, ChordModifierControl) &&
          Invoke<bool>(Native::ControlJustReleased, GamepadGroup, ChordControl));
 

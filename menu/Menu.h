@@ -10,6 +10,7 @@
 //   The mouse ........... Controller::mouseEnabled
 //   Typed text .......... Submenu::AddTextEntry, Option::textTarget
 //   Long pages .......... Submenu::AddFilter (find a row by typing); Page Up/Down move a window
+//   Kept settings ....... Menu::settings, Option::savedAs, Option::hotkey
 //   The look ............ Menu::Style, Menu::Colour, Menu::style
 //   Calling a native .... NativeInvoker::Invoke, Native::* (host/NativeList.h lists them)
 //   Process-wide names .. menuController, submenuRegistry, Menu::SelectedRow, InitializeMenu
@@ -24,6 +25,7 @@
 #include "host/NativeInvoker.h"
 #include "host/Natives.h"
 #include "menu/FrameState.h"
+#include "menu/SettingsState.h"
 
 #include <QuorvaneMenuVersion.h>
 #include <cstdint>
@@ -80,6 +82,18 @@ struct Option {
     // set: runs when the selection comes onto this row (a move, a page shown,
     // the menu opened with the selection on it).
     std::function<void()> onHover;
+    // set, on a toggle, list, number or text row: the setting its value is
+    // kept under while Menu::settings.enabled ("camp.hour": the line
+    // "hour = 13" under "[camp]"); empty: not kept. Registering its page
+    // throws std::invalid_argument for a name without a dot, one in the
+    // sections "menu" or "hotkeys", or another kind of row.
+    std::string savedAs;
+    // set, on an action or toggle row: a key (a Windows virtual-key code, 0
+    // none) that runs the row as Select would, the menu open or closed. A
+    // saved row's key is kept under "[hotkeys]" by its savedAs name. A key
+    // the menu opens with or an earlier row holds is not bound. Another
+    // kind of row throws at registration.
+    std::uint32_t hotkey = 0;
 
     // Sets text; a list whose value text was never filled shows its value from now on.
     void SetText(std::string newText);
@@ -244,6 +258,20 @@ struct Controller {
 // listIndex and valueText already stepped, a toggle's flag already flipped, a
 // number's valueText its target's value. Keep it no longer than the action.
 Option* SelectedRow();
+
+// ---- Kept settings ---------------------------------------------------------------
+
+// The settings file beside the plug-in (RanchHand.ini beside RanchHand.asi):
+// the rows' savedAs values, "[menu] key" (the key that opens the menu) and
+// "[hotkeys]". Read at start-up, written when a kept value changes (at most
+// once a second) and when the menu closes.
+struct Settings {
+    bool enabled = false;     // set, in InitializeMenu: keep settings; off, no file is touched
+    SettingsFrameState frame; // the frame's own (menu/SettingsState.h)
+};
+
+// Process-wide, defined in host/ProcessState.cpp.
+extern Settings settings;
 
 // ---- The look -------------------------------------------------------------------
 

@@ -6,9 +6,11 @@
 #include "host/KeyStates.h"
 #include "host/PluginKeys.h"
 #include "menu/Events.h"
+#include "menu/Hotkeys.h"
 #include "menu/Layout.h"
 #include "menu/Number.h"
 #include "menu/Rows.h"
+#include "menu/Settings.h"
 #include "menu/Sound.h"
 #include "menu/Style.h"
 
@@ -69,6 +71,7 @@ class MarkerReset {
             option->frame.invoking = false;
             option->frame.steppedLeft = false;
             option->frame.steppedRight = false;
+            KeepRowValue(*option); // the value as the step and the action left it
         }
     }
     MarkerReset(const MarkerReset&) = delete;
@@ -322,6 +325,9 @@ void ActOnRequests(Controller& menu) {
 } // namespace
 
 Option* SelectedRow() {
+    if (settings.frame.hotkeyRunning) {
+        return HotkeyRow();
+    }
     if (menuController == nullptr || menuController->currentSubmenu == nullptr) {
         return nullptr;
     }

@@ -4,6 +4,7 @@
 #include "host/NativeInvoker.h"
 #include "host/Natives.h"
 #include "menu/Events.h"
+#include "menu/Settings.h"
 #include "menu/Sound.h"
 
 namespace Menu {
@@ -22,6 +23,7 @@ void Controller::SetOpen(bool open) {
         HoverSelectedRow(*this);
     } else {
         RunEvent(onClose);
+        WriteSettings(true);
     }
 }
 

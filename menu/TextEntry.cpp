@@ -10,6 +10,7 @@
 #include "menu/ControlGroups.h"
 #include "menu/Filter.h"
 #include "menu/Rows.h"
+#include "menu/Settings.h"
 #include "menu/Utf8.h"
 
 #include <cstddef>
@@ -120,6 +121,7 @@ void ReadKeyboard(Controller& menu) {
     }
     *option->textTarget = TypedText(result, option->textMaxLength);
     option->rightText = *option->textTarget;
+    KeepRowValue(*option);
     if (menu.currentSubmenu == ended.page && menu.selectedIndex == ended.row) {
         RunRowAction(*ended.page, ended.row);
     }

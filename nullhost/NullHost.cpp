@@ -165,5 +165,12 @@ BOOL GetWindowRect(HWND, RECT* rect) {
 DWORD GetTickCount() {
     return nullhost::TickCount;
 }
+// No module path: a plug-in keeps no settings file here.
+DWORD GetModuleFileNameA(HINSTANCE, char*, DWORD) {
+    return 0;
+}
+BOOL MoveFileExA(const char*, const char*, DWORD) {
+    return FALSE;
+}
 void ReleaseRuntimeMemory() {}
 }

@@ -5,6 +5,7 @@
 #include <string>
 
 bool fixtureMainPageIsZero = true;
+std::function<void()> fixtureInitialize;
 
 // Six plain rows whose actions do nothing: a test that needs other rows
 // registers them itself.
@@ -15,4 +16,7 @@ void InitializeMenu() {
             main->AddOption("Row " + std::to_string(row), "Fixture row " + std::to_string(row) + ".", {});
         }
     });
+    if (fixtureInitialize) {
+        fixtureInitialize();
+    }
 }
