@@ -67,18 +67,20 @@ Plugin::~Plugin() {
     Unload();
 }
 
-BOOL Plugin::Notify(DWORD reason) {
-    return entry_ != nullptr ? entry_(module_, reason, nullptr) : TRUE;
+BOOL Plugin::Notify(DWORD reason, LPVOID reserved) {
+    return entry_ != nullptr ? entry_(module_, reason, reserved) : TRUE;
 }
 
-void Plugin::Unload() {
+void Plugin::Unload(Detach how) {
     if (module_ == nullptr) {
         return;
     }
 #ifdef _WIN32
+    static_cast<void>(how); // the loader says "freed"; only the process's end could say otherwise
     FreeLibrary(static_cast<HMODULE>(library_));
 #else
-    Notify(DLL_PROCESS_DETACH);
+    static char processEnding;
+    Notify(DLL_PROCESS_DETACH, how == Detach::ProcessEnds ? &processEnding : nullptr);
     if (library_ != nullptr) {
         dlclose(library_);
     } else if (rebuild_ != nullptr) {

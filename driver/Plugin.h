@@ -11,6 +11,10 @@ namespace driver {
 
 using EntryPoint = BOOL(WINAPI*)(HINSTANCE, DWORD, LPVOID);
 
+// Why a plug-in is detached: freed while the game goes on (a script reload),
+// or the game's process ending (DllMain's reserved argument set).
+enum class Detach { Freed, ProcessEnds };
+
 class Plugin {
   public:
     // Loads a module file: the runtime builds its load-time state, as the loader would.
@@ -27,9 +31,10 @@ class Plugin {
 
     HINSTANCE Module() const { return module_; }
     // Calls the entry point with a reason code, as the loader does.
-    BOOL Notify(DWORD reason);
-    // Detach, then let the runtime destroy the load-time state.
-    void Unload();
+    BOOL Notify(DWORD reason, LPVOID reserved = nullptr);
+    // Detach, then let the runtime destroy the load-time state. On Windows
+    // FreeLibrary tells the module it is freed, whatever how says.
+    void Unload(Detach how = Detach::Freed);
     bool Loaded() const { return module_ != nullptr; }
     // Loads the same plug-in again once this one is unloaded: the module file
     // anew, or the linked plug-in attached again.

@@ -28,9 +28,9 @@ void Runner::RunFrames(int count) {
     }
 }
 
-void Runner::Unload() {
+void Runner::Unload(Detach how) {
     if (plugin_) {
-        plugin_->Unload();
+        plugin_->Unload(how);
         plugin_.reset();
     }
     host_.AbandonScript();
@@ -41,7 +41,7 @@ void Runner::RestartGame() {
         return;
     }
     const std::function<Plugin()> reopen = plugin_->Reopener();
-    Unload();
+    Unload(Detach::ProcessEnds);
     FreshGame();
     Load(reopen());
 }

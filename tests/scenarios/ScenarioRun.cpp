@@ -161,10 +161,11 @@ std::string DescribeStep(const Step& step) {
     return "?";
 }
 
-void Unload(driver::Runner& runner, const std::string& pluginPath, Writer& out) {
+void Unload(driver::Runner& runner, const std::string& pluginPath, Writer& out,
+            driver::Detach how = driver::Detach::Freed) {
     sim::StandInHook& host = runner.host();
     const std::size_t logged = host.hookLog.size();
-    runner.Unload();
+    runner.Unload(how);
     WriteHookLog(host, logged, out);
     const std::vector<std::string> unregistrations(host.hookLog.begin() + static_cast<std::ptrdiff_t>(logged),
                                                    host.hookLog.end());
@@ -234,7 +235,7 @@ Record RunScenario(const Scenario& scenario, const std::string& givenPath, const
             }
             break;
         case StepKind::RestartGame:
-            Unload(runner, pluginPath, out);
+            Unload(runner, pluginPath, out, driver::Detach::ProcessEnds);
             runner.FreshGame();
             Load(runner, pluginPath, out);
             break;
