@@ -37,7 +37,7 @@ const TextImages& TextImagesFor(const WindowScale& window) {
     TextImages& images = textImages;
     if (images.forHeight != window.heightScaled) {
         images.leftArrow = ImageTag(MenuArt::ListArrowLeft, ListArrowSide, window) + " ";
-        images.rightArrow = " " + ImageTag(MenuArt::ListArrowRight, ListArrowSide, window);
+        images.rightArrow.assign(1, ' ').append(ImageTag(MenuArt::ListArrowRight, ListArrowSide, window));
         images.tick = ImageTag(MenuArt::Tick, TickSide, window);
         images.tickBox = ImageTag(MenuArt::TickBox, TickSide, window);
         images.forHeight = window.heightScaled; // last: a failed allocation makes them again
@@ -55,9 +55,9 @@ const TextImages& TextImagesFor(const WindowScale& window) {
                height / window.height, rotation, colour.red, colour.green, colour.blue, colour.alpha);
 }
 
-// A sprite given by its top-left corner in layout pixels.
-void DrawCornerSprite(const char* dictionary, const char* texture, float left, float top, float width,
-                      float height, Colour colour) {
+// A sprite given by its top-left corner in layout pixels; inlined too.
+[[gnu::always_inline]] inline void DrawCornerSprite(const char* dictionary, const char* texture, float left,
+                                                    float top, float width, float height, Colour colour) {
     DrawLayoutSprite(dictionary, texture, left + width / 2.0f, top + height / 2.0f, width, height, 0.0f,
                      colour);
 }
@@ -68,8 +68,8 @@ void DrawCornerSprite(const char* dictionary, const char* texture, float left, f
     DrawLayoutSprite(texture.dictionary, texture.name, centreX, centreY, width, height, rotation, colour);
 }
 
-void DrawCornerSprite(MenuArt::Texture texture, float left, float top, float width, float height,
-                      Colour colour) {
+[[gnu::always_inline]] inline void DrawCornerSprite(MenuArt::Texture texture, float left, float top,
+                                                    float width, float height, Colour colour) {
     DrawCornerSprite(texture.dictionary, texture.name, left, top, width, height, colour);
 }
 

@@ -80,11 +80,8 @@ class FrameReader {
         }
         Check(call.args.size() == DrawSpriteArguments && call.args[11] == 0,
               "GRAPHICS::DRAW_SPRITE needs 12 arguments ending in 0");
-        DrawItem item;
-        item.sprite = Sprite{call.Text(0),  call.Text(1),  call.Float(2), call.Float(3),
-                             call.Float(4), call.Float(5), call.Float(6), ColourAt(call, 7)};
-        drawing_.items.push_back(std::move(item));
-        ++drawing_.sprites;
+        drawing_.sprites.push_back(Sprite{call.Text(0), call.Text(1), call.Float(2), call.Float(3),
+                                          call.Float(4), call.Float(5), call.Float(6), ColourAt(call, 7)});
         drawing_.order += 's';
     }
 
@@ -125,9 +122,7 @@ class FrameReader {
         }
         const bool fromMade = made != nullptr && call.args[0] == made->result;
         Check(fromMade, "UIDEBUG::_BG_DISPLAY_TEXT shows another game string");
-        DrawItem item;
-        item.isText = true;
-        Text& text = item.text;
+        Text text;
         text.markup = call.Text(0);
         if (fromMade) {
             text.markupLocation = reinterpret_cast<const char*>(static_cast<std::uintptr_t>(made->args[2]));
@@ -136,8 +131,7 @@ class FrameReader {
         text.x = call.Float(1);
         text.y = call.Float(2);
         text.colour = colour;
-        drawing_.items.push_back(std::move(item));
-        ++drawing_.texts;
+        drawing_.texts.push_back(std::move(text));
         drawing_.order += 't';
     }
 

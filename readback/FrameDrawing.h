@@ -51,12 +51,6 @@ struct Text {
     std::string Attribute(const std::string& name) const;
 };
 
-struct DrawItem {
-    bool isText = false;
-    Sprite sprite; // when !isText
-    Text text;     // when isText
-};
-
 // The last state a prompt was set to in the frame.
 struct Prompt {
     std::uint32_t handle = 0;
@@ -64,11 +58,12 @@ struct Prompt {
     bool enabled = false;
 };
 
+// A frame read back: what it drew, sprites and texts apart; order says how
+// they interleave.
 struct Drawing {
-    std::vector<DrawItem> items;
-    int sprites = 0;
-    int texts = 0;
-    std::string order; // 's' per sprite, 't' per text, 'r' per radar call
+    std::vector<Sprite> sprites;
+    std::vector<Text> texts;
+    std::string order; // 's' per sprite, 't' per text, 'r' per radar call, in drawing order
     std::vector<Prompt> prompts;
     int unreadable = 0;              // draw calls without the arguments they need: drawn as nothing
     std::vector<std::string> faults; // strict reading only: calling sequences broken

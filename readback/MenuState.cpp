@@ -40,9 +40,9 @@ bool HasImage(const Text& text, std::string_view texture) {
 // The y of the first sprite with this texture at its top edge (centre when
 // centre is asked), if the frame drew one.
 std::optional<float> SpriteY(const Drawing& drawing, std::string_view texture, bool topEdge) {
-    for (const DrawItem& item : drawing.items) {
-        if (!item.isText && item.sprite.texture == texture) {
-            return topEdge ? item.sprite.y - item.sprite.height / 2.0f : item.sprite.y;
+    for (const Sprite& sprite : drawing.sprites) {
+        if (sprite.texture == texture) {
+            return topEdge ? sprite.y - sprite.height / 2.0f : sprite.y;
         }
     }
     return std::nullopt;
@@ -66,17 +66,13 @@ std::optional<RowCounter> ReadRowCounter(std::string_view text) {
 
 MenuState ReadMenu(const Drawing& drawing) {
     MenuState state;
-    state.open = !drawing.items.empty();
+    state.open = !drawing.sprites.empty() || !drawing.texts.empty();
     const float listTop = SpriteY(drawing, ListTopTexture, true).value_or(std::numeric_limits<float>::max());
     const std::optional<float> highlightTop = SpriteY(drawing, HighlightTopTexture, false);
     const std::optional<float> highlightBottom = SpriteY(drawing, HighlightBottomTexture, false);
     const std::optional<float> descriptionBar = SpriteY(drawing, DescriptionBarTexture, false);
     int headerTitles = 0;
-    for (const DrawItem& item : drawing.items) {
-        if (!item.isText) {
-            continue;
-        }
-        const Text& text = item.text;
+    for (const Text& text : drawing.texts) {
         const std::string plain = text.Plain();
         if (text.y < listTop && (text.format.align == Align::Center || InTitleFont(text)) &&
             headerTitles < 2) {
@@ -131,14 +127,14 @@ std::optional<ScreenPlace> RowPlace(const Drawing& drawing, int row, std::string
     const Sprite* left = nullptr;
     const Sprite* middle = nullptr;
     const Sprite* lowerScroller = nullptr;
-    for (const DrawItem& item : drawing.items) {
-        const std::string_view texture = item.isText ? std::string_view() : item.sprite.texture;
+    for (const Sprite& sprite : drawing.sprites) {
+        const std::string_view texture = sprite.texture;
         if (texture == MenuArt::HighlightLeft.name && left == nullptr) {
-            left = &item.sprite;
+            left = &sprite;
         } else if (texture == HighlightTopTexture && middle == nullptr) {
-            middle = &item.sprite;
+            middle = &sprite;
         } else if (texture == MenuArt::ScrollerLeftBottom.name && lowerScroller == nullptr) {
-            lowerScroller = &item.sprite;
+            lowerScroller = &sprite;
         }
     }
     if (!menu.open || !menu.counter || left == nullptr || middle == nullptr || lowerScroller == nullptr) {

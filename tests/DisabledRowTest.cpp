@@ -1,6 +1,6 @@
 // Disabled rows: the selection rests on them and their description shows,
 // but Select, left and right only play the refusal, whatever the row's kind.
-#include "tests/DrawnFrame.h"
+#include "tests/StrictReading.h"
 #include "tests/support/MenuFixture.h"
 
 namespace {
@@ -61,8 +61,8 @@ TEST_F(DisabledRowTest, TheSelectionRestsOnItAndItsDescriptionShows) {
     EXPECT_EQ(Controller().selectedIndex, 1) << "not stepped over";
     EXPECT_EQ(Sounds(), std::vector<std::string>{"NAV_DOWN/Ledger_Sounds"});
     EXPECT_EQ(readback::ReadMenu(frame).selectedRow, "Buy horse");
-    const DrawnFrame drawn = ReadDrawing(frame);
-    EXPECT_EQ(drawn.TextsStartingWith("Costs").size(), 1u) << "its description";
+    const readback::Drawing drawn = ReadDrawing(frame);
+    EXPECT_EQ(TextsStartingWith(drawn, "Costs").size(), 1u) << "its description";
 }
 
 TEST_F(DisabledRowTest, EnabledAtRuntimeItActsAgain) {

@@ -1,5 +1,5 @@
 #include "readback/MenuState.h"
-#include "tests/DrawnFrame.h"
+#include "tests/StrictReading.h"
 #include "tests/support/MenuLayout.h"
 #include "tests/support/PluginFixture.h"
 
@@ -75,9 +75,9 @@ class DrawingTest : public PluginTest {
         menuController->isOpen = true;
     }
 
-    DrawnFrame DrawAt(int selected) {
+    readback::Drawing DrawAt(int selected) {
         menuController->selectedIndex = selected;
-        const DrawnFrame drawn = ReadDrawing(runner.RunFrame());
+        const readback::Drawing drawn = ReadDrawing(runner.RunFrame());
         EXPECT_TRUE(drawn.faults.empty()) << drawn.faults.front();
         return drawn;
     }
@@ -94,7 +94,7 @@ std::function<void(Menu::Submenu*)> NumberedRows(int count) {
 TEST_F(DrawingTest, TheMainPageOpenFrameInDrawingOrder) {
     Start();
     menuController->isOpen = true;
-    const DrawnFrame drawn = DrawAt(0);
+    const readback::Drawing drawn = DrawAt(0);
 
     // Background, highlight, title, subtitle, counter, box and label per row
     // (the first with its description), then the radar.
@@ -188,14 +188,14 @@ TEST_F(DrawingTest, TheWindowScrollsToEndAtTheSelection) {
             ShowRows(NumberedRows(c.rows));
             registered = c.rows;
         }
-        const DrawnFrame drawn = DrawAt(c.selected);
+        const readback::Drawing drawn = DrawAt(c.selected);
         const int placesUsed = std::min(c.rows, 8);
 
         EXPECT_EQ(Slice(drawn.sprites, 0, 9), Background(placesUsed, c.upper, c.lower));
         EXPECT_EQ(Slice(drawn.sprites, 9, 4), Highlight(std::min(c.selected, 7)));
 
-        const std::vector<DrawnText> labels = drawn.TextsStartingWith("row ");
-        const std::vector<DrawnSprite> boxes = drawn.SpritesNamed("selection_box_bg_1c");
+        const std::vector<DrawnText> labels = TextsStartingWith(drawn, "row ");
+        const std::vector<DrawnSprite> boxes = SpritesNamed(drawn, "selection_box_bg_1c");
         ASSERT_EQ(labels.size(), static_cast<std::size_t>(placesUsed));
         ASSERT_EQ(boxes.size(), labels.size());
         for (int slot = 0; slot < placesUsed; ++slot) {
@@ -205,7 +205,7 @@ TEST_F(DrawingTest, TheWindowScrollsToEndAtTheSelection) {
             EXPECT_EQ(boxes[s], RowBox(slot));
         }
 
-        const std::vector<DrawnText> descriptions = drawn.TextsStartingWith("about row ");
+        const std::vector<DrawnText> descriptions = TextsStartingWith(drawn, "about row ");
         ASSERT_EQ(descriptions.size(), 1u);
         EXPECT_EQ(descriptions[0].Inner(), "about row " + std::to_string(c.selected));
 
@@ -229,7 +229,7 @@ TEST_F(DrawingTest, ListAndToggleDecorationsSelectedAndNot) {
     });
 
     const float valueX = 0.0f;
-    DrawnFrame drawn = DrawAt(0);
+    readback::Drawing drawn = DrawAt(0);
     // Row 0 selected: box, label, description, then the arrowed value, right-aligned at 526.
     std::vector<DrawnText> rowTexts(drawn.texts.begin() + 3, drawn.texts.begin() + 6);
     EXPECT_EQ(rowTexts[0].Inner(), "list");
@@ -268,7 +268,7 @@ TEST_F(DrawingTest, ListAndToggleDecorationsSelectedAndNot) {
     EXPECT_EQ(drawn.texts[13].y, LineY(menu_layout::Label.top, 4)) << "the list value of the last row";
 
     drawn = DrawAt(1);
-    const std::vector<DrawnText> values = drawn.TextsStartingWith("Low");
+    const std::vector<DrawnText> values = TextsStartingWith(drawn, "Low");
     ASSERT_EQ(values.size(), 1u) << "unselected, the list shows its value without arrows";
     EXPECT_EQ(values[0].Inner(), "Low");
     // A selected toggle looks the same, with its description (empty here) drawn.
@@ -285,7 +285,7 @@ TEST_F(DrawingTest, ASeparatorIsAHeadingWithoutBoxOrDescription) {
         submenu->AddOption("third", "third help", [] {});
     });
 
-    const DrawnFrame drawn = DrawAt(1);
+    const readback::Drawing drawn = DrawAt(1);
     EXPECT_EQ(drawn.order, "sssssssss"
                            "ssss"
                            "ttt"
@@ -293,7 +293,7 @@ TEST_F(DrawingTest, ASeparatorIsAHeadingWithoutBoxOrDescription) {
                            "t"
                            "st"
                            "r");
-    EXPECT_EQ(drawn.SpritesNamed("selection_box_bg_1c"), (std::vector{RowBox(0), RowBox(2)}));
+    EXPECT_EQ(SpritesNamed(drawn, "selection_box_bg_1c"), (std::vector{RowBox(0), RowBox(2)}));
     EXPECT_EQ(Slice(drawn.sprites, 9, 4), Highlight(1)) << "the highlight shows whatever row is selected";
 
     const DrawnText& heading = drawn.texts.at(4);
@@ -301,13 +301,13 @@ TEST_F(DrawingTest, ASeparatorIsAHeadingWithoutBoxOrDescription) {
                               "LETTERSPACING = '0' SIZE = '22'>~s~Heading</FONT></P><TEXTFORMAT>");
     EXPECT_EQ(heading.x, 2.0f * (menu_layout::Title.x / 1920.0f) - 1.0f);
     EXPECT_EQ(heading.y, LineY(menu_layout::Label.top, 1));
-    EXPECT_TRUE(drawn.TextsStartingWith("never shown").empty());
-    EXPECT_TRUE(drawn.TextsStartingWith("first help").empty());
+    EXPECT_TRUE(TextsStartingWith(drawn, "never shown").empty());
+    EXPECT_TRUE(TextsStartingWith(drawn, "first help").empty());
 }
 
 TEST_F(DrawingTest, AnEmptySubmenuDrawsItsFrameAndCounterOnly) {
     ShowRows(NumberedRows(0));
-    const DrawnFrame drawn = DrawAt(0);
+    const readback::Drawing drawn = DrawAt(0);
     EXPECT_EQ(drawn.order, "sssssssss"
                            "ssss"
                            "ttt"
@@ -322,7 +322,7 @@ TEST_F(DrawingTest, AnEmptySubmenuDrawsItsFrameAndCounterOnly) {
     ShowRows(NumberedRows(6));
     menuController->selectedIndex = 3;
     ShowRows(NumberedRows(0));
-    const DrawnFrame emptied = ReadDrawing(runner.RunFrame());
+    const readback::Drawing emptied = ReadDrawing(runner.RunFrame());
     EXPECT_EQ(Slice(emptied.sprites, 9, 4), Highlight(0));
     EXPECT_EQ(emptied.texts.at(2).Inner(), "1 of 0");
 }
@@ -337,9 +337,9 @@ TEST_F(DrawingTest, ACountAboveOrBelowTheRowsHeldDrawsTheFewer) {
     for (const auto& c : cases) {
         ShowRows(NumberedRows(3));
         submenuRegistry.at(0).optionCount = c.count;
-        const DrawnFrame drawn = DrawAt(0);
-        EXPECT_EQ(drawn.TextsStartingWith("row ").size(), c.drawn) << c.count;
-        EXPECT_EQ(drawn.SpritesNamed("selection_box_bg_1c").size(), c.drawn) << c.count;
+        const readback::Drawing drawn = DrawAt(0);
+        EXPECT_EQ(TextsStartingWith(drawn, "row ").size(), c.drawn) << c.count;
+        EXPECT_EQ(SpritesNamed(drawn, "selection_box_bg_1c").size(), c.drawn) << c.count;
         EXPECT_EQ(drawn.texts.at(2).Inner(), c.counter);
     }
 }
@@ -347,7 +347,7 @@ TEST_F(DrawingTest, ACountAboveOrBelowTheRowsHeldDrawsTheFewer) {
 TEST_F(DrawingTest, AClosedMenuDrawsNothing) {
     Start();
     const sim::Frame& frame = runner.RunFrame();
-    const DrawnFrame drawn = ReadDrawing(frame);
+    const readback::Drawing drawn = ReadDrawing(frame);
     EXPECT_EQ(drawn.order, "");
     EXPECT_TRUE(drawn.faults.empty());
     const auto lines = LastFrame();
@@ -367,17 +367,17 @@ TEST_F(DrawingTest, TheMenuScalesWithTheWindowsHeightAndKeepsItsShape) {
     // Compared with a tolerance only here: 655.56 is the decimal the layout
     // quotes for 270 + 7R, not the single-precision value itself.
     ShowRows(NumberedRows(8));
-    EXPECT_NEAR(DrawAt(0).SpritesNamed("selection_box_bg_1c").at(7).y * 1080.0f, 655.56f, 1e-3f);
-    const DrawnFrame full = DrawAt(2);
+    EXPECT_NEAR(SpritesNamed(DrawAt(0), "selection_box_bg_1c").at(7).y * 1080.0f, 655.56f, 1e-3f);
+    const readback::Drawing full = DrawAt(2);
 
     windowScale = Menu::ScaleOfWindow(1280, 720);
-    DrawnFrame drawn = DrawAt(2);
+    readback::Drawing drawn = DrawAt(2);
     EXPECT_EQ(drawn.sprites, full.sprites);
     ASSERT_EQ(drawn.texts.size(), full.texts.size());
     for (std::size_t i = 0; i < drawn.texts.size(); ++i) {
         EXPECT_EQ(drawn.texts[i].y, full.texts[i].y) << drawn.texts[i].markup;
     }
-    EXPECT_EQ(drawn.TextsStartingWith("row 7").at(0).Attribute("SIZE"), "14");
+    EXPECT_EQ(TextsStartingWith(drawn, "row 7").at(0).Attribute("SIZE"), "14");
     EXPECT_EQ(drawn.texts.at(2).Attribute("RIGHTMARGIN"), "1386") << "1920 - 534 reference pixels";
 
     windowScale = Menu::ScaleOfWindow(3440, 1440); // 2580 x 1080 reference pixels
@@ -390,14 +390,14 @@ TEST_F(DrawingTest, TheMenuScalesWithTheWindowsHeightAndKeepsItsShape) {
         EXPECT_EQ(sprite.y, full.sprites[i].y) << sprite.texture;
         EXPECT_EQ(sprite.height, full.sprites[i].height) << sprite.texture;
     }
-    EXPECT_EQ(drawn.TextsStartingWith("row 7").at(0).Attribute("SIZE"), "29");
+    EXPECT_EQ(TextsStartingWith(drawn, "row 7").at(0).Attribute("SIZE"), "29");
     EXPECT_EQ(drawn.texts.at(2).Attribute("RIGHTMARGIN"), "2046") << "2580 - 534 reference pixels";
 }
 
 TEST_F(DrawingTest, TextsStayValidUntilTheNextFrameAndReuseTheirMemory) {
     Start();
     menuController->isOpen = true;
-    const DrawnFrame first = DrawAt(3);
+    const readback::Drawing first = DrawAt(3);
     ASSERT_FALSE(first.texts.empty());
     // The game may read a text until it has drawn the frame: after the frame
     // every markup is still where it was handed over.
@@ -406,7 +406,7 @@ TEST_F(DrawingTest, TextsStayValidUntilTheNextFrameAndReuseTheirMemory) {
     }
     const std::size_t slots = Menu::frameTexts.slots.size();
 
-    const DrawnFrame second = DrawAt(3);
+    const readback::Drawing second = DrawAt(3);
     ASSERT_EQ(second.texts.size(), first.texts.size());
     for (std::size_t i = 0; i < first.texts.size(); ++i) {
         EXPECT_EQ(second.texts[i].markupLocation, first.texts[i].markupLocation) << "text " << i;

@@ -1,6 +1,6 @@
 // The example page's module, loaded as the hook loads the plug-in: the main
 // page's link opens it, and each action shows what it read of its own row.
-#include "tests/DrawnFrame.h"
+#include "tests/StrictReading.h"
 
 #include "driver/Runner.h"
 #include "host/MenuControls.h"
@@ -33,7 +33,7 @@ class ExampleModuleTest : public ::testing::Test {
 
     // The subtitle and the selected row's description, as the last frame drew them.
     std::string Drawn(const char* size) const {
-        const DrawnFrame drawn = ReadDrawing(host.recorder.Last());
+        const readback::Drawing drawn = ReadDrawing(host.recorder.Last());
         const auto text = std::find_if(drawn.texts.begin(), drawn.texts.end(),
                                        [size](const DrawnText& t) { return t.Attribute("SIZE") == size; });
         return text != drawn.texts.end() ? text->Inner() : "<not drawn>";

@@ -1,7 +1,7 @@
 // The filter row: typed text narrows the rows below it to those whose label
 // holds it, with their headings; what is shown is what is counted, reached
 // and drawn, and the text holds across a link and Back.
-#include "tests/DrawnFrame.h"
+#include "tests/StrictReading.h"
 #include "tests/support/MenuFixture.h"
 
 #include "menu/Filter.h"

@@ -1,6 +1,6 @@
 // A page that calls natives answering a float, a text and a vector, and one
 // that answers through an out-parameter, reads what the stand-in game gave.
-#include "tests/DrawnFrame.h"
+#include "tests/StrictReading.h"
 #include "tests/TestNatives.h"
 #include "tests/support/MenuFixture.h"
 
@@ -62,7 +62,7 @@ class GameAnswersPageTest : public MenuTest {
     }
 
     std::string DrawnDescription() const {
-        const DrawnFrame drawn = ReadDrawing(host.recorder.Last());
+        const readback::Drawing drawn = ReadDrawing(host.recorder.Last());
         for (const DrawnText& text : drawn.texts) {
             if (text.Attribute("SIZE") == "18") {
                 return text.Inner();

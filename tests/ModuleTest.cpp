@@ -1,5 +1,5 @@
 // The plug-in built as a module and loaded as the hook loads it.
-#include "tests/DrawnFrame.h"
+#include "tests/StrictReading.h"
 
 #include "driver/Runner.h"
 #include "host/PluginKeys.h"
@@ -114,7 +114,7 @@ TEST_P(HostileMachineTest, TheOpenMenuIsLaidOutForARealPicture) {
     runner.RunFrame();
     runner.KeyDown(PluginKeys::Toggle);
     runner.KeyUp(PluginKeys::Toggle);
-    const DrawnFrame drawn = ReadDrawing(runner.RunFrame());
+    const readback::Drawing drawn = ReadDrawing(runner.RunFrame());
     runner.Unload();
 
     ASSERT_TRUE(drawn.faults.empty()) << drawn.faults.front();

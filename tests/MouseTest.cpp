@@ -1,7 +1,7 @@
 // The mouse on the open menu: off unless a plug-in turns it on, a cursor that
 // moves onto a row selects it, clicks select and step, the wheel moves, a
 // right click goes back, and a click or a position off the menu does nothing.
-#include "tests/DrawnFrame.h"
+#include "tests/StrictReading.h"
 #include "tests/support/MenuFixture.h"
 
 #include "host/GameControls.h"
@@ -331,8 +331,8 @@ TEST_F(MouseTest, EachRowIsWhereItIsDrawnInAWindowOfAnySize) {
     for (const auto& [width, height] :
          {std::pair{1280, 720}, std::pair{3440, 1440}, std::pair{3840, 2160}, std::pair{160, 40}}) {
         windowScale = Menu::ScaleOfWindow(width, height);
-        const DrawnFrame drawn = ReadDrawing(runner.RunFrame());
-        const std::vector<DrawnSprite> boxes = drawn.SpritesNamed("selection_box_bg_1c");
+        const readback::Drawing drawn = ReadDrawing(runner.RunFrame());
+        const std::vector<DrawnSprite> boxes = SpritesNamed(drawn, "selection_box_bg_1c");
         ASSERT_EQ(boxes.size(), 3u);
         for (const std::size_t row : {2u, 0u, 1u}) {
             host.game.cursorX = boxes[row].x - boxes[row].width * 0.4f;

@@ -1,7 +1,7 @@
 // Number rows: steps that stop at the ends, a float's steps that land on its
 // decimals, the value following its target, a held control's repeats; and a
 // list that starts on a value.
-#include "tests/DrawnFrame.h"
+#include "tests/StrictReading.h"
 #include "tests/support/MenuFixture.h"
 
 #include "sim/Game.h"
@@ -137,9 +137,9 @@ TEST_F(NumberRowTest, TheValueFollowsItsTargetFrameByFrame) {
         page->AddOption("Other", "", {});
         page->AddNumber("Hour", "", &hour, 0, 23, 1);
     });
-    EXPECT_EQ(ReadDrawing(runner.RunFrame()).TextsStartingWith("12").size(), 1u);
+    EXPECT_EQ(TextsStartingWith(ReadDrawing(runner.RunFrame()), "12").size(), 1u);
     hour = 18; // the game's clock moved, as a frame task reads it
-    EXPECT_EQ(ReadDrawing(runner.RunFrame()).TextsStartingWith("18").size(), 1u)
+    EXPECT_EQ(TextsStartingWith(ReadDrawing(runner.RunFrame()), "18").size(), 1u)
         << "an unselected row follows";
     EXPECT_EQ(ShownValue(Tap(Menu::DownControl)), "18");
     EXPECT_EQ(ShownValue(Tap(Menu::RightControl)), "19") << "the step starts from the target's value";

@@ -1,6 +1,6 @@
 // What the new row fields draw: a number's value where a list's stands,
 // right-hand text, a badge at the row's right end, and a disabled row dimmed.
-#include "tests/DrawnFrame.h"
+#include "tests/StrictReading.h"
 #include "tests/support/MenuLayout.h"
 #include "tests/support/PluginFixture.h"
 
@@ -28,20 +28,20 @@ std::string MarginFor(float x) {
 
 class RowDecorationTest : public PluginTest {
   protected:
-    DrawnFrame Draw(const std::function<void(Menu::Submenu*)>& rows, int selected) {
+    readback::Drawing Draw(const std::function<void(Menu::Submenu*)>& rows, int selected) {
         if (!menuController) {
             Start();
         }
         menuController->AddSubmenu(0, "Title", "Subtitle", rows);
         menuController->isOpen = true;
         menuController->selectedIndex = selected;
-        DrawnFrame drawn = ReadDrawing(runner.RunFrame());
+        readback::Drawing drawn = ReadDrawing(runner.RunFrame());
         EXPECT_TRUE(drawn.faults.empty()) << drawn.faults.front();
         return drawn;
     }
 
     // The one text whose inner text is exactly this.
-    static DrawnText Only(const DrawnFrame& drawn, const std::string& inner) {
+    static DrawnText Only(const readback::Drawing& drawn, const std::string& inner) {
         std::vector<DrawnText> found;
         for (const DrawnText& text : drawn.texts) {
             if (text.Inner() == inner) {
@@ -77,7 +77,7 @@ TEST_F(RowDecorationTest, RightTextStandsWhereAValueWouldWithoutArrows) {
         page->AddList("List", "", {"A"}); // takes no right-hand text (ControllerTest)
         page->AddOption("Plain", "", {});
     };
-    const DrawnFrame drawn = Draw(rows, 0);
+    const readback::Drawing drawn = Draw(rows, 0);
     const DrawnText price = Only(drawn, "$25");
     EXPECT_EQ(price.Attribute("ALIGN"), "Right");
     EXPECT_EQ(price.Attribute("RIGHTMARGIN"), MarginFor(menu_layout::RowTextRight));
@@ -101,8 +101,8 @@ TEST_F(RowDecorationTest, ABadgeStandsAtTheRightEndAndTheTextsMoveLeftOfIt) {
         toggle.badgeDictionary = "menu_textures";
         toggle.badgeTexture = "badge";
     };
-    const DrawnFrame drawn = Draw(rows, 0);
-    const std::vector<DrawnSprite> ticks = drawn.SpritesNamed("tick");
+    const readback::Drawing drawn = Draw(rows, 0);
+    const std::vector<DrawnSprite> ticks = SpritesNamed(drawn, "tick");
     ASSERT_EQ(ticks.size(), 1u);
     const DrawnSprite expected{"generic_textures",
                                "tick",
@@ -115,7 +115,7 @@ TEST_F(RowDecorationTest, ABadgeStandsAtTheRightEndAndTheTextsMoveLeftOfIt) {
     EXPECT_EQ(ticks[0], expected);
     EXPECT_EQ(Only(drawn, "$25").Attribute("RIGHTMARGIN"), MarginFor(menu_layout::BesideBadgeRight));
     EXPECT_EQ(Only(drawn, TickBox).Attribute("RIGHTMARGIN"), MarginFor(menu_layout::BesideBadgeRight));
-    EXPECT_EQ(drawn.SpritesNamed("badge").size(), 1u);
+    EXPECT_EQ(SpritesNamed(drawn, "badge").size(), 1u);
     EXPECT_EQ(drawn.sprites.size(), 9u + 4u + 3u + 2u) << "no badge on the plain row";
     // Within a row: box, label, then its texts, then the badge.
     EXPECT_EQ(drawn.order.substr(drawn.order.size() - 12), "stt"
@@ -138,18 +138,18 @@ TEST_F(RowDecorationTest, ADisabledRowIsDimmedButItsDescriptionIsNot) {
         page->AddSeparator("Heading").isDisabled = true;
         page->AddOption("Enabled", "", {});
     };
-    const DrawnFrame drawn = Draw(rows, 0);
+    const readback::Drawing drawn = Draw(rows, 0);
     for (const std::string inner : {"Buy horse", "$25", "Toggle", "Number", "4", "Heading"}) {
         EXPECT_EQ(ColourOf(Only(drawn, inner)), Dimmed) << inner;
     }
-    for (const DrawnText& tick : drawn.TextsStartingWith("<img src='img://generic_textures/tick")) {
+    for (const DrawnText& tick : TextsStartingWith(drawn, "<img src='img://generic_textures/tick")) {
         EXPECT_EQ(ColourOf(tick), Dimmed);
     }
     EXPECT_EQ(ColourOf(Only(drawn, "Costs $25.")), White);
     EXPECT_EQ(ColourOf(Only(drawn, "Enabled")), White);
-    ASSERT_EQ(drawn.SpritesNamed("tick").size(), 1u);
-    EXPECT_EQ(drawn.SpritesNamed("tick")[0].colour.alpha, menu_layout::DimmedAlpha);
-    EXPECT_EQ(drawn.SpritesNamed("selection_box_bg_1c").size(), 4u) << "boxes as before";
+    ASSERT_EQ(SpritesNamed(drawn, "tick").size(), 1u);
+    EXPECT_EQ(SpritesNamed(drawn, "tick")[0].colour.alpha, menu_layout::DimmedAlpha);
+    EXPECT_EQ(SpritesNamed(drawn, "selection_box_bg_1c").size(), 4u) << "boxes as before";
 }
 
 } // namespace
@@ -164,11 +164,11 @@ TEST_F(RowDecorationTest, TextsThatAreNotUtf8ReachTheGameWithQuestionMarks) {
         row.badgeTexture = "\xc0\xaficon";
     };
     for (int frame = 0; frame < 2; ++frame) { // built afresh, then again from the same rows
-        const DrawnFrame drawn = Draw(rows, 0);
+        const readback::Drawing drawn = Draw(rows, 0);
         Only(drawn, "L?"
                     "?(abel \xc3\xa9"); // apart, or "??(" is a trigraph
         Only(drawn, "???$5");
-        ASSERT_EQ(drawn.SpritesNamed("??icon").size(), 1u);
-        EXPECT_EQ(drawn.SpritesNamed("??icon")[0].dictionary, "dict?");
+        ASSERT_EQ(SpritesNamed(drawn, "??icon").size(), 1u);
+        EXPECT_EQ(SpritesNamed(drawn, "??icon")[0].dictionary, "dict?");
     }
 }

@@ -2,7 +2,7 @@
 // left edge and width, textures, colours and fonts are the look's, and a
 // width, edge or row count that makes no sense is drawn as the nearest one
 // that does.
-#include "tests/DrawnFrame.h"
+#include "tests/StrictReading.h"
 #include "tests/support/MenuFixture.h"
 
 #include "menu/Style.h"
@@ -16,11 +16,11 @@ using Menu::Style;
 
 class StyleTest : public MenuTest {
   protected:
-    DrawnFrame Drawn() const { return ReadDrawing(host.recorder.Last()); }
+    readback::Drawing Drawn() const { return ReadDrawing(host.recorder.Last()); }
     // A sprite's centre and width in layout pixels.
     static float X(const DrawnSprite& sprite) { return sprite.x * screenWidth; }
     static float Width(const DrawnSprite& sprite) { return sprite.width * screenWidth; }
-    const DrawnSprite& Named(const DrawnFrame& frame, const std::string& texture) const {
+    const DrawnSprite& Named(const readback::Drawing& frame, const std::string& texture) const {
         for (const DrawnSprite& sprite : frame.sprites) {
             if (sprite.texture == texture) {
                 return sprite;
@@ -70,7 +70,7 @@ TEST_F(StyleTest, EveryPlaceOfTheColumnFollowsItsLeftEdgeAndWidth) {
     Menu::style.left = 200.0f;
     Menu::style.width = 600.0f;
     runner.RunFrame();
-    const DrawnFrame frame = Drawn();
+    const readback::Drawing frame = Drawn();
     EXPECT_TRUE(frame.faults.empty());
     EXPECT_FLOAT_EQ(X(Named(frame, "inkroller_1a")), 200.0f - 67.0f + 734.0f / 2.0f);
     EXPECT_FLOAT_EQ(Width(Named(frame, "inkroller_1a")), 734.0f);
@@ -86,10 +86,10 @@ TEST_F(StyleTest, EveryPlaceOfTheColumnFollowsItsLeftEdgeAndWidth) {
     EXPECT_FLOAT_EQ(Width(Named(frame, "crafting_highlight_t")), 612.0f);
     EXPECT_FLOAT_EQ(Width(Named(frame, "menu_bar")), 600.0f);
 
-    const std::vector<DrawnText> labels = frame.TextsStartingWith("Row 1");
+    const std::vector<DrawnText> labels = TextsStartingWith(frame, "Row 1");
     ASSERT_EQ(labels.size(), 1u);
     EXPECT_FLOAT_EQ(labels[0].x * screenWidth, 208.0f);
-    const std::vector<DrawnText> counter = frame.TextsStartingWith("1 of 6");
+    const std::vector<DrawnText> counter = TextsStartingWith(frame, "1 of 6");
     ASSERT_EQ(counter.size(), 1u);
     EXPECT_EQ(counter[0].Attribute("RIGHTMARGIN"), "1120") << "the counter ends at the column's right edge";
 }
@@ -106,26 +106,27 @@ TEST_F(StyleTest, TexturesColoursFontsAndSizesAreTheLooks) {
     Menu::style.selectedTextColour = {255, 220, 120, 255};
     Menu::style.descriptionColour = {200, 200, 200, 255};
     runner.RunFrame();
-    const DrawnFrame frame = Drawn();
+    const readback::Drawing frame = Drawn();
     const DrawnSprite& header = Named(frame, "banner");
     EXPECT_EQ(header.dictionary, "my_mod_textures");
     EXPECT_EQ(Named(frame, "inkroller_1a").colour, (readback::Colour{10, 20, 30, 200}));
     EXPECT_EQ(Named(frame, "crafting_highlight_t").colour, (readback::Colour{0, 128, 255, 200}));
 
-    const DrawnText title = frame.TextsStartingWith("Fixture").at(0);
+    const DrawnText title = TextsStartingWith(frame, "Fixture").at(0);
     EXPECT_EQ(title.Attribute("FACE"), "$ledger");
     EXPECT_EQ(title.Attribute("SIZE"), "50");
-    const DrawnText selected = frame.TextsStartingWith("Row 1").at(0);
+    const DrawnText selected = TextsStartingWith(frame, "Row 1").at(0);
     EXPECT_EQ(selected.Attribute("FACE"), "$body");
     EXPECT_EQ(selected.colour, (readback::Colour{255, 220, 120, 255}));
-    EXPECT_EQ(frame.TextsStartingWith("Row 2").at(0).colour, (readback::Colour{255, 255, 255, 255}))
+    EXPECT_EQ(TextsStartingWith(frame, "Row 2").at(0).colour, (readback::Colour{255, 255, 255, 255}))
         << "rows not selected keep the rows' colour";
-    EXPECT_EQ(frame.TextsStartingWith("Fixture row 1.").at(0).colour, (readback::Colour{200, 200, 200, 255}));
+    EXPECT_EQ(TextsStartingWith(frame, "Fixture row 1.").at(0).colour,
+              (readback::Colour{200, 200, 200, 255}));
 
     Menu::style.disabledTextColour = {90, 90, 90, 255};
     Shown().options[0].isDisabled = true;
     runner.RunFrame();
-    EXPECT_EQ(Drawn().TextsStartingWith("Row 1").at(0).colour, (readback::Colour{90, 90, 90, 255}))
+    EXPECT_EQ(TextsStartingWith(Drawn(), "Row 1").at(0).colour, (readback::Colour{90, 90, 90, 255}))
         << "disabled, selected or not";
 }
 
@@ -138,7 +139,7 @@ TEST_F(StyleTest, RowsShownIsReadEveryFrameForEveryPageAtLeastOne) {
     });
     Menu::style.rowsShown = 3; // after the page was registered
     runner.RunFrame();
-    EXPECT_EQ(Drawn().SpritesNamed("selection_box_bg_1c").size(), 3u);
+    EXPECT_EQ(SpritesNamed(Drawn(), "selection_box_bg_1c").size(), 3u);
 
     SetMainRows([](Menu::Submenu* submenu) {
         submenu->AddOption("only", "", {});
@@ -146,10 +147,10 @@ TEST_F(StyleTest, RowsShownIsReadEveryFrameForEveryPageAtLeastOne) {
     });
     Menu::style.rowsShown = 0;
     Tap(Menu::DownControl);
-    const DrawnFrame frame = Drawn();
-    EXPECT_EQ(frame.SpritesNamed("selection_box_bg_1c").size(), 1u);
-    EXPECT_EQ(frame.TextsStartingWith("hidden").size(), 1u) << "the selected row is the one shown";
-    EXPECT_EQ(frame.TextsStartingWith("only").size(), 0u);
+    const readback::Drawing frame = Drawn();
+    EXPECT_EQ(SpritesNamed(frame, "selection_box_bg_1c").size(), 1u);
+    EXPECT_EQ(TextsStartingWith(frame, "hidden").size(), 1u) << "the selected row is the one shown";
+    EXPECT_EQ(TextsStartingWith(frame, "only").size(), 0u);
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "sim/ControlTable.h"
 #include "sim/NativeTable.h"
 #include "sim/Recorder.h"
+#include "tests/support/RecordedCall.h"
 
 #include <gtest/gtest.h>
 
@@ -27,24 +28,15 @@ TEST(NativeTableTest, EachNativeHasOneHashOneNameAndKnownKinds) {
     EXPECT_EQ(sim::FindNative(0x1234), nullptr);
 }
 
-sim::NativeCall Call(std::uint64_t native, std::vector<std::uint64_t> args) {
-    sim::NativeCall call;
-    call.hash = native;
-    call.info = sim::FindNative(native);
-    call.texts.resize(args.size());
-    call.args = std::move(args);
-    return call;
-}
-
 TEST(ControlTableTest, RecordsNameKnownControlsAndShowOthersAsHex) {
-    EXPECT_EQ(sim::Describe(Call(Native::ControlJustReleased, {0, 0x43dbf61f})),
+    EXPECT_EQ(sim::Describe(RecordedCall(Native::ControlJustReleased, {0, 0x43dbf61f})),
               "PAD::IS_CONTROL_JUST_RELEASED(0, INPUT_GAME_MENU_ACCEPT) -> 0");
-    EXPECT_EQ(sim::Describe(Call(Native::DisableControl, {2, 0x0000abcd, 0})),
+    EXPECT_EQ(sim::Describe(RecordedCall(Native::DisableControl, {2, 0x0000abcd, 0})),
               "PAD::DISABLE_CONTROL_ACTION(2, 0x0000abcd, 0)");
-    EXPECT_EQ(sim::Describe(Call(Native::SetPromptControl, {1, 0x308588e6})),
+    EXPECT_EQ(sim::Describe(RecordedCall(Native::SetPromptControl, {1, 0x308588e6})),
               "HUD::_UI_PROMPT_SET_CONTROL_ACTION(1, INPUT_GAME_MENU_CANCEL)");
     // A name hash is no control, even where it has a control's value.
-    EXPECT_EQ(sim::Describe(Call(Native::SetVoiceByHash, {1, 0x43dbf61f})),
+    EXPECT_EQ(sim::Describe(RecordedCall(Native::SetVoiceByHash, {1, 0x43dbf61f})),
               "AUDIO::_SET_VOFX_PED_VOICE(1, 0x43dbf61f)");
 }
 

@@ -1,7 +1,7 @@
 // Rows that take typed text: Select opens the game's on-screen keyboard, the
 // menu then only asks it once a frame, and what the player typed lands in the
 // row's string, kept within its length and valid UTF-8.
-#include "tests/DrawnFrame.h"
+#include "tests/StrictReading.h"
 #include "tests/support/MenuFixture.h"
 
 #include "menu/TextEntry.h"

@@ -1,4 +1,4 @@
-#include "tests/DrawnFrame.h"
+#include "tests/StrictReading.h"
 #include "tests/support/PluginFixture.h"
 
 #include "menu/Text.h"
@@ -80,7 +80,7 @@ class DrawTextTest : public PluginTest {
         host.recorder.BeginFrame();
         Menu::frameTexts.Reset();
         Menu::DrawText(text, font, 1, 2, 3, 4, alignment, size, x, y, letterSpacing);
-        const DrawnFrame drawn = ReadDrawing(host.recorder.Last());
+        const readback::Drawing drawn = ReadDrawing(host.recorder.Last());
         EXPECT_TRUE(drawn.faults.empty()) << drawn.faults.front();
         EXPECT_EQ(drawn.order, "t") << "one text: colour, make string, display; nothing else";
         return drawn.texts.empty() ? DrawnText{} : drawn.texts.front();
@@ -198,7 +198,7 @@ TEST_F(DrawTextTest, APieceWiseTextIsDrawnAsIfJoinedAndEndsAtANul) {
     Menu::DrawText(counter, 0, 1, 2, 3, 4, TextAlignment::Right, 20, 534.0f, 243.0f, -1);
     const std::string_view cut[] = {"ab", "c\0d"sv, "e"};
     Menu::DrawText(cut, 0, 1, 2, 3, 4, TextAlignment::Left, 22, 100.0f, 254.0f, 0);
-    const DrawnFrame drawn = ReadDrawing(host.recorder.Last());
+    const readback::Drawing drawn = ReadDrawing(host.recorder.Last());
     ASSERT_EQ(drawn.texts.size(), 2u);
     EXPECT_EQ(drawn.texts[0].Inner(), "3 of 10");
     EXPECT_EQ(drawn.texts[1].Inner(), "abc");
@@ -251,7 +251,7 @@ TEST_F(DrawTextTest, EveryMarkupIsTheFilledTemplateWhateverTheLastFrameDrew) {
                  std::to_string(kind.size * windowHeight / 1080),
                  std::string(text.substr(0, text.find('\0')))}));
         }
-        const DrawnFrame drawn = ReadDrawing(host.recorder.Last());
+        const readback::Drawing drawn = ReadDrawing(host.recorder.Last());
         ASSERT_EQ(drawn.texts.size(), expected.size());
         for (std::size_t i = 0; i < expected.size(); ++i) {
             ASSERT_EQ(drawn.texts[i].markup, expected[i]) << "frame " << frame << ", text " << i;

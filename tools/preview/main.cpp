@@ -13,8 +13,8 @@
 #include "tools/render/PictureOptions.h"
 #include "tools/render/PromptBoard.h"
 #include "tools/render/PromptStrip.h"
+#include "tools/render/ReadFrame.h"
 #include "tools/render/Renderer.h"
-#include "tools/render/Scene.h"
 #include "tools/render/Summary.h"
 #include "tools/render/Textures.h"
 
@@ -188,9 +188,10 @@ class PreviewRun {
     }
 
     void Snapshot(const session::SessionStep& step, int number, const sim::Frame& frame) {
-        const render::Scene scene = render::BuildScene(frame);
+        const render::Drawing drawing = render::ReadDrawing(frame);
         const fs::path path = out_.File(step.name + ".png");
-        render::Picture picture = render::Render(scene, screen_.WindowWidth(), screen_.WindowHeight(), look_);
+        render::Picture picture =
+            render::Render(drawing, screen_.WindowWidth(), screen_.WindowHeight(), look_);
         render::DrawPrompts(picture, prompts_.Shown());
         // What the game draws over the frame on its own.
         render::DrawKeyboard(picture, game_.keyboard);
@@ -200,8 +201,8 @@ class PreviewRun {
         picture.WritePng(path.string());
         sheet_.Add(step.name, picture);
         char line[64];
-        std::snprintf(line, sizeof line, "  (frame %d: %d sprites, %d texts)", number, scene.sprites,
-                      scene.texts);
+        std::snprintf(line, sizeof line, "  (frame %d: %zu sprites, %zu texts)", number,
+                      drawing.sprites.size(), drawing.texts.size());
         pictureLines_.push_back("  " + path.string() + line);
     }
 

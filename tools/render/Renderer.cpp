@@ -287,18 +287,21 @@ void DrawLabel(cairo_t* cr, std::string_view text, double centreX, double baseli
     DrawLabelFrom(cr, text, centreX - LabelWidth(text, size) / 2.0, baseline, size, colour);
 }
 
-Picture Render(const Scene& scene, int width, int height, const Look& look) {
+Picture Render(const Drawing& drawing, int width, int height, const Look& look) {
     FontCaches::Get(); // made before the picture, so released after it
     Picture picture(width, height, WorldColour);
     Context cr(cairo_create(picture.Surface()), &cairo_destroy);
     if (look.backdrop != nullptr) {
         DrawBackdrop(cr.get(), look.backdrop, width, height);
     }
-    for (const DrawItem& item : scene.items) {
-        if (item.isText) {
-            DrawTextItem(cr.get(), look, item.text, width, height);
-        } else {
-            DrawSprite(cr.get(), look, item.sprite, width, height);
+    // Sprites and texts interleave as the frame drew them.
+    std::size_t sprite = 0;
+    std::size_t text = 0;
+    for (const char item : drawing.order) {
+        if (item == 't' && text < drawing.texts.size()) {
+            DrawTextItem(cr.get(), look, drawing.texts[text++], width, height);
+        } else if (item == 's' && sprite < drawing.sprites.size()) {
+            DrawSprite(cr.get(), look, drawing.sprites[sprite++], width, height);
         }
         // A context in error draws nothing more: one bad item must not blank the rest.
         if (cairo_status(cr.get()) != CAIRO_STATUS_SUCCESS) {

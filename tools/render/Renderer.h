@@ -1,9 +1,9 @@
-// Draws a frame's scene the way the game would show it, with our stand-ins
+// Draws a frame's drawing the way the game would show it, with our stand-ins
 // for its textures and the DejaVu fonts for its own.
 #pragma once
 
 #include "tools/render/Picture.h"
-#include "tools/render/Scene.h"
+#include "tools/render/ReadFrame.h"
 #include "tools/render/Textures.h"
 
 #include <string_view>
@@ -46,6 +46,6 @@ void DrawLabel(cairo_t* cr, std::string_view text, double centreX, double baseli
 // fractions of the screen are taken of it, and font and image sizes in the
 // markup are its pixels. The look's textures stand in for ours where it has
 // them, and its backdrop for the world's flat colour.
-Picture Render(const Scene& scene, int width, int height, const Look& look = {});
+Picture Render(const Drawing& drawing, int width, int height, const Look& look = {});
 
 } // namespace render

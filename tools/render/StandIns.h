@@ -2,7 +2,7 @@
 // ship: each dictionary/texture name gets a shape that says what it is.
 #pragma once
 
-#include "tools/render/Scene.h"
+#include "tools/render/ReadFrame.h"
 
 #include <cairo.h>
 

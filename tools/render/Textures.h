@@ -3,7 +3,7 @@
 // Nothing of the game ships with the project: the folder is the modder's.
 #pragma once
 
-#include "tools/render/Scene.h"
+#include "tools/render/ReadFrame.h"
 
 #include <cairo.h>
 

@@ -1,8 +1,8 @@
 #include "tools/workbench/ShownPage.h"
 
 namespace workbench {
-ShownPage Summarize(const render::Scene& scene) {
-    const readback::MenuState shown = readback::ReadMenu(scene);
+ShownPage Summarize(const render::Drawing& drawing) {
+    const readback::MenuState shown = readback::ReadMenu(drawing);
     ShownPage summary{shown.open, shown.title, shown.subtitle};
     if (shown.counter) {
         summary.row = shown.counter->row;

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "readback/MenuState.h"
-#include "tools/render/Scene.h"
+#include "tools/render/ReadFrame.h"
 
 #include <string>
 
@@ -22,7 +22,7 @@ struct ShownPage {
 
 // The title and subtitle are the header's texts; a separator row, also in the
 // title font, is neither.
-ShownPage Summarize(const render::Scene& scene);
+ShownPage Summarize(const render::Drawing& drawing);
 
 // One line: "closed", or "open 'Title' / 'Subtitle' row 2 of 6".
 std::string Describe(const ShownPage& summary);

@@ -129,7 +129,7 @@ void Workbench::KeepPlace(bool first) {
         Replay(log_, runner_, host_.tickCount, [this](const sim::Frame& frame) { prompts_.Read(frame); });
     MarkPluginFrame(false);
     log_.Pause(false);
-    const ShownPage summary = Summarize(render::BuildScene(host_.recorder.Last()));
+    const ShownPage summary = Summarize(render::ReadDrawing(host_.recorder.Last()));
     const Place replayed{summary, ReadPageId(live_.MenuControllerSlot(), summary)};
     std::printf("kept the place: %d frames replayed in %.0f ms\n", replay.frames, replay.milliseconds);
     const std::string change = DescribePlaceChange(shownPlace_, replayed);
@@ -296,7 +296,7 @@ void Workbench::FollowKeyboard() {
 // The game picture drawn again when the frame shows something else: its
 // drawing, the prompts, or what the game draws on its own (the cursor, the
 // keyboard's box), which change without a drawing call changing.
-void Workbench::DrawPicture(const sim::Frame& frame, const render::Scene& scene) {
+void Workbench::DrawPicture(const sim::Frame& frame, const render::Drawing& drawing) {
     std::vector<render::ShownPrompt> prompts = prompts_.Shown();
     const std::optional<readback::ScreenPlace> cursor = render::ShownCursor(frame);
     std::string overlays = typing_ ? "typing " + *typing_ : "";
@@ -306,7 +306,7 @@ void Workbench::DrawPicture(const sim::Frame& frame, const render::Scene& scene)
     if (options_.redraw || !picture_ || !SameDrawing(frame, drawn_) || prompts != promptsDrawn_ ||
         overlays != overlaysDrawn_) {
         const Clock::time_point renderStart = Clock::now();
-        picture_.emplace(render::Render(scene, options_.screenWidth, options_.screenHeight, look_.Get()));
+        picture_.emplace(render::Render(drawing, options_.screenWidth, options_.screenHeight, look_.Get()));
         render::DrawPrompts(*picture_, prompts);
         render::DrawKeyboard(*picture_, host_.game.keyboard);
         if (cursor) {
@@ -339,12 +339,12 @@ void Workbench::RunFrame() {
     if (const std::string voice = render::SummariseFrame(frame).voice; !voice.empty()) {
         std::printf("voice: %s\n", voice.c_str());
     }
-    const render::Scene scene = render::BuildScene(frame);
+    const render::Drawing drawing = render::ReadDrawing(frame);
     prompts_.Read(frame);
     FollowKeyboard();
-    DrawPicture(frame, scene);
+    DrawPicture(frame, drawing);
 
-    const ShownPage summary = Summarize(scene);
+    const ShownPage summary = Summarize(drawing);
     const std::optional<int> pageId = ReadPageId(live_.MenuControllerSlot(), summary);
     if (live_.Loaded()) {
         shownPlace_ = {summary, pageId};

@@ -7,7 +7,7 @@
 #include "driver/Runner.h"
 #include "tools/render/Picture.h"
 #include "tools/render/PromptBoard.h"
-#include "tools/render/Scene.h"
+#include "tools/render/ReadFrame.h"
 #include "tools/render/Textures.h"
 #include "tools/workbench/GameInput.h"
 #include "tools/workbench/Gamepads.h"
@@ -62,7 +62,7 @@ class Workbench {
     void EditBox(SDL_Keycode key);
     void SetTyped(const std::string& text);
     void RunFrame();
-    void DrawPicture(const sim::Frame& frame, const render::Scene& scene);
+    void DrawPicture(const sim::Frame& frame, const render::Drawing& drawing);
     void Show();
     void Screenshot();
     void Record();

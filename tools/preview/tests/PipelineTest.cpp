@@ -10,8 +10,8 @@
 #include "tests/support/PixelChecks.h"
 #include "tools/render/PromptBoard.h"
 #include "tools/render/PromptStrip.h"
+#include "tools/render/ReadFrame.h"
 #include "tools/render/Renderer.h"
-#include "tools/render/Scene.h"
 #include "tools/render/Summary.h"
 #include "tools/render/Textures.h"
 
@@ -54,7 +54,7 @@ std::map<std::string, Picture> Play(const std::vector<session::SessionStep>& ste
         }
     };
     observer.snapshot = [&](const session::SessionStep& step, int, const sim::Frame& frame) {
-        Picture picture = render::Render(render::BuildScene(frame), screen.width, screen.height);
+        Picture picture = render::Render(render::ReadDrawing(frame), screen.width, screen.height);
         render::DrawPrompts(picture, prompts.Shown());
         pictures.emplace(step.name, std::move(picture));
         if (shownPrompts != nullptr) {
@@ -268,10 +268,8 @@ TEST(PipelineTest, EveryTextureTheMenuDrawsIsListed) {
     Play(
         session::LoadSession(QDT_DEFAULT_SESSION), {},
         [&](const sim::Frame& frame) {
-            for (const render::DrawItem& item : render::BuildScene(frame).items) {
-                if (!item.isText) {
-                    drawn.insert(item.sprite.dictionary + "/" + item.sprite.texture);
-                }
+            for (const render::Sprite& sprite : render::ReadDrawing(frame).sprites) {
+                drawn.insert(sprite.dictionary + "/" + sprite.texture);
             }
         },
         QDT_PLUGIN_MODULE);

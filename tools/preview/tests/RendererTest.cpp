@@ -5,7 +5,7 @@
 #include "MenuRecord.h"
 #include "tests/support/PixelChecks.h"
 #include "tools/preview/ContactSheet.h"
-#include "tools/render/Scene.h"
+#include "tools/render/ReadFrame.h"
 
 #include <gtest/gtest.h>
 
@@ -16,7 +16,7 @@ namespace {
 
 using namespace pixel_checks;
 using menu_record::FrameBuilder;
-using render::BuildScene;
+using render::ReadDrawing;
 using render::Render;
 
 const std::vector<std::string> voiceRows = {
@@ -31,7 +31,7 @@ Picture RenderMenu(int selected, int screenWidth = 1920, int screenHeight = 1080
     menu.selected = selected;
     menu.screenWidth = screenWidth;
     menu.screenHeight = screenHeight;
-    return Render(BuildScene(menu_record::OpenMenu(menu)), screenWidth, screenHeight);
+    return Render(ReadDrawing(menu_record::OpenMenu(menu)), screenWidth, screenHeight);
 }
 
 TEST(RendererTest, HighlightFramesTheSelectedSlotAndMovesWithIt) {
@@ -81,7 +81,7 @@ TEST(RendererTest, AFrameWithoutDrawingIsTheWorldOnly) {
     sounds.frame.push_back(
         menu_record::Call(Native::PlayFrontendSound, {0, 0, 1, 0}, {"NAV_UP", "Ledger_Sounds"}));
     sounds.frame.push_back(menu_record::Call(Native::RadarDisplaySwitch, {1}));
-    const Picture picture = Render(BuildScene(sounds.frame), 1920, 1080);
+    const Picture picture = Render(ReadDrawing(sounds.frame), 1920, 1080);
     EXPECT_EQ(CountNot(picture, render::WorldColour), 0);
 }
 
@@ -89,7 +89,7 @@ TEST(RendererTest, PositionsAreFractionsOfTheScreenSoA2560By1440ScreenScalesThem
     // A sprite a tenth of the screen wide, centred: 256 x 144 pixels around (1280, 720).
     FrameBuilder centred(2560, 1440, 2560);
     centred.Sprite("generic_textures", "selection_box_bg_1c", 1280, 720, 256, 144, 0, 255, 255, 255, 255);
-    const Picture picture = Render(BuildScene(centred.frame), 2560, 1440);
+    const Picture picture = Render(ReadDrawing(centred.frame), 2560, 1440);
     const Pixel white{255, 255, 255};
     EXPECT_EQ(picture.At(1153, 649), white);
     EXPECT_EQ(picture.At(1406, 790), white);
@@ -112,7 +112,7 @@ TEST(RendererTest, SpritesTurnByTheirRotationInDegrees) {
     FrameBuilder bars(1920, 1080, 1920);
     bars.Sprite("generic_textures", "menu_bar", 500, 500, 200, 4, 90.0f, 255, 255, 255, 255);
     bars.Sprite("generic_textures", "menu_bar", 1000, 500, 200, 4, 45.0f, 255, 255, 255, 255);
-    const Picture picture = Render(BuildScene(bars.frame), 1920, 1080);
+    const Picture picture = Render(ReadDrawing(bars.frame), 1920, 1080);
     const Pixel white{255, 255, 255};
     EXPECT_EQ(picture.At(500, 420), white) << "a quarter turn stands the bar upright";
     EXPECT_EQ(picture.At(580, 500), render::WorldColour);
@@ -123,7 +123,7 @@ TEST(RendererTest, SpritesTurnByTheirRotationInDegrees) {
 TEST(RendererTest, UnknownTexturesShowAsMagentaBoxes) {
     FrameBuilder frame(1920, 1080, 1920);
     frame.Sprite("menu_textures", "no_such_texture", 500, 500, 100, 100, 0, 255, 255, 255, 255);
-    const Picture picture = Render(BuildScene(frame.frame), 1920, 1080);
+    const Picture picture = Render(ReadDrawing(frame.frame), 1920, 1080);
     EXPECT_EQ(picture.At(451, 500), (Pixel{255, 0, 255}));
     EXPECT_EQ(picture.At(500, 500), (Pixel{255, 0, 255})) << "the diagonals cross in the middle";
 }
@@ -134,19 +134,19 @@ TEST(RendererTest, TextLandsWhereItsAlignmentAndMarginSay) {
     frame.Text("Set voice: VOFX_PLAYER_MALE01", "body", {}, menu_record::Left, 22, 100, 254);
     frame.Text("Main Menu", "title", {}, menu_record::Center, 23, 313, 172);
     frame.Text("1 of 6", "body", {144, 144, 144, 230}, menu_record::Right, 20, 534, 573.48f, -1);
-    const render::Scene scene = BuildScene(frame.frame);
-    ASSERT_EQ(scene.texts, 3);
+    const render::Drawing drawing = ReadDrawing(frame.frame);
+    ASSERT_EQ(drawing.texts.size(), 3u);
 
-    const auto label = render::PlaceText(scene.items[0].text, 1920, 1080);
+    const auto label = render::PlaceText(drawing.texts[0], 1920, 1080);
     EXPECT_NEAR(label.left, 100, 0.01);
     EXPECT_NEAR(label.top, 254, 0.01);
     EXPECT_GT(label.right, 300) << "a 29-character label at size 22";
 
-    const auto subtitle = render::PlaceText(scene.items[1].text, 1920, 1080);
+    const auto subtitle = render::PlaceText(drawing.texts[1], 1920, 1080);
     EXPECT_NEAR((subtitle.left + subtitle.right) / 2, 313, 0.01);
     EXPECT_GT(subtitle.right - subtitle.left, 60);
 
-    const auto counter = render::PlaceText(scene.items[2].text, 1920, 1080);
+    const auto counter = render::PlaceText(drawing.texts[2], 1920, 1080);
     EXPECT_NEAR(counter.right, 534, 0.01);
     EXPECT_LT(counter.left, 534 - 40);
 }
@@ -155,7 +155,7 @@ TEST(RendererTest, LetterSpacingAndSizeChangeTheWidth) {
     const auto width = [](int spacing, int size) {
         FrameBuilder frame(1920, 1080, 1920);
         frame.Text("1 of 6", "body", {}, menu_record::Left, size, 100, 100, spacing);
-        const auto bounds = render::PlaceText(BuildScene(frame.frame).items.at(0).text, 1920, 1080);
+        const auto bounds = render::PlaceText(ReadDrawing(frame.frame).texts.at(0), 1920, 1080);
         return bounds.right - bounds.left;
     };
     EXPECT_NEAR(width(0, 20) - width(-1, 20), 5.0, 0.01) << "six characters: five gaps";
@@ -167,11 +167,11 @@ TEST(RendererTest, TextTakesTheColourSetBeforeIt) {
     // A full block fills its cell, so its middle shows the colour alone.
     frame.Text("\xe2\x96\x88", "body", {20, 200, 40, 255}, menu_record::Center, 120, 960, 400);
     frame.Text("\xe2\x96\x88", "body", {}, menu_record::Center, 120, 960, 700);
-    const render::Scene scene = BuildScene(frame.frame);
-    const Picture picture = Render(scene, 1920, 1080);
+    const render::Drawing drawing = ReadDrawing(frame.frame);
+    const Picture picture = Render(drawing, 1920, 1080);
     for (const auto& [item, colour] :
          {std::pair{0, Pixel{20, 200, 40}}, std::pair{1, Pixel{255, 255, 255}}}) {
-        const auto box = render::PlaceText(scene.items[static_cast<std::size_t>(item)].text, 1920, 1080);
+        const auto box = render::PlaceText(drawing.texts[static_cast<std::size_t>(item)], 1920, 1080);
         EXPECT_EQ(At(picture, (box.left + box.right) / 2, (box.top + box.bottom) / 2), colour)
             << "text " << item;
     }
@@ -183,8 +183,8 @@ TEST(RendererTest, ImageTagsDrawTheirPicturesInline) {
     const auto render = [](const std::string& text) {
         FrameBuilder frame(1920, 1080, 1920);
         frame.Text(text, "body", {}, menu_record::Right, 22, 526, 253);
-        const render::Scene scene = BuildScene(frame.frame);
-        return std::pair{Render(scene, 1920, 1080), render::PlaceText(scene.items.at(0).text, 1920, 1080)};
+        const render::Drawing drawing = ReadDrawing(frame.frame);
+        return std::pair{Render(drawing, 1920, 1080), render::PlaceText(drawing.texts.at(0), 1920, 1080)};
     };
     const auto [ticked, box] = render(tick + tickBox);
     const auto [empty, emptyBox] = render(tickBox);
@@ -213,7 +213,7 @@ TEST(RendererTest, BrokenValuesDrawNothingAndSpoilNothingAfter) {
     frame.frame.back().texts[0] = menu_record::Markup("0", "Left", "body", 0, 2000000000, "huge");
     frame.Sprite("generic_textures", "selection_box_bg_1c", 960, 540, 10, 10, 0, 255, 0, 0, 255);
 
-    const Picture picture = Render(BuildScene(frame.frame), 1920, 1080);
+    const Picture picture = Render(ReadDrawing(frame.frame), 1920, 1080);
     EXPECT_EQ(picture.At(960, 540), (Pixel{255, 0, 0})) << "the last sprite is still drawn";
     EXPECT_EQ(picture.At(500, 500), render::WorldColour);
     EXPECT_EQ(picture.At(450, 450), render::WorldColour);

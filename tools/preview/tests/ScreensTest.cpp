@@ -18,7 +18,6 @@ namespace {
 
 using readback::Align;
 using readback::Drawing;
-using readback::DrawItem;
 
 std::vector<Drawing> DefaultSessionOn(const driver::Screen& screen) {
     sim::StandInHook host;
@@ -35,7 +34,8 @@ std::vector<Drawing> DefaultSessionOn(const driver::Screen& screen) {
     return drawings;
 }
 
-// A drawing in pixels of its screen: each item's places and sizes, in order.
+// A drawing in pixels of its screen: its sprites' and then its texts' places and sizes, each in drawing
+// order.
 struct Measured {
     std::string what;
     std::vector<double> pixels;
@@ -57,13 +57,10 @@ double TextAnchor(const readback::Text& text, double width, double height) {
 
 std::vector<Measured> Measure(const Drawing& drawing, double width, double height) {
     std::vector<Measured> items;
-    for (const DrawItem& item : drawing.items) {
-        if (!item.isText) {
-            const readback::Sprite& s = item.sprite;
-            items.push_back({s.texture, {s.x * width, s.y * height, s.width * width, s.height * height}});
-            continue;
-        }
-        const readback::Text& text = item.text;
+    for (const readback::Sprite& s : drawing.sprites) {
+        items.push_back({s.texture, {s.x * width, s.y * height, s.width * width, s.height * height}});
+    }
+    for (const readback::Text& text : drawing.texts) {
         Measured measured{text.Plain(), {TextAnchor(text, width, height), text.y * height}};
         for (const readback::TextPiece& piece : text.format.pieces) {
             measured.pixels.push_back(piece.font.size);

@@ -55,9 +55,9 @@ TEST_F(TexturesTest, TheMenuDrawsATextureTintedWhereItsSpriteStandsAndKeepsStand
     render::TextureFolder textures(folder, warnings);
     menu_record::Menu menu;
     menu.rows = {"first", "second"};
-    const render::Scene scene = render::BuildScene(menu_record::OpenMenu(menu));
-    const Picture once = render::Render(scene, 1920, 1080, {&textures, nullptr});
-    const Picture twice = render::Render(scene, 1920, 1080, {&textures, nullptr});
+    const render::Drawing drawing = render::ReadDrawing(menu_record::OpenMenu(menu));
+    const Picture once = render::Render(drawing, 1920, 1080, {&textures, nullptr});
+    const Picture twice = render::Render(drawing, 1920, 1080, {&textures, nullptr});
 
     // The highlight is red (255, 0, 0): only the texture's red is left. The row
     // box covers the piece's right part, from x = 92.
@@ -87,11 +87,11 @@ TEST_F(TexturesTest, ASpriteTurnsItsTextureWithItAndTheBackdropFillsTheWindow) {
     render::TextureFolder textures(folder, warnings);
     render::LoadedLook look("", (folder / "backdrop.png").string(), warnings);
 
-    render::Scene scene;
-    render::DrawItem item;
-    item.sprite = render::Sprite{"dict", "halves", 0.5f, 0.5f, 0.25f, 0.5f, 180.0f, {255, 255, 255, 255}};
-    scene.items.push_back(item);
-    const Picture picture = render::Render(scene, 200, 100, {&textures, look.Get().backdrop});
+    render::Drawing drawing;
+    drawing.sprites.push_back(
+        render::Sprite{"dict", "halves", 0.5f, 0.5f, 0.25f, 0.5f, 180.0f, {255, 255, 255, 255}});
+    drawing.order = "s";
+    const Picture picture = render::Render(drawing, 200, 100, {&textures, look.Get().backdrop});
     EXPECT_TRUE(Near(picture.At(80, 50), Pixel{0, 0, 255}))
         << "turned half round, the blue half is on the left";
     EXPECT_TRUE(Near(picture.At(120, 50), Pixel{0, 255, 0}));

@@ -2,7 +2,7 @@
 // the mapping from the control table, and the menu played with it.
 #include "host/GameControls.h"
 #include "host/MenuControls.h"
-#include "tools/render/Scene.h"
+#include "tools/render/ReadFrame.h"
 #include "tools/render/Summary.h"
 #include "tools/workbench/GameInput.h"
 #include "tools/workbench/LiveModule.h"

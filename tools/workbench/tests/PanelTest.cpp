@@ -54,7 +54,7 @@ TEST(PanelTest, MalformedBytesShowAsReplacementCharacters) {
 TEST(PanelTest, TheWholePanelIsDrawnWhateverTheTexts) {
     // A picture of the renderer's, as the workbench draws on: the font caches
     // it makes first are handed back at exit, after the panel's fonts.
-    const render::Picture picture = render::Render(render::Scene{}, 1280, 720);
+    const render::Picture picture = render::Render(render::Drawing{}, 1280, 720);
     const auto cr =
         std::unique_ptr<cairo_t, decltype(&cairo_destroy)>(cairo_create(picture.Surface()), cairo_destroy);
     workbench::PanelContent content;

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "readback/MenuState.h"
-#include "tools/render/Scene.h"
+#include "tools/render/ReadFrame.h"
 #include "tools/workbench/GameInput.h"
 #include "tools/workbench/InputLog.h"
 #include "tools/workbench/LiveModule.h"
@@ -31,10 +31,10 @@ class PlayedFrames : public ::testing::Test {
         log.Frame(tick);
         return frame;
     }
-    workbench::ShownPage Shown() { return workbench::Summarize(render::BuildScene(Frame())); }
+    workbench::ShownPage Shown() { return workbench::Summarize(render::ReadDrawing(Frame())); }
     readback::MenuState Menu() const { return readback::ReadMenu(host.recorder.Last()); }
     workbench::Place Place() const {
-        const workbench::ShownPage shown = workbench::Summarize(render::BuildScene(host.recorder.Last()));
+        const workbench::ShownPage shown = workbench::Summarize(render::ReadDrawing(host.recorder.Last()));
         return {shown, workbench::ReadPageId(live.MenuControllerSlot(), shown)};
     }
 

@@ -113,7 +113,7 @@ class ModuleSwapTest : public ::testing::Test {
         input.Deliver();
         return runner.RunFrame();
     }
-    ShownPage Shown() { return workbench::Summarize(render::BuildScene(Frame())); }
+    ShownPage Shown() { return workbench::Summarize(render::ReadDrawing(Frame())); }
 
     // A key's press and release, both between the same two frames.
     void Tap(SDL_Keycode key) {
@@ -298,20 +298,20 @@ TEST(GameInputTest, FKeysLettersAndDigitsTheWorkbenchLeavesReachThePlugin) {
 }
 
 TEST(FrameSummaryTest, ReadsTheTitlesAndTheCounterAndNothingElse) {
-    render::Scene scene;
-    const auto text = [&scene](const char* markup) {
-        render::DrawItem item;
-        item.isText = true;
-        item.text.format = readback::ParseMarkup(markup);
-        scene.items.push_back(item);
+    render::Drawing drawing;
+    const auto text = [&drawing](const char* markup) {
+        render::Text shown;
+        shown.format = readback::ParseMarkup(markup);
+        drawing.texts.push_back(shown);
+        drawing.order += 't';
     };
-    EXPECT_EQ(workbench::Describe(workbench::Summarize(scene)), "closed");
+    EXPECT_EQ(workbench::Describe(workbench::Summarize(drawing)), "closed");
     text("<FONT FACE='$title'>Header</FONT>");
     text("<FONT FACE='$body'>3 of the rows</FONT>");
     text("<FONT FACE='$title'>Sub</FONT>");
     text("<FONT FACE='$body'>12 of 40</FONT>");
     text("<FONT FACE='$body'>1 of 2</FONT>");
-    EXPECT_EQ(workbench::Describe(workbench::Summarize(scene)), "open 'Header' / 'Sub' row 12 of 40");
+    EXPECT_EQ(workbench::Describe(workbench::Summarize(drawing)), "open 'Header' / 'Sub' row 12 of 40");
 }
 
 } // namespace

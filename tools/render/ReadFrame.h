@@ -8,15 +8,15 @@ namespace render {
 
 using readback::Align;
 using readback::Colour;
-using readback::DrawItem;
+using readback::Drawing;
 using readback::FontStyle;
 using readback::Sprite;
 using readback::Text;
 using readback::TextFormat;
 using readback::TextPiece;
-using Scene = readback::Drawing;
 
-inline Scene BuildScene(const sim::Frame& frame) {
+// A frame read leniently.
+inline Drawing ReadDrawing(const sim::Frame& frame) {
     return readback::ReadDrawing(frame, readback::Reading::Lenient);
 }
 

@@ -1,4 +1,4 @@
-#include "tools/render/Scene.h"
+#include "tools/render/ReadFrame.h"
 
 #include "readback/MenuState.h"
 
@@ -12,16 +12,15 @@ namespace {
 using menu_record::Bits;
 using menu_record::Call;
 using menu_record::FrameBuilder;
-using render::BuildScene;
 using render::Colour;
+using render::ReadDrawing;
 
 TEST(SceneTest, SpritesKeepWhatTheGameWasHanded) {
     FrameBuilder frame(1920, 1080, 1920);
     frame.Sprite("generic_textures", "menu_bar", 313, 974, 442, 2, 45.0f, 255, 255, 255, 175);
-    const auto scene = BuildScene(frame.frame);
-    ASSERT_EQ(scene.items.size(), 1u) << "prepare sprite draw draws nothing itself";
-    ASSERT_FALSE(scene.items[0].isText);
-    const auto& sprite = scene.items[0].sprite;
+    const auto drawing = ReadDrawing(frame.frame);
+    ASSERT_EQ(drawing.order, "s") << "prepare sprite draw draws nothing itself";
+    const auto& sprite = drawing.sprites[0];
     EXPECT_EQ(sprite.dictionary, "generic_textures");
     EXPECT_EQ(sprite.texture, "menu_bar");
     EXPECT_FLOAT_EQ(sprite.x, 313.0f / 1920);
@@ -40,15 +39,15 @@ TEST(SceneTest, ATextColourHoldsForTheNextTextOnly) {
     frame.frame.push_back(Call(Native::SetTextColour, {1, 2, 3, 4}));
     frame.Text("Main Menu", "title", {10, 20, 30, 40}, menu_record::Center, 23, 313, 172);
 
-    const auto scene = BuildScene(frame.frame);
-    ASSERT_EQ(scene.texts, 3);
-    EXPECT_EQ(scene.items[0].text.colour, (Colour{144, 144, 144, 230}));
-    EXPECT_EQ(scene.items[1].text.colour, (Colour{255, 255, 255, 255}));
-    EXPECT_EQ(scene.items[2].text.colour, (Colour{10, 20, 30, 40})) << "the latest colour call wins";
-    EXPECT_EQ(readback::PlainText(scene.items[0].text.format), "1 of 6");
-    EXPECT_EQ(scene.items[0].text.x, 0.0f);
-    EXPECT_FLOAT_EQ(scene.items[0].text.y, 573.48f / 1080);
-    EXPECT_FLOAT_EQ(scene.items[2].text.x, 2 * (313.0f / 1920) - 1);
+    const auto drawing = ReadDrawing(frame.frame);
+    ASSERT_EQ(drawing.texts.size(), 3u);
+    EXPECT_EQ(drawing.texts[0].colour, (Colour{144, 144, 144, 230}));
+    EXPECT_EQ(drawing.texts[1].colour, (Colour{255, 255, 255, 255}));
+    EXPECT_EQ(drawing.texts[2].colour, (Colour{10, 20, 30, 40})) << "the latest colour call wins";
+    EXPECT_EQ(readback::PlainText(drawing.texts[0].format), "1 of 6");
+    EXPECT_EQ(drawing.texts[0].x, 0.0f);
+    EXPECT_FLOAT_EQ(drawing.texts[0].y, 573.48f / 1080);
+    EXPECT_FLOAT_EQ(drawing.texts[2].x, 2 * (313.0f / 1920) - 1);
 }
 
 TEST(SceneTest, CallsThatDrawNothingAreLeftOut) {
@@ -56,7 +55,7 @@ TEST(SceneTest, CallsThatDrawNothingAreLeftOut) {
     frame.frame.push_back(Call(Native::PlayFrontendSound, {0, 0, 1, 0}, {"SELECT", "HUD_SHOP_SOUNDSET"}));
     frame.frame.push_back(Call(Native::DisableControl, {0, Control::INPUT_SELECT_RADAR_MODE, 0}));
     frame.frame.push_back(Call(0x1234, {Bits(0.5f)}));
-    EXPECT_TRUE(BuildScene(frame.frame).items.empty());
+    EXPECT_TRUE(ReadDrawing(frame.frame).order.empty());
 }
 
 // A record edited by hand, or from a run that broke off, can be short.
@@ -68,10 +67,10 @@ TEST(SceneTest, ShortRecordsAreCountedNotRead) {
     auto missingTexts = Call(Native::DisplayText, {1, Bits(0.1f), Bits(0.1f)});
     missingTexts.texts.clear();
     frame.push_back(missingTexts);
-    render::Scene scene;
-    ASSERT_NO_THROW(scene = BuildScene(frame));
-    EXPECT_TRUE(scene.items.empty());
-    EXPECT_EQ(scene.unreadable, 3);
+    render::Drawing drawing;
+    ASSERT_NO_THROW(drawing = ReadDrawing(frame));
+    EXPECT_TRUE(drawing.order.empty());
+    EXPECT_EQ(drawing.unreadable, 3);
 }
 
 sim::NativeCall Sound(const char* name) {
@@ -86,7 +85,7 @@ TEST(ReadbackTest, AStrictReadingNamesEachBrokenSequenceALenientOneDrawsWhatItCa
     const readback::Drawing clean = readback::ReadDrawing(good.frame, readback::Reading::Strict);
     EXPECT_TRUE(clean.faults.empty());
     EXPECT_EQ(clean.order, "st");
-    EXPECT_EQ(clean.items.at(1).text.Plain(), "x");
+    EXPECT_EQ(clean.texts.at(0).Plain(), "x");
 
     sim::Frame broken = good.frame;
     broken.erase(broken.begin());                           // the sprite loses its prepare call
@@ -109,7 +108,7 @@ TEST(ReadbackTest, AStrictReadingNamesEachBrokenSequenceALenientOneDrawsWhatItCa
     EXPECT_TRUE(lenient.faults.empty());
     EXPECT_EQ(lenient.order, "st") << "the sprite and the text are still drawn";
     EXPECT_EQ(lenient.unreadable, 1);
-    EXPECT_EQ(lenient.items.at(1).text.markupLocation, nullptr) << "no game string to say where it was";
+    EXPECT_EQ(lenient.texts.at(0).markupLocation, nullptr) << "no game string to say where it was";
 }
 
 TEST(ReadbackTest, PromptsKeepTheLastStateTheFrameSet) {
