@@ -63,6 +63,24 @@ void PlayMouseOrKeyboard(const Action& action, const SessionStep& step, int fram
     driver::Apply(runner, *move);
 }
 
+// The one action of a step that carries nothing but its kind.
+ActionKind ActionOf(StepKind kind) {
+    switch (kind) {
+    case StepKind::LoseGlobals:
+        return ActionKind::LoseGlobals;
+    case StepKind::Snapshot:
+        return ActionKind::Snapshot;
+    case StepKind::Restart:
+        return ActionKind::RestartGame;
+    case StepKind::ExpectSetting:
+        return ActionKind::ExpectSetting;
+    case StepKind::WriteSetting:
+        return ActionKind::WriteSetting;
+    default:
+        return ActionKind::Expect;
+    }
+}
+
 void ExpandAnswer(const SessionStep& step, const std::function<void(const Action&)>& act) {
     Action action = Only(ActionKind::Answer);
     action.answer = &step.answer;
@@ -147,14 +165,15 @@ void ActionStream::Expand(const SessionStep& step, const std::function<void(cons
     case StepKind::Pass:
         act({ActionKind::PassTime, {}, false, step.milliseconds});
         break;
+    case StepKind::Restart:
+        keysDown_.clear(); // the new game's plug-in has seen no key go down
+        [[fallthrough]];
     case StepKind::LoseGlobals:
-        act(Only(ActionKind::LoseGlobals));
-        break;
     case StepKind::Expect:
-        act(Only(ActionKind::Expect));
-        break;
     case StepKind::Snapshot:
-        act(Only(ActionKind::Snapshot));
+    case StepKind::ExpectSetting:
+    case StepKind::WriteSetting:
+        act(Only(ActionOf(step.kind)));
         break;
     case StepKind::PointAt:
     case StepKind::PointAtRow:
@@ -165,17 +184,6 @@ void ActionStream::Expand(const SessionStep& step, const std::function<void(cons
         break;
     case StepKind::Answer:
         ExpandAnswer(step, act);
-        break;
-    case StepKind::Restart:
-        // The new game's plug-in has seen no key go down.
-        keysDown_.clear();
-        act(Only(ActionKind::RestartGame));
-        break;
-    case StepKind::ExpectSetting:
-        act(Only(ActionKind::ExpectSetting));
-        break;
-    case StepKind::WriteSetting:
-        act(Only(ActionKind::WriteSetting));
         break;
     }
 }
