@@ -1,5 +1,5 @@
 // State that lives from library load to unload. Each layer declares what it
-// uses (menu/Menu.h, menu/Drawing.h, menu/ScreenMetrics.h, menu/Text.h,
+// uses (menu/Menu.h, host/PluginMain.h, menu/Drawing.h, menu/ScreenMetrics.h, menu/Text.h,
 // menu/TextStore.h, host/KeyStates.h); host/ProcessState.cpp lists it all once
 // and defines it from that list, in the order it is built and the reverse one
 // it is destroyed.

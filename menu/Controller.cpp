@@ -217,12 +217,13 @@ void Controller::FrameTick() {
     // While the game's keyboard is open it takes the player's keys.
     const bool typingThisFrame = frame.typing.open;
     if (typingThisFrame) {
+        DropMenuKey();
         ReadKeyboard(*this);
     } else {
         ReadInput(*this);
-        if (settings.frame.anyHotkey) {
-            RunHotkeys();
-        }
+    }
+    if (settings.frame.anyHotkey) {
+        RunHotkeys(!typingThisFrame);
     }
     if (settings.frame.unsaved) {
         WriteSettings(false);

@@ -11,6 +11,9 @@ namespace Menu {
 // The player's requests of this frame from the keys, the controls, the
 // prompts and the mouse (menu/Input.cpp).
 void ReadInput(Controller& menu);
+// While the game's keyboard takes typing: the menu key's release is dropped,
+// so a key typed (a letter may open the menu) toggles nothing after it.
+void DropMenuKey();
 // The mouse's share of the frame's requests (menu/Mouse.cpp).
 void ReadMouse(Controller& menu);
 // After the game's keyboard: Select and Back wait until their controls are up

@@ -128,11 +128,11 @@ void BindHotkeys() {
     }
 }
 
-void RunHotkeys() {
+void RunHotkeys(bool run) {
     // By index and copied: a row's action may register pages and so change the bindings.
     for (std::size_t i = 0; i < settings.frame.hotkeys.size(); ++i) {
         const HotkeyBinding& binding = settings.frame.hotkeys[i];
-        if (binding.key != 0 && ConsumeKeyRelease(binding.key, HotkeyWindowMs)) {
+        if (binding.key != 0 && ConsumeKeyRelease(binding.key, HotkeyWindowMs) && run) {
             RunRow(binding.page, binding.row);
         }
     }

@@ -14,8 +14,10 @@ void CollectHotkeys(const Submenu& page);
 // row's; none for the menu key or a key an earlier binding holds.
 void BindHotkeys();
 
-// Runs the rows whose keys were released since the last frame.
-void RunHotkeys();
+// Runs the rows whose keys were released since the last frame; while the
+// game's keyboard takes typing (run false), a letter typed is only dropped,
+// so it does not run a row once the keyboard closes.
+void RunHotkeys(bool run);
 
 // While a hotkey's row runs: that row, for SelectedRow.
 Option* HotkeyRow();

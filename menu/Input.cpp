@@ -92,6 +92,10 @@ void ReadPageJumps(Controller& menu) {
 
 } // namespace
 
+void DropMenuKey() {
+    ConsumeKeyRelease(settings.frame.menuKey, ToggleWindowMs);
+}
+
 void ReadInput(Controller& menu) {
     menu.controlGroup = Invoke<bool>(Native::InputDeviceQuery, 0) ? KeyboardGroup : GamepadGroup;
 

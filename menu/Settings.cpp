@@ -202,9 +202,11 @@ void KeepRowValue(const Option& row) noexcept {
 
 void WriteSettings(bool now) noexcept {
     SettingsFrameState& kept = settings.frame;
+    if (!kept.unsaved || kept.path.empty()) {
+        return;
+    }
     const std::uint32_t time = GetTickCount();
-    if (!kept.unsaved || kept.path.empty() ||
-        (!now && kept.triedWriting && time - kept.lastWriteAt < WriteIntervalMs)) {
+    if (!now && kept.triedWriting && time - kept.lastWriteAt < WriteIntervalMs) {
         return;
     }
     kept.triedWriting = true;

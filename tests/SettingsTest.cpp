@@ -252,6 +252,21 @@ TEST_F(SettingsTest, TheMenuKeyComesFromTheFile) {
         EXPECT_EQ(Setting("menu.key"), c.value) << "a name it cannot read stays as written";
         runner.Unload();
     }
+
+    // A letter typed into the game's keyboard is typing, not the menu key.
+    RebuildProcessState();
+    WriteAll(File(), "[menu]\r\nkey = M\r\n");
+    Start();
+    PressKey('M');
+    Controller().selectedIndex = 4;
+    Tap(Menu::SelectControl);
+    PressKey('M');
+    host.game.keyboard.Type("m");
+    host.game.keyboard.Finish();
+    runner.RunFrame();
+    runner.RunFrame();
+    EXPECT_TRUE(Controller().isOpen);
+    EXPECT_EQ(targets.name, "m");
 }
 
 // The first row registered keeps a key; none takes the menu key. A kept
@@ -283,11 +298,56 @@ TEST_F(SettingsTest, HotkeysTakenOrRebound) {
     EXPECT_TRUE(targets.stamina);
     EXPECT_TRUE(Controller().isOpen) << "the open menu stays open";
 
-    // Not while the game's keyboard takes the player's typing.
+    // Not while the game's keyboard takes the player's typing, nor just
+    // after it for a letter typed into it.
     Controller().selectedIndex = 4;
     Tap(Menu::SelectControl);
     PressKey(G);
+    host.game.keyboard.Type("g");
+    host.game.keyboard.Finish();
+    runner.RunFrame();
+    runner.RunFrame();
     EXPECT_EQ(targets.counted, 1);
+    EXPECT_EQ(targets.name, "g");
+}
+
+// A player rebinds a kept row's key under [hotkeys]; a name that reads as
+// no key leaves the row's own, an empty one binds none.
+TEST_F(SettingsTest, AKeptRowsHotkeyIsReadFromTheFile) {
+    const struct {
+        const char* line;
+        std::uint32_t flips;
+        std::uint32_t doesNot;
+    } cases[] = {
+        {"camp.stamina = F6", F6, F5},
+        {"camp.stamina = F13", F5, F6},
+        {"CAMP.STAMINA = g", G, F5},
+        {"camp.stamina =", 0, F5},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.line);
+        RebuildProcessState();
+        targets = Targets{};
+        WriteAll(File(), std::string("[hotkeys]\r\n") + c.line + "\r\n");
+        Start();
+        PressKey(c.doesNot);
+        EXPECT_FALSE(targets.stamina);
+        if (c.flips != 0) {
+            PressKey(c.flips);
+            EXPECT_TRUE(targets.stamina);
+        }
+        EXPECT_NE(ReadAll(File()).find(std::string(c.line) + "\r\n"), std::string::npos) << "kept as written";
+        runner.Unload();
+    }
+}
+
+// The file is named after the module, so a renamed copy keeps its own.
+TEST_F(SettingsTest, TheFileIsNamedAfterTheModule) {
+    host.moduleFileName = "Ranch.Hand.asi";
+    WriteAll(folder / "Ranch.Hand.ini", "[camp]\r\nhour = 3\r\n");
+    Start();
+    EXPECT_EQ(targets.hour, 3);
+    EXPECT_FALSE(fs::exists(File()));
 }
 
 TEST_F(SettingsTest, AtMostOneWriteASecondAndNoneAtProcessExit) {
