@@ -10,7 +10,8 @@ include_guard(GLOBAL)
 # Each session is a test TEST_PREFIX + the file's stem (NAME_ by default) that
 # plays it on the plug-in NAME with its expectations: natively on the module,
 # with the mingw-w64 toolchain on the DLL under Wine (label wine). A failed
-# expectation fails the test and prints FILE:LINE.
+# expectation fails the test and prints FILE:LINE. Each plays in a fresh game
+# folder of its own, so a plug-in's settings file (NAME.ini) is the session's.
 function(quorvane_add_sessions name)
   cmake_parse_arguments(PARSE_ARGV 1 arg "" "TEST_PREFIX" "")
   if(NOT TARGET ${name})

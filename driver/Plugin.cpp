@@ -21,7 +21,9 @@ Plugin Plugin::Load(const std::string& path) {
         throw std::runtime_error("cannot load " + path);
     }
     // The loader has already called the entry point with "attach".
-    return Plugin(library, reinterpret_cast<HINSTANCE>(library), nullptr);
+    Plugin plugin(library, reinterpret_cast<HINSTANCE>(library), nullptr);
+    plugin.path_ = path;
+    return plugin;
 #else
     void* library = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
     if (library == nullptr) {
@@ -33,42 +35,56 @@ Plugin Plugin::Load(const std::string& path) {
         throw std::runtime_error(path + " has no entry point");
     }
     Plugin plugin(library, reinterpret_cast<HINSTANCE>(library), entry);
+    plugin.path_ = path;
     plugin.Notify(DLL_PROCESS_ATTACH);
     return plugin;
 #endif
 }
 
-Plugin Plugin::Linked(EntryPoint entry) {
+Plugin Plugin::Linked(EntryPoint entry, void (*rebuild)()) {
     Plugin plugin(nullptr, reinterpret_cast<HINSTANCE>(&linkedModule), entry);
+    plugin.rebuild_ = rebuild;
     plugin.Notify(DLL_PROCESS_ATTACH);
     return plugin;
 }
 
 Plugin::Plugin(Plugin&& other) noexcept
-    : library_(other.library_), module_(other.module_), entry_(other.entry_) {
+    : library_(other.library_), module_(other.module_), entry_(other.entry_), path_(std::move(other.path_)),
+      rebuild_(other.rebuild_) {
     other.library_ = nullptr;
     other.module_ = nullptr;
     other.entry_ = nullptr;
+}
+
+std::function<Plugin()> Plugin::Reopener() const {
+    if (!path_.empty()) {
+        return [path = path_] { return Load(path); };
+    }
+    return [entry = entry_, rebuild = rebuild_] { return Linked(entry, rebuild); };
 }
 
 Plugin::~Plugin() {
     Unload();
 }
 
-BOOL Plugin::Notify(DWORD reason) {
-    return entry_ != nullptr ? entry_(module_, reason, nullptr) : TRUE;
+BOOL Plugin::Notify(DWORD reason, LPVOID reserved) {
+    return entry_ != nullptr ? entry_(module_, reason, reserved) : TRUE;
 }
 
-void Plugin::Unload() {
+void Plugin::Unload(Detach how) {
     if (module_ == nullptr) {
         return;
     }
 #ifdef _WIN32
+    static_cast<void>(how); // the loader says "freed"; only the process's end could say otherwise
     FreeLibrary(static_cast<HMODULE>(library_));
 #else
-    Notify(DLL_PROCESS_DETACH);
+    static char processEnding;
+    Notify(DLL_PROCESS_DETACH, how == Detach::ProcessEnds ? &processEnding : nullptr);
     if (library_ != nullptr) {
         dlclose(library_);
+    } else if (rebuild_ != nullptr) {
+        rebuild_();
     }
 #endif
     library_ = nullptr;

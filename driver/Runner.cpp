@@ -28,12 +28,28 @@ void Runner::RunFrames(int count) {
     }
 }
 
-void Runner::Unload() {
+void Runner::Unload(Detach how) {
     if (plugin_) {
-        plugin_->Unload();
+        plugin_->Unload(how);
         plugin_.reset();
     }
     host_.AbandonScript();
+}
+
+void Runner::RestartGame() {
+    if (!plugin_) {
+        return;
+    }
+    const std::function<Plugin()> reopen = plugin_->Reopener();
+    Unload(Detach::ProcessEnds);
+    FreshGame();
+    Load(reopen());
+}
+
+void Runner::FreshGame() {
+    auto answers = std::move(host_.game.answerOverride);
+    host_.game = sim::Game{};
+    host_.game.answerOverride = std::move(answers);
 }
 
 void Runner::KeyDown(std::uint32_t key, bool repeat) {

@@ -22,7 +22,13 @@ class Runner {
     const sim::Frame& RunFrame();
     void RunFrames(int count);
     // Unloads the plug-in; its routine is not resumed again.
-    void Unload();
+    void Unload(Detach how = Detach::Freed);
+    // The game ends and starts again: the plug-in unloaded as at the game's
+    // exit (its process ending), the game fresh (the answers it was taught kept), the plug-in
+    // loaded anew and its routine started.
+    void RestartGame();
+    // The game as a fresh start finds it; what it was taught to answer stays.
+    void FreshGame();
 
     // Key events through the registered handler, stamped with the current clock.
     void KeyDown(std::uint32_t key, bool repeat = false);

@@ -1,7 +1,9 @@
 #include "session/Play.h"
 
+#include "driver/GameFolder.h"
 #include "readback/FrameDrawing.h"
 #include "readback/MenuState.h"
+#include "session/SettingsOnDisk.h"
 
 namespace session {
 namespace {
@@ -59,6 +61,24 @@ void PlayMouseOrKeyboard(const Action& action, const SessionStep& step, int fram
         throw SessionError("line " + std::to_string(step.line) + ": " + step.source + ": " + why);
     }
     driver::Apply(runner, *move);
+}
+
+// The one action of a step that carries nothing but its kind.
+ActionKind ActionOf(StepKind kind) {
+    switch (kind) {
+    case StepKind::LoseGlobals:
+        return ActionKind::LoseGlobals;
+    case StepKind::Snapshot:
+        return ActionKind::Snapshot;
+    case StepKind::Restart:
+        return ActionKind::RestartGame;
+    case StepKind::ExpectSetting:
+        return ActionKind::ExpectSetting;
+    case StepKind::WriteSetting:
+        return ActionKind::WriteSetting;
+    default:
+        return ActionKind::Expect;
+    }
 }
 
 void ExpandAnswer(const SessionStep& step, const std::function<void(const Action&)>& act) {
@@ -145,14 +165,15 @@ void ActionStream::Expand(const SessionStep& step, const std::function<void(cons
     case StepKind::Pass:
         act({ActionKind::PassTime, {}, false, step.milliseconds});
         break;
+    case StepKind::Restart:
+        keysDown_.clear(); // the new game's plug-in has seen no key go down
+        [[fallthrough]];
     case StepKind::LoseGlobals:
-        act(Only(ActionKind::LoseGlobals));
-        break;
     case StepKind::Expect:
-        act(Only(ActionKind::Expect));
-        break;
     case StepKind::Snapshot:
-        act(Only(ActionKind::Snapshot));
+    case StepKind::ExpectSetting:
+    case StepKind::WriteSetting:
+        act(Only(ActionOf(step.kind)));
         break;
     case StepKind::PointAt:
     case StepKind::PointAtRow:
@@ -167,67 +188,109 @@ void ActionStream::Expand(const SessionStep& step, const std::function<void(cons
     }
 }
 
+namespace {
+
+// Plays the actions of a session's steps on a runner, one frame's record at a time.
+class Player {
+  public:
+    Player(driver::Runner& runner, const SessionObserver& observer) : runner_(runner), observer_(observer) {}
+
+    void Play(const Action& action, const SessionStep& step) {
+        sim::StandInHook& host = runner_.host();
+        switch (action.kind) {
+        case ActionKind::Input:
+            Input(action.input, step);
+            break;
+        case ActionKind::Gamepad:
+            host.game.gamepad = action.on;
+            break;
+        case ActionKind::PassTime:
+            runner_.Advance(action.milliseconds);
+            break;
+        case ActionKind::LoseGlobals:
+            host.game.globalsMissing = true;
+            break;
+        case ActionKind::Expect:
+        case ActionKind::Snapshot:
+            LookAtLastFrame(action, step);
+            break;
+        case ActionKind::PointAtRow:
+        case ActionKind::Type:
+        case ActionKind::FinishKeyboard:
+        case ActionKind::CancelKeyboard:
+            PlayMouseOrKeyboard(action, step, frames_, runner_);
+            break;
+        case ActionKind::Answer:
+            Teach(host.game, *action.answer);
+            break;
+        case ActionKind::RestartGame:
+        case ActionKind::ExpectSetting:
+        case ActionKind::WriteSetting:
+            PlayGameOrSettings(action, step);
+            break;
+        }
+    }
+
+    int Frames() const { return frames_; }
+
+  private:
+    void Input(const driver::InputEvent& input, const SessionStep& step) {
+        sim::StandInHook& host = runner_.host();
+        if (input.kind != driver::InputKind::NextFrame) {
+            driver::Apply(runner_, input);
+            return;
+        }
+        // The observer has seen the frames before; a check or snapshot needs only the last.
+        host.recorder.Clear();
+        driver::Apply(runner_, input);
+        checker_.See(host.recorder.Last());
+        if (observer_.frame) {
+            observer_.frame(frames_, step, host.recorder.Last());
+        }
+        ++frames_;
+    }
+
+    void LookAtLastFrame(const Action& action, const SessionStep& step) {
+        sim::StandInHook& host = runner_.host();
+        RequireFrame(step, frames_);
+        if (action.kind == ActionKind::Expect && observer_.expectation) {
+            observer_.expectation(step,
+                                  checker_.Shortfall(step.expectation, host.recorder.Last(), host.game));
+        } else if (action.kind == ActionKind::Snapshot && observer_.snapshot) {
+            observer_.snapshot(step, frames_ - 1, host.recorder.Last());
+        }
+    }
+
+    void PlayGameOrSettings(const Action& action, const SessionStep& step) {
+        const std::string path = driver::SettingsPathOf(runner_.host());
+        if (action.kind == ActionKind::RestartGame) {
+            runner_.RestartGame();
+        } else if (action.kind == ActionKind::WriteSetting) {
+            WriteSetting(path, step);
+        } else if (observer_.expectation) {
+            observer_.expectation(step, SettingShortfall(path, step));
+        }
+    }
+
+    driver::Runner& runner_;
+    const SessionObserver& observer_;
+    Checker checker_;
+    int frames_ = 0;
+};
+
+} // namespace
+
 int RunSession(const std::vector<SessionStep>& steps, driver::Runner& runner,
                const SessionObserver& observer) {
-    int number = 0;
     ActionStream stream;
-    Checker checker;
-    sim::StandInHook& host = runner.host();
+    Player player(runner, observer);
     for (const SessionStep& step : steps) {
         if (observer.step) {
             observer.step(step);
         }
-        stream.Expand(step, [&](const Action& action) {
-            switch (action.kind) {
-            case ActionKind::Input:
-                if (action.input.kind != driver::InputKind::NextFrame) {
-                    driver::Apply(runner, action.input);
-                    break;
-                }
-                // The observer has seen the frames before; a check or snapshot needs only the last.
-                host.recorder.Clear();
-                driver::Apply(runner, action.input);
-                checker.See(host.recorder.Last());
-                if (observer.frame) {
-                    observer.frame(number, step, host.recorder.Last());
-                }
-                ++number;
-                break;
-            case ActionKind::Gamepad:
-                host.game.gamepad = action.on;
-                break;
-            case ActionKind::PassTime:
-                runner.Advance(action.milliseconds);
-                break;
-            case ActionKind::LoseGlobals:
-                host.game.globalsMissing = true;
-                break;
-            case ActionKind::Expect:
-                RequireFrame(step, number);
-                if (observer.expectation) {
-                    observer.expectation(
-                        step, checker.Shortfall(step.expectation, host.recorder.Last(), host.game));
-                }
-                break;
-            case ActionKind::Snapshot:
-                RequireFrame(step, number);
-                if (observer.snapshot) {
-                    observer.snapshot(step, number - 1, host.recorder.Last());
-                }
-                break;
-            case ActionKind::PointAtRow:
-            case ActionKind::Type:
-            case ActionKind::FinishKeyboard:
-            case ActionKind::CancelKeyboard:
-                PlayMouseOrKeyboard(action, step, number, runner);
-                break;
-            case ActionKind::Answer:
-                Teach(host.game, *action.answer);
-                break;
-            }
-        });
+        stream.Expand(step, [&](const Action& action) { player.Play(action, step); });
     }
-    return number;
+    return player.Frames();
 }
 
 } // namespace session

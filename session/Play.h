@@ -26,7 +26,10 @@ enum class ActionKind {
     Type,        // the on-screen keyboard's box holds a text now
     FinishKeyboard,
     CancelKeyboard,
-    Answer, // the game answers a call so from now on
+    Answer,        // the game answers a call so from now on
+    RestartGame,   // the game ends and starts again in the same folder
+    ExpectSetting, // check the settings file on disk
+    WriteSetting,  // edit the settings file on disk
 };
 
 struct Action {
@@ -66,7 +69,8 @@ struct SessionObserver {
     std::function<void(int number, const SessionStep& step, const sim::Frame& frame)> frame;
     // Each snapshot, with the last frame run and its number.
     std::function<void(const SessionStep& step, int number, const sim::Frame& frame)> snapshot;
-    // Each expectation: what the frame showed instead, or nothing when it held.
+    // Each expectation: what the frame (or the settings file) showed instead,
+    // or nothing when it held.
     std::function<void(const SessionStep& step, const std::optional<std::string>& shortfall)> expectation;
 };
 

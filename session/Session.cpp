@@ -4,16 +4,13 @@
 #include "host/GameControls.h"
 #include "host/MenuControls.h"
 #include "host/PluginKeys.h"
+#include "session/Reading.h"
 #include "session/Words.h"
 
 #include <algorithm>
 #include <cctype>
-#include <cerrno>
 #include <charconv>
 #include <cstdlib>
-#include <cstring>
-#include <filesystem>
-#include <fstream>
 #include <set>
 #include <sstream>
 
@@ -24,7 +21,7 @@ constexpr int MaxWait = 100000;
 constexpr int MaxPass = 60000;
 constexpr const char* StepNames =
     "press, release, repeat, tap, chord, gamepad, wait, pass, globals lost, "
-    "point at, click, right click, wheel, type, keyboard, expect, snapshot, answer";
+    "point at, click, right click, wheel, type, keyboard, expect, snapshot, answer, restart, write setting";
 constexpr int MaxRow = 100000;
 constexpr int MaxTimes = 1000;
 
@@ -51,28 +48,11 @@ bool SafeName(std::string_view name) {
            });
 }
 
-[[noreturn]] void Fail(int line, const std::string& message) {
-    throw SessionError("line " + std::to_string(line) + ": " + message);
-}
-
-// The line being read, and what the lines before it left.
-struct Reading {
-    int number = 0;
-    std::string text; // without its comment
-    std::vector<std::string> words;
-    std::string source;
-    bool frameRun = false;           // a step before this one runs frames
-    std::set<std::string> snapshots; // the names taken, in lower case
-
-    [[noreturn]] void Fail(const std::string& message) const { session::Fail(number, message); }
-    void NeedsFrame(const std::string& what) const {
-        if (!frameRun) {
-            Fail(what + " before any frame has run (add \"wait 1\")");
-        }
-    }
-};
-
 void ReadExpect(Reading& line, SessionStep& step) {
+    if (line.words.size() >= 2 && Lowered(line.words[1]) == "setting") {
+        ReadExpectSetting(line, step);
+        return;
+    }
     line.NeedsFrame("expect");
     try {
         step.expectation =
@@ -111,15 +91,18 @@ void ReadInput(Reading& line, SessionStep& step) {
     const auto& inputs = SessionInputs();
     const auto found = std::find_if(inputs.begin(), inputs.end(),
                                     [&](const Input& input) { return input.name == Lowered(argument); });
-    if (found == inputs.end()) {
+    if (found != inputs.end()) {
+        step.input = *found;
+    } else if (const std::optional<Input> key = KeyNamed(argument)) {
+        step.input = *key;
+    } else {
         line.Fail("unknown key or control \"" + argument +
                   "\" (F8, Shift, up, down, left, right, select, back, page-up, page-down, mouse-left, "
-                  "mouse-right, wheel-up, wheel-down)");
+                  "mouse-right, wheel-up, wheel-down, or a key: F1 to F12, A to Z, 0 to 9, 0x01 to 0xFE)");
     }
-    if (step.kind == StepKind::Repeat && !found->isKey) {
-        line.Fail("only keys repeat (F8, Shift), not \"" + argument + "\"");
+    if (step.kind == StepKind::Repeat && !step.input.isKey) {
+        line.Fail("only keys repeat (F8, Shift, F1, A, ...), not \"" + argument + "\"");
     }
-    step.input = *found;
     line.frameRun = line.frameRun || step.kind == StepKind::Tap;
 }
 
@@ -301,6 +284,8 @@ constexpr StepForm StepForms[] = {
     {"type", StepKind::Type, false, ReadType},
     {"keyboard", StepKind::KeyboardDone, false, ReadKeyboardEnd},
     {"answer", StepKind::Answer, false, ReadAnswer},
+    {"restart", StepKind::Restart, false, ReadRestart},
+    {"write", StepKind::WriteSetting, false, ReadWriteSetting},
 };
 
 const StepForm* FormOf(std::string_view verb) {
@@ -370,57 +355,6 @@ std::vector<SessionStep> ParseSession(std::string_view script) {
         const std::size_t first = line.text.find_first_not_of(" \t\r");
         line.source = line.text.substr(first, line.text.find_last_not_of(" \t\r") + 1 - first);
         steps.push_back(ReadStep(line));
-    }
-    return steps;
-}
-
-namespace {
-
-// The file's text; a SessionError names what kept it from being read.
-std::string ReadScript(const std::string& path, const char* what) {
-    // A directory opens as a file here and then reads as nothing at all.
-    std::error_code ignored;
-    if (std::filesystem::is_directory(path, ignored)) {
-        throw SessionError(std::string("cannot read ") + what + " " + path + ": it is a directory");
-    }
-    std::ifstream file(path, std::ios::binary);
-    const auto cannot = [&] {
-        return SessionError(std::string("cannot read ") + what + " " + path + ": " + std::strerror(errno));
-    };
-    if (!file) {
-        throw cannot();
-    }
-    std::ostringstream text;
-    text << file.rdbuf();
-    if (file.bad()) {
-        throw cannot();
-    }
-    return text.str();
-}
-
-} // namespace
-
-std::vector<SessionStep> LoadSession(const std::string& path) {
-    const std::string script = ReadScript(path, "session");
-    try {
-        return ParseSession(script);
-    } catch (const SessionError& error) {
-        throw SessionError(path + ": " + error.what());
-    }
-}
-
-std::vector<SessionStep> LoadAnswers(const std::string& path) {
-    std::vector<SessionStep> steps;
-    try {
-        steps = ParseSession(ReadScript(path, "answers"));
-    } catch (const SessionError& error) {
-        throw SessionError(path + ": " + error.what());
-    }
-    for (const SessionStep& step : steps) {
-        if (step.kind != StepKind::Answer) {
-            throw SessionError(path + ": line " + std::to_string(step.line) +
-                               ": an answers file holds answer lines only, not \"" + step.source + "\"");
-        }
     }
     return steps;
 }

@@ -2,11 +2,12 @@
 // around them, what the last frame must show, and the frames to keep as
 // pictures. One step a line; "#" starts a comment (outside quotes).
 //
-//   press KEY / release KEY   KEY: F8, Shift (keyboard keys) or up, down,
-//                             left, right, select, back, page-up, page-down
-//                             (the game's menu controls); a press of a held
-//                             key repeats
-//   repeat KEY                an auto-repeated key down (F8 or Shift)
+//   press KEY / release KEY   KEY: F8, Shift or any key a player names (F1 to
+//                             F12, A to Z, 0 to 9, 0x01 to 0xFE), through the
+//                             keyboard handler; or up, down, left, right,
+//                             select, back, page-up, page-down (the game's
+//                             menu controls); a press of a held key repeats
+//   repeat KEY                an auto-repeated key down (keys only)
 //   tap KEY [N]               press, one frame, release, one frame; N times
 //                             (1 to 1000) with a count
 //   chord                     the controller chord: hold the menu modifier and
@@ -33,6 +34,12 @@
 //   answer NATIVE(ARGS) -> V  from now on the game answers such a call with V
 //                             (session/Answers.h)
 //   snapshot NAME             keep the last frame run as NAME.png
+//   restart                   the game ends and starts again in the same
+//                             folder: the plug-in unloaded and loaded anew,
+//                             the game fresh, the script started
+//   expect setting "S.N" "V"  the settings file on disk holds V for N under [S]
+//   write setting "S.N" "V"   edits the settings file on disk, as a player does
+//                             in Notepad; the plug-in reads it at its next start
 #pragma once
 
 #include "session/Answers.h"
@@ -63,7 +70,10 @@ enum class StepKind {
     Type,
     KeyboardDone,
     KeyboardCancel,
-    Answer
+    Answer,
+    Restart,
+    ExpectSetting,
+    WriteSetting
 };
 
 // A key on the keyboard (through the hook's keyboard handler) or a game control.
@@ -87,7 +97,8 @@ struct SessionStep {
     float x = 0.0f;                 // PointAt
     float y = 0.0f;                 //
     int row = 0;                    // PointAtRow, from 1
-    std::string text = {};          // Type
+    std::string text = {};          // Type; ExpectSetting, WriteSetting: the value
+    std::string setting = {};       // ExpectSetting, WriteSetting: "section.name"
     TaughtAnswer answer = {};       // Answer
 };
 

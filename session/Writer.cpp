@@ -84,7 +84,7 @@ std::string StepLine(const SessionStep& step) {
     case StepKind::Repeat:
         return "repeat " + step.input.name;
     case StepKind::Tap:
-        return "tap " + step.input.name;
+        return "tap " + step.input.name + (step.times > 1 ? " " + std::to_string(step.times) : "");
     case StepKind::Chord:
         return "chord";
     case StepKind::Gamepad:
@@ -111,6 +111,12 @@ std::string StepLine(const SessionStep& step) {
         return "keyboard done";
     case StepKind::KeyboardCancel:
         return "keyboard cancel";
+    case StepKind::Restart:
+        return "restart";
+    case StepKind::ExpectSetting:
+        return "expect setting " + sim::Quoted(step.setting) + " " + sim::Quoted(step.text);
+    case StepKind::WriteSetting:
+        return "write setting " + sim::Quoted(step.setting) + " " + sim::Quoted(step.text);
     }
     return "";
 }

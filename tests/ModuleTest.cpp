@@ -79,6 +79,36 @@ TEST(ModuleTest, EachLoadBuildsItsStateAfresh) {
     EXPECT_FALSE(firstFrames[0].empty());
 }
 
+// A session's restart: the game's process ends (the module is told so and
+// keeps its runtime's memory for the end), the game starts fresh and the
+// module is loaded anew, closed, with the answers the game was taught.
+TEST(ModuleTest, RestartingTheGameEndsItsProcessAndLoadsTheModuleAnewInAFreshGame) {
+    sim::StandInHook host;
+    driver::Runner runner(host);
+    runner.Load(driver::Plugin::Load(QDT_PLUGIN_MODULE));
+    host.game.answerOverride = [](sim::NativeCall&) -> std::optional<std::uint64_t> { return std::nullopt; };
+    runner.RunFrame();
+    runner.KeyDown(PluginKeys::Toggle);
+    runner.KeyUp(PluginKeys::Toggle);
+    runner.RunFrames(2);
+    ASSERT_FALSE(host.game.radarShown) << "the menu is open";
+
+    runner.RestartGame();
+    EXPECT_EQ(host.runtimeMemoryReleases, 0) << "an ending process gives nothing back";
+    EXPECT_TRUE(host.game.radarShown && host.game.prompts.empty()) << "the game is fresh";
+    EXPECT_TRUE(host.game.answerOverride) << "what it was taught stays";
+    ASSERT_NE(host.script, nullptr);
+    runner.RunFrame();
+    ASSERT_EQ(host.game.prompts.size(), 2u) << "the new load registers its prompts in the new game";
+    EXPECT_FALSE(host.game.prompts.at(1).visible) << "and starts closed";
+    runner.KeyDown(PluginKeys::Toggle);
+    runner.KeyUp(PluginKeys::Toggle);
+    runner.RunFrames(2);
+    EXPECT_FALSE(host.game.radarShown) << "its handler is the one registered";
+    runner.Unload();
+    EXPECT_EQ(host.runtimeMemoryReleases, 1);
+}
+
 // What the screen metrics and the game window answer at load and start-up,
 // and the picture the menu must then be laid out for.
 struct Machine {

@@ -112,7 +112,7 @@ TEST(ExpectationParseTest, TheStepsAroundTimeAndTheGameRead) {
     EXPECT_EQ(steps[0].kind, session::StepKind::Repeat);
     EXPECT_EQ(steps[1].milliseconds, 250u);
     EXPECT_EQ(steps[2].kind, session::StepKind::LoseGlobals);
-    EXPECT_EQ(ErrorOf("repeat down"), "line 1: only keys repeat (F8, Shift), not \"down\"");
+    EXPECT_EQ(ErrorOf("repeat down"), "line 1: only keys repeat (F8, Shift, F1, A, ...), not \"down\"");
     EXPECT_EQ(ErrorOf("pass 250"), "line 1: write \"pass N ms\", N from 1 to 60000, not \"pass 250\"");
     EXPECT_EQ(ErrorOf("globals gone"), "line 1: write \"globals lost\", not \"globals gone\"");
 }

@@ -92,11 +92,14 @@ TEST(SessionTest, MistakesNameTheirLine) {
     EXPECT_EQ(
         ErrorOf("wait 1\njump F8"),
         "line 2: unknown step \"jump\" (press, release, repeat, tap, chord, gamepad, wait, pass, globals "
-        "lost, point at, click, right click, wheel, type, keyboard, expect, snapshot, answer)");
+        "lost, point at, click, right click, wheel, type, keyboard, expect, snapshot, answer, restart, "
+        "write setting)");
     EXPECT_EQ(ErrorOf("chord F8"), "line 1: chord takes no argument, got \"chord F8\"");
-    EXPECT_EQ(ErrorOf("press F9"),
-              "line 1: unknown key or control \"F9\" (F8, Shift, up, down, left, right, select, back, "
-              "page-up, page-down, mouse-left, mouse-right, wheel-up, wheel-down)");
+    EXPECT_EQ(
+        ErrorOf("press F13"),
+        "line 1: unknown key or control \"F13\" (F8, Shift, up, down, left, right, select, back, "
+        "page-up, page-down, mouse-left, mouse-right, wheel-up, wheel-down, or a key: F1 to F12, A to Z, "
+        "0 to 9, 0x01 to 0xFE)");
     EXPECT_EQ(ErrorOf("press"),
               "line 1: expected a step and one argument, as in \"press F8\", got \"press\"");
     EXPECT_EQ(ErrorOf("wait 1 2"),
@@ -200,7 +203,7 @@ TEST(SessionTest, AByteOrderMarkAtTheStartIsSkipped) {
         ErrorOf("wait 1\n\xef\xbb\xbfwait 1"),
         "line 2: unknown step \"\xef\xbb\xbfwait\" (press, release, repeat, tap, chord, gamepad, "
         "wait, pass, globals lost, point at, click, right click, wheel, type, keyboard, expect, snapshot, "
-        "answer)")
+        "answer, restart, write setting)")
         << "only at the start of the file";
 
     const std::string path = std::filesystem::temp_directory_path() / "qdt_session_bom.session";

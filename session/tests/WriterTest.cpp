@@ -16,6 +16,15 @@ TEST(SessionWriterTest, EveryStepIsWrittenAsALineThatReadsBackAsTheSameStep) {
         {"release shift", "release shift"},
         {"repeat F8", "repeat f8"},
         {"tap down", "tap down"},
+        {"tap down 3", "tap down 3"},
+        {"press F6", "press F6"},
+        {"tap a", "tap A"},
+        {"release 0x75", "release F6"},
+        {"repeat 7", "repeat 7"},
+        {"tap 0x1b 2", "tap 0x1B 2"},
+        {"restart", "restart"},
+        {"expect setting \"camp.hour\" \"13\"", "expect setting \"camp.hour\" \"13\""},
+        {"write setting \"menu.key\" \"F6\"", "write setting \"menu.key\" \"F6\""},
         {"click", "tap mouse-left"},
         {"right click", "tap mouse-right"},
         {"wheel up", "tap wheel-up"},
@@ -67,6 +76,7 @@ TEST(SessionWriterTest, EveryStepIsWrittenAsALineThatReadsBackAsTheSameStep) {
     for (std::size_t i = 0; i < steps.size(); ++i) {
         EXPECT_EQ(again[i].kind, steps[i].kind) << lines[i].first;
         EXPECT_EQ(again[i].input.code, steps[i].input.code) << lines[i].first;
+        EXPECT_EQ(again[i].times, steps[i].times) << lines[i].first;
         EXPECT_EQ(session::StepLine(again[i]), lines[i].second) << "read back: " << lines[i].first;
     }
 }

@@ -3,6 +3,7 @@
 // build stands them in through sim::StandInHook; under Windows (or Wine) they are real.
 #pragma once
 
+#include "driver/GameFolder.h"
 #include "sim/StandInHook.h"
 #include "tests/scenarios/Scenario.h"
 
@@ -35,6 +36,11 @@ void BetweenFrames();
 
 // Lets milliseconds pass on the machine's clock.
 void PassTime(sim::StandInHook& host, std::uint32_t milliseconds);
+
+// The plug-in put in the game folder the way this machine's loader finds it
+// there; gives the path to load.
+std::string PlacePlugin(sim::StandInHook& host, const driver::GameFolder& folder,
+                        const std::string& pluginPath);
 
 // Whether the library at path is still mapped into the process.
 bool ModuleMapped(const std::string& path);

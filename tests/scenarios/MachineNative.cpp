@@ -30,6 +30,13 @@ void PassTime(sim::StandInHook& host, std::uint32_t milliseconds) {
     host.tickCount += milliseconds;
 }
 
+// The stand-in answers the module's path with the folder; the module stays where it is.
+std::string PlacePlugin(sim::StandInHook& host, const driver::GameFolder& folder,
+                        const std::string& pluginPath) {
+    folder.Place(host, pluginPath);
+    return pluginPath;
+}
+
 bool ModuleMapped(const std::string& path) {
     void* library = dlopen(path.c_str(), RTLD_LAZY | RTLD_NOLOAD);
     if (library == nullptr) {

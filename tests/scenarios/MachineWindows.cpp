@@ -73,6 +73,11 @@ void PassTime(sim::StandInHook&, std::uint32_t milliseconds) {
     Sleep(milliseconds);
 }
 
+// Windows answers the module's real path: the module itself goes into the folder.
+std::string PlacePlugin(sim::StandInHook&, const driver::GameFolder& folder, const std::string& pluginPath) {
+    return folder.CopyIn(pluginPath);
+}
+
 bool ModuleMapped(const std::string& path) {
     return GetModuleHandleA(path.c_str()) != nullptr;
 }

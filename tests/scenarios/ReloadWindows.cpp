@@ -60,11 +60,12 @@ int main() {
         scenario::PrepareProcess();
         const std::string plugin = scenario::DefaultPluginPath();
         const scenario::Scenario cycle = OpenOnce();
+        const driver::GameFolder folder;
 
         const ULONGLONG started = GetTickCount64();
         std::vector<std::int64_t> committed{CommittedPrivateBytes()};
         for (int i = 1; i <= Cycles; ++i) {
-            const scenario::Record record = scenario::RunScenario(cycle, plugin);
+            const scenario::Record record = scenario::RunScenario(cycle, plugin, folder);
             // The open frames draw the menu; the host's checks cover registration and unloading.
             if (record.failedChecks != 0 || record.text.find("GRAPHICS::DRAW_SPRITE") == std::string::npos) {
                 std::fputs(record.text.c_str(), stdout);

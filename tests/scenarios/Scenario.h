@@ -25,6 +25,9 @@ enum class StepKind {
     FinishKeyboard, // the player finishes the on-screen keyboard
     CancelKeyboard, // ... or cancels it
     Answer,         // a session's answer, taught the game from now on (value: its number)
+    RestartGame,    // the game ends (the plug-in freed) and starts again (loaded anew)
+    ExpectSetting,  // a session's look at the settings file on disk (value: its number)
+    WriteSetting,   // a session's edit of the settings file on disk (value: its number)
 };
 
 struct Step {

@@ -151,14 +151,21 @@ std::string DescribeStep(const Step& step) {
         return "cancel the on-screen keyboard";
     case StepKind::Answer:
         return "answer (" + std::to_string(step.value) + ")";
+    case StepKind::RestartGame:
+        return "restart the game";
+    case StepKind::ExpectSetting:
+        return "expect setting (" + std::to_string(step.value) + ")";
+    case StepKind::WriteSetting:
+        return "write setting (" + std::to_string(step.value) + ")";
     }
     return "?";
 }
 
-void Unload(driver::Runner& runner, const std::string& pluginPath, Writer& out) {
+void Unload(driver::Runner& runner, const std::string& pluginPath, Writer& out,
+            driver::Detach how = driver::Detach::Freed) {
     sim::StandInHook& host = runner.host();
     const std::size_t logged = host.hookLog.size();
-    runner.Unload();
+    runner.Unload(how);
     WriteHookLog(host, logged, out);
     const std::vector<std::string> unregistrations(host.hookLog.begin() + static_cast<std::ptrdiff_t>(logged),
                                                    host.hookLog.end());
@@ -175,9 +182,21 @@ void Unload(driver::Runner& runner, const std::string& pluginPath, Writer& out) 
     out.Check("a frame after unloading makes no native call", runner.RunFrame().empty());
 }
 
+void Load(driver::Runner& runner, const std::string& pluginPath, Writer& out) {
+    sim::StandInHook& host = runner.host();
+    const std::size_t logged = host.hookLog.size();
+    runner.Load(driver::Plugin::Load(pluginPath));
+    WriteHookLog(host, logged, out);
+    out.Check("DllMain registered a routine and a handler",
+              host.script != nullptr && host.keyboardHandler != nullptr);
+    out.Check("the routine is registered under the loaded module's handle",
+              host.scriptModule == runner.plugin()->Module());
+}
+
 } // namespace
 
-Record RunScenario(const Scenario& scenario, const std::string& pluginPath, const RunHooks& hooks) {
+Record RunScenario(const Scenario& scenario, const std::string& givenPath, const driver::GameFolder& folder,
+                   const RunHooks& hooks) {
     Record record;
     Writer out(record);
 
@@ -186,19 +205,15 @@ Record RunScenario(const Scenario& scenario, const std::string& pluginPath, cons
     driver::Runner runner(host);
     out.Line("machine: " + DescribeScreenAndWindow());
 
-    runner.Load(driver::Plugin::Load(pluginPath));
-    WriteHookLog(host, 0, out);
-    out.Check("DllMain registered a routine and a handler",
-              host.script != nullptr && host.keyboardHandler != nullptr);
-    out.Check("the routine is registered under the loaded module's handle",
-              host.scriptModule == runner.plugin()->Module());
+    const std::string pluginPath = PlacePlugin(host, folder, givenPath);
+    Load(runner, pluginPath, out);
 
     int frameNumber = 0;
     bool unloaded = false;
     for (const Step& step : scenario.steps) {
         const bool frame = step.kind == StepKind::Input && step.input.kind == driver::InputKind::NextFrame;
         // An expectation looks at the record and adds nothing to it.
-        if (!frame && step.kind != StepKind::Expect) {
+        if (!frame && step.kind != StepKind::Expect && step.kind != StepKind::ExpectSetting) {
             out.Line("> " + DescribeStep(step));
         }
         switch (step.kind) {
@@ -212,6 +227,17 @@ Record RunScenario(const Scenario& scenario, const std::string& pluginPath, cons
             } else {
                 driver::Apply(runner, step.input);
             }
+            break;
+        case StepKind::ExpectSetting:
+        case StepKind::WriteSetting:
+            if (hooks.settings) {
+                hooks.settings(step.value);
+            }
+            break;
+        case StepKind::RestartGame:
+            Unload(runner, pluginPath, out, driver::Detach::ProcessEnds);
+            runner.FreshGame();
+            Load(runner, pluginPath, out);
             break;
         case StepKind::Expect:
             if (hooks.expect) {

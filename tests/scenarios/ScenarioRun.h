@@ -4,6 +4,7 @@
 
 #include "tests/scenarios/Scenario.h"
 
+#include "driver/GameFolder.h"
 #include "driver/InputSequences.h"
 #include "sim/StandInHook.h"
 
@@ -28,8 +29,13 @@ struct RunHooks {
     std::function<std::optional<driver::InputEvent>(std::uint32_t step, const sim::Frame& last)> point;
     // Teaches the game a session's answer.
     std::function<void(std::uint32_t answer, sim::Game& game)> answer;
+    // Looks at or edits the settings file on disk (ExpectSetting, WriteSetting).
+    std::function<void(std::uint32_t step)> settings;
 };
 
-Record RunScenario(const Scenario& scenario, const std::string& pluginPath, const RunHooks& hooks = {});
+// The plug-in plays from the game folder: natively the stand-in answers
+// with it, on Windows the module is copied in and loaded from there.
+Record RunScenario(const Scenario& scenario, const std::string& pluginPath, const driver::GameFolder& folder,
+                   const RunHooks& hooks = {});
 
 } // namespace scenario

@@ -1,6 +1,7 @@
 #include "tests/scenarios/SessionScenario.h"
 
 #include "session/Play.h"
+#include "session/SettingsOnDisk.h"
 
 namespace scenario {
 std::string SessionName(const std::string& path) {
@@ -11,7 +12,7 @@ std::string SessionName(const std::string& path) {
 }
 
 SessionRecord RunSessionFile(const std::string& path, const std::string& pluginPath,
-                             const std::string& answersPath) {
+                             const driver::GameFolder& folder, const std::string& answersPath) {
     std::vector<session::SessionStep> steps =
         answersPath.empty() ? std::vector<session::SessionStep>{} : session::LoadAnswers(answersPath);
     const std::vector<session::SessionStep> script = session::LoadSession(path);
@@ -20,6 +21,7 @@ SessionRecord RunSessionFile(const std::string& path, const std::string& pluginP
     std::vector<const session::SessionStep*> expectations;
     std::vector<const session::SessionStep*> pointings;
     std::vector<const session::TaughtAnswer*> answers;
+    std::vector<const session::SessionStep*> settings;
     session::ActionStream stream;
     for (const session::SessionStep& step : steps) {
         stream.Expand(step, [&](const session::Action& action) {
@@ -62,6 +64,17 @@ SessionRecord RunSessionFile(const std::string& path, const std::string& pluginP
                 played.steps.push_back({StepKind::Answer, static_cast<std::uint32_t>(answers.size())});
                 answers.push_back(action.answer);
                 break;
+            case session::ActionKind::RestartGame:
+                played.steps.push_back({StepKind::RestartGame});
+                break;
+            case session::ActionKind::ExpectSetting:
+            case session::ActionKind::WriteSetting:
+                played.steps.push_back({action.kind == session::ActionKind::ExpectSetting
+                                            ? StepKind::ExpectSetting
+                                            : StepKind::WriteSetting,
+                                        static_cast<std::uint32_t>(settings.size())});
+                settings.push_back(&step);
+                break;
             }
         });
     }
@@ -88,7 +101,17 @@ SessionRecord RunSessionFile(const std::string& path, const std::string& pluginP
         return move;
     };
     hooks.answer = [&](std::uint32_t number, sim::Game& game) { session::Teach(game, *answers.at(number)); };
-    result.record = RunScenario(played, pluginPath, hooks);
+    // The file beside the module in the game folder, natively and on Windows alike.
+    const std::string settingsPath = folder.SettingsPath(driver::ModuleFileName(pluginPath));
+    hooks.settings = [&](std::uint32_t number) {
+        const session::SessionStep& step = *settings.at(number);
+        if (step.kind == session::StepKind::WriteSetting) {
+            session::WriteSetting(settingsPath, step);
+        } else if (const auto shortfall = session::SettingShortfall(settingsPath, step)) {
+            result.failures.push_back(session::DescribeSettingFailure(path, step, *shortfall));
+        }
+    };
+    result.record = RunScenario(played, pluginPath, folder, hooks);
     return result;
 }
 

@@ -22,6 +22,6 @@ std::string SessionName(const std::string& path);
 // Throws session::SessionError when the file (or the answers file, whose
 // answers hold from the start) cannot be read or has a mistake.
 SessionRecord RunSessionFile(const std::string& path, const std::string& pluginPath,
-                             const std::string& answersPath = {});
+                             const driver::GameFolder& folder, const std::string& answersPath = {});
 
 } // namespace scenario

@@ -46,6 +46,29 @@ int Report(const std::string& name, const scenario::Record& record, bool checkOn
     return 0;
 }
 
+// The folder a scenario or session plays in: the one given, shared by all;
+// else a fresh one of its own, so no session finds another's settings.
+class GameFolders {
+  public:
+    explicit GameFolders(const std::string& given) {
+        if (!given.empty()) {
+            shared_.emplace(given);
+        }
+    }
+    const driver::GameFolder& Next() {
+        if (shared_) {
+            return *shared_;
+        }
+        own_.reset();
+        own_.emplace();
+        return *own_;
+    }
+
+  private:
+    std::optional<driver::GameFolder> shared_;
+    std::optional<driver::GameFolder> own_;
+};
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -53,6 +76,7 @@ int main(int argc, char** argv) {
     std::vector<std::string> names;
     std::vector<std::string> sessions;
     std::string answers;
+    std::string gameFolder;
     bool list = false;
     bool checkOnly = false;
     CLI::App app("Runs the named scenarios and sessions (all scenarios when none is named) on the plug-in\n"
@@ -68,6 +92,11 @@ int main(int argc, char** argv) {
         ->allow_extra_args(false);
     app.add_option("--answers", answers, "the answer lines every session starts with (a mod's natives)")
         ->type_name("FILE");
+    app.add_option(
+           "--game-folder", gameFolder,
+           "the game's folder the plug-in plays in and keeps its settings (NAME.ini) in, shared by all "
+           "that are played; by default each plays in a fresh one, removed after it")
+        ->type_name("DIR");
     app.add_flag("--check", checkOnly, "prints no record, only what failed");
     app.add_option("SCENARIO", names, "a scenario to run")->check(CLI::IsMember(ScenarioNames()));
     if (const std::optional<int> status = cli::Parse(app, argc, argv)) {
@@ -95,20 +124,22 @@ int main(int argc, char** argv) {
         if (pluginPath.empty()) {
             pluginPath = scenario::DefaultPluginPath();
         }
+        GameFolders folders(gameFolder);
         for (const scenario::Scenario* each : chosen) {
             // The header goes out first: a crash then shows under the scenario that caused it.
             if (!checkOnly) {
                 std::printf("== scenario %s\n", each->name.c_str());
                 std::fflush(stdout);
             }
-            failed += Report(each->name, scenario::RunScenario(*each, pluginPath), checkOnly);
+            failed += Report(each->name, scenario::RunScenario(*each, pluginPath, folders.Next()), checkOnly);
         }
         for (const std::string& path : sessions) {
             if (!checkOnly) {
                 std::printf("== session %s\n", scenario::SessionName(path).c_str());
                 std::fflush(stdout);
             }
-            const scenario::SessionRecord played = scenario::RunSessionFile(path, pluginPath, answers);
+            const scenario::SessionRecord played =
+                scenario::RunSessionFile(path, pluginPath, folders.Next(), answers);
             for (const std::string& failure : played.failures) {
                 std::fprintf(stderr, "%s\n", failure.c_str());
             }

@@ -1,9 +1,11 @@
 // Runs the plug-in module in the stand-in host through a session script and
 // writes the chosen frames as pictures, a contact sheet of them and the record
 // of every native call; prints what the session did and where the files are.
+#include "driver/GameFolder.h"
 #include "driver/Runner.h"
 #include "driver/Screen.h"
 #include "session/Play.h"
+#include "session/SettingsOnDisk.h"
 #include "session/Words.h"
 #include "tools/preview/ContactSheet.h"
 #include "tools/preview/OutputFolder.h"
@@ -35,6 +37,7 @@ struct Options {
     std::string answers; // answer lines the session starts with
     std::string out = "preview";
     std::string module = QDT_PLUGIN_MODULE;
+    std::string gameFolder; // empty: a fresh one for this run
     int screenWidth = 1920;
     int screenHeight = 1080;
     int windowWidth = 0; // 0: as wide as the screen
@@ -66,6 +69,10 @@ std::optional<int> ReadOptions(int argc, char** argv, Options& options) {
     app.add_option("--module", options.module, "the plug-in module to load")
         ->type_name("FILE")
         ->capture_default_str();
+    app.add_option("--game-folder", options.gameFolder,
+                   "the game's folder, where the plug-in keeps its settings (NAME.ini); by default a fresh "
+                   "one, removed at the end")
+        ->type_name("DIR");
     render::AddLookOptions(app, options.look);
     return cli::Parse(app, argc, argv);
 }
@@ -128,8 +135,7 @@ class PreviewRun {
         observer.expectation = [this](const session::SessionStep& step,
                                       const std::optional<std::string>& shortfall) {
             if (shortfall) {
-                failures_.push_back(
-                    session::DescribeFailure(options_.session, step.line, step.expectation, *shortfall));
+                failures_.push_back(session::DescribeStepFailure(options_.session, step, *shortfall));
             }
         };
         return observer;
@@ -232,6 +238,8 @@ int Preview(const Options& options) {
 
     sim::StandInHook host;
     driver::SetScreen(host, screen);
+    const driver::GameFolder folder(options.gameFolder);
+    folder.Place(host, options.module);
     driver::Runner runner(host);
     runner.Load(driver::Plugin::Load(options.module));
 

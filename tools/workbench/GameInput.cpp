@@ -55,10 +55,25 @@ KeyBinding MenuControlOf(SDL_Keycode key) {
     return {};
 }
 
+// F1 to F12, letters and digits: keys a player may bind the menu or a row to
+// in the settings file, handed to the plug-in's keyboard handler as the game does.
+KeyBinding PlayerKeyOf(SDL_Keycode key) {
+    if (key >= SDLK_F1 && key <= SDLK_F12) {
+        return {KeyRole::PluginKey, PluginKeys::F1 + static_cast<std::uint32_t>(key - SDLK_F1)};
+    }
+    if ((key >= SDLK_a && key <= SDLK_z) || (key >= SDLK_0 && key <= SDLK_9)) {
+        // Windows' codes of letters are their capitals; of digits, the digits.
+        const auto code = static_cast<std::uint32_t>(key >= SDLK_a ? key - SDLK_a + 'A' : key);
+        return {KeyRole::PluginKey, code};
+    }
+    return {};
+}
+
 } // namespace
 
 // The workbench's own keys first (Esc quits, though the game binds it to
-// Back too), then the plug-in's, then the game's bindings of the menu's controls.
+// Back too), then the plug-in's, then the game's bindings of the menu's
+// controls, then the keys a player binds in the settings file.
 KeyBinding BindingFor(SDL_Keycode key) {
     switch (key) {
     case SDLK_F8:
@@ -77,8 +92,10 @@ KeyBinding BindingFor(SDL_Keycode key) {
     case SDLK_ESCAPE:
         return {KeyRole::Quit, 0};
     default:
-        return MenuControlOf(key);
+        break;
     }
+    const KeyBinding control = MenuControlOf(key);
+    return control.role != KeyRole::None ? control : PlayerKeyOf(key);
 }
 
 void GameInput::Queue(const driver::InputSequence& sequence) {

@@ -1,6 +1,7 @@
-// Desktop keys turned into what the game hands the plug-in: F8 and Shift as
-// keyboard-handler events, the arrows, Enter and Backspace as the game's menu
-// controls, one key for the controller chord and one to switch the input device.
+// Desktop keys turned into what the game hands the plug-in: F8, Shift and
+// the F-keys, letters and digits the workbench keeps no use for as
+// keyboard-handler events (a rebound menu key, a row's hotkey), the arrows, Enter and Backspace as the game's
+// menu controls, one key for the controller chord and one to switch the input device.
 #pragma once
 
 #include "driver/InputSequences.h"
@@ -28,7 +29,8 @@ KeyBinding BindingFor(SDL_Keycode key);
 inline constexpr const char* HelpLine = "F8 open/close   Shift fast steps   arrows move   Enter select   "
                                         "Backspace back   mouse point, click, wheel, right click back   "
                                         "G keyboard/controller   C controller chord   F12 screenshot   "
-                                        "F9 record session   Esc quit";
+                                        "F9 record session   Esc quit   other F-keys, letters, digits: the "
+                                        "plug-in's";
 
 // Events wait in order for the frames that take them: a game control
 // changes at most once a frame, so a quick tap (press and release between

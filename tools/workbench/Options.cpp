@@ -8,7 +8,8 @@ std::optional<int> ReadOptions(int argc, char** argv, Options& options) {
     CLI::App app(
         "Runs the plug-in MODULE (by default the one built with this program) in the stand-in host, in a\n"
         "window, about 60 frames a second, and reloads it whenever the file is replaced.\n"
-        "Keys: F8 and Shift reach the plug-in's keyboard handler; the arrows, Enter (Select) and Backspace\n"
+        "Keys: F8, Shift and the F-keys, letters and digits of no other use here reach the plug-in's\n"
+        "keyboard handler (a rebound menu key, a row's hotkey); the arrows, Enter (Select) and Backspace\n"
         "(Back) are the game's menu controls; G switches between keyboard and controller; C presses the\n"
         "controller chord; F12 writes a screenshot of the game screen into DIR; F9 writes what was played\n"
         "as a session file (into DIR, or FILE of --record); Escape or closing the window quits. A\n"
@@ -45,6 +46,10 @@ std::optional<int> ReadOptions(int argc, char** argv, Options& options) {
     app.add_option("--answers", options.answers,
                    "teaches the stand-in game the answer lines of FILE (a mod's natives) at the start")
         ->type_name("FILE");
+    app.add_option("--game-folder", options.gameFolder,
+                   "the game's folder, where the module keeps its settings (NAME.ini) across reloads; by "
+                   "default a fresh one, removed at the end")
+        ->type_name("DIR");
     app.add_option("--record", options.record,
                    "writes what was played as a session to FILE when the window closes and on F9")
         ->type_name("FILE");

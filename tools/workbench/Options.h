@@ -22,6 +22,7 @@ struct Options {
     bool keepPlace = true;          // a reload replays the input to where the menu was
     std::string record;             // the session file F9 and closing write; "" writes none at closing
     std::string answers;            // answer lines the stand-in game is taught at the start
+    std::string gameFolder;         // where the module keeps its settings; "": a fresh one
 };
 
 // Reads the command line into options; an exit status when the program is to stop there.

@@ -1,6 +1,7 @@
 #include "tools/workbench/RecordedSession.h"
 
 #include "host/MenuControls.h"
+#include "host/PluginKeys.h"
 #include "session/Session.h"
 #include "session/Writer.h"
 #include "sim/ControlTable.h"
@@ -53,6 +54,10 @@ std::string SessionName(const driver::InputEvent& event) {
             }
             return name;
         }
+    }
+    // Any other key by the name a player writes it: "F6", "A", "0x1B".
+    if (key && event.code >= 0x01 && event.code <= 0xfe) {
+        return PluginKeys::NameOfKey(event.code);
     }
     return "";
 }

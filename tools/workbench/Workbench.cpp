@@ -59,11 +59,13 @@ void WaitForNextFrame(Clock::time_point& next, Clock::duration period) {
 } // namespace
 
 Workbench::Workbench(const Options& options, SDL_Renderer* renderer)
-    : options_(options), renderer_(renderer), runner_(host_, 0), live_(runner_),
-      watch_(options.module, std::chrono::milliseconds(100)),
+    : options_(options), renderer_(renderer), gameFolder_(options.gameFolder), runner_(host_, 0),
+      live_(runner_), watch_(options.module, std::chrono::milliseconds(100)),
       textures_(renderer, options.screenWidth, options.screenHeight),
       look_(options.look.textures, options.look.backdrop, std::cerr) {
     driver::SetScreen(host_, {options.screenWidth, options.screenHeight});
+    // The module's own name, not its private copy's: its settings file is its own.
+    gameFolder_.Place(host_, options.module);
     clockBase_ = host_.tickCount;
     content_.module = options.module;
     if (options.virtualController) {

@@ -3,6 +3,7 @@
 // and reloaded whenever it is replaced.
 #pragma once
 
+#include "driver/GameFolder.h"
 #include "driver/Runner.h"
 #include "tools/render/Picture.h"
 #include "tools/render/PromptBoard.h"
@@ -70,6 +71,7 @@ class Workbench {
     const Options& options_;
     SDL_Renderer* renderer_;
     sim::StandInHook host_;
+    driver::GameFolder gameFolder_;
     driver::Runner runner_;
     LiveModule live_;
     ModuleWatch watch_;

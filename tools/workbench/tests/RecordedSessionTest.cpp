@@ -71,6 +71,22 @@ TEST_F(RecordedSessionTest, PlaysBackToTheSamePicturesAndTheMenuTheWorkbenchShow
     EXPECT_TRUE(host.game.gamepad);
 }
 
+// A player's own keys (a rebound menu key, a hotkey) are written by the names
+// a session reads back as the same keys.
+TEST_F(RecordedSessionTest, PlayersKeysAreWrittenByTheirNames) {
+    Open(QDT_PLACE_OLD);
+    Keys({SDLK_F6, SDLK_a, SDLK_7});
+    const std::string session = workbench::WriteSession(log, Menu(), "");
+    EXPECT_NE(session.find("press F6\nrelease F6\n"), std::string::npos) << session;
+    EXPECT_NE(session.find("press A\nrelease A\n"), std::string::npos) << session;
+    EXPECT_NE(session.find("press 7\nrelease 7\n"), std::string::npos) << session;
+    EXPECT_EQ(session.find("left out"), std::string::npos) << session;
+    const std::vector<session::SessionStep> steps = session::ParseSession(session);
+    EXPECT_TRUE(std::any_of(steps.begin(), steps.end(), [](const session::SessionStep& step) {
+        return step.kind == session::StepKind::Press && step.input.isKey && step.input.code == 0x75;
+    }));
+}
+
 // A controller as a player holds it: buttons down and up a frame or more
 // apart, the chord pressed in any order. Written as the moves they made, it
 // plays back to the same page and row, and a chord selects nothing.

@@ -270,7 +270,31 @@ TEST(GameInputTest, KeysReachTheControlsTheGameBindsThemTo) {
     }
     EXPECT_EQ(workbench::BindingFor(SDLK_ESCAPE).role, workbench::KeyRole::Quit)
         << "the game binds Esc to Back too; the workbench keeps it for quitting";
-    EXPECT_EQ(workbench::BindingFor(SDLK_x).role, workbench::KeyRole::None);
+    EXPECT_EQ(workbench::BindingFor(SDLK_TAB).role, workbench::KeyRole::None);
+}
+
+// The keys a player binds in the settings file reach the plug-in's keyboard
+// handler; the workbench's own keys and the controls' keep theirs.
+TEST(GameInputTest, FKeysLettersAndDigitsTheWorkbenchLeavesReachThePlugin) {
+    const std::pair<SDL_Keycode, workbench::KeyBinding> keys[] = {
+        {SDLK_F1, {workbench::KeyRole::PluginKey, 0x70}},
+        {SDLK_F6, {workbench::KeyRole::PluginKey, 0x75}},
+        {SDLK_F11, {workbench::KeyRole::PluginKey, 0x7a}},
+        {SDLK_x, {workbench::KeyRole::PluginKey, 'X'}},
+        {SDLK_a, {workbench::KeyRole::PluginKey, 'A'}},
+        {SDLK_0, {workbench::KeyRole::PluginKey, '0'}},
+        {SDLK_9, {workbench::KeyRole::PluginKey, '9'}},
+        {SDLK_F12, {workbench::KeyRole::Screenshot, 0}},
+        {SDLK_F9, {workbench::KeyRole::Record, 0}},
+        {SDLK_c, {workbench::KeyRole::Chord, Menu::ChordControl}},
+        {SDLK_g, {workbench::KeyRole::SwitchDevice, 0}},
+        {SDLK_F8, {workbench::KeyRole::PluginKey, 0x77}},
+    };
+    for (const auto& [key, expected] : keys) {
+        const workbench::KeyBinding binding = workbench::BindingFor(key);
+        EXPECT_EQ(binding.role, expected.role) << SDL_GetKeyName(key);
+        EXPECT_EQ(binding.code, expected.code) << SDL_GetKeyName(key);
+    }
 }
 
 TEST(FrameSummaryTest, ReadsTheTitlesAndTheCounterAndNothingElse) {
