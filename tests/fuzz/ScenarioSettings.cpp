@@ -1,5 +1,6 @@
 #include "tests/fuzz/ScenarioSettings.h"
 
+#include "driver/GameFolder.h"
 #include "sim/StandInHook.h"
 
 #include <array>
@@ -16,10 +17,6 @@ namespace {
 const fs::path& ScenarioFolder() {
     static const fs::path folder = fs::temp_directory_path() / ("qdt-fuzz-" + std::to_string(getpid()));
     return folder;
-}
-
-fs::path SettingsPath(const sim::StandInHook& host) {
-    return fs::path(host.gameFolder) / fs::path(host.moduleFileName).replace_extension(".ini");
 }
 
 // Values a row may find: kept by the menu, written by a player, or neither.
@@ -56,7 +53,7 @@ void WriteScenarioSettings(ByteReader& in, const sim::StandInHook& host) {
     if (host.gameFolder.empty()) {
         return;
     }
-    const fs::path path = SettingsPath(host);
+    const fs::path path = driver::SettingsPathOf(host);
     std::string text;
     switch (in.Pick(7)) {
     case 0: {
@@ -98,7 +95,7 @@ void SpoilScenarioFolder(ByteReader& in, sim::StandInHook& host) {
     }
     host.gameFolder = ScenarioFolder().string();
     std::error_code ignored;
-    fs::path temporary = SettingsPath(host);
+    fs::path temporary = driver::SettingsPathOf(host);
     temporary += ".tmp";
     if (choice == 0) {
         host.gameFolder = (ScenarioFolder() / "gone").string();
