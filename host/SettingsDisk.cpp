@@ -6,7 +6,7 @@
 #include <cerrno>
 #include <cstdio>
 
-namespace SettingsDisk {
+namespace settings_disk {
 
 namespace {
 
@@ -26,12 +26,12 @@ std::string ReadOrSetAside(const std::string& path) {
         return {};
     }
     // One byte more than a settings file holds tells a larger one.
-    std::string text(Settings::MaxFileBytes + 1, '\0');
+    std::string text(settings_file::MaxFileBytes + 1, '\0');
     const std::size_t read = std::fread(text.data(), 1, text.size(), file);
     const bool failed = std::ferror(file) != 0;
     std::fclose(file);
     text.resize(read);
-    if (failed || read > Settings::MaxFileBytes || !Settings::IsText(text)) {
+    if (failed || read > settings_file::MaxFileBytes || !settings_file::IsText(text)) {
         SetAside(path);
         return {};
     }
@@ -55,4 +55,4 @@ bool Replace(const std::string& path, std::string_view text) {
     return false;
 }
 
-} // namespace SettingsDisk
+} // namespace settings_disk

@@ -5,10 +5,10 @@
 #include <string>
 #include <string_view>
 
-namespace SettingsDisk {
+namespace settings_disk {
 
 // The file's text. A missing file reads as empty; one that cannot be read,
-// is larger than Settings::MaxFileBytes or is not text is moved to
+// is larger than settings_file::MaxFileBytes or is not text is moved to
 // PATH.bad (replacing an older one) and reads as empty too.
 std::string ReadOrSetAside(const std::string& path);
 
@@ -16,4 +16,4 @@ std::string ReadOrSetAside(const std::string& path);
 // it was and no temporary left, when any step fails.
 bool Replace(const std::string& path, std::string_view text);
 
-} // namespace SettingsDisk
+} // namespace settings_disk

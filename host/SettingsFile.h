@@ -13,7 +13,7 @@
 #include <utility>
 #include <vector>
 
-namespace Settings {
+namespace settings_file {
 
 // Larger files are not a player's settings: set aside, not read.
 inline constexpr std::size_t MaxFileBytes = 64 * 1024;
@@ -236,4 +236,4 @@ class File {
     bool byteOrderMark_ = false;
 };
 
-} // namespace Settings
+} // namespace settings_file

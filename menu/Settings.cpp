@@ -85,12 +85,12 @@ bool RestoreNumber(Option& row, std::string_view text) {
 
 std::optional<bool> ReadSwitch(std::string_view text) {
     for (const std::string_view on : {"on", "true", "1"}) {
-        if (::Settings::SameName(text, on)) {
+        if (::settings_file::SameName(text, on)) {
             return true;
         }
     }
     for (const std::string_view off : {"off", "false", "0"}) {
-        if (::Settings::SameName(text, off)) {
+        if (::settings_file::SameName(text, off)) {
             return false;
         }
     }
@@ -142,9 +142,9 @@ void RestoreRows(Submenu& page) {
 
 void CheckKeptRow(const Option& row) {
     if (!row.savedAs.empty()) {
-        const std::optional<::Settings::Name> name = ::Settings::SplitName(row.savedAs);
-        if (!Keepable(row) || !name || ::Settings::SameName(name->section, "menu") ||
-            ::Settings::SameName(name->section, "hotkeys")) {
+        const std::optional<::settings_file::Name> name = ::settings_file::SplitName(row.savedAs);
+        if (!Keepable(row) || !name || ::settings_file::SameName(name->section, "menu") ||
+            ::settings_file::SameName(name->section, "hotkeys")) {
             throw std::invalid_argument("\"" + row.text + "\" cannot be kept as \"" + row.savedAs +
                                         "\": a toggle, list, number or text row keeps its value as "
                                         "\"section.name\", outside [menu] and [hotkeys]");
@@ -168,7 +168,7 @@ void LoadSettings(std::string path) {
     SettingsFrameState& kept = settings.frame;
     kept.path = std::move(path);
     if (!kept.path.empty()) {
-        kept.file = ::Settings::File::Parse(SettingsDisk::ReadOrSetAside(kept.path));
+        kept.file = ::settings_file::File::Parse(settings_disk::ReadOrSetAside(kept.path));
     }
     kept.loaded = true;
     if (const std::optional<std::string> key = kept.file.Get("menu", "key")) {
@@ -189,7 +189,7 @@ void KeepRowValue(const Option& row) noexcept {
         return;
     }
     try {
-        const std::optional<::Settings::Name> name = ::Settings::SplitName(row.savedAs);
+        const std::optional<::settings_file::Name> name = ::settings_file::SplitName(row.savedAs);
         const std::string value = ValueOf(row);
         if (name && settings.frame.file.Get(name->section, name->key) != value) {
             settings.frame.file.Set(name->section, name->key, value);
@@ -212,7 +212,7 @@ void WriteSettings(bool now) noexcept {
     kept.triedWriting = true;
     kept.lastWriteAt = time;
     try {
-        kept.unsaved = !SettingsDisk::Replace(kept.path, kept.file.Text());
+        kept.unsaved = !settings_disk::Replace(kept.path, kept.file.Text());
     } catch (...) {
         // Out of memory: tried again at the next chance.
     }

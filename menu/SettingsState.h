@@ -22,10 +22,10 @@ struct HotkeyBinding {
 };
 
 struct SettingsFrameState {
-    std::string path;      // the file; empty: Windows named no module, and nothing is written
-    ::Settings::File file; // as read, with every value kept since
-    bool loaded = false;   // read, or found missing, at start-up
-    bool unsaved = false;  // holds a value the file on disk does not
+    std::string path;           // the file; empty: Windows named no module, and nothing is written
+    ::settings_file::File file; // as read, with every value kept since
+    bool loaded = false;        // read, or found missing, at start-up
+    bool unsaved = false;       // holds a value the file on disk does not
     bool triedWriting = false;
     std::uint32_t lastWriteAt = 0; // GetTickCount of the last write tried
     std::uint32_t menuKey = PluginKeys::Toggle;

@@ -20,7 +20,7 @@ void ReadNameAndValue(Reading& line, SessionStep& step, const std::string& form)
     if (words.size() != 4 || !words[2].quoted || !words[3].quoted) {
         line.Fail("write " + form + ", not \"" + line.source + "\"");
     }
-    if (!Settings::SplitName(words[2].text)) {
+    if (!settings_file::SplitName(words[2].text)) {
         line.Fail("a setting is named \"section.name\", as in \"camp.hour\", not \"" + words[2].text + "\"");
     }
     step.setting = words[2].text;

@@ -38,7 +38,7 @@ std::optional<std::string> SettingShortfall(const std::string& path, const Sessi
     if (!text) {
         return "there is no settings file " + path;
     }
-    const std::optional<std::string> value = Settings::File::Parse(*text).Get(step.setting);
+    const std::optional<std::string> value = settings_file::File::Parse(*text).Get(step.setting);
     if (!value) {
         return path + " holds no " + step.setting;
     }
@@ -67,8 +67,8 @@ void WriteSetting(const std::string& path, const SessionStep& step) {
     if (path.empty()) {
         throw SessionError(StepFailure(step, "there is no game folder to write the settings file in"));
     }
-    Settings::File file = Settings::File::Parse(ReadFile(path).value_or(""));
-    const std::optional<Settings::Name> name = Settings::SplitName(step.setting);
+    settings_file::File file = settings_file::File::Parse(ReadFile(path).value_or(""));
+    const std::optional<settings_file::Name> name = settings_file::SplitName(step.setting);
     file.Set(name->section, name->key, step.text);
     const std::string written = path + ".session-edit";
     {

@@ -85,7 +85,7 @@ class SettingsTest : public MenuTest {
 
     fs::path File() const { return folder / "QuorvaneDevTools.ini"; }
     std::optional<std::string> Setting(std::string_view name) const {
-        return Settings::File::Parse(ReadAll(File())).Get(name);
+        return settings_file::File::Parse(ReadAll(File())).Get(name);
     }
     void PressKey(std::uint32_t key) {
         runner.KeyDown(key);
@@ -127,7 +127,7 @@ TEST_F(SettingsTest, ValuesReadBackAfterARestartAndUnknownLinesStay) {
         EXPECT_NE(written.find(kept), std::string::npos) << kept;
     }
     EXPECT_EQ(Setting("menu.key"), "F8") << "written once so a player finds it";
-    EXPECT_EQ(Settings::File::Parse(written).Get("hotkeys", "camp.stamina"), "F5");
+    EXPECT_EQ(settings_file::File::Parse(written).Get("hotkeys", "camp.stamina"), "F5");
     EXPECT_FALSE(fs::exists(folder / "QuorvaneDevTools.ini.tmp"));
 
     // Changed through the open menu: a step, a list step, typed text.
@@ -176,7 +176,8 @@ TEST_F(SettingsTest, ABadFileIsSetAsideOrReadAsFarAsSound) {
     } cases[] = {
         {"random bytes", noise, true, 12},
         {"10 MiB of text", huge, true, 12},
-        {"one byte over 64 KiB", "[camp]\nhour = 13\n" + std::string(Settings::MaxFileBytes, ';'), true, 12},
+        {"one byte over 64 KiB", "[camp]\nhour = 13\n" + std::string(settings_file::MaxFileBytes, ';'), true,
+         12},
         {"cut mid-line", "[camp]\r\nhour = 13\r\nstam", false, 13},
         {"cut mid-character", "[camp]\r\nhour = 13\r\nname = Jos\xc3", true, 12},
     };
@@ -464,16 +465,16 @@ TEST(SettingsFileTest, ReadsAndWritesLines) {
     };
     for (const auto& r : reads) {
         SCOPED_TRACE(r.text);
-        const std::optional<std::string> value = Settings::File::Parse(r.text).Get(r.section, r.key);
+        const std::optional<std::string> value = settings_file::File::Parse(r.text).Get(r.section, r.key);
         EXPECT_EQ(value, r.value ? std::optional<std::string>(r.value) : std::nullopt);
     }
-    Settings::File file = Settings::File::Parse("; note\n[camp]\nhour = 1\n\n[other]\nx = 1\n");
+    settings_file::File file = settings_file::File::Parse("; note\n[camp]\nhour = 1\n\n[other]\nx = 1\n");
     file.Set("camp", "hour", "2");
     file.Set("camp", "name", " two lines\n");
     file.Set("new", "a", "b");
     EXPECT_EQ(file.Text(), "; note\r\n[camp]\r\nhour = 2\r\nname = \" two lines \"\r\n\r\n[other]\r\n"
                            "x = 1\r\n\r\n[new]\r\na = b\r\n");
-    EXPECT_EQ(Settings::File::Parse(file.Text()).Get("camp.name"), " two lines ");
+    EXPECT_EQ(settings_file::File::Parse(file.Text()).Get("camp.name"), " two lines ");
 }
 
 } // namespace
