@@ -66,7 +66,7 @@ inline std::string NameOfKey(std::uint32_t key) {
         return std::string(1, static_cast<char>(key));
     }
     if (key >= F1 && key <= F12) {
-        return "F" + std::to_string(key - F1 + 1);
+        return std::string(1, 'F').append(std::to_string(key - F1 + 1));
     }
     constexpr char digits[] = "0123456789ABCDEF";
     return std::string("0x") + digits[(key >> 4) & 0xf] + digits[key & 0xf];

@@ -155,7 +155,7 @@ class File {
         }
         if (written != Trimmed(written) ||
             (written.size() >= 2 && written.front() == '"' && written.back() == '"')) {
-            written = '"' + written + '"';
+            written = std::string(1, '"').append(written).append(1, '"');
         }
         std::string line = std::string(key) + " = " + written;
         if (const std::optional<std::size_t> at = Find(section, key)) {
@@ -183,7 +183,7 @@ class File {
         if (!lines_.empty() && !Trimmed(lines_.back()).empty()) {
             lines_.emplace_back();
         }
-        lines_.push_back("[" + std::string(section) + "]");
+        lines_.push_back(std::string(1, '[').append(section).append(1, ']'));
         lines_.push_back(std::move(line));
     }
 

@@ -1,5 +1,8 @@
 #include "menu/Utf8.h"
 
+#include <cstdint>
+#include <cstring>
+
 namespace Menu {
 
 std::size_t Utf8Length(const unsigned char* text, std::size_t at, std::size_t end) {
@@ -37,6 +40,15 @@ std::size_t Utf8Length(const unsigned char* text, std::size_t at, std::size_t en
 void ReplaceInvalidUtf8(char* text, std::size_t length) {
     const auto* bytes = reinterpret_cast<const unsigned char*>(text);
     for (std::size_t at = 0; at < length;) {
+        // Menu texts are mostly ASCII: eight bytes at a time while they are.
+        std::uint64_t word = 0;
+        if (length - at >= sizeof word) {
+            std::memcpy(&word, bytes + at, sizeof word);
+            if ((word & 0x8080808080808080u) == 0) {
+                at += sizeof word;
+                continue;
+            }
+        }
         const std::size_t character = Utf8Length(bytes, at, length);
         if (character == 0) {
             text[at] = '?';
