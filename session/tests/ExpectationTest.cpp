@@ -3,6 +3,7 @@
 #include "session/Session.h"
 
 #include "host/NativeInvoker.h"
+#include "session/tests/ParseError.h"
 #include "tests/support/MenuFixture.h"
 
 #include <gtest/gtest.h>
@@ -16,15 +17,6 @@ namespace {
 using session::ExpectKind;
 using session::ParseExpectation;
 using session::RowDetail;
-
-std::string ErrorOf(const std::string& script) {
-    try {
-        session::ParseSession(script);
-    } catch (const session::SessionError& error) {
-        return error.what();
-    }
-    return "no error";
-}
 
 TEST(ExpectationParseTest, ReadsEveryKind) {
     EXPECT_EQ(ParseExpectation("menu open").kind, ExpectKind::MenuOpen);

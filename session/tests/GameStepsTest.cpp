@@ -4,6 +4,7 @@
 #include "host/PluginKeys.h"
 #include "session/Play.h"
 #include "session/SettingsOnDisk.h"
+#include "session/tests/ParseError.h"
 #include "tests/support/PluginFixture.h"
 
 #include <gtest/gtest.h>
@@ -17,15 +18,6 @@
 namespace {
 
 using session::StepKind;
-
-std::string ErrorOf(const std::string& script) {
-    try {
-        session::ParseSession(script);
-    } catch (const session::SessionError& error) {
-        return error.what();
-    }
-    return "no error";
-}
 
 TEST(GameStepsTest, TheStepsRead) {
     struct Case {

@@ -4,6 +4,7 @@
 #include "host/MenuControls.h"
 #include "host/Natives.h"
 #include "host/PluginKeys.h"
+#include "session/tests/ParseError.h"
 
 #include <gtest/gtest.h>
 
@@ -40,15 +41,6 @@ bool Ask(sim::StandInHook& host, std::uint64_t hash, std::vector<std::uint64_t> 
     call.texts.resize(args.size());
     call.args = std::move(args);
     return host.game.Answer(call) != 0;
-}
-
-std::string ErrorOf(const std::string& script) {
-    try {
-        ParseSession(script);
-    } catch (const SessionError& error) {
-        return error.what();
-    }
-    return "no error";
 }
 
 TEST(SessionTest, ReadsEveryStepWithItsLine) {
