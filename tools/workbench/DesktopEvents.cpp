@@ -39,7 +39,7 @@ void Workbench::HandleEvents() {
                 chromeDirty_ = true;
                 // The keys whose effect the summary shows: F8's release, a move, the chord.
                 const bool visible =
-                    (binding.code == PluginKeys::Toggle && !down) ||
+                    (binding.code == plugin_keys::Toggle && !down) ||
                     (binding.role == KeyRole::Control && down &&
                      (event.key.keysym.sym == SDLK_UP || event.key.keysym.sym == SDLK_DOWN)) ||
                     (binding.role == KeyRole::Chord && !down);
