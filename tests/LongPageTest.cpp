@@ -12,7 +12,7 @@ using Menu::Submenu;
 using LongPageTest = MenuTest;
 
 // One letter a row: S a heading, anything else an action row named row N.
-std::function<void(Submenu*)> Layout(std::string rows) {
+std::function<void(Submenu*)> RowsOf(std::string rows) {
     return [rows](Submenu* submenu) {
         for (std::size_t i = 0; i < rows.size(); ++i) {
             if (rows[i] == 'S') {
@@ -25,7 +25,7 @@ std::function<void(Submenu*)> Layout(std::string rows) {
 }
 
 std::function<void(Submenu*)> Rows(int count) {
-    return Layout(std::string(static_cast<std::size_t>(count), 'A'));
+    return RowsOf(std::string(static_cast<std::size_t>(count), 'A'));
 }
 
 long Asked(const sim::Frame& frame, std::uint32_t control) {
@@ -59,7 +59,7 @@ TEST_F(LongPageTest, PageJumpsMoveAWindowStopAtTheEndsAndPassHeadings) {
     StartOpen();
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        SetMainRows(Layout(c.rows));
+        SetMainRows(RowsOf(c.rows));
         Controller().selectedIndex = c.from;
         Tap(c.control);
         EXPECT_EQ(Controller().selectedIndex, c.to);

@@ -21,7 +21,7 @@ std::function<void(Submenu*)> Rows(int count) {
 }
 
 // Rows described by one letter each: S separator, anything else an action row.
-std::function<void(Submenu*)> Layout(std::string rows) {
+std::function<void(Submenu*)> RowsOf(std::string rows) {
     return [rows](Submenu* submenu) {
         for (const char row : rows) {
             if (row == 'S') {
@@ -76,7 +76,7 @@ TEST_F(NavigationTest, ShiftMovesTenRowsAndStopsAtTheEnds) {
 
 TEST_F(NavigationTest, SeparatorsAreSteppedOverOnceAndAWrapCanLandOnOne) {
     StartOpen();
-    SetMainRows(Layout("SABSCD"));
+    SetMainRows(RowsOf("SABSCD"));
     Controller().selectedIndex = 2;
     Tap(Menu::DownControl);
     EXPECT_EQ(Controller().selectedIndex, 4);
@@ -89,7 +89,7 @@ TEST_F(NavigationTest, SeparatorsAreSteppedOverOnceAndAWrapCanLandOnOne) {
     EXPECT_EQ(Controller().selectedIndex, 0) << "the wrap lands on the separator";
     EXPECT_TRUE(Shown().options[0].isSeparator);
 
-    SetMainRows(Layout("ASSBS"));
+    SetMainRows(RowsOf("ASSBS"));
     Controller().selectedIndex = 0;
     Tap(Menu::DownControl);
     EXPECT_EQ(Controller().selectedIndex, 2) << "a second separator in a row is not skipped";
@@ -100,7 +100,7 @@ TEST_F(NavigationTest, SeparatorsAreSteppedOverOnceAndAWrapCanLandOnOne) {
 
 TEST_F(NavigationTest, ShiftNextToSeparatorsAtTheEndsWraps) {
     StartOpen();
-    SetMainRows(Layout("SABCS"));
+    SetMainRows(RowsOf("SABCS"));
     runner.KeyDown(plugin_keys::FastStep);
     Controller().selectedIndex = 2;
     Tap(Menu::UpControl);

@@ -12,9 +12,9 @@ namespace {
 // The usage line first, so a reader sees how to call the tool before reading
 // what it does; then the description, the arguments, the options, any
 // subcommands and the footer, as CLI11 lays them out.
-class Layout : public CLI::Formatter {
+class HelpFormat : public CLI::Formatter {
   public:
-    Layout() { label("Usage", "usage"); }
+    HelpFormat() { label("Usage", "usage"); }
 
     std::string make_help(const CLI::App* app, std::string name, CLI::AppFormatMode mode) const override {
         if (mode == CLI::AppFormatMode::Sub) {
@@ -31,7 +31,7 @@ class Layout : public CLI::Formatter {
 } // namespace
 
 void UseLayout(CLI::App& app) {
-    app.formatter(std::make_shared<Layout>());
+    app.formatter(std::make_shared<HelpFormat>());
 }
 
 std::optional<int> Parse(CLI::App& app, int argc, char** argv) {

@@ -11,7 +11,7 @@
 
 namespace cli {
 
-// Gives the tool the shared help layout; its description follows the usage line.
+// Gives the tool the shared help format; its description follows the usage line.
 void UseLayout(CLI::App& app);
 
 // Reads the command line into the options the tool bound; an exit status when

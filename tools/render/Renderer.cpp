@@ -67,7 +67,7 @@ struct Line {
     double middle = 0.0; // where images are centred
 };
 
-Line LayOut(cairo_t* cr, const Text& text, int width, int height) {
+Line ShapeLine(cairo_t* cr, const Text& text, int width, int height) {
     Line line;
     double total = 0.0;
     double ascent = 0.0;
@@ -204,7 +204,7 @@ void DrawTextItem(cairo_t* cr, const Look& look, const Text& text, int width, in
     if (!Finite({text.x, text.y, text.format.rightMargin})) {
         return;
     }
-    const Line line = LayOut(cr, text, width, height);
+    const Line line = ShapeLine(cr, text, width, height);
     double x = line.bounds.left;
     for (const PlacedPiece& placed : line.pieces) {
         const TextPiece& piece = *placed.piece;
@@ -248,7 +248,7 @@ FontChoice FontFor(std::string_view face) {
 
 TextBounds PlaceText(const Text& text, int width, int height) {
     const Context cr = MeasuringContext();
-    return LayOut(cr.get(), text, width, height).bounds;
+    return ShapeLine(cr.get(), text, width, height).bounds;
 }
 
 namespace {

@@ -58,15 +58,15 @@ std::optional<std::pair<float, float>> Workbench::OnPicture(int windowX, int win
     int windowWidth = 0;
     int windowHeight = 0;
     SDL_GetWindowSize(SDL_RenderGetWindow(renderer_), &windowWidth, &windowHeight);
-    const Layout layout = LayOut(width, height, options_.screenWidth, options_.screenHeight);
-    if (windowWidth <= 0 || windowHeight <= 0 || layout.pictureWidth <= 0 || layout.pictureHeight <= 0) {
+    const WindowParts parts = SplitWindow(width, height, options_.screenWidth, options_.screenHeight);
+    if (windowWidth <= 0 || windowHeight <= 0 || parts.pictureWidth <= 0 || parts.pictureHeight <= 0) {
         return std::nullopt;
     }
     // The window's points to the renderer's pixels (more of them on a dense display).
     const double x =
-        (windowX * static_cast<double>(width) / windowWidth - layout.pictureX) / layout.pictureWidth;
+        (windowX * static_cast<double>(width) / windowWidth - parts.pictureX) / parts.pictureWidth;
     const double y =
-        (windowY * static_cast<double>(height) / windowHeight - layout.pictureY) / layout.pictureHeight;
+        (windowY * static_cast<double>(height) / windowHeight - parts.pictureY) / parts.pictureHeight;
     const bool inside = x >= 0.0 && x <= 1.0 && y >= 0.0 && y <= 1.0;
     if (!inside && !clamp) {
         return std::nullopt;

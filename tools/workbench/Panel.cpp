@@ -39,8 +39,8 @@ std::string Fit(cairo_t* cr, const std::string& text, double width, bool keepEnd
 }
 
 // Under the picture: the status line, then the help line.
-void DrawStatus(cairo_t* cr, const Layout& layout, const PanelContent& content) {
-    const double statusY = layout.pictureY + layout.pictureHeight + LineHeight - 7;
+void DrawStatus(cairo_t* cr, const WindowParts& parts, const PanelContent& content) {
+    const double statusY = parts.pictureY + parts.pictureHeight + LineHeight - 7;
     cairo_set_font_size(cr, 15);
     switch (content.statusKind) {
     case StatusKind::Good:
@@ -52,10 +52,10 @@ void DrawStatus(cairo_t* cr, const Layout& layout, const PanelContent& content) 
     default:
         SetColour(cr, 0.8, 0.8, 0.8);
     }
-    Text(cr, Margin, statusY, Fit(cr, content.status, layout.panelX - 2 * Margin, true));
+    Text(cr, Margin, statusY, Fit(cr, content.status, parts.panelX - 2 * Margin, true));
     cairo_set_font_size(cr, 13);
     SetColour(cr, 0.62, 0.62, 0.66);
-    Text(cr, Margin, statusY + LineHeight, Fit(cr, HelpLine, layout.panelX - 2 * Margin));
+    Text(cr, Margin, statusY + LineHeight, Fit(cr, HelpLine, parts.panelX - 2 * Margin));
 }
 
 // The panel's lines, one below the other.
@@ -151,26 +151,26 @@ std::string FitLine(std::string_view text, double width, bool keepEnd,
     return kept(characters);
 }
 
-Layout LayOut(int windowWidth, int windowHeight, int screenWidth, int screenHeight) {
-    Layout layout;
+WindowParts SplitWindow(int windowWidth, int windowHeight, int screenWidth, int screenHeight) {
+    WindowParts parts;
     const int areaWidth = std::max(windowWidth - PanelWidth, 16);
     const int areaHeight = std::max(windowHeight - 2 * LineHeight, 9);
-    layout.pictureWidth = std::min(areaWidth, areaHeight * screenWidth / screenHeight);
-    layout.pictureHeight = layout.pictureWidth * screenHeight / screenWidth;
-    layout.panelX = areaWidth;
-    return layout;
+    parts.pictureWidth = std::min(areaWidth, areaHeight * screenWidth / screenHeight);
+    parts.pictureHeight = parts.pictureWidth * screenHeight / screenWidth;
+    parts.panelX = areaWidth;
+    return parts;
 }
 
-void DrawChrome(cairo_t* cr, int windowWidth, int windowHeight, const Layout& layout,
+void DrawChrome(cairo_t* cr, int windowWidth, int windowHeight, const WindowParts& parts,
                 const PanelContent& content) {
     SetColour(cr, 0.11, 0.11, 0.12);
     cairo_paint(cr);
     cairo_select_font_face(cr, "DejaVu Sans", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_NORMAL);
-    DrawStatus(cr, layout, content);
+    DrawStatus(cr, parts, content);
 
-    const double x = layout.panelX + Margin;
+    const double x = parts.panelX + Margin;
     SetColour(cr, 0.16, 0.16, 0.18);
-    cairo_rectangle(cr, layout.panelX, 0, windowWidth - layout.panelX, windowHeight);
+    cairo_rectangle(cr, parts.panelX, 0, windowWidth - parts.panelX, windowHeight);
     cairo_fill(cr);
     PanelLines lines{cr, x, windowWidth - x - Margin};
     DrawFacts(lines, content);

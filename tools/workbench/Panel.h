@@ -30,7 +30,7 @@ struct PanelContent {
     std::vector<std::string> calls; // the last frame's native calls, one line each
 };
 
-struct Layout {
+struct WindowParts {
     int pictureX = 0;
     int pictureY = 0;
     int pictureWidth = 0;
@@ -40,7 +40,7 @@ struct Layout {
 
 // The picture keeps the game screen's proportions in what the panel and the
 // two lines under it leave of the window.
-Layout LayOut(int windowWidth, int windowHeight, int screenWidth, int screenHeight);
+WindowParts SplitWindow(int windowWidth, int windowHeight, int screenWidth, int screenHeight);
 
 // Shortens a line that does not fit width as measured: a file name keeps its
 // end, where its distinguishing part is; anything else keeps its start. Cut
@@ -51,7 +51,7 @@ std::string FitLine(std::string_view text, double width, bool keepEnd,
                     const std::function<double(const std::string&)>& measure);
 
 // Draws on a surface the size of the window; the picture's rectangle is left dark.
-void DrawChrome(cairo_t* cr, int windowWidth, int windowHeight, const Layout& layout,
+void DrawChrome(cairo_t* cr, int windowWidth, int windowHeight, const WindowParts& parts,
                 const PanelContent& content);
 
 } // namespace workbench

@@ -216,7 +216,7 @@ void Workbench::Show() {
     int width = 0;
     int height = 0;
     SDL_GetRendererOutputSize(renderer_, &width, &height);
-    const Layout layout = LayOut(width, height, options_.screenWidth, options_.screenHeight);
+    const WindowParts parts = SplitWindow(width, height, options_.screenWidth, options_.screenHeight);
 
     const Clock::time_point start = Clock::now();
     if (textures_.FitChrome(width, height)) {
@@ -230,7 +230,7 @@ void Workbench::Show() {
     if (chromeDue) {
         content_.calls = sim::Describe(host_.recorder.Last());
         cairo_t* cr = cairo_create(textures_.ChromeSurface());
-        DrawChrome(cr, width, height, layout, content_);
+        DrawChrome(cr, width, height, parts, content_);
         cairo_destroy(cr);
         textures_.UploadChrome();
         chromeDirty_ = false;
@@ -240,7 +240,7 @@ void Workbench::Show() {
         textures_.UploadGame(picture_->Surface());
         pictureNew_ = false;
     }
-    textures_.Present({layout.pictureX, layout.pictureY, layout.pictureWidth, layout.pictureHeight});
+    textures_.Present({parts.pictureX, parts.pictureY, parts.pictureWidth, parts.pictureHeight});
     stats_.presentMs.Add(MillisecondsSince(start));
 }
 

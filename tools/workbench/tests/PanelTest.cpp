@@ -66,8 +66,8 @@ TEST(PanelTest, TheWholePanelIsDrawnWhateverTheTexts) {
                      "\")",
                      std::string(300, 'y') + "\xe2\x98\x83"};
     content.module = "/tmp/\xff.so";
-    const workbench::Layout layout = workbench::LayOut(1280, 720, 1920, 1080);
-    workbench::DrawChrome(cr.get(), 1280, 720, layout, content);
+    const workbench::WindowParts parts = workbench::SplitWindow(1280, 720, 1920, 1080);
+    workbench::DrawChrome(cr.get(), 1280, 720, parts, content);
     EXPECT_EQ(cairo_status(cr.get()), CAIRO_STATUS_SUCCESS);
 }
 

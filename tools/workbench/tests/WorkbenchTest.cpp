@@ -47,7 +47,7 @@ std::string ReadFile(const fs::path& path) {
     return text.str();
 }
 
-// The picture from a screenshot file, for the layout's pixel checks.
+// The picture from a screenshot file, for the pixel checks of its parts.
 Picture LoadPicture(const std::string& path) {
     cairo_surface_t* png = cairo_image_surface_create_from_png(path.c_str());
     EXPECT_EQ(cairo_surface_status(png), CAIRO_STATUS_SUCCESS) << path;
@@ -181,7 +181,7 @@ class WorkbenchTest : public ::testing::Test {
     }
 
     // The mouse onto the middle of a row box's slot (from 0) in the picture,
-    // which the workbench lays out in its window as LayOut says.
+    // which the workbench places in its window as SplitWindow says.
     void PointAtSlot(int slot) {
         const std::string geometry = folder_ / "geometry.txt";
         ASSERT_EQ(std::system((std::string("timeout 15 xdotool search --name '^") + WindowTitle +
@@ -193,10 +193,11 @@ class WorkbenchTest : public ::testing::Test {
             const std::size_t at = shell.find(name + "=");
             return at == std::string::npos ? 0 : std::atoi(shell.c_str() + at + name.size() + 1);
         };
-        const workbench::Layout layout = workbench::LayOut(value("WIDTH"), value("HEIGHT"), 1920, 1080);
+        const workbench::WindowParts parts =
+            workbench::SplitWindow(value("WIDTH"), value("HEIGHT"), 1920, 1080);
         const double rowMiddle = (270.0 + slot * 1080.0 * 0.051) / 1080.0;
-        const int x = layout.pictureX + static_cast<int>(200.0 / 1920.0 * layout.pictureWidth);
-        const int y = layout.pictureY + static_cast<int>(rowMiddle * layout.pictureHeight);
+        const int x = parts.pictureX + static_cast<int>(200.0 / 1920.0 * parts.pictureWidth);
+        const int y = parts.pictureY + static_cast<int>(rowMiddle * parts.pictureHeight);
         Mouse(std::string("mousemove --window $(xdotool search --name '^") + WindowTitle +
               "$' | head -n 1) " + std::to_string(x) + " " + std::to_string(y));
     }
