@@ -6,7 +6,8 @@
 # The installed tools work with the prefix moved, on what the package holds.
 # Then what a mod gets wrong: a session that fails, no InitializeMenu, a bad
 # FILE_NAME or VERSION; and the tree taken in by add_subdirectory and
-# FetchContent, which must define the two calls and none of our tests.
+# FetchContent (a folder, or a git clone), which must define the two calls
+# and none of our tests.
 #   check_standalone_mod.sh SOURCE_DIR NATIVE_BUILD WINDOWS_BUILD WORK_DIR OBJDUMP WINDRES
 set -euo pipefail
 source_dir=$1
@@ -152,16 +153,28 @@ refused "$work/major-2.log" "compatible with requested version \"2\"" \
   cmake -S "$work/major-2" -B "$work/major-2/build" -G Ninja -DCMAKE_PREFIX_PATH="$prefix"
 
 # The tree itself, taken in by a mod's build: the two calls, none of our tests.
-for way in add_subdirectory FetchContent; do
+# By git, FetchContent clones the tree's HEAD commit (what is committed) from a
+# clone of it, over file://: no network.
+for way in add_subdirectory FetchContent-dir FetchContent-git; do
   taken=$work/$way
+  case $way in
+    add_subdirectory) bring="add_subdirectory($source_dir quorvane)" ;;
+    FetchContent-dir) bring="SOURCE_DIR $source_dir" ;;
+    FetchContent-git)
+      # An exported tree has no history to clone.
+      if ! in_repository=$(git -C "$source_dir" rev-parse --show-prefix 2> /dev/null) || [ -n "$in_repository" ]; then
+        echo "SKIP: FetchContent by GIT_REPOSITORY: $source_dir is not a git repository of its own"
+        continue
+      fi
+      git init --quiet --bare "$work/quorvane.git"
+      quietly "$work/quorvane.git.log" git -C "$work/quorvane.git" fetch --depth 1 "file://$source_dir" HEAD:refs/heads/main
+      bring="GIT_REPOSITORY file://$work/quorvane.git GIT_TAG $(git -C "$work/quorvane.git" rev-parse main)"
+      ;;
+  esac
+  [ "$way" = add_subdirectory ] ||
+    bring=$(printf 'include(FetchContent)\nFetchContent_Declare(quorvane %s)\nFetchContent_MakeAvailable(quorvane)' "$bring")
   mkdir -p "$taken"
   cp "$template/CampHelper.cpp" "$template/camp-helper.session" "$taken/"
-  if [ "$way" = add_subdirectory ]; then
-    bring="add_subdirectory($source_dir quorvane)"
-  else
-    bring=$(printf 'include(FetchContent)\nFetchContent_Declare(quorvane SOURCE_DIR %s)\nFetchContent_MakeAvailable(quorvane)' \
-      "$source_dir")
-  fi
   {
     sed -n '1,/^project/p' "$template/CMakeLists.txt"
     printf '%s\n' "$bring"
