@@ -24,11 +24,11 @@ InputSequence TapKey(std::uint32_t key) {
 }
 
 InputSequence ToggleWithF8() {
-    return TapKey(PluginKeys::Toggle);
+    return TapKey(plugin_keys::Toggle);
 }
 
 InputSequence QuickF8() {
-    return {{InputKind::KeyDown, PluginKeys::Toggle}, {InputKind::KeyUp, PluginKeys::Toggle}};
+    return {{InputKind::KeyDown, plugin_keys::Toggle}, {InputKind::KeyUp, plugin_keys::Toggle}};
 }
 
 InputSequence QuickTap(std::initializer_list<std::uint32_t> controls) {
@@ -66,15 +66,15 @@ InputEvent MoveCursor(float x, float y) {
 }
 
 InputSequence Click() {
-    return TapControl(Control::INPUT_CURSOR_ACCEPT);
+    return TapControl(control::INPUT_CURSOR_ACCEPT);
 }
 
 InputSequence RightClick() {
-    return TapControl(Control::INPUT_CURSOR_CANCEL);
+    return TapControl(control::INPUT_CURSOR_CANCEL);
 }
 
 InputSequence Wheel(bool up) {
-    return TapControl(up ? Control::INPUT_CURSOR_SCROLL_UP : Control::INPUT_CURSOR_SCROLL_DOWN);
+    return TapControl(up ? control::INPUT_CURSOR_SCROLL_UP : control::INPUT_CURSOR_SCROLL_DOWN);
 }
 
 void Apply(Runner& runner, InputEvent event) {

@@ -27,17 +27,17 @@ bool IsNight(std::int32_t hours) {
 }
 
 std::int32_t ClockHours() {
-    return NativeInvoker::Invoke<std::int32_t>(Native::GetClockHours);
+    return NativeInvoker::Invoke<std::int32_t>(native::GetClockHours);
 }
 
 // The hour row's action, after each step: night may have come or gone.
 void SetClock() {
-    NativeInvoker::Invoke(Native::SetClockTime, hour, 0, 0);
+    NativeInvoker::Invoke(native::SetClockTime, hour, 0, 0);
     menuController->RefreshSubmenu(CampPageId);
 }
 
 void SleepUntilMorning() {
-    NativeInvoker::Invoke(Native::SetClockTime, MorningHour, 0, 0);
+    NativeInvoker::Invoke(native::SetClockTime, MorningHour, 0, 0);
 }
 
 // Says what sleeping would do, as the selection comes onto the row.
@@ -52,8 +52,8 @@ void DescribeSleep() {
 // Frame tasks: they run every frame after the menu's, open or closed.
 void KeepStaminaUp() {
     if (keepStaminaUp) {
-        const auto player = NativeInvoker::Invoke<std::uint32_t>(Native::PlayerId);
-        NativeInvoker::Invoke(Native::RestorePlayerStamina, player, refillPerFrame);
+        const auto player = NativeInvoker::Invoke<std::uint32_t>(native::PlayerId);
+        NativeInvoker::Invoke(native::RestorePlayerStamina, player, refillPerFrame);
     }
 }
 

@@ -19,11 +19,11 @@ constexpr Core Cores[] = {{"Health", 0}, {"Stamina", 1}, {"Dead Eye", 2}};
 constexpr std::int32_t FullCore = 100;
 
 std::uint32_t PlayerCharacter() {
-    return NativeInvoker::Invoke<std::uint32_t>(Native::GetPlayerCharacter);
+    return NativeInvoker::Invoke<std::uint32_t>(native::GetPlayerCharacter);
 }
 
 void FillCore(std::int32_t core) {
-    NativeInvoker::Invoke(Native::SetAttributeCoreValue, PlayerCharacter(), core, FullCore);
+    NativeInvoker::Invoke(native::SetAttributeCoreValue, PlayerCharacter(), core, FullCore);
     menuController->RefreshSubmenu(CoresPageId);
 }
 
@@ -31,7 +31,7 @@ void AddCoreRows(Menu::Submenu* page) {
     const std::uint32_t character = PlayerCharacter();
     for (const Core& core : Cores) {
         const auto value =
-            NativeInvoker::Invoke<std::int32_t>(Native::GetAttributeCoreValue, character, core.index);
+            NativeInvoker::Invoke<std::int32_t>(native::GetAttributeCoreValue, character, core.index);
         const bool full = value >= FullCore;
         Menu::Option& row = page->AddOption(
             core.name, full ? std::string("Full.") : std::string("Fills the ") + core.name + " core.",

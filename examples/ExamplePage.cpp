@@ -29,7 +29,7 @@ void ShowGreeting() {
 }
 
 void ReadClock() {
-    const auto hours = NativeInvoker::Invoke<std::int32_t>(Native::GetClockHours);
+    const auto hours = NativeInvoker::Invoke<std::int32_t>(native::GetClockHours);
     if (Menu::Option* row = Menu::SelectedRow()) {
         row->description = "The game's clock says " + std::to_string(hours) + " o'clock.";
     }

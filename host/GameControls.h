@@ -4,10 +4,13 @@
 
 #include <cstdint>
 
-namespace Control {
+namespace control {
 
 #define QDT_CONTROL(name, hash, key, otherKey, button) inline constexpr std::uint32_t name = hash;
 #include "host/ControlList.h"
 #undef QDT_CONTROL
 
-} // namespace Control
+} // namespace control
+
+// The name 1.0 gave it, so pages written then still build.
+namespace Control = control;

@@ -3,7 +3,7 @@
 // and the frame summaries know them by these names.
 #pragma once
 
-namespace MenuArt {
+namespace menu_art {
 
 // A texture: a dictionary the game has loaded and a texture in it.
 struct Texture {
@@ -54,4 +54,4 @@ inline constexpr Sound SelectSound = {"SELECT", "HUD_SHOP_SOUNDSET"};
 inline constexpr Sound BackSound = {"BACK", "HUD_SHOP_SOUNDSET"};
 inline constexpr Sound RefusedSound = {"UNAFFORDABLE", "Ledger_Sounds"}; // a disabled row's answer
 
-} // namespace MenuArt
+} // namespace menu_art

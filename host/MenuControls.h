@@ -10,21 +10,21 @@
 
 namespace Menu {
 
-inline constexpr std::uint32_t UpControl = Control::INPUT_GAME_MENU_UP;
-inline constexpr std::uint32_t DownControl = Control::INPUT_GAME_MENU_DOWN;
-inline constexpr std::uint32_t LeftControl = Control::INPUT_GAME_MENU_LEFT;
-inline constexpr std::uint32_t RightControl = Control::INPUT_GAME_MENU_RIGHT;
+inline constexpr std::uint32_t UpControl = control::INPUT_GAME_MENU_UP;
+inline constexpr std::uint32_t DownControl = control::INPUT_GAME_MENU_DOWN;
+inline constexpr std::uint32_t LeftControl = control::INPUT_GAME_MENU_LEFT;
+inline constexpr std::uint32_t RightControl = control::INPUT_GAME_MENU_RIGHT;
 // Asked only while the shown page holds more rows than its window.
-inline constexpr std::uint32_t PageUpControl = Control::INPUT_FRONTEND_RT;
-inline constexpr std::uint32_t PageDownControl = Control::INPUT_FRONTEND_LT;
+inline constexpr std::uint32_t PageUpControl = control::INPUT_FRONTEND_RT;
+inline constexpr std::uint32_t PageDownControl = control::INPUT_FRONTEND_LT;
 
 // Shown as the game's "Select" and "Back" prompts while the menu is open.
-inline constexpr std::uint32_t SelectControl = Control::INPUT_GAME_MENU_ACCEPT;
-inline constexpr std::uint32_t BackControl = Control::INPUT_GAME_MENU_CANCEL;
+inline constexpr std::uint32_t SelectControl = control::INPUT_GAME_MENU_ACCEPT;
+inline constexpr std::uint32_t BackControl = control::INPUT_GAME_MENU_CANCEL;
 
 // The controller chord that opens and closes the menu: the button released
 // while the modifier is held.
-inline constexpr std::uint32_t ChordModifierControl = Control::INPUT_FRONTEND_RB;
-inline constexpr std::uint32_t ChordControl = Control::INPUT_CONTEXT_A;
+inline constexpr std::uint32_t ChordModifierControl = control::INPUT_FRONTEND_RB;
+inline constexpr std::uint32_t ChordControl = control::INPUT_CONTEXT_A;
 
 } // namespace Menu

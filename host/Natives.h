@@ -4,10 +4,13 @@
 
 #include <cstdint>
 
-namespace Native {
+namespace native {
 
 #define QDT_NATIVE(constant, hash, name, arguments, result) inline constexpr std::uint64_t constant = hash;
 #include "host/NativeList.h"
 #undef QDT_NATIVE
 
-} // namespace Native
+} // namespace native
+
+// The name 1.0 gave it, so pages written then still build.
+namespace Native = native;

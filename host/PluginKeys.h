@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-namespace PluginKeys {
+namespace plugin_keys {
 
 inline constexpr std::uint32_t Toggle = 0x77; // F8: opens and closes the menu, unless the settings rebind it
 inline constexpr std::uint32_t FastStep = 0x10; // Shift: held, up and down step ten rows at a time
@@ -72,4 +72,7 @@ inline std::string NameOfKey(std::uint32_t key) {
     return std::string("0x") + digits[(key >> 4) & 0xf] + digits[key & 0xf];
 }
 
-} // namespace PluginKeys
+} // namespace plugin_keys
+
+// The name 1.0 gave it, so pages written then still build.
+namespace PluginKeys = plugin_keys;

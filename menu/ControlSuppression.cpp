@@ -17,14 +17,14 @@ namespace {
 // Written with 2 while the menu is open with a gamepad.
 constexpr int GamepadMenuGlobal = 1900699;
 
-constexpr std::uint32_t gamepadOnlyControls[] = {Control::INPUT_WHISTLE, Control::INPUT_WHISTLE_HORSEBACK};
+constexpr std::uint32_t gamepadOnlyControls[] = {control::INPUT_WHISTLE, control::INPUT_WHISTLE_HORSEBACK};
 constexpr std::uint32_t suppressedControls[] = {
-    Control::INPUT_SELECT_RADAR_MODE,  Control::INPUT_REVEAL_HUD,
-    Control::INPUT_PLAYER_MENU,        Control::INPUT_OPEN_JOURNAL,
-    Control::INPUT_OPEN_SATCHEL_MENU,  Control::INPUT_OPEN_SATCHEL_HORSE_MENU,
-    Control::INPUT_OPEN_CRAFTING_MENU, Control::INPUT_OPEN_EMOTE_WHEEL,
-    Control::INPUT_EXPAND_RADAR,       Control::INPUT_INTERACTION_MENU,
-    Control::INPUT_HUD_SPECIAL};
+    control::INPUT_SELECT_RADAR_MODE,  control::INPUT_REVEAL_HUD,
+    control::INPUT_PLAYER_MENU,        control::INPUT_OPEN_JOURNAL,
+    control::INPUT_OPEN_SATCHEL_MENU,  control::INPUT_OPEN_SATCHEL_HORSE_MENU,
+    control::INPUT_OPEN_CRAFTING_MENU, control::INPUT_OPEN_EMOTE_WHEEL,
+    control::INPUT_EXPAND_RADAR,       control::INPUT_INTERACTION_MENU,
+    control::INPUT_HUD_SPECIAL};
 
 } // namespace
 
@@ -38,11 +38,11 @@ void SuppressGameControls(Controller& menu) {
             *global = 2;
         }
         for (const std::uint32_t control : gamepadOnlyControls) {
-            NativeInvoker::Invoke(Native::DisableControl, GamepadGroup, control, 0);
+            NativeInvoker::Invoke(native::DisableControl, GamepadGroup, control, 0);
         }
     }
     for (const std::uint32_t control : suppressedControls) {
-        NativeInvoker::Invoke(Native::DisableControl, menu.controlGroup, control, 0);
+        NativeInvoker::Invoke(native::DisableControl, menu.controlGroup, control, 0);
     }
 }
 

@@ -244,7 +244,7 @@ void Controller::FrameTick() {
 
     if (isOpen) {
         DrawMenu(*currentSubmenu);
-        NativeInvoker::Invoke(Native::RadarDisplaySwitch, 0);
+        NativeInvoker::Invoke(native::RadarDisplaySwitch, 0);
     }
 
     UpdatePrompts();

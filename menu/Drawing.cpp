@@ -26,7 +26,7 @@ namespace Menu {
 namespace {
 
 // A texture shown inside a text, its sides scaled with the window.
-std::string ImageTag(MenuArt::Texture texture, float side, const WindowScale& window) {
+std::string ImageTag(menu_art::Texture texture, float side, const WindowScale& window) {
     const std::string scaled = std::to_string(ScaledWhole(static_cast<std::int64_t>(side), window));
     return std::string("<img src='img://") + texture.dictionary + "/" + texture.name + "' height='" + scaled +
            "' width='" + scaled + "'/>";
@@ -36,10 +36,10 @@ std::string ImageTag(MenuArt::Texture texture, float side, const WindowScale& wi
 const TextImages& TextImagesFor(const WindowScale& window) {
     TextImages& images = textImages;
     if (images.forHeight != window.heightScaled) {
-        images.leftArrow = ImageTag(MenuArt::ListArrowLeft, ListArrowSide, window) + " ";
-        images.rightArrow.assign(1, ' ').append(ImageTag(MenuArt::ListArrowRight, ListArrowSide, window));
-        images.tick = ImageTag(MenuArt::Tick, TickSide, window);
-        images.tickBox = ImageTag(MenuArt::TickBox, TickSide, window);
+        images.leftArrow = ImageTag(menu_art::ListArrowLeft, ListArrowSide, window) + " ";
+        images.rightArrow.assign(1, ' ').append(ImageTag(menu_art::ListArrowRight, ListArrowSide, window));
+        images.tick = ImageTag(menu_art::Tick, TickSide, window);
+        images.tickBox = ImageTag(menu_art::TickBox, TickSide, window);
         images.forHeight = window.heightScaled; // last: a failed allocation makes them again
     }
     return images;
@@ -62,13 +62,13 @@ const TextImages& TextImagesFor(const WindowScale& window) {
                      colour);
 }
 
-[[gnu::always_inline]] inline void DrawLayoutSprite(MenuArt::Texture texture, float centreX, float centreY,
+[[gnu::always_inline]] inline void DrawLayoutSprite(menu_art::Texture texture, float centreX, float centreY,
                                                     float width, float height, float rotation,
                                                     Colour colour) {
     DrawLayoutSprite(texture.dictionary, texture.name, centreX, centreY, width, height, rotation, colour);
 }
 
-[[gnu::always_inline]] inline void DrawCornerSprite(MenuArt::Texture texture, float left, float top,
+[[gnu::always_inline]] inline void DrawCornerSprite(menu_art::Texture texture, float left, float top,
                                                     float width, float height, Colour colour) {
     DrawCornerSprite(texture.dictionary, texture.name, left, top, width, height, colour);
 }
@@ -87,12 +87,12 @@ void DrawStyledText(std::string_view text, FontIndex font, Colour colour, TextAl
 } // namespace
 
 void PrepareSpriteDraw() {
-    NativeInvoker::Invoke(Native::PrepareSpriteDraw, 0);
+    NativeInvoker::Invoke(native::PrepareSpriteDraw, 0);
 }
 
 void DrawSprite(const char* dictionary, const char* texture, float centreX, float centreY, float width,
                 float height, float rotation, int red, int green, int blue, int alpha) {
-    NativeInvoker::Invoke(Native::DrawSprite, dictionary, texture, centreX, centreY, width, height, rotation,
+    NativeInvoker::Invoke(native::DrawSprite, dictionary, texture, centreX, centreY, width, height, rotation,
                           red, green, blue, alpha, 0);
 }
 
@@ -110,22 +110,22 @@ void DrawBackground(const Window& window, const Columns& columns) {
                      style.backgroundColour);
     DrawCornerSprite(style.headerDictionary.c_str(), style.headerTexture.c_str(), columns.left, BannerTop,
                      columns.width, BannerHeight, style.headerColour);
-    DrawLayoutSprite(MenuArt::DescriptionBar, columns.centre, DescriptionBarCentre, columns.width,
+    DrawLayoutSprite(menu_art::DescriptionBar, columns.centre, DescriptionBarCentre, columns.width,
                      DescriptionBarHeight, DescriptionBarRotation, style.barColour);
 
-    DrawCornerSprite(MenuArt::ScrollerLeftTop, columns.left, UpperScrollerTop, columns.scrollerHalf,
+    DrawCornerSprite(menu_art::ScrollerLeftTop, columns.left, UpperScrollerTop, columns.scrollerHalf,
                      ScrollerHeight, White);
-    DrawCornerSprite(MenuArt::ScrollerRightTop, rightScrollerLeft, UpperScrollerTop, columns.scrollerHalf,
+    DrawCornerSprite(menu_art::ScrollerRightTop, rightScrollerLeft, UpperScrollerTop, columns.scrollerHalf,
                      ScrollerHeight, White);
-    DrawLayoutSprite(hiddenAbove ? MenuArt::ScrollerArrowUp : MenuArt::ScrollerLineUp, columns.centre,
+    DrawLayoutSprite(hiddenAbove ? menu_art::ScrollerArrowUp : menu_art::ScrollerLineUp, columns.centre,
                      UpperScrollerTop + ScrollerHeight / 2.0f, ScrollerIndicatorWidth, ScrollerHeight, 0.0f,
                      White);
 
-    DrawCornerSprite(MenuArt::ScrollerLeftBottom, columns.left, lowerTop, columns.scrollerHalf,
+    DrawCornerSprite(menu_art::ScrollerLeftBottom, columns.left, lowerTop, columns.scrollerHalf,
                      ScrollerHeight, White);
-    DrawCornerSprite(MenuArt::ScrollerRightBottom, rightScrollerLeft, lowerTop, columns.scrollerHalf,
+    DrawCornerSprite(menu_art::ScrollerRightBottom, rightScrollerLeft, lowerTop, columns.scrollerHalf,
                      ScrollerHeight, White);
-    DrawLayoutSprite(hiddenBelow ? MenuArt::ScrollerArrowDown : MenuArt::ScrollerLineDown, columns.centre,
+    DrawLayoutSprite(hiddenBelow ? menu_art::ScrollerArrowDown : menu_art::ScrollerLineDown, columns.centre,
                      RowsBelow(RowBoxTop + ScrollerHeight / 2.0f, window.placesUsed), ScrollerIndicatorWidth,
                      ScrollerHeight, 0.0f, White);
 }
@@ -136,14 +136,14 @@ void DrawHighlight(const Window& window, const Columns& columns) {
     const float middle = RowsBelow(SlotCentre, slot);
     const float across = columns.width + 2.0f * HighlightEdgeReach;
     const Colour colour = style.highlightColour;
-    DrawLayoutSprite(MenuArt::HighlightLeft, columns.left - columns.highlightOutside, middle,
+    DrawLayoutSprite(menu_art::HighlightLeft, columns.left - columns.highlightOutside, middle,
                      HighlightSideWidth, HighlightSideHeight, 0.0f, colour);
-    DrawLayoutSprite(MenuArt::HighlightRight, columns.right + columns.highlightOutside, middle,
+    DrawLayoutSprite(menu_art::HighlightRight, columns.right + columns.highlightOutside, middle,
                      HighlightSideWidth, HighlightSideHeight, 0.0f, colour);
-    DrawLayoutSprite(MenuArt::HighlightTop, columns.centre,
+    DrawLayoutSprite(menu_art::HighlightTop, columns.centre,
                      RowsBelow(SlotCentre - HighlightEdgeFromCentre, slot), across, HighlightEdgeHeight, 0.0f,
                      colour);
-    DrawLayoutSprite(MenuArt::HighlightBottom, columns.centre,
+    DrawLayoutSprite(menu_art::HighlightBottom, columns.centre,
                      RowsBelow(SlotCentre + HighlightEdgeFromCentre, slot), across, HighlightEdgeHeight, 0.0f,
                      colour);
 }
@@ -236,7 +236,7 @@ void DrawValue(std::string_view shown, bool selected, float rightEnd, float line
             DrawStyledText(option.text, style.separatorFont, colour, TextAlignment::Center, style.rowSize,
                            columns.centre, labelY);
         } else {
-            DrawLayoutSprite(MenuArt::RowBox, columns.centre, RowsBelow(SlotCentre, slot), columns.width,
+            DrawLayoutSprite(menu_art::RowBox, columns.centre, RowsBelow(SlotCentre, slot), columns.width,
                              RowBoxHeight, 0.0f, style.rowBoxColour);
             DrawStyledText(option.text, style.rowFont, textColour, TextAlignment::Left, style.rowSize,
                            columns.labelLeft, labelY);

@@ -37,7 +37,7 @@ std::uint32_t AskedKey(const HotkeyBinding& binding) {
     if (!line) {
         return binding.asked;
     }
-    return line->empty() ? 0 : PluginKeys::KeyOfName(*line).value_or(binding.asked);
+    return line->empty() ? 0 : plugin_keys::KeyOfName(*line).value_or(binding.asked);
 }
 
 // Written once, so a player finds where to rebind it.
@@ -45,7 +45,7 @@ void WriteMissingLine(const HotkeyBinding& binding) {
     SettingsFrameState& kept = settings.frame;
     if (kept.loaded && binding.asked != 0 && !binding.savedAs.empty() &&
         !kept.file.Get("hotkeys", binding.savedAs)) {
-        kept.file.Set("hotkeys", binding.savedAs, PluginKeys::NameOfKey(binding.asked));
+        kept.file.Set("hotkeys", binding.savedAs, plugin_keys::NameOfKey(binding.asked));
         kept.unsaved = true;
     }
 }

@@ -26,8 +26,8 @@ constexpr std::uint32_t ToggleWindowMs = 100; // an older release is lost
 // While a prompt is valid and active only its completed press confirms; the
 // raw control's release stands in otherwise.
 bool Confirmed(std::uint32_t prompt, bool controlReleased) {
-    if (Invoke<bool>(Native::PromptValid, prompt) && Invoke<bool>(Native::PromptActive, prompt)) {
-        return Invoke<bool>(Native::PromptPressCompleted, prompt, 0);
+    if (Invoke<bool>(native::PromptValid, prompt) && Invoke<bool>(native::PromptActive, prompt)) {
+        return Invoke<bool>(native::PromptPressCompleted, prompt, 0);
     }
     return controlReleased;
 }
@@ -58,8 +58,8 @@ void ReadHeldSteps(Controller& menu) {
         menu.frame.repeatArmed = false;
         return;
     }
-    const bool leftHeld = Invoke<bool>(Native::ControlPressedDisabledAware, menu.controlGroup, LeftControl);
-    const bool rightHeld = Invoke<bool>(Native::ControlPressedDisabledAware, menu.controlGroup, RightControl);
+    const bool leftHeld = Invoke<bool>(native::ControlPressedDisabledAware, menu.controlGroup, LeftControl);
+    const bool rightHeld = Invoke<bool>(native::ControlPressedDisabledAware, menu.controlGroup, RightControl);
     if (menu.leftPressed || menu.rightPressed) {
         menu.frame.repeatArmed = true;
         menu.frame.nextRepeatAt = GetTickCount() + RepeatDelayMs;
@@ -86,8 +86,8 @@ void ReadPageJumps(Controller& menu) {
         RowCount(*menu.currentSubmenu) <= RowsShown(style)) {
         return;
     }
-    menu.pageUpPressed = Invoke<bool>(Native::ControlJustPressed, menu.controlGroup, PageUpControl);
-    menu.pageDownPressed = Invoke<bool>(Native::ControlJustPressed, menu.controlGroup, PageDownControl);
+    menu.pageUpPressed = Invoke<bool>(native::ControlJustPressed, menu.controlGroup, PageUpControl);
+    menu.pageDownPressed = Invoke<bool>(native::ControlJustPressed, menu.controlGroup, PageDownControl);
 }
 
 } // namespace
@@ -97,22 +97,22 @@ void DropMenuKey() {
 }
 
 void ReadInput(Controller& menu) {
-    menu.controlGroup = Invoke<bool>(Native::InputDeviceQuery, 0) ? KeyboardGroup : GamepadGroup;
+    menu.controlGroup = Invoke<bool>(native::InputDeviceQuery, 0) ? KeyboardGroup : GamepadGroup;
 
     // The keyboard comes first (F8, or the key the settings file names); the
     // chord is not even queried when it toggles.
     menu.toggleRequested =
         ConsumeKeyRelease(settings.frame.menuKey, ToggleWindowMs) ||
-        (Invoke<bool>(Native::ControlPressedDisabledAware, GamepadGroup, ChordModifierControl) &&
-         Invoke<bool>(Native::ControlJustReleased, GamepadGroup, ChordControl));
+        (Invoke<bool>(native::ControlPressedDisabledAware, GamepadGroup, ChordModifierControl) &&
+         Invoke<bool>(native::ControlJustReleased, GamepadGroup, ChordControl));
 
-    menu.acceptPressed = Invoke<bool>(Native::ControlJustReleased, menu.controlGroup, SelectControl);
-    menu.backPressed = Invoke<bool>(Native::ControlJustReleased, menu.controlGroup, BackControl);
-    menu.upPressed = Invoke<bool>(Native::ControlJustPressed, menu.controlGroup, UpControl);
-    menu.downPressed = Invoke<bool>(Native::ControlJustPressed, menu.controlGroup, DownControl);
-    menu.leftPressed = Invoke<bool>(Native::ControlJustPressedDisabledAware, menu.controlGroup, LeftControl);
+    menu.acceptPressed = Invoke<bool>(native::ControlJustReleased, menu.controlGroup, SelectControl);
+    menu.backPressed = Invoke<bool>(native::ControlJustReleased, menu.controlGroup, BackControl);
+    menu.upPressed = Invoke<bool>(native::ControlJustPressed, menu.controlGroup, UpControl);
+    menu.downPressed = Invoke<bool>(native::ControlJustPressed, menu.controlGroup, DownControl);
+    menu.leftPressed = Invoke<bool>(native::ControlJustPressedDisabledAware, menu.controlGroup, LeftControl);
     menu.rightPressed =
-        Invoke<bool>(Native::ControlJustPressedDisabledAware, menu.controlGroup, RightControl);
+        Invoke<bool>(native::ControlJustPressedDisabledAware, menu.controlGroup, RightControl);
 
     menu.selectRequested = Confirmed(menu.selectPrompt, menu.acceptPressed);
     menu.backRequested = Confirmed(menu.backPrompt, menu.backPressed);

@@ -12,7 +12,7 @@
 //   Long pages .......... Submenu::AddFilter (find a row by typing); Page Up/Down move a window
 //   Kept settings ....... Menu::settings, Option::savedAs, Option::hotkey
 //   The look ............ Menu::Style, Menu::Colour, Menu::style
-//   Calling a native .... NativeInvoker::Invoke, Native::* (host/NativeList.h lists them)
+//   Calling a native .... NativeInvoker::Invoke, native::* (host/NativeList.h lists them)
 //   Process-wide names .. menuController, submenuRegistry, Menu::SelectedRow, InitializeMenu
 //   The menu's version .. QUORVANE_MENU_VERSION (QuorvaneMenuVersion.h, written by the build)
 //
@@ -294,10 +294,10 @@ using FontIndex = int;
 // the first frame. The defaults are the game's own ledger look.
 struct Style {
     // A texture is a dictionary the game has loaded and a texture in it.
-    std::string backgroundDictionary = MenuArt::Backdrop.dictionary;
-    std::string backgroundTexture = MenuArt::Backdrop.name;
-    std::string headerDictionary = MenuArt::Banner.dictionary;
-    std::string headerTexture = MenuArt::Banner.name;
+    std::string backgroundDictionary = menu_art::Backdrop.dictionary;
+    std::string backgroundTexture = menu_art::Backdrop.name;
+    std::string headerDictionary = menu_art::Banner.dictionary;
+    std::string headerTexture = menu_art::Banner.name;
 
     Colour backgroundColour = {0, 0, 0, 230};
     Colour headerColour = White;

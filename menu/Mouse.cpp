@@ -89,18 +89,18 @@ struct MouseReading {
 
 // Shows the cursor and reads it: every frame the same calls, in this order.
 MouseReading ReadTheMouse() {
-    Invoke(Native::SetMouseCursorThisFrame);
+    Invoke(native::SetMouseCursorThisFrame);
     MouseReading read;
-    read.x = Invoke<float>(Native::DisabledControlNormal, KeyboardGroup, Control::INPUT_CURSOR_X);
-    read.y = Invoke<float>(Native::DisabledControlNormal, KeyboardGroup, Control::INPUT_CURSOR_Y);
+    read.x = Invoke<float>(native::DisabledControlNormal, KeyboardGroup, control::INPUT_CURSOR_X);
+    read.y = Invoke<float>(native::DisabledControlNormal, KeyboardGroup, control::INPUT_CURSOR_Y);
     read.click =
-        Invoke<bool>(Native::DisabledControlJustReleased, KeyboardGroup, Control::INPUT_CURSOR_ACCEPT);
+        Invoke<bool>(native::DisabledControlJustReleased, KeyboardGroup, control::INPUT_CURSOR_ACCEPT);
     read.rightClick =
-        Invoke<bool>(Native::DisabledControlJustReleased, KeyboardGroup, Control::INPUT_CURSOR_CANCEL);
+        Invoke<bool>(native::DisabledControlJustReleased, KeyboardGroup, control::INPUT_CURSOR_CANCEL);
     read.wheelUp =
-        Invoke<bool>(Native::ControlJustPressedDisabledAware, KeyboardGroup, Control::INPUT_CURSOR_SCROLL_UP);
-    read.wheelDown = Invoke<bool>(Native::ControlJustPressedDisabledAware, KeyboardGroup,
-                                  Control::INPUT_CURSOR_SCROLL_DOWN);
+        Invoke<bool>(native::ControlJustPressedDisabledAware, KeyboardGroup, control::INPUT_CURSOR_SCROLL_UP);
+    read.wheelDown = Invoke<bool>(native::ControlJustPressedDisabledAware, KeyboardGroup,
+                                  control::INPUT_CURSOR_SCROLL_DOWN);
     return read;
 }
 
@@ -108,9 +108,9 @@ MouseReading ReadTheMouse() {
 // become the frame's requests as the keys' and prompts' do. A click on a row
 // (NoRow: on none that can be selected) is Select on it, or a list's step.
 void ActOnTheMenu(Controller& menu, const MouseReading& read, std::int32_t row, float x) {
-    for (const std::uint32_t control : {Control::INPUT_CURSOR_ACCEPT, Control::INPUT_CURSOR_CANCEL,
-                                        Control::INPUT_CURSOR_SCROLL_UP, Control::INPUT_CURSOR_SCROLL_DOWN}) {
-        Invoke(Native::DisableControl, KeyboardGroup, control, 0);
+    for (const std::uint32_t control : {control::INPUT_CURSOR_ACCEPT, control::INPUT_CURSOR_CANCEL,
+                                        control::INPUT_CURSOR_SCROLL_UP, control::INPUT_CURSOR_SCROLL_DOWN}) {
+        Invoke(native::DisableControl, KeyboardGroup, control, 0);
     }
     menu.upPressed = menu.upPressed || read.wheelUp;
     menu.downPressed = menu.downPressed || read.wheelDown;
@@ -178,7 +178,7 @@ void ReadMouse(Controller& menu) {
         const bool up = row < menu.selectedIndex;
         HoldShownWindow(menu);
         menu.selectedIndex = row;
-        PlayFrontendSound(up ? MenuArt::UpSound : MenuArt::DownSound);
+        PlayFrontendSound(up ? menu_art::UpSound : menu_art::DownSound);
         HoverSelectedRow(menu);
     }
     menu.frame.pointer = {true, onScreen, x, y, menu.frame.pointer.overMenu};

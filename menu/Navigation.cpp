@@ -134,7 +134,7 @@ bool StepNumberRow(Submenu& submenu, std::int32_t row, bool right) {
 
 // A disabled row's answer to Select, left and right.
 void Refuse() {
-    PlayFrontendSound(MenuArt::RefusedSound);
+    PlayFrontendSound(menu_art::RefusedSound);
 }
 
 // Each step below that needs the selected row answers false when the submenu
@@ -170,12 +170,12 @@ bool Select(Controller& menu) {
     } else if (option->isTextEntry) {
         OpenKeyboard(menu, row);
     }
-    PlayFrontendSound(MenuArt::SelectSound);
+    PlayFrontendSound(menu_art::SelectSound);
     return true;
 }
 
 bool FastStepHeld() {
-    return IsKeyHeld(PluginKeys::FastStep, FastStepWindowMs);
+    return IsKeyHeld(plugin_keys::FastStep, FastStepWindowMs);
 }
 
 bool MoveUp(Controller& menu) {
@@ -193,7 +193,7 @@ bool MoveUp(Controller& menu) {
         row = RowCount(submenu) - 1;
     }
     menu.selectedIndex = row;
-    PlayFrontendSound(MenuArt::UpSound);
+    PlayFrontendSound(menu_art::UpSound);
     HoverSelectedRow(menu);
     return true;
 }
@@ -213,7 +213,7 @@ bool MoveDown(Controller& menu) {
         row = 0;
     }
     menu.selectedIndex = row;
-    PlayFrontendSound(MenuArt::DownSound);
+    PlayFrontendSound(menu_art::DownSound);
     HoverSelectedRow(menu);
     return true;
 }
@@ -253,7 +253,7 @@ bool JumpPage(Controller& menu, bool down) {
         return true; // already at the end
     }
     menu.selectedIndex = row;
-    PlayFrontendSound(down ? MenuArt::DownSound : MenuArt::UpSound);
+    PlayFrontendSound(down ? menu_art::DownSound : menu_art::UpSound);
     HoverSelectedRow(menu);
     return true;
 }
@@ -276,7 +276,7 @@ bool StepSideways(Controller& menu, bool right, bool repeated) {
                          : option->isList && !repeated ? StepList(submenu, menu.selectedIndex, right)
                                                        : false;
     if (stepped) {
-        PlayFrontendSound(right ? MenuArt::RightSound : MenuArt::LeftSound);
+        PlayFrontendSound(right ? menu_art::RightSound : menu_art::LeftSound);
     }
     return true;
 }
@@ -294,12 +294,12 @@ void ActOnRequests(Controller& menu) {
     if (menu.backRequested && !menu.toggleRequested) {
         if (menu.currentSubmenu->id < 1) {
             // Closing keeps the submenu and row, so the menu opens again where it was.
-            PlayFrontendSound(MenuArt::BackSound);
+            PlayFrontendSound(menu_art::BackSound);
             menu.SetOpen(false);
             return;
         }
         menu.GoBack();
-        PlayFrontendSound(MenuArt::BackSound);
+        PlayFrontendSound(menu_art::BackSound);
     }
     if (menu.upPressed && !MoveUp(menu)) {
         return;

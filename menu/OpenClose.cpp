@@ -12,11 +12,11 @@ namespace Menu {
 void Controller::SetOpen(bool open) {
     isOpen = open;
     if (isOpen) {
-        PlayFrontendSound(MenuArt::OpenSound);
+        PlayFrontendSound(menu_art::OpenSound);
     } else {
-        PlayFrontendSound(MenuArt::CloseSound);
+        PlayFrontendSound(menu_art::CloseSound);
     }
-    NativeInvoker::Invoke(Native::RadarDisplaySwitch, isOpen ? 0 : 1);
+    NativeInvoker::Invoke(native::RadarDisplaySwitch, isOpen ? 0 : 1);
     if (open) {
         RunEvent(onOpen);
         // The page shows again with the selection on its row.

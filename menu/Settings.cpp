@@ -172,10 +172,10 @@ void LoadSettings(std::string path) {
     }
     kept.loaded = true;
     if (const std::optional<std::string> key = kept.file.Get("menu", "key")) {
-        kept.menuKey = PluginKeys::KeyOfName(*key).value_or(PluginKeys::Toggle);
+        kept.menuKey = plugin_keys::KeyOfName(*key).value_or(plugin_keys::Toggle);
     } else {
         // Written once, so a player finds where to change it.
-        kept.file.Set("menu", "key", PluginKeys::NameOfKey(PluginKeys::Toggle));
+        kept.file.Set("menu", "key", plugin_keys::NameOfKey(plugin_keys::Toggle));
         kept.unsaved = true;
     }
     for (auto& [id, page] : submenuRegistry) {

@@ -28,7 +28,7 @@ struct SettingsFrameState {
     bool unsaved = false;       // holds a value the file on disk does not
     bool triedWriting = false;
     std::uint32_t lastWriteAt = 0; // GetTickCount of the last write tried
-    std::uint32_t menuKey = PluginKeys::Toggle;
+    std::uint32_t menuKey = plugin_keys::Toggle;
     std::vector<std::string> restored; // the names read back into their rows since the load
     std::vector<HotkeyBinding> hotkeys;
     bool anyHotkey = false; // some binding has a key

@@ -3,7 +3,7 @@
 #include "host/NativeInvoker.h"
 #include "host/Natives.h"
 
-void PlayFrontendSound(MenuArt::Sound sound) {
-    NativeInvoker::Invoke(Native::StopFrontendSound, sound.name, sound.soundset);
-    NativeInvoker::Invoke(Native::PlayFrontendSound, sound.name, sound.soundset, 1, 0);
+void PlayFrontendSound(menu_art::Sound sound) {
+    NativeInvoker::Invoke(native::StopFrontendSound, sound.name, sound.soundset);
+    NativeInvoker::Invoke(native::PlayFrontendSound, sound.name, sound.soundset, 1, 0);
 }

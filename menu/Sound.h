@@ -5,4 +5,4 @@
 
 // Stops the named frontend sound and plays it again, so a repeat starts afresh
 // instead of overlapping the last one.
-void PlayFrontendSound(MenuArt::Sound sound);
+void PlayFrontendSound(menu_art::Sound sound);

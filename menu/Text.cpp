@@ -275,7 +275,7 @@ void DrawText(TextPieces text, FontIndex font, int red, int green, int blue, int
         break;
     }
 
-    NativeInvoker::Invoke(Native::SetTextColour, red, green, blue, alpha);
+    NativeInvoker::Invoke(native::SetTextColour, red, green, blue, alpha);
 
     // Most texts are what the same place held last frame: then the markup
     // handed over last frame goes again, byte for byte.
@@ -284,9 +284,9 @@ void DrawText(TextPieces text, FontIndex font, int red, int green, int blue, int
         Rebuild(frameTexts.used - 1, key, text);
     }
 
-    const auto gameString = NativeInvoker::Invoke<std::uint64_t>(Native::MakeLiteralGameString, 10,
+    const auto gameString = NativeInvoker::Invoke<std::uint64_t>(native::MakeLiteralGameString, 10,
                                                                  "LITERAL_STRING", slot.markup.c_str());
-    NativeInvoker::Invoke(Native::DisplayText, gameString, xFraction, yFraction);
+    NativeInvoker::Invoke(native::DisplayText, gameString, xFraction, yFraction);
 }
 
 } // namespace Menu

@@ -89,13 +89,13 @@ void OpenKeyboard(Controller& menu, std::int32_t row) {
     ReplaceInvalidUtf8(title.data(), title.size());
     std::string shown = *typedBefore;
     ReplaceInvalidUtf8(shown.data(), shown.size());
-    Invoke(Native::DisplayOnscreenKeyboard, DefaultTextType, title.c_str(), "", shown.c_str(), "", "", "",
+    Invoke(native::DisplayOnscreenKeyboard, DefaultTextType, title.c_str(), "", shown.c_str(), "", "", "",
            option->textMaxLength);
     menu.frame.typing = {true, menu.currentSubmenu, row, false};
 }
 
 void ReadKeyboard(Controller& menu) {
-    const auto answer = Invoke<std::int32_t>(Native::UpdateOnscreenKeyboard);
+    const auto answer = Invoke<std::int32_t>(native::UpdateOnscreenKeyboard);
     if (answer == StillEditing) {
         return;
     }
@@ -106,7 +106,7 @@ void ReadKeyboard(Controller& menu) {
     if (answer != Finished) {
         return;
     }
-    const char* result = Invoke<const char*>(Native::OnscreenKeyboardResult);
+    const char* result = Invoke<const char*>(native::OnscreenKeyboardResult);
     // The row is found again: the page may have been registered anew meanwhile.
     Option* option = RowAt(*ended.page, ended.row);
     if (result == nullptr || option == nullptr || !option->isTextEntry) {
@@ -136,8 +136,8 @@ void SettleAfterKeyboard(Controller& menu) {
     menu.selectRequested = false;
     menu.backRequested = false;
     menu.frame.typing.settling =
-        Invoke<bool>(Native::ControlPressedDisabledAware, menu.controlGroup, SelectControl) ||
-        Invoke<bool>(Native::ControlPressedDisabledAware, menu.controlGroup, BackControl);
+        Invoke<bool>(native::ControlPressedDisabledAware, menu.controlGroup, SelectControl) ||
+        Invoke<bool>(native::ControlPressedDisabledAware, menu.controlGroup, BackControl);
 }
 
 void ShowTypedValue(Option& option) {

@@ -34,18 +34,18 @@ CallStream* recording = nullptr;
 
 std::uint64_t Answer(std::uint64_t hash) {
     switch (hash) {
-    case Native::InputDeviceQuery:
+    case native::InputDeviceQuery:
         return 1;
-    case Native::BeginPrompt:
+    case native::BeginPrompt:
         return nextPrompt++;
-    case Native::MakeLiteralGameString:
+    case native::MakeLiteralGameString:
         return nullhost::GameStringHandle;
-    case Native::GetPlayerCharacter:
+    case native::GetPlayerCharacter:
         return nullhost::PlayerCharacter;
-    case Native::ControlJustPressed:
+    case native::ControlJustPressed:
         return pressedControl != 0 && argumentCount > 1 && arguments[1] == pressedControl;
-    case Native::DisabledControlNormal: {
-        const float place = argumentCount > 1 && arguments[1] == Control::INPUT_CURSOR_X ? nullhost::CursorX
+    case native::DisabledControlNormal: {
+        const float place = argumentCount > 1 && arguments[1] == control::INPUT_CURSOR_X ? nullhost::CursorX
                                                                                          : nullhost::CursorY;
         std::uint32_t bits = 0;
         std::memcpy(&bits, &place, sizeof bits);

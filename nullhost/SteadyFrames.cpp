@@ -189,7 +189,7 @@ void StartScenario(Scenario scenario) {
         menuController->mouseEnabled = true;
     }
     if (scenario != Scenario::Closed) {
-        nullhost::TapKey(PluginKeys::Toggle);
+        nullhost::TapKey(plugin_keys::Toggle);
         RunFrame();
         if (!menuController->isOpen) {
             throw std::logic_error("F8 did not open the menu");

@@ -31,20 +31,20 @@ class FrameReader {
     Drawing Read() {
         for (at_ = 0; at_ < frame_.size(); ++at_) {
             const sim::NativeCall& call = frame_[at_];
-            if (call.Is(Native::DrawSprite)) {
+            if (call.Is(native::DrawSprite)) {
                 ReadSprite(call);
-            } else if (call.Is(Native::PrepareSpriteDraw)) {
-                Check(Next().Is(Native::DrawSprite),
+            } else if (call.Is(native::PrepareSpriteDraw)) {
+                Check(Next().Is(native::DrawSprite),
                       "GRAPHICS::SET_SCRIPT_GFX_DRAW_ORDER without a sprite after it");
-            } else if (call.Is(Native::SetTextColour)) {
+            } else if (call.Is(native::SetTextColour)) {
                 ReadColour(call);
-            } else if (call.Is(Native::MakeLiteralGameString)) {
+            } else if (call.Is(native::MakeLiteralGameString)) {
                 ReadMake(call);
-            } else if (call.Is(Native::DisplayText)) {
+            } else if (call.Is(native::DisplayText)) {
                 ReadText(call);
-            } else if (call.Is(Native::RadarDisplaySwitch)) {
+            } else if (call.Is(native::RadarDisplaySwitch)) {
                 drawing_.order += 'r';
-            } else if (call.Is(Native::SetPromptVisible) || call.Is(Native::SetPromptEnabled)) {
+            } else if (call.Is(native::SetPromptVisible) || call.Is(native::SetPromptEnabled)) {
                 ReadPrompt(call);
             }
         }
@@ -73,7 +73,7 @@ class FrameReader {
 
     void ReadSprite(const sim::NativeCall& call) {
         const sim::NativeCall& prepare = Previous();
-        Check(prepare.Is(Native::PrepareSpriteDraw) && prepare.args.size() == 1 && prepare.args[0] == 0,
+        Check(prepare.Is(native::PrepareSpriteDraw) && prepare.args.size() == 1 && prepare.args[0] == 0,
               "sprite without GRAPHICS::SET_SCRIPT_GFX_DRAW_ORDER(0) right before it");
         if (Unreadable(call, DrawSpriteArguments)) {
             return;
@@ -86,8 +86,8 @@ class FrameReader {
     }
 
     void ReadColour(const sim::NativeCall& call) {
-        Check(Next().Is(Native::MakeLiteralGameString) && at_ + 2 < frame_.size() &&
-                  frame_[at_ + 2].Is(Native::DisplayText),
+        Check(Next().Is(native::MakeLiteralGameString) && at_ + 2 < frame_.size() &&
+                  frame_[at_ + 2].Is(native::DisplayText),
               "colour not followed by make string and display");
         if (call.args.size() < SetTextColourArguments) {
             Check(false, "UIDEBUG::_BG_SET_TEXT_COLOR needs 4 arguments");
@@ -101,7 +101,7 @@ class FrameReader {
     }
 
     void ReadMake(const sim::NativeCall& call) {
-        Check(Previous().Is(Native::SetTextColour) && Next().Is(Native::DisplayText),
+        Check(Previous().Is(native::SetTextColour) && Next().Is(native::DisplayText),
               "text call outside colour, make string, display");
         made_ = nullptr;
         if (Unreadable(call, MakeStringArguments, false)) {
@@ -114,7 +114,7 @@ class FrameReader {
 
     // The colour holds for the next display only.
     void ReadText(const sim::NativeCall& call) {
-        Check(Previous().Is(Native::MakeLiteralGameString), "text call outside colour, make string, display");
+        Check(Previous().Is(native::MakeLiteralGameString), "text call outside colour, make string, display");
         const sim::NativeCall* made = std::exchange(made_, nullptr);
         const Colour colour = std::exchange(textColour_, Colour{});
         if (Unreadable(call, DisplayTextArguments)) {
@@ -146,7 +146,7 @@ class FrameReader {
         if (prompt == drawing_.prompts.end()) {
             prompt = drawing_.prompts.insert(prompt, Prompt{handle});
         }
-        (call.Is(Native::SetPromptVisible) ? prompt->visible : prompt->enabled) = call.U32(1) != 0;
+        (call.Is(native::SetPromptVisible) ? prompt->visible : prompt->enabled) = call.U32(1) != 0;
     }
 
     const sim::Frame& frame_;

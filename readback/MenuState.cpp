@@ -11,12 +11,12 @@
 namespace readback {
 namespace {
 
-constexpr const char* ListTopTexture = MenuArt::ScrollerLeftTop.name;
-constexpr const char* HighlightTopTexture = MenuArt::HighlightTop.name;
-constexpr const char* HighlightBottomTexture = MenuArt::HighlightBottom.name;
+constexpr const char* ListTopTexture = menu_art::ScrollerLeftTop.name;
+constexpr const char* HighlightTopTexture = menu_art::HighlightTop.name;
+constexpr const char* HighlightBottomTexture = menu_art::HighlightBottom.name;
 constexpr const char* DescriptionBarTexture =
-    MenuArt::DescriptionBar.name; // the description is the text below it
-constexpr const char* LeftArrowTexture = MenuArt::ListArrowLeft.name;
+    menu_art::DescriptionBar.name; // the description is the text below it
+constexpr const char* LeftArrowTexture = menu_art::ListArrowLeft.name;
 
 std::string Trimmed(const std::string& text) {
     const std::size_t first = text.find_first_not_of(' ');
@@ -87,9 +87,9 @@ MenuState ReadMenu(const Drawing& drawing) {
             if (state.selectedRow.empty()) {
                 state.selectedRow = plain;
                 state.selectedDisabled = text.colour.alpha < 255;
-            } else if (HasImage(text, MenuArt::TickBox.name)) {
+            } else if (HasImage(text, menu_art::TickBox.name)) {
                 state.selectedToggle = state.selectedToggle.value_or(false);
-            } else if (HasImage(text, MenuArt::Tick.name)) {
+            } else if (HasImage(text, menu_art::Tick.name)) {
                 state.selectedToggle = true;
             } else if (text.format.align != Align::Right) {
                 continue;
@@ -109,7 +109,7 @@ MenuState ReadMenu(const Drawing& drawing) {
 std::vector<Sound> ReadSounds(const sim::Frame& frame) {
     std::vector<Sound> sounds;
     for (const sim::NativeCall& call : frame) {
-        if (call.Is(Native::PlayFrontendSound) && call.texts.size() >= 2) {
+        if (call.Is(native::PlayFrontendSound) && call.texts.size() >= 2) {
             sounds.push_back({call.Text(0), call.Text(1)});
         }
     }
@@ -129,11 +129,11 @@ std::optional<ScreenPlace> RowPlace(const Drawing& drawing, int row, std::string
     const Sprite* lowerScroller = nullptr;
     for (const Sprite& sprite : drawing.sprites) {
         const std::string_view texture = sprite.texture;
-        if (texture == MenuArt::HighlightLeft.name && left == nullptr) {
+        if (texture == menu_art::HighlightLeft.name && left == nullptr) {
             left = &sprite;
         } else if (texture == HighlightTopTexture && middle == nullptr) {
             middle = &sprite;
-        } else if (texture == MenuArt::ScrollerLeftBottom.name && lowerScroller == nullptr) {
+        } else if (texture == menu_art::ScrollerLeftBottom.name && lowerScroller == nullptr) {
             lowerScroller = &sprite;
         }
     }

@@ -148,7 +148,7 @@ bool Matches(const CallPattern& pattern, const sim::NativeCall& call) {
 
 void Checker::See(const sim::Frame& frame) {
     for (const sim::NativeCall& call : frame) {
-        if (call.Is(Native::HashOfName) && !call.texts.empty()) {
+        if (call.Is(native::HashOfName) && !call.texts.empty()) {
             hashedNames_[static_cast<std::uint32_t>(call.result)] = call.Text(0);
         }
     }

@@ -30,11 +30,11 @@ void ReadNameAndValue(Reading& line, SessionStep& step, const std::string& form)
 } // namespace
 
 std::optional<Input> KeyNamed(const std::string& name) {
-    const std::optional<std::uint32_t> code = PluginKeys::KeyOfName(name);
+    const std::optional<std::uint32_t> code = plugin_keys::KeyOfName(name);
     if (!code) {
         return std::nullopt;
     }
-    return Input{PluginKeys::NameOfKey(*code), true, *code};
+    return Input{plugin_keys::NameOfKey(*code), true, *code};
 }
 
 void ReadRestart(Reading& line, SessionStep&) {

@@ -318,8 +318,8 @@ SessionStep ReadStep(Reading& line) {
 const std::vector<Input>& SessionInputs() {
     // The game's menu controls, as the plug-in queries them.
     static const std::vector<Input> inputs = {
-        {"f8", true, PluginKeys::Toggle},
-        {"shift", true, PluginKeys::FastStep},
+        {"f8", true, plugin_keys::Toggle},
+        {"shift", true, plugin_keys::FastStep},
         {"up", false, Menu::UpControl},
         {"down", false, Menu::DownControl},
         {"left", false, Menu::LeftControl},
@@ -328,10 +328,10 @@ const std::vector<Input>& SessionInputs() {
         {"back", false, Menu::BackControl},
         {"page-up", false, Menu::PageUpControl},
         {"page-down", false, Menu::PageDownControl},
-        {"mouse-left", false, Control::INPUT_CURSOR_ACCEPT},
-        {"mouse-right", false, Control::INPUT_CURSOR_CANCEL},
-        {"wheel-up", false, Control::INPUT_CURSOR_SCROLL_UP},
-        {"wheel-down", false, Control::INPUT_CURSOR_SCROLL_DOWN},
+        {"mouse-left", false, control::INPUT_CURSOR_ACCEPT},
+        {"mouse-right", false, control::INPUT_CURSOR_CANCEL},
+        {"wheel-up", false, control::INPUT_CURSOR_SCROLL_UP},
+        {"wheel-down", false, control::INPUT_CURSOR_SCROLL_DOWN},
     };
     return inputs;
 }

@@ -95,21 +95,21 @@ std::uint32_t HashName(const std::string& name) {
 }
 
 void Game::Answers::AddPlayer() {
-    Add(Native::GetPlayerCharacter, [](Game& game, NativeCall&) { return game.playerCharacter; });
-    Add(Native::SetNonVerbalVoiceByName,
+    Add(native::GetPlayerCharacter, [](Game& game, NativeCall&) { return game.playerCharacter; });
+    Add(native::SetNonVerbalVoiceByName,
         [](Game& game, NativeCall& call) { game.nonVerbalVoices[Arg(call, 0)] = TextArg(call, 1); });
-    Add(Native::HashOfName, [](Game&, NativeCall& call) { return HashName(TextArg(call, 0)); });
-    Add(Native::SetVoiceByHash,
+    Add(native::HashOfName, [](Game&, NativeCall& call) { return HashName(TextArg(call, 0)); });
+    Add(native::SetVoiceByHash,
         [](Game& game, NativeCall& call) { game.voices[Arg(call, 0)] = Arg(call, 1); });
 }
 
 // Clock.
 
 void Game::Answers::AddClock() {
-    Add(Native::GetClockHours,
+    Add(native::GetClockHours,
         [](Game& game, NativeCall&) { return static_cast<std::uint32_t>(game.clockHours); });
     // The game wraps what it is given onto a day.
-    Add(Native::SetClockTime, [](Game& game, NativeCall& call) {
+    Add(native::SetClockTime, [](Game& game, NativeCall& call) {
         game.clockHours = (IntArg(call, 0) % 24 + 24) % 24;
         game.clockMinutes = (IntArg(call, 1) % 60 + 60) % 60;
         game.clockSeconds = (IntArg(call, 2) % 60 + 60) % 60;
@@ -120,17 +120,17 @@ void Game::Answers::AddClock() {
 // reads 0 and changes nothing.
 
 void Game::Answers::AddAttributes() {
-    Add(Native::PlayerId, [](Game& game, NativeCall&) { return game.player; });
-    Add(Native::RestorePlayerStamina, [](Game& game, NativeCall& call) {
+    Add(native::PlayerId, [](Game& game, NativeCall&) { return game.player; });
+    Add(native::RestorePlayerStamina, [](Game& game, NativeCall& call) {
         if (Arg(call, 0) == game.player) {
             game.playerStamina = std::clamp(game.playerStamina + FloatArg(call, 1), 0.0f, 100.0f);
         }
     });
-    Add(Native::GetAttributeCoreValue, [](Game& game, NativeCall& call) -> std::uint32_t {
+    Add(native::GetAttributeCoreValue, [](Game& game, NativeCall& call) -> std::uint32_t {
         std::int32_t* core = game.AttributeCore(Arg(call, 0), IntArg(call, 1));
         return core != nullptr ? static_cast<std::uint32_t>(*core) : 0;
     });
-    Add(Native::SetAttributeCoreValue, [](Game& game, NativeCall& call) {
+    Add(native::SetAttributeCoreValue, [](Game& game, NativeCall& call) {
         if (std::int32_t* core = game.AttributeCore(Arg(call, 0), IntArg(call, 1))) {
             *core = std::clamp(IntArg(call, 2), 0, 100);
         }
@@ -147,7 +147,7 @@ std::int32_t* Game::AttributeCore(std::uint32_t ped, std::int32_t core) {
 // HUD.
 
 void Game::Answers::AddHud() {
-    Add(Native::RadarDisplaySwitch,
+    Add(native::RadarDisplaySwitch,
         [](Game& game, NativeCall& call) { game.radarShown = Arg(call, 0) != 0; });
 }
 
@@ -166,18 +166,18 @@ void Game::ReleaseControl(std::uint32_t control) {
 }
 
 void Game::Answers::AddInput() {
-    Add(Native::InputDeviceQuery, [](Game& game, NativeCall&) { return !game.gamepad; });
-    Add(Native::ControlPressedDisabledAware,
+    Add(native::InputDeviceQuery, [](Game& game, NativeCall&) { return !game.gamepad; });
+    Add(native::ControlPressedDisabledAware,
         [](Game& game, NativeCall& call) { return game.ControlHeld(Arg(call, 1)); });
-    Add(Native::ControlJustReleased, [](Game& game, NativeCall& call) {
+    Add(native::ControlJustReleased, [](Game& game, NativeCall& call) {
         return game.justReleased_.count(Arg(call, 1)) != 0 && game.disabledControls.count(Arg(call, 1)) == 0;
     });
-    Add(Native::ControlJustPressed, [](Game& game, NativeCall& call) {
+    Add(native::ControlJustPressed, [](Game& game, NativeCall& call) {
         return game.justPressed_.count(Arg(call, 1)) != 0 && game.disabledControls.count(Arg(call, 1)) == 0;
     });
-    Add(Native::ControlJustPressedDisabledAware,
+    Add(native::ControlJustPressedDisabledAware,
         [](Game& game, NativeCall& call) { return game.justPressed_.count(Arg(call, 1)) != 0; });
-    Add(Native::DisableControl,
+    Add(native::DisableControl,
         [](Game& game, NativeCall& call) { game.disabledControls.insert(Arg(call, 1)); });
 }
 
@@ -231,41 +231,41 @@ void Game::Answers::AddPrompts() {
             }
         });
     };
-    Add(Native::PromptValid, [](Game& game, NativeCall& call) {
+    Add(native::PromptValid, [](Game& game, NativeCall& call) {
         const Prompt* prompt = game.FindPrompt(Arg(call, 0));
         return prompt != nullptr && prompt->forceValid.value_or(true);
     });
-    Add(Native::PromptActive, [](Game& game, NativeCall& call) { return game.PromptActive(Arg(call, 0)); });
-    Add(Native::PromptPressCompleted,
+    Add(native::PromptActive, [](Game& game, NativeCall& call) { return game.PromptActive(Arg(call, 0)); });
+    Add(native::PromptPressCompleted,
         [](Game& game, NativeCall& call) { return game.PromptCompleted(Arg(call, 0)); });
-    Add(Native::BeginPrompt, [](Game& game, NativeCall&) -> std::uint32_t {
+    Add(native::BeginPrompt, [](Game& game, NativeCall&) -> std::uint32_t {
         if (game.nextPromptHandle == 0) {
             return 0;
         }
         game.prompts[game.nextPromptHandle] = Prompt{};
         return game.nextPromptHandle++;
     });
-    set(Native::SetPromptControl,
+    set(native::SetPromptControl,
         [](Prompt& prompt, const NativeCall& call) { prompt.control = Arg(call, 1); });
-    set(Native::SetPromptPriority,
+    set(native::SetPromptPriority,
         [](Prompt& prompt, const NativeCall& call) { prompt.priority = IntArg(call, 1); });
-    set(Native::SetPromptText,
+    set(native::SetPromptText,
         [](Prompt& prompt, const NativeCall& call) { prompt.text = TextArg(call, 1); });
-    set(Native::SetPromptStandardMode,
+    set(native::SetPromptStandardMode,
         [](Prompt& prompt, const NativeCall& call) { prompt.standardMode = IntArg(call, 1); });
-    set(Native::SetPromptAttribute,
+    set(native::SetPromptAttribute,
         [](Prompt& prompt, const NativeCall& call) { prompt.attributes[IntArg(call, 1)] = IntArg(call, 2); });
-    set(Native::EndPrompt, [](Prompt& prompt, const NativeCall&) { prompt.ended = true; });
-    set(Native::SetPromptVisible,
+    set(native::EndPrompt, [](Prompt& prompt, const NativeCall&) { prompt.ended = true; });
+    set(native::SetPromptVisible,
         [](Prompt& prompt, const NativeCall& call) { prompt.visible = Arg(call, 1) != 0; });
-    set(Native::SetPromptEnabled,
+    set(native::SetPromptEnabled,
         [](Prompt& prompt, const NativeCall& call) { prompt.enabled = Arg(call, 1) != 0; });
 }
 
 // Game strings: handles the game makes for texts, shown by their text when handed back.
 
 void Game::Answers::AddGameStrings() {
-    Add(Native::MakeLiteralGameString, [](Game& game, NativeCall& call) {
+    Add(native::MakeLiteralGameString, [](Game& game, NativeCall& call) {
         const std::uint64_t handle = game.nextGameString_++;
         game.gameStrings_[handle] = TextArg(call, 2);
         return handle;
@@ -275,18 +275,18 @@ void Game::Answers::AddGameStrings() {
 // The mouse: the cursor's position is a control's value, read even while disabled.
 
 void Game::Answers::AddMouse() {
-    Add(Native::SetMouseCursorThisFrame, [](Game& game, NativeCall&) { game.cursorShown = true; });
-    Add(Native::DisabledControlNormal, [](Game& game, NativeCall& call) {
+    Add(native::SetMouseCursorThisFrame, [](Game& game, NativeCall&) { game.cursorShown = true; });
+    Add(native::DisabledControlNormal, [](Game& game, NativeCall& call) {
         const std::uint32_t control = Arg(call, 1);
-        const float value = control == Control::INPUT_CURSOR_X   ? game.cursorX
-                            : control == Control::INPUT_CURSOR_Y ? game.cursorY
+        const float value = control == control::INPUT_CURSOR_X   ? game.cursorX
+                            : control == control::INPUT_CURSOR_Y ? game.cursorY
                             : game.ControlHeld(control)          ? 1.0f
                                                                  : 0.0f;
         std::uint32_t bits = 0;
         std::memcpy(&bits, &value, sizeof bits);
         return bits;
     });
-    Add(Native::DisabledControlJustReleased,
+    Add(native::DisabledControlJustReleased,
         [](Game& game, NativeCall& call) { return game.justReleased_.count(Arg(call, 1)) != 0; });
 }
 
@@ -327,7 +327,7 @@ void OnscreenKeyboard::Cancel() {
 }
 
 void Game::Answers::AddKeyboard() {
-    Add(Native::DisplayOnscreenKeyboard, [](Game& game, NativeCall& call) {
+    Add(native::DisplayOnscreenKeyboard, [](Game& game, NativeCall& call) {
         OnscreenKeyboard& box = game.keyboard;
         box.state = OnscreenKeyboard::State::Editing;
         box.textType = IntArg(call, 0);
@@ -337,7 +337,7 @@ void Game::Answers::AddKeyboard() {
         box.text.clear();
         box.Type(box.defaultText);
     });
-    Add(Native::UpdateOnscreenKeyboard, [](Game& game, NativeCall&) -> std::uint32_t {
+    Add(native::UpdateOnscreenKeyboard, [](Game& game, NativeCall&) -> std::uint32_t {
         switch (game.keyboard.state) {
         case OnscreenKeyboard::State::Editing:
             return 0;
@@ -353,7 +353,7 @@ void Game::Answers::AddKeyboard() {
         return 3;
     });
     // Null unless the keyboard was answered finished in this frame.
-    Add(Native::OnscreenKeyboardResult, [](Game& game, NativeCall&) -> std::uint64_t {
+    Add(native::OnscreenKeyboardResult, [](Game& game, NativeCall&) -> std::uint64_t {
         const OnscreenKeyboard& box = game.keyboard;
         if (!game.keyboardAnswered_ || box.state != OnscreenKeyboard::State::Finished || box.nullResult) {
             return 0;

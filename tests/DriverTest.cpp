@@ -34,12 +34,12 @@ TEST_F(DriverTest, TheF8ToggleAndTheChordOpenAndCloseInTheirFrames) {
 
 TEST_F(DriverTest, AHeldKeyRepeatsAndItsReleaseLetsGo) {
     Start();
-    const driver::InputEvent repeat{driver::InputKind::KeyRepeat, PluginKeys::Toggle};
+    const driver::InputEvent repeat{driver::InputKind::KeyRepeat, plugin_keys::Toggle};
     EXPECT_EQ(driver::ReleaseOf(repeat).kind, driver::InputKind::KeyUp);
     EXPECT_EQ(driver::ReleaseOf({driver::InputKind::PressControl, Menu::UpControl}).kind,
               driver::InputKind::ReleaseControl);
     // Down, repeated, up: one toggle, as a key held for a while gives.
-    EXPECT_EQ(Played(runner, {{driver::InputKind::KeyDown, PluginKeys::Toggle},
+    EXPECT_EQ(Played(runner, {{driver::InputKind::KeyDown, plugin_keys::Toggle},
                               {driver::InputKind::NextFrame},
                               repeat,
                               {driver::InputKind::NextFrame},

@@ -19,8 +19,8 @@ class ExampleModuleTest : public ::testing::Test {
     void SetUp() override {
         runner.Load(driver::Plugin::Load(QDT_EXAMPLE_MODULE));
         runner.RunFrame();
-        runner.KeyDown(PluginKeys::Toggle);
-        runner.KeyUp(PluginKeys::Toggle);
+        runner.KeyDown(plugin_keys::Toggle);
+        runner.KeyUp(plugin_keys::Toggle);
         runner.RunFrame();
     }
     void TearDown() override { runner.Unload(); }

@@ -16,7 +16,7 @@ TEST_F(FrameTaskTest, TasksRunAfterTheFrameTickInTheOrderAddedOpenOrClosed) {
     std::vector<std::string> ran;
     Controller().AddFrameTask([&ran] {
         ran.push_back("first");
-        NativeInvoker::Invoke(Native::GetClockHours);
+        NativeInvoker::Invoke(native::GetClockHours);
     });
     Controller().AddFrameTask([&ran] { ran.push_back("second"); });
 

@@ -23,7 +23,7 @@ void ReadTheGame() {
         Invoke<float>(test_natives::DisabledControlNormal, 0, sim::HashName("INPUT_CURSOR_X"));
     const char* typed = Invoke<const char*>(test_natives::KeyboardResult);
     const Vector3 at =
-        Invoke<Vector3>(test_natives::Position, Invoke<std::uint32_t>(Native::GetPlayerCharacter));
+        Invoke<Vector3>(test_natives::Position, Invoke<std::uint32_t>(native::GetPlayerCharacter));
     float ground = 0.0f;
     const bool found = Invoke<bool>(test_natives::GroundHeight, at.x, at.y, &ground);
     char description[128];

@@ -95,16 +95,16 @@ TEST_F(NoMainPageTest, FramesActOnNoInputAndDrawNothingUntilAStartRegistersPageZ
 
 TEST_F(InputTest, F8TogglesOnItsReleaseOnceAndNeverWhileHeld) {
     Start();
-    runner.KeyDown(PluginKeys::Toggle);
+    runner.KeyDown(plugin_keys::Toggle);
     runner.RunFrames(3);
-    runner.KeyDown(PluginKeys::Toggle, true);
+    runner.KeyDown(plugin_keys::Toggle, true);
     runner.RunFrame();
     EXPECT_FALSE(Controller().isOpen) << "a held key is not a release";
 
-    runner.KeyUp(PluginKeys::Toggle);
+    runner.KeyUp(plugin_keys::Toggle);
     runner.RunFrame();
     EXPECT_TRUE(Controller().isOpen) << "the frame that reads the release opens the menu";
-    EXPECT_EQ(ReadKeyState(PluginKeys::Toggle).isUpNow, 0) << "the release was used up";
+    EXPECT_EQ(ReadKeyState(plugin_keys::Toggle).isUpNow, 0) << "the release was used up";
     EXPECT_EQ(Sounds(), std::vector<std::string>{"MENU_ENTER/HUD_PLAYER_MENU"});
     EXPECT_EQ(Count("PAD::IS_DISABLED_CONTROL_PRESSED"), 0) << "the chord is not queried after F8";
 
@@ -123,7 +123,7 @@ TEST_F(InputTest, AnF8ReleaseRead100MillisecondsLateIsLostAndLeftInTheTable) {
     runner.Advance(100);
     runner.RunFrame();
     EXPECT_FALSE(Controller().isOpen);
-    EXPECT_NE(ReadKeyState(PluginKeys::Toggle).isUpNow, 0) << "a lost release leaves its entry untouched";
+    EXPECT_NE(ReadKeyState(plugin_keys::Toggle).isUpNow, 0) << "a lost release leaves its entry untouched";
 
     ReleaseF8();
     runner.Advance(99);

@@ -9,8 +9,8 @@
 
 namespace {
 
-constexpr std::uint32_t F8 = PluginKeys::Toggle;
-constexpr std::uint32_t Shift = PluginKeys::FastStep;
+constexpr std::uint32_t F8 = plugin_keys::Toggle;
+constexpr std::uint32_t Shift = plugin_keys::FastStep;
 
 class KeyStatesTest : public ::testing::Test {
   protected:

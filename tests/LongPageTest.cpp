@@ -30,7 +30,7 @@ std::function<void(Submenu*)> Rows(int count) {
 
 long Asked(const sim::Frame& frame, std::uint32_t control) {
     return std::count_if(frame.begin(), frame.end(), [control](const sim::NativeCall& call) {
-        return call.Is(Native::ControlJustPressed) && call.args.size() == 2 && call.U32(1) == control;
+        return call.Is(native::ControlJustPressed) && call.args.size() == 2 && call.U32(1) == control;
     });
 }
 

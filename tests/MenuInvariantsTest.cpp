@@ -112,10 +112,10 @@ TEST_F(MenuInvariantsTest, CallsOfUnknownNativesOrWithWrongArgumentsAreCaught) {
     EXPECT_NE(Check(), "");
 
     host.recorder.Clear();
-    NativeInvoker::Invoke(Native::PlayFrontendSound, "SELECT", "HUD_SHOP_SOUNDSET", 1);
+    NativeInvoker::Invoke(native::PlayFrontendSound, "SELECT", "HUD_SHOP_SOUNDSET", 1);
     EXPECT_NE(Check(), "") << "one argument short";
     host.recorder.Clear();
-    NativeInvoker::Invoke(Native::PlayFrontendSound, "SELECT", static_cast<const char*>(nullptr), 1, 0);
+    NativeInvoker::Invoke(native::PlayFrontendSound, "SELECT", static_cast<const char*>(nullptr), 1, 0);
     EXPECT_NE(Check(), "") << "a null text";
 }
 
@@ -134,39 +134,39 @@ TEST_F(MenuInvariantsTest, EachRuleOverTheCallsCatchesItsPlantedFault) {
         FrameAsks asks;
         bool broken;
     } cases[] = {
-        {"NaN", [] { Invoke(Native::DisplayText, std::uint64_t{1}, nan, 0.5f); }, {}, true},
-        {"infinite", [] { Invoke(Native::DisplayText, std::uint64_t{1}, 0.5f, -HUGE_VALF); }, {}, true},
-        {"not UTF-8", [] { Invoke(Native::PlayFrontendSound, "NAV\xff", "set", 1, 0); }, {}, true},
+        {"NaN", [] { Invoke(native::DisplayText, std::uint64_t{1}, nan, 0.5f); }, {}, true},
+        {"infinite", [] { Invoke(native::DisplayText, std::uint64_t{1}, 0.5f, -HUGE_VALF); }, {}, true},
+        {"not UTF-8", [] { Invoke(native::PlayFrontendSound, "NAV\xff", "set", 1, 0); }, {}, true},
         {"markup cut",
          [] {
-             Invoke(Native::MakeLiteralGameString, 10, "LITERAL_STRING", "<TEXTFORMAT><P>~s~a</FONT></P>");
+             Invoke(native::MakeLiteralGameString, 10, "LITERAL_STRING", "<TEXTFORMAT><P>~s~a</FONT></P>");
          },
          {},
          true},
         {"markup closed",
          [] {
-             Invoke(Native::MakeLiteralGameString, 10, "LITERAL_STRING",
+             Invoke(native::MakeLiteralGameString, 10, "LITERAL_STRING",
                     "<TEXTFORMAT><P>~s~a</FONT></P><TEXTFORMAT>");
          },
          {},
          false},
-        {"asked while typing", [] { Invoke(Native::ControlJustPressed, 0, Menu::UpControl); }, typing, true},
-        {"asked, not typing", [] { Invoke(Native::ControlJustPressed, 0, Menu::UpControl); }, {}, false},
-        {"cursor shown", [] { Invoke(Native::SetMouseCursorThisFrame); }, mouseOff, true},
-        {"cursor read", [] { Invoke(Native::DisabledControlNormal, 0, Control::INPUT_CURSOR_X); }, mouseOff,
+        {"asked while typing", [] { Invoke(native::ControlJustPressed, 0, Menu::UpControl); }, typing, true},
+        {"asked, not typing", [] { Invoke(native::ControlJustPressed, 0, Menu::UpControl); }, {}, false},
+        {"cursor shown", [] { Invoke(native::SetMouseCursorThisFrame); }, mouseOff, true},
+        {"cursor read", [] { Invoke(native::DisabledControlNormal, 0, control::INPUT_CURSOR_X); }, mouseOff,
          true},
-        {"a control, mouse off", [] { Invoke(Native::ControlJustPressed, 0, Menu::UpControl); }, mouseOff,
+        {"a control, mouse off", [] { Invoke(native::ControlJustPressed, 0, Menu::UpControl); }, mouseOff,
          false},
         {"sprite off screen",
          [] {
-             Invoke(Native::DrawSprite, "generic_textures", "tick", 1.01f, 0.5f, 0.1f, 0.1f, 0.0f, 255, 255,
+             Invoke(native::DrawSprite, "generic_textures", "tick", 1.01f, 0.5f, 0.1f, 0.1f, 0.0f, 255, 255,
                     255, 255, 0);
          },
          {},
          true},
         {"the turned rule",
          [] {
-             Invoke(Native::DrawSprite, "generic_textures", "menu_bar", -0.2f, 0.5f, 0.1f, 0.1f, 45.0f, 255,
+             Invoke(native::DrawSprite, "generic_textures", "menu_bar", -0.2f, 0.5f, 0.1f, 0.1f, 45.0f, 255,
                     255, 255, 255, 0);
          },
          {},

@@ -39,14 +39,14 @@ TEST(ModuleTest, UnloadingWhileOpenLeavesTheGameAsItWasAndALaterLoadStartsClosed
     driver::Runner runner(host);
     runner.Load(driver::Plugin::Load(QDT_PLUGIN_MODULE));
     runner.RunFrame();
-    runner.KeyDown(PluginKeys::Toggle);
-    runner.KeyUp(PluginKeys::Toggle);
+    runner.KeyDown(plugin_keys::Toggle);
+    runner.KeyUp(plugin_keys::Toggle);
     runner.RunFrames(2);
     ASSERT_FALSE(host.game.radarShown) << "the menu is open";
     ASSERT_TRUE(host.game.prompts.at(1).visible);
 
     runner.Unload();
-    runner.KeyUp(PluginKeys::Toggle);
+    runner.KeyUp(plugin_keys::Toggle);
     runner.RunFrames(2);
     EXPECT_TRUE(host.recorder.Last().empty()) << "nothing of the module runs after unload";
     EXPECT_FALSE(host.game.radarShown) << "nothing in the game is restored";
@@ -58,8 +58,8 @@ TEST(ModuleTest, UnloadingWhileOpenLeavesTheGameAsItWasAndALaterLoadStartsClosed
     runner.RunFrame();
     EXPECT_EQ(host.game.prompts.size(), 4u);
     EXPECT_FALSE(host.game.prompts.at(3).visible) << "the new load starts closed";
-    runner.KeyDown(PluginKeys::Toggle);
-    runner.KeyUp(PluginKeys::Toggle);
+    runner.KeyDown(plugin_keys::Toggle);
+    runner.KeyUp(plugin_keys::Toggle);
     runner.RunFrame();
     EXPECT_TRUE(host.game.prompts.at(3).visible) << "and its handler is the one registered";
     runner.Unload();
@@ -88,8 +88,8 @@ TEST(ModuleTest, RestartingTheGameEndsItsProcessAndLoadsTheModuleAnewInAFreshGam
     runner.Load(driver::Plugin::Load(QDT_PLUGIN_MODULE));
     host.game.answerOverride = [](sim::NativeCall&) -> std::optional<std::uint64_t> { return std::nullopt; };
     runner.RunFrame();
-    runner.KeyDown(PluginKeys::Toggle);
-    runner.KeyUp(PluginKeys::Toggle);
+    runner.KeyDown(plugin_keys::Toggle);
+    runner.KeyUp(plugin_keys::Toggle);
     runner.RunFrames(2);
     ASSERT_FALSE(host.game.radarShown) << "the menu is open";
 
@@ -101,8 +101,8 @@ TEST(ModuleTest, RestartingTheGameEndsItsProcessAndLoadsTheModuleAnewInAFreshGam
     runner.RunFrame();
     ASSERT_EQ(host.game.prompts.size(), 2u) << "the new load registers its prompts in the new game";
     EXPECT_FALSE(host.game.prompts.at(1).visible) << "and starts closed";
-    runner.KeyDown(PluginKeys::Toggle);
-    runner.KeyUp(PluginKeys::Toggle);
+    runner.KeyDown(plugin_keys::Toggle);
+    runner.KeyUp(plugin_keys::Toggle);
     runner.RunFrames(2);
     EXPECT_FALSE(host.game.radarShown) << "its handler is the one registered";
     runner.Unload();
@@ -142,8 +142,8 @@ TEST_P(HostileMachineTest, TheOpenMenuIsLaidOutForARealPicture) {
     driver::Runner runner(host);
     runner.Load(driver::Plugin::Load(QDT_FIXTURE_MODULE));
     runner.RunFrame();
-    runner.KeyDown(PluginKeys::Toggle);
-    runner.KeyUp(PluginKeys::Toggle);
+    runner.KeyDown(plugin_keys::Toggle);
+    runner.KeyUp(plugin_keys::Toggle);
     const readback::Drawing drawn = ReadDrawing(runner.RunFrame());
     runner.Unload();
 

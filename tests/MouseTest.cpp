@@ -33,7 +33,7 @@ class MouseTest : public MenuTest {
         host.game.cursorY = y / screenHeight;
         runner.RunFrame();
     }
-    void Click(std::uint32_t button = Control::INPUT_CURSOR_ACCEPT) {
+    void Click(std::uint32_t button = control::INPUT_CURSOR_ACCEPT) {
         driver::Play(runner, driver::TapControl(button));
     }
 
@@ -41,7 +41,7 @@ class MouseTest : public MenuTest {
     bool Disabled(std::uint32_t control) const {
         const sim::Frame& frame = host.recorder.Last();
         return std::any_of(frame.begin(), frame.end(), [control](const sim::NativeCall& call) {
-            return call.Is(Native::DisableControl) && call.U32(0) == 0 && call.U32(1) == control;
+            return call.Is(native::DisableControl) && call.U32(0) == 0 && call.U32(1) == control;
         });
     }
 };
@@ -81,7 +81,7 @@ TEST_F(MouseTest, NothingOfTheMouseIsAskedUnlessTurnedOnWithKeyboardAndMouseWhil
                   "PAD::IS_DISABLED_CONTROL_JUST_PRESSED(0, INPUT_CURSOR_SCROLL_UP) -> 0",
                   "PAD::IS_DISABLED_CONTROL_JUST_PRESSED(0, INPUT_CURSOR_SCROLL_DOWN) -> 0",
               }));
-    EXPECT_FALSE(Disabled(Control::INPUT_CURSOR_ACCEPT))
+    EXPECT_FALSE(Disabled(control::INPUT_CURSOR_ACCEPT))
         << "the cursor in the middle of the screen is off the menu: nothing of it is suppressed";
 
     host.game.gamepad = true;
@@ -195,23 +195,23 @@ TEST_F(MouseTest, AClickIsSelectOnTheRowUnderTheCursorAndOnAListsArrowsAStep) {
 TEST_F(MouseTest, TheWheelMovesARightClickGoesBackAndTheirControlsAreTheMenusOnlyOverIt) {
     StartWithMouse();
     PointAtSlot(0);
-    Click(Control::INPUT_CURSOR_SCROLL_DOWN);
+    Click(control::INPUT_CURSOR_SCROLL_DOWN);
     EXPECT_EQ(Controller().selectedIndex, 1);
-    EXPECT_TRUE(Disabled(Control::INPUT_CURSOR_SCROLL_DOWN)) << "the game does not scroll too";
-    Click(Control::INPUT_CURSOR_SCROLL_UP);
-    Click(Control::INPUT_CURSOR_SCROLL_UP);
+    EXPECT_TRUE(Disabled(control::INPUT_CURSOR_SCROLL_DOWN)) << "the game does not scroll too";
+    Click(control::INPUT_CURSOR_SCROLL_UP);
+    Click(control::INPUT_CURSOR_SCROLL_UP);
     EXPECT_EQ(Controller().selectedIndex, 5) << "up from the first row wraps, as the key does";
 
     Point(1500.0f, 500.0f); // off the menu
-    Click(Control::INPUT_CURSOR_SCROLL_DOWN);
+    Click(control::INPUT_CURSOR_SCROLL_DOWN);
     Click();
-    Click(Control::INPUT_CURSOR_CANCEL);
+    Click(control::INPUT_CURSOR_CANCEL);
     EXPECT_EQ(Controller().selectedIndex, 5);
     EXPECT_TRUE(Controller().isOpen) << "clicks off the menu are the game's";
-    EXPECT_FALSE(Disabled(Control::INPUT_CURSOR_ACCEPT));
+    EXPECT_FALSE(Disabled(control::INPUT_CURSOR_ACCEPT));
 
     Point(300.0f, 120.0f); // on the banner
-    Click(Control::INPUT_CURSOR_CANCEL);
+    Click(control::INPUT_CURSOR_CANCEL);
     EXPECT_FALSE(Controller().isOpen) << "Back on the main page closes the menu";
 }
 
@@ -230,7 +230,7 @@ TEST_F(MouseTest, APositionThatIsNoPlaceOnTheScreenIsOffTheMenu) {
         Click();
         EXPECT_EQ(Controller().selectedIndex, 2) << x << ", " << y;
         EXPECT_TRUE(Sounds().empty()) << x << ", " << y;
-        EXPECT_FALSE(Disabled(Control::INPUT_CURSOR_ACCEPT)) << x << ", " << y;
+        EXPECT_FALSE(Disabled(control::INPUT_CURSOR_ACCEPT)) << x << ", " << y;
     }
     PointAtSlot(4);
     EXPECT_EQ(Controller().selectedIndex, 4) << "a real place again";

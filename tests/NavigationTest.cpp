@@ -52,7 +52,7 @@ TEST_F(NavigationTest, UpAndDownWrapAtTheEnds) {
 TEST_F(NavigationTest, ShiftMovesTenRowsAndStopsAtTheEnds) {
     StartOpen();
     SetMainRows(Rows(15));
-    runner.KeyDown(PluginKeys::FastStep);
+    runner.KeyDown(plugin_keys::FastStep);
     const auto expectMoves = [this](std::uint32_t control, std::vector<int> rows) {
         for (const int row : rows) {
             Tap(control);
@@ -62,14 +62,14 @@ TEST_F(NavigationTest, ShiftMovesTenRowsAndStopsAtTheEnds) {
     expectMoves(Menu::DownControl, {10, 14, 14});
     expectMoves(Menu::UpControl, {4, 0, 0});
 
-    runner.KeyUp(PluginKeys::FastStep);
+    runner.KeyUp(plugin_keys::FastStep);
     expectMoves(Menu::DownControl, {1});
 
     // The window's bound: a press 29,999 ms old is held, one 30,000 ms old no longer.
-    runner.KeyDown(PluginKeys::FastStep);
+    runner.KeyDown(plugin_keys::FastStep);
     runner.Advance(29999);
     expectMoves(Menu::DownControl, {11});
-    runner.KeyDown(PluginKeys::FastStep, true);
+    runner.KeyDown(plugin_keys::FastStep, true);
     runner.Advance(30000);
     expectMoves(Menu::DownControl, {12});
 }
@@ -101,7 +101,7 @@ TEST_F(NavigationTest, SeparatorsAreSteppedOverOnceAndAWrapCanLandOnOne) {
 TEST_F(NavigationTest, ShiftNextToSeparatorsAtTheEndsWraps) {
     StartOpen();
     SetMainRows(Layout("SABCS"));
-    runner.KeyDown(PluginKeys::FastStep);
+    runner.KeyDown(plugin_keys::FastStep);
     Controller().selectedIndex = 2;
     Tap(Menu::UpControl);
     EXPECT_EQ(Controller().selectedIndex, 4)

@@ -42,7 +42,7 @@ std::vector<std::string> ExpectedDisables(bool gamepad) {
 
 TEST(SoundTest, EachSoundIsStoppedThenPlayedAgain) {
     sim::StandInHook host;
-    PlayFrontendSound(MenuArt::UpSound);
+    PlayFrontendSound(menu_art::UpSound);
     EXPECT_EQ(host.recorder.DescribeLast(),
               (std::vector<std::string>{"AUDIO::_STOP_SOUND_WITH_NAME(\"NAV_UP\", \"Ledger_Sounds\")",
                                         "AUDIO::PLAY_SOUND_FRONTEND(\"NAV_UP\", \"Ledger_Sounds\", 1, 0)"}));

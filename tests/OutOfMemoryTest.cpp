@@ -66,7 +66,7 @@ TEST(OutOfMemoryTest, AStartUpThatRunsOutOfMemoryAnywhereLeavesTheGameRunning) {
         bool armed = false;
         host.game.answerOverride = [&armed,
                                     allowed](const sim::NativeCall& call) -> std::optional<std::uint64_t> {
-            if (!armed && call.Is(Native::SetPromptEnabled) && call.U32(0) == 2) {
+            if (!armed && call.Is(native::SetPromptEnabled) && call.U32(0) == 2) {
                 armed = true;
                 allocationsBeforeFailure = allowed;
             }
@@ -96,8 +96,8 @@ TEST(OutOfMemoryTest, AStartUpThatRunsOutOfMemoryAnywhereLeavesTheGameRunning) {
         runner.RunFrame();
         ASSERT_NE(menuController->currentSubmenu, nullptr);
         EXPECT_EQ(menuController->currentSubmenu->optionCount, FixtureMainRows);
-        runner.KeyDown(PluginKeys::Toggle);
-        runner.KeyUp(PluginKeys::Toggle);
+        runner.KeyDown(plugin_keys::Toggle);
+        runner.KeyUp(plugin_keys::Toggle);
         runner.RunFrame();
         EXPECT_TRUE(menuController->isOpen);
         runner.Unload();

@@ -12,7 +12,7 @@ namespace {
 // The record line of one call of MISC::GET_HASH_KEY with this text, up to its result.
 std::string Printed(const std::string& text) {
     sim::StandInHook host;
-    host.BeginNative(Native::HashOfName);
+    host.BeginNative(native::HashOfName);
     host.PushArgument(reinterpret_cast<std::uintptr_t>(text.c_str()));
     host.CallNative();
     const std::string line = host.recorder.DescribeLast().at(0);

@@ -189,8 +189,8 @@ TEST_F(ScriptMainTest, ASecondStartWhileOpenInASubmenuStartsClosedOnTheMainSubme
     EXPECT_TRUE(controller.savedSelection.empty());
     EXPECT_EQ(submenuRegistry.count(5), 1u) << "the registry outlives the controller";
 
-    runner.KeyDown(PluginKeys::Toggle);
-    runner.KeyUp(PluginKeys::Toggle);
+    runner.KeyDown(plugin_keys::Toggle);
+    runner.KeyUp(plugin_keys::Toggle);
     runner.RunFrame();
     EXPECT_TRUE(menuController->isOpen);
     EXPECT_FALSE(host.Fiber()->ExceptionEscaped());
@@ -212,8 +212,8 @@ TEST_F(ScriptMainTest, ARestartAfterAFailedStartUpBuildsTheMenu) {
     runner.RunFrame();
     ASSERT_NE(menuController, nullptr);
     EXPECT_EQ(menuController->currentSubmenu, &submenuRegistry.at(0));
-    runner.KeyDown(PluginKeys::Toggle);
-    runner.KeyUp(PluginKeys::Toggle);
+    runner.KeyDown(plugin_keys::Toggle);
+    runner.KeyUp(plugin_keys::Toggle);
     runner.RunFrame();
     EXPECT_TRUE(menuController->isOpen);
 }
@@ -310,8 +310,8 @@ class WaitingScriptTest : public PluginTest {
   protected:
     // Opens the menu on one row whose action waits, and selects it.
     void EnterTheWaitingAction() {
-        runner.KeyDown(PluginKeys::Toggle);
-        runner.KeyUp(PluginKeys::Toggle);
+        runner.KeyDown(plugin_keys::Toggle);
+        runner.KeyUp(plugin_keys::Toggle);
         runner.RunFrame();
         ASSERT_TRUE(menuController->isOpen);
         menuController->AddSubmenu(0, "Main", "",
@@ -364,8 +364,8 @@ TEST_F(WaitingScriptTest, AStartUpThatWaitsIsStoppedAndTheNextStartBuildsTheMenu
     StopsInTime([this] { runner.RestartScript(); });
     runner.RunFrame();
     EXPECT_EQ(menuController->currentSubmenu->optionCount, FixtureMainRows);
-    runner.KeyDown(PluginKeys::Toggle);
-    runner.KeyUp(PluginKeys::Toggle);
+    runner.KeyDown(plugin_keys::Toggle);
+    runner.KeyUp(plugin_keys::Toggle);
     runner.RunFrame();
     EXPECT_TRUE(menuController->isOpen);
 }

@@ -236,8 +236,9 @@ TEST_F(SettingsTest, TheMenuKeyComesFromTheFile) {
         std::uint32_t opens;
         std::uint32_t doesNot;
     } cases[] = {
-        {"F9", F9, PluginKeys::Toggle},     {"0x75", F6, PluginKeys::Toggle}, {"m", 'M', PluginKeys::Toggle},
-        {"banana", PluginKeys::Toggle, F9}, {"F13", PluginKeys::Toggle, F9},  {"", PluginKeys::Toggle, F9},
+        {"F9", F9, plugin_keys::Toggle},  {"0x75", F6, plugin_keys::Toggle},
+        {"m", 'M', plugin_keys::Toggle},  {"banana", plugin_keys::Toggle, F9},
+        {"F13", plugin_keys::Toggle, F9}, {"", plugin_keys::Toggle, F9},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.value);
@@ -278,7 +279,7 @@ TEST_F(SettingsTest, HotkeysTakenOrRebound) {
     extraRows = [&](Submenu* page) {
         AddKeptRows(page);
         page->AddOption("Also G", "", [&] { ++second; }).hotkey = G;
-        page->AddOption("On F8", "", [&] { ++onMenuKey; }).hotkey = PluginKeys::Toggle;
+        page->AddOption("On F8", "", [&] { ++onMenuKey; }).hotkey = plugin_keys::Toggle;
         page->AddOption("Disabled", "", [&] { ++second; }).isDisabled = true;
         page->options.back().hotkey = 'D';
     };
@@ -288,7 +289,7 @@ TEST_F(SettingsTest, HotkeysTakenOrRebound) {
     EXPECT_EQ(targets.counted, 1);
     EXPECT_EQ(second, 0) << "the first row registered keeps G";
     EXPECT_EQ(targets.countedRow, "Count") << "the action reads its own row";
-    PressKey(PluginKeys::Toggle);
+    PressKey(plugin_keys::Toggle);
     EXPECT_EQ(onMenuKey, 0);
     EXPECT_TRUE(Controller().isOpen) << "F8 still opens the menu";
     PressKey('D');

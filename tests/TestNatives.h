@@ -12,8 +12,8 @@
 
 namespace test_natives {
 
-inline constexpr std::uint64_t DisabledControlNormal = Native::DisabledControlNormal;
-inline constexpr std::uint64_t KeyboardResult = Native::OnscreenKeyboardResult;
+inline constexpr std::uint64_t DisabledControlNormal = native::DisabledControlNormal;
+inline constexpr std::uint64_t KeyboardResult = native::OnscreenKeyboardResult;
 inline constexpr std::uint64_t Position = 0x7e57000000000001;
 inline constexpr std::uint64_t GroundHeight = 0x7e57000000000002;
 

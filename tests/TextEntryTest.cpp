@@ -155,7 +155,7 @@ TEST_F(TextEntryTest, EndedWithoutANewValueTheValueStays) {
         {"an answer the game does not give",
          [this] {
              host.game.answerOverride = [](const sim::NativeCall& call) -> std::optional<std::uint64_t> {
-                 return call.Is(Native::UpdateOnscreenKeyboard) ? std::optional<std::uint64_t>(0xffffffffu)
+                 return call.Is(native::UpdateOnscreenKeyboard) ? std::optional<std::uint64_t>(0xffffffffu)
                                                                 : std::nullopt;
              };
          }},

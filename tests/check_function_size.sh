@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
 # Fails on a function outside the tests that is longer than 60 lines, as
 # clang-tidy's readability-function-size counts them (the body, blank lines
-# and comments included), and names each one.
+# and comments included), or a file there longer than 400, and names each one.
 #   check_function_size.sh CLANG_TIDY BUILD_DIR SOURCE_DIR
 set -uo pipefail
 clang_tidy=$1
 build=$2
 source=$(cd "$3" && pwd)
 limit=60
+file_limit=400
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -19,6 +20,15 @@ mapfile -t files < <(sed -n 's/^ *"file": "\(.*\)",\{0,1\}$/\1/p' "$work/compile
 
 # Headers count where the sources do: every top folder but the tests and the builds.
 folders=$(cd "$source" && ls -d -- */ | tr -d / | grep -v -x -e tests -e 'build.*' -e out | paste -sd '|')
+long_files=$(cd "$source" && find $(tr '|' ' ' <<< "$folders") -name tests -prune -o \
+  -type f \( -name '*.cpp' -o -name '*.h' \) -print | sort | xargs wc -l |
+  awk -v limit="$file_limit" '$2 != "total" && $1 > limit { print $2 " is " $1 " lines long" }')
+if [ -n "$long_files" ]; then
+  echo "FAIL: files longer than $file_limit lines (one concept a file):" >&2
+  echo "$long_files" >&2
+  exit 1
+fi
+
 printf '%s\n' "${files[@]}" |
   xargs -P "$(nproc)" -n 4 "$clang_tidy" -p "$work" --quiet --checks='-*,readability-function-size' \
     --header-filter="^$source/($folders)/" \
@@ -45,4 +55,4 @@ if [ -n "$long" ]; then
   echo "$long" >&2
   exit 1
 fi
-echo "${#files[@]} sources: no function longer than $limit lines"
+echo "${#files[@]} sources: no function longer than $limit lines, no file longer than $file_limit"

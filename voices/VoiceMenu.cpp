@@ -31,11 +31,11 @@ constexpr Voice voices[] = {
 template <std::size_t Row> void ApplyVoice() {
     using NativeInvoker::Invoke;
     constexpr const Voice& voice = voices[Row];
-    const auto first = Invoke<std::uint32_t>(Native::GetPlayerCharacter);
-    Invoke(Native::SetNonVerbalVoiceByName, first, voice.nonVerbalVoice);
-    const auto voiceHash = Invoke<std::uint32_t>(Native::HashOfName, voice.voice);
-    const auto second = Invoke<std::uint32_t>(Native::GetPlayerCharacter);
-    Invoke(Native::SetVoiceByHash, second, voiceHash);
+    const auto first = Invoke<std::uint32_t>(native::GetPlayerCharacter);
+    Invoke(native::SetNonVerbalVoiceByName, first, voice.nonVerbalVoice);
+    const auto voiceHash = Invoke<std::uint32_t>(native::HashOfName, voice.voice);
+    const auto second = Invoke<std::uint32_t>(native::GetPlayerCharacter);
+    Invoke(native::SetVoiceByHash, second, voiceHash);
 }
 
 constexpr void (*voiceActions[])() = {ApplyVoice<0>, ApplyVoice<1>, ApplyVoice<2>,

@@ -13,8 +13,8 @@ constexpr std::int32_t StaminaCore = 1; // as the game numbers its cores
 constexpr std::int32_t FullCore = 100;
 
 void FillStamina() {
-    const auto character = NativeInvoker::Invoke<std::uint32_t>(Native::GetPlayerCharacter);
-    NativeInvoker::Invoke(Native::SetAttributeCoreValue, character, StaminaCore, FullCore);
+    const auto character = NativeInvoker::Invoke<std::uint32_t>(native::GetPlayerCharacter);
+    NativeInvoker::Invoke(native::SetAttributeCoreValue, character, StaminaCore, FullCore);
 }
 
 } // namespace

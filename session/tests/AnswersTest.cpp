@@ -76,20 +76,20 @@ TEST(AnswersTest, AMistakeSaysWhatTheNativeAnswers) {
 // the later of two for one call holding.
 TEST(AnswersTest, TheGameAnswersWhatItWasTaughtFromThenOn) {
     sim::Game game;
-    sim::NativeCall hours = RecordedCall(Native::GetClockHours);
+    sim::NativeCall hours = RecordedCall(native::GetClockHours);
     EXPECT_EQ(game.Answer(hours), 12u) << "the stand-in's own clock";
     session::Teach(game, ParseAnswer("CLOCK::GET_CLOCK_HOURS() -> 22"));
     EXPECT_EQ(game.Answer(hours), 22u);
     session::Teach(game, ParseAnswer("ATTRIBUTE::_GET_ATTRIBUTE_CORE_VALUE(*, 1) -> 7"));
     session::Teach(game, ParseAnswer("CLOCK::GET_CLOCK_HOURS() -> 5"));
     EXPECT_EQ(game.Answer(hours), 5u) << "the later answer";
-    sim::NativeCall stamina = RecordedCall(Native::GetAttributeCoreValue, {game.playerCharacter, 1});
-    sim::NativeCall health = RecordedCall(Native::GetAttributeCoreValue, {game.playerCharacter, 0});
+    sim::NativeCall stamina = RecordedCall(native::GetAttributeCoreValue, {game.playerCharacter, 1});
+    sim::NativeCall health = RecordedCall(native::GetAttributeCoreValue, {game.playerCharacter, 0});
     EXPECT_EQ(game.Answer(stamina), 7u);
     EXPECT_EQ(game.Answer(health), 100u) << "another argument: the game's own answer";
 
     session::Teach(game, ParseAnswer("MISC::GET_ONSCREEN_KEYBOARD_RESULT() -> \"Dutch\""));
-    sim::NativeCall typed = RecordedCall(Native::OnscreenKeyboardResult);
+    sim::NativeCall typed = RecordedCall(native::OnscreenKeyboardResult);
     const auto* text = reinterpret_cast<const char*>(static_cast<std::uintptr_t>(game.Answer(typed)));
     ASSERT_NE(text, nullptr);
     EXPECT_STREQ(text, "Dutch");

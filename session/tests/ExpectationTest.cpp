@@ -132,10 +132,10 @@ class ExpectationCheckTest : public MenuTest {
             main->AddToggle("Show hints", "", &hintsShown);
             main->AddList("Weather", "", {"Sun", "Rain"});
             main->AddOption("Speak", "", [] {
-                const auto player = NativeInvoker::Invoke<std::uint32_t>(Native::GetPlayerCharacter);
+                const auto player = NativeInvoker::Invoke<std::uint32_t>(native::GetPlayerCharacter);
                 const auto voice =
-                    NativeInvoker::Invoke<std::uint32_t>(Native::HashOfName, "VOFX_TEST_VOICE");
-                NativeInvoker::Invoke(Native::SetVoiceByHash, player, voice);
+                    NativeInvoker::Invoke<std::uint32_t>(native::HashOfName, "VOFX_TEST_VOICE");
+                NativeInvoker::Invoke(native::SetVoiceByHash, player, voice);
             });
         });
         runner.RunFrame();

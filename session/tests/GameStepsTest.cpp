@@ -40,7 +40,7 @@ TEST(GameStepsTest, TheStepsRead) {
         {"tap a 2", StepKind::Tap, "", "", 'A'},
         {"tap 7", StepKind::Tap, "", "", '7'},
         {"repeat 0x75", StepKind::Repeat, "", "", 0x75},
-        {"press f8", StepKind::Press, "", "", PluginKeys::Toggle},
+        {"press f8", StepKind::Press, "", "", plugin_keys::Toggle},
     };
     for (const Case& each : cases) {
         const std::vector<session::SessionStep> steps = session::ParseSession(each.line);

@@ -59,9 +59,9 @@ TEST(SessionTest, ReadsEveryStepWithItsLine) {
     EXPECT_EQ(steps[0].source, "wait 2");
     EXPECT_EQ(steps[1].kind, StepKind::Press);
     EXPECT_TRUE(steps[1].input.isKey);
-    EXPECT_EQ(steps[1].input.code, PluginKeys::Toggle);
+    EXPECT_EQ(steps[1].input.code, plugin_keys::Toggle);
     EXPECT_EQ(steps[2].kind, StepKind::Release);
-    EXPECT_EQ(steps[2].input.code, PluginKeys::FastStep);
+    EXPECT_EQ(steps[2].input.code, plugin_keys::FastStep);
     EXPECT_EQ(steps[3].kind, StepKind::Tap);
     EXPECT_FALSE(steps[3].input.isKey);
     EXPECT_EQ(steps[4].kind, StepKind::Gamepad);
@@ -119,11 +119,11 @@ TEST(SessionTest, TheMouseAndTheKeyboardStepsRead) {
     EXPECT_EQ(steps[1].y, 0.1f);
     EXPECT_TRUE(std::isnan(steps[2].x)) << "a place the game should never report can still be played";
     EXPECT_EQ(steps[2].y, -std::numeric_limits<float>::infinity());
-    const std::pair<std::size_t, std::uint32_t> taps[] = {{3, Control::INPUT_CURSOR_ACCEPT},
-                                                          {4, Control::INPUT_CURSOR_CANCEL},
-                                                          {5, Control::INPUT_CURSOR_SCROLL_DOWN},
-                                                          {6, Control::INPUT_CURSOR_SCROLL_UP},
-                                                          {7, Control::INPUT_CURSOR_ACCEPT}};
+    const std::pair<std::size_t, std::uint32_t> taps[] = {{3, control::INPUT_CURSOR_ACCEPT},
+                                                          {4, control::INPUT_CURSOR_CANCEL},
+                                                          {5, control::INPUT_CURSOR_SCROLL_DOWN},
+                                                          {6, control::INPUT_CURSOR_SCROLL_UP},
+                                                          {7, control::INPUT_CURSOR_ACCEPT}};
     for (const auto& [at, control] : taps) {
         EXPECT_EQ(steps[at].kind, StepKind::Tap) << steps[at].source;
         EXPECT_EQ(steps[at].input.code, control) << steps[at].source;
@@ -220,13 +220,13 @@ class SessionRunTest : public ::testing::Test {
 TEST_F(SessionRunTest, KeysGoThroughTheKeyboardHandlerAndRepeatWhileHeld) {
     session::RunSession(ParseSession("press F8\npress F8\nwait 1\nrelease F8\npress shift"), runner, {});
     ASSERT_EQ(keyEvents.size(), 4u);
-    EXPECT_EQ(keyEvents[0].key, PluginKeys::Toggle);
+    EXPECT_EQ(keyEvents[0].key, plugin_keys::Toggle);
     EXPECT_FALSE(keyEvents[0].wasDownBefore);
     EXPECT_FALSE(keyEvents[0].isUpNow);
     EXPECT_TRUE(keyEvents[1].wasDownBefore) << "a second press while held is a repeat";
     EXPECT_TRUE(keyEvents[2].isUpNow);
     EXPECT_GT(keyEvents[2].time, keyEvents[1].time) << "the frame moved the clock on";
-    EXPECT_EQ(keyEvents[3].key, PluginKeys::FastStep);
+    EXPECT_EQ(keyEvents[3].key, plugin_keys::FastStep);
     EXPECT_FALSE(keyEvents[3].wasDownBefore) << "Shift was never down before";
 }
 
@@ -242,17 +242,17 @@ TEST_F(SessionRunTest, TimeGlobalsAndRepeatsReachTheHost) {
 
 TEST_F(SessionRunTest, ControlsAndTheInputDeviceReachTheGame) {
     session::RunSession(ParseSession("press down\ngamepad on\npress select"), runner, {});
-    EXPECT_TRUE(Ask(host, Native::ControlJustPressed, {0, Control::INPUT_GAME_MENU_DOWN}));
-    EXPECT_TRUE(Ask(host, Native::ControlPressedDisabledAware, {0, Menu::SelectControl}));
-    EXPECT_FALSE(Ask(host, Native::ControlPressedDisabledAware, {0, Menu::BackControl}));
-    EXPECT_FALSE(Ask(host, Native::InputDeviceQuery, {0})) << "a gamepad is not keyboard and mouse";
+    EXPECT_TRUE(Ask(host, native::ControlJustPressed, {0, control::INPUT_GAME_MENU_DOWN}));
+    EXPECT_TRUE(Ask(host, native::ControlPressedDisabledAware, {0, Menu::SelectControl}));
+    EXPECT_FALSE(Ask(host, native::ControlPressedDisabledAware, {0, Menu::BackControl}));
+    EXPECT_FALSE(Ask(host, native::InputDeviceQuery, {0})) << "a gamepad is not keyboard and mouse";
 
     session::RunSession(ParseSession("wait 1\nrelease select\ngamepad off"), runner, {});
-    EXPECT_FALSE(Ask(host, Native::ControlJustPressed, {0, Control::INPUT_GAME_MENU_DOWN}))
+    EXPECT_FALSE(Ask(host, native::ControlJustPressed, {0, control::INPUT_GAME_MENU_DOWN}))
         << "the press was an edge of one frame";
-    EXPECT_TRUE(Ask(host, Native::ControlPressedDisabledAware, {0, Control::INPUT_GAME_MENU_DOWN}));
-    EXPECT_TRUE(Ask(host, Native::ControlJustReleased, {0, Menu::SelectControl}));
-    EXPECT_TRUE(Ask(host, Native::InputDeviceQuery, {0}));
+    EXPECT_TRUE(Ask(host, native::ControlPressedDisabledAware, {0, control::INPUT_GAME_MENU_DOWN}));
+    EXPECT_TRUE(Ask(host, native::ControlJustReleased, {0, Menu::SelectControl}));
+    EXPECT_TRUE(Ask(host, native::InputDeviceQuery, {0}));
 }
 
 TEST_F(SessionRunTest, TapsTakeTwoFramesAndSnapshotsSeeTheLastFrame) {
@@ -270,7 +270,7 @@ TEST_F(SessionRunTest, TapsTakeTwoFramesAndSnapshotsSeeTheLastFrame) {
     EXPECT_EQ(seen, (std::vector<std::string>{"step wait 1", "frame 0 by wait 1", "step tap up",
                                               "frame 1 by tap up", "frame 2 by tap up",
                                               "step snapshot after-tap", "snapshot after-tap of frame 2"}));
-    EXPECT_FALSE(Ask(host, Native::ControlPressedDisabledAware, {0, Control::INPUT_GAME_MENU_UP}))
+    EXPECT_FALSE(Ask(host, native::ControlPressedDisabledAware, {0, control::INPUT_GAME_MENU_UP}))
         << "the tap let the control go";
 }
 

@@ -12,21 +12,21 @@
 namespace {
 
 constexpr std::array<std::uint64_t, 10> askingNatives = {
-    Native::InputDeviceQuery,
-    Native::ControlPressedDisabledAware,
-    Native::ControlJustReleased,
-    Native::ControlJustPressed,
-    Native::ControlJustPressedDisabledAware,
-    Native::DisabledControlNormal,
-    Native::DisabledControlJustReleased,
-    Native::PromptValid,
-    Native::PromptActive,
-    Native::PromptPressCompleted,
+    native::InputDeviceQuery,
+    native::ControlPressedDisabledAware,
+    native::ControlJustReleased,
+    native::ControlJustPressed,
+    native::ControlJustPressedDisabledAware,
+    native::DisabledControlNormal,
+    native::DisabledControlJustReleased,
+    native::PromptValid,
+    native::PromptActive,
+    native::PromptPressCompleted,
 };
 
 constexpr std::array<std::uint32_t, 6> cursorControls = {
-    Control::INPUT_CURSOR_ACCEPT, Control::INPUT_CURSOR_CANCEL,    Control::INPUT_CURSOR_X,
-    Control::INPUT_CURSOR_Y,      Control::INPUT_CURSOR_SCROLL_UP, Control::INPUT_CURSOR_SCROLL_DOWN,
+    control::INPUT_CURSOR_ACCEPT, control::INPUT_CURSOR_CANCEL,    control::INPUT_CURSOR_X,
+    control::INPUT_CURSOR_Y,      control::INPUT_CURSOR_SCROLL_UP, control::INPUT_CURSOR_SCROLL_DOWN,
 };
 
 bool Asks(const sim::NativeCall& call) {
@@ -34,7 +34,7 @@ bool Asks(const sim::NativeCall& call) {
 }
 
 bool TouchesTheCursor(const sim::NativeCall& call) {
-    if (call.Is(Native::SetMouseCursorThisFrame)) {
+    if (call.Is(native::SetMouseCursorThisFrame)) {
         return true;
     }
     for (std::size_t i = 0; i < call.args.size(); ++i) {
@@ -82,7 +82,7 @@ std::string CheckArguments(const sim::NativeCall& call) {
 }
 
 std::string CheckSprite(const sim::NativeCall& call) {
-    if (!call.Is(Native::DrawSprite) || call.Text(1) == "menu_bar") {
+    if (!call.Is(native::DrawSprite) || call.Text(1) == "menu_bar") {
         return {};
     }
     const float x = call.Float(2);

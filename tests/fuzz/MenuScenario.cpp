@@ -38,10 +38,10 @@ constexpr std::array<std::uint32_t, 14> controls = {
     Menu::BackControl,
     Menu::ChordModifierControl,
     Menu::ChordControl,
-    Control::INPUT_CURSOR_ACCEPT,
-    Control::INPUT_CURSOR_CANCEL,
-    Control::INPUT_CURSOR_SCROLL_UP,
-    Control::INPUT_CURSOR_SCROLL_DOWN,
+    control::INPUT_CURSOR_ACCEPT,
+    control::INPUT_CURSOR_CANCEL,
+    control::INPUT_CURSOR_SCROLL_UP,
+    control::INPUT_CURSOR_SCROLL_DOWN,
     Menu::PageUpControl,
     Menu::PageDownControl,
 };
@@ -131,7 +131,7 @@ class Scenario {
             line += " ]";
         }
         for (const sim::NativeCall& call : host_.recorder.Last()) {
-            if (call.Is(Native::PlayFrontendSound)) {
+            if (call.Is(native::PlayFrontendSound)) {
                 line += " " + call.Text(0);
             }
         }
@@ -190,7 +190,7 @@ class Scenario {
             choice < 4    ? std::optional<std::uint64_t>(choice)
             : choice == 4 ? std::optional<std::uint64_t>(in_.Unsigned<std::uint32_t>())
                           : std::nullopt;
-        ForceAnswer(Native::UpdateOnscreenKeyboard, answer);
+        ForceAnswer(native::UpdateOnscreenKeyboard, answer);
     }
 
     // A left or right held across a jump of the clock, then frames.
@@ -277,16 +277,16 @@ class Scenario {
             game.ReleaseControl(controls[in_.Pick(controls.size())]);
             break;
         case 4:
-            runner_.KeyDown(PluginKeys::Toggle, in_.Pick(2) == 1);
+            runner_.KeyDown(plugin_keys::Toggle, in_.Pick(2) == 1);
             break;
         case 5:
-            runner_.KeyUp(PluginKeys::Toggle);
+            runner_.KeyUp(plugin_keys::Toggle);
             break;
         case 6:
-            runner_.KeyDown(PluginKeys::FastStep, in_.Pick(2) == 1);
+            runner_.KeyDown(plugin_keys::FastStep, in_.Pick(2) == 1);
             break;
         case 7:
-            runner_.KeyUp(PluginKeys::FastStep);
+            runner_.KeyUp(plugin_keys::FastStep);
             break;
         case 8: {
             // Any key code, including those past the table, with any flags.

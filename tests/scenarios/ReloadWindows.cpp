@@ -42,9 +42,9 @@ scenario::Scenario OpenOnce() {
     return {"reload",
             {},
             scenario::Played({{InputKind::NextFrame},
-                              {InputKind::KeyDown, PluginKeys::Toggle},
+                              {InputKind::KeyDown, plugin_keys::Toggle},
                               {InputKind::NextFrame},
-                              {InputKind::KeyUp, PluginKeys::Toggle},
+                              {InputKind::KeyUp, plugin_keys::Toggle},
                               {InputKind::NextFrame},
                               {InputKind::NextFrame}})};
 }

@@ -176,8 +176,8 @@ void Unload(driver::Runner& runner, const std::string& pluginPath, Writer& out,
     out.Check("the library is unmapped", !ModuleMapped(pluginPath));
 
     // A routine or handler left registered would now be called into a library that is gone.
-    runner.KeyDown(PluginKeys::Toggle);
-    runner.KeyUp(PluginKeys::Toggle);
+    runner.KeyDown(plugin_keys::Toggle);
+    runner.KeyUp(plugin_keys::Toggle);
     BetweenFrames();
     out.Check("a frame after unloading makes no native call", runner.RunFrame().empty());
 }

@@ -72,9 +72,9 @@ class MenuTest : public PluginTest {
 
   private:
     static bool IsDrawing(const sim::NativeCall& call) {
-        return call.Is(Native::SetTextColour) || call.Is(Native::MakeLiteralGameString) ||
-               call.Is(Native::DisplayText) || call.Is(Native::PrepareSpriteDraw) ||
-               call.Is(Native::DrawSprite);
+        return call.Is(native::SetTextColour) || call.Is(native::MakeLiteralGameString) ||
+               call.Is(native::DisplayText) || call.Is(native::PrepareSpriteDraw) ||
+               call.Is(native::DrawSprite);
     }
 };
 

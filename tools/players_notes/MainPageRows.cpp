@@ -47,7 +47,7 @@ std::vector<std::string> ReadMainPageRows(const std::string& modulePath) {
             rows.push_back(shown.selectedRow);
         }
         lastRow = shown.counter->row;
-        shown = Shown(runner, driver::TapControl(Control::INPUT_GAME_MENU_DOWN));
+        shown = Shown(runner, driver::TapControl(control::INPUT_GAME_MENU_DOWN));
     }
     runner.Unload();
     return rows;

@@ -12,15 +12,15 @@ namespace players_notes {
 namespace {
 
 // The plug-in's own keys, which the game's control list does not hold. The
-// row reader opens the menu with the same PluginKeys::Toggle, so a plug-in that
+// row reader opens the menu with the same plugin_keys::Toggle, so a plug-in that
 // moved its key fails the release instead of getting notes that say F8.
 struct PluginKey {
     std::string_view role;
     std::uint32_t code;
     std::string_view name;
 };
-constexpr PluginKey pluginKeys[] = {{"toggle", PluginKeys::Toggle, "F8"},
-                                    {"fast", PluginKeys::FastStep, "Shift"}};
+constexpr PluginKey pluginKeys[] = {{"toggle", plugin_keys::Toggle, "F8"},
+                                    {"fast", plugin_keys::FastStep, "Shift"}};
 
 constexpr std::string_view rowWord = "MAIN_PAGE_ROW";
 

@@ -32,12 +32,12 @@ std::optional<readback::ScreenPlace> ShownCursor(const sim::Frame& frame) {
     std::optional<float> x;
     std::optional<float> y;
     for (const sim::NativeCall& call : frame) {
-        if (call.Is(Native::SetMouseCursorThisFrame)) {
+        if (call.Is(native::SetMouseCursorThisFrame)) {
             shown = true;
-        } else if (call.Is(Native::DisabledControlNormal) && call.args.size() >= 2) {
-            if (call.U32(1) == Control::INPUT_CURSOR_X) {
+        } else if (call.Is(native::DisabledControlNormal) && call.args.size() >= 2) {
+            if (call.U32(1) == control::INPUT_CURSOR_X) {
                 x = FloatResult(call);
-            } else if (call.U32(1) == Control::INPUT_CURSOR_Y) {
+            } else if (call.U32(1) == control::INPUT_CURSOR_Y) {
                 y = FloatResult(call);
             }
         }

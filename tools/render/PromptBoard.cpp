@@ -21,20 +21,20 @@ void PromptBoard::Read(const sim::Frame& frame) {
     for (const sim::NativeCall& call : frame) {
         // A record may be short: read only what was pushed.
         const bool handleAndValue = call.args.size() >= 2;
-        if (call.Is(Native::InputDeviceQuery)) {
+        if (call.Is(native::InputDeviceQuery)) {
             gamepad_ = call.result == 0; // the game answers whether keyboard and mouse are in use
-        } else if (call.Is(Native::BeginPrompt)) {
+        } else if (call.Is(native::BeginPrompt)) {
             const auto handle = static_cast<std::uint32_t>(call.result);
             Prompt& made = Find(handle); // a handle made again is a new prompt
             made = Prompt{};
             made.handle = handle;
-        } else if (call.Is(Native::SetPromptControl) && handleAndValue) {
+        } else if (call.Is(native::SetPromptControl) && handleAndValue) {
             Find(call.U32(0)).control = call.U32(1);
-        } else if (call.Is(Native::SetPromptText) && handleAndValue && call.texts.size() >= 2) {
+        } else if (call.Is(native::SetPromptText) && handleAndValue && call.texts.size() >= 2) {
             Find(call.U32(0)).text = call.Text(1);
-        } else if (call.Is(Native::SetPromptVisible) && handleAndValue) {
+        } else if (call.Is(native::SetPromptVisible) && handleAndValue) {
             Find(call.U32(0)).visible = call.U32(1) != 0;
-        } else if (call.Is(Native::SetPromptEnabled) && handleAndValue) {
+        } else if (call.Is(native::SetPromptEnabled) && handleAndValue) {
             Find(call.U32(0)).enabled = call.U32(1) != 0;
         }
     }

@@ -194,31 +194,31 @@ void Missing(cairo_t* cr, Box box, const Colour&) {
 }
 
 struct StandIn {
-    MenuArt::Texture texture;
+    menu_art::Texture texture;
     Shape shape;
 };
 
 constexpr StandIn standIns[] = {
-    {MenuArt::Backdrop, InkRoller},
-    {MenuArt::Banner, HeaderBanner},
-    {MenuArt::DescriptionBar, Fill},
-    {MenuArt::RowBox, Fill},
-    {MenuArt::Tick, Tick},
-    {MenuArt::TickBox, TickBox},
-    {MenuArt::ScrollerLeftTop, ScrollerLeftTop},
-    {MenuArt::ScrollerRightTop, ScrollerRightTop},
-    {MenuArt::ScrollerLeftBottom, ScrollerLeftBottom},
-    {MenuArt::ScrollerRightBottom, ScrollerRightBottom},
-    {MenuArt::ScrollerLineUp, ScrollerLineUp},
-    {MenuArt::ScrollerLineDown, ScrollerLineDown},
-    {MenuArt::ScrollerArrowUp, ArrowUp},
-    {MenuArt::ScrollerArrowDown, ArrowDown},
-    {MenuArt::HighlightLeft, HighlightSide},
-    {MenuArt::HighlightRight, HighlightSide},
-    {MenuArt::HighlightTop, HighlightEdge},
-    {MenuArt::HighlightBottom, HighlightEdge},
-    {MenuArt::ListArrowLeft, ArrowLeft},
-    {MenuArt::ListArrowRight, ArrowRight},
+    {menu_art::Backdrop, InkRoller},
+    {menu_art::Banner, HeaderBanner},
+    {menu_art::DescriptionBar, Fill},
+    {menu_art::RowBox, Fill},
+    {menu_art::Tick, Tick},
+    {menu_art::TickBox, TickBox},
+    {menu_art::ScrollerLeftTop, ScrollerLeftTop},
+    {menu_art::ScrollerRightTop, ScrollerRightTop},
+    {menu_art::ScrollerLeftBottom, ScrollerLeftBottom},
+    {menu_art::ScrollerRightBottom, ScrollerRightBottom},
+    {menu_art::ScrollerLineUp, ScrollerLineUp},
+    {menu_art::ScrollerLineDown, ScrollerLineDown},
+    {menu_art::ScrollerArrowUp, ArrowUp},
+    {menu_art::ScrollerArrowDown, ArrowDown},
+    {menu_art::HighlightLeft, HighlightSide},
+    {menu_art::HighlightRight, HighlightSide},
+    {menu_art::HighlightTop, HighlightEdge},
+    {menu_art::HighlightBottom, HighlightEdge},
+    {menu_art::ListArrowLeft, ArrowLeft},
+    {menu_art::ListArrowRight, ArrowRight},
 };
 
 Shape Find(std::string_view dictionary, std::string_view texture) {

@@ -105,7 +105,7 @@ std::string Selected(const MenuState* before, const MenuState& now, const std::s
 
 // Empty when the menu closed in the frame: "menu closed" says it.
 std::string WentBack(const MenuState* before, const MenuState& now, std::optional<int>& depth) {
-    if (!now.open && Played(now, MenuArt::CloseSound.name)) {
+    if (!now.open && Played(now, menu_art::CloseSound.name)) {
         return "";
     }
     if (!PageChanged(before, now)) {
@@ -153,20 +153,20 @@ std::vector<std::string> TellEvents(const MenuState* before, const MenuState& no
     for (const readback::Sound& sound : now.sounds) {
         const std::string& name = sound.name;
         std::string event;
-        if (name == MenuArt::OpenSound.name) {
+        if (name == menu_art::OpenSound.name) {
             event = "menu opened";
-        } else if (name == MenuArt::CloseSound.name) {
+        } else if (name == menu_art::CloseSound.name) {
             event = "menu closed";
-        } else if (name == MenuArt::UpSound.name || name == MenuArt::DownSound.name) {
-            event = Moved(name == MenuArt::UpSound.name ? "up" : "down", now);
-        } else if (name == MenuArt::LeftSound.name || name == MenuArt::RightSound.name) {
-            event = Stepped(name == MenuArt::LeftSound.name ? "left" : "right", now);
-        } else if (name == MenuArt::SelectSound.name) {
+        } else if (name == menu_art::UpSound.name || name == menu_art::DownSound.name) {
+            event = Moved(name == menu_art::UpSound.name ? "up" : "down", now);
+        } else if (name == menu_art::LeftSound.name || name == menu_art::RightSound.name) {
+            event = Stepped(name == menu_art::LeftSound.name ? "left" : "right", now);
+        } else if (name == menu_art::SelectSound.name) {
             event = Selected(before, now, voice, depth);
             voiceTold = voiceTold || !voice.empty();
-        } else if (name == MenuArt::BackSound.name) {
+        } else if (name == menu_art::BackSound.name) {
             event = WentBack(before, now, depth);
-        } else if (name == MenuArt::RefusedSound.name) {
+        } else if (name == menu_art::RefusedSound.name) {
             event = Refused(now);
         } else {
             event = "sound " + name;
@@ -188,9 +188,9 @@ std::string AppliedVoice(const sim::Frame& frame) {
     std::string voice;
     std::string hashedName; // voices are set by the hash of their name
     for (const sim::NativeCall& call : frame) {
-        if (call.Is(Native::HashOfName) && !call.texts.empty()) {
+        if (call.Is(native::HashOfName) && !call.texts.empty()) {
             hashedName = call.Text(0);
-        } else if (call.Is(Native::SetVoiceByHash)) {
+        } else if (call.Is(native::SetVoiceByHash)) {
             voice = hashedName.empty() ? "(unnamed)" : hashedName;
         }
     }
@@ -207,8 +207,8 @@ FrameEvents SessionSummary::Next(const sim::Frame& frame, const session::Session
     // The menu's tick reads the input device first, or the game's keyboard
     // while one is open; a frame that starts otherwise goes on with a tick
     // an earlier frame began.
-    const bool beginsTick = !frame.empty() && (frame.front().Is(Native::InputDeviceQuery) ||
-                                               frame.front().Is(Native::UpdateOnscreenKeyboard));
+    const bool beginsTick = !frame.empty() && (frame.front().Is(native::InputDeviceQuery) ||
+                                               frame.front().Is(native::UpdateOnscreenKeyboard));
     if (beginsTick || !started_) {
         started_ = true;
         beforeTick_ = shown_;

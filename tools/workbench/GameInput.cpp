@@ -59,7 +59,7 @@ KeyBinding MenuControlOf(SDL_Keycode key) {
 // in the settings file, handed to the plug-in's keyboard handler as the game does.
 KeyBinding PlayerKeyOf(SDL_Keycode key) {
     if (key >= SDLK_F1 && key <= SDLK_F12) {
-        return {KeyRole::PluginKey, PluginKeys::F1 + static_cast<std::uint32_t>(key - SDLK_F1)};
+        return {KeyRole::PluginKey, plugin_keys::F1 + static_cast<std::uint32_t>(key - SDLK_F1)};
     }
     if ((key >= SDLK_a && key <= SDLK_z) || (key >= SDLK_0 && key <= SDLK_9)) {
         // Windows' codes of letters are their capitals; of digits, the digits.
@@ -77,10 +77,10 @@ KeyBinding PlayerKeyOf(SDL_Keycode key) {
 KeyBinding BindingFor(SDL_Keycode key) {
     switch (key) {
     case SDLK_F8:
-        return {KeyRole::PluginKey, PluginKeys::Toggle};
+        return {KeyRole::PluginKey, plugin_keys::Toggle};
     case SDLK_LSHIFT:
     case SDLK_RSHIFT:
-        return {KeyRole::PluginKey, PluginKeys::FastStep};
+        return {KeyRole::PluginKey, plugin_keys::FastStep};
     case SDLK_c:
         return {KeyRole::Chord, Menu::ChordControl};
     case SDLK_g:
@@ -129,7 +129,7 @@ void GameInput::MoveCursor(float x, float y) {
 
 void GameInput::MouseButton(bool left, bool down) {
     Queue(Device::Keyboard);
-    const std::uint32_t control = left ? Control::INPUT_CURSOR_ACCEPT : Control::INPUT_CURSOR_CANCEL;
+    const std::uint32_t control = left ? control::INPUT_CURSOR_ACCEPT : control::INPUT_CURSOR_CANCEL;
     Queue({{down ? driver::InputKind::PressControl : driver::InputKind::ReleaseControl, control}});
 }
 

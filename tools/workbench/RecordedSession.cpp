@@ -57,7 +57,7 @@ std::string SessionName(const driver::InputEvent& event) {
     }
     // Any other key by the name a player writes it: "F6", "A", "0x1B".
     if (key && event.code >= 0x01 && event.code <= 0xfe) {
-        return PluginKeys::NameOfKey(event.code);
+        return plugin_keys::NameOfKey(event.code);
     }
     return "";
 }

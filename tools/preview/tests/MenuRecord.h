@@ -59,9 +59,9 @@ class FrameBuilder {
 
     void Sprite(const char* dictionary, const char* texture, float x, float y, float w, float h,
                 float rotation, int red, int green, int blue, int alpha) {
-        frame.push_back(Call(Native::PrepareSpriteDraw, {0}));
+        frame.push_back(Call(native::PrepareSpriteDraw, {0}));
         frame.push_back(
-            Call(Native::DrawSprite,
+            Call(native::DrawSprite,
                  {0, 0, Bits(x * scale / width_), Bits(y * scale / height_), Bits(w * scale / width_),
                   Bits(h * scale / height_), Bits(rotation), Int(red), Int(green), Int(blue), Int(alpha), 0},
                  {dictionary, texture}));
@@ -79,13 +79,13 @@ class FrameBuilder {
         }
         const char* alignName = align == Left ? "Left" : align == Center ? "Center" : "Right";
         const std::string markup = Markup(margin, alignName, face, spacing, size * windowWidth_ / 1920, text);
-        frame.push_back(Call(Native::SetTextColour,
+        frame.push_back(Call(native::SetTextColour,
                              {Int(colour.red), Int(colour.green), Int(colour.blue), Int(colour.alpha)}));
         const std::uint64_t gameString = 0x5354520000000001 + frame.size();
-        frame.push_back(Call(Native::MakeLiteralGameString, {10, 0, 0}, {"", "LITERAL_STRING", markup}));
+        frame.push_back(Call(native::MakeLiteralGameString, {10, 0, 0}, {"", "LITERAL_STRING", markup}));
         frame.back().result = gameString;
         frame.push_back(
-            Call(Native::DisplayText, {gameString, Bits(xN), Bits(y * scale / height_)}, {markup}));
+            Call(native::DisplayText, {gameString, Bits(xN), Bits(y * scale / height_)}, {markup}));
     }
 
     // Places and sizes are layout pixels times this: the menu's scale on the

@@ -149,7 +149,7 @@ TEST(PipelineTest, TheChordOpensAndClosesTheMenuWithTheGamepadAsTheInputDevice) 
                                    collect(frame);
                                    for (const sim::NativeCall& call : frame) {
                                        gamepadSuppressions +=
-                                           call.Is(Native::DisableControl) && call.U32(0) == 2 ? 1 : 0;
+                                           call.Is(native::DisableControl) && call.U32(0) == 2 ? 1 : 0;
                                    }
                                });
     EXPECT_GT(CountNot(pictures.at("open"), render::WorldColour), 100000);

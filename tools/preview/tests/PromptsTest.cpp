@@ -21,13 +21,13 @@ using render::ShownPrompt;
 using Sizes = render::PromptStripLook;
 
 sim::NativeCall Made(std::uint32_t handle) {
-    sim::NativeCall call = Call(Native::BeginPrompt, {});
+    sim::NativeCall call = Call(native::BeginPrompt, {});
     call.result = handle;
     return call;
 }
 
 sim::NativeCall Device(bool keyboard) {
-    sim::NativeCall call = Call(Native::InputDeviceQuery, {0});
+    sim::NativeCall call = Call(native::InputDeviceQuery, {0});
     call.result = keyboard ? 1 : 0;
     return call;
 }
@@ -35,15 +35,15 @@ sim::NativeCall Device(bool keyboard) {
 // What the plug-in's start-up makes: two prompts, hidden and disabled.
 sim::Frame StartUp() {
     return {Made(1),
-            Call(Native::SetPromptControl, {1, Control::INPUT_GAME_MENU_ACCEPT}),
-            Call(Native::SetPromptText, {1, 0x5354520000000001}, {"", "Select"}),
-            Call(Native::SetPromptVisible, {1, 0}),
-            Call(Native::SetPromptEnabled, {1, 0}),
+            Call(native::SetPromptControl, {1, control::INPUT_GAME_MENU_ACCEPT}),
+            Call(native::SetPromptText, {1, 0x5354520000000001}, {"", "Select"}),
+            Call(native::SetPromptVisible, {1, 0}),
+            Call(native::SetPromptEnabled, {1, 0}),
             Made(2),
-            Call(Native::SetPromptControl, {2, Control::INPUT_GAME_MENU_CANCEL}),
-            Call(Native::SetPromptText, {2, 0x5354520000000002}, {"", "Back"}),
-            Call(Native::SetPromptVisible, {2, 0}),
-            Call(Native::SetPromptEnabled, {2, 0})};
+            Call(native::SetPromptControl, {2, control::INPUT_GAME_MENU_CANCEL}),
+            Call(native::SetPromptText, {2, 0x5354520000000002}, {"", "Back"}),
+            Call(native::SetPromptVisible, {2, 0}),
+            Call(native::SetPromptEnabled, {2, 0})};
 }
 
 using Shown = std::vector<ShownPrompt>;
@@ -53,23 +53,23 @@ TEST(PromptBoardTest, APromptShowsWhileVisibleAndEnabledWithTheKeyOfTheDeviceInU
     board.Read(StartUp());
     EXPECT_TRUE(board.Shown().empty()) << "made hidden";
 
-    board.Read({Device(true), Call(Native::SetPromptVisible, {1, 1}), Call(Native::SetPromptEnabled, {1, 1}),
-                Call(Native::SetPromptVisible, {2, 1})});
+    board.Read({Device(true), Call(native::SetPromptVisible, {1, 1}), Call(native::SetPromptEnabled, {1, 1}),
+                Call(native::SetPromptVisible, {2, 1})});
     EXPECT_EQ(board.Shown(), (Shown{{"Select", "Enter"}})) << "Back is visible but not enabled";
 
-    board.Read({Device(false), Call(Native::SetPromptEnabled, {2, 1})});
+    board.Read({Device(false), Call(native::SetPromptEnabled, {2, 1})});
     EXPECT_EQ(board.Shown(), (Shown{{"Select", "A"}, {"Back", "B"}}))
         << "a frame that leaves the prompts alone keeps them; a controller shows its buttons";
 
-    board.Read({Device(true), Call(Native::SetPromptVisible, {1, 0})});
+    board.Read({Device(true), Call(native::SetPromptVisible, {1, 0})});
     EXPECT_EQ(board.Shown(), (Shown{{"Back", "Backspace"}}));
 }
 
 TEST(PromptBoardTest, UnknownControlsAndShortCallsShowWhatCanBeRead) {
     PromptBoard board;
-    board.Read({Made(7), Call(Native::SetPromptControl, {7, 0x1234}), Call(Native::SetPromptText, {7}),
-                Call(Native::SetPromptVisible, {7}), Call(Native::SetPromptVisible, {7, 1}),
-                Call(Native::SetPromptEnabled, {7, 1})});
+    board.Read({Made(7), Call(native::SetPromptControl, {7, 0x1234}), Call(native::SetPromptText, {7}),
+                Call(native::SetPromptVisible, {7}), Call(native::SetPromptVisible, {7, 1}),
+                Call(native::SetPromptEnabled, {7, 1})});
     EXPECT_EQ(board.Shown(), (Shown{{"", "?"}})) << "no text, and a control the stand-in does not know";
 
     board.Read({Made(7)});

@@ -36,7 +36,7 @@ TEST(SceneTest, ATextColourHoldsForTheNextTextOnly) {
     frame.Text("1 of 6", "body", {144, 144, 144, 230}, menu_record::Right, 20, 534, 573.48f, -1);
     // The same text displayed again without a colour call: the game draws it white.
     frame.frame.push_back(frame.frame.back());
-    frame.frame.push_back(Call(Native::SetTextColour, {1, 2, 3, 4}));
+    frame.frame.push_back(Call(native::SetTextColour, {1, 2, 3, 4}));
     frame.Text("Main Menu", "title", {10, 20, 30, 40}, menu_record::Center, 23, 313, 172);
 
     const auto drawing = ReadDrawing(frame.frame);
@@ -52,8 +52,8 @@ TEST(SceneTest, ATextColourHoldsForTheNextTextOnly) {
 
 TEST(SceneTest, CallsThatDrawNothingAreLeftOut) {
     FrameBuilder frame(1920, 1080, 1920);
-    frame.frame.push_back(Call(Native::PlayFrontendSound, {0, 0, 1, 0}, {"SELECT", "HUD_SHOP_SOUNDSET"}));
-    frame.frame.push_back(Call(Native::DisableControl, {0, Control::INPUT_SELECT_RADAR_MODE, 0}));
+    frame.frame.push_back(Call(native::PlayFrontendSound, {0, 0, 1, 0}, {"SELECT", "HUD_SHOP_SOUNDSET"}));
+    frame.frame.push_back(Call(native::DisableControl, {0, control::INPUT_SELECT_RADAR_MODE, 0}));
     frame.frame.push_back(Call(0x1234, {Bits(0.5f)}));
     EXPECT_TRUE(ReadDrawing(frame.frame).order.empty());
 }
@@ -61,10 +61,10 @@ TEST(SceneTest, CallsThatDrawNothingAreLeftOut) {
 // A record edited by hand, or from a run that broke off, can be short.
 TEST(SceneTest, ShortRecordsAreCountedNotRead) {
     sim::Frame frame;
-    frame.push_back(Call(Native::DrawSprite, {0, 0, Bits(0.5f)}, {"generic_textures", "tick"}));
-    frame.push_back(Call(Native::DisplayText, {1}));
-    frame.push_back(Call(Native::SetTextColour, {1, 2}));
-    auto missingTexts = Call(Native::DisplayText, {1, Bits(0.1f), Bits(0.1f)});
+    frame.push_back(Call(native::DrawSprite, {0, 0, Bits(0.5f)}, {"generic_textures", "tick"}));
+    frame.push_back(Call(native::DisplayText, {1}));
+    frame.push_back(Call(native::SetTextColour, {1, 2}));
+    auto missingTexts = Call(native::DisplayText, {1, Bits(0.1f), Bits(0.1f)});
     missingTexts.texts.clear();
     frame.push_back(missingTexts);
     render::Drawing drawing;
@@ -74,7 +74,7 @@ TEST(SceneTest, ShortRecordsAreCountedNotRead) {
 }
 
 sim::NativeCall Sound(const char* name) {
-    return Call(Native::PlayFrontendSound, {0, 0, 1, 0}, {name, "Ledger_Sounds"});
+    return Call(native::PlayFrontendSound, {0, 0, 1, 0}, {name, "Ledger_Sounds"});
 }
 
 // The shared reader, as tests read frames and as the tools do.
@@ -91,8 +91,8 @@ TEST(ReadbackTest, AStrictReadingNamesEachBrokenSequenceALenientOneDrawsWhatItCa
     broken.erase(broken.begin());                           // the sprite loses its prepare call
     broken[1].args[0] |= std::uint64_t{1} << 32;            // a colour with high bits
     broken.erase(broken.begin() + 2);                       // the text loses its game string
-    broken.push_back(Call(Native::PrepareSpriteDraw, {0})); // a prepare with no sprite
-    broken.push_back(Call(Native::DrawSprite, {0, 0, Bits(0.5f)}, {"generic_textures", "tick"}));
+    broken.push_back(Call(native::PrepareSpriteDraw, {0})); // a prepare with no sprite
+    broken.push_back(Call(native::DrawSprite, {0, 0, Bits(0.5f)}, {"generic_textures", "tick"}));
     const readback::Drawing strict = readback::ReadDrawing(broken, readback::Reading::Strict);
     const std::vector<std::string> expected = {
         "call 0: sprite without GRAPHICS::SET_SCRIPT_GFX_DRAW_ORDER(0) right before it",
@@ -112,8 +112,8 @@ TEST(ReadbackTest, AStrictReadingNamesEachBrokenSequenceALenientOneDrawsWhatItCa
 }
 
 TEST(ReadbackTest, PromptsKeepTheLastStateTheFrameSet) {
-    const sim::Frame frame = {Call(Native::SetPromptVisible, {1, 1}), Call(Native::SetPromptEnabled, {1, 1}),
-                              Call(Native::SetPromptVisible, {2, 1}), Call(Native::SetPromptVisible, {1, 0})};
+    const sim::Frame frame = {Call(native::SetPromptVisible, {1, 1}), Call(native::SetPromptEnabled, {1, 1}),
+                              Call(native::SetPromptVisible, {2, 1}), Call(native::SetPromptVisible, {1, 0})};
     const auto prompts = readback::ReadDrawing(frame, readback::Reading::Strict).prompts;
     ASSERT_EQ(prompts.size(), 2u);
     EXPECT_EQ(prompts[0].handle, 1u);
@@ -150,8 +150,8 @@ TEST(ReadbackTest, TheMenuShowsItsHeaderCounterAndSelectedRow) {
 TEST(ReadbackTest, SoundsAreKnownByTheirNativeNotTheirLabel) {
     sim::NativeCall unlabelled = Sound("NAV_UP");
     unlabelled.info = nullptr;
-    sim::NativeCall other = Call(Native::StopFrontendSound, {0}, {"NAV_DOWN"});
-    other.info = sim::FindNative(Native::PlayFrontendSound);
+    sim::NativeCall other = Call(native::StopFrontendSound, {0}, {"NAV_DOWN"});
+    other.info = sim::FindNative(native::PlayFrontendSound);
     const auto sounds = readback::ReadSounds({unlabelled, other, Sound("BACK")});
     ASSERT_EQ(sounds.size(), 2u);
     EXPECT_EQ(sounds[0].name, "NAV_UP");

@@ -79,8 +79,8 @@ TEST(RendererTest, RowBoxesStandInTheirSlotsOverTheInk) {
 TEST(RendererTest, AFrameWithoutDrawingIsTheWorldOnly) {
     FrameBuilder sounds(1920, 1080, 1920);
     sounds.frame.push_back(
-        menu_record::Call(Native::PlayFrontendSound, {0, 0, 1, 0}, {"NAV_UP", "Ledger_Sounds"}));
-    sounds.frame.push_back(menu_record::Call(Native::RadarDisplaySwitch, {1}));
+        menu_record::Call(native::PlayFrontendSound, {0, 0, 1, 0}, {"NAV_UP", "Ledger_Sounds"}));
+    sounds.frame.push_back(menu_record::Call(native::RadarDisplaySwitch, {1}));
     const Picture picture = Render(ReadDrawing(sounds.frame), 1920, 1080);
     EXPECT_EQ(CountNot(picture, render::WorldColour), 0);
 }

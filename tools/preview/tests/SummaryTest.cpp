@@ -161,14 +161,14 @@ TEST(SummaryTest, AFrameOnItsOwnReadsItsCounterAndItsVoice) {
     moved.Text("Row 3 of 4", "body", {}, menu_record::Left, 22, 100, 254);
     moved.Text("2 of 9", "body", {}, menu_record::Right, 20, 534, 560, -1);
     moved.frame.insert(moved.frame.begin(),
-                       Call(Native::PlayFrontendSound, {0, 0, 1, 0}, {"NAV_DOWN", "HUD_SHOP_SOUNDSET"}));
+                       Call(native::PlayFrontendSound, {0, 0, 1, 0}, {"NAV_DOWN", "HUD_SHOP_SOUNDSET"}));
     EXPECT_EQ(render::SummariseFrame(moved.frame).events, Events{"moved down to 2 of 9"})
         << "a label with \" of \" in it is no counter";
 
-    const sim::Frame named = {Call(Native::HashOfName, {0}, {"VOFX_PLAYER_MALE02"}),
-                              Call(Native::SetVoiceByHash, {0x2a, 0x1234})};
+    const sim::Frame named = {Call(native::HashOfName, {0}, {"VOFX_PLAYER_MALE02"}),
+                              Call(native::SetVoiceByHash, {0x2a, 0x1234})};
     EXPECT_EQ(render::SummariseFrame(named).voice, "VOFX_PLAYER_MALE02");
-    const sim::Frame unnamed = {Call(Native::SetVoiceByHash, {0x2a, 0x1234})};
+    const sim::Frame unnamed = {Call(native::SetVoiceByHash, {0x2a, 0x1234})};
     EXPECT_EQ(render::SummariseFrame(unnamed).events, Events{"voice (unnamed) applied"});
     EXPECT_TRUE(render::SummariseFrame({}).events.empty());
 }

@@ -13,8 +13,8 @@ void InitializeMenu() {
             using NativeInvoker::Invoke;
             scriptWait(0);
             scriptWait(0);
-            const auto voice = Invoke<std::uint32_t>(Native::HashOfName, "VOFX_WAITED");
-            Invoke(Native::SetVoiceByHash, Invoke<std::uint32_t>(Native::GetPlayerCharacter), voice);
+            const auto voice = Invoke<std::uint32_t>(native::HashOfName, "VOFX_WAITED");
+            Invoke(native::SetVoiceByHash, Invoke<std::uint32_t>(native::GetPlayerCharacter), voice);
         });
         main->AddOption("Wait and open", "Opens page 2 a frame on.", [] {
             scriptWait(0);

@@ -27,16 +27,16 @@ bool Has(const std::vector<std::uint32_t>& controls, std::uint32_t control) {
 TEST(PadMappingTest, OneButtonSetsEveryControlTheGameBindsToIt) {
     const std::vector<std::uint32_t> a = ControlsOfButton(PadButtonName(SDL_CONTROLLER_BUTTON_A));
     EXPECT_EQ(a.size(), 2u);
-    EXPECT_TRUE(Has(a, Control::INPUT_GAME_MENU_ACCEPT));
-    EXPECT_TRUE(Has(a, Control::INPUT_CONTEXT_A));
+    EXPECT_TRUE(Has(a, control::INPUT_GAME_MENU_ACCEPT));
+    EXPECT_TRUE(Has(a, control::INPUT_CONTEXT_A));
     const std::vector<std::uint32_t> down = ControlsOfButton(PadButtonName(SDL_CONTROLLER_BUTTON_DPAD_DOWN));
-    EXPECT_TRUE(Has(down, Control::INPUT_GAME_MENU_DOWN));
-    EXPECT_TRUE(Has(down, Control::INPUT_SELECT_RADAR_MODE));
-    EXPECT_FALSE(Has(down, Control::INPUT_GAME_MENU_UP));
+    EXPECT_TRUE(Has(down, control::INPUT_GAME_MENU_DOWN));
+    EXPECT_TRUE(Has(down, control::INPUT_SELECT_RADAR_MODE));
+    EXPECT_FALSE(Has(down, control::INPUT_GAME_MENU_UP));
     EXPECT_EQ(ControlsOfButton(PadButtonName(SDL_CONTROLLER_BUTTON_B)),
-              (std::vector<std::uint32_t>{Control::INPUT_GAME_MENU_CANCEL}));
+              (std::vector<std::uint32_t>{control::INPUT_GAME_MENU_CANCEL}));
     EXPECT_TRUE(Has(ControlsOfButton(PadButtonName(SDL_CONTROLLER_BUTTON_RIGHTSHOULDER)),
-                    Control::INPUT_FRONTEND_RB));
+                    control::INPUT_FRONTEND_RB));
     EXPECT_TRUE(ControlsOfButton(PadButtonName(SDL_CONTROLLER_BUTTON_GUIDE)).empty())
         << "a button the game binds nothing to sets nothing, and no unbound control";
 }

@@ -15,8 +15,8 @@ constexpr const char* rowVoices[] = {"FIXTURE_VOICE_1", "FIXTURE_VOICE_2", "FIXT
 
 void ApplyVoice(const char* voice) {
     using NativeInvoker::Invoke;
-    const auto player = Invoke<std::uint32_t>(Native::GetPlayerCharacter);
-    Invoke(Native::SetVoiceByHash, player, Invoke<std::uint32_t>(Native::HashOfName, voice));
+    const auto player = Invoke<std::uint32_t>(native::GetPlayerCharacter);
+    Invoke(native::SetVoiceByHash, player, Invoke<std::uint32_t>(native::HashOfName, voice));
 }
 
 } // namespace

@@ -13,8 +13,8 @@ bool gridShown = false;
 
 void SpeakUp() {
     using NativeInvoker::Invoke;
-    const auto character = Invoke<std::uint32_t>(Native::GetPlayerCharacter);
-    Invoke(Native::SetVoiceByHash, character, Invoke<std::uint32_t>(Native::HashOfName, "VOFX_PLACE_TEST"));
+    const auto character = Invoke<std::uint32_t>(native::GetPlayerCharacter);
+    Invoke(native::SetVoiceByHash, character, Invoke<std::uint32_t>(native::HashOfName, "VOFX_PLACE_TEST"));
 }
 
 } // namespace
