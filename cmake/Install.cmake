@@ -2,6 +2,7 @@
 # against, found by find_package(QuorvaneMenu 1 CONFIG REQUIRED):
 #   include/quorvane/        the framework's headers (#include "menu/Menu.h")
 #   share/QuorvaneMenu/src/  its sources, built inside each mod's own build
+#   share/QuorvaneMenu/sessions/  the preview's default session
 #   lib/cmake/QuorvaneMenu/  the config, the two calls, the mingw-w64 toolchain
 #                            file, the hook's import definitions, the version
 #                            resource's template
@@ -31,6 +32,9 @@ write_basic_package_version_file(${PROJECT_BINARY_DIR}/QuorvaneMenuConfigVersion
 install(FILES ${PROJECT_BINARY_DIR}/QuorvaneMenuConfigVersion.cmake DESTINATION ${QDT_PACKAGE_DIR})
 
 install(TARGETS qdt_preview qdt_workbench qdt_natives qdt_scenarios RUNTIME DESTINATION bin)
+# What the tools default to, so they need no source tree: the preview's
+# session (qdt_natives defaults to the installed host/NativeList.h).
+install(FILES ${PROJECT_SOURCE_DIR}/tools/preview/sessions/default.session DESTINATION share/QuorvaneMenu/sessions)
 
 # The Wine runner cannot be built by a native build: it is taken from the
 # Windows build of the same tree (scripts/run.sh builds it).

@@ -3,9 +3,11 @@
 # from a package installed into a folder of its own, natively and for Windows.
 # Its session passes on the module and on the DLL under Wine, and records the
 # same native calls as the same pages built inside this tree (CampHelperInTree).
+# The installed tools work with the prefix moved, on what the package holds.
 # Then what a mod gets wrong: a session that fails, no InitializeMenu, a bad
 # FILE_NAME or VERSION; and the tree taken in by add_subdirectory and
-# FetchContent, which must define the two calls and none of our tests.
+# FetchContent (a folder, or a git clone), which must define the two calls
+# and none of our tests.
 #   check_standalone_mod.sh SOURCE_DIR NATIVE_BUILD WINDOWS_BUILD WORK_DIR OBJDUMP WINDRES
 set -euo pipefail
 source_dir=$1
@@ -87,6 +89,27 @@ cmp -s "$work/package-record.txt" "$work/tree-record.txt" ||
   fail "the mod built from the package calls otherwise than inside the tree" \
     "(diff -u $work/tree-record.txt $work/package-record.txt)"
 
+# The installed tools need no tree: moved elsewhere, the package's preview
+# plays its own copy of the default session on the mod, and its qdt_natives
+# reads its own copy of the native list and will not append a mod's native to it.
+moved=$work/moved-prefix
+mv "$prefix" "$moved"
+session=$moved/share/QuorvaneMenu/sessions/default.session
+cmp -s "$session" "$source_dir/tools/preview/sessions/default.session" || fail "the package lacks the default session"
+quietly "$work/preview.log" "$moved/bin/qdt_preview" --module "$work/native/CampHelper.so" --out "$work/preview"
+grep -qF "session $session on " "$work/preview.log" || fail "the installed qdt_preview plays another session: $(head -n 1 "$work/preview.log")"
+for picture in $(sed -n 's/^snapshot \([^ ]*\).*/\1/p' "$session") contact-sheet; do
+  [ -s "$work/preview/$picture.png" ] || fail "the installed qdt_preview did not write $picture.png"
+done
+list=$moved/include/quorvane/host/NativeList.h
+small=$source_dir/tools/natives/tests/natives-small.json
+! "$moved/bin/qdt_natives" --db "$small" check > "$work/natives-check.log" 2>&1 || fail "qdt_natives check agrees with the small file"
+grep -q "^$list:[0-9]*: " "$work/natives-check.log" || fail "the installed qdt_natives checks another list: $(head -n 1 "$work/natives-check.log")"
+refused "$work/natives-write.log" "$list is the package's copy of the framework's list" \
+  "$moved/bin/qdt_natives" --db "$small" add ENTITY::GET_ENTITY_HEALTH --write
+cmp -s "$list" "$source_dir/host/NativeList.h" || fail "qdt_natives add --write changed the package's list"
+mv "$moved" "$prefix"
+
 build_and_test "$work/windows" "undefined reference to \`InitializeMenu()'" -DCMAKE_TOOLCHAIN_FILE="$prefix/lib/cmake/QuorvaneMenu/mingw-w64.cmake" \
   -DCMAKE_BUILD_TYPE=MinSizeRel
 dll=$work/windows/CampHelper.asi
@@ -130,16 +153,28 @@ refused "$work/major-2.log" "compatible with requested version \"2\"" \
   cmake -S "$work/major-2" -B "$work/major-2/build" -G Ninja -DCMAKE_PREFIX_PATH="$prefix"
 
 # The tree itself, taken in by a mod's build: the two calls, none of our tests.
-for way in add_subdirectory FetchContent; do
+# By git, FetchContent clones the tree's HEAD commit (what is committed) from a
+# clone of it, over file://: no network.
+for way in add_subdirectory FetchContent-dir FetchContent-git; do
   taken=$work/$way
+  case $way in
+    add_subdirectory) bring="add_subdirectory($source_dir quorvane)" ;;
+    FetchContent-dir) bring="SOURCE_DIR $source_dir" ;;
+    FetchContent-git)
+      # An exported tree has no history to clone.
+      if ! in_repository=$(git -C "$source_dir" rev-parse --show-prefix 2> /dev/null) || [ -n "$in_repository" ]; then
+        echo "SKIP: FetchContent by GIT_REPOSITORY: $source_dir is not a git repository of its own"
+        continue
+      fi
+      git init --quiet --bare "$work/quorvane.git"
+      quietly "$work/quorvane.git.log" git -C "$work/quorvane.git" fetch --depth 1 "file://$source_dir" HEAD:refs/heads/main
+      bring="GIT_REPOSITORY file://$work/quorvane.git GIT_TAG $(git -C "$work/quorvane.git" rev-parse main)"
+      ;;
+  esac
+  [ "$way" = add_subdirectory ] ||
+    bring=$(printf 'include(FetchContent)\nFetchContent_Declare(quorvane %s)\nFetchContent_MakeAvailable(quorvane)' "$bring")
   mkdir -p "$taken"
   cp "$template/CampHelper.cpp" "$template/camp-helper.session" "$taken/"
-  if [ "$way" = add_subdirectory ]; then
-    bring="add_subdirectory($source_dir quorvane)"
-  else
-    bring=$(printf 'include(FetchContent)\nFetchContent_Declare(quorvane SOURCE_DIR %s)\nFetchContent_MakeAvailable(quorvane)' \
-      "$source_dir")
-  fi
   {
     sed -n '1,/^project/p' "$template/CMakeLists.txt"
     printf '%s\n' "$bring"

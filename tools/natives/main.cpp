@@ -1,6 +1,7 @@
 // Adds a native to host/NativeList.h by its public name and checks the list,
 // both against the reference of the game's natives the modder has downloaded.
 #include "tools/cli/CommandLine.h"
+#include "tools/cli/DefaultFile.h"
 #include "tools/cli/InputFile.h"
 #include "tools/natives/Add.h"
 #include "tools/natives/Check.h"
@@ -37,9 +38,17 @@ void Append(const std::string& path, const std::string& line) {
     }
 }
 
+// The framework's list, as installed: the next install replaces it, and the
+// stand-in built beside it does not know what a mod appends.
+constexpr const char* PackageListIsNotTheMods =
+    " is the package's copy of the framework's list, not a mod's. Keep the mod's natives in a list "
+    "of its own, QDT_NATIVE lines included as host/Natives.h includes this one, and give it with "
+    "--list FILE; or call a native by its hash, NativeInvoker::Invoke<RESULT>(0xHASH, ARGUMENTS...).";
+
 struct Options {
     std::string database;
-    std::string listPath = QDT_NATIVE_LIST;
+    cli::DefaultFile defaultList = cli::FindDefaultFile(QDT_INSTALLED_NATIVE_LIST, QDT_NATIVE_LIST);
+    std::string listPath = defaultList.path;
     bool add = false; // else check
     std::string name;
     std::string constant;
@@ -49,8 +58,8 @@ struct Options {
 // Reads the command line into options; an exit status when the program is to stop there.
 std::optional<int> ReadOptions(int argc, char** argv, Options& options) {
     CLI::App app("Reads the public reference of the game's natives (a JSON file of namespaces, each mapping "
-                 "a hash to a name, params and return_type) to add a native to host/NativeList.h by its "
-                 "public name, or to check the list against it.",
+                 "a hash to a name, params and return_type) to add a native to host/NativeList.h (or a mod's "
+                 "own list, --list) by its public name, or to check the list against it.",
                  "qdt_natives");
     cli::UseLayout(app);
     app.add_option("--db", options.database, "the natives file (needed)")->type_name("FILE");
@@ -78,6 +87,9 @@ std::optional<int> ReadOptions(int argc, char** argv, Options& options) {
         return cli::Mistake(app, "add or check?");
     }
     options.add = add->parsed();
+    if (options.write && options.defaultList.installed && options.listPath == options.defaultList.path) {
+        return cli::Mistake(app, "--write: " + options.listPath + PackageListIsNotTheMods);
+    }
     return std::nullopt;
 }
 

@@ -7,6 +7,7 @@
 #include "session/Play.h"
 #include "session/SettingsOnDisk.h"
 #include "session/Words.h"
+#include "tools/cli/DefaultFile.h"
 #include "tools/preview/ContactSheet.h"
 #include "tools/preview/OutputFolder.h"
 #include "tools/render/GameOverlays.h"
@@ -33,7 +34,7 @@ namespace {
 namespace fs = std::filesystem;
 
 struct Options {
-    std::string session = QDT_DEFAULT_SESSION;
+    std::string session = cli::FindDefaultFile(QDT_INSTALLED_SESSION, QDT_DEFAULT_SESSION).path;
     std::string answers; // answer lines the session starts with
     std::string out = "preview";
     std::string module = QDT_PLUGIN_MODULE;
