@@ -58,7 +58,7 @@ int main(int argc, char** argv) {
         "Google Benchmark's --benchmark_... flags go through to it (--benchmark_filter=REGEX,\n"
         "--benchmark_repetitions=N, ...).",
         "qdt_frame_bench");
-    cli::UseLayout(app);
+    cli::UseHelpFormat(app);
     app.allow_extras();
     app.allow_windows_style_options(false);
     if (const std::optional<int> status = cli::Parse(app, argc, argv)) {

@@ -111,7 +111,7 @@ void AddScenarioArgument(CLI::App& command, std::string& name) {
 int main(int argc, char** argv) {
     CLI::App app("Counts what one steady frame costs in ways that repeat from run to run.",
                  "qdt_frame_costs");
-    cli::UseLayout(app);
+    cli::UseHelpFormat(app);
     // At most one; none is told after the parse, so that an unknown option is told first.
     app.require_subcommand(0, 1);
     std::string scenarioName;

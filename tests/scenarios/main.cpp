@@ -84,7 +84,7 @@ int main(int argc, char** argv) {
                  "FILE:LINE: expected ..., the frame showed ...; any of them, or a failed host check,\n"
                  "ends it with status 1.",
                  "qdt_scenarios");
-    cli::UseLayout(app);
+    cli::UseHelpFormat(app);
     app.add_option("--plugin", pluginPath, "loads another build of the plug-in")->type_name("PATH");
     app.add_flag("--list", list, "names the scenarios");
     app.add_option("--session", sessions, "plays a session file too (repeatable)")

@@ -30,7 +30,7 @@ class HelpFormat : public CLI::Formatter {
 
 } // namespace
 
-void UseLayout(CLI::App& app) {
+void UseHelpFormat(CLI::App& app) {
     app.formatter(std::make_shared<HelpFormat>());
 }
 

@@ -12,7 +12,7 @@
 namespace cli {
 
 // Gives the tool the shared help format; its description follows the usage line.
-void UseLayout(CLI::App& app);
+void UseHelpFormat(CLI::App& app);
 
 // Reads the command line into the options the tool bound; an exit status when
 // the program is to stop there (help asked for, or a mistake).

@@ -61,7 +61,7 @@ std::optional<int> ReadOptions(int argc, char** argv, Options& options) {
                  "a hash to a name, params and return_type) to add a native to host/NativeList.h (or a mod's "
                  "own list, --list) by its public name, or to check the list against it.",
                  "qdt_natives");
-    cli::UseLayout(app);
+    cli::UseHelpFormat(app);
     app.add_option("--db", options.database, "the natives file (needed)")->type_name("FILE");
     app.add_option("--list", options.listPath, "the native list")->type_name("FILE")->capture_default_str();
     app.require_subcommand(0, 1);

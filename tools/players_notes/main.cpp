@@ -23,7 +23,7 @@ int main(int argc, char** argv) {
         "stand-in (F8, then down until the counter comes round), and the keys and buttons named as in "
         "host/ControlList.h. Placeholders are listed in tools/players_notes/NotesTemplate.h.",
         "qdt_players_notes");
-    cli::UseLayout(app);
+    cli::UseHelpFormat(app);
     app.add_option("TEMPLATE", notesTemplate, "the notes' template (release/README.txt.in)")
         ->type_name("FILE");
     app.add_option("--module", module, "the plug-in module whose rows are listed")->type_name("FILE");

@@ -54,7 +54,7 @@ std::optional<int> ReadOptions(int argc, char** argv, Options& options) {
                  "by default it fills the 1920x1080 screen. First it removes the files its last run wrote\n"
                  "in DIR (listed in DIR/qdt_preview-files.txt), and no others.",
                  "qdt_preview");
-    cli::UseLayout(app);
+    cli::UseHelpFormat(app);
     app.add_option("--session", options.session, "the session to play")
         ->type_name("FILE")
         ->capture_default_str();

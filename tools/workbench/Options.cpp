@@ -21,7 +21,7 @@ std::optional<int> ReadOptions(int argc, char** argv, Options& options) {
         "reloaded, kept, error,\n"
         "menu, voice, controller, screenshot, session) and the figures at the end (stats).",
         "qdt_workbench");
-    cli::UseLayout(app);
+    cli::UseHelpFormat(app);
     app.add_option("MODULE", options.module, "the plug-in module to run")
         ->type_name("FILE")
         ->capture_default_str();
