@@ -207,9 +207,10 @@ void DrawValue(std::string_view shown, bool selected, float rightEnd, float line
                        lineY);
     }
     if (badged) {
-        // The game is handed valid UTF-8 only: the row's names are made so, once.
-        ReplaceInvalidUtf8(row.badgeDictionary.data(), row.badgeDictionary.size());
-        ReplaceInvalidUtf8(row.badgeTexture.data(), row.badgeTexture.size());
+        // The game is handed valid UTF-8 only. A plug-in may set the names
+        // at any time, so they are checked in every frame: an ASCII one cheaply.
+        MakeValidUtf8(row.badgeDictionary);
+        MakeValidUtf8(row.badgeTexture);
         const Colour badgeColour = row.isDisabled ? style.disabledTextColour : White;
         DrawLayoutSprite(row.badgeDictionary.c_str(), row.badgeTexture.c_str(),
                          columns.valueRight - BadgeCentreInside, RowsBelow(SlotCentre, slot), BadgeSize,

@@ -3,9 +3,11 @@
 
 #include "menu/Text.h"
 #include "menu/TextStore.h"
+#include "menu/Utf8.h"
 
 #include <climits>
 #include <iterator>
+#include <limits>
 #include <random>
 #include <string>
 #include <vector>
@@ -152,6 +154,20 @@ TEST_F(DrawTextTest, AnAbsurdWindowDoesNotOverflowTheSizeOrTheMargin) {
     EXPECT_EQ(title.Attribute("SIZE"), "45000000");
     EXPECT_EQ(Draw("v", 0, TextAlignment::Right, 22, 526.0f, 254.0f).Attribute("RIGHTMARGIN"), "1621")
         << "a window 2147.48 reference pixels wide";
+}
+
+// A high bit at any place of a text of any length is found, whichever load reads it.
+TEST(IsAsciiTest, FindsAHighBitAtEveryPlace) {
+    for (std::size_t length = 0; length <= 25; ++length) {
+        std::string text(length, 'a');
+        EXPECT_TRUE(Menu::IsAscii(text.data(), length)) << length;
+        for (std::size_t at = 0; at < length; ++at) {
+            text[at] = '\x80';
+            EXPECT_FALSE(Menu::IsAscii(text.data(), length)) << length << " " << at;
+            EXPECT_TRUE(Menu::IsAscii(text.data(), at)) << "bytes past the length are not read as the text's";
+            text[at] = '\x7f';
+        }
+    }
 }
 
 TEST_F(DrawTextTest, TheTextGoesInUnchanged) {
