@@ -32,15 +32,22 @@ std::string ImageTag(menu_art::Texture texture, float side, const WindowScale& w
            "' width='" + scaled + "'/>";
 }
 
+// Makes the images inside a row's texts for the window's scale; out of line,
+// as it runs only when the scale changes.
+[[gnu::noinline]] void MakeTextImages(TextImages& images, const WindowScale& window) {
+    images.leftArrow = ImageTag(menu_art::ListArrowLeft, ListArrowSide, window) + " ";
+    images.rightArrow.assign(1, ' ').append(ImageTag(menu_art::ListArrowRight, ListArrowSide, window));
+    images.tick = ImageTag(menu_art::Tick, TickSide, window);
+    images.tickBox = ImageTag(menu_art::TickBox, TickSide, window);
+    images.forHeight = window.heightScaled; // last: a failed allocation makes them again
+}
+
 // The images inside a row's texts, made again only when the scale changes.
-const TextImages& TextImagesFor(const WindowScale& window) {
+// Inlined: every value and tick box of a frame asks.
+[[gnu::always_inline]] inline const TextImages& TextImagesFor(const WindowScale& window) {
     TextImages& images = textImages;
     if (images.forHeight != window.heightScaled) {
-        images.leftArrow = ImageTag(menu_art::ListArrowLeft, ListArrowSide, window) + " ";
-        images.rightArrow.assign(1, ' ').append(ImageTag(menu_art::ListArrowRight, ListArrowSide, window));
-        images.tick = ImageTag(menu_art::Tick, TickSide, window);
-        images.tickBox = ImageTag(menu_art::TickBox, TickSide, window);
-        images.forHeight = window.heightScaled; // last: a failed allocation makes them again
+        MakeTextImages(images, window);
     }
     return images;
 }
