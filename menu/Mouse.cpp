@@ -171,10 +171,16 @@ void ReadMouse(Controller& menu) {
     // the selection to the keys and the wheel. Where it was is read in the
     // rows as they stand now. The window stays where it is, so the row
     // selected stays the one under the cursor.
-    const std::int32_t before = menu.frame.pointer.shown && menu.frame.pointer.onScreen
-                                    ? RowUnder(menu, menu.frame.pointer.x, menu.frame.pointer.y)
-                                    : NoRow;
-    if (menu.frame.pointer.shown && row != before && selectable && row != menu.selectedIndex) {
+    // Asked last, and a cursor at rest is over the row it is over now (a
+    // selectable one is `row`): a steady frame reads the rows once.
+    const auto rowBefore = [&menu, row, x, y] {
+        const Pointer& last = menu.frame.pointer;
+        if (!last.shown || !last.onScreen) {
+            return NoRow;
+        }
+        return last.x == x && last.y == y ? row : RowUnder(menu, last.x, last.y);
+    };
+    if (menu.frame.pointer.shown && selectable && row != menu.selectedIndex && row != rowBefore()) {
         const bool up = row < menu.selectedIndex;
         HoldShownWindow(menu);
         menu.selectedIndex = row;
