@@ -182,16 +182,14 @@ const MarkupSlot* NearbySlotWithKey(std::size_t at, const MarkupKey& key) {
 // 32 bits: a conversion of a float beyond them is undefined (NaN counts as 0).
 std::int32_t WholePixels(float pixels) {
     constexpr float beyondInt32 = 2147483648.0f; // 2^31
+    // One test for the usual case, run twice for every right-aligned text; NaN fails it.
+    if (pixels >= -beyondInt32 && pixels < beyondInt32) {
+        return static_cast<std::int32_t>(pixels);
+    }
     if (std::isnan(pixels)) {
         return 0;
     }
-    if (pixels >= beyondInt32) {
-        return INT32_MAX;
-    }
-    if (pixels < -beyondInt32) {
-        return INT32_MIN;
-    }
-    return static_cast<std::int32_t>(pixels);
+    return pixels > 0.0f ? INT32_MAX : INT32_MIN;
 }
 
 template <typename Values> void Fill(std::string& filled, const Values& values) {

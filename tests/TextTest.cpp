@@ -156,6 +156,28 @@ TEST_F(DrawTextTest, AnAbsurdWindowDoesNotOverflowTheSizeOrTheMargin) {
         << "a window 2147.48 reference pixels wide";
 }
 
+// The margin is whole reference pixels toward zero, kept inside 32 bits
+// whatever x is: 1920 - WholePixels(x) on a 1920-wide window.
+TEST_F(DrawTextTest, ARightMarginStaysInside32BitsForAnyPlace) {
+    const struct {
+        float x;
+        const char* margin;
+    } cases[] = {
+        {526.9f, "1394"},
+        {-0.5f, "1920"},
+        {std::numeric_limits<float>::quiet_NaN(), "1920"},
+        {2147483520.0f, "-2147481600"}, // the last float below 2^31
+        {2147483648.0f, "-2147481727"},
+        {std::numeric_limits<float>::infinity(), "-2147481727"},
+        {-2147483648.0f, "2147485568"},
+        {-std::numeric_limits<float>::infinity(), "2147485568"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(Draw("v", 0, TextAlignment::Right, 22, c.x, 254.0f).Attribute("RIGHTMARGIN"), c.margin)
+            << c.x;
+    }
+}
+
 // A high bit at any place of a text of any length is found, whichever load reads it.
 TEST(IsAsciiTest, FindsAHighBitAtEveryPlace) {
     for (std::size_t length = 0; length <= 25; ++length) {
