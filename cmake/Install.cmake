@@ -3,6 +3,7 @@
 #   include/quorvane/        the framework's headers (#include "menu/Menu.h")
 #   share/QuorvaneMenu/src/  its sources, built inside each mod's own build
 #   share/QuorvaneMenu/sessions/  the preview's default session
+#   lib/QuorvaneMenu/QuorvaneDevTools.so  the voice menu, which the tools load by default
 #   lib/cmake/QuorvaneMenu/  the config, the two calls, the mingw-w64 toolchain
 #                            file, the hook's import definitions, the version
 #                            resource's template
@@ -33,8 +34,10 @@ install(FILES ${PROJECT_BINARY_DIR}/QuorvaneMenuConfigVersion.cmake DESTINATION 
 
 install(TARGETS qdt_preview qdt_workbench qdt_natives qdt_scenarios RUNTIME DESTINATION bin)
 # What the tools default to, so they need no source tree: the preview's
-# session (qdt_natives defaults to the installed host/NativeList.h).
+# session and our own plug-in module, the voice menu it plays (qdt_natives
+# defaults to the installed host/NativeList.h).
 install(FILES ${PROJECT_SOURCE_DIR}/tools/preview/sessions/default.session DESTINATION share/QuorvaneMenu/sessions)
+install(TARGETS QuorvaneDevTools LIBRARY DESTINATION lib/QuorvaneMenu)
 
 # The Wine runner cannot be built by a native build: it is taken from the
 # Windows build of the same tree (scripts/run.sh builds it).

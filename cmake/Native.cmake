@@ -64,7 +64,9 @@ function(qdt_module_host target)
   target_link_options(${target} PRIVATE -Wl,--whole-archive $<TARGET_FILE:qdt_sim> -Wl,--no-whole-archive)
   target_link_libraries(${target} PRIVATE qdt_driver)
   add_dependencies(${target} QuorvaneDevTools)
-  target_compile_definitions(${target} PRIVATE QDT_PLUGIN_MODULE="$<TARGET_FILE:QuorvaneDevTools>")
+  # Installed, the tools load the package's copy (cmake/Install.cmake).
+  target_compile_definitions(${target} PRIVATE QDT_PLUGIN_MODULE="$<TARGET_FILE:QuorvaneDevTools>"
+                                               QDT_INSTALLED_PLUGIN_MODULE="lib/QuorvaneMenu/$<TARGET_FILE_NAME:QuorvaneDevTools>")
 endfunction()
 
 add_subdirectory(tools/cli)

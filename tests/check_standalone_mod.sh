@@ -90,7 +90,8 @@ cmp -s "$work/package-record.txt" "$work/tree-record.txt" ||
     "(diff -u $work/tree-record.txt $work/package-record.txt)"
 
 # The installed tools need no tree: moved elsewhere, the package's preview
-# plays its own copy of the default session on the mod, and its qdt_natives
+# plays its own copy of the default session on the mod or on its own plug-in,
+# and its qdt_natives
 # reads its own copy of the native list and will not append a mod's native to it.
 moved=$work/moved-prefix
 mv "$prefix" "$moved"
@@ -101,6 +102,10 @@ grep -qF "session $session on " "$work/preview.log" || fail "the installed qdt_p
 for picture in $(sed -n 's/^snapshot \([^ ]*\).*/\1/p' "$session") contact-sheet; do
   [ -s "$work/preview/$picture.png" ] || fail "the installed qdt_preview did not write $picture.png"
 done
+# With no module given, it plays the package's own plug-in, the voice menu.
+quietly "$work/preview-own.log" "$moved/bin/qdt_preview" --out "$work/preview-own"
+grep -qF "session $session on $moved/lib/QuorvaneMenu/QuorvaneDevTools.so," "$work/preview-own.log" ||
+  fail "the installed qdt_preview loads another module: $(head -n 1 "$work/preview-own.log")"
 list=$moved/include/quorvane/host/NativeList.h
 small=$source_dir/tools/natives/tests/natives-small.json
 ! "$moved/bin/qdt_natives" --db "$small" check > "$work/natives-check.log" 2>&1 || fail "qdt_natives check agrees with the small file"

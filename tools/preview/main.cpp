@@ -37,7 +37,7 @@ struct Options {
     std::string session = cli::FindDefaultFile(QDT_INSTALLED_SESSION, QDT_DEFAULT_SESSION).path;
     std::string answers; // answer lines the session starts with
     std::string out = "preview";
-    std::string module = QDT_PLUGIN_MODULE;
+    std::string module = cli::FindDefaultFile(QDT_INSTALLED_PLUGIN_MODULE, QDT_PLUGIN_MODULE).path;
     std::string gameFolder; // empty: a fresh one for this run
     int screenWidth = 1920;
     int screenHeight = 1080;

@@ -1,5 +1,6 @@
 // A live window on the plug-in: sets up the display and the window, runs the
 // workbench's loop in it and closes it again.
+#include "tools/cli/DefaultFile.h"
 #include "tools/workbench/CrashReport.h"
 #include "tools/workbench/Options.h"
 #include "tools/workbench/Workbench.h"
@@ -16,7 +17,7 @@
 
 int main(int argc, char** argv) {
     workbench::Options options;
-    options.module = QDT_PLUGIN_MODULE;
+    options.module = cli::FindDefaultFile(QDT_INSTALLED_PLUGIN_MODULE, QDT_PLUGIN_MODULE).path;
     if (const std::optional<int> status = workbench::ReadOptions(argc, argv, options)) {
         return *status;
     }
