@@ -44,7 +44,7 @@ void ReplaceInvalidUtf8(char* text, std::size_t length) {
         std::uint64_t word = 0;
         if (length - at >= sizeof word) {
             std::memcpy(&word, bytes + at, sizeof word);
-            if ((word & 0x8080808080808080u) == 0) {
+            if ((word & HighBits) == 0) {
                 at += sizeof word;
                 continue;
             }

@@ -17,6 +17,10 @@ std::size_t Utf8Length(const unsigned char* text, std::size_t at, std::size_t en
 // the text keeps its length.
 void ReplaceInvalidUtf8(char* text, std::size_t length);
 
+// Each byte's high bit, which only non-ASCII bytes have: a word of text
+// masked by it is zero when all eight are ASCII.
+inline constexpr std::uint64_t HighBits = 0x8080808080808080u;
+
 // Whether no byte has its high bit set: such a text is valid as it stands.
 // Inline and a few loads long (the last word may overlap the one before),
 // as names handed to the game in every frame are checked so.
@@ -43,7 +47,7 @@ inline bool IsAscii(const char* text, std::size_t length) {
             any |= static_cast<unsigned char>(text[at]);
         }
     }
-    return (any & 0x8080808080808080u) == 0;
+    return (any & HighBits) == 0;
 }
 
 // ReplaceInvalidUtf8 over a whole string, which an ASCII one skips.
